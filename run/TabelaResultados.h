@@ -1,0 +1,19 @@
+#pragma once
+// The text of the results table: one row per band, as the grid shows it and
+// as "Copiar tabela de resultados" puts it on the clipboard.
+
+#include "run/EstadoSpin.h"
+
+#include <string>
+
+inline constexpr int ColunasTabela = 7;
+extern const char* const CabecalhoTabela[ColunasTabela];    // row 0 of the grid
+extern const int LarguraColunaTabela[ColunasTabela];        // twips
+extern const char* const CabecalhoCopiaTabela[ColunasTabela]; // copy's header line
+
+// Text of cell (b, col) for band b = 1..NBandas and col = 0..6.
+std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col);
+
+// The whole clipboard text: header line, then one line per band, tab
+// separated, CR LF between lines, no line end after the last band.
+std::string TextoCopiaTabela(const EstadoSpin& e);

@@ -1,0 +1,20 @@
+#pragma once
+// The product basis, the diagonal of the Hamiltonian and its blocks of equal
+// total spin.
+
+#include "run/EstadoSpin.h"
+
+// Enumerates the basis from proton `nivel` on; the run calls GeraBase(e, 1)
+// with ContEst = 1.
+void GeraBase(EstadoSpin& e, int nivel);
+void FechaEstado(EstadoSpin& e);
+void SomaJDiag(EstadoSpin& e);
+
+// Reorders the basis by increasing diagonal energy (exchange sort), fills the
+// flip-flop elements J/2 and records the sub-matrices.
+void MontaSubMat(EstadoSpin& e);
+
+// The block structure holds only while the states stay grouped by total spin
+// after the sort: MzEst must never increase along the basis. Shifts or
+// couplings that are too large for the spectrometer frequency break that.
+bool MzNaoCresce(const EstadoSpin& e);

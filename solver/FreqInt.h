@@ -1,0 +1,13 @@
+#pragma once
+// Transition frequencies and intensities: the bands.
+
+#include "run/EstadoSpin.h"
+
+// VetTrans = MatTrans applied to the eigenvector of level i.
+void AplicaTrans(EstadoSpin& e, int i);
+// Intensity of the transition between the level of the latest AplicaTrans and j.
+double IntensTrans(const EstadoSpin& e, int j);
+
+// Every pair of levels whose total spin differs by one: intensity, and the
+// band when it reaches IntMin. Frequencies are absolute.
+void CalcFreqInt(EstadoSpin& e);
