@@ -1,1 +1,164 @@
-// em construção
+#include "cli/ArgumentosCalc.h"
+
+#include "run/TextoDecimal.h"
+#include "run/ValoresIniciais.h"
+
+#include <charconv>
+#include <string_view>
+
+const char* const TextoAjudaCalc =
+    "Uso: halvora-calc [opções]\n"
+    "Calcula o espectro de RMN de próton de um sistema de spins e escreve a tabela de\n"
+    "resultados (a mesma de \"Copiar tabela de resultados\") na saída padrão.\n"
+    "\n"
+    "  --n=N            número de prótons, 1 a 10 (padrão: o número de --shifts, senão 3)\n"
+    "  --shifts=a,b,... deslocamentos químicos dos prótons 1..N, em Hz (ppm com --ppm)\n"
+    "  --j=a,b,...      J(1,2), J(1,3), ..., J(1,N), J(2,3), ..., J(N-1,N), em Hz\n"
+    "  --mhz=F          freqüência do espectrômetro, MHz (padrão 300)\n"
+    "  --intmin=X       intensidade relativa mínima (padrão 0.01)\n"
+    "  --ppm            os deslocamentos estão em ppm\n"
+    "  --first-order    espectro de primeira ordem\n"
+    "  --sep=C          separador decimal da saída, \".\" ou \",\" (padrão \".\")\n"
+    "  --times          tabela de tempos de cada etapa na saída de erros\n"
+    "  -h, --help       esta ajuda\n"
+    "\n"
+    "Os números dos argumentos usam \".\" como separador decimal.\n";
+
+namespace {
+
+std::optional<std::vector<double>> ListaNumeros(std::string_view s) {
+    std::vector<double> v;
+    if (s.empty()) return v;
+    for (;;) {
+        const auto virgula = s.find(',');
+        const auto n = ConverteNumero(s.substr(0, virgula), '.');
+        if (!n) return std::nullopt;
+        v.push_back(*n);
+        if (virgula == std::string_view::npos) return v;
+        s.remove_prefix(virgula + 1);
+    }
+}
+
+std::optional<int> Inteiro(std::string_view s) {
+    int v = 0;
+    const auto [fim, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || fim != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+struct Bruto {
+    std::optional<int> n;
+    std::optional<std::vector<double>> shifts, j;
+};
+
+// One option with its value; false with `erro` set when it is not understood.
+bool AplicaOpcao(std::string_view nome, std::string_view valor, Bruto& b, OpcoesCalc& o,
+                 std::string& erro) {
+    const std::string v(valor);
+    if (nome == "--n") {
+        b.n = Inteiro(valor);
+        if (!b.n) erro = "--n: \"" + v + "\" não é um número inteiro.";
+    } else if (nome == "--shifts") {
+        b.shifts = ListaNumeros(valor);
+        if (!b.shifts) erro = "--shifts: \"" + v + "\" não é uma lista de números.";
+    } else if (nome == "--j") {
+        b.j = ListaNumeros(valor);
+        if (!b.j) erro = "--j: \"" + v + "\" não é uma lista de números.";
+    } else if (nome == "--mhz") {
+        const auto x = ConverteNumero(valor, '.');
+        if (!x)
+            erro = "--mhz: \"" + v + "\" não é um número.";
+        else
+            o.entrada.MHz = *x;
+    } else if (nome == "--intmin") {
+        const auto x = ConverteNumeroSimples(valor, '.');
+        if (!x)
+            erro = "--intmin: \"" + v + "\" não é um número.";
+        else
+            o.entrada.IntMin = *x;
+    } else if (nome == "--sep") {
+        if (valor != "." && valor != ",")
+            erro = "--sep: o separador decimal deve ser \".\" ou \",\".";
+        else
+            o.entrada.SepDec = valor[0];
+    } else {
+        erro = "Opção desconhecida: " + std::string(nome);
+    }
+    return erro.empty();
+}
+
+bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
+    if (nome == "--ppm")
+        o.entrada.PPM = true;
+    else if (nome == "--first-order")
+        o.entrada.PrimOrdem = true;
+    else if (nome == "--times")
+        o.tempos = true;
+    else if (nome == "-h" || nome == "--help")
+        o.ajuda = true;
+    else
+        return false;
+    return true;
+}
+
+// The defaults of the values the command line left out, and the counts.
+std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
+    EntradaSimulacao& in = o.entrada;
+    in.NProt = b.n ? *b.n : b.shifts ? int(b.shifts->size()) : NProtInicial;
+    const int N = in.NProt;
+    if (N < 1 || N > NProtMax)
+        return "O número de prótons deve estar entre 1 e 10 (--n=" + FormataInteiro(N) + ").";
+    if (b.shifts) {
+        if (int(b.shifts->size()) != N)
+            return "--shifts: são " + FormataInteiro(long(b.shifts->size())) +
+                   " deslocamentos para " + FormataInteiro(N) + " prótons.";
+        in.Desloc = *b.shifts;
+    } else {
+        in.Desloc.assign(DeslocInicial, DeslocInicial + N);
+        // The start-up shifts are in Hz; in ppm they are taken at this frequency.
+        if (in.PPM)
+            for (double& d : in.Desloc) d /= in.MHz;
+    }
+    const long nj = long(N) * (N - 1) / 2;
+    if (b.j) {
+        if (long(b.j->size()) != nj && !(nj == 0 && b.j->empty()))
+            return "--j: são " + FormataInteiro(long(b.j->size())) + " constantes para " +
+                   FormataInteiro(N) + " prótons; esperadas " + FormataInteiro(nj) + ".";
+        in.J = *b.j;
+    } else {
+        in.J.clear();
+        for (int r = 1; r < N; ++r)
+            for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
+    }
+    return ValidaEntrada(in);
+}
+
+} // namespace
+
+LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
+    LeituraArgumentos r;
+    r.opcoes.entrada.SepDec = '.';
+    Bruto b;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string_view a = args[k];
+        if (AplicaSinal(a, r.opcoes)) continue;
+        const auto igual = a.find('=');
+        std::string_view nome = a.substr(0, igual), valor;
+        if (igual != std::string_view::npos) {
+            valor = a.substr(igual + 1);
+        } else if (a.rfind("--", 0) == 0 && k + 1 < args.size()) {
+            valor = args[++k];
+        } else {
+            r.erro = a.rfind("-", 0) == 0 ? "Falta o valor da opção " + std::string(a) + "."
+                                          : "Argumento desconhecido: " + std::string(a);
+            return r;
+        }
+        std::string erro;
+        if (!AplicaOpcao(nome, valor, b, r.opcoes, erro)) {
+            r.erro = erro;
+            return r;
+        }
+    }
+    if (!r.opcoes.ajuda) r.erro = Completa(b, r.opcoes);
+    return r;
+}

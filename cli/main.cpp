@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include "cli/Calc.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return ExecutaCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

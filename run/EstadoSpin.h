@@ -23,12 +23,12 @@ struct EstadoSpin {
     Matriz<double> ValJ;    // (0..N, 0..N), only re-created when N > 1
 
     // Basis and Hamiltonian.
-    Vetor<double> EnerZProt;    // (0..N)
-    Matriz<float> SpinEst;      // (0..M, 0..N): +0.5 alpha, -0.5 beta
-    Vetor<float> MzEst;         // (0..M)
-    Vetor<double> EnerZ;        // (0..M)
+    Vetor<double> EnerZProt; // (0..N)
+    Matriz<float> SpinEst;   // (0..M, 0..N): +0.5 alpha, -0.5 beta
+    Vetor<float> MzEst;      // (0..M)
+    Vetor<double> EnerZ;     // (0..M)
     int ContEst = 0;
-    Matriz<double> MatHam;      // (0..M, 0..M)
+    Matriz<double> MatHam; // (0..M, 0..M)
     int SubMatCount = 0;
     std::array<int, 201> SubMatInic{}; // 1..200, never re-created
 

@@ -1,1 +1,166 @@
-// em construção
+#include "run/Simulacao.h"
+
+#include "run/TabelaTempos.h"
+#include "run/TextoDecimal.h"
+#include "solver/Base.h"
+#include "solver/FreqInt.h"
+#include "solver/Jacobi.h"
+#include "solver/MatTrans.h"
+#include "solver/OrdenaBandas.h"
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+const char* const MsgGrandeDemais =
+    "Os valores de entrada são grandes demais para o cálculo. Reduza a freqüência, os "
+    "deslocamentos químicos ou as constantes de acoplamento.";
+const char* const MsgMzMisturado =
+    "Os deslocamentos químicos ou as constantes de acoplamento são grandes demais para a "
+    "freqüência do espectrômetro: os estados de spin não podem ser agrupados pelo spin total. "
+    "Aumente a freqüência ou reduza esses valores.";
+const char* const MsgJacobi =
+    "A diagonalização (Jacobi) não convergiu. Verifique os valores de entrada.";
+
+using Relogio = std::chrono::steady_clock;
+
+double Segundos(Relogio::time_point desde) {
+    return std::chrono::duration<double>(Relogio::now() - desde).count();
+}
+
+class Etapas {
+  public:
+    explicit Etapas(ObservadorSimulacao& obs) : obs_(obs), inicio_(Relogio::now()) {}
+    void Inicio(int linha, std::string_view nome) {
+        linha_ = linha;
+        etapa_ = Relogio::now();
+        obs_.inicioEtapa(linha, nome);
+        obs_.cedeEventos();
+    }
+    void Fim(bool cede) {
+        obs_.fimEtapa(linha_, Segundos(etapa_), Segundos(inicio_));
+        if (cede) obs_.cedeEventos();
+    }
+
+  private:
+    ObservadorSimulacao& obs_;
+    Relogio::time_point inicio_, etapa_;
+    int linha_ = 0;
+};
+
+bool DiagonalFinita(const EstadoSpin& e) {
+    for (int s = 1; s <= e.NEst; ++s)
+        if (!std::isfinite(e.MatHam(s, s))) return false;
+    return true;
+}
+
+// Steps that read the inputs into the state; false when a magnitude
+// overflows on the way.
+bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpin& e) {
+    const int N = in.NProt;
+    e.NProt = N;
+    e.IntMin = in.IntMin;
+    e.FreqEspHz = in.MHz * 1000000;
+    e.FreqProt.recria(N);
+    for (int i = 1; i <= N; ++i) {
+        const double s = in.PPM ? in.MHz * in.Desloc[i - 1] : in.Desloc[i - 1];
+        e.FreqProt(i) = e.FreqEspHz + s;
+        if (!std::isfinite(e.FreqProt(i))) return false;
+    }
+    e.NEst = int(std::lround(std::pow(2.0, N)));
+    e.NPares = 0;
+    for (int i = 1; i <= e.NEst - 1; ++i) e.NPares += e.NEst - i;
+    if (N > 1) {
+        e.ValJ.recria(N, N);
+        e.NJ = 0;
+        for (int i = 1; i <= N - 1; ++i)
+            for (int j = i + 1; j <= N; ++j) {
+                e.ValJ(i, j) = in.J[IndiceJ(N, i, j)];
+                e.ValJ(j, i) = e.ValJ(i, j);
+                ++e.NJ;
+            }
+    } else {
+        e.ValJ = anterior.ValJ;
+    }
+    e.TolJac = in.TolJac;
+    e.PrimOrdem = in.PrimOrdem;
+    e.ComTabela = in.ComTabela;
+    e.SepDec = in.SepDec;
+    e.MatrizesPend = true;
+    return true;
+}
+
+} // namespace
+
+int IndiceJ(int NProt, int i, int j) {
+    // Rows 1..i-1 hold NProt-1, NProt-2, ... couplings.
+    return (i - 1) * NProt - (i - 1) * i / 2 + (j - i - 1);
+}
+
+std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in) {
+    if (in.NProt < 1 || in.NProt > NProtMax) return "O número de prótons deve estar entre 1 e 10.";
+    if (!std::isfinite(in.MHz)) return "A freqüência do espectrômetro não é um número válido.";
+    if (in.MHz <= 0) return "A freqüência do espectrômetro deve ser maior que zero.";
+    if (!std::isfinite(in.MHz * 1000000)) return MsgGrandeDemais;
+    if (int(in.Desloc.size()) != in.NProt)
+        return "O número de deslocamentos químicos não corresponde ao número de prótons.";
+    for (std::size_t i = 0; i < in.Desloc.size(); ++i)
+        if (!std::isfinite(in.Desloc[i]))
+            return "O deslocamento químico de H" + FormataInteiro(long(i) + 1) +
+                   " não é um número válido.";
+    if (int(in.J.size()) != in.NProt * (in.NProt - 1) / 2)
+        return "O número de constantes de acoplamento não corresponde ao número de prótons.";
+    for (double j : in.J)
+        if (!std::isfinite(j)) return "Uma constante de acoplamento não é um número válido.";
+    if (!std::isfinite(in.IntMin)) return "A intensidade mínima não é um número válido.";
+    if (!(in.TolJac > 0) || !std::isfinite(in.TolJac))
+        return "A tolerância da diagonalização deve ser um número positivo.";
+    return std::nullopt;
+}
+
+std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado,
+                                  EstadoSpin& trabalho, ObservadorSimulacao& obs) {
+    if (auto erro = ValidaEntrada(in)) return erro;
+    Etapas etapas(obs);
+    EstadoSpin& e = trabalho;
+    if (!LeValores(in, estado, e)) return MsgGrandeDemais;
+    e.CriaMatrizes();
+
+    e.ContEst = 1;
+    GeraBase(e, 1);
+    if (!DiagonalFinita(e)) return MsgGrandeDemais;
+    MontaSubMat(e);
+    if (!MzNaoCresce(e)) return MsgMzMisturado;
+    obs.cedeEventos();
+
+    etapas.Inicio(1, e.NProt < 3 ? NomeEtapaJacobi : NomeEtapaSubmatrizes);
+    const bool convergiu = e.NProt < 3 ? DiagMatrizInteira(e) : DiagSubMat(e);
+    if (!convergiu) return MsgJacobi;
+    etapas.Fim(true);
+
+    etapas.Inicio(2, NomeEtapaMatTrans);
+    MontaMatTrans(e);
+    etapas.Fim(false);
+
+    etapas.Inicio(3, NomeEtapaFreq);
+    CalcFreqInt(e);
+    etapas.Fim(true);
+    for (int b = 1; b <= e.NBandas; ++b) e.FreqBanda(b) = e.FreqBanda(b) - e.FreqEspHz;
+    estado.troca(trabalho);
+
+    int linhaGrafico = 4;
+    if (estado.ComTabela) {
+        etapas.Inicio(4, NomeEtapaOrdenacao);
+        OrdenaBandas(estado);
+        etapas.Fim(false);
+        etapas.Inicio(5, NomeEtapaTabela);
+        obs.preencheTabela(estado);
+        etapas.Fim(true);
+        linhaGrafico = 6;
+    }
+    etapas.Inicio(linhaGrafico, NomeEtapaGrafico);
+    obs.desenhaGrafico(estado);
+    etapas.Fim(true);
+    return std::nullopt;
+}

@@ -1,1 +1,158 @@
-// em construção
+#include "solver/FreqInt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+void AplicaTrans(EstadoSpin& e, int i) {
+    const int M = e.NEst;
+    int lo = 0, hi = 0;
+    for (int k = 1; k <= M; ++k)
+        if (e.MatVet(k, i) != 0) {
+            lo = k;
+            break;
+        }
+    for (int k = M; k >= 1; --k)
+        if (e.MatVet(k, i) != 0) {
+            hi = k;
+            break;
+        }
+    e.VetTrans.recria(M);
+    if (lo == 0) return;
+    // A zero term adds nothing to a sum that is never -0, so skipping the
+    // zeros of MatTrans leaves every bit of the result as it was.
+    for (int m = 1; m <= M; ++m) {
+        const std::int16_t* t = e.MatTrans.linha(m);
+        double v = 0;
+        for (int k = lo; k <= hi; ++k)
+            if (t[k] != 0) v = double(t[k]) * e.MatVet(k, i) + v;
+        e.VetTrans(m) = v;
+    }
+}
+
+double IntensTrans(const EstadoSpin& e, int j) {
+    double s = 0;
+    for (int m = 1; m <= e.NEst; ++m) s = e.MatVet(m, j) * e.VetTrans(m) + s;
+    return s * s;
+}
+
+namespace {
+
+bool DiferemPorUm(const EstadoSpin& e, int i, int j) {
+    return std::nearbyint(std::fabs(e.MzEst(i) - e.MzEst(j))) == 1.0f;
+}
+
+// Records pair (i, j) as band nb + 1 when its intensity reaches IntMin. The
+// intensity is written first, as the slot of a dropped pair is reused.
+void RegistraBanda(EstadoSpin& e, std::int32_t& nb, int i, int j, double intensidade) {
+    ++nb;
+    e.IntBanda(nb) = intensidade;
+    if (float(e.IntBanda(nb)) < e.IntMin) {
+        --nb;
+        return;
+    }
+    e.FreqBanda(nb) = std::fabs(e.MatDiag(i, i) - e.MatDiag(j, j));
+    if (!e.ComTabela) return;
+    e.NivelA(nb) = std::int16_t(i);
+    e.NivelB(nb) = std::int16_t(j);
+    e.NProtAfet(nb) = 0;
+    for (int q = 1; q <= e.NProt; ++q)
+        if (float(std::fabs(e.SpinEst(i, q) - e.SpinEst(j, q))) > 0) {
+            ++e.NProtAfet(nb);
+            e.ProtAfet(nb, e.NProtAfet(nb)) = std::int16_t(q);
+            e.ProtBanda(nb) = std::int16_t(q);
+        }
+    if (e.NProtAfet(nb) > 1) e.ProtBanda(nb) = 0;
+}
+
+// 1 or 2 protons: the whole-matrix route may leave a level spread over
+// states of different total spin, so every pair is taken as it comes.
+void CalcFreqIntGeral(EstadoSpin& e) {
+    std::int32_t nb = 0;
+    for (int i = 1; i <= e.NEst - 1; ++i) {
+        AplicaTrans(e, i);
+        for (int j = e.NEst; j >= i + 1; --j)
+            if (DiferemPorUm(e, i, j)) RegistraBanda(e, nb, i, j, IntensTrans(e, j));
+    }
+    e.NBandas = nb;
+}
+
+struct Grupo {
+    int ini, fim; // states of equal total spin
+};
+
+std::vector<Grupo> GruposDeMz(const EstadoSpin& e) {
+    std::vector<Grupo> g;
+    for (int s = 1; s <= e.NEst; ++s)
+        if (g.empty() || e.MzEst(s) != e.MzEst(g.back().ini))
+            g.push_back({s, s});
+        else
+            g.back().fim = s;
+    return g;
+}
+
+// For each state m of group `alvo`, its partners (one proton flipped) that lie
+// in group `fonte`, ascending: the non-zero entries of row m of MatTrans there.
+std::vector<std::vector<int>> Vizinhos(const EstadoSpin& e, Grupo alvo, Grupo fonte) {
+    std::vector<std::vector<int>> viz(alvo.fim - alvo.ini + 1);
+    for (int m = alvo.ini; m <= alvo.fim; ++m) {
+        const std::int16_t* t = e.MatTrans.linha(m);
+        for (int k = fonte.ini; k <= fonte.fim; ++k)
+            if (t[k] != 0) viz[m - alvo.ini].push_back(k);
+    }
+    return viz;
+}
+
+// Intensities of level i to every level j of group g (sum over the states m of
+// g, in ascending order for each j, as the dense product adds them).
+void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vector<double>& vt,
+                  std::vector<double>& soma) {
+    const int n = g.fim - g.ini + 1;
+    soma.assign(n, 0.0);
+    double* __restrict s = soma.data();
+    for (int m = g.ini; m <= g.fim; ++m) {
+        const double w = vt[m - g.ini];
+        const double* __restrict v = e.MatVet.linha(m) + g.ini;
+        for (int c = 0; c < n; ++c) s[c] = v[c] * w + s[c];
+    }
+}
+
+// 3 or more protons: every level lies inside its block, so level i only meets
+// the levels of the next block (total spin one lower) and the products need
+// only the states of those two blocks. Each sum keeps the order and the terms
+// of the dense computation apart from exact zeros, so the bits are the same.
+void CalcFreqIntBlocos(EstadoSpin& e) {
+    const std::vector<Grupo> grupos = GruposDeMz(e);
+    std::int32_t nb = 0;
+    std::vector<double> vt, soma;
+    for (std::size_t gi = 0; gi + 1 < grupos.size(); ++gi) {
+        const Grupo gA = grupos[gi], gB = grupos[gi + 1];
+        if (!DiferemPorUm(e, gA.ini, gB.ini)) continue;
+        const auto viz = Vizinhos(e, gB, gA);
+        vt.assign(gB.fim - gB.ini + 1, 0.0);
+        for (int i = gA.ini; i <= gA.fim; ++i) {
+            for (int m = gB.ini; m <= gB.fim; ++m) {
+                double v = 0;
+                for (int k : viz[m - gB.ini]) v = e.MatVet(k, i) + v;
+                vt[m - gB.ini] = v;
+            }
+            SomasDoGrupo(e, gB, vt, soma);
+            for (int j = gB.fim; j >= gB.ini; --j) {
+                const double s = soma[j - gB.ini];
+                RegistraBanda(e, nb, i, j, s * s);
+            }
+        }
+    }
+    e.NBandas = nb;
+    // Leave the work vector as the level-by-level computation would.
+    if (e.NEst > 1) AplicaTrans(e, e.NEst - 1);
+}
+
+} // namespace
+
+void CalcFreqInt(EstadoSpin& e) {
+    if (e.NProt < 3)
+        CalcFreqIntGeral(e);
+    else
+        CalcFreqIntBlocos(e);
+}

@@ -11,6 +11,9 @@ inline constexpr int MaxVarredurasJacobi = 100;
 // not converge within MaxVarredurasJacobi.
 bool JacobiBloco(double* A, double* VT, int n, int passo, double TolJac, bool PrimOrdem);
 
+// Row stride for a work matrix of order n handed to JacobiBloco.
+int PassoJacobi(int n);
+
 // Jacobi(n) on MatJac(1..n, 1..n); creates VetJac(0..n, 0..n).
 bool Jacobi(EstadoSpin& e, int n);
 

@@ -1,0 +1,49 @@
+#pragma once
+// The run: from the input values to a complete spin-system state, with the
+// solver stages in their fixed order and a time for each.
+
+#include "run/EstadoSpin.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct EntradaSimulacao {
+    int NProt = 3;
+    double MHz = 300;           // spectrometer frequency
+    bool PPM = false;           // Desloc holds ppm instead of Hz
+    std::vector<double> Desloc; // shifts of protons 1..N (index 0 = proton 1)
+    std::vector<double> J;      // J(1,2), J(1,3), ..., J(1,N), J(2,3), ..., J(N-1,N)
+    float IntMin = 0.01f;
+    double TolJac = 1e-13;
+    bool PrimOrdem = false;
+    bool ComTabela = true;
+    char SepDec = ',';
+};
+
+// What the run reports while it works. Stage rows are numbered as in the
+// timing table; the run gives the caller's event loop a turn through
+// cedeEventos() between stages.
+class ObservadorSimulacao {
+  public:
+    virtual ~ObservadorSimulacao() = default;
+    virtual void inicioEtapa(int /*linha*/, std::string_view /*nome*/) {}
+    virtual void fimEtapa(int /*linha*/, double /*segundos*/, double /*total*/) {}
+    virtual void cedeEventos() {}
+    // The work of the rows "Preenchimento da Tabela" and "Gráfico".
+    virtual void preencheTabela(const EstadoSpin&) {}
+    virtual void desenhaGrafico(const EstadoSpin&) {}
+};
+
+// A Portuguese message naming what is wrong, or nothing when the values can run.
+std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in);
+
+// Index of J(i, j), i < j, in EntradaSimulacao::J.
+int IndiceJ(int NProt, int i, int j);
+
+// Computes into `trabalho` and swaps it into `estado` once the bands are
+// complete, so a reader that runs while the run yields sees the previous
+// results whole. On failure `estado` is untouched and the message is returned.
+std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado,
+                                  EstadoSpin& trabalho, ObservadorSimulacao& obs);
