@@ -1,2 +1,106 @@
+// Stage by stage and whole-run timings of the core on the start-up systems
+// of 8, 9 and 10 protons.
+#include "run/Simulacao.h"
+#include "run/TabelaResultados.h"
+#include "run/ValoresIniciais.h"
+#include "solver/Base.h"
+#include "solver/FreqInt.h"
+#include "solver/Jacobi.h"
+#include "solver/MatTrans.h"
+#include "solver/OrdenaBandas.h"
+
 #include <benchmark/benchmark.h>
+
+namespace {
+
+EntradaSimulacao Entrada(int N, float intMin) {
+    EntradaSimulacao in;
+    in.NProt = N;
+    in.IntMin = intMin;
+    in.SepDec = '.';
+    in.Desloc.assign(DeslocInicial, DeslocInicial + N);
+    for (int r = 1; r < N; ++r)
+        for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
+    return in;
+}
+
+// A complete state of the start-up system of N protons.
+const EstadoSpin& Calculado(int N) {
+    static EstadoSpin estados[NProtMax + 1];
+    EstadoSpin& e = estados[N];
+    if (e.NProt == 0) {
+        EstadoSpin trabalho;
+        ObservadorSimulacao nada;
+        Simula(Entrada(N, 0.01f), e, trabalho, nada);
+    }
+    return e;
+}
+
+void Base(benchmark::State& st) {
+    EstadoSpin e = Calculado(int(st.range(0)));
+    for (auto _ : st) {
+        e.CriaMatrizes();
+        e.ContEst = 1;
+        GeraBase(e, 1);
+        MontaSubMat(e);
+    }
+}
+
+void Submatrizes(benchmark::State& st) {
+    EstadoSpin e = Calculado(int(st.range(0)));
+    for (auto _ : st) benchmark::DoNotOptimize(DiagSubMat(e));
+}
+
+void MatrizTransicao(benchmark::State& st) {
+    EstadoSpin e = Calculado(int(st.range(0)));
+    for (auto _ : st) MontaMatTrans(e);
+}
+
+void Frequencias(benchmark::State& st) {
+    EstadoSpin e = Calculado(int(st.range(0)));
+    for (auto _ : st) CalcFreqInt(e);
+    st.counters["bandas"] = e.NBandas;
+}
+
+// The bands as the frequency stage leaves them, sorted anew each time.
+void Ordenacao(benchmark::State& st) {
+    EstadoSpin e = Calculado(int(st.range(0)));
+    CalcFreqInt(e);
+    const EstadoSpin original = e;
+    for (auto _ : st) {
+        st.PauseTiming();
+        e.FreqBanda = original.FreqBanda;
+        e.ProtAfet = original.ProtAfet;
+        st.ResumeTiming();
+        OrdenaBandas(e);
+    }
+}
+
+void TextoTabela(benchmark::State& st) {
+    const EstadoSpin& e = Calculado(int(st.range(0)));
+    for (auto _ : st) benchmark::DoNotOptimize(TextoCopiaTabela(e).size());
+}
+
+void ExecucaoCompleta(benchmark::State& st) {
+    const EntradaSimulacao in = Entrada(int(st.range(0)), st.range(1) ? 0.01f : 0.0f);
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    for (auto _ : st) Simula(in, estado, trabalho, nada);
+    st.counters["bandas"] = estado.NBandas;
+}
+
+} // namespace
+
+BENCHMARK(Base)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(Submatrizes)->DenseRange(8, 10)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(MatrizTransicao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(Frequencias)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(Ordenacao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(TextoTabela)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK(ExecucaoCompleta)
+    ->ArgsProduct({{8, 9, 10}, {1}})
+    ->Args({10, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
 BENCHMARK_MAIN();

@@ -4,8 +4,9 @@
 // recria() keeps the buffer when it is large enough, so repeated runs
 // at the same size never allocate again.
 
+#include "run/Memoria.h"
+
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -30,16 +31,14 @@ template <typename T> class Matriz {
         troca(o);
         return *this;
     }
-    ~Matriz() { std::free(dados_); }
+    ~Matriz() { LiberaZerada(dados_, capacidade_ * sizeof(T)); }
 
     // New shape (0..r, 0..c), all zero.
     void recria(int r, int c) {
         const std::size_t n = std::size_t(r + 1) * std::size_t(c + 1);
         if (n > capacidade_) {
-            // calloc hands out pages the system has already zeroed, so a
-            // large first run does not pay for clearing memory it never touches.
-            std::free(dados_);
-            dados_ = static_cast<T*>(std::calloc(n, sizeof(T)));
+            LiberaZerada(dados_, capacidade_ * sizeof(T));
+            dados_ = static_cast<T*>(ReservaZerada(n * sizeof(T)));
             if (!dados_) {
                 capacidade_ = 0;
                 r_ = c_ = -1;
@@ -47,7 +46,7 @@ template <typename T> class Matriz {
             }
             capacidade_ = n;
         } else if (n > 0) {
-            std::memset(static_cast<void*>(dados_), 0, n * sizeof(T));
+            ZeraReservada(dados_, capacidade_ * sizeof(T));
         }
         r_ = r;
         c_ = c;

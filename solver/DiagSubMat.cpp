@@ -9,7 +9,8 @@ namespace {
 
 struct Bloco {
     int s = 0, e = 0, n = 0, passo = 0;
-    std::vector<double> A, VT;
+    double* A = nullptr; // n x passo, in the shared work area
+    double* VT = nullptr;
 };
 
 std::vector<Bloco> BlocosDoEstado(const EstadoSpin& est) {
@@ -24,14 +25,25 @@ std::vector<Bloco> BlocosDoEstado(const EstadoSpin& est) {
     return blocos;
 }
 
+// One work area for every block keeps a 10-proton run to a few page faults.
+void DistribuiArea(std::vector<Bloco>& blocos, Vetor<double>& area) {
+    std::size_t total = 0;
+    for (const Bloco& b : blocos) total += 2 * std::size_t(b.n) * b.passo;
+    area.recria(int(total));
+    double* p = area.dados();
+    for (Bloco& b : blocos) {
+        b.A = p;
+        b.VT = p + std::size_t(b.n) * b.passo;
+        p += 2 * std::size_t(b.n) * b.passo;
+    }
+}
+
 bool DiagonalizaBloco(const EstadoSpin& est, Bloco& b) {
-    b.A.assign(std::size_t(b.n) * b.passo, 0.0);
-    b.VT.assign(std::size_t(b.n) * b.passo, 0.0);
     for (int r = 0; r < b.n; ++r) {
         const double* h = est.MatHam.linha(b.s + r) + b.s;
-        std::copy(h, h + b.n, b.A.data() + std::size_t(r) * b.passo);
+        std::copy(h, h + b.n, b.A + std::size_t(r) * b.passo);
     }
-    return JacobiBloco(b.A.data(), b.VT.data(), b.n, b.passo, est.TolJac, est.PrimOrdem);
+    return JacobiBloco(b.A, b.VT, b.n, b.passo, est.TolJac, est.PrimOrdem);
 }
 
 // The blocks are independent: each core takes the largest block left, so
@@ -74,13 +86,15 @@ bool DiagSubMat(EstadoSpin& est) {
     std::vector<Bloco> blocos = BlocosDoEstado(est);
     for (const Bloco& b : blocos)
         if (b.n < 1) return false;
+    Vetor<double> area;
+    DistribuiArea(blocos, area);
     const bool ok = DiagonalizaTodos(est, blocos);
 
     // Written back in block order, so MatJac and VetJac end as a sequence of
     // Jacobi calls over the same work matrix leaves them.
     for (const Bloco& b : blocos) {
         for (int r = 0; r < b.n; ++r) {
-            const double* a = b.A.data() + std::size_t(r) * b.passo;
+            const double* a = b.A + std::size_t(r) * b.passo;
             std::copy(a, a + b.n, est.MatJac.linha(r + 1) + 1);
             est.MatDiag(b.s + r, b.s + r) = a[r];
             double* v = est.MatVet.linha(b.s + r) + b.s;

@@ -1,5 +1,7 @@
 #include "solver/FreqInt.h"
 
+#include "solver/Vetorizacao.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -105,8 +107,8 @@ std::vector<std::vector<int>> Vizinhos(const EstadoSpin& e, Grupo alvo, Grupo fo
 
 // Intensities of level i to every level j of group g (sum over the states m of
 // g, in ascending order for each j, as the dense product adds them).
-void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vector<double>& vt,
-                  std::vector<double>& soma) {
+HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vector<double>& vt,
+                                   std::vector<double>& soma) {
     const int n = g.fim - g.ini + 1;
     soma.assign(n, 0.0);
     double* __restrict s = soma.data();

@@ -1,5 +1,7 @@
 #include "solver/Jacobi.h"
 
+#include "solver/Vetorizacao.h"
+
 #include <cmath>
 #include <vector>
 
@@ -9,7 +11,8 @@ namespace {
 // formulation. A is exactly symmetric before every rotation, so row p stands
 // in for column p and the k-loop runs over contiguous memory; the columns are
 // written back afterwards to keep A symmetric.
-void GiraPar(double* __restrict a, double* __restrict b, int n, double s, double c) {
+HALVORA_VETORIZA void GiraPar(double* __restrict a, double* __restrict b, int n, double s,
+                              double c) {
     for (int k = 0; k < n; ++k) {
         const double t = a[k], x = b[k];
         a[k] = s * x + c * t;

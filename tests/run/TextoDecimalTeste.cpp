@@ -1,0 +1,176 @@
+#include "run/TextoDecimal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+// Writes the comma form of a point text, so that each table serves both separators.
+std::string ComSep(std::string s, char sep) {
+    for (char& c : s)
+        if (c == '.') c = sep;
+    return s;
+}
+
+class ComSeparador : public ::testing::TestWithParam<char> {};
+INSTANTIATE_TEST_SUITE_P(Separadores, ComSeparador, ::testing::Values(',', '.'));
+
+TEST_P(ComSeparador, AjSepDecimalTrocaSoOPrimeiroSeparador) {
+    const char sep = GetParam();
+    struct Caso {
+        std::string entrada, esperado;
+    } casos[] = {
+        {"7.25", "7.25"}, {"7,25", "7.25"}, {"-3", "-3"}, {"", ""}, {"1.000.5", "1.000.5"}};
+    for (auto& c : casos) {
+        std::string s = c.entrada;
+        std::string esperado = c.esperado;
+        // only the first separator becomes sep; the later one stays as typed
+        if (const auto p = esperado.find('.'); p != std::string::npos) esperado[p] = sep;
+        const std::string& r = AjSepDecimal(s, sep);
+        EXPECT_EQ(r, esperado) << c.entrada;
+        EXPECT_EQ(&r, &s) << "changes the caller's text in place";
+    }
+}
+
+TEST_P(ComSeparador, FormatValSinalSempreComDuasCasas) {
+    const char sep = GetParam();
+    struct Caso {
+        double x;
+        const char* esperado;
+    } casos[] = {{7, "+7.00"},
+                 {-1.5, "-1.50"},
+                 {0, "0.00"},
+                 {7.256, "+7.26"},
+                 {0.125, "+0.12"},
+                 {0.001, "+0.00"},
+                 {-0.001, "0.00"},
+                 {-0.0, "0.00"},
+                 {12.5, "+12.50"},
+                 {-7.255, "-7.25"},
+                 {1234567.891, "+1234567.89"}};
+    for (auto& c : casos) EXPECT_EQ(FormatValSinal(c.x, sep), ComSep(c.esperado, sep)) << c.x;
+}
+
+TEST_P(ComSeparador, FormataGeralArredondaOValorBinarioExato) {
+    const char sep = GetParam();
+    struct Caso {
+        double x;
+        int casas;
+        const char* esperado;
+    } casos[] = {{0.125, 2, "0.12"}, // exact half: to even
+                 {0.375, 2, "0.38"}, // exact half: to even, upwards
+                 {2.675, 2, "2.67"}, // binary value lies below the half
+                 {1.0005, 3, "1"},   // below the half as well; then no trailing zeros
+                 {2.5, 0, "2"},
+                 {3.5, 0, "4"},
+                 {-2.5, 0, "-2"},
+                 {1.5, 2, "1.5"},
+                 {100, 3, "100"},
+                 {1e6, 3, "1000000"},
+                 {-0.0001, 3, "0"},
+                 {-0.0, 2, "0"},
+                 {-0.0004, 3, "0"},
+                 {-0.0006, 3, "-0.001"},
+                 {-12.3456, 3, "-12.346"},
+                 {0.004, 2, "0"},
+                 {1e20, 2, "100000000000000000000"}};
+    for (auto& c : casos)
+        EXPECT_EQ(FormataGeral(c.x, c.casas, sep), ComSep(c.esperado, sep))
+            << c.x << " at " << c.casas;
+    // The largest double still fits.
+    EXPECT_EQ(FormataGeral(std::numeric_limits<double>::max(), 3, sep).size(), 309u);
+}
+
+TEST_P(ComSeparador, ConverteNumeroAceitaSoONumeroInteiro) {
+    const char sep = GetParam();
+    const char outro = sep == ',' ? '.' : ',';
+    struct Caso {
+        const char* texto; // "." stands for the user's separator
+        double valor;
+    } aceitos[] = {{"5", 5},          {"5.", 5},        {".5", 0.5},       {"-0.25", -0.25},
+                   {"+3", 3},         {"  7.5\t", 7.5}, {"\t-2", -2},      {"1e3", 1000},
+                   {"1.5E-2", 0.015}, {"2e+2", 200},    {"-.5e1", -5},     {"007", 7},
+                   {"1e-400", 0},     {"0.000", 0},     {"1e-320", 1e-320}};
+    for (auto& c : aceitos) {
+        const std::string t = ComSep(c.texto, sep);
+        const auto v = ConverteNumero(t, sep);
+        ASSERT_TRUE(v.has_value()) << '"' << t << '"';
+        EXPECT_EQ(*v, c.valor) << '"' << t << '"';
+    }
+    const auto negZero = ConverteNumero("-1e-400", sep);
+    ASSERT_TRUE(negZero.has_value());
+    EXPECT_TRUE(*negZero == 0 && std::signbit(*negZero)) << "underflow keeps the sign";
+
+    const char* recusados[] = {"",    "   ",   "\t",   ".",     "-",     "+",      "-.",
+                               "e5",  "1e",    "1e+",  "1.2.3", "1 2",   "abc",    "5a",
+                               "inf", "-inf",  "nan",  "0x10",  "1e400", "-1e400", "--1",
+                               "+-1", "1e5.5", "1.5e", "٣",     "1_000"};
+    for (const char* r : recusados) {
+        const std::string t = ComSep(r, sep);
+        EXPECT_FALSE(ConverteNumero(t, sep).has_value()) << '"' << t << '"';
+        EXPECT_FALSE(ConverteNumeroSimples(t, sep).has_value()) << '"' << t << '"';
+    }
+    // The other separator is not a decimal point here, nor a grouping mark.
+    EXPECT_FALSE(ConverteNumero(std::string("7") + outro + "25", sep).has_value());
+    EXPECT_FALSE(ConverteNumero(std::string("1") + outro + "000" + sep + "5", sep).has_value());
+}
+
+TEST_P(ComSeparador, ConverteNumeroSimplesArredondaUmaVezParaFloat) {
+    const char sep = GetParam();
+    const std::string t = ComSep("0.01", sep);
+    EXPECT_EQ(ConverteNumeroSimples(t, sep), 0.01f);
+    EXPECT_EQ(ConverteNumero(t, sep), 0.01);
+    EXPECT_NE(double(*ConverteNumeroSimples(t, sep)), *ConverteNumero(t, sep));
+    // A text between two floats whose double is a hair off the midpoint:
+    // rounding through double would land on the other float.
+    EXPECT_EQ(ConverteNumeroSimples("1.00000005960464477550", '.'), 1.0000001f);
+    EXPECT_FALSE(ConverteNumeroSimples("1e39", sep).has_value()) << "beyond float";
+    EXPECT_TRUE(ConverteNumero("1e39", sep).has_value());
+    const auto zero = ConverteNumeroSimples("-1e-50", sep);
+    ASSERT_TRUE(zero.has_value());
+    EXPECT_TRUE(*zero == 0 && std::signbit(*zero));
+}
+
+TEST(TextoDecimal, ValorInicialLeONumeroDoInicio) {
+    struct Caso {
+        const char* texto;
+        double valor;
+    } casos[] = {{"3,5", 3},     {"3.5", 3.5}, {"", 0},   {"abc", 0}, {" 7", 7},
+                 {"-2", -2},     {"1e1", 10},  {"1e", 1}, {"2e+", 2}, {"4E-1x", 0.4},
+                 {"+6", 6},      {".5", 0.5},  {"3.", 3}, {"-", 0},   {"12abc", 12},
+                 {"1.2.3", 1.2}, {"1e-400", 0}};
+    for (auto& c : casos) EXPECT_EQ(ValorInicial(c.texto), c.valor) << '"' << c.texto << '"';
+    EXPECT_EQ(ValorInicial("1e400"), std::numeric_limits<double>::infinity());
+}
+
+TEST(TextoDecimal, ArredondaParInteiro) {
+    struct Caso {
+        double x;
+        long long n;
+    } casos[] = {{2.5, 2},
+                 {3.5, 4},
+                 {-2.5, -2},
+                 {-3.5, -4},
+                 {0.5, 0},
+                 {-0.5, 0},
+                 {1.4999, 1},
+                 {1.5001, 2},
+                 {-1.6, -2},
+                 {7, 7},
+                 {4503599627370497.0, 4503599627370497}};
+    for (auto& c : casos) EXPECT_EQ(ArredondaParInteiro(c.x), c.n) << c.x;
+    constexpr auto maximo = std::numeric_limits<long long>::max();
+    constexpr auto minimo = std::numeric_limits<long long>::min();
+    EXPECT_EQ(ArredondaParInteiro(1e30), maximo);
+    EXPECT_EQ(ArredondaParInteiro(9223372036854775808.0), maximo);
+    EXPECT_EQ(ArredondaParInteiro(-1e30), minimo);
+    EXPECT_EQ(ArredondaParInteiro(-9223372036854775808.0), minimo);
+    EXPECT_EQ(ArredondaParInteiro(std::numeric_limits<double>::infinity()), maximo);
+    EXPECT_EQ(ArredondaParInteiro(-std::numeric_limits<double>::infinity()), minimo);
+    EXPECT_EQ(ArredondaParInteiro(std::nan("")), 0);
+}
+
+} // namespace
