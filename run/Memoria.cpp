@@ -1,5 +1,6 @@
 #include "run/Memoria.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -9,14 +10,26 @@
 
 namespace {
 constexpr std::size_t LimiteGrande = std::size_t(1) << 20;
-}
+constexpr std::size_t PaginaGrande = std::size_t(2) << 20;
+} // namespace
 
 #if defined(__linux__)
 
 void* ReservaZerada(std::size_t bytes) {
     if (bytes < LimiteGrande) return std::calloc(1, bytes);
-    void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED) return nullptr;
+    // Huge pages only cover aligned stretches: take a little more and trim
+    // it to a 2 MB boundary, or the ends fall back to thousands of small pages.
+    const std::size_t reserva = bytes + PaginaGrande;
+    void* bruto =
+        mmap(nullptr, reserva, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (bruto == MAP_FAILED) return nullptr;
+    const auto ini = reinterpret_cast<std::uintptr_t>(bruto);
+    const std::uintptr_t alinhado = (ini + PaginaGrande - 1) & ~(PaginaGrande - 1);
+    if (alinhado > ini) munmap(bruto, alinhado - ini);
+    const std::uintptr_t fim = ini + reserva, fimUtil = alinhado + bytes;
+    const std::uintptr_t fimPagina = (fimUtil + 4095) & ~std::uintptr_t(4095);
+    if (fim > fimPagina) munmap(reinterpret_cast<void*>(fimPagina), fim - fimPagina);
+    void* p = reinterpret_cast<void*>(alinhado);
     madvise(p, bytes, MADV_HUGEPAGE);
     return p;
 }

@@ -1,0 +1,102 @@
+#include "cli/Calc.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Saida {
+    int status;
+    std::string out, err;
+};
+
+Saida Calc(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int st = ExecutaCalc(args, out, err);
+    return {st, out.str(), err.str()};
+}
+
+std::vector<std::string> Linhas(const std::string& s) {
+    std::vector<std::string> v;
+    std::size_t ini = 0;
+    for (std::size_t p; (p = s.find("\r\n", ini)) != std::string::npos; ini = p + 2)
+        v.push_back(s.substr(ini, p - ini));
+    v.push_back(s.substr(ini));
+    return v;
+}
+
+TEST(HalvoraCalc, TabelaDoSistemaInicial) {
+    const Saida s = Calc({});
+    ASSERT_EQ(s.status, 0) << s.err;
+    EXPECT_EQ(s.err, "");
+    const auto l = Linhas(s.out);
+    ASSERT_EQ(l.size(), 14u);
+    EXPECT_EQ(l[0], "Banda n°\tNíveis\tFreqüência(Hz)\tIntensidade relativa\tSpins nível A\t"
+                    "Spins nível B\tPrótons afetados");
+    EXPECT_EQ(l[1], "1\t5 – 8\t228.964\t0.285\tbba\tbbb\tH3");
+    EXPECT_EQ(l[8], "8\t3 – 6\t202.497\t0.02\taba\tbab\tH1,H2,H3");
+    EXPECT_EQ(l[13], "13\t1 – 2\t180.82\t0.278\taaa\tbaa\tH1");
+
+    const Saida virgula = Calc({"--sep=,"});
+    EXPECT_EQ(Linhas(virgula.out)[1], "1\t5 – 8\t228,964\t0,285\tbba\tbbb\tH3");
+}
+
+TEST(HalvoraCalc, FormasDasOpcoes) {
+    // Both spellings, negative values, ppm and the first-order mode.
+    const Saida a = Calc({"--n=3", "--j=-12,3.5,0", "--shifts=100,200,300"});
+    const Saida b = Calc({"--n", "3", "--j", "-12,3.5,0", "--shifts", "100,200,300"});
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+
+    const Saida ppm = Calc({"--shifts=2", "--ppm", "--mhz", "400"});
+    ASSERT_EQ(ppm.status, 0) << ppm.err;
+    EXPECT_EQ(Linhas(ppm.out)[1], "1\t1 – 2\t800\t1\ta\tb\tH1");
+
+    const Saida prim = Calc({"--first-order"});
+    const auto l = Linhas(prim.out);
+    EXPECT_EQ(l.size(), 13u); // the 12 single flips of three protons
+    for (std::size_t k = 1; k < l.size(); ++k) EXPECT_EQ(l[k].find(','), std::string::npos);
+}
+
+TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
+    const std::vector<std::vector<std::string>> ruins = {
+        {"--bogus"},
+        {"--n=11"},
+        {"--n=0"},
+        {"--n=x"},
+        {"--n=3", "--shifts=1,2"},
+        {"--n=3", "--j=1,2"},
+        {"--mhz=0"},
+        {"--mhz=-300"},
+        {"--mhz=abc"},
+        {"--shifts=1,2,x"},
+        {"--sep=;"},
+        {"--intmin=1,5"},
+        {"extra"},
+        {"--mhz"},
+        {"--mhz=1e999"},
+        // A system the solver refuses: shifts far beyond 1 Hz of spectrometer.
+        {"--mhz=0.000001", "--shifts=2000000,0,5"}};
+    for (const auto& args : ruins) {
+        const Saida s = Calc(args);
+        EXPECT_EQ(s.status, 2) << args[0];
+        EXPECT_EQ(s.out, "") << args[0];
+        ASSERT_FALSE(s.err.empty()) << args[0];
+        EXPECT_EQ(s.err.find('\n'), s.err.size() - 1) << s.err;
+    }
+}
+
+TEST(HalvoraCalc, TemposEAjuda) {
+    const Saida t = Calc({"--times", "--n=2"});
+    ASSERT_EQ(t.status, 0);
+    EXPECT_NE(t.err.find("JACOBI\t"), std::string::npos);
+    EXPECT_NE(t.err.find("Gráfico\t"), std::string::npos);
+    const Saida h = Calc({"-h"});
+    EXPECT_EQ(h.status, 0);
+    EXPECT_NE(h.out.find("--shifts"), std::string::npos);
+}
+
+} // namespace

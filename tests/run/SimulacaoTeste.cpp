@@ -1,0 +1,223 @@
+#include "run/LeituraEntrada.h"
+#include "run/Simulacao.h"
+#include "run/TabelaTempos.h"
+#include "run/ValoresIniciais.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+EntradaSimulacao Sistema(int N) {
+    EntradaSimulacao in;
+    in.NProt = N;
+    in.Desloc.assign(DeslocInicial, DeslocInicial + N);
+    for (int r = 1; r < N; ++r)
+        for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
+    return in;
+}
+
+// Records what the run reports and, at every yield, what a reader of the
+// live state would see.
+struct Gravador : ObservadorSimulacao {
+    const EstadoSpin* vivo = nullptr;
+    std::vector<std::string> eventos;
+    std::vector<int> bandasVistas, protonsVistos;
+    void inicioEtapa(int linha, std::string_view nome) override {
+        eventos.push_back("inicio " + std::to_string(linha) + " " + std::string(nome));
+    }
+    void fimEtapa(int linha, double s, double total) override {
+        EXPECT_GE(s, 0);
+        EXPECT_GE(total, s);
+        eventos.push_back("fim " + std::to_string(linha));
+    }
+    void cedeEventos() override {
+        eventos.push_back("cede");
+        bandasVistas.push_back(vivo->NBandas);
+        protonsVistos.push_back(vivo->NProt);
+    }
+};
+
+TEST(Simulacao, EtapasNaOrdemComTabelaAbertaEFechada) {
+    EstadoSpin estado, trabalho;
+    Gravador g;
+    g.vivo = &estado;
+    ASSERT_FALSE(Simula(Sistema(3), estado, trabalho, g));
+    const std::vector<std::string> aberta = {"cede",
+                                             "inicio 1 Submatrizes",
+                                             "cede",
+                                             "fim 1",
+                                             "cede",
+                                             "inicio 2 Matriz de transição",
+                                             "cede",
+                                             "fim 2",
+                                             "inicio 3 Cálculo de freqüências",
+                                             "cede",
+                                             "fim 3",
+                                             "cede",
+                                             "inicio 4 Ordenação de Bandas",
+                                             "cede",
+                                             "fim 4",
+                                             "inicio 5 Preenchimento da Tabela",
+                                             "cede",
+                                             "fim 5",
+                                             "cede",
+                                             "inicio 6 Gráfico",
+                                             "cede",
+                                             "fim 6",
+                                             "cede"};
+    EXPECT_EQ(g.eventos, aberta);
+
+    Gravador f;
+    f.vivo = &estado;
+    EntradaSimulacao dois = Sistema(2);
+    dois.ComTabela = false;
+    ASSERT_FALSE(Simula(dois, estado, trabalho, f));
+    EXPECT_EQ(f.eventos[1], "inicio 1 JACOBI");
+    EXPECT_EQ(f.eventos[f.eventos.size() - 4], "inicio 4 Gráfico");
+    for (const std::string& ev : f.eventos) EXPECT_EQ(ev.find("inicio 5"), std::string::npos);
+}
+
+TEST(Simulacao, LeitorDuranteAExecucaoVeOResultadoAnteriorInteiro) {
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    ASSERT_FALSE(Simula(Sistema(3), estado, trabalho, nada));
+    const int bandasDeTres = estado.NBandas;
+    Gravador g;
+    g.vivo = &estado;
+    ASSERT_FALSE(Simula(Sistema(6), estado, trabalho, g));
+    // Up to the end of the frequency stage the old system is whole; after it
+    // the new one, with its bands already offsets from the spectrometer.
+    EXPECT_EQ(g.bandasVistas.front(), bandasDeTres);
+    EXPECT_EQ(g.protonsVistos.front(), 3);
+    EXPECT_EQ(g.protonsVistos.back(), 6);
+    EXPECT_EQ(g.bandasVistas.back(), estado.NBandas);
+    for (int b = 1; b <= estado.NBandas; ++b) EXPECT_LT(std::fabs(estado.FreqBanda(b)), 1000);
+}
+
+TEST(Simulacao, EntradaRecusadaNaoMudaOResultado) {
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    ASSERT_FALSE(Simula(Sistema(4), estado, trabalho, nada));
+    const int bandas = estado.NBandas;
+    const double freq = estado.FreqBanda(1);
+
+    std::vector<EntradaSimulacao> ruins(8, Sistema(3));
+    ruins[0].MHz = 0;
+    ruins[1].MHz = -300;
+    ruins[2].MHz = NAN;
+    ruins[3].Desloc[1] = INFINITY;
+    ruins[4].J.pop_back();
+    ruins[5].NProt = 11;
+    // Shifts far beyond the spectrometer frequency: the states no longer
+    // group by total spin after the sort.
+    ruins[6].MHz = 0.000001;
+    ruins[6].Desloc = {2000000, 0, 5};
+    ruins[7].TolJac = 0;
+    for (const EntradaSimulacao& in : ruins) {
+        const auto erro = Simula(in, estado, trabalho, nada);
+        ASSERT_TRUE(erro.has_value());
+        EXPECT_FALSE(erro->empty());
+        EXPECT_EQ(estado.NProt, 4);
+        EXPECT_EQ(estado.NBandas, bandas);
+        EXPECT_EQ(estado.FreqBanda(1), freq);
+    }
+}
+
+TEST(Simulacao, UmProtonEmHzEEmPpm) {
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    EntradaSimulacao in;
+    in.NProt = 1;
+    in.Desloc = {600};
+    ASSERT_FALSE(Simula(in, estado, trabalho, nada));
+    ASSERT_EQ(estado.NBandas, 1);
+    EXPECT_EQ(estado.FreqProt(1), 300000600.0);
+    EXPECT_NEAR(estado.FreqBanda(1), 600, 1e-6);
+    EXPECT_EQ(estado.IntBanda(1), 1.0);
+
+    in.PPM = true;
+    in.Desloc = {2};
+    ASSERT_FALSE(Simula(in, estado, trabalho, nada));
+    EXPECT_EQ(estado.FreqProt(1), 300000600.0);
+}
+
+TEST(Simulacao, ExecucoesRepetidasReaproveitamAMemoria) {
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    std::vector<const double*> buffers;
+    for (int k = 0; k < 6; ++k) {
+        ASSERT_FALSE(Simula(Sistema(7), estado, trabalho, nada));
+        buffers.push_back(estado.MatHam.dados());
+    }
+    // Two states take turns; neither allocates again.
+    EXPECT_EQ(buffers[2], buffers[4]);
+    EXPECT_EQ(buffers[3], buffers[5]);
+}
+
+TextosEntrada Caixas(const char* n) {
+    TextosEntrada t;
+    t.Text1 = n;
+    t.Text110 = "300";
+    t.Text12 = "0.01";
+    t.Text111 = TextoTolJac;
+    for (int i = 1; i <= NProtMax; ++i) t.Text2[i] = "100";
+    for (int r = 1; r < NProtMax; ++r)
+        for (int c = r + 1; c <= NProtMax; ++c) t.TextJ[r][c] = "7";
+    return t;
+}
+
+TEST(LeituraEntrada, NumeroDeProtonsForaDaFaixaViraUm) {
+    const std::vector<std::pair<const char*, int>> casos = {
+        {"3,5", 3}, {"3.5", 3}, {"10", 10}, {"0", 1}, {"11", 1}, {"abc", 1}, {"", 1}, {"-2", 1}};
+    for (const auto& [texto, n] : casos) {
+        TextosEntrada t = Caixas(texto);
+        EntradaSimulacao in;
+        ASSERT_FALSE(LeEntrada(t, ',', in)) << texto;
+        EXPECT_EQ(in.NProt, n) << texto;
+        EXPECT_EQ(t.Text1, std::to_string(n)) << texto;
+    }
+}
+
+TEST(LeituraEntrada, NormalizaOsTextosEPreencheOsRotulos) {
+    TextosEntrada t = Caixas("2");
+    t.Text2[1] = "600";
+    t.Text2[2] = "7.25";
+    EntradaSimulacao in;
+    ASSERT_FALSE(LeEntrada(t, ',', in));
+    EXPECT_EQ(t.Text2[2], "7,25");
+    EXPECT_EQ(t.Text12, "0,01");
+    EXPECT_EQ(t.Label6[1], "2");
+    EXPECT_EQ(in.IntMin, 0.01f);
+    EXPECT_EQ(in.TolJac, 1e-13);
+
+    t.PPM = true;
+    t.Text2[1] = "2";
+    ASSERT_FALSE(LeEntrada(t, '.', in));
+    EXPECT_EQ(t.Label6[1], "600");
+    EXPECT_EQ(in.TolJac, 1e-13);
+}
+
+TEST(LeituraEntrada, CaixaSemNumeroNomeiaACaixa) {
+    TextosEntrada t = Caixas("3");
+    t.Text2[2] = "abc";
+    EntradaSimulacao in;
+    auto erro = LeEntrada(t, ',', in);
+    ASSERT_TRUE(erro);
+    EXPECT_NE(erro->find("H2"), std::string::npos);
+
+    t = Caixas("3");
+    t.TextJ[1][3] = "";
+    erro = LeEntrada(t, ',', in);
+    ASSERT_TRUE(erro);
+    EXPECT_NE(erro->find("J(1,3)"), std::string::npos);
+
+    t = Caixas("3");
+    t.Text110 = "0";
+    EXPECT_TRUE(LeEntrada(t, ',', in));
+}
+
+} // namespace
