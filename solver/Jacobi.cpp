@@ -7,10 +7,6 @@
 
 namespace {
 
-// One rotation, A <- R^T A R, with the arithmetic of the element-by-element
-// formulation. A is exactly symmetric before every rotation, so row p stands
-// in for column p and the k-loop runs over contiguous memory; the columns are
-// written back afterwards to keep A symmetric.
 HALVORA_VETORIZA void GiraPar(double* __restrict a, double* __restrict b, int n, double s,
                               double c) {
     for (int k = 0; k < n; ++k) {
@@ -20,28 +16,93 @@ HALVORA_VETORIZA void GiraPar(double* __restrict a, double* __restrict b, int n,
     }
 }
 
-void Roda(double* A, double* VT, int n, int passo, int p, int q, double s, double c) {
-    double* rp = A + std::size_t(p) * passo;
-    double* rq = A + std::size_t(q) * passo;
-    GiraPar(rp, rq, n, s, c);
-    GiraPar(VT + std::size_t(p) * passo, VT + std::size_t(q) * passo, n, s, c);
-    const double app = s * rp[q] + c * rp[p];
-    const double aqq = -s * rq[p] + c * rq[q];
-    rp[p] = app;
-    rq[q] = aqq;
-    rp[q] = 0;
-    rq[p] = 0;
-    for (int k = 0; k < n; ++k) {
-        A[std::size_t(k) * passo + p] = rp[k];
-        A[std::size_t(k) * passo + q] = rq[k];
+// The cyclic sweep with the arithmetic of the element-by-element rotations.
+// A is kept as rows: row p stands in for column p because the matrix is
+// symmetric, so every rotation runs over contiguous memory. Instead of
+// writing each rotated row back into its column at once (a strided write of
+// the whole column per rotation), the rows rotated against column q are
+// copied into the columns once, tile by tile, when the q-loop ends. Until
+// then the newer of the two rows that hold an element has its value: the
+// stamps say which.
+class Varredura {
+  public:
+    Varredura(double* A, double* VT, int n, int passo)
+        : A_(A), VT_(VT), n_(n), passo_(passo), carimbo_(n, 0) {
+        giradas_.reserve(n);
     }
-}
+
+    // One sweep; returns the sum of the off-diagonal magnitudes met.
+    double Executa() {
+        double soma = 0, maior = 0;
+        for (int q = 1; q < n_; ++q) {
+            const double* rq = Linha(q);
+            giradas_.clear();
+            for (int p = 0; p < q; ++p) {
+                const double x = std::fabs(rq[p]);
+                if (x > maior) maior = x;
+                soma = soma + x;
+                if (0.1 * maior > x) continue;
+                Roda(p, q);
+            }
+            if (!giradas_.empty()) Sincroniza(q);
+        }
+        return soma;
+    }
+
+  private:
+    double* Linha(int i) const { return A_ + std::size_t(i) * passo_; }
+
+    void Roda(int p, int q) {
+        double* rp = Linha(p);
+        double* rq = Linha(q);
+        // Row p predates this q-loop: take the elements that the rotations
+        // already done in it have changed from the rows that hold them.
+        for (int c : giradas_) rp[c] = Linha(c)[p];
+        rp[q] = rq[p];
+        const double d = rp[p] - rq[q];
+        const double theta = d == 0 ? (3.14159265358979 / 2) / 2 : std::atan(2 * rq[p] / d) / 2;
+        const double s = std::sin(theta), c = std::cos(theta);
+        GiraPar(rp, rq, n_, s, c);
+        GiraPar(VT_ + std::size_t(p) * passo_, VT_ + std::size_t(q) * passo_, n_, s, c);
+        const double app = s * rp[q] + c * rp[p];
+        const double aqq = -s * rq[p] + c * rq[q];
+        rp[p] = app;
+        rq[q] = aqq;
+        rp[q] = 0;
+        rq[p] = 0;
+        giradas_.push_back(p);
+        carimbo_[p] = carimbo_[q] = ++relogio_;
+    }
+
+    // Every element (k, c) that row c holds newer than row k is copied into
+    // row k, so the matrix is whole and symmetric again.
+    void Sincroniza(int q) {
+        giradas_.push_back(q);
+        constexpr int Bloco = 8;
+        for (int k0 = 0; k0 < n_; k0 += Bloco) {
+            const int k1 = k0 + Bloco < n_ ? k0 + Bloco : n_;
+            for (int c : giradas_) {
+                const double* rc = Linha(c);
+                const long tc = carimbo_[c];
+                for (int k = k0; k < k1; ++k)
+                    if (carimbo_[k] < tc) Linha(k)[c] = rc[k];
+            }
+        }
+    }
+
+    double* A_;
+    double* VT_;
+    int n_, passo_;
+    long relogio_ = 0;
+    std::vector<long> carimbo_; // the rotation that last wrote each row
+    std::vector<int> giradas_;  // rows rotated in the current q-loop
+};
 
 } // namespace
 
 int PassoJacobi(int n) {
-    // Row strides that are a multiple of a large power of two make the
-    // column writes of a rotation collide in the cache.
+    // Row strides that are a multiple of a large power of two make column
+    // accesses collide in the cache.
     int passo = (n + 1) & ~1;
     if (passo % 32 == 0) passo += 2;
     return passo;
@@ -61,23 +122,9 @@ bool JacobiBloco(double* A, double* VT, int n, int passo, double TolJac, bool Pr
     M0 = M0 / (double(n) * double(n));
     if (PrimOrdem) return true;
 
-    for (int varredura = 0; varredura < MaxVarredurasJacobi; ++varredura) {
-        double soma = 0, maior = 0;
-        for (int q = 1; q < n; ++q) {
-            const double* rq = A + std::size_t(q) * passo;
-            for (int p = 0; p < q; ++p) {
-                const double x = std::fabs(rq[p]);
-                if (x > maior) maior = x;
-                soma = soma + x;
-                if (0.1 * maior > x) continue;
-                const double d = A[std::size_t(p) * passo + p] - rq[q];
-                const double theta =
-                    d == 0 ? (3.14159265358979 / 2) / 2 : std::atan(2 * rq[p] / d) / 2;
-                Roda(A, VT, n, passo, p, q, std::sin(theta), std::cos(theta));
-            }
-        }
-        if (std::fabs(soma / M0) <= TolJac) return true;
-    }
+    Varredura varredura(A, VT, n, passo);
+    for (int k = 0; k < MaxVarredurasJacobi; ++k)
+        if (std::fabs(varredura.Executa() / M0) <= TolJac) return true;
     return false;
 }
 
