@@ -12,16 +12,18 @@ namespace {
 
 class ObservadorCalc : public ObservadorSimulacao {
   public:
-    explicit ObservadorCalc(char sep) : sep_(sep) {}
+    ObservadorCalc(char sep, std::ostream& saida) : sep_(sep), saida_(saida) {}
     void inicioEtapa(int, std::string_view nome) override { nome_ = nome; }
     void fimEtapa(int, double segundos, double total) override {
         linhas_ +=
             nome_ + "\t" + TextoSegundos(segundos, sep_) + "\t" + TextoSegundos(total, sep_) + "\n";
     }
-    // The table's text is what the table stage produces here.
-    void preencheTabela(const EstadoSpin& e) override { texto_ = TextoCopiaTabela(e); }
+    // Here the table is filled by writing its text out.
+    void preencheTabela(const EstadoSpin& e) override {
+        EscreveCopiaTabela(
+            e, [this](std::string_view p) { saida_.write(p.data(), std::streamsize(p.size())); });
+    }
 
-    const std::string& texto() const { return texto_; }
     std::string tabelaTempos() const {
         return std::string("Etapa\t") + CabecalhoTempoEtapa + "\t" + CabecalhoTempoTotal + "\n" +
                linhas_;
@@ -29,7 +31,8 @@ class ObservadorCalc : public ObservadorSimulacao {
 
   private:
     char sep_;
-    std::string nome_, linhas_, texto_;
+    std::ostream& saida_;
+    std::string nome_, linhas_;
 };
 
 } // namespace
@@ -46,12 +49,11 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         return 0;
     }
     EstadoSpin estado, trabalho;
-    ObservadorCalc obs(o.entrada.SepDec);
+    ObservadorCalc obs(o.entrada.SepDec, saida);
     if (auto erro = Simula(o.entrada, estado, trabalho, obs)) {
         erros << "halvora-calc: " << *erro << "\n";
         return 2;
     }
-    saida << obs.texto();
     saida.flush();
     if (o.tempos) erros << obs.tabelaTempos();
     return saida ? 0 : 1;

@@ -102,12 +102,19 @@ std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col) {
     return s;
 }
 
-std::string TextoCopiaTabela(const EstadoSpin& e) {
-    std::string s;
-    // Enough for ordinary lines; a longer one (a huge frequency) only makes
-    // the string grow by doubling.
+namespace {
+// Enough for ordinary lines; a longer one (a huge frequency) only makes the
+// string grow by doubling.
+std::size_t TamanhoPrevisto(const EstadoSpin& e, int bandas) {
     const std::size_t porLinha = 48 + 8 * std::size_t(e.NProt > 0 ? e.NProt : 0);
-    s.reserve(160 + std::size_t(e.NBandas > 0 ? e.NBandas : 0) * porLinha);
+    return 160 + std::size_t(bandas > 0 ? bandas : 0) * porLinha;
+}
+constexpr int BandasPorPedaco = 2000;
+} // namespace
+
+void EscreveCopiaTabela(const EstadoSpin& e, const std::function<void(std::string_view)>& entrega) {
+    std::string s;
+    s.reserve(TamanhoPrevisto(e, BandasPorPedaco));
     for (int c = 0; c < ColunasTabela; ++c) {
         if (c > 0) s += '\t';
         s += CabecalhoCopiaTabela[c];
@@ -140,6 +147,17 @@ std::string TextoCopiaTabela(const EstadoSpin& e) {
             }
             return p;
         });
+        if (b % BandasPorPedaco == 0) {
+            entrega(s);
+            s.clear();
+        }
     }
-    return s;
+    entrega(s);
+}
+
+std::string TextoCopiaTabela(const EstadoSpin& e) {
+    std::string texto;
+    texto.reserve(TamanhoPrevisto(e, e.NBandas));
+    EscreveCopiaTabela(e, [&](std::string_view pedaco) { texto += pedaco; });
+    return texto;
 }

@@ -166,7 +166,7 @@ TextosEntrada Caixas(const char* n) {
     t.Text111 = TextoTolJac;
     for (int i = 1; i <= NProtMax; ++i) t.Text2[i] = "100";
     for (int r = 1; r < NProtMax; ++r)
-        for (int c = r + 1; c <= NProtMax; ++c) t.TextJ[r][c] = "7";
+        for (int c = r + 1; c <= NProtMax; ++c) t.TextJ[r][c].assign(1, '7');
     return t;
 }
 
