@@ -35,6 +35,7 @@ class Varredura {
     double Executa() {
         double soma = 0, maior = 0;
         for (int q = 1; q < n_; ++q) {
+            AlcancaLinha(q);
             const double* rq = Linha(q);
             giradas_.clear();
             for (int p = 0; p < q; ++p) {
@@ -76,11 +77,14 @@ class Varredura {
 
     // Every element (k, c) that row c holds newer than row k is copied into
     // row k, so the matrix is whole and symmetric again.
+    // Rows above q are read again in the next q-loops: each takes from the
+    // rows rotated in this one the elements they hold newer. Rows below q
+    // are not read before their own q-loop and catch up there, once.
     void Sincroniza(int q) {
         giradas_.push_back(q);
         constexpr int Bloco = 8;
-        for (int k0 = 0; k0 < n_; k0 += Bloco) {
-            const int k1 = k0 + Bloco < n_ ? k0 + Bloco : n_;
+        for (int k0 = 0; k0 < q; k0 += Bloco) {
+            const int k1 = k0 + Bloco < q ? k0 + Bloco : q;
             for (int c : giradas_) {
                 const double* rc = Linha(c);
                 const long tc = carimbo_[c];
@@ -88,6 +92,13 @@ class Varredura {
                     if (carimbo_[k] < tc) Linha(k)[c] = rc[k];
             }
         }
+    }
+
+    void AlcancaLinha(int q) {
+        double* rq = Linha(q);
+        const long tq = carimbo_[q];
+        for (int c = 0; c < n_; ++c)
+            if (carimbo_[c] > tq) rq[c] = Linha(c)[q];
     }
 
     double* A_;
