@@ -20,10 +20,10 @@ HALVORA_VETORIZA void GiraPar(double* __restrict a, double* __restrict b, int n,
 // A is kept as rows: row p stands in for column p because the matrix is
 // symmetric, so every rotation runs over contiguous memory. Instead of
 // writing each rotated row back into its column at once (a strided write of
-// the whole column per rotation), the rows rotated against column q are
-// copied into the columns once, tile by tile, when the q-loop ends. Until
-// then the newer of the two rows that hold an element has its value: the
-// stamps say which.
+// the whole column per rotation), the other rows take the new values only
+// when they are about to be read: the rows above q when the q-loop ends, each
+// row below q when its own q-loop begins. Until then the newer of the two
+// rows that hold an element has its value: the stamps say which.
 class Varredura {
   public:
     Varredura(double* A, double* VT, int n, int passo)
