@@ -3,7 +3,8 @@
 # Halvora. Quiet when everything is already there.
 set -euo pipefail
 
-PACOTES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libeigen3-dev)
+PACOTES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libeigen3-dev
+         qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb imagemagick)
 
 faltam=()
 for p in "${PACOTES[@]}"; do

@@ -1,0 +1,23 @@
+#pragma once
+// The envelope's numbers: the Gaussian and Lorentzian sums over every band at
+// one sample per pixel column, the mix, the local maxima and the vertical
+// scale. Drawing them is Grafico's business.
+
+#include "display/EstadoGrafico.h"
+#include "run/EstadoSpin.h"
+
+#include <string>
+
+// The mix caption of the slider: "30% Lorentziana + 70% Gaussiana".
+std::string TextoMistura(int slider);
+std::string TextoMisturaInverso(int slider); // "70% Gaussiana + 30% Lorentziana"
+
+// Steps 2 to 7 of the envelope: recompute the sums when they are invalid and
+// the scale must be redone, remix, find the maxima, and set the vertical
+// scale. Returns the highest mixed value. `SH` is the plot height in twips.
+double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SH);
+
+// The pieces, for tests and benchmarks.
+void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e);
+void Remistura(Envolvente& env, int slider);
+double ProcuraMaximos(Envolvente& env);

@@ -1,0 +1,89 @@
+#pragma once
+// The plot's state: the window, scales and navigation of the spectrum, the
+// envelope samples, the copy flags, and the options of the main window that
+// the drawing reads. The main window owns one of each and keeps
+// OpcoesGrafico in step with its controls; the drawing never looks at other
+// widgets. No Qt here.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+using Cor = std::uint32_t; // 0xRRGGBB
+constexpr Cor Rgb(int r, int g, int b) {
+    return Cor((r << 16) | (g << 8) | b);
+}
+
+inline constexpr int EnvCapacidade = 2001;   // samples 0..2000
+inline constexpr int MaxEnvCapacidade = 200; // maxima 1..200
+inline constexpr int PontosLargo = 963;
+inline constexpr int PontosCompacto = 773;
+inline constexpr int HScrollNeutro = 16384;
+
+// The plot's inner drawing size in twips, wide and compact layouts.
+inline constexpr int LarguraLarga = 14445, AlturaLarga = 6440;
+inline constexpr int LarguraCompacta = 11595, AlturaCompacta = 5475;
+
+// Colours of protons 0..10: 0 is the colour of bands where several protons flip.
+inline constexpr std::array<Cor, 11> CoresProtons = {
+    Rgb(255, 255, 255), Rgb(0, 0, 0),     Rgb(255, 0, 0),   Rgb(0, 128, 0),
+    Rgb(0, 0, 192),     Rgb(128, 128, 0), Rgb(128, 0, 128), Rgb(192, 0, 0),
+    Rgb(0, 64, 0),      Rgb(0, 128, 128), Rgb(255, 0, 255)};
+inline constexpr Cor CinzaCombinacao = Rgb(160, 160, 160);
+
+// Background swatches Label8(0..7); 7 is white.
+inline constexpr std::array<Cor, 8> CoresFundo = {
+    Rgb(240, 224, 192), Rgb(255, 192, 192), Rgb(255, 128, 0),   Rgb(192, 192, 0),
+    Rgb(0, 192, 0),     Rgb(0, 192, 192),   Rgb(192, 192, 255), Rgb(255, 255, 255)};
+
+struct Envolvente {
+    int EnvPontos = PontosLargo;
+    std::array<double, EnvCapacidade> EnvFreq{}, EnvGauss{}, EnvLorentz{}, EnvComb{};
+    double MeiaLargura = 0.5;
+    double FracGauss = 0.5;
+    std::array<int, MaxEnvCapacidade + 1> MaxEnvPos{};
+    int MaxEnvCount = 0;
+    bool EnvolventeLigada = true;
+    bool EnvValida = false;
+    bool MisturaMudou = false;
+};
+
+struct EstadoGrafico {
+    // Horizontal window: frequency NiInic (Hz) is drawn at x = LimLeft twips.
+    double NiInic = 0, LimLeft = 0, TwPerHz = 0;
+    double ZoomHoriz = 1, ZoomVert = 1, DeslocHoriz = 0;
+    std::int32_t LinhaBase = 0;
+    double EscalaVertBase = 0, EscalaVert = 0, EscalaVertFixa = 0;
+    bool RecalcEscala = true;
+    bool JanelaFixa = false;
+    bool HistogramaOculto = false;
+    bool FiltroAtivo = false;
+    int ProtFiltro = 0;
+    bool BandaMarcada = false, RolarParaBanda = false;
+    double FreqMarcada = 0;
+    int IndiceMarcado = 0;
+    int BandaClicada = 0;
+    bool CopiandoFigura = false, CopiaBP = false, Visualizando = false;
+    int HScroll1 = HScrollNeutro;
+    Cor CorFundo = CoresFundo[0];
+    std::array<Cor, 21> CorProt = [] {
+        std::array<Cor, 21> c{};
+        for (std::size_t i = 0; i < CoresProtons.size(); ++i) c[i] = CoresProtons[i];
+        return c;
+    }();
+    Envolvente env;
+};
+
+// What the drawing reads from the main window's controls and menus.
+struct OpcoesGrafico {
+    bool Colorido = true;        // "Colorido" selected, else "Sem cores"
+    bool CompararCurvas = false; // "Comparar curvas" ticked
+    bool NumerosGrandes = false; // "Números Grandes na Cópia" ticked
+    int Slider4 = 50;            // percentage of Lorentzian
+    std::string Text13 = "1";    // line width at half height, Hz
+    std::string Text110 = "300"; // spectrometer frequency, MHz
+    std::string Text12 = "0,01"; // minimum intensity
+    std::string TituloEspectro = "Default";
+    char SepDec = ',';
+    bool TelaPequena = false;
+};

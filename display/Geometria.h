@@ -1,0 +1,53 @@
+#pragma once
+// The plot's arithmetic, apart from any painting: coordinates, the
+// horizontal window, the vertical scale of the sticks, the proton label
+// layout, the mouse readout and hit test, and the navigation state changes.
+
+#include "display/EstadoGrafico.h"
+#include "run/EstadoSpin.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// Twips to pixels, rounded to the nearest integer, halves to even.
+int Px(double twips);
+
+// x of frequency f (Hz, offset) and y of intensity I, in twips.
+double XFreq(const EstadoGrafico& g, double f);
+double YInt(const EstadoGrafico& g, double I);
+
+// LinhaBase := SH * 0.9 rounded.
+void CalculaLinhaBase(EstadoGrafico& g, int SH);
+
+// NiInic, TwPerHz and LimLeft for the bands, the zoom and the scroll offset
+// (nothing changes while JanelaFixa is set).
+void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW);
+
+// When RolarParaBanda is set and the selected band lies outside 0..SW: the
+// new scroll bar value that brings it 100 twips inside the edge. Clears
+// RolarParaBanda when the band is already in view.
+std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW);
+
+// Vertical scale from the sticks when the envelope is off.
+void EscalaDosPalitos(EstadoGrafico& g, const EstadoSpin& e, int SH);
+
+// Label offsets off(i), i = 1..NProt, in twips, for markers at x[i].
+std::array<long, NProtMax + 1> DeslocamentosRotulos(const std::array<double, NProtMax + 1>& x,
+                                                    int NProt);
+
+// Frequency under x twips (single precision, as the readout holds it), and
+// the readout text with one decimal.
+float FreqNoPonto(const EstadoGrafico& g, double X);
+std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
+
+// The band nearest to f among those closer than 10000 Hz (the first of equal
+// distances), or nothing.
+std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f);
+
+// Navigation.
+void MudaHScroll(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
+void ZoomHorizontal(EstadoGrafico& g, bool ampliar);
+void ZoomVertical(EstadoGrafico& g, bool ampliar);
+void Restaura(EstadoGrafico& g); // zoom 1, scroll neutral, no mark, no preview, no filter
+void EscolheFundo(EstadoGrafico& g, int swatch);

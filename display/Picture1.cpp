@@ -1,0 +1,1 @@
+#include "display/Picture1.h"
