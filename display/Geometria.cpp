@@ -1,1 +1,140 @@
-// em construção
+#include "display/Geometria.h"
+
+#include "run/TextoDecimal.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+int Px(double twips) {
+    const double p = std::nearbyint(twips / 15);
+    // Far outside any surface: clamp rather than overflow the conversion.
+    if (!(p > INT_MIN / 2)) return INT_MIN / 2;
+    if (!(p < INT_MAX / 2)) return INT_MAX / 2;
+    return int(p);
+}
+
+double XFreq(const EstadoGrafico& g, double f) {
+    return (g.NiInic - f) * g.TwPerHz + g.LimLeft;
+}
+
+double YInt(const EstadoGrafico& g, double I) {
+    return g.LinhaBase - I * g.EscalaVert;
+}
+
+void CalculaLinhaBase(EstadoGrafico& g, int SH) {
+    g.LinhaBase = std::int32_t(std::nearbyint(SH * 0.9));
+}
+
+void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW) {
+    if (g.JanelaFixa) return;
+    double fmax = 0, fmin = 10000000;
+    for (int k = 1; k <= e.NBandas; ++k) {
+        fmax = std::max(fmax, e.FreqBanda(k));
+        fmin = std::min(fmin, e.FreqBanda(k));
+    }
+    const double largura = fmax - fmin;
+    g.NiInic = fmax;
+    // Lines closer than 5 Hz get a fixed scale instead of filling the width.
+    g.TwPerHz = (largura > 5 ? 0.75 * SW / largura : 285) * g.ZoomHoriz;
+    g.LimLeft = (SW - g.TwPerHz * largura) / 2 + g.DeslocHoriz;
+}
+
+std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW) {
+    if (!g.RolarParaBanda) return std::nullopt;
+    const double xs = XFreq(g, g.FreqMarcada);
+    double novo;
+    if (xs < 0)
+        novo = g.HScroll1 + xs / g.ZoomHoriz - 100 / g.ZoomHoriz;
+    else if (xs > SW)
+        novo = g.HScroll1 + (xs - SW) / g.ZoomHoriz + 100 / g.ZoomHoriz;
+    else {
+        g.RolarParaBanda = false;
+        return std::nullopt;
+    }
+    return int(std::clamp(std::nearbyint(novo), double(INT_MIN / 2), double(INT_MAX / 2)));
+}
+
+void EscalaDosPalitos(EstadoGrafico& g, const EstadoSpin& e, int SH) {
+    if (g.RecalcEscala) {
+        g.RecalcEscala = false;
+        double maior = 0;
+        for (int k = 1; k <= e.NBandas; ++k) maior = std::max(maior, e.IntBanda(k));
+        if (maior != 0) g.EscalaVertBase = (SH / 1.5) / maior;
+    }
+    g.EscalaVert = g.EscalaVertBase * g.ZoomVert;
+}
+
+std::array<long, NProtMax + 1> DeslocamentosRotulos(const std::array<double, NProtMax + 1>& x,
+                                                    int NProt) {
+    std::array<long, NProtMax + 1> off{};
+    std::array<bool, NProtMax + 1> colocado{};
+    for (int i = 1; i <= NProt; ++i) {
+        if (colocado[i]) continue;
+        int cnt = 0;
+        std::array<int, NProtMax + 1> membros{};
+        for (int j = i + 1; j <= NProt; ++j) {
+            if (!(std::fabs(x[i] - x[j]) < 180)) continue;
+            // -250, +250, -500, +500, ...
+            const long passo = 250L * (cnt / 2) + 250;
+            off[j] = cnt % 2 == 0 ? -passo : passo;
+            colocado[j] = true;
+            membros[cnt++] = j;
+        }
+        // An odd count leaves the group lopsided: shift it to centre on i.
+        if (cnt % 2 == 1) {
+            off[i] += 125;
+            for (int m = 0; m < cnt; ++m) off[membros[m]] += 125;
+        }
+    }
+    return off;
+}
+
+float FreqNoPonto(const EstadoGrafico& g, double X) {
+    return float(g.NiInic - (X - g.LimLeft) / g.TwPerHz);
+}
+
+std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec) {
+    return FormataGeral(double(FreqNoPonto(g, X)), 1, SepDec);
+}
+
+std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f) {
+    double melhor = 10000;
+    std::optional<int> banda;
+    for (int k = 1; k <= e.NBandas; ++k) {
+        const double d = std::fabs(e.FreqBanda(k) - f);
+        if (d < melhor) {
+            melhor = d;
+            banda = k;
+        }
+    }
+    return banda;
+}
+
+void MudaHScroll(EstadoGrafico& g, int valor) {
+    g.HScroll1 = valor;
+    g.DeslocHoriz = (HScrollNeutro - valor) * g.ZoomHoriz;
+}
+
+void ZoomHorizontal(EstadoGrafico& g, bool ampliar) {
+    g.ZoomHoriz = ampliar ? g.ZoomHoriz * 1.5 : g.ZoomHoriz / 1.5;
+    MudaHScroll(g, g.HScroll1);
+}
+
+void ZoomVertical(EstadoGrafico& g, bool ampliar) {
+    g.ZoomVert = ampliar ? g.ZoomVert * 1.5 : g.ZoomVert / 1.5;
+}
+
+void Restaura(EstadoGrafico& g) {
+    g.ZoomHoriz = 1;
+    g.ZoomVert = 1;
+    MudaHScroll(g, HScrollNeutro);
+    g.FiltroAtivo = false;
+    g.BandaMarcada = false;
+    g.Visualizando = false;
+}
+
+void EscolheFundo(EstadoGrafico& g, int swatch) {
+    g.CorFundo = CoresFundo[std::size_t(swatch)];
+    g.CorProt[0] = swatch == 7 ? CinzaCombinacao : CoresProtons[0];
+}
