@@ -1,0 +1,59 @@
+// The envelope at 10 protons: the sums over every band, the remix of the
+// slider, at 0.01 (15 540 bands) and 0 (167 960 bands) minimum intensity.
+#include "display/EnvolventeCalc.h"
+#include "display/Geometria.h"
+#include "run/Simulacao.h"
+#include "run/ValoresIniciais.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const EstadoSpin& DezProtons(bool todas) {
+    static EstadoSpin estados[2];
+    EstadoSpin& e = estados[todas];
+    if (e.NProt == 0) {
+        EntradaSimulacao in;
+        in.NProt = 10;
+        in.IntMin = todas ? 0.0f : 0.01f;
+        in.Desloc.assign(DeslocInicial, DeslocInicial + 10);
+        for (int r = 1; r < 10; ++r)
+            for (int c = r + 1; c <= 10; ++c) in.J.push_back(JInicial(r, c));
+        EstadoSpin trabalho;
+        ObservadorSimulacao nada;
+        Simula(in, e, trabalho, nada);
+    }
+    return e;
+}
+
+void Recalculo(benchmark::State& st) {
+    const EstadoSpin& e = DezProtons(st.range(0) == 0);
+    EstadoGrafico g;
+    OpcoesGrafico o;
+    CalculaJanela(g, e, LarguraLarga);
+    for (auto _ : st) {
+        g.env.EnvValida = false;
+        g.RecalcEscala = true;
+        benchmark::DoNotOptimize(PreparaEnvolvente(g, e, o, AlturaLarga));
+    }
+    st.counters["bandas"] = e.NBandas;
+}
+
+void Remistura(benchmark::State& st) {
+    const EstadoSpin& e = DezProtons(false);
+    EstadoGrafico g;
+    OpcoesGrafico o;
+    CalculaJanela(g, e, LarguraLarga);
+    PreparaEnvolvente(g, e, o, AlturaLarga);
+    for (auto _ : st) {
+        o.Slider4 = (o.Slider4 + 7) % 101;
+        g.env.MisturaMudou = true;
+        benchmark::DoNotOptimize(PreparaEnvolvente(g, e, o, AlturaLarga));
+    }
+}
+
+} // namespace
+
+BENCHMARK(Recalculo)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(Remistura)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
