@@ -102,7 +102,11 @@ std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in) {
     if (in.NProt < 1 || in.NProt > NProtMax) return "O número de prótons deve estar entre 1 e 10.";
     if (!std::isfinite(in.MHz)) return "A freqüência do espectrômetro não é um número válido.";
     if (in.MHz <= 0) return "A freqüência do espectrômetro deve ser maior que zero.";
-    if (!std::isfinite(in.MHz * 1000000)) return MsgGrandeDemais;
+    // The levels are absolute energies: far above any real instrument the
+    // shifts sink below the resolution of a double and the lines move.
+    if (in.MHz > MHzMaximo)
+        return "A freqüência do espectrômetro deve ser de no máximo 100000 MHz: acima disso o "
+               "cálculo perde precisão.";
     if (int(in.Desloc.size()) != in.NProt)
         return "O número de deslocamentos químicos não corresponde ao número de prótons.";
     for (std::size_t i = 0; i < in.Desloc.size(); ++i)

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+inline constexpr double MHzMaximo = 100000;
+
 struct EntradaSimulacao {
     int NProt = 3;
     double MHz = 300;           // spectrometer frequency

@@ -78,6 +78,7 @@ TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
         {"extra"},
         {"--mhz"},
         {"--mhz=1e999"},
+        {"--mhz=1e7"},
         // A system the solver refuses: shifts far beyond 1 Hz of spectrometer.
         {"--mhz=0.000001", "--shifts=2000000,0,5"}};
     for (const auto& args : ruins) {
