@@ -13,12 +13,8 @@ const EstadoSpin& DezProtons(bool todas) {
     static EstadoSpin estados[2];
     EstadoSpin& e = estados[todas];
     if (e.NProt == 0) {
-        EntradaSimulacao in;
-        in.NProt = 10;
+        EntradaSimulacao in = EntradaInicial(10);
         in.IntMin = todas ? 0.0f : 0.01f;
-        in.Desloc.assign(DeslocInicial, DeslocInicial + 10);
-        for (int r = 1; r < 10; ++r)
-            for (int c = r + 1; c <= 10; ++c) in.J.push_back(JInicial(r, c));
         EstadoSpin trabalho;
         ObservadorSimulacao nada;
         Simula(in, e, trabalho, nada);

@@ -14,13 +14,9 @@
 namespace {
 
 EntradaSimulacao Entrada(int N, float intMin) {
-    EntradaSimulacao in;
-    in.NProt = N;
+    EntradaSimulacao in = EntradaInicial(N);
     in.IntMin = intMin;
     in.SepDec = '.';
-    in.Desloc.assign(DeslocInicial, DeslocInicial + N);
-    for (int r = 1; r < N; ++r)
-        for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
     return in;
 }
 

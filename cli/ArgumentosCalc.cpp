@@ -20,6 +20,9 @@ const char* const TextoAjudaCalc =
     "  --first-order    espectro de primeira ordem\n"
     "  --sep=C          separador decimal da saída, \".\" ou \",\" (padrão \".\")\n"
     "  --times          tabela de tempos de cada etapa na saída de erros\n"
+    "  --svg=ARQ        grava também o espectro em ARQ, como \"Copiar (Colorido)\" o grava\n"
+    "  --bw             com --svg: a cópia em branco e preto\n"
+    "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
     "  -h, --help       esta ajuda\n"
     "\n"
     "Os números dos argumentos usam \".\" como separador decimal.\n";
@@ -76,6 +79,11 @@ bool AplicaOpcao(std::string_view nome, std::string_view valor, Bruto& b, Opcoes
             erro = "--intmin: \"" + v + "\" não é um número.";
         else
             o.entrada.IntMin = *x;
+    } else if (nome == "--svg") {
+        if (valor.empty())
+            erro = "--svg: falta o nome do arquivo.";
+        else
+            o.svg = v;
     } else if (nome == "--sep") {
         if (valor != "." && valor != ",")
             erro = "--sep: o separador decimal deve ser \".\" ou \",\".";
@@ -94,6 +102,10 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
         o.entrada.PrimOrdem = true;
     else if (nome == "--times")
         o.tempos = true;
+    else if (nome == "--bw")
+        o.pretoEBranco = true;
+    else if (nome == "--compact")
+        o.compacto = true;
     else if (nome == "-h" || nome == "--help")
         o.ajuda = true;
     else
@@ -108,13 +120,14 @@ std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
     const int N = in.NProt;
     if (N < 1 || N > NProtMax)
         return "O número de prótons deve estar entre 1 e 10 (--n=" + FormataInteiro(N) + ").";
+    const EntradaSimulacao inicial = EntradaInicial(N);
     if (b.shifts) {
         if (int(b.shifts->size()) != N)
             return "--shifts: são " + FormataInteiro(long(b.shifts->size())) +
                    " deslocamentos para " + FormataInteiro(N) + " prótons.";
         in.Desloc = *b.shifts;
     } else {
-        in.Desloc.assign(DeslocInicial, DeslocInicial + N);
+        in.Desloc = inicial.Desloc;
         // The start-up shifts are in Hz; in ppm they are taken at this frequency.
         if (in.PPM)
             for (double& d : in.Desloc) d /= in.MHz;
@@ -126,9 +139,7 @@ std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
                    FormataInteiro(N) + " prótons; esperadas " + FormataInteiro(nj) + ".";
         in.J = *b.j;
     } else {
-        in.J.clear();
-        for (int r = 1; r < N; ++r)
-            for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
+        in.J = inicial.J;
     }
     return ValidaEntrada(in);
 }
@@ -159,6 +170,11 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
             return r;
         }
     }
-    if (!r.opcoes.ajuda) r.erro = Completa(b, r.opcoes);
+    if (r.opcoes.ajuda) return r;
+    if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
+        r.erro = "--bw e --compact só valem com --svg.";
+        return r;
+    }
+    r.erro = Completa(b, r.opcoes);
     return r;
 }

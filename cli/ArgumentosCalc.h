@@ -11,6 +11,11 @@ struct OpcoesCalc {
     EntradaSimulacao entrada;
     bool tempos = false;
     bool ajuda = false;
+    // The spectrum picture as "Copiar (Colorido)" records it right after
+    // start-up, or in black and white, or in the compact layout's size.
+    std::optional<std::string> svg;
+    bool pretoEBranco = false;
+    bool compacto = false;
 };
 
 extern const char* const TextoAjudaCalc;

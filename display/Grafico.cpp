@@ -1,1 +1,377 @@
-// em construção
+#include "display/Grafico.h"
+
+#include "display/EnvolventeCalc.h"
+#include "display/Geometria.h"
+#include "run/TextoDecimal.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <QPolygon>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr Cor Branco = Rgb(255, 255, 255);
+constexpr Cor Preto = Rgb(0, 0, 0);
+
+QColor Qc(Cor c) {
+    return QColor(int((c >> 16) & 255), int((c >> 8) & 255), int(c & 255));
+}
+
+// Points far outside the surface stay far outside but within what the
+// rasteriser and the SVG writer handle comfortably.
+constexpr int Limite = 1 << 24;
+int Limita(long long v) {
+    return int(std::clamp<long long>(v, -Limite, Limite));
+}
+
+// A position already in pixels, rounded half to even.
+QPoint Pt(double x, double y) {
+    return {Limita(ArredondaParInteiro(x)), Limita(ArredondaParInteiro(y))};
+}
+// A position in twips.
+QPoint Tw(double x, double y) {
+    return {Limita(Px(x)), Limita(Px(y))};
+}
+
+QPen Caneta(Cor c) {
+    QPen p(Qc(c));
+    p.setWidth(1);
+    // The last pixel of a line is left out, as the original 1-pixel lines do.
+    p.setCapStyle(Qt::FlatCap);
+    p.setJoinStyle(Qt::MiterJoin);
+    return p;
+}
+
+QFont Fonte(const QStringList& familias, int altura, int peso, bool italico = false) {
+    QFont f;
+    f.setFamilies(familias);
+    f.setPixelSize(altura);
+    f.setWeight(QFont::Weight(peso));
+    f.setItalic(italico);
+    return f;
+}
+QFont Arial(int altura, int peso, bool italico = false) {
+    return Fonte({"Arial", "Liberation Sans"}, altura, peso, italico);
+}
+QFont Times(int altura, int peso, bool italico = false) {
+    return Fonte({"Times New Roman", "Liberation Serif"}, altura, peso, italico);
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Text with its cell's top-left corner at `topo`, in colour `cor`; the pen
+// for lines is left as it was.
+void Texto(QPainter& p, QPoint topo, const QString& s, Cor cor) {
+    const QPen antes = p.pen();
+    p.setPen(Qc(cor));
+    p.drawText(topo.x(), topo.y() + QFontMetrics(p.font()).ascent(), s);
+    p.setPen(antes);
+}
+
+// Text turned `graus` counter-clockwise about the top-left corner of its cell.
+void TextoGirado(QPainter& p, QPoint ref, double graus, const QString& s, Cor cor) {
+    p.save();
+    p.setPen(Qc(cor));
+    p.translate(ref);
+    p.rotate(-graus);
+    p.drawText(0, QFontMetrics(p.font()).ascent(), s);
+    p.restore();
+}
+
+struct Contexto {
+    QPainter& p;
+    const Superficie& s;
+    EstadoGrafico& g;
+    const EstadoSpin& e;
+    const OpcoesGrafico& o;
+    std::array<QPen, NProtMax + 1> canetas;
+    bool bp; // black-and-white copy
+
+    QPoint Ponto(double f, double I) const { return Tw(XFreq(g, f), YInt(g, I)); }
+};
+
+void MarcaDaguaPrimeiraOrdem(Contexto& c) {
+    c.p.setFont(Arial(48, 700));
+    TextoGirado(c.p, {100, 250}, 20, QStringLiteral("Espectro de Primeira Ordem!"),
+                Rgb(210, 210, 210));
+}
+
+// The maxima of the envelope: a tick above each and its frequency written
+// upwards; in comparison mode, at the band, with the half-height construction.
+void MaxEnvMark(Contexto& c) {
+    const Envolvente& env = c.g.env;
+    const Cor cor = c.bp ? Preto : Rgb(0, 0, 255);
+    c.p.setPen(Caneta(cor));
+    int altura = 11, desloc = 6;
+    if ((c.g.Visualizando || c.g.CopiandoFigura) && c.o.NumerosGrandes) {
+        altura = 16;
+        desloc = 8;
+    }
+    c.p.setFont(Arial(altura, 400));
+    const int n = std::min(env.MaxEnvCount, MaxEnvCapacidade);
+    for (int k = 1; k <= n; ++k) {
+        const int i = env.MaxEnvPos[std::size_t(k)];
+        if (i < 0 || i >= EnvCapacidade) continue;
+        double x = XFreq(c.g, env.EnvFreq[std::size_t(i)]) / 15;
+        const double y = YInt(c.g, env.EnvComb[std::size_t(i)]) / 15;
+        if (c.o.CompararCurvas && c.e.NBandas >= 1) x = XFreq(c.g, c.e.FreqBanda(1)) / 15;
+        c.p.drawLine(Pt(x, y - 4), Pt(x, y - 15));
+        const double f = c.g.TwPerHz != 0 ? c.g.NiInic - (15 * x - c.g.LimLeft) / c.g.TwPerHz
+                                          : env.EnvFreq[std::size_t(i)];
+        TextoGirado(c.p, Pt(x - desloc, y - 18), 90, Q(FormataGeral(f, 1, c.o.SepDec)), cor);
+        if (c.o.CompararCurvas) {
+            const double yh = YInt(c.g, env.EnvComb[std::size_t(i)] / 2) / 15;
+            c.p.drawLine(Pt(x - 400, yh), Pt(x + 400, yh));
+            const double w = c.g.TwPerHz * env.MeiaLargura / 15;
+            const double base = c.g.LinhaBase / 15.0;
+            c.p.drawLine(Pt(x - w, y), Pt(x - w, base));
+            c.p.drawLine(Pt(x + w, y), Pt(x + w, base));
+        }
+    }
+}
+
+void Curva(Contexto& c, const std::array<double, EnvCapacidade>& valores) {
+    const Envolvente& env = c.g.env;
+    const int n = std::clamp(env.EnvPontos, 0, EnvCapacidade);
+    QPolygon linha(n);
+    for (int i = 0; i < n; ++i)
+        linha[i] = c.Ponto(env.EnvFreq[std::size_t(i)], valores[std::size_t(i)]);
+    c.p.drawPolyline(linha);
+}
+
+void Envolventes(Contexto& c) {
+    const QPen preta = Caneta(Preto);
+    PreparaEnvolvente(c.g, c.e, c.o, c.s.SH);
+    MaxEnvMark(c);
+    c.p.setPen(preta);
+    Curva(c, c.g.env.EnvComb);
+    if (c.o.CompararCurvas) {
+        c.p.drawLine(Tw(200, 800), Tw(400, 800));
+        c.p.setPen(Caneta(Rgb(0, 255, 0)));
+        Curva(c, c.g.env.EnvGauss);
+        c.p.drawLine(Tw(200, 400), Tw(400, 400));
+        c.p.setPen(Caneta(Rgb(255, 0, 0)));
+        Curva(c, c.g.env.EnvLorentz);
+        c.p.drawLine(Tw(200, 600), Tw(400, 600));
+        c.p.setFont(Arial(11, 400));
+        Texto(c.p, Tw(520, 280), QStringLiteral("Gaussiana"), Preto);
+        Texto(c.p, Tw(520, 480), QStringLiteral("Lorentziana"), Preto);
+        Texto(c.p, Tw(520, 680), QStringLiteral("Combinação"), Preto);
+    }
+}
+
+// One vertical line per band, in the colour of the proton that flips. Runs
+// of bands with the same pen go out in one call, in band order, so the
+// overlaps come out as they would line by line.
+void Palitos(Contexto& c) {
+    const EstadoSpin& e = c.e;
+    const int base = Limita(Px(c.g.LinhaBase));
+    std::vector<QLine> lote;
+    lote.reserve(std::size_t(std::min(e.NBandas, 1 << 16)));
+    int corLote = -1;
+    auto descarrega = [&] {
+        if (lote.empty()) return;
+        c.p.setPen(c.canetas[std::size_t(corLote)]);
+        c.p.drawLines(lote.data(), int(lote.size()));
+        lote.clear();
+    };
+    for (int k = 1; k <= e.NBandas; ++k) {
+        const int prot = e.ProtBanda(k);
+        if (c.g.FiltroAtivo && prot != c.g.ProtFiltro) continue;
+        int cor = std::clamp(prot, 0, e.NProt);
+        if (!c.o.Colorido || c.bp) cor = 1;
+        if (cor != corLote) {
+            descarrega();
+            corLote = cor;
+        }
+        const int x = Limita(Px(XFreq(c.g, e.FreqBanda(k))));
+        lote.emplace_back(x, base, x, Limita(Px(YInt(c.g, e.IntBanda(k)))));
+    }
+    descarrega();
+}
+
+void BandaMarcada(Contexto& c) {
+    const double xs = XFreq(c.g, c.g.FreqMarcada);
+    const int k = c.g.IndiceMarcado;
+    const double topo = YInt(c.g, k >= 1 && k <= c.e.NBandas ? c.e.IntBanda(k) : 0.0);
+    c.p.setPen(Caneta(Preto));
+    c.p.drawEllipse(QPointF(Tw(xs, c.g.LinhaBase)), 50.0 / 15, 50.0 / 15);
+    const QPoint ponta = Tw(xs, topo - 200);
+    c.p.drawLine(ponta, Tw(xs, topo - 1000));
+    c.p.drawLine(ponta, Tw(xs - 60, topo - 350));
+    c.p.drawLine(ponta, Tw(xs + 60, topo - 350));
+}
+
+// Under the baseline, a marker at each proton's shift labelled Hn; labels of
+// close protons are spread apart by a jog.
+void MarcadoresProtons(Contexto& c) {
+    const EstadoSpin& e = c.e;
+    const int N = std::min(e.NProt, NProtMax);
+    std::array<double, NProtMax + 1> x{};
+    for (int i = 1; i <= N; ++i) x[std::size_t(i)] = XFreq(c.g, e.FreqProt(i) - e.FreqEspHz);
+    const auto off = DeslocamentosRotulos(x, N);
+    const double lb = c.g.LinhaBase;
+    c.p.setFont(Arial(11, 700));
+    for (int i = 1; i <= N; ++i) {
+        const double xi = x[std::size_t(i)], xo = xi + double(off[std::size_t(i)]);
+        const QPen& propria = c.canetas[std::size_t(i)];
+        const bool cores = c.o.Colorido && !c.bp;
+        c.p.setPen(cores && off[std::size_t(i)] == 0 ? propria : c.canetas[1]);
+        QPolygon traco;
+        traco << Tw(xi, lb) << Tw(xi, lb + 50) << Tw(xo, lb + 50);
+        c.p.drawPolyline(traco);
+        c.p.setPen(cores ? propria : c.canetas[1]);
+        const Cor corTexto = cores ? c.g.CorProt[std::size_t(i)] : Preto;
+        c.p.drawLine(Tw(xo, lb + 50), Tw(xo, lb + 150));
+        Texto(c.p, Tw(xo - 100, lb + 150), QStringLiteral("H%1").arg(i), corTexto);
+    }
+}
+
+// The average character width a font asks for is measured the classic way:
+// lowercase letters and the space weighted by their frequency in English
+// text. Qt's own average runs over every glyph and is far wider.
+double LarguraMedia(const QFont& f) {
+    static constexpr std::array<int, 27> peso = {64, 14, 27, 35, 100, 20, 14, 42, 63,
+                                                 3,  6,  35, 20, 56,  56, 17, 4,  49,
+                                                 56, 71, 31, 10, 18,  3,  18, 2,  166};
+    const QFontMetricsF m(f);
+    double soma = 0;
+    for (std::size_t i = 0; i < peso.size(); ++i)
+        soma += peso[i] * m.horizontalAdvance(i < 26 ? QChar(char16_t(u'a' + i)) : QChar(u' '));
+    return soma / 1000;
+}
+
+// "Times New Roman" 18 with an average character width of 16 pixels: the
+// glyphs are stretched sideways to that width.
+void TituloLargo(QPainter& p, QPoint topo, const QString& s) {
+    const QFont f = Times(18, 700);
+    p.setFont(f);
+    const double media = LarguraMedia(f);
+    p.save();
+    p.setPen(Qc(Preto));
+    p.translate(topo);
+    if (media > 0) p.scale(16 / media, 1);
+    p.drawText(0, QFontMetrics(f).ascent(), s);
+    p.restore();
+}
+
+// The frame and annotation block of copies and the preview.
+void Anotacoes(Contexto& c) {
+    QPainter& p = c.p;
+    const EstadoSpin& e = c.e;
+    const OpcoesGrafico& o = c.o;
+    const double SW = c.s.SW, SH = c.s.SH;
+    const double W = SW / 15, B = (SH + 500) / 15, H = SH / 15;
+    p.setPen(c.canetas[1]);
+    QPolygon moldura;
+    moldura << Pt(W, 1) << Pt(W, B) << Pt(1, B) << Pt(0, B - 1) << Pt(0, 0) << Pt(W - 1, 0)
+            << Pt(W - 1, B - 1) << Pt(0, B - 1);
+    p.drawPolyline(moldura);
+    p.drawLine(Pt(0, (SH - 100) / 15), Pt(W, (SH - 100) / 15));
+
+    TituloLargo(p, Pt(5, H), QStringLiteral("Espectro Simulado"));
+    p.setFont(Times(16, 700));
+    Texto(p, Pt((SW - 4200) / 15, H + 2), QStringLiteral("Halvora (Corvel)"), Preto);
+    // "ms sans serif" 14 is served by its 8-point raster face, whose letters
+    // are those of an 11-pixel sans; at 14 pixels the mix line would run into
+    // the credit line.
+    const QFont f3 = Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
+    if (c.g.env.EnvolventeLigada) {
+        p.setFont(f3);
+        Texto(p, Pt(350, H + 4), Q("Curva Combinada: " + TextoMistura(o.Slider4)), Preto);
+    }
+    if (o.CompararCurvas) return;
+
+    const int N = std::min(e.NProt, NProtMax);
+    for (int i = 1; i <= N; ++i) {
+        // The Greek nu of the original Symbol font, as a Unicode letter.
+        p.setFont(Times(14, 400, true));
+        Texto(p, Pt(5, 20 * (i + 2)), QStringLiteral("ν"), Preto);
+        p.setFont(Arial(14, 400));
+        const std::string d = FormataGeral(e.FreqProt(i) - e.FreqEspHz, 2, o.SepDec);
+        Texto(p, Pt(18, 20 * (i + 2)), Q("(H" + FormataInteiro(i) + ") = " + d), Preto);
+    }
+    p.setFont(f3);
+    Texto(p, Pt(5, 1),
+          Q("Freqüência: " + o.Text110 + " MHz    Largura a meia altura: " + o.Text13 + " Hz"),
+          Preto);
+    Texto(p, Pt(5, 20), Q("Intensidade mínima: " + o.Text12), Preto);
+    Texto(p, Pt(5, 40), Q("Título: " + o.TituloEspectro), Preto);
+
+    const double Lx = (SW - 600.0 * N) / 15 - 20;
+    p.setFont(Arial(12, 700, true));
+    Texto(p, Pt(Lx + 15, 1), QStringLiteral("X(H)="), Preto);
+    for (int j = 2; j <= N; ++j) Texto(p, Pt(Lx - 5 + 40 * j, 1), QString::number(j), Preto);
+    for (int i = 1; i < N; ++i)
+        Texto(p, Pt(Lx + 15 + 40 * (i - 1), 20 * i + 1), QStringLiteral("J(%1,X)=").arg(i), Preto);
+    p.setFont(Arial(11, 400));
+    for (int i = 1; i < N; ++i) {
+        for (int j = i + 1; j <= N; ++j) {
+            const double J = e.ValJ(i, j);
+            const std::string s = FormatValSinal(J, o.SepDec);
+            const double pad = 6.0 * (6 - double(s.size())) + (J < 0 ? 2 : 0);
+            Texto(p, Pt(40 * j + Lx - 20 + pad, 20 * i + 1), Q(s), Preto);
+        }
+    }
+}
+
+} // namespace
+
+std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
+                           const OpcoesGrafico& o) {
+    if (e.NProt <= 0) return std::nullopt;
+    QPainter& p = s.p;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setBrush(Qt::NoBrush);
+
+    Contexto c{p, s, g, e, o, {}, g.CopiandoFigura && g.CopiaBP};
+    const Cor fundo = g.Visualizando ? Branco : g.CorFundo;
+    const int N = std::min(e.NProt, NProtMax);
+    c.canetas[0] = Caneta(fundo != Branco && !g.CopiandoFigura ? Branco : CinzaCombinacao);
+    for (int k = 1; k <= N; ++k) c.canetas[std::size_t(k)] = Caneta(g.CorProt[std::size_t(k)]);
+    p.setPen(c.canetas[1]);
+
+    if (e.PrimOrdem) MarcaDaguaPrimeiraOrdem(c);
+    if (s.tela) {
+        p.setPen(Caneta(Rgb(255, 192, 128)));
+        p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
+    }
+    CalculaLinhaBase(g, s.SH);
+    if (s.tela) {
+        p.setPen(Caneta(Preto));
+        p.drawLine(Tw(0, g.LinhaBase), Tw(s.SW, g.LinhaBase));
+    }
+    CalculaJanela(g, e, s.SW);
+    const std::optional<int> rolagem = RolagemParaBanda(g, s.SW);
+
+    if (g.env.EnvolventeLigada)
+        Envolventes(c);
+    else
+        EscalaDosPalitos(g, e, s.SH);
+    if (!g.HistogramaOculto) Palitos(c);
+    if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);
+    MarcadoresProtons(c);
+
+    p.setPen(c.canetas[1]);
+    p.drawLine(Pt(0, g.LinhaBase / 15.0), Pt(s.SW / 15.0, g.LinhaBase / 15.0));
+    if (g.CopiandoFigura || g.Visualizando) Anotacoes(c);
+    p.restore();
+    return rolagem;
+}

@@ -1,3 +1,132 @@
 #pragma once
-// The plot area: the spectrum drawn by Grafico, and what sits on it.
-// (interface to be completed)
+// The plot area: the spectrum drawn by Grafico into an image of the plot's
+// inner size, the controls that sit on it (scroll bar, readout, background
+// swatches, title and mix captions, "Fixar Janela") and the mouse, scroll and
+// zoom navigation. The window owns the states the widget works on; whatever
+// belongs to other widgets (results table, menus, status bar, buttons of the
+// input panel) is reported through the signals below.
+
+#include "display/EstadoGrafico.h"
+#include "run/EstadoSpin.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+class Picture1 : public QFrame {
+    Q_OBJECT
+
+  public:
+    Picture1(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent = nullptr);
+
+    // Inner drawing size and control positions of the wide or compact layout;
+    // also sets EnvPontos and TelaPequena.
+    void SetLayout(bool compacto);
+    int SW() const { return SW_; }
+    int SH() const { return SH_; }
+
+    // Full redraw. When the selected band lies out of view the scroll bar
+    // moves to it, and its change redraws again.
+    void Grafico();
+    // "Restaurar": default zoom and scroll, no filter, no mark, no preview.
+    void Restaurar();
+    // Zoom buttons of the input panel (the horizontal ones rescale the
+    // scroll offset too).
+    void ZoomH(bool ampliar);
+    void ZoomV(bool ampliar);
+    // "Fixar Janela" / "Liberar Janela"; the data file reader calls it too.
+    void Command3_Click();
+    // The results table's row action: mark band b and bring it into view.
+    void MarcaBanda(int banda);
+    // Copies the spectrum (colour or black and white) to the clipboard
+    // through the picture file. False when the file could not be recorded;
+    // the clipboard is then left as it was.
+    bool CopiaEspectro(bool pretoEBranco);
+    // Enters or leaves the preview; returns whether it is now shown. The
+    // window asks for a title before entering and sets the menu caption.
+    bool AlternaVisualizacao();
+    // "Com envolvente" / "Sem envolvente".
+    void OpcaoEnvolvente(bool ligada);
+    // The mix slider's position notifications: caption only, no redraw.
+    void MudaMistura(int valor);
+    // Label7 and Label17 from the options (Grafico does it too).
+    void AtualizaRotulos();
+
+    // "The results table is visible"; by default, the table is open.
+    void DefineTabelaVisivel(std::function<bool()> f) { tabelaVisivel_ = std::move(f); }
+    // Where copies are recorded; ArqFigura() unless set.
+    void DefineArqFigura(const QString& caminho) { arqFigura_ = caminho; }
+    QString ArqFiguraAtual() const;
+
+    const QImage& Imagem() const { return imagem_; }
+    // Inner drawing area in widget coordinates.
+    QRect AreaInterna() const { return contentsRect(); }
+
+    QScrollBar* HScroll1() const { return HScroll1_; }
+    QLabel* Label13() const { return Label13_; }
+    QLabel* Label8(int i) const { return Label8_[std::size_t(i)]; }
+    QLabel* Label7() const { return Label7_; }
+    QLabel* Label17() const { return Label17_; }
+    QPushButton* Command3() const { return Command3_; }
+    // The timing panel's place holder; the window places and fills it.
+    QWidget* Picture3() const { return Picture3_; }
+
+  signals:
+    // Left click on the plot: the table shows row `banda` at its top,
+    // selects it and runs its row action (MarcaBanda).
+    void BandaEscolhida(int banda);
+    // The highlighted table row regains its saved appearance and is forgotten.
+    void DesfazRealce();
+    // "Restaurar" ran (also through "Liberar Janela"): the band filter is
+    // off, so "Mostrar Todas as Bandas" becomes unavailable.
+    void Restaurado();
+    // A swatch was chosen: CorFundo and CorProt[0] changed (Command4(0),
+    // Label23(0)).
+    void FundoMudou();
+    // The window was fixed or released (horizontal zoom buttons).
+    void JanelaFixada(bool fixa);
+    void TituloClicado();
+    // The preview was entered or left (menu caption).
+    void VisualizacaoMudou(bool visualizando);
+    // After every redraw (status bar: envelope peaks).
+    void Redesenhado();
+
+  protected:
+    void paintEvent(QPaintEvent* ev) override;
+    void mouseMoveEvent(QMouseEvent* ev) override;
+    void mousePressEvent(QMouseEvent* ev) override;
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+
+  private:
+    void HScroll1_Change(int valor);
+    void Label8_Click(int i);
+    void MostraRotulos();
+    void EscondeRotulos();
+    void SaiDaVisualizacao();
+    void CursorPara(double Y);
+    void FocoNoGrafico();
+
+    EstadoGrafico& g_;
+    OpcoesGrafico& o_;
+    EstadoSpin& e_;
+    int SW_ = LarguraLarga, SH_ = AlturaLarga;
+    QImage imagem_;
+    bool cruz_ = false; // the cursor is the cross-hair
+    std::function<bool()> tabelaVisivel_;
+    QString arqFigura_;
+
+    QScrollBar* HScroll1_;
+    QLabel* Label13_;
+    std::array<QLabel*, 8> Label8_{};
+    QLabel* Label7_;
+    QLabel* Label17_;
+    QPushButton* Command3_;
+    QWidget* Picture3_;
+};

@@ -2,6 +2,7 @@
 
 #include "run/TabelaTempos.h"
 #include "run/TextoDecimal.h"
+#include "run/ValoresIniciais.h"
 #include "solver/Base.h"
 #include "solver/FreqInt.h"
 #include "solver/Jacobi.h"
@@ -92,6 +93,15 @@ bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpi
 }
 
 } // namespace
+
+EntradaSimulacao EntradaInicial(int NProt) {
+    EntradaSimulacao in;
+    in.NProt = NProt;
+    in.Desloc.assign(DeslocInicial, DeslocInicial + NProt);
+    for (int r = 1; r < NProt; ++r)
+        for (int c = r + 1; c <= NProt; ++c) in.J.push_back(JInicial(r, c));
+    return in;
+}
 
 int IndiceJ(int NProt, int i, int j) {
     // Rows 1..i-1 hold NProt-1, NProt-2, ... couplings.

@@ -38,6 +38,9 @@ class ObservadorSimulacao {
     virtual void desenhaGrafico(const EstadoSpin&) {}
 };
 
+// The start-up shifts and couplings for NProt protons, at 300 MHz.
+EntradaSimulacao EntradaInicial(int NProt);
+
 // A Portuguese message naming what is wrong, or nothing when the values can run.
 std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,6 +93,50 @@ TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
     }
 }
 
+std::string LeArquivo(const std::string& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+TEST(HalvoraCalc, FiguraSvg) {
+    const std::string pasta = ::testing::TempDir();
+    const std::string arq = pasta + "halvora_calc_teste.svg";
+    std::remove(arq.c_str());
+    const Saida s = Calc({"--svg=" + arq, "--sep=,", "--mhz=400.5", "--intmin=0.001"});
+    ASSERT_EQ(s.status, 0) << s.err;
+    EXPECT_EQ(Linhas(s.out)[0].rfind("Banda n°", 0), 0u); // the table as always
+    const std::string svg = LeArquivo(arq);
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    for (const char* t :
+         {"viewBox=\"0 0 963 463\"", ">Espectro Simulado<", ">Halvora (Corvel)<",
+          ">Curva Combinada: 50% Lorentziana + 50% Gaussiana<",
+          ">Freqüência: 400,5 MHz    Largura a meia altura: 1 Hz<", ">Intensidade mínima: 0,001<",
+          ">Título: Default<", ">+12,00<", "#ff0000", "#0000ff"})
+        EXPECT_NE(svg.find(t), std::string::npos) << t;
+
+    const Saida bp = Calc({"--svg", arq, "--bw", "--compact", "--n=2"});
+    ASSERT_EQ(bp.status, 0) << bp.err;
+    const std::string svgBp = LeArquivo(arq);
+    EXPECT_NE(svgBp.find("viewBox=\"0 0 773 398\""), std::string::npos);
+    EXPECT_NE(svgBp.find(">Intensidade mínima: 0.01<"), std::string::npos);
+    for (const char* cor : {"#ff0000", "#008000", "#0000ff"})
+        EXPECT_EQ(svgBp.find(cor), std::string::npos) << cor;
+    std::remove(arq.c_str());
+
+    // A picture that cannot be written: the table is out, one line, status 2.
+    const Saida falha = Calc({"--svg=" + pasta + "nao-existe/x.svg"});
+    EXPECT_EQ(falha.status, 2);
+    EXPECT_NE(falha.err.find("nao-existe/x.svg"), std::string::npos);
+    EXPECT_EQ(falha.err.find('\n'), falha.err.size() - 1);
+
+    for (const auto& ruim :
+         std::vector<std::vector<std::string>>{{"--bw"}, {"--compact"}, {"--svg="}}) {
+        const Saida r = Calc(ruim);
+        EXPECT_EQ(r.status, 2) << ruim[0];
+        EXPECT_EQ(r.out, "");
+    }
+}
+
 TEST(HalvoraCalc, TemposEAjuda) {
     const Saida t = Calc({"--times", "--n=2"});
     ASSERT_EQ(t.status, 0);
@@ -98,6 +145,7 @@ TEST(HalvoraCalc, TemposEAjuda) {
     const Saida h = Calc({"-h"});
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(h.out.find("--shifts"), std::string::npos);
+    EXPECT_NE(h.out.find("--svg"), std::string::npos);
 }
 
 } // namespace

@@ -14,12 +14,8 @@ const EstadoSpin& Sistema(int N, float intMin = 0.01f) {
     static EstadoSpin estados[2][NProtMax + 1];
     EstadoSpin& e = estados[intMin == 0][N];
     if (e.NProt == 0) {
-        EntradaSimulacao in;
-        in.NProt = N;
+        EntradaSimulacao in = EntradaInicial(N);
         in.IntMin = intMin;
-        in.Desloc.assign(DeslocInicial, DeslocInicial + N);
-        for (int r = 1; r < N; ++r)
-            for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
         EstadoSpin trabalho;
         ObservadorSimulacao nada;
         EXPECT_FALSE(Simula(in, e, trabalho, nada));
@@ -157,7 +153,8 @@ void SomasLiterais(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e)
         env.EnvGauss[i] = env.EnvLorentz[i] = 0;
         for (int k = 1; k <= e.NBandas; ++k) {
             const double d = e.FreqBanda(k) - env.EnvFreq[i];
-            const double u = std::pow(d / env.MeiaLargura, 2.0);
+            const double r = d / env.MeiaLargura;
+            const double u = r * r; // the square, as pow(x, 2) folds to in Release
             env.EnvGauss[i] += e.IntBanda(k) * std::exp(u * std::log(0.5));
             env.EnvLorentz[i] += e.IntBanda(k) / (1 + u);
         }

@@ -12,12 +12,7 @@
 namespace {
 
 EntradaSimulacao Sistema(int N) {
-    EntradaSimulacao in;
-    in.NProt = N;
-    in.Desloc.assign(DeslocInicial, DeslocInicial + N);
-    for (int r = 1; r < N; ++r)
-        for (int c = r + 1; c <= N; ++c) in.J.push_back(JInicial(r, c));
-    return in;
+    return EntradaInicial(N);
 }
 
 // Records what the run reports and, at every yield, what a reader of the
