@@ -64,7 +64,8 @@ void SoCriticas(QtMsgType tipo, const QMessageLogContext& ctx, const QString& ms
 
 // The colour (or black-and-white) copy of the spectrum as the window records
 // it right after start-up with these inputs. The fonts need a GUI
-// application; without a display it runs offscreen.
+// application: it runs offscreen (the picture is the same, and a stale
+// DISPLAY cannot make it abort) unless QT_QPA_PLATFORM says otherwise.
 bool GravaSvg(const OpcoesCalc& o, const EstadoSpin& e) {
     struct Silencio {
         QtMessageHandler antes = qInstallMessageHandler(SoCriticas);
@@ -76,10 +77,7 @@ bool GravaSvg(const OpcoesCalc& o, const EstadoSpin& e) {
     char nome[] = "halvora-calc";
     char* argv[] = {nome, nullptr};
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     const char sep = o.entrada.SepDec;
