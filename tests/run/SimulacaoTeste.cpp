@@ -100,6 +100,16 @@ TEST(Simulacao, EntradaRecusadaNaoMudaOResultado) {
     }
 }
 
+TEST(Simulacao, MaisBandasDoQueUmContadorDe16Bits) {
+    EstadoSpin estado, trabalho;
+    ObservadorSimulacao nada;
+    EntradaSimulacao in = Sistema(9);
+    in.IntMin = 0;
+    in.ComTabela = false;
+    ASSERT_FALSE(Simula(in, estado, trabalho, nada));
+    EXPECT_EQ(estado.NBandas, 43758); // every allowed transition of 9 protons
+}
+
 TEST(Simulacao, UmProtonEmHzEEmPpm) {
     EstadoSpin estado, trabalho;
     ObservadorSimulacao nada;
