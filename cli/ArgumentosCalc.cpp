@@ -3,13 +3,16 @@
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
 const char* const TextoAjudaCalc =
-    "Uso: halvora-calc [opções]\n"
+    "Uso: halvora-calc [opções] [ARQ.esm]\n"
     "Calcula o espectro de RMN de próton de um sistema de spins e escreve a tabela de\n"
     "resultados (a mesma de \"Copiar tabela de resultados\") na saída padrão.\n"
+    "Com ARQ.esm, um arquivo de dados de entrada, o sistema e as opções do gráfico vêm\n"
+    "dele; as opções dadas valem sobre os valores do arquivo.\n"
     "\n"
     "  --n=N            número de prótons, 1 a 10 (padrão: o número de --shifts, senão 3)\n"
     "  --shifts=a,b,... deslocamentos químicos dos prótons 1..N, em Hz (ppm com --ppm)\n"
@@ -23,6 +26,9 @@ const char* const TextoAjudaCalc =
     "  --svg=ARQ        grava também o espectro em ARQ, como \"Copiar (Colorido)\" o grava\n"
     "  --bw             com --svg: a cópia em branco e preto\n"
     "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
+    "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
+    "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
+    "  --width=L        largura a meia altura, Hz (padrão 1)\n"
     "  -h, --help       esta ajuda\n"
     "\n"
     "Os números dos argumentos usam \".\" como separador decimal.\n";
@@ -52,6 +58,8 @@ std::optional<int> Inteiro(std::string_view s) {
 struct Bruto {
     std::optional<int> n;
     std::optional<std::vector<double>> shifts, j;
+    std::optional<double> mhz;
+    std::optional<float> intmin;
 };
 
 // One option with its value; false with `erro` set when it is not understood.
@@ -72,18 +80,31 @@ bool AplicaOpcao(std::string_view nome, std::string_view valor, Bruto& b, Opcoes
         if (!x)
             erro = "--mhz: \"" + v + "\" não é um número.";
         else
-            o.entrada.MHz = *x;
+            b.mhz = *x;
     } else if (nome == "--intmin") {
         const auto x = ConverteNumeroSimples(valor, '.');
         if (!x)
             erro = "--intmin: \"" + v + "\" não é um número.";
         else
-            o.entrada.IntMin = *x;
+            b.intmin = *x;
     } else if (nome == "--svg") {
         if (valor.empty())
             erro = "--svg: falta o nome do arquivo.";
         else
             o.svg = v;
+    } else if (nome == "--save") {
+        if (valor.empty())
+            erro = "--save: falta o nome do arquivo.";
+        else
+            o.salvar = v;
+    } else if (nome == "--title") {
+        o.titulo = v;
+    } else if (nome == "--width") {
+        const auto x = ConverteNumero(valor, '.');
+        if (!x || !(*x > 0))
+            erro = "--width: \"" + v + "\" não é um número maior que zero.";
+        else
+            o.largura = *x;
     } else if (nome == "--sep") {
         if (valor != "." && valor != ",")
             erro = "--sep: o separador decimal deve ser \".\" ou \",\".";
@@ -113,14 +134,39 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
     return true;
 }
 
-// The defaults of the values the command line left out, and the counts.
+// The start-up shifts and couplings for N protons, with those of the file in
+// the places it has: the boxes of the window after opening the file and
+// typing N.
+EntradaSimulacao Iniciais(int N, const std::optional<DadosArquivo>& d) {
+    EntradaSimulacao in = EntradaInicial(N);
+    if (!d) return in;
+    const int M = std::min(N, d->NProt);
+    for (int i = 1; i <= M; ++i) {
+        in.Desloc[std::size_t(i - 1)] = d->Desloc[std::size_t(i - 1)];
+        for (int j = i + 1; j <= M; ++j)
+            in.J[std::size_t(IndiceJ(N, i, j))] = d->J[std::size_t(IndiceJ(d->NProt, i, j))];
+    }
+    return in;
+}
+
+// The defaults of the values the command line left out (the file's, else
+// the start-up ones), and the counts.
 std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
     EntradaSimulacao& in = o.entrada;
-    in.NProt = b.n ? *b.n : b.shifts ? int(b.shifts->size()) : NProtInicial;
+    const std::optional<DadosArquivo>& d = o.dados;
+    in.NProt = b.n ? *b.n : b.shifts ? int(b.shifts->size()) : d ? d->NProt : NProtInicial;
     const int N = in.NProt;
     if (N < 1 || N > NProtMax)
         return "O número de prótons deve estar entre 1 e 10 (--n=" + FormataInteiro(N) + ").";
-    const EntradaSimulacao inicial = EntradaInicial(N);
+    if (b.mhz)
+        in.MHz = *b.mhz;
+    else if (d)
+        in.MHz = d->MHz;
+    if (b.intmin)
+        in.IntMin = *b.intmin;
+    else if (d)
+        in.IntMin = d->IntMin;
+    const EntradaSimulacao inicial = Iniciais(N, d);
     if (b.shifts) {
         if (int(b.shifts->size()) != N)
             return "--shifts: são " + FormataInteiro(long(b.shifts->size())) +
@@ -128,7 +174,8 @@ std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
         in.Desloc = *b.shifts;
     } else {
         in.Desloc = inicial.Desloc;
-        // The start-up shifts are in Hz; in ppm they are taken at this frequency.
+        // The start-up (and the file's) shifts are in Hz; in ppm they are taken
+        // at this frequency.
         if (in.PPM)
             for (double& d : in.Desloc) d /= in.MHz;
     }
@@ -153,6 +200,14 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string_view a = args[k];
         if (AplicaSinal(a, r.opcoes)) continue;
+        if (!a.empty() && a[0] != '-') {
+            if (r.opcoes.arquivo) {
+                r.erro = "Argumento desconhecido: " + std::string(a) + " (só um arquivo de dados).";
+                return r;
+            }
+            r.opcoes.arquivo = std::string(a);
+            continue;
+        }
         const auto igual = a.find('=');
         std::string_view nome = a.substr(0, igual), valor;
         if (igual != std::string_view::npos) {
@@ -174,6 +229,14 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
     if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
         r.erro = "--bw e --compact só valem com --svg.";
         return r;
+    }
+    if (r.opcoes.arquivo) {
+        LeituraArquivo lido = LeArquivoDados(*r.opcoes.arquivo, r.opcoes.entrada.SepDec);
+        if (!lido.dados) {
+            r.erro = *r.opcoes.arquivo + ": " + lido.Mensagem() + ".";
+            return r;
+        }
+        r.opcoes.dados = std::move(lido.dados);
     }
     r.erro = Completa(b, r.opcoes);
     return r;

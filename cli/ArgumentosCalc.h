@@ -1,6 +1,7 @@
 #pragma once
 // The command line of halvora-calc.
 
+#include "run/ArquivoDados.h"
 #include "run/Simulacao.h"
 
 #include <optional>
@@ -16,6 +17,15 @@ struct OpcoesCalc {
     std::optional<std::string> svg;
     bool pretoEBranco = false;
     bool compacto = false;
+    // The input data file named on the command line, with its values; the
+    // options given explicitly override them.
+    std::optional<std::string> arquivo;
+    std::optional<DadosArquivo> dados;
+    // The input data file to write after the run, as "Salvar Dados de
+    // Entrada" would write it; the title and the width box of the window.
+    std::optional<std::string> salvar;
+    std::optional<std::string> titulo;
+    std::optional<double> largura;
 };
 
 extern const char* const TextoAjudaCalc;

@@ -1,9 +1,11 @@
 #include "cli/Calc.h"
 
 #include "cli/ArgumentosCalc.h"
+#include "display/EnvolventeCalc.h"
 #include "display/EstadoGrafico.h"
 #include "display/Figura.h"
 #include "display/Geometria.h"
+#include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
 #include "run/TextoDecimal.h"
@@ -62,10 +64,49 @@ void SoCriticas(QtMsgType tipo, const QMessageLogContext& ctx, const QString& ms
         HandlerAnterior(tipo, ctx, msg);
 }
 
+// The plot and the controls of the main window right after start-up with
+// these inputs, or right after opening the file, in the wide or the compact
+// layout; the window of the first drawing at zoom 1.
+void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, EstadoGrafico& g,
+                 OpcoesGrafico& og) {
+    const char sep = o.entrada.SepDec;
+    const DadosArquivo* d = o.dados ? &*o.dados : nullptr;
+    og.SepDec = sep;
+    og.Text110 = TextoDaCaixa(o.entrada.MHz, 15, sep);
+    og.Text12 = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
+    og.Text13 = o.largura ? TextoDaCaixa(*o.largura, 15, sep)
+                : d       ? TextoDaCaixa(d->Largura, 15, sep)
+                          : "1";
+    og.TituloEspectro = o.titulo ? *o.titulo : d ? d->Titulo : "Default";
+    og.Slider4 = d ? d->Slider4 : 50;
+    og.TelaPequena = compacto;
+    g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
+    const int SW = compacto ? LarguraCompacta : LarguraLarga;
+    const int SH = compacto ? AlturaCompacta : AlturaLarga;
+    Restaura(g);
+    CalculaJanela(g, e, SW);
+    if (!d) return;
+    if (d->JanelaFixa) {
+        // Opening draws once with the window free and the envelope on, then
+        // fixes the file's window at the scale of that drawing.
+        CalculaLinhaBase(g, SH);
+        PreparaEnvolvente(g, e, og, SH);
+        g.NiInic = d->NiInic;
+        g.LimLeft = d->LimLeft;
+        g.TwPerHz = d->TwPerHz;
+        g.JanelaFixa = true;
+        g.env.EnvValida = false;
+        g.EscalaVertFixa = g.EscalaVertBase;
+    }
+    g.RecalcEscala = true;
+    g.env.EnvolventeLigada = d->Option5;
+    og.Colorido = d->Option1;
+}
+
 // The colour (or black-and-white) copy of the spectrum as the window records
-// it right after start-up with these inputs. The fonts need a GUI
-// application: it runs offscreen (the picture is the same, and a stale
-// DISPLAY cannot make it abort) unless QT_QPA_PLATFORM says otherwise.
+// it. The fonts need a GUI application: it runs offscreen (the picture is the
+// same, and a stale DISPLAY cannot make it abort) unless QT_QPA_PLATFORM says
+// otherwise.
 bool GravaSvg(const OpcoesCalc& o, const EstadoSpin& e) {
     struct Silencio {
         QtMessageHandler antes = qInstallMessageHandler(SoCriticas);
@@ -80,19 +121,34 @@ bool GravaSvg(const OpcoesCalc& o, const EstadoSpin& e) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    const char sep = o.entrada.SepDec;
     EstadoGrafico g;
     OpcoesGrafico og;
-    og.SepDec = sep;
-    og.Text110 = TextoDaCaixa(o.entrada.MHz, 15, sep);
-    og.Text12 = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
-    // The width box keeps its start-up "1", the title "Default", the slider 50.
-    og.TelaPequena = o.compacto;
-    g.env.EnvPontos = o.compacto ? PontosCompacto : PontosLargo;
-    Restaura(g);
+    PreparaTela(o, e, o.compacto, g, og);
     return GravaFigura(QString::fromStdString(*o.svg), g, e, og,
                        o.compacto ? LarguraCompacta : LarguraLarga,
                        o.compacto ? AlturaCompacta : AlturaLarga, o.pretoEBranco);
+}
+
+// The input data file as "Salvar Dados de Entrada" writes it from the wide
+// layout, with the entry in ppm when the shifts were given in ppm.
+std::optional<std::string> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
+    EstadoGrafico g;
+    OpcoesGrafico og;
+    PreparaTela(o, e, false, g, og);
+    DadosArquivo d;
+    d.Titulo = og.TituloEspectro;
+    CopiaDoEstado(e, d);
+    if (auto erro = CopiaDasCaixas(og.Text110, og.Text13, og.SepDec, d)) return erro;
+    d.Slider4 = og.Slider4;
+    d.PPM = o.entrada.PPM;
+    d.ComTabela = o.dados ? o.dados->ComTabela : true;
+    d.Option5 = g.env.EnvolventeLigada;
+    d.Option1 = og.Colorido;
+    d.JanelaFixa = g.JanelaFixa;
+    d.NiInic = g.NiInic;
+    d.LimLeft = g.LimLeft;
+    d.TwPerHz = g.TwPerHz;
+    return GravaArquivoDados(*o.salvar, d, og.SepDec);
 }
 
 } // namespace
@@ -120,5 +176,10 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         erros << "halvora-calc: não foi possível gravar a figura em " << *o.svg << ".\n";
         return 2;
     }
+    if (o.salvar)
+        if (auto erro = GravaDados(o, estado)) {
+            erros << "halvora-calc: " << *erro << "\n";
+            return 2;
+        }
     return saida ? 0 : 1;
 }

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 PACOTES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libeigen3-dev
-         qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb imagemagick)
+         qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb imagemagick
+         clang libclang-rt-14-dev)
 
 faltam=()
 for p in "${PACOTES[@]}"; do

@@ -137,6 +137,177 @@ TEST(HalvoraCalc, FiguraSvg) {
     }
 }
 
+// "Salvar Dados de Entrada" right after start-up, byte for byte.
+const char* const ArquivoInicialVirgula =
+    "#T\xEDtulo\r\nDefault\r\n#N\xB0 de pr\xF3tons\r\n 3 \r\n"
+    "#Freq\xFC\xEAncia do espectr\xF4metro (MHz)\r\n 300 \r\n#Intensidade m\xEDnima\r\n 0,01 \r\n"
+    "#Largura a meia altura\r\n 1 \r\n#Slider4.Value\r\n 50 \r\n"
+    "#PPM\r\nFalse\r\n#ComTabela\r\nTrue\r\n#Option5.Value\r\nTrue\r\n#Option1.Value\r\nTrue\r\n"
+    "#JanelaFixa\r\nFalse\r\n#NiInic\r\n 228,963845610619 \r\n#LimLeft\r\n 1805,625 \r\n"
+    "#TwPerHz\r\n 225,029253361819 \r\n#Deslocamentos qu\xEDmicos (Hz)\r\n"
+    "#H1\r\n 194,35 \r\n#H2\r\n 208,41 \r\n#H3\r\n 218,08 \r\n#Valores de J\r\n"
+    "#J(1,2)\r\n 12 \r\n#J(1,3)\r\n 10 \r\n#J(2,3)\r\n 8 \r\n";
+
+const char* const ArquivoInicialPonto =
+    "#T\xEDtulo\r\nDefault\r\n#N\xB0 de pr\xF3tons\r\n 3 \r\n"
+    "#Freq\xFC\xEAncia do espectr\xF4metro (MHz)\r\n 300 \r\n#Intensidade m\xEDnima\r\n 0.01 \r\n"
+    "#Largura a meia altura\r\n 1 \r\n#Slider4.Value\r\n 50 \r\n"
+    "#PPM\r\nFalse\r\n#ComTabela\r\nTrue\r\n#Option5.Value\r\nTrue\r\n#Option1.Value\r\nTrue\r\n"
+    "#JanelaFixa\r\nFalse\r\n#NiInic\r\n 228.963845610619 \r\n#LimLeft\r\n 1805.625 \r\n"
+    "#TwPerHz\r\n 225.029253361819 \r\n#Deslocamentos qu\xEDmicos (Hz)\r\n"
+    "#H1\r\n 194.35 \r\n#H2\r\n 208.41 \r\n#H3\r\n 218.08 \r\n#Valores de J\r\n"
+    "#J(1,2)\r\n 12 \r\n#J(1,3)\r\n 10 \r\n#J(2,3)\r\n 8 \r\n";
+
+TEST(HalvoraCalc, SalvaDadosDeEntrada) {
+    const std::string pasta = ::testing::TempDir();
+    const std::string arq = pasta + "halvora_calc_inicial.esm";
+    const std::string copia = pasta + "halvora_calc_copia.esm";
+    const Saida inicial = Calc({});
+
+    const Saida virgula = Calc({"--save=" + arq, "--sep=,"});
+    ASSERT_EQ(virgula.status, 0) << virgula.err;
+    EXPECT_EQ(LeArquivo(arq), ArquivoInicialVirgula);
+    const Saida ponto = Calc({"--save", arq});
+    ASSERT_EQ(ponto.status, 0) << ponto.err;
+    EXPECT_EQ(ponto.out, inicial.out);
+    EXPECT_EQ(LeArquivo(arq), ArquivoInicialPonto);
+
+    // Read back: the same table, and saved again the same bytes.
+    const Saida lido = Calc({arq, "--save=" + copia});
+    ASSERT_EQ(lido.status, 0) << lido.err;
+    EXPECT_EQ(lido.out, inicial.out);
+    EXPECT_EQ(LeArquivo(copia), ArquivoInicialPonto);
+
+    // The window is drawn at zoom 1 whatever the picture's layout.
+    ASSERT_EQ(Calc({"--save=" + copia, "--svg=" + pasta + "halvora_calc.svg", "--compact"}).status,
+              0);
+    EXPECT_EQ(LeArquivo(copia), ArquivoInicialPonto);
+    std::remove(arq.c_str());
+    std::remove(copia.c_str());
+    std::remove((pasta + "halvora_calc.svg").c_str());
+}
+
+TEST(HalvoraCalc, ArquivoDeDadosEOpcoesQueValemSobreEle) {
+    const std::string pasta = ::testing::TempDir();
+    const std::string arq = pasta + "halvora_calc_aula.esm";
+    const std::vector<std::string> sistema = {"--n=4", "--j=7,1.5,0,-2,3,0.25", "--mhz=500",
+                                              "--intmin=0.002"};
+    auto com = [&](std::vector<std::string> mais) {
+        mais.insert(mais.begin(), sistema.begin(), sistema.end());
+        return Calc(mais);
+    };
+    // Shifts in ppm, saved in Hz with the entry marked ppm.
+    const Saida ppm = com({"--shifts=1.2,1.25,2.5,7.001", "--ppm", "--width=2.5",
+                           "--title=Aula 3: éter", "--sep=,", "--save=" + arq});
+    ASSERT_EQ(ppm.status, 0) << ppm.err;
+    const auto l = Linhas(LeArquivo(arq));
+    ASSERT_EQ(l.size(), 51u); // 50 lines and the empty rest after the last CR LF
+    EXPECT_EQ(l[1], "Aula 3: \xE9ter");
+    EXPECT_EQ(l[9], " 2,5 ");
+    EXPECT_EQ(l[13], "True");
+    EXPECT_EQ(l[30], " 600 ");
+    EXPECT_EQ(l[36], " 3500,5 ");
+
+    const std::string hz = "--shifts=600,625,1250,3500.5";
+    const Saida lido = Calc({arq, "--sep=,"});
+    ASSERT_EQ(lido.status, 0) << lido.err;
+    EXPECT_EQ(lido.out, ppm.out);
+    EXPECT_EQ(lido.out, com({hz, "--sep=,"}).out);
+
+    // Explicit options override the file.
+    EXPECT_EQ(Calc({arq, "--mhz=600"}).out, com({hz, "--mhz=600"}).out);
+    EXPECT_EQ(Calc({arq, "--intmin=0.1", "--j=1,2,3,4,5,6"}).out,
+              com({hz, "--intmin=0.1", "--j=1,2,3,4,5,6"}).out);
+    EXPECT_EQ(Calc({"--shifts=0.1,0.2", "--ppm", arq}).out,
+              Calc({"--shifts=0.1,0.2", "--ppm", "--j=7", "--mhz=500", "--intmin=0.002"}).out);
+    // More protons than the file: its values where it has them, the start-up
+    // ones after.
+    EXPECT_EQ(Calc({arq, "--n=5"}).out,
+              Calc({"--n=5", "--shifts=600,625,1250,3500.5,229.17", "--j=7,1.5,0,6,-2,3,4,0.25,2,0",
+                    "--mhz=500", "--intmin=0.002"})
+                  .out);
+
+    // The picture takes the file's title, width, mix and options.
+    const std::string svg = pasta + "halvora_calc_aula.svg";
+    ASSERT_EQ(Calc({arq, "--svg=" + svg}).status, 0);
+    const std::string figura = LeArquivo(svg);
+    for (const char* t : {">Título: Aula 3: éter<", "Largura a meia altura: 2.5 Hz<",
+                          ">Freqüência: 500 MHz", ">Intensidade mínima: 0.002<"})
+        EXPECT_NE(figura.find(t), std::string::npos) << t;
+    std::remove(svg.c_str());
+    std::remove(arq.c_str());
+}
+
+TEST(HalvoraCalc, ArquivoComJanelaFixaEOpcoes) {
+    const std::string pasta = ::testing::TempDir();
+    const std::string arq = pasta + "halvora_calc_fixa.esm";
+    const std::string copia = pasta + "halvora_calc_fixa2.esm";
+    std::string s = ArquivoInicialPonto;
+    const auto troca = [&s](const std::string& de, const std::string& para) {
+        s.replace(s.find(de), de.size(), para);
+    };
+    troca("#Slider4.Value\r\n 50 ", "#Slider4.Value\r\n 20 ");
+    troca("#ComTabela\r\nTrue", "#ComTabela\r\nFalse");
+    troca("#Option5.Value\r\nTrue", "#Option5.Value\r\nFalse");
+    troca("#Option1.Value\r\nTrue", "#Option1.Value\r\nFalse");
+    troca("#JanelaFixa\r\nFalse", "#JanelaFixa\r\nTrue");
+    troca("#NiInic\r\n 228.963845610619 ", "#NiInic\r\n 300 ");
+    { std::ofstream(arq, std::ios::binary) << s; }
+    // Saved again as the window would after opening it: the file's options
+    // and window, whatever the new run's bands.
+    const Saida r = Calc({arq, "--save=" + copia, "--shifts=10,20,30", "--svg=" + copia + ".svg"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string esperado = s;
+    esperado.replace(esperado.find(" 194.35 "), 8, " 10 ");
+    esperado.replace(esperado.find(" 208.41 "), 8, " 20 ");
+    esperado.replace(esperado.find(" 218.08 "), 8, " 30 ");
+    EXPECT_EQ(LeArquivo(copia), esperado);
+    const std::string figura = LeArquivo(copia + ".svg");
+    EXPECT_NE(figura.find(">Título: Default<"), std::string::npos);
+    EXPECT_EQ(figura.find("Curva Combinada"), std::string::npos) << "\"Sem envolvente\"";
+    EXPECT_EQ(figura.find("#ff0000"), std::string::npos) << "\"Sem cores\"";
+    std::remove(arq.c_str());
+    std::remove(copia.c_str());
+    std::remove((copia + ".svg").c_str());
+}
+
+TEST(HalvoraCalc, ArquivoRecusadoDaStatus2) {
+    const std::string pasta = ::testing::TempDir();
+    const std::string arq = pasta + "halvora_calc_ruim.esm";
+    const std::string bom = ArquivoInicialVirgula;
+    struct Caso {
+        std::string bytes, trecho;
+    } casos[] = {
+        {"", "o arquivo está vazio"},
+        {bom.substr(0, 300), "linha 26: o arquivo termina aqui"},
+        {std::string(bom).replace(bom.find("pr\xF3tons"), 8, "protons"),
+         "linha 3: esperado \"#N° de prótons\""},
+        {std::string(bom).replace(bom.find("True"), 4, "Talvez"),
+         "linha 16: o valor de #ComTabela deve ser True ou False"},
+    };
+    for (const Caso& c : casos) {
+        { std::ofstream(arq, std::ios::binary | std::ios::trunc) << c.bytes; }
+        const Saida r = Calc({arq, "--save=" + arq});
+        EXPECT_EQ(r.status, 2) << c.trecho;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("halvora-calc: " + arq + ": ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.trecho), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+        EXPECT_EQ(LeArquivo(arq), c.bytes) << "a refused file is not overwritten";
+    }
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {pasta + "nao-existe.esm"}, {arq, arq}, {"--save="}, {"--width=0"}}) {
+        const Saida r = Calc(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_EQ(r.out, "");
+    }
+    // A file that cannot be written: the table is out, status 2.
+    const Saida falha = Calc({"--save=" + pasta + "nao-existe/x.esm"});
+    EXPECT_EQ(falha.status, 2);
+    EXPECT_NE(falha.err.find("nao-existe/x.esm"), std::string::npos);
+    std::remove(arq.c_str());
+}
+
 TEST(HalvoraCalc, TemposEAjuda) {
     const Saida t = Calc({"--times", "--n=2"});
     ASSERT_EQ(t.status, 0);
@@ -146,6 +317,7 @@ TEST(HalvoraCalc, TemposEAjuda) {
     EXPECT_EQ(h.status, 0);
     EXPECT_NE(h.out.find("--shifts"), std::string::npos);
     EXPECT_NE(h.out.find("--svg"), std::string::npos);
+    EXPECT_NE(h.out.find("--save"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,533 @@
+#include "run/ArquivoDados.h"
+
+#include "run/Cp1252.h"
+#include "run/Simulacao.h"
+#include "run/TextoDecimal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <type_traits>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+// The title as one line of well-formed UTF-8: every line break (and a NUL,
+// which no text file holds) becomes a blank, a CR LF pair one blank, and a
+// byte that is not UTF-8 becomes U+FFFD.
+std::string TituloUmaLinha(std::string_view t) {
+    std::string r;
+    r.reserve(t.size());
+    for (std::size_t i = 0; i < t.size();) {
+        char32_t c;
+        std::size_t n = SequenciaUtf8(t, i, c);
+        if (n == 0) {
+            c = 0xFFFD;
+            n = 1;
+        }
+        if (c == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++n;
+        i += n;
+        const bool quebra = c == 0 || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
+                            c == 0x85 || c == 0x2028 || c == 0x2029;
+        if (quebra) c = ' ';
+        AcrescentaUtf8(r, c);
+    }
+    return r;
+}
+
+// ---- The layout: keys in order, with the value that follows each ----------
+
+// Nenhum: a key with no value line after it.
+enum class Campo {
+    Titulo,
+    NProt,
+    MHz,
+    IntMin,
+    Largura,
+    Slider4,
+    PPM,
+    ComTabela,
+    Option5,
+    Option1,
+    JanelaFixa,
+    NiInic,
+    LimLeft,
+    TwPerHz,
+    Desloc,
+    J,
+    Nenhum
+};
+
+struct Item {
+    std::string chave;
+    Campo campo;
+    int indice = 0; // into Desloc or J
+};
+
+const char* const ChaveNProt = "#N° de prótons";
+
+std::vector<Item> Leiaute(int N) {
+    std::vector<Item> v = {{"#Título", Campo::Titulo},
+                           {ChaveNProt, Campo::NProt},
+                           {"#Freqüência do espectrômetro (MHz)", Campo::MHz},
+                           {"#Intensidade mínima", Campo::IntMin},
+                           {"#Largura a meia altura", Campo::Largura},
+                           {"#Slider4.Value", Campo::Slider4},
+                           {"#PPM", Campo::PPM},
+                           {"#ComTabela", Campo::ComTabela},
+                           {"#Option5.Value", Campo::Option5},
+                           {"#Option1.Value", Campo::Option1},
+                           {"#JanelaFixa", Campo::JanelaFixa},
+                           {"#NiInic", Campo::NiInic},
+                           {"#LimLeft", Campo::LimLeft},
+                           {"#TwPerHz", Campo::TwPerHz},
+                           {"#Deslocamentos químicos (Hz)", Campo::Nenhum}};
+    for (int i = 1; i <= N; ++i) v.push_back({"#H" + FormataInteiro(i), Campo::Desloc, i - 1});
+    v.push_back({"#Valores de J", Campo::Nenhum});
+    int k = 0;
+    for (int i = 1; i < N; ++i)
+        for (int j = i + 1; j <= N; ++j)
+            v.push_back({"#J(" + FormataInteiro(i) + "," + FormataInteiro(j) + ")", Campo::J, k++});
+    return v;
+}
+
+bool EhBooleano(Campo c) {
+    return c == Campo::PPM || c == Campo::ComTabela || c == Campo::Option5 || c == Campo::Option1 ||
+           c == Campo::JanelaFixa;
+}
+
+bool& Booleano(DadosArquivo& d, Campo c) {
+    switch (c) {
+    case Campo::PPM:
+        return d.PPM;
+    case Campo::ComTabela:
+        return d.ComTabela;
+    case Campo::Option5:
+        return d.Option5;
+    case Campo::Option1:
+        return d.Option1;
+    default:
+        return d.JanelaFixa;
+    }
+}
+bool Booleano(const DadosArquivo& d, Campo c) {
+    return Booleano(const_cast<DadosArquivo&>(d), c);
+}
+
+// Every double of the file, the shifts and couplings included (nothing for
+// one the vectors lack). N, the slider and IntMin are held in other types.
+const double* Real(const DadosArquivo& d, const Item& it) {
+    const auto de = [&it](const std::vector<double>& v) {
+        return std::size_t(it.indice) < v.size() ? &v[std::size_t(it.indice)] : nullptr;
+    };
+    switch (it.campo) {
+    case Campo::MHz:
+        return &d.MHz;
+    case Campo::Largura:
+        return &d.Largura;
+    case Campo::NiInic:
+        return &d.NiInic;
+    case Campo::LimLeft:
+        return &d.LimLeft;
+    case Campo::TwPerHz:
+        return &d.TwPerHz;
+    case Campo::Desloc:
+        return de(d.Desloc);
+    case Campo::J:
+        return de(d.J);
+    default:
+        return nullptr;
+    }
+}
+double* Real(DadosArquivo& d, const Item& it) {
+    return const_cast<double*>(Real(std::as_const(d), it));
+}
+
+bool EhReal(Campo c) {
+    return c == Campo::MHz || c == Campo::Largura || c == Campo::NiInic || c == Campo::LimLeft ||
+           c == Campo::TwPerHz || c == Campo::Desloc || c == Campo::J;
+}
+
+// Beyond this a value's 15-digit text could round past the largest double
+// and fail to read back.
+constexpr double MagnitudeMaxima = 1e300;
+
+// What the value of `it` must satisfy beyond being a finite number.
+std::optional<std::string> ForaDaFaixa(const Item& it, double v) {
+    const std::string de = "o valor de " + it.chave;
+    switch (it.campo) {
+    case Campo::NProt:
+        if (v < 1 || v > NProtMax) return de + " deve estar entre 1 e 10";
+        break;
+    case Campo::MHz:
+        if (!(v > 0) || v > MHzMaximo) return de + " deve ser maior que zero e no máximo 100000";
+        break;
+    case Campo::Largura:
+    case Campo::TwPerHz:
+        if (!(v > 0)) return de + " deve ser maior que zero";
+        break;
+    case Campo::Slider4:
+        if (v < 0 || v > 100) return de + " deve estar entre 0 e 100";
+        break;
+    default:
+        break;
+    }
+    if (!(std::fabs(v) <= MagnitudeMaxima)) return de + " está fora da faixa";
+    return std::nullopt;
+}
+
+// ---- Number text ----------------------------------------------------------
+
+std::string TextoNumero(double x, int digitos, char SepDec) {
+    std::string t = FormataNumeroG(x, digitos, SepDec);
+    if (t[0] != '-') t.insert(t.begin(), ' ');
+    t += ' ';
+    return t;
+}
+
+template <typename T> std::optional<T> ComSeparador(std::string_view s, char sep) {
+    if constexpr (std::is_same_v<T, float>)
+        return ConverteNumeroSimples(s, sep);
+    else
+        return ConverteNumero(s, sep);
+}
+
+// The user's separator first; files written under the other one travel too.
+template <typename T> std::optional<T> NumeroDoArquivo(std::string_view s, char SepDec) {
+    if (auto v = ComSeparador<T>(s, SepDec)) return v;
+    if (SepDec != '.')
+        if (auto v = ComSeparador<T>(s, '.')) return v;
+    if (SepDec != ',') return ComSeparador<T>(s, ',');
+    return std::nullopt;
+}
+
+std::string_view SemBrancos(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// ---- Lines ----------------------------------------------------------------
+
+// The first `guarda` lines (without their CR LF or LF), the count of all of
+// them and whether the last one ends with a line break.
+struct Linhas {
+    std::vector<std::string_view> v;
+    int total = 0;
+    bool terminada = true;
+};
+
+Linhas Divide(std::string_view t, int guarda) {
+    Linhas l;
+    std::size_t ini = 0;
+    while (ini < t.size()) {
+        std::size_t fim = t.find('\n', ini);
+        const bool completa = fim != std::string_view::npos;
+        if (!completa) fim = t.size();
+        std::string_view linha = t.substr(ini, fim - ini);
+        if (completa && !linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
+        if (l.total < guarda) l.v.push_back(linha);
+        ++l.total;
+        l.terminada = completa;
+        ini = fim + 1;
+    }
+    return l;
+}
+
+const char* const MsgGrandeDemais = "o arquivo é grande demais (mais de 1 MB)";
+
+std::string ErroSistema(int erro) {
+    return std::error_code(erro, std::generic_category()).message();
+}
+
+bool EscreveTudo(int fd, std::string_view s) {
+    while (!s.empty()) {
+        const ssize_t n = ::write(fd, s.data(), s.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        s.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+} // namespace
+
+int LinhasArquivo(int NProt) {
+    return 30 + 2 * NProt + NProt * (NProt - 1);
+}
+
+std::string FormataNumeroG(double x, int digitos, char SepDec) {
+    if (x == 0) return "0";
+    digitos = std::max(digitos, 1);
+    char buf[400];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1);
+    std::string_view t(buf, std::size_t(r.ptr - buf));
+    const std::size_t e = t.find('e');
+    if (r.ec != std::errc() || e == std::string_view::npos) return std::string(t);
+    int X = 0;
+    std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), X);
+    std::string s;
+    if (X >= -4 && X < digitos) {
+        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, digitos - 1 - X);
+        s.assign(buf, r.ptr);
+    } else {
+        s.assign(t.substr(0, e));
+    }
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    if (X < -4 || X >= digitos) {
+        s += X < 0 ? "E-" : "E+";
+        const std::string exp = FormataInteiro(X < 0 ? -X : X);
+        if (exp.size() < 2) s += '0';
+        s += exp;
+    }
+    for (char& c : s)
+        if (c == '.') c = SepDec;
+    return s;
+}
+
+void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d) {
+    const int N = e.NProt;
+    d.NProt = N;
+    d.IntMin = e.IntMin;
+    d.Desloc.clear();
+    for (int i = 1; i <= N; ++i) {
+        const double s = e.FreqProt(i) - e.FreqEspHz;
+        d.Desloc.push_back(ConverteNumero(FormataGeral(s, 5, '.'), '.').value_or(s));
+    }
+    d.J.clear();
+    for (int i = 1; i < N; ++i)
+        for (int j = i + 1; j <= N; ++j) d.J.push_back(e.ValJ(i, j));
+}
+
+std::optional<std::string> CopiaDasCaixas(std::string Text110, std::string Text13, char SepDec,
+                                          DadosArquivo& d) {
+    const auto mhz = ConverteNumero(AjSepDecimal(Text110, SepDec), SepDec);
+    if (!mhz) return "A freqüência do espectrômetro não é um número.";
+    const auto largura = ConverteNumero(AjSepDecimal(Text13, SepDec), SepDec);
+    if (!largura) return "A largura a meia altura não é um número.";
+    d.MHz = *mhz;
+    d.Largura = *largura;
+    return std::nullopt;
+}
+
+std::optional<std::string> ValidaDados(const DadosArquivo& d) {
+    if (d.NProt < 1 || d.NProt > NProtMax) return "O número de prótons deve estar entre 1 e 10.";
+    if (int(d.Desloc.size()) != d.NProt || int(d.J.size()) != d.NProt * (d.NProt - 1) / 2)
+        return "O número de deslocamentos ou de constantes de acoplamento não corresponde ao "
+               "número de prótons.";
+    for (const Item& it : Leiaute(d.NProt)) {
+        double v;
+        if (const double* x = Real(d, it))
+            v = *x;
+        else if (it.campo == Campo::IntMin)
+            v = double(d.IntMin);
+        else if (it.campo == Campo::Slider4)
+            v = d.Slider4;
+        else
+            continue;
+        if (!std::isfinite(v)) return "O valor de " + it.chave + " não é um número.";
+        if (auto erro = ForaDaFaixa(it, v)) {
+            (*erro)[0] = 'O';
+            return *erro + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+std::string BytesArquivo(const DadosArquivo& d, char SepDec) {
+    std::string t;
+    const auto linha = [&t](std::string_view s) {
+        t += s;
+        t += "\r\n";
+    };
+    for (const Item& it : Leiaute(d.NProt)) {
+        linha(it.chave);
+        if (EhReal(it.campo)) {
+            const double* x = Real(d, it);
+            linha(TextoNumero(x ? *x : 0, 15, SepDec));
+        } else if (EhBooleano(it.campo)) {
+            linha(Booleano(d, it.campo) ? "True" : "False");
+        } else if (it.campo == Campo::Titulo)
+            linha(TituloUmaLinha(d.Titulo));
+        else if (it.campo == Campo::NProt)
+            linha(TextoNumero(d.NProt, 15, SepDec));
+        else if (it.campo == Campo::IntMin)
+            linha(TextoNumero(double(d.IntMin), 7, SepDec));
+        else if (it.campo == Campo::Slider4)
+            linha(TextoNumero(d.Slider4, 15, SepDec));
+    }
+    if (auto cp = Para1252(t)) return *cp;
+    return t;
+}
+
+std::optional<std::string> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
+                                             char SepDec) {
+    if (auto erro = ValidaDados(d)) return erro;
+    const std::string bytes = BytesArquivo(d, SepDec);
+
+    // A link is replaced in the folder of the file it points to, not cut.
+    std::string alvo = caminho;
+    if (char* real = ::realpath(caminho.c_str(), nullptr)) {
+        alvo = real;
+        std::free(real);
+    }
+    const std::size_t barra = alvo.rfind('/');
+    const std::string pasta = barra == std::string::npos ? "" : alvo.substr(0, barra + 1);
+    const std::string nome = alvo.substr(barra == std::string::npos ? 0 : barra + 1);
+    struct stat antes {};
+    const bool existia = ::stat(alvo.c_str(), &antes) == 0;
+
+    std::string temp;
+    int fd = -1;
+    for (int n = 0; fd < 0 && n < 100; ++n) {
+        temp = pasta + "." + nome.substr(0, 180) + "." + FormataInteiro(::getpid()) + "-" +
+               FormataInteiro(n) + ".tmp";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    const auto falha = [&](int erro) -> std::optional<std::string> {
+        if (fd >= 0) ::close(fd);
+        ::unlink(temp.c_str());
+        return "Não foi possível gravar " + caminho + ": " + ErroSistema(erro) + ".";
+    };
+    if (fd < 0) return "Não foi possível gravar " + caminho + ": " + ErroSistema(errno) + ".";
+    if (existia) ::fchmod(fd, antes.st_mode & 07777);
+    if (!EscreveTudo(fd, bytes) || ::fsync(fd) != 0) return falha(errno);
+    const int fechou = ::close(fd);
+    fd = -1;
+    if (fechou != 0) return falha(errno);
+    if (::rename(temp.c_str(), alvo.c_str()) != 0) return falha(errno);
+    return std::nullopt;
+}
+
+std::string LeituraArquivo::Mensagem() const {
+    return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
+}
+
+LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
+    LeituraArquivo r;
+    const auto falha = [&r](int linha, std::string erro) {
+        r.linha = linha;
+        r.erro = std::move(erro);
+        return r;
+    };
+    if (bytes.size() > TamanhoMaximoArquivo) return falha(0, MsgGrandeDemais);
+    if (bytes.empty()) return falha(0, "o arquivo está vazio");
+    if (const std::size_t nulo = bytes.find('\0'); nulo != std::string_view::npos) {
+        const auto antes = bytes.substr(0, nulo);
+        return falha(int(std::count(antes.begin(), antes.end(), '\n')) + 1,
+                     "byte nulo: não é um arquivo de texto");
+    }
+
+    std::string texto;
+    bool naoAscii = false;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF" && Utf8Valido(bytes.substr(3), naoAscii))
+        texto = bytes.substr(3);
+    else if (Utf8Valido(bytes, naoAscii) && naoAscii)
+        texto = bytes;
+    else
+        texto = De1252(bytes);
+
+    const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 1);
+    if (l.total >= 2) r.Titulo = std::string(l.v[1]);
+    if (l.total < 3)
+        return falha(l.total, std::string("o arquivo termina antes de \"") + ChaveNProt + "\"");
+    if (l.v[2] != ChaveNProt) return falha(3, std::string("esperado \"") + ChaveNProt + "\"");
+    if (l.total < 4) return falha(3, "o arquivo termina antes do número de prótons");
+    const auto n = NumeroDoArquivo<double>(l.v[3], SepDec);
+    if (!n) return falha(4, std::string("o valor de ") + ChaveNProt + " não é um número");
+    const long long N = ArredondaParInteiro(*n);
+    if (N < 1 || N > NProtMax)
+        return falha(4, std::string("o valor de ") + ChaveNProt + " deve estar entre 1 e 10");
+
+    DadosArquivo d;
+    d.NProt = int(N);
+    const int esperadas = LinhasArquivo(d.NProt);
+    const std::string para = "para " + FormataInteiro(N) + (N == 1 ? " próton" : " prótons") +
+                             " o arquivo tem " + FormataInteiro(esperadas) + " linhas";
+    if (l.total < esperadas) return falha(l.total, "o arquivo termina aqui; " + para);
+    if (l.total > esperadas) return falha(esperadas + 1, "linha a mais; " + para);
+    if (!l.terminada) return falha(l.total, "falta o fim de linha; o arquivo parece truncado");
+
+    d.Desloc.assign(std::size_t(N), 0);
+    d.J.assign(std::size_t(N * (N - 1) / 2), 0);
+    int k = 0; // index of the key line
+    for (const Item& it : Leiaute(d.NProt)) {
+        ++k;
+        if (k > 1 && (l.v[k - 1].empty() || l.v[k - 1][0] != '#'))
+            return falha(k, "esperada a chave \"" + it.chave + "\"");
+        if (it.campo == Campo::Nenhum) continue;
+        ++k;
+        const std::string_view valor = l.v[k - 1];
+        const std::string de = "o valor de " + it.chave;
+        if (it.campo == Campo::Titulo) {
+            d.Titulo = valor;
+        } else if (EhBooleano(it.campo)) {
+            const std::string_view p = SemBrancos(valor);
+            if (p != "True" && p != "False") return falha(k, de + " deve ser True ou False");
+            Booleano(d, it.campo) = p == "True";
+        } else if (it.campo == Campo::IntMin) {
+            const auto v = NumeroDoArquivo<float>(valor, SepDec);
+            if (!v) return falha(k, de + " não é um número");
+            d.IntMin = *v;
+        } else {
+            const auto v = NumeroDoArquivo<double>(valor, SepDec);
+            if (!v) return falha(k, de + " não é um número");
+            double x = *v;
+            if (it.campo == Campo::NProt || it.campo == Campo::Slider4)
+                x = double(ArredondaParInteiro(x));
+            if (auto erro = ForaDaFaixa(it, x)) return falha(k, *erro);
+            if (double* destino = Real(d, it))
+                *destino = x;
+            else if (it.campo == Campo::Slider4)
+                d.Slider4 = int(x);
+        }
+    }
+    r.dados = std::move(d);
+    return r;
+}
+
+LeituraArquivo LeArquivoDados(const std::string& caminho, char SepDec) {
+    LeituraArquivo r;
+    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        r.erro = "não foi possível abrir o arquivo (" + ErroSistema(errno) + ")";
+        return r;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        std::uintmax_t(st.st_size) > TamanhoMaximoArquivo) {
+        ::close(fd);
+        r.erro = MsgGrandeDemais;
+        return r;
+    }
+    // A pipe or a file that grows: never hold more than the limit and one byte.
+    std::string bytes;
+    int erro = 0;
+    char buf[65536];
+    while (bytes.size() <= TamanhoMaximoArquivo) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) erro = errno;
+        if (n <= 0) break;
+        bytes.append(buf, std::min(std::size_t(n), TamanhoMaximoArquivo + 1 - bytes.size()));
+    }
+    ::close(fd);
+    if (erro != 0) {
+        r.erro = "não foi possível ler o arquivo (" + ErroSistema(erro) + ")";
+        return r;
+    }
+    return LeDadosArquivo(bytes, SepDec);
+}

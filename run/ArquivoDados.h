@@ -1,0 +1,85 @@
+#pragma once
+// The input data file (.esm): the title, the spin system, the spectrometer
+// frequency, the minimum intensity, the line width, the mix and the display
+// options, one item a line under "#" keys, in Windows-1252 with CR LF. The
+// reader is positional, so the order and the line count are the format.
+// Teachers exchange these files: the reader takes any bytes and refuses what
+// is not such a file without touching anything.
+
+#include "run/EstadoSpin.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DadosArquivo {
+    std::string Titulo = "Default"; // UTF-8, one line
+    int NProt = 3;
+    double MHz = 300;
+    float IntMin = 0.01f;
+    double Largura = 1; // line width at half height, Hz
+    int Slider4 = 50;
+    bool PPM = false;
+    bool ComTabela = true;
+    bool Option5 = true; // "Com envolvente"
+    bool Option1 = true; // "Colorido"
+    bool JanelaFixa = false;
+    double NiInic = 0, LimLeft = 0, TwPerHz = 0;
+    std::vector<double> Desloc; // Hz, protons 1..N (index 0 = proton 1)
+    std::vector<double> J;      // J(1,2), J(1,3), ..., J(N-1,N), as IndiceJ orders them
+};
+
+// Larger files are refused before they are read.
+inline constexpr std::size_t TamanhoMaximoArquivo = 1 << 20;
+
+// 30 + 2N + N(N-1).
+int LinhasArquivo(int NProt);
+
+// x in the general form with up to `digitos` significant digits, like
+// %.15G: no trailing zeros, exponent as in 1E-05 and 1E+15 when the value
+// is below 1E-04 or has more integer digits than `digitos`; never "-0".
+std::string FormataNumeroG(double x, int digitos, char SepDec);
+
+// N, IntMin, the couplings and the shifts of the last run, the shifts as
+// FreqProt(i) - FreqEspHz rounded to 5 decimals (halves to even).
+void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d);
+
+// The frequency and width boxes, normalised and converted; a message when
+// one of them is not a number.
+std::optional<std::string> CopiaDasCaixas(std::string Text110, std::string Text13, char SepDec,
+                                          DadosArquivo& d);
+
+// A message when the values cannot make a file the reader takes back (N out
+// of 1..10, a value that is not finite or out of its range, counts that do
+// not match N).
+std::optional<std::string> ValidaDados(const DadosArquivo& d);
+
+// The bytes of the file. Line breaks in the title become blanks; a title
+// that Windows-1252 cannot hold makes the whole file UTF-8.
+std::string BytesArquivo(const DadosArquivo& d, char SepDec);
+
+// Writes the file through a temporary file beside it that is renamed over
+// the target once complete, so a failed save leaves the old file whole.
+// Returns a message when the values are refused or the file cannot be
+// written.
+std::optional<std::string> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
+                                             char SepDec);
+
+struct LeituraArquivo {
+    std::optional<DadosArquivo> dados; // only when the whole file is good
+    // The title of line 2 whenever the file reaches it: the window shows it
+    // even when the rest is refused.
+    std::optional<std::string> Titulo;
+    int linha = 0;    // line of the fault, 0 for the file as a whole
+    std::string erro; // Portuguese, what is wrong
+    // "linha 3: ..." or the fault alone.
+    std::string Mensagem() const;
+};
+
+// Numbers are read with SepDec and, failing that, with the other separator.
+// The bytes may be Windows-1252 or UTF-8 (valid UTF-8 with non-ASCII
+// characters is taken as UTF-8), with CR LF or LF line ends.
+LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec);
+LeituraArquivo LeArquivoDados(const std::string& caminho, char SepDec);
