@@ -62,58 +62,66 @@ struct Bruto {
     std::optional<float> intmin;
 };
 
-// One option with its value; false with `erro` set when it is not understood.
-bool AplicaOpcao(std::string_view nome, std::string_view valor, Bruto& b, OpcoesCalc& o,
-                 std::string& erro) {
-    const std::string v(valor);
-    if (nome == "--n") {
-        b.n = Inteiro(valor);
-        if (!b.n) erro = "--n: \"" + v + "\" não é um número inteiro.";
-    } else if (nome == "--shifts") {
-        b.shifts = ListaNumeros(valor);
-        if (!b.shifts) erro = "--shifts: \"" + v + "\" não é uma lista de números.";
-    } else if (nome == "--j") {
-        b.j = ListaNumeros(valor);
-        if (!b.j) erro = "--j: \"" + v + "\" não é uma lista de números.";
-    } else if (nome == "--mhz") {
-        const auto x = ConverteNumero(valor, '.');
-        if (!x)
-            erro = "--mhz: \"" + v + "\" não é um número.";
-        else
-            b.mhz = *x;
-    } else if (nome == "--intmin") {
-        const auto x = ConverteNumeroSimples(valor, '.');
-        if (!x)
-            erro = "--intmin: \"" + v + "\" não é um número.";
-        else
-            b.intmin = *x;
-    } else if (nome == "--svg") {
-        if (valor.empty())
-            erro = "--svg: falta o nome do arquivo.";
-        else
-            o.svg = v;
-    } else if (nome == "--save") {
-        if (valor.empty())
-            erro = "--save: falta o nome do arquivo.";
-        else
-            o.salvar = v;
-    } else if (nome == "--title") {
-        o.titulo = v;
-    } else if (nome == "--width") {
-        const auto x = ConverteNumero(valor, '.');
-        if (!x || !(*x > 0))
-            erro = "--width: \"" + v + "\" não é um número maior que zero.";
-        else
-            o.largura = *x;
-    } else if (nome == "--sep") {
-        if (valor != "." && valor != ",")
-            erro = "--sep: o separador decimal deve ser \".\" ou \",\".";
-        else
-            o.entrada.SepDec = valor[0];
-    } else {
-        erro = "Opção desconhecida: " + std::string(nome);
-    }
-    return erro.empty();
+// The options that take a value: each stores it and says whether it was good.
+struct OpcaoComValor {
+    std::string_view nome;
+    const char* oQueDeveSer;
+    bool (*aplica)(std::string_view valor, Bruto& b, OpcoesCalc& o);
+};
+
+const OpcaoComValor OpcoesComValor[] = {
+    {"--n", "um número inteiro",
+     [](std::string_view v, Bruto& b, OpcoesCalc&) { return bool(b.n = Inteiro(v)); }},
+    {"--shifts", "uma lista de números",
+     [](std::string_view v, Bruto& b, OpcoesCalc&) { return bool(b.shifts = ListaNumeros(v)); }},
+    {"--j", "uma lista de números",
+     [](std::string_view v, Bruto& b, OpcoesCalc&) { return bool(b.j = ListaNumeros(v)); }},
+    {"--mhz", "um número",
+     [](std::string_view v, Bruto& b, OpcoesCalc&) {
+         return bool(b.mhz = ConverteNumero(v, '.'));
+     }},
+    {"--intmin", "um número",
+     [](std::string_view v, Bruto& b, OpcoesCalc&) {
+         return bool(b.intmin = ConverteNumeroSimples(v, '.'));
+     }},
+    {"--svg", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.svg = std::string(v);
+         return !v.empty();
+     }},
+    {"--save", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.salvar = std::string(v);
+         return !v.empty();
+     }},
+    {"--title", "um texto",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         o.titulo = std::string(v);
+         return true;
+     }},
+    {"--width", "um número maior que zero",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         const auto x = ConverteNumero(v, '.');
+         if (x && *x > 0) o.largura = *x;
+         return x && *x > 0;
+     }},
+    {"--sep", "\".\" ou \",\"",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (v == "." || v == ",") o.entrada.SepDec = v[0];
+         return v == "." || v == ",";
+     }},
+};
+
+// One option with its value; the message when it is not understood.
+std::optional<std::string> AplicaOpcao(std::string_view nome, std::string_view valor, Bruto& b,
+                                       OpcoesCalc& o) {
+    for (const OpcaoComValor& op : OpcoesComValor)
+        if (op.nome == nome) {
+            if (op.aplica(valor, b, o)) return std::nullopt;
+            return std::string(nome) + ": \"" + std::string(valor) + "\" não é " + op.oQueDeveSer +
+                   ".";
+        }
+    return "Opção desconhecida: " + std::string(nome);
 }
 
 bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
@@ -219,11 +227,7 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
                                           : "Argumento desconhecido: " + std::string(a);
             return r;
         }
-        std::string erro;
-        if (!AplicaOpcao(nome, valor, b, r.opcoes, erro)) {
-            r.erro = erro;
-            return r;
-        }
+        if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
     if (r.opcoes.ajuda) return r;
     if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
