@@ -416,6 +416,45 @@ std::string LeituraArquivo::Mensagem() const {
     return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
 }
 
+// The file's text in UTF-8: a file that is valid UTF-8 with some non-ASCII
+// byte (or a byte-order mark) is UTF-8, anything else Windows-1252.
+std::string TextoDoArquivo(std::string_view bytes) {
+    bool naoAscii = false;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF" && Utf8Valido(bytes.substr(3), naoAscii))
+        return std::string(bytes.substr(3));
+    if (Utf8Valido(bytes, naoAscii) && naoAscii) return std::string(bytes);
+    return De1252(bytes);
+}
+
+// One value line into its field; the message when it does not fit.
+std::optional<std::string> LeValor(const Item& it, std::string_view valor, char SepDec,
+                                   DadosArquivo& d) {
+    const std::string de = "o valor de " + it.chave;
+    if (it.campo == Campo::Titulo) {
+        d.Titulo = valor;
+    } else if (EhBooleano(it.campo)) {
+        const std::string_view p = SemBrancos(valor);
+        if (p != "True" && p != "False") return de + " deve ser True ou False";
+        Booleano(d, it.campo) = p == "True";
+    } else if (it.campo == Campo::IntMin) {
+        const auto v = NumeroDoArquivo<float>(valor, SepDec);
+        if (!v) return de + " não é um número";
+        d.IntMin = *v;
+    } else {
+        const auto v = NumeroDoArquivo<double>(valor, SepDec);
+        if (!v) return de + " não é um número";
+        double x = *v;
+        if (it.campo == Campo::NProt || it.campo == Campo::Slider4)
+            x = double(ArredondaParInteiro(x));
+        if (auto erro = ForaDaFaixa(it, x)) return erro;
+        if (double* destino = Real(d, it))
+            *destino = x;
+        else if (it.campo == Campo::Slider4)
+            d.Slider4 = int(x);
+    }
+    return std::nullopt;
+}
+
 LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     LeituraArquivo r;
     const auto falha = [&r](int linha, std::string erro) {
@@ -431,15 +470,7 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
                      "byte nulo: não é um arquivo de texto");
     }
 
-    std::string texto;
-    bool naoAscii = false;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF" && Utf8Valido(bytes.substr(3), naoAscii))
-        texto = bytes.substr(3);
-    else if (Utf8Valido(bytes, naoAscii) && naoAscii)
-        texto = bytes;
-    else
-        texto = De1252(bytes);
-
+    const std::string texto = TextoDoArquivo(bytes); // the lines below point into it
     const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 1);
     if (l.total >= 2) r.Titulo = std::string(l.v[1]);
     if (l.total < 3)
@@ -470,30 +501,7 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
             return falha(k, "esperada a chave \"" + it.chave + "\"");
         if (it.campo == Campo::Nenhum) continue;
         ++k;
-        const std::string_view valor = l.v[k - 1];
-        const std::string de = "o valor de " + it.chave;
-        if (it.campo == Campo::Titulo) {
-            d.Titulo = valor;
-        } else if (EhBooleano(it.campo)) {
-            const std::string_view p = SemBrancos(valor);
-            if (p != "True" && p != "False") return falha(k, de + " deve ser True ou False");
-            Booleano(d, it.campo) = p == "True";
-        } else if (it.campo == Campo::IntMin) {
-            const auto v = NumeroDoArquivo<float>(valor, SepDec);
-            if (!v) return falha(k, de + " não é um número");
-            d.IntMin = *v;
-        } else {
-            const auto v = NumeroDoArquivo<double>(valor, SepDec);
-            if (!v) return falha(k, de + " não é um número");
-            double x = *v;
-            if (it.campo == Campo::NProt || it.campo == Campo::Slider4)
-                x = double(ArredondaParInteiro(x));
-            if (auto erro = ForaDaFaixa(it, x)) return falha(k, *erro);
-            if (double* destino = Real(d, it))
-                *destino = x;
-            else if (it.campo == Campo::Slider4)
-                d.Slider4 = int(x);
-        }
+        if (auto erro = LeValor(it, l.v[k - 1], SepDec, d)) return falha(k, *erro);
     }
     r.dados = std::move(d);
     return r;
