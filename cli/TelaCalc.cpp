@@ -1,0 +1,54 @@
+#include "cli/TelaCalc.h"
+
+#include "display/EnvolventeCalc.h"
+#include "display/Geometria.h"
+#include "run/TextoDecimal.h"
+
+#include <algorithm>
+#include <cmath>
+
+std::string TextoDaCaixa(double v, int digitos, char sep) {
+    int casas = 0;
+    if (v != 0 && std::isfinite(v))
+        casas = std::clamp(digitos - 1 - int(std::floor(std::log10(std::fabs(v)))), 0, 60);
+    return FormataGeral(v, casas, sep);
+}
+
+// The plot and the controls of the main window right after start-up with
+// these inputs, or right after opening the file, in the wide or the compact
+// layout; the window of the first drawing at zoom 1.
+void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, EstadoGrafico& g,
+                 OpcoesGrafico& og) {
+    const char sep = o.entrada.SepDec;
+    const DadosArquivo* d = o.dados ? &*o.dados : nullptr;
+    og.SepDec = sep;
+    og.Text110 = TextoDaCaixa(o.entrada.MHz, 15, sep);
+    og.Text12 = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
+    og.Text13 = o.largura ? TextoDaCaixa(*o.largura, 15, sep)
+                : d       ? TextoDaCaixa(d->Largura, 15, sep)
+                          : "1";
+    og.TituloEspectro = o.titulo ? *o.titulo : d ? d->Titulo : "Default";
+    og.Slider4 = d ? d->Slider4 : 50;
+    og.TelaPequena = compacto;
+    g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
+    const int SW = compacto ? LarguraCompacta : LarguraLarga;
+    const int SH = compacto ? AlturaCompacta : AlturaLarga;
+    Restaura(g);
+    CalculaJanela(g, e, SW);
+    if (!d) return;
+    if (d->JanelaFixa) {
+        // Opening draws once with the window free and the envelope on, then
+        // fixes the file's window at the scale of that drawing.
+        CalculaLinhaBase(g, SH);
+        PreparaEnvolvente(g, e, og, SH);
+        g.NiInic = d->NiInic;
+        g.LimLeft = d->LimLeft;
+        g.TwPerHz = d->TwPerHz;
+        g.JanelaFixa = true;
+        g.env.EnvValida = false;
+        g.EscalaVertFixa = g.EscalaVertBase;
+    }
+    g.RecalcEscala = true;
+    g.env.EnvolventeLigada = d->Option5;
+    og.Colorido = d->Option1;
+}

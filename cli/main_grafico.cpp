@@ -1,0 +1,9 @@
+// halvora-calc-grafico: the calculator with the toolkit, for --svg.
+#include "cli/Calc.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    return ExecutaCalc(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
