@@ -220,11 +220,14 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         std::string_view nome = a.substr(0, igual), valor;
         if (igual != std::string_view::npos) {
             valor = a.substr(igual + 1);
-        } else if (a.rfind("--", 0) == 0 && k + 1 < args.size()) {
+        } else if (std::none_of(std::begin(OpcoesComValor), std::end(OpcoesComValor),
+                                [&](const OpcaoComValor& op) { return op.nome == nome; })) {
+            r.erro = "Opção desconhecida: " + std::string(a);
+            return r;
+        } else if (k + 1 < args.size()) {
             valor = args[++k];
         } else {
-            r.erro = a.rfind("-", 0) == 0 ? "Falta o valor da opção " + std::string(a) + "."
-                                          : "Argumento desconhecido: " + std::string(a);
+            r.erro = "Falta o valor da opção " + std::string(a) + ".";
             return r;
         }
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;

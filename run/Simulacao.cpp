@@ -97,6 +97,8 @@ bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpi
 EntradaSimulacao EntradaInicial(int NProt) {
     EntradaSimulacao in;
     in.NProt = NProt;
+    // Out of range there is no start-up system; ValidaEntrada refuses it.
+    if (NProt < 1 || NProt > NProtMax) return in;
     in.Desloc.assign(DeslocInicial, DeslocInicial + NProt);
     for (int r = 1; r < NProt; ++r)
         for (int c = r + 1; c <= NProt; ++c) in.J.push_back(JInicial(r, c));
