@@ -1,4 +1,4 @@
-// The display tests draw with real fonts and widgets, offscreen.
+// The widget tests draw with real fonts and widgets, offscreen.
 #include <QApplication>
 #include <QLocale>
 

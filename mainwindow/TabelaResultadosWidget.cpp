@@ -1,0 +1,120 @@
+#include "mainwindow/TabelaResultadosWidget.h"
+
+#include "run/TabelaResultados.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <array>
+#include <string>
+
+namespace {
+
+// Busy pointer for the life of the object.
+struct CursorOcupado {
+    CursorOcupado() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursorOcupado() { QGuiApplication::restoreOverrideCursor(); }
+    CursorOcupado(const CursorOcupado&) = delete;
+    CursorOcupado& operator=(const CursorOcupado&) = delete;
+};
+
+const QColor AzulRealce(0, 0, 255);
+const QColor BrancoRealce(255, 255, 255);
+
+} // namespace
+
+TabelaResultadosWidget::TabelaResultadosWidget(QWidget* parent) : FlexGrid(parent) {
+    setCols(ColunasTabela);
+    connect(this, &FlexGrid::mousePressedOnRow, this, &TabelaResultadosWidget::LinhaClicada);
+}
+
+void TabelaResultadosWidget::FlexPreenchBandas(const EstadoSpin& e) {
+    bulkUpdate([&] {
+        clear();
+        LinhaRealcada_ = 0;
+        for (int c = 0; c < ColunasTabela; ++c) {
+            setColWidth(c, LarguraColunaTabela[c]);
+            setTextMatrix(0, c, std::string_view(CabecalhoTabela[c]));
+            if (c <= 5) setColAlignment(c, Qt::AlignCenter);
+        }
+        QFont arial = font();
+        arial.setFamily(QStringLiteral("Arial"));
+        setColFont(1, arial);
+        setColSymbol(4, true);
+        setColSymbol(5, true);
+        setRows(e.NBandas + 1);
+        std::array<std::string, ColunasTabela> celulas;
+        for (int b = 1; b <= e.NBandas; ++b) {
+            for (int c = 0; c < ColunasTabela; ++c)
+                celulas[std::size_t(c)] = TextoCelulaBanda(e, b, c);
+            setRowTexts(b, celulas);
+        }
+    });
+    show();
+}
+
+void TabelaResultadosWidget::Esvazia() {
+    bulkUpdate([&] {
+        clear();
+        LinhaRealcada_ = 0;
+        setRows(2);
+    });
+}
+
+void TabelaResultadosWidget::CopiaTabela(const EstadoSpin& e) {
+    CursorOcupado ocupado;
+    const std::string texto = TextoCopiaTabela(e);
+    QClipboard* cb = QApplication::clipboard();
+    cb->clear();
+    cb->setText(QString::fromStdString(texto));
+}
+
+void TabelaResultadosWidget::Fecha() {
+    DesfazRealce();
+    hide();
+}
+
+void TabelaResultadosWidget::Abre() {
+    show();
+}
+
+void TabelaResultadosWidget::RestauraLinha() {
+    if (LinhaRealcada_ == 0 || LinhaRealcada_ >= rows()) return;
+    for (int c = 1; c <= 6; ++c) {
+        setCellBackColor(LinhaRealcada_, c, CorFundoLinha_);
+        setCellForeColor(LinhaRealcada_, c, CorTextoLinha_);
+        setCellTextStyle(LinhaRealcada_, c, EstiloLinha_);
+    }
+}
+
+void TabelaResultadosWidget::DesfazRealce() {
+    RestauraLinha();
+    LinhaRealcada_ = 0;
+}
+
+void TabelaResultadosWidget::LinhaClicada(int /*r*/, Qt::MouseButton botao) {
+    if (botao == Qt::RightButton) return;
+    if (podeMarcar_ && !podeMarcar_()) return;
+    CursorOcupado ocupado;
+    const int r = selectedRow();
+    if (r < 1) return;
+    RestauraLinha();
+    LinhaRealcada_ = r;
+    CorFundoLinha_ = cellBackColor(r, 1);
+    CorTextoLinha_ = cellForeColor(r, 1);
+    EstiloLinha_ = cellTextStyle(r, 1);
+    for (int c = 1; c <= 6; ++c) {
+        setCellBackColor(r, c, AzulRealce);
+        setCellForeColor(r, c, BrancoRealce);
+        setCellTextStyle(r, c, Normal);
+    }
+    emit BandaClicada(r);
+}
+
+void TabelaResultadosWidget::EscolheBanda(int banda) {
+    if (banda < 1 || banda >= rows()) return;
+    setTopRow(banda);
+    selectRow(banda);
+    LinhaClicada(banda, Qt::LeftButton);
+}

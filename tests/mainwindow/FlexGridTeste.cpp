@@ -1,0 +1,166 @@
+// The grid on its own: headers, sizes, styles and the bulk fill.
+#include "mainwindow/FlexGrid.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QVariant Celula(const FlexGrid& g, int r, int c, int papel = Qt::DisplayRole) {
+    const QAbstractItemModel* m = g.model();
+    if (r == 0) return m->headerData(c - 1, Qt::Horizontal, papel);
+    if (c == 0) return m->headerData(r - 1, Qt::Vertical, papel);
+    return m->data(m->index(r - 1, c - 1), papel);
+}
+
+TEST(FlexGrid, TextoCabecalhosETamanhos) {
+    FlexGrid g;
+    g.setCols(4);
+    g.setRows(5);
+    EXPECT_EQ(g.model()->rowCount(), 4);
+    EXPECT_EQ(g.model()->columnCount(), 3);
+    g.setTextMatrix(0, 0, QStringLiteral("canto"));
+    g.setTextMatrix(0, 2, QStringLiteral("Freqüência"));
+    g.setTextMatrix(3, 0, QStringLiteral("3"));
+    g.setTextMatrix(3, 3, QStringLiteral("última"));
+    g.setTextMatrix(3, 1, QStringLiteral("primeira"));
+    g.setTextMatrix(3, 2, QStringLiteral("meio"));
+    g.setTextMatrix(3, 2, QString()); // emptied in the middle: its neighbours stay
+    EXPECT_EQ(g.textMatrix(0, 0), "canto");
+    EXPECT_EQ(Celula(g, 0, 2).toString(), "Freqüência");
+    EXPECT_EQ(Celula(g, 3, 0).toString(), "3");
+    EXPECT_EQ(Celula(g, 3, 3).toString(), "última");
+    EXPECT_EQ(g.textMatrix(3, 1), "primeira");
+    EXPECT_EQ(g.textMatrix(3, 2), "");
+    EXPECT_EQ(g.textMatrix(4, 3), "");
+    EXPECT_EQ(g.textMatrix(9, 9), ""); // outside: nothing, no crash
+
+    // Twips to pixels; column 0 is the header column.
+    g.setColWidth(0, 800);
+    g.setColWidth(1, 1400);
+    g.setColWidth(3, 1807); // 120.47
+    g.setRowHeight(0, 500);
+    EXPECT_EQ(g.verticalHeader()->width(), 53);
+    EXPECT_EQ(g.columnWidth(0), 93);
+    EXPECT_EQ(g.columnWidth(2), 120);
+    EXPECT_EQ(g.horizontalHeader()->height(), 33);
+    EXPECT_EQ(g.colWidth(1), 1400);
+
+    // Shrinking the column count drops the text of the columns that go; the
+    // sizes survive the row count change.
+    g.setCols(3);
+    g.setRows(8);
+    EXPECT_EQ(g.textMatrix(3, 1), "primeira");
+    g.setCols(4);
+    EXPECT_EQ(g.textMatrix(3, 3), "");
+    EXPECT_EQ(g.columnWidth(0), 93);
+    EXPECT_EQ(g.verticalHeader()->width(), 53);
+
+    // clear() empties text and styles but keeps the shape.
+    g.setCellBackColor(2, 2, Qt::yellow);
+    g.clear();
+    EXPECT_EQ(g.rows(), 8);
+    EXPECT_EQ(g.textMatrix(3, 1), "");
+    EXPECT_EQ(g.textMatrix(0, 0), "");
+    EXPECT_EQ(g.cellBackColor(2, 2), QColor(Qt::white));
+}
+
+TEST(FlexGrid, EstilosPorCelulaEColuna) {
+    FlexGrid g;
+    g.setCols(3);
+    g.setRows(4);
+    g.setColAlignment(1, Qt::AlignCenter);
+    g.setCellAlignment(2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(g.cellAlignment(1, 1), Qt::AlignCenter);
+    EXPECT_EQ(g.cellAlignment(2, 1), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(g.cellAlignment(1, 2), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(Celula(g, 1, 0, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignLeft | Qt::AlignVCenter);
+
+    g.setCellBackColor(1, 2, QColor(1, 2, 3));
+    g.setCellForeColor(1, 2, QColor(4, 5, 6));
+    g.setCellFontBold(1, 2, true);
+    EXPECT_EQ(g.cellBackColor(1, 2), QColor(1, 2, 3));
+    EXPECT_EQ(Celula(g, 1, 2, Qt::BackgroundRole).value<QColor>(), QColor(1, 2, 3));
+    EXPECT_EQ(Celula(g, 1, 2, Qt::ForegroundRole).value<QColor>(), QColor(4, 5, 6));
+    EXPECT_TRUE(Celula(g, 1, 2, Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(g.cellTextStyle(1, 2), FlexGrid::Negrito);
+    // Untouched cells of the same row and the other rows: defaults, no roles.
+    EXPECT_EQ(g.cellBackColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(g.cellForeColor(2, 2), QColor(Qt::black));
+    EXPECT_FALSE(Celula(g, 1, 1, Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(Celula(g, 2, 2, Qt::FontRole).isValid());
+
+    QFont italica = g.font();
+    italica.setItalic(true);
+    g.setColFont(1, italica);
+    EXPECT_EQ(g.cellTextStyle(2, 1), FlexGrid::Italico);
+    EXPECT_EQ(g.cellTextStyle(0, 1), FlexGrid::Normal); // not the header
+    g.setCellTextStyle(2, 1, FlexGrid::Normal);
+    EXPECT_EQ(g.cellTextStyle(2, 1), FlexGrid::Normal);
+
+    g.setColSymbol(2, true);
+    g.setTextMatrix(0, 2, QStringLiteral("ab"));
+    g.setTextMatrix(3, 2, QStringLiteral("abn 1Z"));
+    EXPECT_EQ(Celula(g, 3, 2).toString(), QStringLiteral("αβν 1Ζ"));
+    EXPECT_EQ(Celula(g, 3, 2, FlexGrid::TextoRole).toString(), "abn 1Z");
+    EXPECT_EQ(g.textMatrix(3, 2), "abn 1Z");
+    EXPECT_EQ(Celula(g, 0, 2).toString(), "ab"); // headers keep their letters
+}
+
+TEST(FlexGrid, PreenchimentoEmLoteReiniciaUmaVez) {
+    FlexGrid g;
+    g.setCols(3);
+    QSignalSpy reinicios(g.model(), &QAbstractItemModel::modelReset);
+    QSignalSpy mudancas(g.model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy cabecalhos(g.model(), &QAbstractItemModel::headerDataChanged);
+    g.bulkUpdate([&] {
+        g.clear();
+        g.setRows(1001);
+        for (int r = 1; r <= 1000; ++r) {
+            g.setTextMatrix(r, 0, QString::number(r));
+            g.setTextMatrix(r, 2, QStringLiteral("x"));
+            g.setCellBackColor(r, 1, Qt::cyan);
+        }
+    });
+    EXPECT_EQ(reinicios.count(), 1);
+    EXPECT_EQ(mudancas.count(), 0);
+    EXPECT_EQ(cabecalhos.count(), 0);
+    EXPECT_EQ(g.textMatrix(1000, 0), "1000");
+    EXPECT_EQ(g.cellBackColor(1000, 1), QColor(Qt::cyan));
+    // Outside a batch one cell changes one cell.
+    g.setTextMatrix(5, 1, QStringLiteral("y"));
+    EXPECT_EQ(mudancas.count(), 1);
+    EXPECT_EQ(reinicios.count(), 1);
+}
+
+TEST(FlexGrid, CliqueNaLinhaEmiteLinhaEBotao) {
+    FlexGrid g;
+    g.setCols(3);
+    g.setRows(50);
+    g.resize(300, 200);
+    g.show();
+    QSignalSpy press(&g, &FlexGrid::mousePressedOnRow);
+    const QRect cel = g.visualRect(g.model()->index(2, 1));
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, cel.center());
+    QTest::mouseClick(g.viewport(), Qt::RightButton, {}, cel.center());
+    // The header column selects its row too.
+    QTest::mouseClick(g.verticalHeader()->viewport(), Qt::MiddleButton, {},
+                      QPoint(5, g.verticalHeader()->sectionViewportPosition(4) + 3));
+    ASSERT_EQ(press.count(), 3);
+    EXPECT_EQ(press.at(0).at(0).toInt(), 3);
+    EXPECT_EQ(press.at(0).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_EQ(press.at(1).at(1).value<Qt::MouseButton>(), Qt::RightButton);
+    EXPECT_EQ(press.at(2).at(0).toInt(), 5);
+    EXPECT_EQ(g.selectedRow(), 5);
+
+    g.setTopRow(30);
+    EXPECT_EQ(g.topRow(), 30);
+    g.selectRow(40);
+    EXPECT_EQ(g.selectedRow(), 40);
+}
+
+} // namespace
