@@ -335,20 +335,22 @@ QString FlexGrid::textMatrix(int r, int c) const {
     return modelo_->Valida(r, c) ? modelo_->Texto(r, c) : QString();
 }
 
+// Sets one of a cell's two colours and marks it as set.
+static void MudaCor(FlexGridModelo& m, int r, int c, const QColor& cor, QRgb EstiloCelula::*campo,
+                    std::uint8_t marca) {
+    if (!m.Valida(r, c)) return;
+    EstiloCelula& e = m.EstiloMut(r, c);
+    e.*campo = cor.rgb();
+    e.tem |= marca;
+    m.Mudou(r, c);
+}
+
 void FlexGrid::setCellBackColor(int r, int c, const QColor& cor) {
-    if (!modelo_->Valida(r, c)) return;
-    EstiloCelula& e = modelo_->EstiloMut(r, c);
-    e.fundo = cor.rgb();
-    e.tem |= TemFundo;
-    modelo_->Mudou(r, c);
+    MudaCor(*modelo_, r, c, cor, &EstiloCelula::fundo, TemFundo);
 }
 
 void FlexGrid::setCellForeColor(int r, int c, const QColor& cor) {
-    if (!modelo_->Valida(r, c)) return;
-    EstiloCelula& e = modelo_->EstiloMut(r, c);
-    e.texto = cor.rgb();
-    e.tem |= TemTexto;
-    modelo_->Mudou(r, c);
+    MudaCor(*modelo_, r, c, cor, &EstiloCelula::texto, TemTexto);
 }
 
 void FlexGrid::setCellFont(int r, int c, const QFont& f) {
