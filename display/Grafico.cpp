@@ -1,5 +1,6 @@
 #include "display/Grafico.h"
 
+#include "display/CorQt.h"
 #include "display/EnvolventeCalc.h"
 #include "display/Geometria.h"
 #include "run/TextoDecimal.h"
@@ -26,10 +27,6 @@ namespace {
 constexpr Cor Branco = Rgb(255, 255, 255);
 constexpr Cor Preto = Rgb(0, 0, 0);
 
-QColor Qc(Cor c) {
-    return QColor(int((c >> 16) & 255), int((c >> 8) & 255), int(c & 255));
-}
-
 // Points far outside the surface stay far outside but within what the
 // rasteriser and the SVG writer handle comfortably.
 constexpr int Limite = 1 << 24;
@@ -47,7 +44,7 @@ QPoint Tw(double x, double y) {
 }
 
 QPen Caneta(Cor c) {
-    QPen p(Qc(c));
+    QPen p(ParaQColor(c));
     p.setWidth(1);
     // The last pixel of a line is left out, as the original 1-pixel lines do.
     p.setCapStyle(Qt::FlatCap);
@@ -78,7 +75,7 @@ QString Q(const std::string& s) {
 // for lines is left as it was.
 void Texto(QPainter& p, QPoint topo, const QString& s, Cor cor) {
     const QPen antes = p.pen();
-    p.setPen(Qc(cor));
+    p.setPen(ParaQColor(cor));
     p.drawText(topo.x(), topo.y() + QFontMetrics(p.font()).ascent(), s);
     p.setPen(antes);
 }
@@ -86,7 +83,7 @@ void Texto(QPainter& p, QPoint topo, const QString& s, Cor cor) {
 // Text turned `graus` counter-clockwise about the top-left corner of its cell.
 void TextoGirado(QPainter& p, QPoint ref, double graus, const QString& s, Cor cor) {
     p.save();
-    p.setPen(Qc(cor));
+    p.setPen(ParaQColor(cor));
     p.translate(ref);
     p.rotate(-graus);
     p.drawText(0, QFontMetrics(p.font()).ascent(), s);
@@ -263,7 +260,7 @@ void TituloLargo(QPainter& p, QPoint topo, const QString& s) {
     p.setFont(f);
     const double media = LarguraMedia(f);
     p.save();
-    p.setPen(Qc(Preto));
+    p.setPen(ParaQColor(Preto));
     p.translate(topo);
     if (media > 0) p.scale(16 / media, 1);
     p.drawText(0, QFontMetrics(f).ascent(), s);

@@ -1,5 +1,8 @@
 #include "display/Picture1.h"
 
+#include "display/Ampulheta.h"
+#include "display/CorQt.h"
+
 #include "display/EnvolventeCalc.h"
 #include "display/Figura.h"
 #include "display/Geometria.h"
@@ -35,11 +38,6 @@ constexpr int Label8Esq = 4500, Label8Passo = 225, Label8Lado = 195, Label8Topo 
 constexpr int Command3Esq = 6480, Command3Larg = 1455;
 constexpr int Label17Larg = 3450, MargemDireita = 60;
 constexpr int AlturaHScroll = 255;
-constexpr int Picture3Larg = 6375, Picture3Alt = 3375;
-
-QColor ParaQColor(Cor c) {
-    return QColor(int(c >> 16) & 0xff, int(c >> 8) & 0xff, int(c) & 0xff);
-}
 
 void PintaFundo(QLabel* l, Cor c) {
     QPalette pal = l->palette();
@@ -48,20 +46,13 @@ void PintaFundo(QLabel* l, Cor c) {
     l->setAutoFillBackground(true);
 }
 
-struct Ampulheta {
-    Ampulheta() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Ampulheta() { QApplication::restoreOverrideCursor(); }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
-
 } // namespace
 
 Picture1::Picture1(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent)
     : QFrame(parent), g_(g), o_(o), e_(e), tabelaVisivel_([this] { return e_.ComTabela; }),
       HScroll1_(new QScrollBar(Qt::Horizontal, this)), Label13_(new QLabel(this)),
       Label7_(new QLabel(this)), Label17_(new QLabel(this)),
-      Command3_(new QPushButton(FixarJanela, this)), Picture3_(new QWidget(this)) {
+      Command3_(new QPushButton(FixarJanela, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setMouseTracking(true);
@@ -101,17 +92,28 @@ Picture1::Picture1(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* p
     Command3_->setCursor(Qt::ArrowCursor);
     connect(Command3_, &QPushButton::clicked, this, &Picture1::Command3_Click);
 
-    Picture3_->hide();
-
     SetLayout(o_.TelaPequena);
 }
 
 void Picture1::SetLayout(bool compacto) {
-    SW_ = compacto ? LarguraCompacta : LarguraLarga;
-    SH_ = compacto ? AlturaCompacta : AlturaLarga;
     g_.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
     o_.TelaPequena = compacto;
+    DefineTamanho(compacto ? LarguraCompacta : LarguraLarga,
+                  compacto ? AlturaCompacta : AlturaLarga);
+}
 
+void Picture1::DefineAlturaExterna(int twips) {
+    DefineTamanho(SW_, twips - 2 * 15 * frameWidth());
+}
+
+void Picture1::Limpa() {
+    imagem_.fill(ParaQColor(g_.CorFundo));
+    update();
+}
+
+void Picture1::DefineTamanho(int SW, int SH) {
+    SW_ = SW;
+    SH_ = SH;
     imagem_ = QImage(Px(SW_), Px(SH_), QImage::Format_RGB32);
     imagem_.fill(ParaQColor(g_.Visualizando ? Rgb(255, 255, 255) : g_.CorFundo));
     const int borda = frameWidth();
@@ -127,7 +129,6 @@ void Picture1::SetLayout(bool compacto) {
         coloca(Label8_[i], Label8Esq + Label8Passo * int(i), Label8Topo, Label8Lado, Label8Lado);
     coloca(Command3_, Command3Esq, 0, Command3Larg, 255);
     coloca(Label17_, SW_ - MargemDireita - Label17Larg, 30, Label17Larg, AlturaRotulo);
-    coloca(Picture3_, 0, 0, Picture3Larg, Picture3Alt);
     update();
 }
 

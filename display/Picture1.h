@@ -29,6 +29,11 @@ class Picture1 : public QFrame {
     // Inner drawing size and control positions of the wide or compact layout;
     // also sets EnvPontos and TelaPequena.
     void SetLayout(bool compacto);
+    // The compact layout gives room to the coupling grid of large systems by
+    // shortening the plot from the top; the inner width stays.
+    void DefineAlturaExterna(int twips);
+    // The background alone, while a run computes.
+    void Limpa();
     int SW() const { return SW_; }
     int SH() const { return SH_; }
 
@@ -75,8 +80,6 @@ class Picture1 : public QFrame {
     QLabel* Label7() const { return Label7_; }
     QLabel* Label17() const { return Label17_; }
     QPushButton* Command3() const { return Command3_; }
-    // The timing panel's place holder; the window places and fills it.
-    QWidget* Picture3() const { return Picture3_; }
 
   signals:
     // Left click on the plot: the table shows row `banda` at its top,
@@ -105,6 +108,7 @@ class Picture1 : public QFrame {
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
   private:
+    void DefineTamanho(int SW, int SH);
     void HScroll1_Change(int valor);
     void Label8_Click(int i);
     void MostraRotulos();
@@ -128,5 +132,4 @@ class Picture1 : public QFrame {
     QLabel* Label7_;
     QLabel* Label17_;
     QPushButton* Command3_;
-    QWidget* Picture3_;
 };

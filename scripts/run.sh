@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds Halvora and starts it. Until the window exists this prints the
-# results table of the start-up system through halvora-calc.
+# Builds Halvora and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh build
-exec build/cli/halvora-calc "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display (DISPLAY is not set): start one with 'Xvfb :99 -screen 0 1280x1024x24 &', then run 'DISPLAY=:99 scripts/run.sh'" >&2
+    exit 1
+fi
+exec build/app/halvora "$@"

@@ -1,0 +1,93 @@
+#include "mainwindow/PainelTempos.h"
+
+#include "mainwindow/FlexGrid.h"
+#include "mainwindow/Twips.h"
+#include "run/TabelaTempos.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+PainelTempos::PainelTempos(QWidget* parent)
+    : QFrame(parent), Label10_(new QLabel(QStringLiteral("Calculando, aguarde..."), this)),
+      MSFlexGrid2_(new FlexGrid(this)),
+      Label11_(new QLabel(
+          QStringLiteral("Isto pode levar de vários segundos a alguns minutos. Seja paciente..."),
+          this)),
+      Command9_(new QPushButton(QStringLiteral("Fechar"), this)) {
+    setAutoFillBackground(true);
+    ColocaTwips(Label10_, 360, 120, 1695, 255);
+    ColocaTwips(MSFlexGrid2_, 1220, 480, 3905, 2025);
+    ColocaTwips(Label11_, 1283, 2760, 3810, 390);
+    ColocaTwips(Command9_, 2700, 2820, 975, 375);
+    Label11_->setWordWrap(true);
+    MSFlexGrid2_->setRows(7);
+    MSFlexGrid2_->setCols(3);
+    PrepMsFlex2();
+    connect(Command9_, &QPushButton::clicked, this, &QWidget::hide);
+    hide();
+}
+
+void PainelTempos::PrepMsFlex2() {
+    FlexGrid& g = *MSFlexGrid2_;
+    g.clear();
+    g.setColWidth(0, 2000);
+    g.setColWidth(1, 900);
+    g.setColWidth(2, 900);
+    g.setColAlignment(1, Qt::AlignCenter);
+    g.setColAlignment(2, Qt::AlignCenter);
+    g.setRowHeight(0, 500);
+    g.setTextMatrix(0, 1, std::string_view(CabecalhoTempoEtapa));
+    g.setTextMatrix(0, 2, std::string_view(CabecalhoTempoTotal));
+    // Two lines of header in the narrow columns.
+    g.setCellAlignment(0, 1, Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    g.setCellAlignment(0, 2, Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+}
+
+void PainelTempos::InicioEtapa(int linha, std::string_view nome) {
+    MSFlexGrid2_->setTextMatrix(linha, 0, nome);
+}
+
+void PainelTempos::FimEtapa(int linha, double segundos, double total, char SepDec) {
+    MSFlexGrid2_->setTextMatrix(linha, 1, TextoSegundos(segundos, SepDec));
+    MSFlexGrid2_->setTextMatrix(linha, 2, TextoSegundos(total, SepDec));
+}
+
+void PainelTempos::MostraEspera() {
+    Mensagens(true);
+    show();
+    raise();
+}
+
+void PainelTempos::mnuTempoConsum_Click() {
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    Mensagens(false);
+    show();
+    raise();
+}
+
+void PainelTempos::Mensagens(bool visiveis) {
+    Label10_->setVisible(visiveis);
+    Label11_->setVisible(visiveis);
+    Command9_->setVisible(!visiveis);
+}
+
+void PainelTempos::paintEvent(QPaintEvent* ev) {
+    QFrame::paintEvent(ev);
+    // Raised: light on the top and left edges, dark on the bottom and right.
+    QPainter p(this);
+    const int w = width() - 1, h = height() - 1;
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(0, 0, w, 0);
+    p.drawLine(0, 0, 0, h);
+    p.drawLine(1, 1, w - 1, 1);
+    p.drawLine(1, 1, 1, h - 1);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawLine(0, h, w, h);
+    p.drawLine(w, 0, w, h);
+    p.drawLine(1, h - 1, w - 1, h - 1);
+    p.drawLine(w - 1, 1, w - 1, h - 1);
+}

@@ -1,0 +1,38 @@
+#include "mainwindow/StatusBar1.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+
+StatusBar1::StatusBar1(QWidget* parent) : QStatusBar(parent) {
+    const char* const textos[NPaineis] = {"N° de pontos do gráfico:",
+                                          "963",
+                                          "",
+                                          "N° de bandas do espectro:",
+                                          "15763",
+                                          "",
+                                          "N° de picos da envolvente:",
+                                          "10000",
+                                          "Data:",
+                                          "",
+                                          "Hora:",
+                                          ""};
+    for (int i = 0; i < NPaineis; ++i) {
+        auto* l = new QLabel(QString::fromUtf8(textos[i]), this);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setContentsMargins(4, 0, 4, 0);
+        paineis_[std::size_t(i)] = l;
+        // The spacers take what is left.
+        addPermanentWidget(l, i == 2 || i == 5 ? 1 : 0);
+    }
+    AtualizaRelogio();
+    connect(&relogio_, &QTimer::timeout, this, &StatusBar1::AtualizaRelogio);
+    relogio_.start(1000);
+}
+
+void StatusBar1::AtualizaRelogio() {
+    const QDateTime agora = QDateTime::currentDateTime();
+    const QLocale local;
+    Painel(10)->setText(local.toString(agora.date(), QLocale::ShortFormat));
+    Painel(12)->setText(local.toString(agora.time(), QStringLiteral("HH:mm:ss")));
+}
