@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("halvora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Halvora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QFont fonte(QStringLiteral("Arial"));
     fonte.setPointSizeF(8.25);

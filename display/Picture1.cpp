@@ -246,7 +246,7 @@ bool Picture1::CopiaEspectro(bool pretoEBranco) {
     const QString arquivo = ArqFiguraAtual();
     const bool gravou = GravaFigura(arquivo, g_, e_, o_, SW_, SH_, pretoEBranco);
     if (!gravou) {
-        QMessageBox caixa(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+        QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"),
                           QStringLiteral("NECA DE PITIBIRIBA"), QMessageBox::Ok, this);
         caixa.exec();
     }

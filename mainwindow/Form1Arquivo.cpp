@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,8 +21,8 @@
 
 namespace {
 
-const QString Filtros =
-    QStringLiteral("Espectros simulados (*.esm);;Texto(*.txt) (*.txt);;All Files(*.*) (*)");
+const QStringList Filtros = {QStringLiteral("Espectros simulados (*.esm)"),
+                             QStringLiteral("Texto(*.txt)"), QStringLiteral("All Files(*.*) (*)")};
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -31,15 +32,21 @@ QString Q(const std::string& s) {
 
 QString Form1::DialogoArquivo(bool salvar) {
     if (EscolheArquivo) return EscolheArquivo(salvar);
-    if (pastaArquivos_.isEmpty())
-        pastaArquivos_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (pastaArquivos_.isEmpty()) {
+        const QString documentos =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        pastaArquivos_ = QDir(documentos).exists() ? documentos : QDir::homePath();
+    }
     // Qt's own dialog: it speaks the loaded translation and asks before
     // replacing a file.
-    const auto opcoes = QFileDialog::DontUseNativeDialog;
-    return salvar ? QFileDialog::getSaveFileName(this, QString(), pastaArquivos_, Filtros, nullptr,
-                                                 opcoes)
-                  : QFileDialog::getOpenFileName(this, QString(), pastaArquivos_, Filtros, nullptr,
-                                                 opcoes);
+    QFileDialog dialogo(this, QString(), pastaArquivos_);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setNameFilters(Filtros);
+    dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (salvar) dialogo.setDefaultSuffix(QStringLiteral("esm"));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().constFirst();
 }
 
 void Form1::mnuSalvarDadEntr_Click() {

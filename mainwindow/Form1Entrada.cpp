@@ -51,6 +51,16 @@ void PintaFundo(QWidget* w, Cor c) {
     w->setAutoFillBackground(true);
 }
 
+// Enter in a shift or coupling box: an empty box is left alone, any other
+// gets the user's decimal separator.
+bool NormalizaCaixa(QLineEdit* t, char SepDec) {
+    if (t->text().isEmpty()) return false;
+    std::string s = t->text().toStdString();
+    const QString normal = QString::fromStdString(AjSepDecimal(s, SepDec));
+    if (normal != t->text()) t->setText(normal);
+    return true;
+}
+
 void FocoSelecionado(QLineEdit* t) {
     t->setFocus(Qt::OtherFocusReason);
     t->selectAll();
@@ -215,10 +225,7 @@ void Form1::Text1_KeyPress() {
 }
 
 void Form1::Text2_KeyPress(int i) {
-    QLineEdit* t = Text2_[std::size_t(i)];
-    if (t->text().isEmpty()) return;
-    std::string s = t->text().toStdString();
-    t->setText(QString::fromStdString(AjSepDecimal(s, SepDec_)));
+    if (!NormalizaCaixa(Text2_[std::size_t(i)], SepDec_)) return;
     Command1_Click();
     if (i < NProt_)
         FocoSelecionado(Text2_[std::size_t(i + 1)]);
@@ -229,10 +236,7 @@ void Form1::Text2_KeyPress(int i) {
 // Row r, box k (J(r, r+k+1)). Rows 1 to 4 walk through the grid; from row 5
 // on the next step is "Executar".
 void Form1::TextJ_KeyPress(int r, int k) {
-    QLineEdit* t = TextJ(r, r + k + 1);
-    if (t->text().isEmpty()) return;
-    std::string s = t->text().toStdString();
-    t->setText(QString::fromStdString(AjSepDecimal(s, SepDec_)));
+    if (!NormalizaCaixa(TextJ(r, r + k + 1), SepDec_)) return;
     Command1_Click();
     const int N = NProt_;
     if (r >= 5)
