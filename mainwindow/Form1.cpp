@@ -127,7 +127,7 @@ bool Form1::eventFilter(QObject* obj, QEvent* ev) {
 }
 
 void Form1::Form_Load() {
-    e_.ComTabela = true;
+    DefineComTabela(true);
     MostraTitulo("Default");
     Text1_->setText(QStringLiteral("3"));
     NProt_ = NProtInicial;

@@ -139,6 +139,7 @@ class Form1 : public QWidget {
     void EscreveCaixas(const TextosEntrada& t);
     void AntesDaExecucao(int N);
     void AjustaAlturaCompacta(int N);
+    void DefineComTabela(bool aberta);
 
     // Options and menus.
     void Option1_Click();
@@ -175,6 +176,9 @@ class Form1 : public QWidget {
     bool AvisoPPMDado_ = false;
     bool DadosSalvos_ = true;
     bool TabelaPreenchida_ = false;
+    // The table is open: the window's own flag, copied into every state a
+    // run swaps in.
+    bool ComTabela_ = true;
     bool executando_ = false;
     bool execucaoPendente_ = false;
     bool PrimOrdem_ = false;

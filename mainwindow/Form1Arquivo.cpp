@@ -60,7 +60,7 @@ void Form1::mnuSalvarDadEntr_Click() {
     }
     d.Slider4 = Slider4_->value();
     d.PPM = PPM_;
-    d.ComTabela = e_.ComTabela;
+    d.ComTabela = ComTabela_;
     d.Option5 = Option5_->isChecked();
     d.Option1 = Option1_->isChecked();
     d.JanelaFixa = g_.JanelaFixa;
@@ -105,6 +105,8 @@ void Form1::mnuAbrirDadEntr_Click() {
     Command1_Click();
     AplicaOpcoesArquivo(*lido.dados);
     DadosSalvos_ = true;
+    // The run re-armed the warning; the frequency the file set is no edit.
+    AvisoPPMDado_ = true;
 }
 
 // What the display looks like before a file is read, whatever the file says.
@@ -112,7 +114,7 @@ void Form1::EstadoNeutro() {
     g_.RolarParaBanda = false;
     if (g_.JanelaFixa) Picture1_->Command3_Click();
     if (PPM_) Command14_Click();
-    if (!e_.ComTabela) Command7_Click();
+    if (!ComTabela_) Command7_Click();
     mnuHistograma(0);
     OpcaoEnvolvente(true);
     if (QAction* grandes = Menu("mnuNumGrandenaCopia"); grandes->isChecked()) {

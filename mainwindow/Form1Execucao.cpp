@@ -105,7 +105,7 @@ void Form1::Executa() {
         return;
     }
     in.PrimOrdem = PrimOrdem_;
-    in.ComTabela = e_.ComTabela;
+    in.ComTabela = ComTabela_;
 
     NProt_ = in.NProt;
     EscreveCaixas(t);
@@ -115,6 +115,7 @@ void Form1::Executa() {
         *Picture3_,
         [this](const EstadoSpin& e) {
             barra_->Painel(StatusBar1::PainelBandas)->setText(QString::number(e.NBandas));
+            if (!ComTabela_) return; // closed while the run yielded
             MSFlexGrid1_->FlexPreenchBandas(e);
             TabelaPreenchida_ = true;
         },
@@ -123,9 +124,13 @@ void Form1::Executa() {
             Picture1_->Restaurar();
         },
         SepDec_);
-    if (auto erro = Simula(in, e_, trabalho_, obs)) {
+    const auto erro = Simula(in, e_, trabalho_, obs);
+    // The table may have been opened or closed while the run yielded; the
+    // state swapped in carries the value the run started with.
+    e_.ComTabela = ComTabela_;
+    if (erro) {
         // The previous results are still whole: show them again.
-        if (e_.ComTabela) {
+        if (ComTabela_) {
             MSFlexGrid1_->FlexPreenchBandas(e_);
             TabelaPreenchida_ = true;
         }
@@ -133,6 +138,11 @@ void Form1::Executa() {
         QMessageBox::warning(this, QStringLiteral("Dados de entrada"), Q(*erro));
     }
     Timer1_.start(1000);
+}
+
+void Form1::DefineComTabela(bool aberta) {
+    ComTabela_ = aberta;
+    e_.ComTabela = aberta;
 }
 
 // Steps of the run that belong to the window, from the flags to the wait panel.

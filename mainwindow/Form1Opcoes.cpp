@@ -106,7 +106,7 @@ void Form1::mnuHistograma(int escolha) {
         Frame1_->setVisible(!o_.TelaPequena);
         Option1_Click();
     } else if (escolha == 1) {
-        Frame1_->setVisible(e_.ComTabela && !o_.TelaPequena);
+        Frame1_->setVisible(ComTabela_ && !o_.TelaPequena);
         Option2_Click();
     } else {
         Frame1_->hide();
@@ -150,7 +150,7 @@ void Form1::Command7_Click() {
     if (Command7_->text() != QStringLiteral("Fechar tabela")) {
         Command7_->setText(QStringLiteral("Fechar tabela"));
         MSFlexGrid1_->Abre();
-        e_.ComTabela = true;
+        DefineComTabela(true);
         Option1_->setChecked(true);
         o_.Colorido = true;
         Menu("mnuColorido")->setEnabled(true);
@@ -171,7 +171,7 @@ void Form1::Command7_Click() {
     } else {
         Command7_->setText(QStringLiteral("Abrir tabela"));
         MSFlexGrid1_->Fecha();
-        e_.ComTabela = false;
+        DefineComTabela(false);
         g_.BandaMarcada = false;
         Option2_->setChecked(true);
         o_.Colorido = false;

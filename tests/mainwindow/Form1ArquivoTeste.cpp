@@ -1,0 +1,216 @@
+// The data file through the window's menus, and the exit prompt that saves.
+#include "JanelaAux.h"
+
+#include "display/Picture1.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+using aux::Local;
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+class Form1Arquivo : public ::testing::TestWithParam<char> {};
+INSTANTIATE_TEST_SUITE_P(Locais, Form1Arquivo, ::testing::Values(',', '.'),
+                         [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
+
+void Escreve(QLineEdit* t, const QString& s) {
+    t->setText(s);
+    QTest::keyClick(t, Qt::Key_Return);
+}
+
+QList<QByteArray> Linhas(const QString& caminho) {
+    QFile f(caminho);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    QList<QByteArray> l = f.readAll().split('\n');
+    if (!l.isEmpty() && l.back().isEmpty()) l.pop_back();
+    return l;
+}
+
+void Grava(const QString& caminho, const QList<QByteArray>& linhas) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const QByteArray& l : linhas) f.write(l + '\n');
+}
+
+TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
+    const Local L(GetParam());
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath("teste.esm");
+    Tela t;
+    Form1& f = t.f;
+    int dialogos = 0;
+    f.EscolheArquivo = [&](bool salvar) {
+        EXPECT_EQ(salvar, dialogos == 0);
+        ++dialogos;
+        return arquivo;
+    };
+
+    // The title travels with the file; cancelling the editor keeps it.
+    {
+        Modal cancela;
+        f.Label7_DblClick();
+        ASSERT_EQ(cancela.vezes(), 1);
+        EXPECT_EQ(cancela.titulos[0], "Título do espectro");
+        EXPECT_EQ(f.Grafico()->Label7()->text(), "Título: Default");
+    }
+    {
+        Modal titulo(QStringLiteral("Espectro ç"));
+        f.Label7_DblClick();
+        EXPECT_EQ(f.Grafico()->Label7()->text(), "Título: Espectro ç");
+    }
+    Escreve(f.Text1(), "4");
+    Escreve(f.Text2(2), L("210,125"));
+    Escreve(f.TextJ(1, 4), L("-3,5"));
+    Escreve(f.Text13(), L("1,5"));
+    // A zoomed axis, so the fixed window is not the default one.
+    f.Command12()->click();
+    f.Grafico()->Command3_Click();
+    const EstadoGrafico& g = f.EstadoDoGrafico();
+    ASSERT_TRUE(g.JanelaFixa);
+    const double NiInic = g.NiInic, LimLeft = g.LimLeft, TwPerHz = g.TwPerHz;
+    const auto freqs = t.Freqs(), ints = t.Ints();
+    const QStringList caixas = t.Caixas();
+    EXPECT_FALSE(f.DadosSalvos());
+    // Saved in ppm, read back in Hz.
+    f.Command14()->click();
+    ASSERT_TRUE(f.PPM());
+
+    f.Menu("mnuSalvarDadEntr")->trigger();
+    EXPECT_EQ(dialogos, 1);
+    EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
+    EXPECT_TRUE(f.DadosSalvos());
+    EXPECT_EQ(Linhas(arquivo).size(), 30 + 2 * 4 + 4 * 3);
+
+    // Something else on screen, then the file back.
+    f.Grafico()->Command3_Click();
+    Escreve(f.Text1(), "2");
+    Escreve(f.Text13(), "1");
+    {
+        Modal titulo(QStringLiteral("Outro"));
+        f.Label7_DblClick();
+    }
+    t.w.setWindowTitle("Halvora");
+    f.Menu("mnuAbrirDadEntr")->trigger();
+    EXPECT_EQ(dialogos, 2);
+    ASSERT_EQ(f.Estado().NProt, 4);
+    EXPECT_FALSE(f.PPM());
+    EXPECT_EQ(t.Freqs(), freqs);
+    EXPECT_EQ(t.Ints(), ints);
+    EXPECT_EQ(t.Caixas(), caixas);
+    EXPECT_TRUE(g.JanelaFixa);
+    EXPECT_NEAR(g.NiInic, NiInic, 1e-12 * std::fabs(NiInic));
+    EXPECT_NEAR(g.LimLeft, LimLeft, 1e-9);
+    EXPECT_NEAR(g.TwPerHz, TwPerHz, 1e-12 * TwPerHz);
+    EXPECT_FALSE(f.Command12()->isEnabled());
+    EXPECT_EQ(f.Grafico()->Command3()->text(), "Liberar Janela");
+    EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
+    EXPECT_EQ(f.Opcoes().TituloEspectro, "Espectro ç");
+    EXPECT_TRUE(f.DadosSalvos());
+    // After a load the frequency box may be edited without the ppm warning.
+    Modal nenhum;
+    QTest::keyClick(f.Text110(), Qt::Key_0);
+    QTest::qWait(20);
+    EXPECT_EQ(nenhum.vezes(), 0);
+}
+
+TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    const QString bom = pasta.filePath("bom.esm"), ruim = pasta.filePath("ruim.esm");
+    Tela t;
+    Form1& f = t.f;
+    QString escolhido = bom;
+    f.EscolheArquivo = [&](bool) { return escolhido; };
+    f.Menu("mnuSalvarDadEntr")->trigger();
+    const QList<QByteArray> linhas = Linhas(bom);
+    ASSERT_EQ(linhas.size(), 42);
+
+    // Inputs that differ from the file.
+    Escreve(f.Text2(1), "200");
+    Escreve(f.TextJ(1, 2), "7");
+    const auto freqs = t.Freqs();
+    const QStringList caixas = t.Caixas();
+    const QString titulo = t.w.windowTitle();
+    escolhido = ruim;
+
+    QList<QByteArray> sem_acento = linhas;
+    sem_acento[2] = "#N\xb0 de protons\r";
+    QList<QByteArray> n_fora = linhas;
+    n_fora[3] = " 11 \r";
+    QList<QByteArray> palavra = linhas;
+    palavra[32] = "abc\r";
+    const QList<QList<QByteArray>> estragados = {sem_acento, linhas.mid(0, 35), linhas.mid(0, 2),
+                                                 n_fora, palavra};
+    for (int k = 0; k < int(estragados.size()); ++k) {
+        Grava(ruim, estragados[k]);
+        Modal erro(QMessageBox::Ok);
+        f.Menu("mnuAbrirDadEntr")->trigger();
+        ASSERT_EQ(erro.vezes(), 1) << k;
+        EXPECT_EQ(erro.titulos[0], "Erro!") << k;
+        EXPECT_EQ(erro.textos[0], "Deu Crepe!") << k;
+        EXPECT_EQ(t.Caixas(), caixas) << k;
+        EXPECT_EQ(t.Freqs(), freqs) << k;
+        EXPECT_EQ(t.w.windowTitle(), titulo) << k;
+        EXPECT_FALSE(f.DadosSalvos()) << k;
+    }
+}
+
+TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath("saida.esm");
+    Tela t;
+    Form1& f = t.f;
+    int dialogos = 0;
+    f.EscolheArquivo = [&](bool salvar) {
+        ++dialogos;
+        EXPECT_TRUE(salvar);
+        return arquivo;
+    };
+    t.Mostra();
+    QTest::keyClicks(f.Text2(1), "5");
+    EXPECT_FALSE(f.DadosSalvos());
+    {
+        Modal cancela(QMessageBox::Cancel);
+        EXPECT_FALSE(t.w.close());
+        ASSERT_EQ(cancela.vezes(), 1);
+        EXPECT_EQ(cancela.titulos[0], "Salvar dados?");
+        EXPECT_EQ(cancela.textos[0], "Deseja salvar os dados de entrada?");
+        EXPECT_TRUE(t.w.isVisible());
+        EXPECT_EQ(dialogos, 0);
+    }
+    {
+        // Yes saves and stays open; the next close asks nothing.
+        Modal sim(QMessageBox::Yes);
+        EXPECT_FALSE(t.w.close());
+        EXPECT_EQ(sim.vezes(), 1);
+        EXPECT_EQ(dialogos, 1);
+        EXPECT_TRUE(QFile::exists(arquivo));
+        EXPECT_TRUE(t.w.isVisible());
+        EXPECT_TRUE(f.DadosSalvos());
+        EXPECT_EQ(t.w.windowTitle(), "Halvora-[saida.esm]");
+        EXPECT_TRUE(t.w.close());
+        EXPECT_EQ(sim.vezes(), 1);
+        EXPECT_FALSE(t.w.isVisible());
+    }
+    t.Mostra();
+    QTest::keyClicks(f.Text2(2), "1");
+    {
+        Modal nao(QMessageBox::No);
+        f.Menu("mnuSair")->trigger();
+        EXPECT_EQ(nao.vezes(), 1);
+        EXPECT_FALSE(t.w.isVisible());
+        EXPECT_EQ(dialogos, 1);
+    }
+}
+
+} // namespace

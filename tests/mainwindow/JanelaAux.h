@@ -1,0 +1,123 @@
+#pragma once
+// The whole frame window for the GUI tests: the locale it is built under,
+// its modal dialogs answered from the event loop, and texts in either
+// decimal form.
+
+#include "mainwindow/Form1.h"
+#include "mainwindow/MDIForm1.h"
+#include "mainwindow/StatusBar1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace aux {
+
+// The default locale for the life of the object: ',' Brazilian Portuguese,
+// '.' the C locale.
+class Local {
+  public:
+    explicit Local(char sep) : antes_(QLocale()), sep_(sep) {
+        QLocale::setDefault(sep == ',' ? QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                       : QLocale::c());
+    }
+    ~Local() { QLocale::setDefault(antes_); }
+    Local(const Local&) = delete;
+    Local& operator=(const Local&) = delete;
+    // s written with ',' as it reads under this locale.
+    QString operator()(QString s) const { return s.replace(',', QChar(sep_)); }
+    char sep() const { return sep_; }
+
+  private:
+    QLocale antes_;
+    char sep_;
+};
+
+// Answers every modal dialog that opens while it lives: records its title
+// and text, then presses `botao` of a message box or gives an input box
+// `resposta` (a dialog without that button or answer is rejected).
+class Modal {
+  public:
+    explicit Modal(QMessageBox::StandardButton botao = QMessageBox::NoButton) : botao_(botao) {
+        Arma();
+    }
+    explicit Modal(const QString& resposta) : resposta_(resposta) { Arma(); }
+    int vezes() const { return int(titulos.size()); }
+    QStringList titulos, textos;
+
+  private:
+    void Arma() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Responde(); });
+        timer_.start(0);
+    }
+    void Responde() {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        titulos << d->windowTitle();
+        auto* m = qobject_cast<QMessageBox*>(d);
+        auto* e = qobject_cast<QInputDialog*>(d);
+        textos << (m ? m->text() : e ? e->labelText() : QString());
+        if (QAbstractButton* b = m ? m->button(botao_) : nullptr) {
+            b->click();
+        } else if (e && resposta_) {
+            e->setTextValue(*resposta_);
+            e->accept();
+        } else {
+            d->reject();
+        }
+    }
+
+    QMessageBox::StandardButton botao_ = QMessageBox::NoButton;
+    std::optional<QString> resposta_;
+    QTimer timer_;
+};
+
+// The frame as the program starts it, on a screen `largura` pixels wide.
+struct Tela {
+    MDIForm1 w;
+    Form1& f;
+    explicit Tela(int largura = 1280) : w(largura), f(*w.form1()) {}
+    QString Painel(int i) const { return w.statusBar1()->Painel(i)->text(); }
+    // Shows the window and gives it the keyboard.
+    void Mostra() {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+    std::vector<double> Freqs() const {
+        std::vector<double> v;
+        for (int b = 1; b <= f.Estado().NBandas; ++b) v.push_back(f.Estado().FreqBanda(b));
+        return v;
+    }
+    std::vector<double> Ints() const {
+        std::vector<double> v;
+        for (int b = 1; b <= f.Estado().NBandas; ++b) v.push_back(f.Estado().IntBanda(b));
+        return v;
+    }
+    // Every box of the input panel, in a fixed order.
+    QStringList Caixas() const {
+        QStringList s{f.Text1()->text(), f.Text110()->text(), f.Text12()->text(),
+                      f.Text13()->text()};
+        for (int i = 1; i <= NProtMax; ++i) s << f.Text2(i)->text() << f.Label6(i)->text();
+        for (int r = 1; r < NProtMax; ++r)
+            for (int c = r + 1; c <= NProtMax; ++c) s << f.TextJ(r, c)->text();
+        return s;
+    }
+};
+
+} // namespace aux
