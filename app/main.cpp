@@ -1,5 +1,6 @@
 // Halvora: the teaching simulator of proton NMR spectra.
 
+#include "inspector/LigaInspetor.h"
 #include "mainwindow/MDIForm1.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&traducao);
 
     MDIForm1 moldura;
+    LigaInspetor(moldura);
     // Without a window manager "maximised" means nothing: take the screen.
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         moldura.resize(tela->availableGeometry().size());

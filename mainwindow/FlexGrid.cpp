@@ -345,6 +345,24 @@ static void MudaCor(FlexGridModelo& m, int r, int c, const QColor& cor, QRgb Est
     m.Mudou(r, c);
 }
 
+QStringList FlexGrid::rowTexts(int r) const {
+    QStringList l;
+    if (!modelo_->Valida(r, 0)) return l;
+    l.reserve(cols());
+    const std::string& t = modelo_->dados[std::size_t(r)].texto;
+    std::size_t ini = 0;
+    for (int c = 0; c < cols(); ++c) {
+        if (ini > t.size()) {
+            l.append(QString());
+            continue;
+        }
+        const std::size_t fim = std::min(t.find('\0', ini), t.size());
+        l.append(QString::fromUtf8(t.data() + ini, qsizetype(fim - ini)));
+        ini = fim + 1;
+    }
+    return l;
+}
+
 void FlexGrid::setCellBackColor(int r, int c, const QColor& cor) {
     MudaCor(*modelo_, r, c, cor, &EstiloCelula::fundo, TemFundo);
 }
@@ -402,6 +420,14 @@ Qt::Alignment FlexGrid::cellAlignment(int r, int c) const {
 void FlexGrid::setColWidth(int c, int twips) {
     if (c < 0 || c >= cols()) return;
     larguras_[std::size_t(c)] = std::max(twips, 0);
+    aplicaTamanhos();
+}
+
+void FlexGrid::setColWidths(int c0, int c1, int twips) {
+    c0 = std::max(c0, 0);
+    c1 = std::min(c1, cols() - 1);
+    if (c0 > c1) return;
+    std::fill(larguras_.begin() + c0, larguras_.begin() + c1 + 1, std::max(twips, 0));
     aplicaTamanhos();
 }
 

@@ -45,6 +45,8 @@ class FlexGrid : public QTableView {
     // Row r's cells from column 0 on; the columns after them are emptied.
     void setRowTexts(int r, std::span<const std::string> utf8);
     QString textMatrix(int r, int c) const;
+    // Every cell of row r, columns 0..cols() - 1, read in one pass.
+    QStringList rowTexts(int r) const;
 
     void setCellBackColor(int r, int c, const QColor& cor);
     void setCellForeColor(int r, int c, const QColor& cor);
@@ -63,6 +65,9 @@ class FlexGrid : public QTableView {
     // Column c's width; column 0 is the header column.
     void setColWidth(int c, int twips);
     int colWidth(int c) const; // twips, as set
+    // Columns c0..c1 at once: a thousand columns set one by one would lay
+    // the header out a thousand times.
+    void setColWidths(int c0, int c1, int twips);
     void setColAlignment(int c, Qt::Alignment a);
     // Font of the data cells of column c that have none of their own.
     void setColFont(int c, const QFont& f);

@@ -1,0 +1,261 @@
+// The intensity walkthrough over real runs: entering and leaving, the
+// highlighted eigenvectors, the products, the table lookup and the rules of
+// the level boxes.
+#include "Auxiliar.h"
+#include "inspector/SpinButton.h"
+#include "run/TextoDecimal.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+const QColor Azul(0, 0, 192);
+
+struct Passeio : Janela {
+    explicit Passeio(const EntradaSimulacao& in) : Janela(in) {
+        f->resize(1000, 700);
+        f->show();
+    }
+    void Entra() {
+        ASSERT_TRUE(botao("Command5").text().startsWith('C'));
+        botao("Command5").click();
+        ASSERT_EQ(botao("Command5").text(), "Retorno Matrizes");
+    }
+    QLineEdit& caixa(int q) const {
+        return *f->findChild<QLineEdit*>(q == 1 ? QStringLiteral("Text1")
+                                                : QStringLiteral("Text2"));
+    }
+    SpinButton& giro(int q) const {
+        return *f->findChild<SpinButton*>(q == 1 ? QStringLiteral("SpinButton1")
+                                                 : QStringLiteral("SpinButton2"));
+    }
+    void Digita(int q, const QString& t) {
+        caixa(q).setText(t);
+        QTest::keyClick(&caixa(q), Qt::Key_Return);
+    }
+    // Any two distinct levels, through the boxes, never colliding on the way.
+    void Escolhe(int a, int b) {
+        int c = 1;
+        while (c == a || c == b || c == Niveis().second) ++c;
+        Digita(1, QString::number(c));
+        Digita(2, QString::number(b));
+        Digita(1, QString::number(a));
+        ASSERT_EQ(Niveis(), std::make_pair(a, b));
+    }
+    void Gira(int q, bool cima) { (cima ? giro(q).botaoCima() : giro(q).botaoBaixo())->click(); }
+    std::pair<int, int> Niveis() const {
+        return {caixa(1).text().toInt(), caixa(2).text().toInt()};
+    }
+    // The columns of V painted as chosen levels.
+    std::set<int> Realcadas() const {
+        const FlexGrid& V = grade("MSFlexGrid3");
+        std::set<int> s;
+        for (int c = 1; c < V.cols(); ++c)
+            if (V.cellBackColor(1, c) == Azul) s.insert(c);
+        return s;
+    }
+    double Mais(const char* nome) const {
+        return ConverteNumero(rotulo(nome).text().toStdString(), e.SepDec).value_or(NAN);
+    }
+    // The band of levels a and b, 0 when the run dropped or skipped it.
+    int Banda(int a, int b) const {
+        for (int k = 1; k <= e.NBandas; ++k)
+            if (e.NivelA(k) == std::min(a, b) && e.NivelB(k) == std::max(a, b)) return k;
+        return 0;
+    }
+};
+
+TEST(Passeio, EntraCalculaESai) {
+    Passeio p(Entrada(3));
+    const FlexGrid& V = p.grade("MSFlexGrid3");
+    const FlexGrid& T = p.grade("MSFlexGrid4");
+    std::vector<std::vector<QColor>> antes(9, std::vector<QColor>(9));
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) antes[r][c] = V.cellBackColor(r, c);
+
+    p.Entra();
+    EXPECT_FALSE(p.grade("MSFlexGrid1").isVisible() || p.grade("MSFlexGrid2").isVisible() ||
+                 p.rotulo("Label1").isVisible());
+    EXPECT_TRUE(V.isVisible());
+    EXPECT_EQ(T.geometry(), QRect(400, T.y(), 200, 167)); // 6000, 3000, 2500 twips
+    EXPECT_EQ(p.rotulo("Label5").x(), 400);
+    for (const char* g : {"MSFlexGrid5", "MSFlexGrid6", "MSFlexGrid7"})
+        EXPECT_TRUE(p.grade(g).isVisible()) << g;
+    EXPECT_EQ(p.Niveis(), std::make_pair(1, 2));
+    EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
+    EXPECT_EQ(V.cellForeColor(4, 2), QColor(Qt::white));
+    for (int r = 1; r <= 8; ++r) {
+        EXPECT_EQ(p.grade("MSFlexGrid5").textMatrix(1, r), V.textMatrix(r, 1));
+        EXPECT_EQ(p.grade("MSFlexGrid7").textMatrix(r, 1), V.textMatrix(r, 2));
+    }
+
+    // Levels 1 and 2: the all-alpha level and one with a single beta.
+    const int b = p.Banda(1, 2);
+    ASSERT_GT(b, 0);
+    const double x = p.Mais("Label15");
+    EXPECT_NEAR(std::fabs(x), std::sqrt(p.e.IntBanda(b)), 5e-6); // x shown to 5 decimals
+    EXPECT_NEAR(p.Mais("Label10"), x, 0.05) << "two decimals change the product only a little";
+    const QString prefixo = QStringLiteral("Intensidade da transição 1 – 2 = (");
+    for (auto [formula, valor] : {std::pair{"Label13", "Label10"}, std::pair{"Label14", "Label15"}})
+        EXPECT_TRUE(
+            p.rotulo(formula).text().startsWith(prefixo + p.rotulo(valor).text() + ") ^ 2 = "))
+            << formula;
+    EXPECT_EQ(p.rotulo("Label16").text(), "(Mais preciso)");
+    EXPECT_TRUE(p.rotulo("Label18").isVisible());
+    EXPECT_EQ(p.rotulo("Label18").text(),
+              "Valor na tabela do espectro: " + p.tabela.textMatrix(b, 3));
+
+    // Leaving: the four matrices again, V with its own colours back.
+    p.botao("Command5").click();
+    EXPECT_EQ(p.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
+    EXPECT_TRUE(p.rotulo("Label2").isVisible());
+    EXPECT_FALSE(p.grade("MSFlexGrid5").isVisible());
+    EXPECT_FALSE(p.caixa(1).isVisible());
+    EXPECT_EQ(T.width(), 400);
+    EXPECT_FALSE(p.e.MatrizesPend);
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 8; ++c) {
+            EXPECT_EQ(V.cellBackColor(r, c), antes[r][c]) << r << c;
+            EXPECT_EQ(V.cellForeColor(r, c), QColor(Qt::black)) << r << c;
+        }
+    p.Entra(); // and in again
+    EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
+}
+
+TEST(Passeio, ParesSemTransicaoETabela) {
+    // A high minimum intensity drops some allowed pairs from the table.
+    EntradaSimulacao in = Entrada(3, '.');
+    in.IntMin = 0.9f;
+    Passeio p(in);
+    p.Entra();
+    EXPECT_FALSE(p.rotulo("Label15").text().contains(','));
+
+    // Levels 1 (m = 3/2) and 8 (m = -3/2), 2 and 3 (both m = 1/2): no transition.
+    for (auto [a, b] : {std::pair{1, 8}, std::pair{2, 3}}) {
+        p.Escolhe(a, b);
+        EXPECT_EQ(p.rotulo("Label15").text(), "0");
+        EXPECT_EQ(p.rotulo("Label10").text(), "0");
+        EXPECT_EQ(p.rotulo("Label18").text(), "Valor na tabela do espectro: Não tem");
+    }
+    // An allowed pair the run dropped, and one it kept, found in either order.
+    int caidos = 0, mantidos = 0;
+    for (int a = 1; a <= 8; ++a)
+        for (int b = 1; b <= 8; ++b) {
+            if (a == b || std::fabs(std::fabs(p.e.MzEst(a) - p.e.MzEst(b)) - 1) > 0.01) continue;
+            p.Escolhe(a, b);
+            const int k = p.Banda(a, b);
+            const double x = p.Mais("Label15");
+            if (k == 0) {
+                ++caidos;
+                EXPECT_LT(x * x, 0.9 + 1e-4);
+                EXPECT_EQ(p.rotulo("Label18").text(), "Valor na tabela do espectro: Não tem");
+            } else {
+                ++mantidos;
+                EXPECT_NEAR(std::fabs(x), std::sqrt(p.e.IntBanda(k)), 5e-6);
+                EXPECT_EQ(p.rotulo("Label18").text(),
+                          "Valor na tabela do espectro: " + p.tabela.textMatrix(k, 3));
+            }
+        }
+    EXPECT_GT(caidos, 0);
+    EXPECT_GT(mantidos, 0);
+
+    // With the results table closed the lookup is not shown at all.
+    EntradaSimulacao fechada = Entrada(3);
+    fechada.ComTabela = false;
+    Passeio q(fechada);
+    q.Entra();
+    EXPECT_FALSE(q.rotulo("Label18").isVisible());
+    EXPECT_NE(q.rotulo("Label15").text(), "0");
+}
+
+TEST(Passeio, NiveisNuncaCoincidem) {
+    Passeio p(Entrada(3)); // 8 levels
+    const FlexGrid& V = p.grade("MSFlexGrid3");
+    std::vector<QColor> fundo(9);
+    for (int c = 1; c <= 8; ++c) fundo[c] = V.cellBackColor(2, c);
+    p.Entra();
+    auto confere = [&](int a, int b, const char* passo) {
+        EXPECT_EQ(p.Niveis(), std::make_pair(a, b)) << passo;
+        EXPECT_EQ(p.Realcadas(), (std::set<int>{a, b})) << passo;
+        for (int c = 1; c <= 8; ++c)
+            if (c != a && c != b) {
+                EXPECT_EQ(V.cellBackColor(2, c), fundo[c]) << passo << " column " << c;
+                EXPECT_EQ(V.cellForeColor(2, c), QColor(Qt::black)) << passo << " column " << c;
+            }
+        EXPECT_EQ(p.rotulo("Label13").text().section(" = ", 0, 0),
+                  QStringLiteral("Intensidade da transição %1 – %2").arg(a).arg(b))
+            << passo;
+    };
+    // q: the level's box; a text is typed in it, "+" and "-" are its arrows.
+    const struct {
+        int q;
+        const char* acao;
+        int a, b;
+        const char* passo;
+    } passos[] = {
+        {1, "2", 1, 2, "A typed as B"},
+        {2, "", 1, 2, "B left empty"},
+        {1, "5", 5, 2, "A moves"},
+        {2, " 5 ", 5, 1, "B typed as A"},
+        {1, "1", 2, 1, "A typed as B = 1"},
+        {1, "99", 8, 1, "clamped high"},
+        {2, "4", 8, 4, ""},
+        {2, "-3", 8, 1, "clamped low"},
+        {2, "abc", 8, 1, "not a number: as 0, clamped"},
+        {1, "3", 3, 1, ""},
+        {2, "2", 3, 2, ""},
+        {1, "-", 1, 2, "A down jumps over B"},
+        {1, "-", 1, 2, "A at the bottom stays"},
+        {2, "-", 1, 2, "B down onto A at 1 steps back up"},
+        {2, "+", 1, 3, "B up"},
+        {2, "8", 1, 8, ""},
+        {1, "7", 7, 8, ""},
+        {1, "+", 7, 8, "A up onto B at the top steps back down"},
+        {2, "+", 7, 8, "B at the top stays"},
+        {2, "-", 7, 6, "B down jumps over A"},
+    };
+    for (const auto& k : passos) {
+        const QString acao = QString::fromLatin1(k.acao);
+        if (acao == "+" || acao == "-")
+            p.Gira(k.q, acao == "+");
+        else
+            p.Digita(k.q, acao);
+        confere(k.a, k.b, k.passo);
+    }
+}
+
+TEST(Passeio, ExecucaoNoMeioDoPasseio) {
+    Passeio p(Entrada(3));
+    p.Entra();
+    // A run while the window waits behind the main one; the first thing the
+    // user touches here is an arrow, before the activation comes.
+    p.NovaExecucao(Entrada(2));
+    p.Gira(1, true);
+    EXPECT_FALSE(p.e.MatrizesPend);
+    EXPECT_EQ(p.grade("MSFlexGrid1").rows(), 5);
+    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
+    EXPECT_FALSE(p.caixa(1).isVisible());
+    EXPECT_TRUE(p.Realcadas().empty());
+    EXPECT_EQ(p.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+
+    // "Retorno Matrizes" after a run: the new matrices, not the walkthrough again.
+    p.Entra();
+    p.NovaExecucao(Entrada(3));
+    p.botao("Command5").click();
+    EXPECT_EQ(p.grade("MSFlexGrid1").rows(), 9);
+    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
+    EXPECT_TRUE(p.botao("Command5").text().startsWith('C'));
+    // The entry button after a run enters with the new levels.
+    p.NovaExecucao(Entrada(2));
+    p.Entra();
+    EXPECT_EQ(p.grade("MSFlexGrid5").cols(), 5);
+    EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// The verification window: what it shows must hold for any correct
+// diagonalisation, and must expose one that is not.
+#include "Auxiliar.h"
+#include "inspector/Form3.h"
+#include "run/TextoDecimal.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+struct Verificacoes {
+    Form3 f;
+    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e); }
+    QString caixa(int i) const {
+        return f.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
+    }
+    const FlexGrid& grade(int i) const {
+        return *f.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid%1").arg(i));
+    }
+};
+
+double Numero(const QString& s, char sep) {
+    return ConverteNumero(s.toStdString(), sep).value_or(NAN);
+}
+
+TEST(Form3, UmProton) {
+    EstadoSpin e;
+    Executa(e, Entrada(1));
+    Verificacoes v(e);
+    EXPECT_EQ(v.f.windowTitle(), "Verificações");
+    // H is diagonal: the 2x2 formula is the product of the eigenvalues.
+    EXPECT_EQ(v.caixa(1), v.caixa(2));
+    EXPECT_NEAR(Numero(v.caixa(1), ','), -std::pow(e.FreqProt(1) / 2, 2), 1e-9 * 2.25e16);
+    EXPECT_EQ(v.caixa(3), "0");
+    EXPECT_EQ(v.caixa(4), "0");
+    const FlexGrid& s = v.grade(3);
+    EXPECT_EQ(s.textMatrix(0, 0), "Coluna da matriz V:");
+    EXPECT_EQ(s.textMatrix(1, 0), "Soma dos quadrados:");
+    EXPECT_EQ(s.textMatrix(1, 2), "1");
+    EXPECT_EQ(s.colWidth(0), 1800);
+    EXPECT_EQ(s.colWidth(2), 300) << "one character";
+}
+
+TEST(Form3, ProdutosESomasDeQuadrados) {
+    for (char sep : {',', '.'}) {
+        EstadoSpin e;
+        Executa(e, Entrada(4, sep));
+        Verificacoes v(e);
+        const int n = e.NEst;
+        double maior = 0;
+        for (int i = 1; i <= n; ++i) maior = std::max(maior, std::fabs(e.MatHam(i, i)));
+        const FlexGrid &HV = v.grade(1), &VA = v.grade(2), &S = v.grade(3);
+        ASSERT_EQ(HV.rows(), n + 1);
+        EXPECT_EQ(HV.columnWidth(0), 127); // 1900 twips
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                const double hv = Numero(HV.textMatrix(r, c), sep);
+                const double va = Numero(VA.textMatrix(r, c), sep);
+                // The Jacobi threshold on the rotations, and the 15 digits of the text.
+                EXPECT_NEAR(hv, va, e.TolJac * n + 1e-14 * maior) << r << "," << c;
+                for (const FlexGrid* g : {&HV, &VA}) {
+                    const QColor cor = g->cellBackColor(r, c);
+                    EXPECT_EQ(cor, r == c ? Ciano : g->textMatrix(r, c) == "0" ? Amarelo : Branco);
+                }
+            }
+        EXPECT_EQ(VA.cellBackColor(1, 2), Amarelo); // different blocks: exactly 0
+        for (int c = 1; c <= n; ++c) {
+            EXPECT_EQ(S.textMatrix(0, c), QString::number(c));
+            EXPECT_NEAR(Numero(S.textMatrix(1, c), sep), 1, 1e-13) << c;
+            EXPECT_EQ(S.colWidth(c), S.textMatrix(1, c).size() >= 2 ? 1900 : 300);
+        }
+        EXPECT_NEAR(Numero(v.caixa(1), sep), Numero(v.caixa(2), sep),
+                    1e-12 * std::fabs(Numero(v.caixa(2), sep)));
+        EXPECT_EQ(v.caixa(3), v.caixa(4)) << "both traces to 5 decimals";
+        EXPECT_TRUE(HV.textMatrix(1, 1).contains(QChar(sep)));
+        EXPECT_FALSE(v.caixa(1).contains(QChar(sep == ',' ? '.' : ',')));
+    }
+}
+
+TEST(Form3, PrimeiraOrdemMostraOQueVANaoTem) {
+    EntradaSimulacao in = Entrada(3);
+    in.PrimOrdem = true;
+    EstadoSpin e;
+    Executa(e, in);
+    Verificacoes v(e);
+    // V is the identity; HV is H itself, with the J/2 terms VA lacks.
+    const FlexGrid &HV = v.grade(1), &VA = v.grade(2);
+    EXPECT_NEAR(Numero(HV.textMatrix(2, 3), ','), e.MatHam(2, 3), 1e-12);
+    EXPECT_NE(e.MatHam(2, 3), 0);
+    EXPECT_EQ(HV.cellBackColor(2, 3), Branco);
+    EXPECT_EQ(VA.textMatrix(2, 3), "0");
+    EXPECT_EQ(VA.cellBackColor(2, 3), Amarelo);
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.grade(3).textMatrix(1, c), "1");
+}
+
+TEST(Form3, AbertaPeloBotaoEFechada) {
+    Janela j(Entrada(2));
+    j.f->show();
+    QString titulo, det;
+    bool fechou = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* m = QApplication::activeModalWidget();
+        ASSERT_TRUE(m);
+        titulo = m->windowTitle();
+        det = m->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
+        auto* fechar = m->findChild<QPushButton*>(QStringLiteral("Command1"));
+        EXPECT_EQ(fechar->text(), "Fechar Verificações");
+        fechar->click();
+        fechou = true;
+    });
+    j.botao("Command3").click(); // returns when the window is closed
+    EXPECT_TRUE(fechou);
+    EXPECT_EQ(titulo, "Verificações");
+    EXPECT_FALSE(det.isEmpty());
+    EXPECT_EQ(j.f->findChildren<Form3*>().size(), 0);
+}
+
+} // namespace
