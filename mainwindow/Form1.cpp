@@ -115,14 +115,21 @@ void Form1::Liga() {
 }
 
 bool Form1::eventFilter(QObject* obj, QEvent* ev) {
-    if (ev->type() == QEvent::FocusIn) {
-        const auto razao = static_cast<QFocusEvent*>(ev)->reason();
-        // Coming back to the window is not a new visit to the box.
-        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) {
-            if (obj == Text1_) Text1_->clear();
-            if (obj == Text13_) QTimer::singleShot(0, Text13_, &QLineEdit::selectAll);
-        }
+    const bool entra = ev->type() == QEvent::FocusIn, sai = ev->type() == QEvent::FocusOut;
+    if (!entra && !sai) return QWidget::eventFilter(obj, ev);
+    const auto razao = static_cast<QFocusEvent*>(ev)->reason();
+    if (sai) {
+        // Leaving for another window (or a menu) keeps the box's visit open.
+        if (obj == Text1_)
+            Text1Visitado_ = razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason;
+        return QWidget::eventFilter(obj, ev);
     }
+    const bool volta = (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) &&
+                       obj == Text1_ && Text1Visitado_;
+    if (obj == Text1_ && !volta) Text1_->clear();
+    if (obj == Text1_) Text1Visitado_ = false;
+    if (obj == Text13_ && razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason)
+        QTimer::singleShot(0, Text13_, &QLineEdit::selectAll);
     return QWidget::eventFilter(obj, ev);
 }
 

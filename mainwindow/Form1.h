@@ -180,6 +180,8 @@ class Form1 : public QWidget {
     // run swaps in.
     bool ComTabela_ = true;
     bool executando_ = false;
+    // Text1 lost the keyboard to another window or a menu, not to a control.
+    bool Text1Visitado_ = false;
     bool execucaoPendente_ = false;
     bool PrimOrdem_ = false;
     std::string Text111_;

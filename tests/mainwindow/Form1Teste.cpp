@@ -157,6 +157,18 @@ TEST(Form1, EnterLevaOFocoAdiante) {
     f.Text1()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(f.Text1()->text(), "");
     QTest::keyClicks(f.Text1(), "6");
+    // A trip to another window is no new visit; a click that activates the
+    // window straight into the box is.
+    const auto focoDaJanela = [&f](QEvent::Type tipo) {
+        QFocusEvent ev(tipo, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(f.Text1(), &ev);
+    };
+    focoDaJanela(QEvent::FocusOut);
+    focoDaJanela(QEvent::FocusIn);
+    EXPECT_EQ(f.Text1()->text(), "6");
+    focoDaJanela(QEvent::FocusIn);
+    EXPECT_EQ(f.Text1()->text(), "");
+    QTest::keyClicks(f.Text1(), "6");
     Enter(f.Text1());
     ASSERT_EQ(f.Estado().NProt, 6);
     EXPECT_EQ(foco(), f.Text2(1));
