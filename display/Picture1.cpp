@@ -2,6 +2,7 @@
 
 #include "display/Ampulheta.h"
 #include "display/CorQt.h"
+#include "display/PintaFundo.h"
 
 #include "display/EnvolventeCalc.h"
 #include "display/Figura.h"
@@ -38,13 +39,6 @@ constexpr int Label8Esq = 4500, Label8Passo = 225, Label8Lado = 195, Label8Topo 
 constexpr int Command3Esq = 6480, Command3Larg = 1455;
 constexpr int Label17Larg = 3450, MargemDireita = 60;
 constexpr int AlturaHScroll = 255;
-
-void PintaFundo(QLabel* l, Cor c) {
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, ParaQColor(c));
-    l->setPalette(pal);
-    l->setAutoFillBackground(true);
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "inspector/Form2.h"
 
+#include "display/Ampulheta.h"
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/Form3.h"
@@ -30,13 +31,6 @@ constexpr int LarguraJanela = 15000, AlturaJanela = 10350;
 constexpr int XLabel5 = 10800, XLabel5Passeio = 6000;
 constexpr int XGrade4Passeio = 6000, LarguraGrade4Passeio = 3000, AlturaGrade4Passeio = 2500;
 constexpr int Margem = 8, YTitulo = 4, AlturaTitulo = 18, AlturaBotao = 28;
-
-struct CursorOcupado {
-    CursorOcupado() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QGuiApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-};
 
 int Arredonda(double x) {
     return int(std::lround(x));
@@ -125,7 +119,7 @@ bool Form2::GradesAtuais() {
 }
 
 void Form2::Reconstroi() {
-    CursorOcupado ocupado;
+    const Ampulheta ampulheta;
     const bool poucos = e_.NProt >= 1 && e_.NProt < 6;
     Command5_->setEnabled(poucos);
     Command3_->setEnabled(poucos);

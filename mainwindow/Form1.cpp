@@ -1,7 +1,7 @@
 #include "mainwindow/Form1.h"
 
-#include "display/CorQt.h"
 #include "display/Picture1.h"
+#include "display/PintaFundo.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
@@ -98,13 +98,8 @@ void Form1::Liga() {
                                    : QStringLiteral("Visualizar Cópia"));
     });
     connect(Picture1_, &Picture1::FundoMudou, this, [this] {
-        for (QWidget* w :
-             {static_cast<QWidget*>(Command4_[0]), static_cast<QWidget*>(Label23_[0])}) {
-            QPalette pal = w->palette();
-            pal.setColor(QPalette::Window, ParaQColor(g_.CorProt[0]));
-            pal.setColor(QPalette::Button, ParaQColor(g_.CorProt[0]));
-            w->setPalette(pal);
-        }
+        PintaFundo(Command4_[0], g_.CorProt[0]);
+        PintaFundo(Label23_[0], g_.CorProt[0]);
     });
     connect(Picture1_, &Picture1::Redesenhado, this, [this] {
         const bool picos = g_.env.EnvolventeLigada;
@@ -118,18 +113,18 @@ bool Form1::eventFilter(QObject* obj, QEvent* ev) {
     const bool entra = ev->type() == QEvent::FocusIn, sai = ev->type() == QEvent::FocusOut;
     if (!entra && !sai) return QWidget::eventFilter(obj, ev);
     const auto razao = static_cast<QFocusEvent*>(ev)->reason();
+    // Another window or a menu, not another control.
+    const bool deFora = razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason;
     if (sai) {
         // Leaving for another window (or a menu) keeps the box's visit open.
-        if (obj == Text1_)
-            Text1Visitado_ = razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason;
+        if (obj == Text1_) Text1Visitado_ = deFora;
         return QWidget::eventFilter(obj, ev);
     }
-    const bool volta = (razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason) &&
-                       obj == Text1_ && Text1Visitado_;
-    if (obj == Text1_ && !volta) Text1_->clear();
-    if (obj == Text1_) Text1Visitado_ = false;
-    if (obj == Text13_ && razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason)
-        QTimer::singleShot(0, Text13_, &QLineEdit::selectAll);
+    if (obj == Text1_) {
+        if (!(deFora && Text1Visitado_)) Text1_->clear();
+        Text1Visitado_ = false;
+    }
+    if (obj == Text13_ && !deFora) QTimer::singleShot(0, Text13_, &QLineEdit::selectAll);
     return QWidget::eventFilter(obj, ev);
 }
 

@@ -24,7 +24,6 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
@@ -194,8 +193,6 @@ class Form1 : public QWidget {
     std::array<QLineEdit*, NProtMax + 1> Text2_{};
     std::array<QLabel*, NProtMax + 1> Label6_{};
     std::array<QLabel*, NProtMax + 1> Label2_{};
-    QLabel* Label2Hz_ = nullptr;
-    QLabel* Label2ppm_ = nullptr;
     std::array<QPushButton*, NProtMax + 1> Command4_{};
     std::array<QLabel*, NProtMax + 1> Label23_{};
     std::array<std::array<QLineEdit*, NProtMax + 1>, NProtMax + 1> TextJ_{};
@@ -231,6 +228,4 @@ class Form1 : public QWidget {
 
     // Menu items by their program names (mnuColorido, ...).
     std::vector<std::pair<const char*, QAction*>> menus_;
-    QMenu* mnuEditar_ = nullptr;
-    QMenu* mnuJanela_ = nullptr;
 };

@@ -2,8 +2,8 @@
 // the panel's buttons do.
 
 #include "display/Ampulheta.h"
-#include "display/CorQt.h"
 #include "display/Picture1.h"
+#include "display/PintaFundo.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Twips.h"
 #include "run/TextoDecimal.h"
@@ -39,16 +39,14 @@ QLineEdit* Caixa(QWidget* pai, int esq, int topo, int larg, int alt = 285) {
     return t;
 }
 
-void PintaFundo(QWidget* w, Cor c) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, ParaQColor(c));
-    pal.setColor(QPalette::Button, ParaQColor(c));
-    pal.setColor(QPalette::ButtonText, (c == Rgb(0, 0, 0) || c == Rgb(0, 0, 192) ||
-                                        c == Rgb(0, 64, 0) || c == Rgb(128, 0, 128))
-                                           ? Qt::white
-                                           : Qt::black);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
+// A colour button: its proton's colour, with a caption that stays readable.
+void PintaBotao(QPushButton* b, Cor c) {
+    PintaFundo(b, c);
+    QPalette pal = b->palette();
+    const bool escuro =
+        c == Rgb(0, 0, 0) || c == Rgb(0, 0, 192) || c == Rgb(0, 64, 0) || c == Rgb(128, 0, 128);
+    pal.setColor(QPalette::ButtonText, escuro ? Qt::white : Qt::black);
+    b->setPalette(pal);
 }
 
 // Enter in a shift or coupling box: an empty box is left alone, any other
@@ -72,8 +70,8 @@ void Form1::CriaPainelEntrada() {
     const QFont negrito = FonteNegrita();
     Picture4_ = new QWidget(this);
     ColocaTwips(Picture4_, 300, 240, 6735, 960);
-    Label2Hz_ = Rotulo(QStringLiteral("Hz"), Picture4_, 210, 60, 270, 255);
-    Label2ppm_ = Rotulo(QStringLiteral("ppm"), Picture4_, 60, 330, 420, 255);
+    Rotulo(QStringLiteral("Hz"), Picture4_, 210, 60, 270, 255);
+    Rotulo(QStringLiteral("ppm"), Picture4_, 60, 330, 420, 255);
     for (int i = 0; i <= NProtMax; ++i) {
         const int esq = 480 + 600 * (i - 1);
         const auto k = std::size_t(i);
@@ -89,7 +87,7 @@ void Form1::CriaPainelEntrada() {
                               : esq + 120,
                     645, i == 10 ? 405 : 375, 210);
         Command4_[k]->setFont(negrito);
-        PintaFundo(Command4_[k], g_.CorProt[k]);
+        PintaBotao(Command4_[k], g_.CorProt[k]);
         connect(Command4_[k], &QPushButton::clicked, this, [this, i] { Command4_Click(i); });
         if (i == 0) continue;
         Text2_[k] = Caixa(Picture4_, esq, 30, 615);

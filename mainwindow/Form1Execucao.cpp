@@ -111,16 +111,20 @@ void Form1::Executa() {
     EscreveCaixas(t);
     AntesDaExecucao(in.NProt);
 
+    // The count is shown as soon as the new bands are in.
+    const auto contaBandas = [this](const EstadoSpin& e) {
+        barra_->Painel(StatusBar1::PainelBandas)->setText(QString::number(e.NBandas));
+    };
     ObservadorJanela obs(
         *Picture3_,
-        [this](const EstadoSpin& e) {
-            barra_->Painel(StatusBar1::PainelBandas)->setText(QString::number(e.NBandas));
+        [this, contaBandas](const EstadoSpin& e) {
+            contaBandas(e);
             if (!ComTabela_) return; // closed while the run yielded
             MSFlexGrid1_->FlexPreenchBandas(e);
             TabelaPreenchida_ = true;
         },
-        [this](const EstadoSpin& e) {
-            barra_->Painel(StatusBar1::PainelBandas)->setText(QString::number(e.NBandas));
+        [this, contaBandas](const EstadoSpin& e) {
+            contaBandas(e);
             Picture1_->Restaurar();
         },
         SepDec_);

@@ -52,18 +52,18 @@ void Form1::CriaMenus(QMenuBar* barra) {
     arquivo->addSeparator();
     item(arquivo, "mnuSair", QStringLiteral("Sair"), [this] { window()->close(); });
 
-    mnuEditar_ = barra->addMenu(QStringLiteral("Editar"));
-    item(mnuEditar_, "mnuCopiarTabResult", QStringLiteral("Copiar tabela de resultados"),
+    QMenu* mnuEditar = barra->addMenu(QStringLiteral("Editar"));
+    item(mnuEditar, "mnuCopiarTabResult", QStringLiteral("Copiar tabela de resultados"),
          [this] { mnuCopiarTabResult_Click(); });
-    mnuEditar_->addSeparator();
-    QMenu* copiar = mnuEditar_->addMenu(QStringLiteral("Copiar Espectro Simulado"));
+    mnuEditar->addSeparator();
+    QMenu* copiar = mnuEditar->addMenu(QStringLiteral("Copiar Espectro Simulado"));
     item(copiar, "mnuVisualizarCopia", VisualizarCopia, [this] { mnuVisualizarCopia_Click(); });
     copiar->addSeparator();
     item(copiar, "mnuCopiarEspectroPC", QStringLiteral("Copiar (Colorido)"),
          [this] { mnuCopiarEspectro(false); });
     item(copiar, "mnuCopiarEspectroPBP", QStringLiteral("Copiar (Branco e Preto)"),
          [this] { mnuCopiarEspectro(true); });
-    connect(mnuEditar_, &QMenu::aboutToShow, this,
+    connect(mnuEditar, &QMenu::aboutToShow, this,
             [this] { Menu("mnuCopiarEspectroPBP")->setEnabled(!o_.CompararCurvas); });
 
     QMenu* mostrar = barra->addMenu(QStringLiteral("Mostrar"));
@@ -101,9 +101,9 @@ void Form1::CriaMenus(QMenuBar* barra) {
         },
         true);
 
-    mnuJanela_ = barra->addMenu(QStringLiteral("Janela"));
-    item(mnuJanela_, "mnuForm2", QStringLiteral("Matrizes"), [this] { emit MatrizesPedidas(); });
-    connect(mnuJanela_, &QMenu::aboutToShow, this,
+    QMenu* mnuJanela = barra->addMenu(QStringLiteral("Janela"));
+    item(mnuJanela, "mnuForm2", QStringLiteral("Matrizes"), [this] { emit MatrizesPedidas(); });
+    connect(mnuJanela, &QMenu::aboutToShow, this,
             [this] { Menu("mnuForm2")->setEnabled(e_.NProt <= 8 && !o_.TelaPequena); });
 }
 
