@@ -2,7 +2,7 @@
 // The spectrum picture of halvora-calc --svg.
 
 #include "cli/ArgumentosCalc.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 // Records the copy picture into o.svg; false when it cannot. Only the
 // calculator built with the toolkit can draw; the other one hands --svg over

@@ -4,7 +4,7 @@
 
 #include "cli/ArgumentosCalc.h"
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <string>
 

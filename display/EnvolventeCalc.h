@@ -4,7 +4,7 @@
 // scale. Drawing them is Grafico's business.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // of the annotation block), and the same drawing as a PNG for the clipboard.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QByteArray>
 #include <QImage>

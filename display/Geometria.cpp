@@ -6,14 +6,6 @@
 #include <climits>
 #include <cmath>
 
-int Px(double twips) {
-    const double p = std::nearbyint(twips / 15);
-    // Far outside any surface: clamp rather than overflow the conversion.
-    if (!(p > INT_MIN / 2)) return INT_MIN / 2;
-    if (!(p < INT_MAX / 2)) return INT_MAX / 2;
-    return int(p);
-}
-
 double XFreq(const EstadoGrafico& g, double f) {
     return (g.NiInic - f) * g.TwPerHz + g.LimLeft;
 }

@@ -4,14 +4,12 @@
 // layout, the mouse readout and hit test, and the navigation state changes.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
+#include "widgets/Px.h"
 
 #include <array>
 #include <optional>
 #include <string>
-
-// Twips to pixels, rounded to the nearest integer, halves to even.
-int Px(double twips);
 
 // x of frequency f (Hz, offset) and y of intensity I, in twips.
 double XFreq(const EstadoGrafico& g, double f);

@@ -3,7 +3,7 @@
 // recording of it.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "display/Picture1.h"
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/CorQt.h"
 #include "display/PintaFundo.h"
 

@@ -7,7 +7,7 @@
 // input panel) is reported through the signals below.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QFrame>
 #include <QImage>

@@ -3,7 +3,7 @@
 // window checks the diagonalisation with it against the product of the
 // eigenvalues, so it must not share any arithmetic with the solver.
 
-#include "run/Matriz.h"
+#include "estado/Matriz.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
 #include "inspector/Form2.h"
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/Form3.h"
 #include "inspector/GradeMatriz.h"
 #include "inspector/PasseioIntensidade.h"
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 #include "run/TextoDecimal.h"
 
 #include <QClipboard>

@@ -5,7 +5,7 @@
 // rebuilds its grids when it is activated after a run (MatrizesPend).
 // From it start the intensity walkthrough and the verification window.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QString>
 #include <QStringList>

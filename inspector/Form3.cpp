@@ -4,7 +4,7 @@
 #include "inspector/Controle.h"
 #include "inspector/DetChio.h"
 #include "inspector/GradeMatriz.h"
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 

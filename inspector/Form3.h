@@ -4,7 +4,7 @@
 // of H against the trace of A, the products HV and VA side by side, and the
 // sum of squares of every eigenvector column.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // diagonal. The inspector and the verification window fill their grids so,
 // and copy them as text.
 
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/SpinButton.h"
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 

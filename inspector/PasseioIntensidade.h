@@ -8,7 +8,7 @@
 // The controls live on this widget, which covers the window beneath its
 // matrix grids; the window shows it only while the walkthrough is on.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QColor>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Twips.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 

@@ -4,7 +4,7 @@
 // hands them to the run and shows what the run leaves in the spin state.
 
 #include "display/EstadoGrafico.h"
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 #include "run/LeituraEntrada.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 // "Abrir Dados de Entrada" and "Salvar Dados de Entrada": the file dialogs
 // and what the window does around the reader and the writer.
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/Picture1.h"
 #include "mainwindow/Form1.h"
 #include "run/ArquivoDados.h"

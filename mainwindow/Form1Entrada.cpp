@@ -1,11 +1,11 @@
 // The input panel: its boxes, their layout for N protons, and what Enter and
 // the panel's buttons do.
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/Picture1.h"
 #include "display/PintaFundo.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Twips.h"
 #include "run/TextoDecimal.h"
 
 #include <QLabel>

@@ -3,13 +3,13 @@
 // repainting, and the results land in the table, the plot and the timing
 // panel.
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/Picture1.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Twips.h"
 #include "run/Simulacao.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "mainwindow/Form1.h"
 #include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QGroupBox>

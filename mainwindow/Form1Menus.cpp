@@ -1,7 +1,7 @@
 // The main window's menus in the frame's menu bar, and the commands that
 // live only there.
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/Picture1.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/PainelTempos.h"

@@ -1,13 +1,13 @@
 // The display options of the main window: colours, envelope and its mix,
 // the table button, and the zoom buttons beside the plot.
 
-#include "display/Ampulheta.h"
+#include "widgets/Ampulheta.h"
 #include "display/EnvolventeCalc.h"
 #include "display/Picture1.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QGroupBox>

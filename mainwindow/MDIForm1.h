@@ -3,7 +3,7 @@
 // the caption with the data file's name, the about box and the exit prompt.
 // It owns the program's spin state.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <QMainWindow>
 

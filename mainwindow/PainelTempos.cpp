@@ -1,7 +1,7 @@
 #include "mainwindow/PainelTempos.h"
 
-#include "mainwindow/FlexGrid.h"
-#include "mainwindow/Twips.h"
+#include "widgets/FlexGrid.h"
+#include "widgets/Twips.h"
 #include "run/TabelaTempos.h"
 
 #include <QLabel>

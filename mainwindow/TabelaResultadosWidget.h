@@ -5,8 +5,8 @@
 // Picture1::BandaEscolhida to EscolheBanda, Picture1::DesfazRealce to
 // DesfazRealce.
 
-#include "mainwindow/FlexGrid.h"
-#include "run/EstadoSpin.h"
+#include "widgets/FlexGrid.h"
+#include "estado/EstadoSpin.h"
 
 #include <functional>
 

@@ -6,7 +6,7 @@
 // Teachers exchange these files: the reader takes any bytes and refuses what
 // is not such a file without touching anything.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <cstddef>
 #include <optional>

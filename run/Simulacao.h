@@ -2,7 +2,7 @@
 // The run: from the input values to a complete spin-system state, with the
 // solver stages in their fixed order and a time for each.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // The text of the results table: one row per band, as the grid shows it and
 // as "Copiar tabela de resultados" puts it on the clipboard.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <functional>
 #include <string>

@@ -2,7 +2,7 @@
 // The product basis, the diagonal of the Hamiltonian and its blocks of equal
 // total spin.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 // Enumerates the basis from proton `nivel` on; the run calls GeraBase(e, 1)
 // with ContEst = 1.

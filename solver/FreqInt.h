@@ -1,7 +1,7 @@
 #pragma once
 // Transition frequencies and intensities: the bands.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 // VetTrans = MatTrans applied to the eigenvector of level i.
 void AplicaTrans(EstadoSpin& e, int i);

@@ -1,7 +1,7 @@
 #pragma once
 // Cyclic Jacobi diagonalisation with a threshold.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 inline constexpr int MaxVarredurasJacobi = 100;
 

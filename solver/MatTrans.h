@@ -1,5 +1,5 @@
 #pragma once
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 // MatTrans(i, j) = 1 when basis states i and j differ in exactly one proton.
 void MontaMatTrans(EstadoSpin& e);

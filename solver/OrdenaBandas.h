@@ -1,5 +1,5 @@
 #pragma once
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 // Bands by decreasing frequency, in exactly the order a selection sort with
 // exchanges leaves them (ties included), every field moving with its band.

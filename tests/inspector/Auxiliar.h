@@ -20,7 +20,7 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
 }
 
 #include "inspector/Form2.h"
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 
 #include <QLabel>

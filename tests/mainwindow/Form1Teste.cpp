@@ -4,7 +4,7 @@
 
 #include "display/Geometria.h"
 #include "display/Picture1.h"
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 

@@ -4,7 +4,7 @@
 // own description of them. It is the yardstick the fast solver is compared
 // against bit by bit, so it stays obvious rather than quick.
 
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Controls are placed at the design's twip positions (15 twips to a pixel).
 
-#include "display/Geometria.h"
+#include "widgets/Px.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 // the bands it produced. One instance holds the results every reader sees; a
 // run builds into a second instance and swaps it in when it is complete.
 
-#include "run/Matriz.h"
+#include "estado/Matriz.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "run/EstadoSpin.h"
+#include "estado/EstadoSpin.h"
 
 #include <utility>
 

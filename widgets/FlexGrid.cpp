@@ -1,6 +1,6 @@
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 
-#include "display/Geometria.h"
+#include "widgets/Px.h"
 
 #include <QAbstractButton>
 #include <QAbstractTableModel>

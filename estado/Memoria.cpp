@@ -1,4 +1,4 @@
-#include "run/Memoria.h"
+#include "estado/Memoria.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // recria() keeps the buffer when it is large enough, so repeated runs
 // at the same size never allocate again.
 
-#include "run/Memoria.h"
+#include "estado/Memoria.h"
 
 #include <cstddef>
 #include <cstring>

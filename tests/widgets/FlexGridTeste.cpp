@@ -1,5 +1,5 @@
 // The grid on its own: headers, sizes, styles and the bulk fill.
-#include "mainwindow/FlexGrid.h"
+#include "widgets/FlexGrid.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>
