@@ -1,7 +1,7 @@
 // Halvora: the teaching simulator of proton NMR spectra.
 
 #include "inspector/LigaInspetor.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/Moldura.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traducao);
 
-    MDIForm1 moldura;
+    Moldura moldura;
     LigaInspetor(moldura);
     // Without a window manager "maximised" means nothing: take the screen.
     if (const QScreen* tela = QGuiApplication::primaryScreen())

@@ -42,7 +42,7 @@ void Remistura(benchmark::State& st) {
     CalculaJanela(g, e, LarguraLarga);
     PreparaEnvolvente(g, e, o, AlturaLarga);
     for (auto _ : st) {
-        o.Slider4 = (o.Slider4 + 7) % 101;
+        o.Mistura = (o.Mistura + 7) % 101;
         g.env.MisturaMudou = true;
         benchmark::DoNotOptimize(PreparaEnvolvente(g, e, o, AlturaLarga));
     }

@@ -48,12 +48,12 @@ std::optional<std::string> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) 
     DadosArquivo d;
     d.Titulo = og.TituloEspectro;
     CopiaDoEstado(e, d);
-    if (auto erro = CopiaDasCaixas(og.Text110, og.Text13, og.SepDec, d)) return erro;
-    d.Slider4 = og.Slider4;
+    if (auto erro = CopiaDasCaixas(og.TextoFrequencia, og.TextoLargura, og.SepDec, d)) return erro;
+    d.Mistura = og.Mistura;
     d.PPM = o.entrada.PPM;
     d.ComTabela = o.dados ? o.dados->ComTabela : true;
-    d.Option5 = g.env.EnvolventeLigada;
-    d.Option1 = og.Colorido;
+    d.ComEnvolvente = g.env.EnvolventeLigada;
+    d.Colorido = og.Colorido;
     d.JanelaFixa = g.JanelaFixa;
     d.NiInic = g.NiInic;
     d.LimLeft = g.LimLeft;

@@ -22,13 +22,13 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
     const char sep = o.entrada.SepDec;
     const DadosArquivo* d = o.dados ? &*o.dados : nullptr;
     og.SepDec = sep;
-    og.Text110 = TextoDaCaixa(o.entrada.MHz, 15, sep);
-    og.Text12 = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
-    og.Text13 = o.largura ? TextoDaCaixa(*o.largura, 15, sep)
-                : d       ? TextoDaCaixa(d->Largura, 15, sep)
-                          : "1";
+    og.TextoFrequencia = TextoDaCaixa(o.entrada.MHz, 15, sep);
+    og.TextoIntMin = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
+    og.TextoLargura = o.largura ? TextoDaCaixa(*o.largura, 15, sep)
+                      : d       ? TextoDaCaixa(d->Largura, 15, sep)
+                                : "1";
     og.TituloEspectro = o.titulo ? *o.titulo : d ? d->Titulo : "Default";
-    og.Slider4 = d ? d->Slider4 : 50;
+    og.Mistura = d ? d->Mistura : 50;
     og.TelaPequena = compacto;
     g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
     const int SW = compacto ? LarguraCompacta : LarguraLarga;
@@ -49,6 +49,6 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
         g.EscalaVertFixa = g.EscalaVertBase;
     }
     g.RecalcEscala = true;
-    g.env.EnvolventeLigada = d->Option5;
-    og.Colorido = d->Option1;
+    g.env.EnvolventeLigada = d->ComEnvolvente;
+    og.Colorido = d->Colorido;
 }

@@ -82,7 +82,7 @@ double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGraf
     Envolvente& env = g.env;
     double maior = 0;
     if (g.RecalcEscala) {
-        std::string largura = o.Text13;
+        std::string largura = o.TextoLargura;
         // The width box repairs itself to a positive number; anything else
         // keeps the last good width rather than dividing by zero.
         const auto v = ConverteNumero(AjSepDecimal(largura, o.SepDec), o.SepDec);
@@ -93,7 +93,7 @@ double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGraf
         }
     }
     if (g.RecalcEscala || env.MisturaMudou) {
-        Remistura(env, o.Slider4);
+        Remistura(env, o.Mistura);
         maior = ProcuraMaximos(env);
     }
     if (g.RecalcEscala) {

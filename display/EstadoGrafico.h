@@ -18,7 +18,7 @@ inline constexpr int EnvCapacidade = 2001;   // samples 0..2000
 inline constexpr int MaxEnvCapacidade = 200; // maxima 1..200
 inline constexpr int PontosLargo = 963;
 inline constexpr int PontosCompacto = 773;
-inline constexpr int HScrollNeutro = 16384;
+inline constexpr int RolagemNeutra = 16384;
 
 // The plot's inner drawing size in twips, wide and compact layouts.
 inline constexpr int LarguraLarga = 14445, AlturaLarga = 6440;
@@ -31,7 +31,7 @@ inline constexpr std::array<Cor, 11> CoresProtons = {
     Rgb(0, 64, 0),      Rgb(0, 128, 128), Rgb(255, 0, 255)};
 inline constexpr Cor CinzaCombinacao = Rgb(160, 160, 160);
 
-// Background swatches Label8(0..7); 7 is white.
+// Background swatches amostraFundo(0..7); 7 is white.
 inline constexpr std::array<Cor, 8> CoresFundo = {
     Rgb(240, 224, 192), Rgb(255, 192, 192), Rgb(255, 128, 0),   Rgb(192, 192, 0),
     Rgb(0, 192, 0),     Rgb(0, 192, 192),   Rgb(192, 192, 255), Rgb(255, 255, 255)};
@@ -64,7 +64,7 @@ struct EstadoGrafico {
     int IndiceMarcado = 0;
     int BandaClicada = 0;
     bool CopiandoFigura = false, CopiaBP = false, Visualizando = false;
-    int HScroll1 = HScrollNeutro;
+    int PosRolagem = RolagemNeutra;
     Cor CorFundo = CoresFundo[0];
     std::array<Cor, 21> CorProt = [] {
         std::array<Cor, 21> c{};
@@ -76,13 +76,13 @@ struct EstadoGrafico {
 
 // What the drawing reads from the main window's controls and menus.
 struct OpcoesGrafico {
-    bool Colorido = true;        // "Colorido" selected, else "Sem cores"
-    bool CompararCurvas = false; // "Comparar curvas" ticked
-    bool NumerosGrandes = false; // "Números Grandes na Cópia" ticked
-    int Slider4 = 50;            // percentage of Lorentzian
-    std::string Text13 = "1";    // line width at half height, Hz
-    std::string Text110 = "300"; // spectrometer frequency, MHz
-    std::string Text12 = "0,01"; // minimum intensity
+    bool Colorido = true;                // "Colorido" selected, else "Sem cores"
+    bool CompararCurvas = false;         // "Comparar curvas" ticked
+    bool NumerosGrandes = false;         // "Números Grandes na Cópia" ticked
+    int Mistura = 50;                    // percentage of Lorentzian
+    std::string TextoLargura = "1";      // line width at half height, Hz
+    std::string TextoFrequencia = "300"; // spectrometer frequency, MHz
+    std::string TextoIntMin = "0,01";    // minimum intensity
     std::string TituloEspectro = "Default";
     char SepDec = ',';
     bool TelaPequena = false;

@@ -37,9 +37,9 @@ std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW) {
     const double xs = XFreq(g, g.FreqMarcada);
     double novo;
     if (xs < 0)
-        novo = g.HScroll1 + xs / g.ZoomHoriz - 100 / g.ZoomHoriz;
+        novo = g.PosRolagem + xs / g.ZoomHoriz - 100 / g.ZoomHoriz;
     else if (xs > SW)
-        novo = g.HScroll1 + (xs - SW) / g.ZoomHoriz + 100 / g.ZoomHoriz;
+        novo = g.PosRolagem + (xs - SW) / g.ZoomHoriz + 100 / g.ZoomHoriz;
     else {
         g.RolarParaBanda = false;
         return std::nullopt;
@@ -103,14 +103,14 @@ std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f) {
     return banda;
 }
 
-void MudaHScroll(EstadoGrafico& g, int valor) {
-    g.HScroll1 = valor;
-    g.DeslocHoriz = (HScrollNeutro - valor) * g.ZoomHoriz;
+void MudaRolagem(EstadoGrafico& g, int valor) {
+    g.PosRolagem = valor;
+    g.DeslocHoriz = (RolagemNeutra - valor) * g.ZoomHoriz;
 }
 
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar) {
     g.ZoomHoriz = ampliar ? g.ZoomHoriz * 1.5 : g.ZoomHoriz / 1.5;
-    MudaHScroll(g, g.HScroll1);
+    MudaRolagem(g, g.PosRolagem);
 }
 
 void ZoomVertical(EstadoGrafico& g, bool ampliar) {
@@ -120,13 +120,13 @@ void ZoomVertical(EstadoGrafico& g, bool ampliar) {
 void Restaura(EstadoGrafico& g) {
     g.ZoomHoriz = 1;
     g.ZoomVert = 1;
-    MudaHScroll(g, HScrollNeutro);
+    MudaRolagem(g, RolagemNeutra);
     g.FiltroAtivo = false;
     g.BandaMarcada = false;
     g.Visualizando = false;
 }
 
-void EscolheFundo(EstadoGrafico& g, int swatch) {
+void MudaFundo(EstadoGrafico& g, int swatch) {
     g.CorFundo = CoresFundo[std::size_t(swatch)];
     g.CorProt[0] = swatch == 7 ? CinzaCombinacao : CoresProtons[0];
 }

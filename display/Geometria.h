@@ -44,8 +44,8 @@ std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
 std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f);
 
 // Navigation.
-void MudaHScroll(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
+void MudaRolagem(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar);
 void ZoomVertical(EstadoGrafico& g, bool ampliar);
 void Restaura(EstadoGrafico& g); // zoom 1, scroll neutral, no mark, no preview, no filter
-void EscolheFundo(EstadoGrafico& g, int swatch);
+void MudaFundo(EstadoGrafico& g, int swatch);

@@ -290,7 +290,7 @@ void Anotacoes(Contexto& c) {
     const QFont f3 = Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
     if (c.g.env.EnvolventeLigada) {
         p.setFont(f3);
-        Texto(p, Pt(350, H + 4), Q("Curva Combinada: " + TextoMistura(o.Slider4)), Preto);
+        Texto(p, Pt(350, H + 4), Q("Curva Combinada: " + TextoMistura(o.Mistura)), Preto);
     }
     if (o.CompararCurvas) return;
 
@@ -305,9 +305,10 @@ void Anotacoes(Contexto& c) {
     }
     p.setFont(f3);
     Texto(p, Pt(5, 1),
-          Q("Freqüência: " + o.Text110 + " MHz    Largura a meia altura: " + o.Text13 + " Hz"),
+          Q("Freqüência: " + o.TextoFrequencia +
+            " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
           Preto);
-    Texto(p, Pt(5, 20), Q("Intensidade mínima: " + o.Text12), Preto);
+    Texto(p, Pt(5, 20), Q("Intensidade mínima: " + o.TextoIntMin), Preto);
     Texto(p, Pt(5, 40), Q("Título: " + o.TituloEspectro), Preto);
 
     const double Lx = (SW - 600.0 * N) / 15 - 20;

@@ -1,13 +1,13 @@
 #include "inspector/Form2.h"
 
-#include "widgets/Ampulheta.h"
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/Form3.h"
 #include "inspector/GradeMatriz.h"
 #include "inspector/PasseioIntensidade.h"
-#include "widgets/FlexGrid.h"
 #include "run/TextoDecimal.h"
+#include "widgets/Ampulheta.h"
+#include "widgets/FlexGrid.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -45,8 +45,8 @@ Form2::Form2(EstadoSpin& e, std::function<QString(int, int)> textoTabela, QWidge
     setObjectName(QStringLiteral("Form2"));
     setFocusPolicy(Qt::StrongFocus);
 
-    MSFlexGrid1_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid2_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
+    tabelaResultados_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
+    tabelaTempos_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
     MSFlexGrid3_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid3"));
     MSFlexGrid4_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid4"));
     // Beneath the grids: the window shows it only in the walkthrough.
@@ -55,25 +55,25 @@ Form2::Form2(EstadoSpin& e, std::function<QString(int, int)> textoTabela, QWidge
     passeio_->setObjectName(QStringLiteral("PasseioIntensidade"));
     passeio_->lower();
     passeio_->hide();
-    for (FlexGrid* g : {MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_, MSFlexGrid4_})
+    for (FlexGrid* g : {tabelaResultados_, tabelaTempos_, MSFlexGrid3_, MSFlexGrid4_})
         for (QWidget* w :
              {g->viewport(), g->horizontalHeader()->viewport(), g->verticalHeader()->viewport()})
             w->installEventFilter(this);
 
     Label1_ = NovoTitulo("Label1", QStringLiteral("Matriz H (Matriz hamiltoniana)"));
-    Label2_ = NovoTitulo("Label2", QStringLiteral("Matriz A (Auto-valores)"));
-    Label3_ = NovoTitulo("Label3", QStringLiteral("Matriz V (Auto-vetores)"));
-    Label5_ = NovoTitulo("Label5", QStringLiteral("Matriz de Transição"));
+    rotuloProton_ = NovoTitulo("Label2", QStringLiteral("Matriz A (Auto-valores)"));
+    rotuloColunaJ_ = NovoTitulo("Label3", QStringLiteral("Matriz V (Auto-vetores)"));
+    rotuloCabecalho_ = NovoTitulo("Label5", QStringLiteral("Matriz de Transição"));
 
-    Command1_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
-    Command1_->setText(QStringLiteral("Espectro Simulado"));
+    botaoExecutar_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
+    botaoExecutar_->setText(QStringLiteral("Espectro Simulado"));
     Command5_ = Controle<QPushButton>(this, QStringLiteral("Command5"));
     Command5_->setText(TextoCommand5Projeto);
-    Command3_ = Controle<QPushButton>(this, QStringLiteral("Command3"));
-    Command3_->setText(QStringLiteral("Verificações"));
-    connect(Command1_, &QPushButton::clicked, this, &Form2::EspectroSimulado);
+    botaoFixarJanela_ = Controle<QPushButton>(this, QStringLiteral("Command3"));
+    botaoFixarJanela_->setText(QStringLiteral("Verificações"));
+    connect(botaoExecutar_, &QPushButton::clicked, this, &Form2::EspectroSimulado);
     connect(Command5_, &QPushButton::clicked, this, &Form2::Command5_Click);
-    connect(Command3_, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(botaoFixarJanela_, &QPushButton::clicked, this, &Form2::AlternaFixarJanela);
 
     resize(Px(LarguraJanela), Px(AlturaJanela));
     Posiciona();
@@ -122,12 +122,12 @@ void Form2::Reconstroi() {
     const Ampulheta ampulheta;
     const bool poucos = e_.NProt >= 1 && e_.NProt < 6;
     Command5_->setEnabled(poucos);
-    Command3_->setEnabled(poucos);
+    botaoFixarJanela_->setEnabled(poucos);
     Command5_->setText(TextoCommand5);
     noPasseio_ = false;
     passeio_->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_,
-                                                      MSFlexGrid4_, Label1_, Label2_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             tabelaResultados_, tabelaTempos_, MSFlexGrid3_, MSFlexGrid4_, Label1_, rotuloProton_})
         w->show();
     Posiciona();
     PreencheGrades();
@@ -142,11 +142,11 @@ void Form2::PreencheGrades() {
     const int n = std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(),
                                         e.MatVet.linhas(), e.MatTrans.linhas()}));
     PreencheMatriz(
-        *MSFlexGrid1_, n, 300, 1200,
+        *tabelaResultados_, n, 300, 1200,
         [&](int r, int c) { return FormataGeral(e.MatHam(c, r), 2, sep); },
         [&](int r, int c) { return e.MatHam(c, r) == 0; });
     PreencheMatriz(
-        *MSFlexGrid2_, n, 300, 1200,
+        *tabelaTempos_, n, 300, 1200,
         [&](int r, int c) { return FormataGeral(e.MatDiag(c, r), 2, sep); },
         [&](int r, int c) { return ZeroSeisCasas(e.MatDiag(c, r)); });
     PreencheMatriz(
@@ -167,24 +167,26 @@ void Form2::Posiciona() {
     const int yTit2 = y1 + h + 4, y2 = yTit2 + AlturaTitulo;
     const int yBotoes = y2 + h + 8;
 
-    MSFlexGrid1_->setGeometry(xEsq, y1, lEsq, h);
-    MSFlexGrid2_->setGeometry(xEsq, y2, lEsq, h);
+    tabelaResultados_->setGeometry(xEsq, y1, lEsq, h);
+    tabelaTempos_->setGeometry(xEsq, y2, lEsq, h);
     MSFlexGrid3_->setGeometry(xDir, y2, lDir, h);
     Label1_->setGeometry(xEsq, YTitulo, lEsq, AlturaTitulo);
-    Label2_->setGeometry(xEsq, yTit2, lEsq, AlturaTitulo);
-    Label3_->setGeometry(xDir, yTit2, lDir, AlturaTitulo);
+    rotuloProton_->setGeometry(xEsq, yTit2, lEsq, AlturaTitulo);
+    rotuloColunaJ_->setGeometry(xDir, yTit2, lDir, AlturaTitulo);
     if (noPasseio_) {
         MSFlexGrid4_->setGeometry(Px(XGrade4Passeio), y1, Px(LarguraGrade4Passeio),
                                   Px(AlturaGrade4Passeio));
-        Label5_->setGeometry(Px(XLabel5Passeio), YTitulo, Px(LarguraGrade4Passeio), AlturaTitulo);
+        rotuloCabecalho_->setGeometry(Px(XLabel5Passeio), YTitulo, Px(LarguraGrade4Passeio),
+                                      AlturaTitulo);
         passeio_->setGeometry(rect());
         passeio_->Posiciona(yTit2);
     } else {
         MSFlexGrid4_->setGeometry(xDir, y1, lDir, h);
-        Label5_->setGeometry(Px(XLabel5), YTitulo, std::max(W - Px(XLabel5), 40), AlturaTitulo);
+        rotuloCabecalho_->setGeometry(Px(XLabel5), YTitulo, std::max(W - Px(XLabel5), 40),
+                                      AlturaTitulo);
     }
     int x = xEsq;
-    for (QPushButton* b : {Command1_, Command5_, Command3_}) {
+    for (QPushButton* b : {botaoExecutar_, Command5_, botaoFixarJanela_}) {
         const int l = b->sizeHint().width() + 16;
         b->setGeometry(x, yBotoes, l, AlturaBotao);
         x += l + 8;
@@ -206,14 +208,15 @@ void Form2::Command5_Click() {
     Command5_->setText(QStringLiteral("Retorno Matrizes"));
     setFocus();
     noPasseio_ = true;
-    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, MSFlexGrid2_, Label1_, Label2_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{tabelaResultados_, tabelaTempos_, Label1_, rotuloProton_})
         w->hide();
     Posiciona();
     passeio_->show();
     passeio_->Entra();
 }
 
-void Form2::Command3_Click() {
+void Form2::AlternaFixarJanela() {
     GradesAtuais();
     if (e_.NProt < 1 || e_.NProt >= 6) return;
     Form3 f(this);
@@ -225,7 +228,7 @@ bool Form2::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() != QEvent::MouseButtonDblClick && ev->type() != QEvent::MouseButtonPress)
         return QWidget::eventFilter(obj, ev);
     FlexGrid* grade = nullptr;
-    for (FlexGrid* g : {MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_, MSFlexGrid4_})
+    for (FlexGrid* g : {tabelaResultados_, tabelaTempos_, MSFlexGrid3_, MSFlexGrid4_})
         if (obj == g->viewport() || obj == g->horizontalHeader()->viewport() ||
             obj == g->verticalHeader()->viewport())
             grade = g;

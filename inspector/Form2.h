@@ -50,7 +50,7 @@ class Form2 : public QWidget {
     void PreencheGrades();
     void Posiciona();
     void Command5_Click();
-    void Command3_Click();
+    void AlternaFixarJanela();
     void VerificaSimetria();
     void Imprime(const QString& s);
     // For the walkthrough's handlers: false once a run has replaced what the
@@ -59,17 +59,17 @@ class Form2 : public QWidget {
 
     EstadoSpin& e_;
     std::function<QString(int, int)> textoTabela_;
-    FlexGrid* MSFlexGrid1_;
-    FlexGrid* MSFlexGrid2_;
+    FlexGrid* tabelaResultados_;
+    FlexGrid* tabelaTempos_;
     FlexGrid* MSFlexGrid3_;
     FlexGrid* MSFlexGrid4_;
     QLabel* Label1_;
-    QLabel* Label2_;
-    QLabel* Label3_;
-    QLabel* Label5_;
-    QPushButton* Command1_;
+    QLabel* rotuloProton_;
+    QLabel* rotuloColunaJ_;
+    QLabel* rotuloCabecalho_;
+    QPushButton* botaoExecutar_;
     QPushButton* Command5_;
-    QPushButton* Command3_;
+    QPushButton* botaoFixarJanela_;
     PasseioIntensidade* passeio_;
     bool noPasseio_ = false;
     bool construida_ = false;

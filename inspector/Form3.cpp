@@ -4,9 +4,9 @@
 #include "inspector/Controle.h"
 #include "inspector/DetChio.h"
 #include "inspector/GradeMatriz.h"
-#include "widgets/FlexGrid.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
+#include "widgets/FlexGrid.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -51,7 +51,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
          QStringLiteral("A(1,1)*A(2,2)*A(3,3)*......*A(n,n)")},
         {QStringLiteral("Traço da matriz H"), QStringLiteral("(Soma dos elementos da diagonal)")},
         {QStringLiteral("Traço da matriz A"), QStringLiteral("(Soma dos autovalores)")}};
-    QLineEdit** caixas[4] = {&Text1_, &Text2_, &Text3_, &Text4_};
+    QLineEdit** caixas[4] = {&caixaNProt_, &caixaDesloc_, &Text3_, &Text4_};
     const char* nomes[4] = {"Text1", "Text2", "Text3", "Text4"};
     for (int i = 0; i < 4; ++i) {
         valores->addWidget(rotulo(titulos[i][0], true), 0, i);
@@ -66,22 +66,22 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     auto* produtos = new QGridLayout;
     produtos->addWidget(rotulo(QStringLiteral("Produto das matrizes HV"), true), 0, 0);
     produtos->addWidget(rotulo(QStringLiteral("Produto das matrizes VA"), true), 0, 1);
-    MSFlexGrid1_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid2_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
-    produtos->addWidget(MSFlexGrid1_, 1, 0);
-    produtos->addWidget(MSFlexGrid2_, 1, 1);
+    tabelaResultados_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
+    tabelaTempos_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
+    produtos->addWidget(tabelaResultados_, 1, 0);
+    produtos->addWidget(tabelaTempos_, 1, 1);
 
     MSFlexGrid3_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid3"));
     MSFlexGrid3_->setFixedHeight(2 * Px(240) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                                  4);
 
-    Command1_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
-    Command1_->setText(QStringLiteral("Fechar Verificações"));
-    Command1_->setAutoDefault(false);
-    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+    botaoExecutar_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
+    botaoExecutar_->setText(QStringLiteral("Fechar Verificações"));
+    botaoExecutar_->setAutoDefault(false);
+    connect(botaoExecutar_, &QPushButton::clicked, this, &QDialog::accept);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();
-    botoes->addWidget(Command1_);
+    botoes->addWidget(botaoExecutar_);
 
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(valores);
@@ -99,14 +99,14 @@ void Form3::Preenche(const EstadoSpin& e) {
     const int n =
         std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(), e.MatVet.linhas()}));
 
-    Text1_->setText(Completo(DetChio(e.MatHam, n), sep));
+    caixaNProt_->setText(Completo(DetChio(e.MatHam, n), sep));
     double p = 1, trH = 0, trA = 0;
     for (int i = 1; i <= n; ++i) {
         p = p * e.MatDiag(i, i);
         trH = trH + e.MatHam(i, i);
         trA = trA + e.MatDiag(i, i);
     }
-    Text2_->setText(Completo(p, sep));
+    caixaDesloc_->setText(Completo(p, sep));
     Text3_->setText(QString::fromStdString(FormataGeral(trH, 5, sep)));
     Text4_->setText(QString::fromStdString(FormataGeral(trA, 5, sep)));
 
@@ -122,7 +122,7 @@ void Form3::Preenche(const EstadoSpin& e) {
             HV[std::size_t(r) * m + std::size_t(c)] = hv;
             VA[std::size_t(r) * m + std::size_t(c)] = va;
         }
-    for (auto [g, v] : {std::pair{MSFlexGrid1_, &HV}, std::pair{MSFlexGrid2_, &VA}}) {
+    for (auto [g, v] : {std::pair{tabelaResultados_, &HV}, std::pair{tabelaTempos_, &VA}}) {
         const std::vector<double>& x = *v;
         PreencheMatriz(
             *g, n, LarguraCabecalho, LarguraDados,

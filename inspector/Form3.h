@@ -22,12 +22,12 @@ class Form3 : public QDialog {
     void Preenche(const EstadoSpin& e);
 
   private:
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
+    QLineEdit* caixaNProt_;
+    QLineEdit* caixaDesloc_;
     QLineEdit* Text3_;
     QLineEdit* Text4_;
-    FlexGrid* MSFlexGrid1_;
-    FlexGrid* MSFlexGrid2_;
+    FlexGrid* tabelaResultados_;
+    FlexGrid* tabelaTempos_;
     FlexGrid* MSFlexGrid3_;
-    QPushButton* Command1_;
+    QPushButton* botaoExecutar_;
 };

@@ -1,20 +1,22 @@
 #include "inspector/LigaInspetor.h"
 
 #include "inspector/Form2.h"
-#include "mainwindow/Form1.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/Moldura.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 
 #include <QPointer>
 
-void LigaInspetor(MDIForm1& moldura) {
-    Form1* f = moldura.form1();
+void LigaInspetor(Moldura& moldura) {
+    JanelaEspectro* f = moldura.janela();
     QObject::connect(
-        f, &Form1::MatrizesPedidas, &moldura, [&moldura, f, form2 = QPointer<Form2>()]() mutable {
+        f, &JanelaEspectro::MatrizesPedidas, &moldura,
+        [&moldura, f, form2 = QPointer<Form2>()]() mutable {
             if (!form2) {
                 form2 = new Form2(
                     moldura.Estado(),
-                    [f](int r, int c) { return f->MSFlexGrid1()->textMatrix(r, c); }, &moldura);
+                    [f](int r, int c) { return f->tabelaResultados()->textMatrix(r, c); },
+                    &moldura);
                 QObject::connect(form2, &Form2::EspectroSimulado, &moldura, [&moldura] {
                     moldura.raise();
                     moldura.activateWindow();

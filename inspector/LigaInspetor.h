@@ -3,6 +3,6 @@
 // child window of the frame, so it closes with it); the inspector's
 // "Espectro Simulado" brings the frame back to the front.
 
-class MDIForm1;
+class Moldura;
 
-void LigaInspetor(MDIForm1& moldura);
+void LigaInspetor(Moldura& moldura);

@@ -3,9 +3,9 @@
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/SpinButton.h"
-#include "widgets/FlexGrid.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
+#include "widgets/FlexGrid.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -40,8 +40,8 @@ PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, Fle
     MSFlexGrid5_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid5"));
     MSFlexGrid6_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid6"));
     MSFlexGrid7_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid7"));
-    Text1_ = Controle<QLineEdit>(this, QStringLiteral("Text1"));
-    Text2_ = Controle<QLineEdit>(this, QStringLiteral("Text2"));
+    caixaNProt_ = Controle<QLineEdit>(this, QStringLiteral("Text1"));
+    caixaDesloc_ = Controle<QLineEdit>(this, QStringLiteral("Text2"));
     SpinButton1_ = Controle<SpinButton>(this, QStringLiteral("SpinButton1"));
     SpinButton2_ = Controle<SpinButton>(this, QStringLiteral("SpinButton2"));
     const char* textos[] = {"×",         "×", "=", "=", "Resultado",      "Nível A =",
@@ -61,8 +61,8 @@ PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, Fle
     }
     MostraControles(false);
 
-    connect(Text1_, &QLineEdit::returnPressed, this, [this] { Text_Enter(1); });
-    connect(Text2_, &QLineEdit::returnPressed, this, [this] { Text_Enter(2); });
+    connect(caixaNProt_, &QLineEdit::returnPressed, this, [this] { Text_Enter(1); });
+    connect(caixaDesloc_, &QLineEdit::returnPressed, this, [this] { Text_Enter(2); });
     connect(SpinButton1_, &SpinButton::SpinUp, this, [this] { Spin(1, true); });
     connect(SpinButton1_, &SpinButton::SpinDown, this, [this] { Spin(1, false); });
     connect(SpinButton2_, &SpinButton::SpinUp, this, [this] { Spin(2, true); });
@@ -71,8 +71,8 @@ PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, Fle
 
 // The controls that entering shows; the labels of the results stay as they are.
 void PasseioIntensidade::MostraControles(bool visivel) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{MSFlexGrid5_, MSFlexGrid6_, MSFlexGrid7_, Text1_, Text2_})
+    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid5_, MSFlexGrid6_, MSFlexGrid7_,
+                                                      caixaNProt_, caixaDesloc_})
         w->setVisible(visivel);
     for (int i = 6; i <= 12; ++i) Label_[std::size_t(i)]->setVisible(visivel);
 }
@@ -93,10 +93,10 @@ void PasseioIntensidade::Posiciona(int yLimite) {
     const int yVetor = gy + gh / 2 - hVetor / 2;
 
     Label_[11]->setGeometry(Px(120), gy + 4, 70, 20);
-    Text1_->setGeometry(Px(120) + 72, gy + 2, 44, 24);
+    caixaNProt_->setGeometry(Px(120) + 72, gy + 2, 44, 24);
     SpinButton1_->setGeometry(Px(120) + 118, gy + 2, 18, 24);
     Label_[12]->setGeometry(Px(120), gy + 34, 70, 20);
-    Text2_->setGeometry(Px(120) + 72, gy + 32, 44, 24);
+    caixaDesloc_->setGeometry(Px(120) + 72, gy + 32, 44, 24);
     SpinButton2_->setGeometry(Px(120) + 118, gy + 32, 18, 24);
 
     MSFlexGrid5_->setGeometry(Px(120), yVetor, larguraVetor, hVetor);
@@ -168,8 +168,8 @@ void PasseioIntensidade::Entra() {
     PreparaVetores(n);
     MostraControles(true);
     Label_[10]->setText(QStringLiteral("Resultado"));
-    Text1_->setText(QStringLiteral("1"));
-    Text2_->setText(QStringLiteral("2"));
+    caixaNProt_->setText(QStringLiteral("1"));
+    caixaDesloc_->setText(QStringLiteral("2"));
     RealcaColuna(1, 1);
     RealcaColuna(2, 2);
     NivelAtualA_ = 1;
@@ -276,7 +276,7 @@ void PasseioIntensidade::MultMatrizes() {
 // end; the other level is the one now chosen, not whatever its box holds.
 void PasseioIntensidade::Text_Enter(int QualNivel) {
     if (valido_ && !valido_()) return;
-    QLineEdit* caixa = QualNivel == 1 ? Text1_ : Text2_;
+    QLineEdit* caixa = QualNivel == 1 ? caixaNProt_ : caixaDesloc_;
     const int outro = QualNivel == 1 ? NivelAtualB_ : NivelAtualA_;
     const std::string t = caixa->text().trimmed().toStdString();
     int v = int(std::clamp<long long>(ArredondaParInteiro(ValorInicial(t)), 1, e_.NEst));
@@ -300,6 +300,6 @@ void PasseioIntensidade::Spin(int QualNivel, bool cima) {
             v += outro <= 1 ? 1 : -1;
     }
     sb->setValue(v);
-    (QualNivel == 1 ? Text1_ : Text2_)->setText(QString::number(sb->value()));
+    (QualNivel == 1 ? caixaNProt_ : caixaDesloc_)->setText(QString::number(sb->value()));
     Text_Enter(QualNivel);
 }

@@ -64,8 +64,8 @@ class PasseioIntensidade : public QWidget {
     FlexGrid* MSFlexGrid5_;
     FlexGrid* MSFlexGrid6_;
     FlexGrid* MSFlexGrid7_;
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
+    QLineEdit* caixaNProt_;
+    QLineEdit* caixaDesloc_;
     SpinButton* SpinButton1_;
     SpinButton* SpinButton2_;
     std::array<QLabel*, 19> Label_{}; // Label6..Label18

@@ -1,35 +1,35 @@
 #include "mainwindow/PainelTempos.h"
 
+#include "run/TabelaTempos.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Twips.h"
-#include "run/TabelaTempos.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 PainelTempos::PainelTempos(QWidget* parent)
-    : QFrame(parent), Label10_(new QLabel(QStringLiteral("Calculando, aguarde..."), this)),
-      MSFlexGrid2_(new FlexGrid(this)),
-      Label11_(new QLabel(
+    : QFrame(parent), rotuloCalculando_(new QLabel(QStringLiteral("Calculando, aguarde..."), this)),
+      tabelaTempos_(new FlexGrid(this)),
+      rotuloAguarde_(new QLabel(
           QStringLiteral("Isto pode levar de vários segundos a alguns minutos. Seja paciente..."),
           this)),
-      Command9_(new QPushButton(QStringLiteral("Fechar"), this)) {
+      botaoFechar_(new QPushButton(QStringLiteral("Fechar"), this)) {
     setAutoFillBackground(true);
-    ColocaTwips(Label10_, 360, 120, 1695, 255);
-    ColocaTwips(MSFlexGrid2_, 1220, 480, 3905, 2025);
-    ColocaTwips(Label11_, 1283, 2760, 3810, 390);
-    ColocaTwips(Command9_, 2700, 2820, 975, 375);
-    Label11_->setWordWrap(true);
-    MSFlexGrid2_->setRows(7);
-    MSFlexGrid2_->setCols(3);
-    PrepMsFlex2();
-    connect(Command9_, &QPushButton::clicked, this, &QWidget::hide);
+    ColocaTwips(rotuloCalculando_, 360, 120, 1695, 255);
+    ColocaTwips(tabelaTempos_, 1220, 480, 3905, 2025);
+    ColocaTwips(rotuloAguarde_, 1283, 2760, 3810, 390);
+    ColocaTwips(botaoFechar_, 2700, 2820, 975, 375);
+    rotuloAguarde_->setWordWrap(true);
+    tabelaTempos_->setRows(7);
+    tabelaTempos_->setCols(3);
+    PreparaTabela();
+    connect(botaoFechar_, &QPushButton::clicked, this, &QWidget::hide);
     hide();
 }
 
-void PainelTempos::PrepMsFlex2() {
-    FlexGrid& g = *MSFlexGrid2_;
+void PainelTempos::PreparaTabela() {
+    FlexGrid& g = *tabelaTempos_;
     g.clear();
     g.setColWidth(0, 2000);
     g.setColWidth(1, 900);
@@ -45,12 +45,12 @@ void PainelTempos::PrepMsFlex2() {
 }
 
 void PainelTempos::InicioEtapa(int linha, std::string_view nome) {
-    MSFlexGrid2_->setTextMatrix(linha, 0, nome);
+    tabelaTempos_->setTextMatrix(linha, 0, nome);
 }
 
 void PainelTempos::FimEtapa(int linha, double segundos, double total, char SepDec) {
-    MSFlexGrid2_->setTextMatrix(linha, 1, TextoSegundos(segundos, SepDec));
-    MSFlexGrid2_->setTextMatrix(linha, 2, TextoSegundos(total, SepDec));
+    tabelaTempos_->setTextMatrix(linha, 1, TextoSegundos(segundos, SepDec));
+    tabelaTempos_->setTextMatrix(linha, 2, TextoSegundos(total, SepDec));
 }
 
 void PainelTempos::MostraEspera() {
@@ -59,7 +59,7 @@ void PainelTempos::MostraEspera() {
     raise();
 }
 
-void PainelTempos::mnuTempoConsum_Click() {
+void PainelTempos::Alterna() {
     if (isVisible()) {
         hide();
         return;
@@ -70,9 +70,9 @@ void PainelTempos::mnuTempoConsum_Click() {
 }
 
 void PainelTempos::Mensagens(bool visiveis) {
-    Label10_->setVisible(visiveis);
-    Label11_->setVisible(visiveis);
-    Command9_->setVisible(!visiveis);
+    rotuloCalculando_->setVisible(visiveis);
+    rotuloAguarde_->setVisible(visiveis);
+    botaoFechar_->setVisible(!visiveis);
 }
 
 void PainelTempos::paintEvent(QPaintEvent* ev) {

@@ -1,7 +1,7 @@
 #pragma once
-// The timing panel (Picture3): the stage times of the last run in
-// MSFlexGrid2, shown as a wait notice during long runs (two messages) or on
-// request (a "Fechar" button), with a raised border.
+// The timing panel: the stage times of the last run in its table, shown as a
+// wait notice during long runs (two messages) or on request (a "Fechar"
+// button), with a raised border.
 
 #include <QFrame>
 
@@ -18,7 +18,7 @@ class PainelTempos : public QFrame {
     explicit PainelTempos(QWidget* parent = nullptr);
 
     // The empty table with its headers.
-    void PrepMsFlex2();
+    void PreparaTabela();
     void InicioEtapa(int linha, std::string_view nome);
     void FimEtapa(int linha, double segundos, double total, char SepDec);
 
@@ -26,12 +26,12 @@ class PainelTempos : public QFrame {
     void MostraEspera();
     // "Tempo consumido em cada operação": shows the panel with "Fechar", or
     // hides it when shown.
-    void mnuTempoConsum_Click();
+    void Alterna();
 
-    FlexGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
-    QLabel* Label10() const { return Label10_; }
-    QLabel* Label11() const { return Label11_; }
-    QPushButton* Command9() const { return Command9_; }
+    FlexGrid* tabelaTempos() const { return tabelaTempos_; }
+    QLabel* rotuloCalculando() const { return rotuloCalculando_; }
+    QLabel* rotuloAguarde() const { return rotuloAguarde_; }
+    QPushButton* botaoFechar() const { return botaoFechar_; }
 
   protected:
     void paintEvent(QPaintEvent* ev) override;
@@ -39,8 +39,8 @@ class PainelTempos : public QFrame {
   private:
     void Mensagens(bool visiveis);
 
-    QLabel* Label10_;
-    FlexGrid* MSFlexGrid2_;
-    QLabel* Label11_;
-    QPushButton* Command9_;
+    QLabel* rotuloCalculando_;
+    FlexGrid* tabelaTempos_;
+    QLabel* rotuloAguarde_;
+    QPushButton* botaoFechar_;
 };

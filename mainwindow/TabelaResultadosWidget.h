@@ -1,12 +1,12 @@
 #pragma once
-// The results table of the main window (MSFlexGrid1): one row per band of
+// The results table of the main window: one row per band of
 // the last run, the highlight of the row the user clicked and the copy as
-// text. The window wires it to the plot: BandaClicada to Picture1::MarcaBanda,
-// Picture1::BandaEscolhida to EscolheBanda, Picture1::DesfazRealce to
+// text. The window wires it to the plot: BandaClicada to AreaGrafico::MarcaBanda,
+// AreaGrafico::BandaEscolhida to EscolheBanda, AreaGrafico::DesfazRealce to
 // DesfazRealce.
 
-#include "widgets/FlexGrid.h"
 #include "estado/EstadoSpin.h"
+#include "widgets/FlexGrid.h"
 
 #include <functional>
 

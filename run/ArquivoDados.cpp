@@ -51,11 +51,11 @@ enum class Campo {
     MHz,
     IntMin,
     Largura,
-    Slider4,
+    Mistura,
     PPM,
     ComTabela,
-    Option5,
-    Option1,
+    ComEnvolvente,
+    Colorido,
     JanelaFixa,
     NiInic,
     LimLeft,
@@ -79,11 +79,11 @@ std::vector<Item> Leiaute(int N) {
                            {"#Freqüência do espectrômetro (MHz)", Campo::MHz},
                            {"#Intensidade mínima", Campo::IntMin},
                            {"#Largura a meia altura", Campo::Largura},
-                           {"#Slider4.Value", Campo::Slider4},
+                           {"#Slider4.Value", Campo::Mistura},
                            {"#PPM", Campo::PPM},
                            {"#ComTabela", Campo::ComTabela},
-                           {"#Option5.Value", Campo::Option5},
-                           {"#Option1.Value", Campo::Option1},
+                           {"#Option5.Value", Campo::ComEnvolvente},
+                           {"#Option1.Value", Campo::Colorido},
                            {"#JanelaFixa", Campo::JanelaFixa},
                            {"#NiInic", Campo::NiInic},
                            {"#LimLeft", Campo::LimLeft},
@@ -99,8 +99,8 @@ std::vector<Item> Leiaute(int N) {
 }
 
 bool EhBooleano(Campo c) {
-    return c == Campo::PPM || c == Campo::ComTabela || c == Campo::Option5 || c == Campo::Option1 ||
-           c == Campo::JanelaFixa;
+    return c == Campo::PPM || c == Campo::ComTabela || c == Campo::ComEnvolvente ||
+           c == Campo::Colorido || c == Campo::JanelaFixa;
 }
 
 bool& Booleano(DadosArquivo& d, Campo c) {
@@ -109,10 +109,10 @@ bool& Booleano(DadosArquivo& d, Campo c) {
         return d.PPM;
     case Campo::ComTabela:
         return d.ComTabela;
-    case Campo::Option5:
-        return d.Option5;
-    case Campo::Option1:
-        return d.Option1;
+    case Campo::ComEnvolvente:
+        return d.ComEnvolvente;
+    case Campo::Colorido:
+        return d.Colorido;
     default:
         return d.JanelaFixa;
     }
@@ -173,7 +173,7 @@ std::optional<std::string> ForaDaFaixa(const Item& it, double v) {
     case Campo::TwPerHz:
         if (!(v > 0)) return de + " deve ser maior que zero";
         break;
-    case Campo::Slider4:
+    case Campo::Mistura:
         if (v < 0 || v > 100) return de + " deve estar entre 0 e 100";
         break;
     default:
@@ -311,11 +311,11 @@ void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d) {
         for (int j = i + 1; j <= N; ++j) d.J.push_back(e.ValJ(i, j));
 }
 
-std::optional<std::string> CopiaDasCaixas(std::string Text110, std::string Text13, char SepDec,
-                                          DadosArquivo& d) {
-    const auto mhz = ConverteNumero(AjSepDecimal(Text110, SepDec), SepDec);
+std::optional<std::string> CopiaDasCaixas(std::string textoFrequencia, std::string textoLargura,
+                                          char SepDec, DadosArquivo& d) {
+    const auto mhz = ConverteNumero(AjSepDecimal(textoFrequencia, SepDec), SepDec);
     if (!mhz) return "A freqüência do espectrômetro não é um número.";
-    const auto largura = ConverteNumero(AjSepDecimal(Text13, SepDec), SepDec);
+    const auto largura = ConverteNumero(AjSepDecimal(textoLargura, SepDec), SepDec);
     if (!largura) return "A largura a meia altura não é um número.";
     d.MHz = *mhz;
     d.Largura = *largura;
@@ -333,8 +333,8 @@ std::optional<std::string> ValidaDados(const DadosArquivo& d) {
             v = *x;
         else if (it.campo == Campo::IntMin)
             v = double(d.IntMin);
-        else if (it.campo == Campo::Slider4)
-            v = d.Slider4;
+        else if (it.campo == Campo::Mistura)
+            v = d.Mistura;
         else
             continue;
         if (!std::isfinite(v)) return "O valor de " + it.chave + " não é um número.";
@@ -365,8 +365,8 @@ std::string BytesArquivo(const DadosArquivo& d, char SepDec) {
             linha(TextoNumero(d.NProt, 15, SepDec));
         else if (it.campo == Campo::IntMin)
             linha(TextoNumero(double(d.IntMin), 7, SepDec));
-        else if (it.campo == Campo::Slider4)
-            linha(TextoNumero(d.Slider4, 15, SepDec));
+        else if (it.campo == Campo::Mistura)
+            linha(TextoNumero(d.Mistura, 15, SepDec));
     }
     if (auto cp = Para1252(t)) return *cp;
     return t;
@@ -444,13 +444,13 @@ std::optional<std::string> LeValor(const Item& it, std::string_view valor, char 
         const auto v = NumeroDoArquivo<double>(valor, SepDec);
         if (!v) return de + " não é um número";
         double x = *v;
-        if (it.campo == Campo::NProt || it.campo == Campo::Slider4)
+        if (it.campo == Campo::NProt || it.campo == Campo::Mistura)
             x = double(ArredondaParInteiro(x));
         if (auto erro = ForaDaFaixa(it, x)) return erro;
         if (double* destino = Real(d, it))
             *destino = x;
-        else if (it.campo == Campo::Slider4)
-            d.Slider4 = int(x);
+        else if (it.campo == Campo::Mistura)
+            d.Mistura = int(x);
     }
     return std::nullopt;
 }

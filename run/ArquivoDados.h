@@ -20,11 +20,11 @@ struct DadosArquivo {
     double MHz = 300;
     float IntMin = 0.01f;
     double Largura = 1; // line width at half height, Hz
-    int Slider4 = 50;
+    int Mistura = 50;
     bool PPM = false;
     bool ComTabela = true;
-    bool Option5 = true; // "Com envolvente"
-    bool Option1 = true; // "Colorido"
+    bool ComEnvolvente = true; // "Com envolvente"
+    bool Colorido = true;      // "Colorido"
     bool JanelaFixa = false;
     double NiInic = 0, LimLeft = 0, TwPerHz = 0;
     std::vector<double> Desloc; // Hz, protons 1..N (index 0 = proton 1)
@@ -48,8 +48,8 @@ void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d);
 
 // The frequency and width boxes, normalised and converted; a message when
 // one of them is not a number.
-std::optional<std::string> CopiaDasCaixas(std::string Text110, std::string Text13, char SepDec,
-                                          DadosArquivo& d);
+std::optional<std::string> CopiaDasCaixas(std::string textoFrequencia, std::string textoLargura,
+                                          char SepDec, DadosArquivo& d);
 
 // A message when the values cannot make a file the reader takes back (N out
 // of 1..10, a value that is not finite or out of its range, counts that do

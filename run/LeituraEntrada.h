@@ -10,13 +10,14 @@
 #include <string>
 
 struct TextosEntrada {
-    std::string Text1;                           // number of protons
-    std::string Text110;                         // spectrometer frequency, MHz
-    std::string Text12;                          // minimum intensity
-    std::string Text111;                         // Jacobi threshold (hidden, fixed)
-    std::array<std::string, NProtMax + 1> Text2; // shifts, 1..10
-    std::array<std::array<std::string, NProtMax + 1>, NProtMax + 1> TextJ; // J(r, c), r < c
-    std::array<std::string, NProtMax + 1> Label6; // the shift in the other unit, written here
+    std::string TextoNProt;
+    std::string TextoFrequencia; // MHz
+    std::string TextoIntMin;
+    std::string TextoTolJac;                           // Jacobi threshold (no box: fixed)
+    std::array<std::string, NProtMax + 1> TextoDesloc; // shifts, 1..10
+    std::array<std::array<std::string, NProtMax + 1>, NProtMax + 1> TextoJ; // J(r, c), r < c
+    // The shift in the other unit, written by LeEntrada.
+    std::array<std::string, NProtMax + 1> TextoOutraUnidade;
     bool PPM = false;
 };
 

@@ -18,9 +18,9 @@ QStringList Textos(const QByteArray& svg) {
 TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     Cena c(EntradaInicial(3));
     c.o.SepDec = '.';
-    c.o.Text110 = "400.5";
-    c.o.Text12 = "0.001";
-    c.o.Slider4 = 30;
+    c.o.TextoFrequencia = "400.5";
+    c.o.TextoIntMin = "0.001";
+    c.o.Mistura = 30;
     const QByteArray svg = c.Svg();
     // The plot's size in screen pixels and 500 twips more for the bottom lines.
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 963 463\""));

@@ -47,7 +47,7 @@ TEST(Geometria, JanelaZoomRotulosEFundo) {
 
     // Zooming keeps the frequency at the centre, scrolled or not.
     Restaura(g);
-    MudaHScroll(g, HScrollNeutro - 700);
+    MudaRolagem(g, RolagemNeutra - 700);
     CalculaJanela(g, c.e, LarguraLarga);
     const float centro = FreqNoPonto(g, LarguraLarga / 2.0);
     for (bool ampliar : {true, true, false, true, false, false, false}) {
@@ -67,9 +67,9 @@ TEST(Geometria, JanelaZoomRotulosEFundo) {
     EXPECT_EQ(BandaMaisProxima(e, 95), 1); // a tie goes to the first
     EXPECT_FALSE(BandaMaisProxima(e, 20000));
 
-    EscolheFundo(g, 7); // on white, combination bands turn grey
+    MudaFundo(g, 7); // on white, combination bands turn grey
     EXPECT_EQ(g.CorProt[0], CinzaCombinacao);
-    EscolheFundo(g, 3);
+    MudaFundo(g, 3);
     EXPECT_EQ(g.CorProt[0], Rgb(255, 255, 255));
 }
 

@@ -20,8 +20,8 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
 }
 
 #include "inspector/Form2.h"
-#include "widgets/FlexGrid.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "widgets/FlexGrid.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 // its modal dialogs answered from the event loop, and texts in either
 // decimal form.
 
-#include "mainwindow/Form1.h"
-#include "mainwindow/MDIForm1.h"
-#include "mainwindow/StatusBar1.h"
+#include "mainwindow/BarraEstado.h"
+#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/Moldura.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -88,10 +88,10 @@ class Modal {
 
 // The frame as the program starts it, on a screen `largura` pixels wide.
 struct Tela {
-    MDIForm1 w;
-    Form1& f;
-    explicit Tela(int largura = 1280) : w(largura), f(*w.form1()) {}
-    QString Painel(int i) const { return w.statusBar1()->Painel(i)->text(); }
+    Moldura w;
+    JanelaEspectro& f;
+    explicit Tela(int largura = 1280) : w(largura), f(*w.janela()) {}
+    QString Painel(int i) const { return w.barraEstado()->Painel(i)->text(); }
     // Shows the window and gives it the keyboard.
     void Mostra() {
         w.show();
@@ -111,11 +111,12 @@ struct Tela {
     }
     // Every box of the input panel, in a fixed order.
     QStringList Caixas() const {
-        QStringList s{f.Text1()->text(), f.Text110()->text(), f.Text12()->text(),
-                      f.Text13()->text()};
-        for (int i = 1; i <= NProtMax; ++i) s << f.Text2(i)->text() << f.Label6(i)->text();
+        QStringList s{f.caixaNProt()->text(), f.caixaFrequencia()->text(), f.caixaIntMin()->text(),
+                      f.caixaLargura()->text()};
+        for (int i = 1; i <= NProtMax; ++i)
+            s << f.caixaDesloc(i)->text() << f.rotuloOutraUnidade(i)->text();
         for (int r = 1; r < NProtMax; ++r)
-            for (int c = r + 1; c <= NProtMax; ++c) s << f.TextJ(r, c)->text();
+            for (int c = r + 1; c <= NProtMax; ++c) s << f.caixaJ(r, c)->text();
         return s;
     }
 };

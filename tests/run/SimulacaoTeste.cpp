@@ -143,13 +143,13 @@ TEST(Simulacao, ExecucoesRepetidasReaproveitamAMemoria) {
 
 TextosEntrada Caixas(const char* n) {
     TextosEntrada t;
-    t.Text1 = n;
-    t.Text110 = "300";
-    t.Text12 = "0.01";
-    t.Text111 = TextoTolJac;
-    for (int i = 1; i <= NProtMax; ++i) t.Text2[i] = "100";
+    t.TextoNProt = n;
+    t.TextoFrequencia = "300";
+    t.TextoIntMin = "0.01";
+    t.TextoTolJac = TextoTolJac;
+    for (int i = 1; i <= NProtMax; ++i) t.TextoDesloc[i] = "100";
     for (int r = 1; r < NProtMax; ++r)
-        for (int c = r + 1; c <= NProtMax; ++c) t.TextJ[r][c].assign(1, '7');
+        for (int c = r + 1; c <= NProtMax; ++c) t.TextoJ[r][c].assign(1, '7');
     return t;
 }
 
@@ -161,39 +161,39 @@ TEST(LeituraEntrada, NumeroDeProtonsForaDaFaixaViraUm) {
         EntradaSimulacao in;
         ASSERT_FALSE(LeEntrada(t, ',', in)) << texto;
         EXPECT_EQ(in.NProt, n) << texto;
-        EXPECT_EQ(t.Text1, std::to_string(n)) << texto;
+        EXPECT_EQ(t.TextoNProt, std::to_string(n)) << texto;
     }
 }
 
 TEST(LeituraEntrada, NormalizaOsTextosEPreencheOsRotulos) {
     TextosEntrada t = Caixas("2");
-    t.Text2[1] = "600";
-    t.Text2[2] = "7.25";
+    t.TextoDesloc[1] = "600";
+    t.TextoDesloc[2] = "7.25";
     EntradaSimulacao in;
     ASSERT_FALSE(LeEntrada(t, ',', in));
-    EXPECT_EQ(t.Text2[2], "7,25");
-    EXPECT_EQ(t.Text12, "0,01");
-    EXPECT_EQ(t.Label6[1], "2");
+    EXPECT_EQ(t.TextoDesloc[2], "7,25");
+    EXPECT_EQ(t.TextoIntMin, "0,01");
+    EXPECT_EQ(t.TextoOutraUnidade[1], "2");
     EXPECT_EQ(in.IntMin, 0.01f);
     EXPECT_EQ(in.TolJac, 1e-13);
 
     t.PPM = true;
-    t.Text2[1] = "2";
+    t.TextoDesloc[1] = "2";
     ASSERT_FALSE(LeEntrada(t, '.', in));
-    EXPECT_EQ(t.Label6[1], "600");
+    EXPECT_EQ(t.TextoOutraUnidade[1], "600");
     EXPECT_EQ(in.TolJac, 1e-13);
 }
 
 TEST(LeituraEntrada, CaixaSemNumeroNomeiaACaixa) {
     TextosEntrada t = Caixas("3");
-    t.Text2[2] = "abc";
+    t.TextoDesloc[2] = "abc";
     EntradaSimulacao in;
     auto erro = LeEntrada(t, ',', in);
     ASSERT_TRUE(erro);
     EXPECT_NE(erro->find("H2"), std::string::npos);
 
     t = Caixas("3");
-    t.TextJ[1][3] = "";
+    t.TextoJ[1][3] = "";
     erro = LeEntrada(t, ',', in);
     ASSERT_TRUE(erro);
     EXPECT_NE(erro->find("J(1,3)"), std::string::npos);

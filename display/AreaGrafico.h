@@ -20,11 +20,11 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 
-class Picture1 : public QFrame {
+class AreaGrafico : public QFrame {
     Q_OBJECT
 
   public:
-    Picture1(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent = nullptr);
+    AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent = nullptr);
 
     // Inner drawing size and control positions of the wide or compact layout;
     // also sets EnvPontos and TelaPequena.
@@ -47,7 +47,7 @@ class Picture1 : public QFrame {
     void ZoomH(bool ampliar);
     void ZoomV(bool ampliar);
     // "Fixar Janela" / "Liberar Janela"; the data file reader calls it too.
-    void Command3_Click();
+    void AlternaFixarJanela();
     // The results table's row action: mark band b and bring it into view.
     void MarcaBanda(int banda);
     // Copies the spectrum (colour or black and white) to the clipboard
@@ -61,7 +61,7 @@ class Picture1 : public QFrame {
     void OpcaoEnvolvente(bool ligada);
     // The mix slider's position notifications: caption only, no redraw.
     void MudaMistura(int valor);
-    // Label7 and Label17 from the options (Grafico does it too).
+    // The title and mix captions from the options (Grafico does it too).
     void AtualizaRotulos();
 
     // "The results table is visible"; by default, the table is open.
@@ -74,12 +74,12 @@ class Picture1 : public QFrame {
     // Inner drawing area in widget coordinates.
     QRect AreaInterna() const { return contentsRect(); }
 
-    QScrollBar* HScroll1() const { return HScroll1_; }
-    QLabel* Label13() const { return Label13_; }
-    QLabel* Label8(int i) const { return Label8_[std::size_t(i)]; }
-    QLabel* Label7() const { return Label7_; }
-    QLabel* Label17() const { return Label17_; }
-    QPushButton* Command3() const { return Command3_; }
+    QScrollBar* rolagem() const { return rolagem_; }
+    QLabel* rotuloLeitura() const { return rotuloLeitura_; }
+    QLabel* amostraFundo(int i) const { return amostraFundo_[std::size_t(i)]; }
+    QLabel* rotuloTitulo() const { return rotuloTitulo_; }
+    QLabel* rotuloMisturaGrafico() const { return rotuloMisturaGrafico_; }
+    QPushButton* botaoFixarJanela() const { return botaoFixarJanela_; }
 
   signals:
     // Left click on the plot: the table shows row `banda` at its top,
@@ -90,8 +90,8 @@ class Picture1 : public QFrame {
     // "Restaurar" ran (also through "Liberar Janela"): the band filter is
     // off, so "Mostrar Todas as Bandas" becomes unavailable.
     void Restaurado();
-    // A swatch was chosen: CorFundo and CorProt[0] changed (Command4(0),
-    // Label23(0)).
+    // A swatch was chosen: CorFundo and CorProt[0] changed (botaoCorProton(0),
+    // amostraCor(0)).
     void FundoMudou();
     // The window was fixed or released (horizontal zoom buttons).
     void JanelaFixada(bool fixa);
@@ -109,8 +109,8 @@ class Picture1 : public QFrame {
 
   private:
     void DefineTamanho(int SW, int SH);
-    void HScroll1_Change(int valor);
-    void Label8_Click(int i);
+    void Rola(int valor);
+    void EscolheFundo(int i);
     void MostraRotulos();
     void EscondeRotulos();
     void SaiDaVisualizacao();
@@ -126,10 +126,10 @@ class Picture1 : public QFrame {
     std::function<bool()> tabelaVisivel_;
     QString arqFigura_;
 
-    QScrollBar* HScroll1_;
-    QLabel* Label13_;
-    std::array<QLabel*, 8> Label8_{};
-    QLabel* Label7_;
-    QLabel* Label17_;
-    QPushButton* Command3_;
+    QScrollBar* rolagem_;
+    QLabel* rotuloLeitura_;
+    std::array<QLabel*, 8> amostraFundo_{};
+    QLabel* rotuloTitulo_;
+    QLabel* rotuloMisturaGrafico_;
+    QPushButton* botaoFixarJanela_;
 };

@@ -9,14 +9,14 @@
 
 class QLabel;
 
-class StatusBar1 : public QStatusBar {
+class BarraEstado : public QStatusBar {
     Q_OBJECT
 
   public:
     static constexpr int NPaineis = 12;
     static constexpr int PainelBandas = 5, PainelPicos = 8, PainelPontos = 2;
 
-    explicit StatusBar1(QWidget* parent = nullptr);
+    explicit BarraEstado(QWidget* parent = nullptr);
     QLabel* Painel(int i) const { return paineis_[std::size_t(i - 1)]; }
 
   private:

@@ -1,7 +1,7 @@
 // The plot widget driven through the mouse and its buttons, offscreen.
 #include "DesenhoAux.h"
 
-#include "display/Picture1.h"
+#include "display/AreaGrafico.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,7 +27,7 @@ struct Plot {
     EstadoGrafico g;
     OpcoesGrafico o;
     EstadoSpin e = Calcula(EntradaInicial(3));
-    Picture1 p{g, o, e};
+    AreaGrafico p{g, o, e};
     Plot() {
         p.show();
         p.Restaurar();
@@ -38,10 +38,10 @@ struct Plot {
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
 };
 
-TEST(Picture1, CliqueEscolheABandaMaisProximaAcimaDaBase) {
+TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     Plot t;
-    QSignalSpy escolhida(&t.p, &Picture1::BandaEscolhida);
-    QObject::connect(&t.p, &Picture1::BandaEscolhida, &t.p, &Picture1::MarcaBanda);
+    QSignalSpy escolhida(&t.p, &AreaGrafico::BandaEscolhida);
+    QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
     const int y = Px(t.g.LinhaBase) - 40;
     for (int k : {1, t.e.NBandas / 2, t.e.NBandas}) {
         const int x = t.XBanda(k) + 2;
@@ -57,7 +57,7 @@ TEST(Picture1, CliqueEscolheABandaMaisProximaAcimaDaBase) {
         EXPECT_EQ(t.g.IndiceMarcado, esperada);
         EXPECT_TRUE(t.g.BandaMarcada);
     }
-    QSignalSpy realce(&t.p, &Picture1::DesfazRealce);
+    QSignalSpy realce(&t.p, &AreaGrafico::DesfazRealce);
     t.Clica(300, y, Qt::RightButton);
     EXPECT_FALSE(t.g.BandaMarcada);
     t.Clica(300, y, Qt::RightButton); // nothing marked: nothing to undo
@@ -74,12 +74,12 @@ TEST(Picture1, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     EXPECT_EQ(escolhida.count(), 0);
 }
 
-TEST(Picture1, FixarJanelaMantemOEixoNumaNovaExecucao) {
+TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     Plot t;
     const double ni = t.g.NiInic, tw = t.g.TwPerHz, lim = t.g.LimLeft, ev = t.g.EscalaVert;
-    QTest::mouseClick(t.p.Command3(), Qt::LeftButton);
-    EXPECT_EQ(t.p.Command3()->text(), QStringLiteral("Liberar Janela"));
-    EXPECT_FALSE(t.p.HScroll1()->isEnabled());
+    QTest::mouseClick(t.p.botaoFixarJanela(), Qt::LeftButton);
+    EXPECT_EQ(t.p.botaoFixarJanela()->text(), QStringLiteral("Liberar Janela"));
+    EXPECT_FALSE(t.p.rolagem()->isEnabled());
     // Every shift 40 Hz higher; a run ends in "Restaurar".
     EntradaSimulacao in = EntradaInicial(3);
     for (double& d : in.Desloc) d += 40;
@@ -92,13 +92,13 @@ TEST(Picture1, FixarJanelaMantemOEixoNumaNovaExecucao) {
     EXPECT_EQ(t.g.LimLeft, lim);
     EXPECT_EQ(t.g.EscalaVert, ev);
 
-    QTest::mouseClick(t.p.Command3(), Qt::LeftButton);
-    EXPECT_EQ(t.p.Command3()->text(), QStringLiteral("Fixar Janela"));
-    EXPECT_TRUE(t.p.HScroll1()->isEnabled());
+    QTest::mouseClick(t.p.botaoFixarJanela(), Qt::LeftButton);
+    EXPECT_EQ(t.p.botaoFixarJanela()->text(), QStringLiteral("Fixar Janela"));
+    EXPECT_TRUE(t.p.rolagem()->isEnabled());
     EXPECT_GT(t.g.NiInic, ni + 30); // the new bands' own window
 }
 
-TEST(Picture1, CopiaGravaOArquivoEAAreaDeTransferencia) {
+TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
     QStandardPaths::setTestModeEnabled(true);
     Plot t;
     EXPECT_TRUE(t.p.ArqFiguraAtual().endsWith(QStringLiteral("/CurPic.svg")));

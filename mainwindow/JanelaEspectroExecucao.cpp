@@ -3,14 +3,14 @@
 // repainting, and the results land in the table, the plot and the timing
 // panel.
 
-#include "widgets/Ampulheta.h"
-#include "display/Picture1.h"
-#include "mainwindow/Form1.h"
+#include "display/AreaGrafico.h"
+#include "mainwindow/BarraEstado.h"
+#include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/PainelTempos.h"
-#include "mainwindow/StatusBar1.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "widgets/Twips.h"
 #include "run/Simulacao.h"
+#include "widgets/Ampulheta.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -48,7 +48,7 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-void Form1::Command1_Click() {
+void JanelaEspectro::Executa() {
     if (executando_) {
         execucaoPendente_ = true;
         return;
@@ -56,21 +56,21 @@ void Form1::Command1_Click() {
     executando_ = true;
     do {
         execucaoPendente_ = false;
-        Executa();
+        ExecutaUmaVez();
     } while (execucaoPendente_);
     executando_ = false;
 }
 
-TextosEntrada Form1::LeCaixas() const {
+TextosEntrada JanelaEspectro::LeCaixas() const {
     TextosEntrada t;
-    t.Text1 = Text1_->text().toStdString();
-    t.Text110 = Text110_->text().toStdString();
-    t.Text12 = Text12_->text().toStdString();
-    t.Text111 = Text111_;
+    t.TextoNProt = caixaNProt_->text().toStdString();
+    t.TextoFrequencia = caixaFrequencia_->text().toStdString();
+    t.TextoIntMin = caixaIntMin_->text().toStdString();
+    t.TextoTolJac = textoTolJac_;
     for (int i = 1; i <= NProtMax; ++i) {
-        t.Text2[std::size_t(i)] = Text2(i)->text().toStdString();
+        t.TextoDesloc[std::size_t(i)] = caixaDesloc(i)->text().toStdString();
         for (int c = i + 1; c <= NProtMax; ++c)
-            t.TextJ[std::size_t(i)][std::size_t(c)] = TextJ(i, c)->text().toStdString();
+            t.TextoJ[std::size_t(i)][std::size_t(c)] = caixaJ(i, c)->text().toStdString();
     }
     t.PPM = PPM_;
     return t;
@@ -78,25 +78,25 @@ TextosEntrada Form1::LeCaixas() const {
 
 // Only texts that differ are written: an unchanged box keeps its caret and
 // does not count as an edit.
-void Form1::EscreveCaixas(const TextosEntrada& t) {
+void JanelaEspectro::EscreveCaixas(const TextosEntrada& t) {
     const auto escreve = [](auto* w, const std::string& s) {
         const QString q = Q(s);
         if (w->text() != q) w->setText(q);
     };
-    escreve(Text12_, t.Text12);
-    escreve(Text110_, t.Text110);
-    escreve(Text1_, t.Text1);
+    escreve(caixaIntMin_, t.TextoIntMin);
+    escreve(caixaFrequencia_, t.TextoFrequencia);
+    escreve(caixaNProt_, t.TextoNProt);
     for (int i = 1; i <= NProt_; ++i) {
-        escreve(Text2(i), t.Text2[std::size_t(i)]);
-        escreve(Label6(i), t.Label6[std::size_t(i)]);
+        escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
+        escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
         for (int c = i + 1; c <= NProt_; ++c)
-            escreve(TextJ(i, c), t.TextJ[std::size_t(i)][std::size_t(c)]);
+            escreve(caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
     }
-    o_.Text110 = t.Text110;
-    o_.Text12 = t.Text12;
+    o_.TextoFrequencia = t.TextoFrequencia;
+    o_.TextoIntMin = t.TextoIntMin;
 }
 
-void Form1::Executa() {
+void JanelaEspectro::ExecutaUmaVez() {
     const Ampulheta ampulheta;
     TextosEntrada t = LeCaixas();
     EntradaSimulacao in;
@@ -113,19 +113,19 @@ void Form1::Executa() {
 
     // The count is shown as soon as the new bands are in.
     const auto contaBandas = [this](const EstadoSpin& e) {
-        barra_->Painel(StatusBar1::PainelBandas)->setText(QString::number(e.NBandas));
+        barra_->Painel(BarraEstado::PainelBandas)->setText(QString::number(e.NBandas));
     };
     ObservadorJanela obs(
-        *Picture3_,
+        *painelTempos_,
         [this, contaBandas](const EstadoSpin& e) {
             contaBandas(e);
             if (!ComTabela_) return; // closed while the run yielded
-            MSFlexGrid1_->FlexPreenchBandas(e);
+            tabelaResultados_->FlexPreenchBandas(e);
             TabelaPreenchida_ = true;
         },
         [this, contaBandas](const EstadoSpin& e) {
             contaBandas(e);
-            Picture1_->Restaurar();
+            areaGrafico_->Restaurar();
         },
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
@@ -135,22 +135,22 @@ void Form1::Executa() {
     if (erro) {
         // The previous results are still whole: show them again.
         if (ComTabela_) {
-            MSFlexGrid1_->FlexPreenchBandas(e_);
+            tabelaResultados_->FlexPreenchBandas(e_);
             TabelaPreenchida_ = true;
         }
-        Picture1_->Restaurar();
+        areaGrafico_->Restaurar();
         QMessageBox::warning(this, QStringLiteral("Dados de entrada"), Q(*erro));
     }
-    Timer1_.start(1000);
+    temporizadorTempos_.start(1000);
 }
 
-void Form1::DefineComTabela(bool aberta) {
+void JanelaEspectro::DefineComTabela(bool aberta) {
     ComTabela_ = aberta;
     e_.ComTabela = aberta;
 }
 
 // Steps of the run that belong to the window, from the flags to the wait panel.
-void Form1::AntesDaExecucao(int N) {
+void JanelaEspectro::AntesDaExecucao(int N) {
     g_.BandaMarcada = false;
     g_.RecalcEscala = true;
     g_.env.EnvValida = false;
@@ -158,15 +158,15 @@ void Form1::AntesDaExecucao(int N) {
     g_.Visualizando = false;
     AvisoPPMDado_ = false;
     if (o_.TelaPequena) AjustaAlturaCompacta(0);
-    Picture1_->Limpa();
-    MSFlexGrid1_->Esvazia();
-    Picture3_->PrepMsFlex2();
-    if (Text1_->text() != QStringLiteral("1")) {
+    areaGrafico_->Limpa();
+    tabelaResultados_->Esvazia();
+    painelTempos_->PreparaTabela();
+    if (caixaNProt_->text() != QStringLiteral("1")) {
         o_.CompararCurvas = false;
-        Menu("mnuCompararCurvas")->setChecked(false);
+        acoes_.compararCurvas->setChecked(false);
     }
     if (N > 6) {
-        Picture3_->MostraEspera();
+        painelTempos_->MostraEspera();
         if (o_.TelaPequena) AjustaAlturaCompacta(N);
         QCoreApplication::processEvents();
     }
@@ -176,10 +176,10 @@ void Form1::AntesDaExecucao(int N) {
 
 // The compact plot gives way to the coupling grid of more than 6 protons;
 // its bottom edge stays at 7455 twips.
-void Form1::AjustaAlturaCompacta(int N) {
+void JanelaEspectro::AjustaAlturaCompacta(int N) {
     const int extra = N > 6 ? 285 * (N - 6) : 0;
     const int altura = N > 6 ? 5655 - extra : 5535;
     const int topo = N > 6 ? 1800 + extra : 1920;
-    Picture1_->DefineAlturaExterna(altura);
-    MoveTwips(Picture1_, EsqTwips(Picture1_), topo);
+    areaGrafico_->DefineAlturaExterna(altura);
+    MoveTwips(areaGrafico_, EsqTwips(areaGrafico_), topo);
 }

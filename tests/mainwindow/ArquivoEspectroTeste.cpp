@@ -1,7 +1,7 @@
 // The data file through the window's menus, and the exit prompt that saves.
 #include "JanelaAux.h"
 
-#include "display/Picture1.h"
+#include "display/AreaGrafico.h"
 
 #include <QAction>
 #include <QFile>
@@ -46,7 +46,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath("teste.esm");
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     int dialogos = 0;
     f.EscolheArquivo = [&](bool salvar) {
         EXPECT_EQ(salvar, dialogos == 0);
@@ -57,23 +57,23 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     // The title travels with the file; cancelling the editor keeps it.
     {
         Modal cancela;
-        f.Label7_DblClick();
+        f.EditaTitulo();
         ASSERT_EQ(cancela.vezes(), 1);
         EXPECT_EQ(cancela.titulos[0], "Título do espectro");
-        EXPECT_EQ(f.Grafico()->Label7()->text(), "Título: Default");
+        EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
     }
     {
         Modal titulo(QStringLiteral("Espectro ç"));
-        f.Label7_DblClick();
-        EXPECT_EQ(f.Grafico()->Label7()->text(), "Título: Espectro ç");
+        f.EditaTitulo();
+        EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Espectro ç");
     }
-    Escreve(f.Text1(), "4");
-    Escreve(f.Text2(2), L("210,125"));
-    Escreve(f.TextJ(1, 4), L("-3,5"));
-    Escreve(f.Text13(), L("1,5"));
+    Escreve(f.caixaNProt(), "4");
+    Escreve(f.caixaDesloc(2), L("210,125"));
+    Escreve(f.caixaJ(1, 4), L("-3,5"));
+    Escreve(f.caixaLargura(), L("1,5"));
     // A zoomed axis, so the fixed window is not the default one.
-    f.Command12()->click();
-    f.Grafico()->Command3_Click();
+    f.botaoAmpliarH()->click();
+    f.areaGrafico()->AlternaFixarJanela();
     const EstadoGrafico& g = f.EstadoDoGrafico();
     ASSERT_TRUE(g.JanelaFixa);
     const double NiInic = g.NiInic, LimLeft = g.LimLeft, TwPerHz = g.TwPerHz;
@@ -81,25 +81,25 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     const QStringList caixas = t.Caixas();
     EXPECT_FALSE(f.DadosSalvos());
     // Saved in ppm, read back in Hz.
-    f.Command14()->click();
+    f.botaoHzPpm()->click();
     ASSERT_TRUE(f.PPM());
 
-    f.Menu("mnuSalvarDadEntr")->trigger();
+    f.Acoes().salvarDados->trigger();
     EXPECT_EQ(dialogos, 1);
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
     EXPECT_TRUE(f.DadosSalvos());
     EXPECT_EQ(Linhas(arquivo).size(), 30 + 2 * 4 + 4 * 3);
 
     // Something else on screen, then the file back.
-    f.Grafico()->Command3_Click();
-    Escreve(f.Text1(), "2");
-    Escreve(f.Text13(), "1");
+    f.areaGrafico()->AlternaFixarJanela();
+    Escreve(f.caixaNProt(), "2");
+    Escreve(f.caixaLargura(), "1");
     {
         Modal titulo(QStringLiteral("Outro"));
-        f.Label7_DblClick();
+        f.EditaTitulo();
     }
     t.w.setWindowTitle("Halvora");
-    f.Menu("mnuAbrirDadEntr")->trigger();
+    f.Acoes().abrirDados->trigger();
     EXPECT_EQ(dialogos, 2);
     ASSERT_EQ(f.Estado().NProt, 4);
     EXPECT_FALSE(f.PPM());
@@ -110,14 +110,14 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     EXPECT_NEAR(g.NiInic, NiInic, 1e-12 * std::fabs(NiInic));
     EXPECT_NEAR(g.LimLeft, LimLeft, 1e-9);
     EXPECT_NEAR(g.TwPerHz, TwPerHz, 1e-12 * TwPerHz);
-    EXPECT_FALSE(f.Command12()->isEnabled());
-    EXPECT_EQ(f.Grafico()->Command3()->text(), "Liberar Janela");
+    EXPECT_FALSE(f.botaoAmpliarH()->isEnabled());
+    EXPECT_EQ(f.areaGrafico()->botaoFixarJanela()->text(), "Liberar Janela");
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
     EXPECT_EQ(f.Opcoes().TituloEspectro, "Espectro ç");
     EXPECT_TRUE(f.DadosSalvos());
     // After a load the frequency box may be edited without the ppm warning.
     Modal nenhum;
-    QTest::keyClick(f.Text110(), Qt::Key_0);
+    QTest::keyClick(f.caixaFrequencia(), Qt::Key_0);
     QTest::qWait(20);
     EXPECT_EQ(nenhum.vezes(), 0);
 }
@@ -127,16 +127,16 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
     QTemporaryDir pasta;
     const QString bom = pasta.filePath("bom.esm"), ruim = pasta.filePath("ruim.esm");
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     QString escolhido = bom;
     f.EscolheArquivo = [&](bool) { return escolhido; };
-    f.Menu("mnuSalvarDadEntr")->trigger();
+    f.Acoes().salvarDados->trigger();
     const QList<QByteArray> linhas = Linhas(bom);
     ASSERT_EQ(linhas.size(), 42);
 
     // Inputs that differ from the file.
-    Escreve(f.Text2(1), "200");
-    Escreve(f.TextJ(1, 2), "7");
+    Escreve(f.caixaDesloc(1), "200");
+    Escreve(f.caixaJ(1, 2), "7");
     const auto freqs = t.Freqs();
     const QStringList caixas = t.Caixas();
     const QString titulo = t.w.windowTitle();
@@ -153,7 +153,7 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
     for (int k = 0; k < int(estragados.size()); ++k) {
         Grava(ruim, estragados[k]);
         Modal erro(QMessageBox::Ok);
-        f.Menu("mnuAbrirDadEntr")->trigger();
+        f.Acoes().abrirDados->trigger();
         ASSERT_EQ(erro.vezes(), 1) << k;
         EXPECT_EQ(erro.titulos[0], "Erro!") << k;
         EXPECT_EQ(erro.textos[0], "Deu Crepe!") << k;
@@ -169,7 +169,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath("saida.esm");
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     int dialogos = 0;
     f.EscolheArquivo = [&](bool salvar) {
         ++dialogos;
@@ -177,7 +177,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
         return arquivo;
     };
     t.Mostra();
-    QTest::keyClicks(f.Text2(1), "5");
+    QTest::keyClicks(f.caixaDesloc(1), "5");
     EXPECT_FALSE(f.DadosSalvos());
     {
         Modal cancela(QMessageBox::Cancel);
@@ -203,10 +203,10 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
         EXPECT_FALSE(t.w.isVisible());
     }
     t.Mostra();
-    QTest::keyClicks(f.Text2(2), "1");
+    QTest::keyClicks(f.caixaDesloc(2), "1");
     {
         Modal nao(QMessageBox::No);
-        f.Menu("mnuSair")->trigger();
+        f.Acoes().sair->trigger();
         EXPECT_EQ(nao.vezes(), 1);
         EXPECT_FALSE(t.w.isVisible());
         EXPECT_EQ(dialogos, 1);

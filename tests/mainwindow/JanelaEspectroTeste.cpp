@@ -2,11 +2,11 @@
 // menus, offscreen.
 #include "JanelaAux.h"
 
+#include "display/AreaGrafico.h"
 #include "display/Geometria.h"
-#include "display/Picture1.h"
-#include "widgets/FlexGrid.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "widgets/FlexGrid.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -25,8 +25,8 @@ using aux::Tela;
 
 namespace {
 
-class Form1Teste : public ::testing::TestWithParam<char> {};
-INSTANTIATE_TEST_SUITE_P(Locais, Form1Teste, ::testing::Values(',', '.'),
+class JanelaEspectroTeste : public ::testing::TestWithParam<char> {};
+INSTANTIATE_TEST_SUITE_P(Locais, JanelaEspectroTeste, ::testing::Values(',', '.'),
                          [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
 
 void Enter(QWidget* w) {
@@ -39,45 +39,45 @@ void Digita(QLineEdit* t, const QString& s) {
     QTest::keyClicks(t, s);
 }
 
-QStringList LinhasTempos(const Form1& f, int r) {
+QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     QStringList s;
-    for (int c = 0; c < 3; ++c) s << f.Picture3()->MSFlexGrid2()->textMatrix(r, c);
+    for (int c = 0; c < 3; ++c) s << f.painelTempos()->tabelaTempos()->textMatrix(r, c);
     return s;
 }
 
-TEST_P(Form1Teste, PartidaEPrimeiraExecucao) {
+TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     const Local L(GetParam());
     Tela t;
-    const Form1& f = t.f;
+    const JanelaEspectro& f = t.f;
     const EstadoSpin& e = f.Estado();
 
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    EXPECT_EQ(f.Text1()->text(), "3");
-    EXPECT_EQ(f.Text2(1)->text(), L("194,35"));
-    EXPECT_EQ(f.Text2(2)->text(), L("208,41"));
-    EXPECT_EQ(f.Text2(3)->text(), L("218,08"));
-    EXPECT_EQ(f.TextJ(1, 2)->text(), "12");
-    EXPECT_EQ(f.TextJ(1, 3)->text(), "10");
-    EXPECT_EQ(f.TextJ(2, 3)->text(), "8");
-    EXPECT_EQ(f.Text110()->text(), "300");
-    EXPECT_EQ(f.Text12()->text(), L("0,01"));
-    EXPECT_EQ(f.Text13()->text(), "1");
+    EXPECT_EQ(f.caixaNProt()->text(), "3");
+    EXPECT_EQ(f.caixaDesloc(1)->text(), L("194,35"));
+    EXPECT_EQ(f.caixaDesloc(2)->text(), L("208,41"));
+    EXPECT_EQ(f.caixaDesloc(3)->text(), L("218,08"));
+    EXPECT_EQ(f.caixaJ(1, 2)->text(), "12");
+    EXPECT_EQ(f.caixaJ(1, 3)->text(), "10");
+    EXPECT_EQ(f.caixaJ(2, 3)->text(), "8");
+    EXPECT_EQ(f.caixaFrequencia()->text(), "300");
+    EXPECT_EQ(f.caixaIntMin()->text(), L("0,01"));
+    EXPECT_EQ(f.caixaLargura()->text(), "1");
     // The run rewrites the ppm labels of 1..N with 4 decimals; the others
     // keep their start-up 3.
-    EXPECT_EQ(f.Label6(1)->text(), L("0,6478"));
-    EXPECT_EQ(f.Label6(4)->text(), L("0,734"));
+    EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), L("0,6478"));
+    EXPECT_EQ(f.rotuloOutraUnidade(4)->text(), L("0,734"));
     EXPECT_EQ(f.Opcoes().TituloEspectro, "Default");
-    EXPECT_EQ(f.Grafico()->Label7()->text(), "Título: Default");
+    EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
     EXPECT_FALSE(f.PPM());
     EXPECT_TRUE(f.DadosSalvos());
     EXPECT_FALSE(f.TelaPequena());
     EXPECT_FALSE(f.Executando());
 
     // Only the boxes of three protons are laid out.
-    EXPECT_FALSE(f.Text2(3)->isHidden());
-    EXPECT_TRUE(f.Text2(4)->isHidden());
-    EXPECT_FALSE(f.TextJ(2, 3)->isHidden());
-    EXPECT_TRUE(f.TextJ(1, 4)->isHidden());
+    EXPECT_FALSE(f.caixaDesloc(3)->isHidden());
+    EXPECT_TRUE(f.caixaDesloc(4)->isHidden());
+    EXPECT_FALSE(f.caixaJ(2, 3)->isHidden());
+    EXPECT_TRUE(f.caixaJ(1, 4)->isHidden());
 
     ASSERT_EQ(e.NProt, 3);
     EXPECT_EQ(e.FreqEspHz, 300e6);
@@ -96,10 +96,10 @@ TEST_P(Form1Teste, PartidaEPrimeiraExecucao) {
         EXPECT_LT(e.FreqBanda(b), 218.08 + 30) << b;
     }
 
-    EXPECT_EQ(f.MSFlexGrid1()->rows(), e.NBandas + 1);
-    EXPECT_FALSE(f.MSFlexGrid1()->isHidden());
-    EXPECT_EQ(t.Painel(StatusBar1::PainelBandas), QString::number(e.NBandas));
-    EXPECT_EQ(t.Painel(StatusBar1::PainelPontos), "963");
+    EXPECT_EQ(f.tabelaResultados()->rows(), e.NBandas + 1);
+    EXPECT_FALSE(f.tabelaResultados()->isHidden());
+    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(e.NBandas));
+    EXPECT_EQ(t.Painel(BarraEstado::PainelPontos), "963");
 
     const char* etapas[] = {
         "Submatrizes",         "Matriz de transição",     "Cálculo de freqüências",
@@ -113,17 +113,17 @@ TEST_P(Form1Teste, PartidaEPrimeiraExecucao) {
     }
 }
 
-TEST_P(Form1Teste, EnterNasCaixasDeTexto) {
+TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
     const Local L(GetParam());
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
 
     // The other separator becomes the user's.
     const QString outro = GetParam() == ',' ? "7.25" : "7,25";
-    Digita(f.Text2(1), outro);
-    Enter(f.Text2(1));
-    EXPECT_EQ(f.Text2(1)->text(), L("7,25"));
-    EXPECT_EQ(f.Label6(1)->text(), L("0,0242"));
+    Digita(f.caixaDesloc(1), outro);
+    Enter(f.caixaDesloc(1));
+    EXPECT_EQ(f.caixaDesloc(1)->text(), L("7,25"));
+    EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), L("0,0242"));
     EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
 
     // The number of protons: what the box keeps while typing, then N after Enter.
@@ -134,75 +134,75 @@ TEST_P(Form1Teste, EnterNasCaixasDeTexto) {
     } casos[] = {{"3,5", "3,5", 3}, {"0", "", 1},      {"11", "", 1},
                  {"abc", "", 1},    {"1.5", "1.5", 2}, {"2.5", "2.5", 2}};
     for (const Caso& c : casos) {
-        Digita(f.Text1(), c.digitado);
-        EXPECT_EQ(f.Text1()->text(), c.mantido) << c.digitado;
-        Enter(f.Text1());
+        Digita(f.caixaNProt(), c.digitado);
+        EXPECT_EQ(f.caixaNProt()->text(), c.mantido) << c.digitado;
+        Enter(f.caixaNProt());
         EXPECT_EQ(f.Estado().NProt, c.N) << c.digitado;
-        EXPECT_EQ(f.Text1()->text(), QString::number(c.N)) << c.digitado;
-        EXPECT_EQ(f.Text2(c.N)->isHidden(), false) << c.digitado;
-        EXPECT_EQ(f.Text2(c.N + 1)->isHidden(), true) << c.digitado;
+        EXPECT_EQ(f.caixaNProt()->text(), QString::number(c.N)) << c.digitado;
+        EXPECT_EQ(f.caixaDesloc(c.N)->isHidden(), false) << c.digitado;
+        EXPECT_EQ(f.caixaDesloc(c.N + 1)->isHidden(), true) << c.digitado;
     }
     EXPECT_FALSE(f.DadosSalvos());
 }
 
-TEST(Form1, EnterLevaOFocoAdiante) {
+TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
     const Local L(',');
     Tela t;
     t.Mostra();
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     const auto foco = [] { return QApplication::focusWidget(); };
 
     // Coming into the box empties it.
-    f.Command1()->setFocus();
-    f.Text1()->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(f.Text1()->text(), "");
-    QTest::keyClicks(f.Text1(), "6");
+    f.botaoExecutar()->setFocus();
+    f.caixaNProt()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(f.caixaNProt()->text(), "");
+    QTest::keyClicks(f.caixaNProt(), "6");
     // A trip to another window is no new visit; a click that activates the
     // window straight into the box is.
     const auto focoDaJanela = [&f](QEvent::Type tipo) {
         QFocusEvent ev(tipo, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(f.Text1(), &ev);
+        QApplication::sendEvent(f.caixaNProt(), &ev);
     };
     focoDaJanela(QEvent::FocusOut);
     focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(f.Text1()->text(), "6");
+    EXPECT_EQ(f.caixaNProt()->text(), "6");
     focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(f.Text1()->text(), "");
-    QTest::keyClicks(f.Text1(), "6");
-    Enter(f.Text1());
+    EXPECT_EQ(f.caixaNProt()->text(), "");
+    QTest::keyClicks(f.caixaNProt(), "6");
+    Enter(f.caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 6);
-    EXPECT_EQ(foco(), f.Text2(1));
-    EXPECT_EQ(f.Text2(1)->selectedText(), f.Text2(1)->text());
+    EXPECT_EQ(foco(), f.caixaDesloc(1));
+    EXPECT_EQ(f.caixaDesloc(1)->selectedText(), f.caixaDesloc(1)->text());
 
     for (int i = 1; i < 6; ++i) {
-        Enter(f.Text2(i));
-        EXPECT_EQ(foco(), f.Text2(i + 1)) << i;
+        Enter(f.caixaDesloc(i));
+        EXPECT_EQ(foco(), f.caixaDesloc(i + 1)) << i;
     }
-    Enter(f.Text2(6));
-    EXPECT_EQ(foco(), f.TextJ(1, 2));
-    EXPECT_EQ(f.TextJ(1, 2)->selectedText(), "12");
-    Enter(f.TextJ(1, 2));
-    EXPECT_EQ(foco(), f.TextJ(1, 3));
-    Enter(f.TextJ(1, 6));
-    EXPECT_EQ(foco(), f.TextJ(2, 3));
-    Enter(f.TextJ(4, 6));
-    EXPECT_EQ(foco(), f.TextJ(5, 6));
-    Enter(f.TextJ(5, 6));
-    EXPECT_EQ(foco(), f.Command1());
+    Enter(f.caixaDesloc(6));
+    EXPECT_EQ(foco(), f.caixaJ(1, 2));
+    EXPECT_EQ(f.caixaJ(1, 2)->selectedText(), "12");
+    Enter(f.caixaJ(1, 2));
+    EXPECT_EQ(foco(), f.caixaJ(1, 3));
+    Enter(f.caixaJ(1, 6));
+    EXPECT_EQ(foco(), f.caixaJ(2, 3));
+    Enter(f.caixaJ(4, 6));
+    EXPECT_EQ(foco(), f.caixaJ(5, 6));
+    Enter(f.caixaJ(5, 6));
+    EXPECT_EQ(foco(), f.botaoExecutar());
 
     // An empty box ignores Enter: no run, the focus stays.
-    QSignalSpy execucoes(f.Grafico(), &Picture1::Restaurado);
-    f.TextJ(2, 3)->setFocus();
-    f.TextJ(2, 3)->clear();
-    Enter(f.TextJ(2, 3));
+    QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
+    f.caixaJ(2, 3)->setFocus();
+    f.caixaJ(2, 3)->clear();
+    Enter(f.caixaJ(2, 3));
     EXPECT_EQ(execucoes.count(), 0);
-    EXPECT_EQ(foco(), f.TextJ(2, 3));
+    EXPECT_EQ(foco(), f.caixaJ(2, 3));
 }
 
-TEST(Form1, HzPpmIdaEVoltaRestauraTudo) {
+TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
     const Local L(',');
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     struct Par {
         QString caixa, rotulo;
         QPoint pc, pr;
@@ -211,38 +211,38 @@ TEST(Form1, HzPpmIdaEVoltaRestauraTudo) {
     const auto le = [&f] {
         std::vector<Par> v;
         for (int i = 1; i <= NProtMax; ++i)
-            v.push_back(
-                {f.Text2(i)->text(), f.Label6(i)->text(), f.Text2(i)->pos(), f.Label6(i)->pos()});
+            v.push_back({f.caixaDesloc(i)->text(), f.rotuloOutraUnidade(i)->text(),
+                         f.caixaDesloc(i)->pos(), f.rotuloOutraUnidade(i)->pos()});
         return v;
     };
     const auto antes = le();
 
-    f.Command14()->click();
+    f.botaoHzPpm()->click();
     EXPECT_TRUE(f.PPM());
-    EXPECT_EQ(f.Label5(1)->text(), "Deslocamentos Químicos (ppm)");
+    EXPECT_EQ(f.rotuloCabecalho(1)->text(), "Deslocamentos Químicos (ppm)");
     const auto ppm = le();
     for (std::size_t k = 0; k < antes.size(); ++k) {
         EXPECT_EQ(ppm[k].caixa, antes[k].rotulo) << k;
         EXPECT_EQ(ppm[k].pc, antes[k].pr) << k;
     }
-    EXPECT_EQ(f.Text2(1)->text(), "0,6478");
+    EXPECT_EQ(f.caixaDesloc(1)->text(), "0,6478");
 
-    f.Command14()->click();
+    f.botaoHzPpm()->click();
     EXPECT_FALSE(f.PPM());
-    EXPECT_EQ(f.Label5(1)->text(), "Deslocamentos Químicos (Hz)");
+    EXPECT_EQ(f.rotuloCabecalho(1)->text(), "Deslocamentos Químicos (Hz)");
     EXPECT_TRUE(le() == antes);
 }
 
-TEST(Form1, AvisoAoEditarAFrequenciaEmHz) {
+TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     const Local L(',');
     Tela t;
     t.Mostra();
-    Form1& f = t.f;
-    f.Text110()->setFocus();
-    QTest::keyClick(f.Text110(), Qt::Key_End);
+    JanelaEspectro& f = t.f;
+    f.caixaFrequencia()->setFocus();
+    QTest::keyClick(f.caixaFrequencia(), Qt::Key_End);
     {
         Modal nao(QMessageBox::No);
-        QTest::keyClicks(f.Text110(), "0");
+        QTest::keyClicks(f.caixaFrequencia(), "0");
         ASSERT_EQ(nao.vezes(), 1);
         EXPECT_EQ(nao.titulos[0], "Mudar para ppm?");
         EXPECT_TRUE(nao.textos[0].startsWith(
@@ -250,45 +250,45 @@ TEST(Form1, AvisoAoEditarAFrequenciaEmHz) {
         EXPECT_TRUE(nao.textos[0].endsWith(
             "'ppm'.\r\n\r\nDeseja que o programa mude automaticamente para 'ppm'?"));
         EXPECT_FALSE(f.PPM());
-        EXPECT_EQ(f.Text110()->text(), "3000");
+        EXPECT_EQ(f.caixaFrequencia()->text(), "3000");
 
         // Asked once until Enter in the box.
-        QTest::keyClicks(f.Text110(), "0");
+        QTest::keyClicks(f.caixaFrequencia(), "0");
         EXPECT_EQ(nao.vezes(), 1);
-        f.Text110()->setText("300");
-        Enter(f.Text110());
+        f.caixaFrequencia()->setText("300");
+        Enter(f.caixaFrequencia());
         EXPECT_EQ(nao.vezes(), 1);
         EXPECT_FALSE(f.PPM());
     }
     {
         Modal sim(QMessageBox::Yes);
-        QTest::keyClick(f.Text110(), Qt::Key_Backspace);
+        QTest::keyClick(f.caixaFrequencia(), Qt::Key_Backspace);
         ASSERT_EQ(sim.vezes(), 1);
         EXPECT_TRUE(f.PPM());
         // The window's own focus: the offscreen platform does not give the
         // window back its activation when the box closes.
-        EXPECT_EQ(t.w.focusWidget(), f.Text110());
-        EXPECT_EQ(f.Text2(1)->text(), "0,6478");
+        EXPECT_EQ(t.w.focusWidget(), f.caixaFrequencia());
+        EXPECT_EQ(f.caixaDesloc(1)->text(), "0,6478");
 
         // In ppm the same shifts follow the instrument.
-        f.Text110()->setText("600");
-        Enter(f.Text110());
+        f.caixaFrequencia()->setText("600");
+        Enter(f.caixaFrequencia());
         EXPECT_EQ(sim.vezes(), 1);
         EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 600 * 0.6478, 1e-6);
-        EXPECT_EQ(f.Label6(1)->text(), "388,68");
+        EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), "388,68");
     }
 }
 
-TEST(Form1, TabelaFechadaECopiaDoTexto) {
+TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     const Local L(',');
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
 
-    f.Command7()->click();
-    EXPECT_EQ(f.Command7()->text(), "Abrir tabela");
-    EXPECT_TRUE(f.MSFlexGrid1()->isHidden());
-    EXPECT_FALSE(f.Menu("mnuCopiarTabResult")->isEnabled());
-    f.Command1()->click();
+    f.botaoTabela()->click();
+    EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
+    EXPECT_TRUE(f.tabelaResultados()->isHidden());
+    EXPECT_FALSE(f.Acoes().copiarTabela->isEnabled());
+    f.botaoExecutar()->click();
     EXPECT_EQ(LinhasTempos(f, 3)[0], "Cálculo de freqüências");
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
     EXPECT_FALSE(LinhasTempos(f, 4)[2].isEmpty());
@@ -296,30 +296,30 @@ TEST(Form1, TabelaFechadaECopiaDoTexto) {
     EXPECT_EQ(LinhasTempos(f, 6), QStringList({"", "", ""}));
 
     // Reopened after a run without it: a run fills it again.
-    f.Command7()->click();
-    EXPECT_EQ(f.Command7()->text(), "Fechar tabela");
-    EXPECT_FALSE(f.MSFlexGrid1()->isHidden());
-    EXPECT_EQ(f.MSFlexGrid1()->rows(), f.Estado().NBandas + 1);
+    f.botaoTabela()->click();
+    EXPECT_EQ(f.botaoTabela()->text(), "Fechar tabela");
+    EXPECT_FALSE(f.tabelaResultados()->isHidden());
+    EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     EXPECT_EQ(LinhasTempos(f, 6)[0], "Gráfico");
 
     const QString cabecalho = "Banda n°\tNíveis\tFreqüência(Hz)\tIntensidade relativa\t"
                               "Spins nível A\tSpins nível B\tPrótons afetados\r\n";
     QClipboard* cb = QApplication::clipboard();
-    f.Text12()->setText("1000");
-    Enter(f.Text12());
+    f.caixaIntMin()->setText("1000");
+    Enter(f.caixaIntMin());
     EXPECT_EQ(f.Estado().NBandas, 0);
-    EXPECT_EQ(t.Painel(StatusBar1::PainelBandas), "0");
-    EXPECT_EQ(f.MSFlexGrid1()->rows(), 1);
-    f.Menu("mnuCopiarTabResult")->trigger();
+    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), "0");
+    EXPECT_EQ(f.tabelaResultados()->rows(), 1);
+    f.Acoes().copiarTabela->trigger();
     EXPECT_EQ(cb->text(), cabecalho);
 
     // One proton: one line at its shift carrying the whole intensity, no line end.
-    f.Text12()->setText("0,01");
-    Enter(f.Text12());
-    f.Text1()->setText("1");
-    Enter(f.Text1());
+    f.caixaIntMin()->setText("0,01");
+    Enter(f.caixaIntMin());
+    f.caixaNProt()->setText("1");
+    Enter(f.caixaNProt());
     ASSERT_EQ(f.Estado().NBandas, 1);
-    f.Menu("mnuCopiarTabResult")->trigger();
+    f.Acoes().copiarTabela->trigger();
     const QString texto = cb->text();
     ASSERT_TRUE(texto.startsWith(cabecalho));
     EXPECT_TRUE(QRegularExpression("^1\t[12] – [12]\t194,35\t1\t[ab]\t[ab]\tH1$")
@@ -328,12 +328,12 @@ TEST(Form1, TabelaFechadaECopiaDoTexto) {
         << texto.toStdString();
 }
 
-TEST(Form1, RealceDaLinhaZoomERestaurar) {
+TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     const Local L(',');
     Tela t;
     t.Mostra();
-    Form1& f = t.f;
-    TabelaResultadosWidget& tab = *f.MSFlexGrid1();
+    JanelaEspectro& f = t.f;
+    TabelaResultadosWidget& tab = *f.tabelaResultados();
     const EstadoGrafico& g = f.EstadoDoGrafico();
     const int r = 3;
     const QColor fundo = tab.cellBackColor(r, 1), texto = tab.cellForeColor(r, 1);
@@ -355,11 +355,13 @@ TEST(Form1, RealceDaLinhaZoomERestaurar) {
     EXPECT_EQ(g.FreqMarcada, f.Estado().FreqBanda(r));
 
     // Horizontally twice in and twice out; vertically three in, two out.
-    for (QPushButton* b : {f.Command12(), f.Command12()}) b->click();
-    for (QPushButton* b : {f.Command10(), f.Command10(), f.Command10()}) b->click();
+    for (QPushButton* b : {f.botaoAmpliarH(), f.botaoAmpliarH()}) b->click();
+    for (QPushButton* b : {f.botaoAmpliarV(), f.botaoAmpliarV(), f.botaoAmpliarV()}) b->click();
     EXPECT_DOUBLE_EQ(g.ZoomHoriz, 2.25);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 3.375);
-    for (QPushButton* b : {f.Command13(), f.Command13(), f.Command11(), f.Command11()}) b->click();
+    for (QPushButton* b :
+         {f.botaoReduzirH(), f.botaoReduzirH(), f.botaoReduzirV(), f.botaoReduzirV()})
+        b->click();
     EXPECT_DOUBLE_EQ(g.ZoomHoriz, 1);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1.5);
     EXPECT_EQ(tab.LinhaRealcada(), r);
@@ -377,196 +379,196 @@ TEST(Form1, RealceDaLinhaZoomERestaurar) {
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
 
     // A fixed window takes the horizontal zoom away.
-    f.Grafico()->Command3_Click();
+    f.areaGrafico()->AlternaFixarJanela();
     EXPECT_TRUE(g.JanelaFixa);
-    EXPECT_FALSE(f.Command12()->isEnabled());
-    EXPECT_FALSE(f.Command13()->isEnabled());
-    f.Grafico()->Command3_Click();
-    EXPECT_TRUE(f.Command12()->isEnabled());
+    EXPECT_FALSE(f.botaoAmpliarH()->isEnabled());
+    EXPECT_FALSE(f.botaoReduzirH()->isEnabled());
+    f.areaGrafico()->AlternaFixarJanela();
+    EXPECT_TRUE(f.botaoAmpliarH()->isEnabled());
 }
 
 // "Janela" as it opens: "Matrizes" is enabled then or not.
 bool MatrizesDisponivel(Tela& t) {
     for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
         if (m->title() == "Janela") emit m->aboutToShow();
-    return t.f.Menu("mnuForm2")->isEnabled();
+    return t.f.Acoes().matrizes->isEnabled();
 }
 
-TEST(Form1, LeiautesCompactoELargo) {
+TEST(JanelaEspectro, LeiautesCompactoELargo) {
     const Local L(',');
     const auto em = [](const QWidget* w) { return w->geometry(); };
     {
         Tela t(1280);
-        Form1& f = t.f;
+        JanelaEspectro& f = t.f;
         EXPECT_FALSE(f.TelaPequena());
-        EXPECT_EQ(em(f.Grafico()), QRect(Px(300), Px(3920), Px(14505), Px(6500)));
-        EXPECT_EQ(em(f.MSFlexGrid1()), QRect(Px(300), Px(1920), Px(9135), Px(2000)));
-        EXPECT_EQ(f.Command7()->pos(), QPoint(Px(9495), Px(3485)));
-        EXPECT_EQ(f.Command1()->pos(), QPoint(Px(13365), Px(3485)));
-        EXPECT_EQ(f.Frame3()->pos(), QPoint(Px(10770), Px(3430)));
-        EXPECT_EQ(f.Command10()->pos(), QPoint(Px(14860), Px(3980)));
-        EXPECT_EQ(f.Command11()->pos(), QPoint(Px(14860), Px(4595)));
-        EXPECT_FALSE(t.w.statusBar1()->isHidden());
-        EXPECT_FALSE(f.Frame1()->isHidden());
-        EXPECT_FALSE(f.Frame2()->isHidden());
+        EXPECT_EQ(em(f.areaGrafico()), QRect(Px(300), Px(3920), Px(14505), Px(6500)));
+        EXPECT_EQ(em(f.tabelaResultados()), QRect(Px(300), Px(1920), Px(9135), Px(2000)));
+        EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9495), Px(3485)));
+        EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(13365), Px(3485)));
+        EXPECT_EQ(f.quadroMistura()->pos(), QPoint(Px(10770), Px(3430)));
+        EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(14860), Px(3980)));
+        EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(14860), Px(4595)));
+        EXPECT_FALSE(t.w.barraEstado()->isHidden());
+        EXPECT_FALSE(f.quadroCores()->isHidden());
+        EXPECT_FALSE(f.quadroEnvolvente()->isHidden());
         EXPECT_TRUE(MatrizesDisponivel(t));
         for (int N : {9, 8}) {
-            f.Text1()->setText(QString::number(N));
-            Enter(f.Text1());
+            f.caixaNProt()->setText(QString::number(N));
+            Enter(f.caixaNProt());
             EXPECT_EQ(MatrizesDisponivel(t), N == 8) << N;
         }
     }
     Modal aviso(QMessageBox::Ok);
     Tela t(800);
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     ASSERT_EQ(aviso.vezes(), 1);
     EXPECT_EQ(aviso.titulos[0], "Resolução da Tela");
     EXPECT_TRUE(aviso.textos[0].startsWith(
         "Este programa é mais apropriado para funcionar em uma resolução\r\nde 1024 x 768"));
     EXPECT_TRUE(f.TelaPequena());
     EXPECT_EQ(f.EstadoDoGrafico().env.EnvPontos, 773);
-    EXPECT_EQ(em(f.Grafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
-    EXPECT_EQ(em(f.MSFlexGrid1()), QRect(0, Px(7440), Px(9135), Px(900)));
-    EXPECT_EQ(f.Command7()->pos(), QPoint(Px(9240), Px(7920)));
-    EXPECT_EQ(f.Command1()->pos(), QPoint(Px(10680), Px(7920)));
-    EXPECT_EQ(f.Frame3()->pos(), QPoint(Px(9120), Px(7440)));
-    EXPECT_EQ(f.Command10()->pos(), QPoint(Px(11640), Px(3600)));
-    EXPECT_EQ(f.Command11()->pos(), QPoint(Px(11640), Px(4200)));
-    EXPECT_TRUE(t.w.statusBar1()->isHidden());
-    EXPECT_TRUE(f.Frame1()->isHidden());
-    EXPECT_TRUE(f.Frame2()->isHidden());
+    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
+    EXPECT_EQ(em(f.tabelaResultados()), QRect(0, Px(7440), Px(9135), Px(900)));
+    EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9240), Px(7920)));
+    EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(10680), Px(7920)));
+    EXPECT_EQ(f.quadroMistura()->pos(), QPoint(Px(9120), Px(7440)));
+    EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(11640), Px(3600)));
+    EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(11640), Px(4200)));
+    EXPECT_TRUE(t.w.barraEstado()->isHidden());
+    EXPECT_TRUE(f.quadroCores()->isHidden());
+    EXPECT_TRUE(f.quadroEnvolvente()->isHidden());
     EXPECT_FALSE(MatrizesDisponivel(t));
 
     // Seven protons: the plot gives the coupling grid room from the top and
     // the wait panel comes up; a smaller system gives the room back.
-    f.Text1()->setText("7");
-    Enter(f.Text1());
+    f.caixaNProt()->setText("7");
+    Enter(f.caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 7);
-    EXPECT_EQ(em(f.Grafico()), QRect(0, Px(2085), Px(11655), Px(5370)));
-    EXPECT_FALSE(f.Picture3()->isHidden());
-    EXPECT_FALSE(f.Picture3()->Label10()->isHidden());
-    EXPECT_TRUE(f.Picture3()->Command9()->isHidden());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.Picture3()->isHidden(); }, 3000));
+    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(2085), Px(11655), Px(5370)));
+    EXPECT_FALSE(f.painelTempos()->isHidden());
+    EXPECT_FALSE(f.painelTempos()->rotuloCalculando()->isHidden());
+    EXPECT_TRUE(f.painelTempos()->botaoFechar()->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.painelTempos()->isHidden(); }, 3000));
     EXPECT_FALSE(MatrizesDisponivel(t));
-    f.Text1()->setText("2");
-    Enter(f.Text1());
-    EXPECT_EQ(em(f.Grafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
+    f.caixaNProt()->setText("2");
+    Enter(f.caixaNProt());
+    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
     EXPECT_EQ(LinhasTempos(f, 1)[0], "JACOBI");
     EXPECT_EQ(aviso.vezes(), 1);
 }
 
-TEST(Form1, CaixaSemNumeroGuardaAsBandas) {
+TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     const auto freqs = t.Freqs();
-    const int linhas = f.MSFlexGrid1()->rows();
-    QSignalSpy execucoes(f.Grafico(), &Picture1::Restaurado);
+    const int linhas = f.tabelaResultados()->rows();
+    QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
 
     struct Caso {
         QLineEdit* caixa;
         const char* texto;
         const char* mensagem;
     } casos[] = {
-        {f.Text2(2), "abc", "O deslocamento químico de H2 não é um número válido."},
-        {f.TextJ(1, 3), "1,2,3", "A constante de acoplamento J(1,3) não é um número válido."},
-        {f.Text110(), "x", "A freqüência do espectrômetro não é um número válido."},
-        {f.Text110(), "0", "A freqüência do espectrômetro deve ser maior que zero."},
+        {f.caixaDesloc(2), "abc", "O deslocamento químico de H2 não é um número válido."},
+        {f.caixaJ(1, 3), "1,2,3", "A constante de acoplamento J(1,3) não é um número válido."},
+        {f.caixaFrequencia(), "x", "A freqüência do espectrômetro não é um número válido."},
+        {f.caixaFrequencia(), "0", "A freqüência do espectrômetro deve ser maior que zero."},
     };
     for (const Caso& c : casos) {
         const QString antes = c.caixa->text();
         c.caixa->setText(c.texto);
         {
             Modal ok(QMessageBox::Ok);
-            f.Command1()->click();
+            f.botaoExecutar()->click();
             ASSERT_EQ(ok.vezes(), 1) << c.texto;
             EXPECT_EQ(ok.titulos[0], "Dados de entrada");
             EXPECT_EQ(ok.textos[0], QString::fromUtf8(c.mensagem));
         }
         EXPECT_EQ(c.caixa->text(), c.texto);
         EXPECT_EQ(t.Freqs(), freqs) << c.texto;
-        EXPECT_EQ(f.MSFlexGrid1()->rows(), linhas);
-        EXPECT_EQ(t.Painel(StatusBar1::PainelBandas), QString::number(freqs.size()));
+        EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
+        EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(freqs.size()));
         c.caixa->setText(antes);
     }
 
     // Too large a shift for the instrument: refused by the run, the
     // previous spectrum comes back.
-    f.Text110()->setText("1");
-    f.Text2(1)->setText("5000000");
+    f.caixaFrequencia()->setText("1");
+    f.caixaDesloc(1)->setText("5000000");
     {
         Modal ok(QMessageBox::Ok);
-        f.Command1()->click();
+        f.botaoExecutar()->click();
         ASSERT_EQ(ok.vezes(), 1);
         EXPECT_TRUE(ok.textos[0].contains("grandes demais")) << ok.textos[0].toStdString();
     }
     EXPECT_EQ(t.Freqs(), freqs);
-    EXPECT_EQ(f.MSFlexGrid1()->rows(), linhas);
-    f.Text110()->setText("300");
-    f.Text2(1)->setText("194,35");
+    EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
+    f.caixaFrequencia()->setText("300");
+    f.caixaDesloc(1)->setText("194,35");
 
     // The repairing boxes: a word is reported, zero and negatives repaired.
     execucoes.clear();
-    f.Text12()->setText("muito");
+    f.caixaIntMin()->setText("muito");
     {
         Modal ok(QMessageBox::Ok);
-        Enter(f.Text12());
+        Enter(f.caixaIntMin());
         ASSERT_EQ(ok.vezes(), 1);
         EXPECT_TRUE(ok.textos[0].contains("Intensidade mínima"));
     }
-    EXPECT_EQ(f.Text12()->text(), "muito");
+    EXPECT_EQ(f.caixaIntMin()->text(), "muito");
     EXPECT_EQ(execucoes.count(), 0);
-    f.Text12()->setText("-3");
-    Enter(f.Text12());
-    EXPECT_EQ(f.Text12()->text(), "0,01");
-    f.Text13()->setText("0");
-    Enter(f.Text13());
-    EXPECT_EQ(f.Text13()->text(), "1");
+    f.caixaIntMin()->setText("-3");
+    Enter(f.caixaIntMin());
+    EXPECT_EQ(f.caixaIntMin()->text(), "0,01");
+    f.caixaLargura()->setText("0");
+    Enter(f.caixaLargura());
+    EXPECT_EQ(f.caixaLargura()->text(), "1");
     EXPECT_EQ(t.Freqs(), freqs);
 }
 
-TEST(Form1, PedidoDuranteUmaExecucaoVemDepoisUmaVez) {
+TEST(JanelaEspectro, PedidoDuranteUmaExecucaoVemDepoisUmaVez) {
     const Local L(',');
     Tela t;
-    Form1& f = t.f;
-    QSignalSpy execucoes(f.Grafico(), &Picture1::Restaurado);
+    JanelaEspectro& f = t.f;
+    QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
     bool executando = false;
     int duranteAPrimeira = -1;
     // Fires at the run's first yield: two requests, one of them by Enter.
     QTimer::singleShot(0, &f, [&] {
         executando = f.Executando();
-        f.Command1_Click();
-        Enter(f.Text2(2));
+        f.Executa();
+        Enter(f.caixaDesloc(2));
         duranteAPrimeira = int(execucoes.count());
     });
-    f.Text1()->setText("7");
-    f.Command1_Click();
+    f.caixaNProt()->setText("7");
+    f.Executa();
     EXPECT_TRUE(executando);
     EXPECT_EQ(duranteAPrimeira, 0);
     EXPECT_EQ(execucoes.count(), 2);
     EXPECT_FALSE(f.Executando());
     EXPECT_EQ(f.Estado().NProt, 7);
-    EXPECT_EQ(f.MSFlexGrid1()->rows(), f.Estado().NBandas + 1);
-    EXPECT_EQ(t.Painel(StatusBar1::PainelBandas), QString::number(f.Estado().NBandas));
+    EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
+    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(f.Estado().NBandas));
 }
 
-TEST(Form1, FecharATabelaDuranteUmaExecucao) {
+TEST(JanelaEspectro, FecharATabelaDuranteUmaExecucao) {
     const Local L(',');
     Tela t;
-    Form1& f = t.f;
+    JanelaEspectro& f = t.f;
     QTimer::singleShot(0, &f, [&] {
         ASSERT_TRUE(f.Executando());
-        f.Command7()->click();
+        f.botaoTabela()->click();
     });
-    f.Text1()->setText("7");
-    f.Command1_Click();
-    ASSERT_EQ(f.Command7()->text(), "Abrir tabela");
+    f.caixaNProt()->setText("7");
+    f.Executa();
+    ASSERT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     // The button, the flag and the table must agree, now and after the next run.
     EXPECT_FALSE(f.Estado().ComTabela);
-    EXPECT_TRUE(f.MSFlexGrid1()->isHidden());
-    f.Command1_Click();
+    EXPECT_TRUE(f.tabelaResultados()->isHidden());
+    f.Executa();
     EXPECT_FALSE(f.Estado().ComTabela);
-    EXPECT_TRUE(f.MSFlexGrid1()->isHidden());
+    EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
 }
 

@@ -1,10 +1,10 @@
-#include "mainwindow/StatusBar1.h"
+#include "mainwindow/BarraEstado.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 
-StatusBar1::StatusBar1(QWidget* parent) : QStatusBar(parent) {
+BarraEstado::BarraEstado(QWidget* parent) : QStatusBar(parent) {
     const char* const textos[NPaineis] = {"N° de pontos do gráfico:",
                                           "963",
                                           "",
@@ -26,11 +26,11 @@ StatusBar1::StatusBar1(QWidget* parent) : QStatusBar(parent) {
         addPermanentWidget(l, i == 2 || i == 5 ? 1 : 0);
     }
     AtualizaRelogio();
-    connect(&relogio_, &QTimer::timeout, this, &StatusBar1::AtualizaRelogio);
+    connect(&relogio_, &QTimer::timeout, this, &BarraEstado::AtualizaRelogio);
     relogio_.start(1000);
 }
 
-void StatusBar1::AtualizaRelogio() {
+void BarraEstado::AtualizaRelogio() {
     const QDateTime agora = QDateTime::currentDateTime();
     const QLocale local;
     Painel(10)->setText(local.toString(agora.date(), QLocale::ShortFormat));

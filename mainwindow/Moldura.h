@@ -10,28 +10,28 @@
 #include <memory>
 #include <optional>
 
-class Form1;
-class StatusBar1;
+class JanelaEspectro;
+class BarraEstado;
 
-class MDIForm1 : public QMainWindow {
+class Moldura : public QMainWindow {
     Q_OBJECT
 
   public:
     // larguraTela: the screen width the layout is made for, in pixels; the
     // screen's own unless given.
-    explicit MDIForm1(std::optional<int> larguraTela = std::nullopt, QWidget* parent = nullptr);
-    ~MDIForm1() override;
+    explicit Moldura(std::optional<int> larguraTela = std::nullopt, QWidget* parent = nullptr);
+    ~Moldura() override;
 
-    Form1* form1() const { return Form1_; }
-    StatusBar1* statusBar1() const { return StatusBar1_; }
+    JanelaEspectro* janela() const { return janela_; }
+    BarraEstado* barraEstado() const { return barraEstado_; }
     EstadoSpin& Estado() { return *estado_; }
-    void mnuSobre_Click();
+    void MostraSobre();
 
   protected:
     void closeEvent(QCloseEvent* ev) override;
 
   private:
     std::unique_ptr<EstadoSpin> estado_, trabalho_;
-    StatusBar1* StatusBar1_;
-    Form1* Form1_;
+    BarraEstado* barraEstado_;
+    JanelaEspectro* janela_;
 };

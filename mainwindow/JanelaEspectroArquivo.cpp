@@ -1,11 +1,11 @@
 // "Abrir Dados de Entrada" and "Salvar Dados de Entrada": the file dialogs
 // and what the window does around the reader and the writer.
 
-#include "widgets/Ampulheta.h"
-#include "display/Picture1.h"
-#include "mainwindow/Form1.h"
+#include "display/AreaGrafico.h"
+#include "mainwindow/JanelaEspectro.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
+#include "widgets/Ampulheta.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-QString Form1::DialogoArquivo(bool salvar) {
+QString JanelaEspectro::DialogoArquivo(bool salvar) {
     if (EscolheArquivo) return EscolheArquivo(salvar);
     if (pastaArquivos_.isEmpty()) {
         const QString documentos =
@@ -49,20 +49,20 @@ QString Form1::DialogoArquivo(bool salvar) {
     return dialogo.selectedFiles().constFirst();
 }
 
-void Form1::mnuSalvarDadEntr_Click() {
+void JanelaEspectro::SalvaDados() {
     DadosArquivo d;
     d.Titulo = o_.TituloEspectro;
     CopiaDoEstado(e_, d);
-    if (auto erro = CopiaDasCaixas(Text110_->text().toStdString(), Text13_->text().toStdString(),
-                                   SepDec_, d)) {
+    if (auto erro = CopiaDasCaixas(caixaFrequencia_->text().toStdString(),
+                                   caixaLargura_->text().toStdString(), SepDec_, d)) {
         QMessageBox::warning(this, QStringLiteral("Salvar dados"), Q(*erro));
         return;
     }
-    d.Slider4 = Slider4_->value();
+    d.Mistura = controleMistura_->value();
     d.PPM = PPM_;
     d.ComTabela = ComTabela_;
-    d.Option5 = Option5_->isChecked();
-    d.Option1 = Option1_->isChecked();
+    d.ComEnvolvente = opcaoComEnvolvente_->isChecked();
+    d.Colorido = opcaoColorido_->isChecked();
     d.JanelaFixa = g_.JanelaFixa;
     d.NiInic = g_.NiInic;
     d.LimLeft = g_.LimLeft;
@@ -80,7 +80,7 @@ void Form1::mnuSalvarDadEntr_Click() {
     emit ArquivoUsado(QFileInfo(caminho).fileName());
 }
 
-void Form1::mnuAbrirDadEntr_Click() {
+void JanelaEspectro::AbreDados() {
     const Ampulheta ampulheta;
     const QString caminho = DialogoArquivo(false);
     if (caminho.isEmpty()) return;
@@ -102,7 +102,7 @@ void Form1::mnuAbrirDadEntr_Click() {
     AplicaDados(*lido.dados);
     DadosSalvos_ = true;
     emit ArquivoUsado(QFileInfo(caminho).fileName());
-    Command1_Click();
+    Executa();
     AplicaOpcoesArquivo(*lido.dados);
     DadosSalvos_ = true;
     // The run re-armed the warning; the frequency the file set is no edit.
@@ -110,47 +110,48 @@ void Form1::mnuAbrirDadEntr_Click() {
 }
 
 // What the display looks like before a file is read, whatever the file says.
-void Form1::EstadoNeutro() {
+void JanelaEspectro::EstadoNeutro() {
     g_.RolarParaBanda = false;
-    if (g_.JanelaFixa) Picture1_->Command3_Click();
-    if (PPM_) Command14_Click();
-    if (!ComTabela_) Command7_Click();
-    mnuHistograma(0);
+    if (g_.JanelaFixa) areaGrafico_->AlternaFixarJanela();
+    if (PPM_) AlternaHzPpm();
+    if (!ComTabela_) AlternaTabela();
+    EscolheHistograma(0);
     OpcaoEnvolvente(true);
-    if (QAction* grandes = Menu("mnuNumGrandenaCopia"); grandes->isChecked()) {
+    if (QAction* grandes = acoes_.numerosGrandes; grandes->isChecked()) {
         grandes->setChecked(false);
         o_.NumerosGrandes = false;
-        Picture1_->Grafico();
+        areaGrafico_->Grafico();
     }
 }
 
-void Form1::AplicaDados(const DadosArquivo& d) {
+void JanelaEspectro::AplicaDados(const DadosArquivo& d) {
     const auto numero = [this](double v, int digitos) {
         return Q(FormataNumeroG(v, digitos, SepDec_));
     };
-    Text1_->setText(QString::number(d.NProt));
+    caixaNProt_->setText(QString::number(d.NProt));
     NProt_ = d.NProt;
-    Text110_->setText(numero(d.MHz, 15));
-    Text12_->setText(numero(d.IntMin, 7));
-    Text13_->setText(numero(d.Largura, 15));
-    Slider4_->setValue(d.Slider4);
-    for (int i = 1; i <= d.NProt; ++i) Text2(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
+    caixaFrequencia_->setText(numero(d.MHz, 15));
+    caixaIntMin_->setText(numero(d.IntMin, 7));
+    caixaLargura_->setText(numero(d.Largura, 15));
+    controleMistura_->setValue(d.Mistura);
+    for (int i = 1; i <= d.NProt; ++i)
+        caixaDesloc(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
     for (int i = 1; i < d.NProt; ++i)
         for (int j = i + 1; j <= d.NProt; ++j)
-            TextJ(i, j)->setText(numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
+            caixaJ(i, j)->setText(numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
 }
 
-void Form1::AplicaOpcoesArquivo(const DadosArquivo& d) {
-    if (!d.ComTabela) Command7_Click();
+void JanelaEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
+    if (!d.ComTabela) AlternaTabela();
     if (d.JanelaFixa) {
         g_.NiInic = d.NiInic;
         g_.LimLeft = d.LimLeft;
         g_.TwPerHz = d.TwPerHz;
-        Picture1_->Command3_Click();
+        areaGrafico_->AlternaFixarJanela();
     }
-    OpcaoEnvolvente(d.Option5);
-    if (d.Option1)
-        Option1_Click();
+    OpcaoEnvolvente(d.ComEnvolvente);
+    if (d.Colorido)
+        EscolheColorido();
     else
-        Option2_Click();
+        EscolheSemCores();
 }

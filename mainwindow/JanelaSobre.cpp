@@ -1,4 +1,4 @@
-#include "mainwindow/frmAbout.h"
+#include "mainwindow/JanelaSobre.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+JanelaSobre::JanelaSobre(QWidget* parent) : QDialog(parent) {
     const QString titulo = QStringLiteral("Halvora");
     setWindowTitle(QStringLiteral("Sobre o Programa ") + titulo);
 

@@ -1,8 +1,8 @@
-#include "display/Picture1.h"
+#include "display/AreaGrafico.h"
 
-#include "widgets/Ampulheta.h"
 #include "display/CorQt.h"
 #include "display/PintaFundo.h"
+#include "widgets/Ampulheta.h"
 
 #include "display/EnvolventeCalc.h"
 #include "display/Figura.h"
@@ -33,79 +33,79 @@ const QString DicaLiberar = QStringLiteral(
 // the left, then readout, swatches and "Fixar Janela" along the top edge;
 // the mix caption is right-aligned against the right edge.
 constexpr int AlturaRotulo = 255;
-constexpr int Label7Esq = 60, Label7Larg = 3150;
-constexpr int Label13Esq = 3300, Label13Larg = 1050;
-constexpr int Label8Esq = 4500, Label8Passo = 225, Label8Lado = 195, Label8Topo = 45;
-constexpr int Command3Esq = 6480, Command3Larg = 1455;
-constexpr int Label17Larg = 3450, MargemDireita = 60;
-constexpr int AlturaHScroll = 255;
+constexpr int TituloEsq = 60, TituloLarg = 3150;
+constexpr int LeituraEsq = 3300, LeituraLarg = 1050;
+constexpr int AmostraEsq = 4500, AmostraPasso = 225, AmostraLado = 195, AmostraTopo = 45;
+constexpr int FixarEsq = 6480, FixarLarg = 1455;
+constexpr int MisturaLarg = 3450, MargemDireita = 60;
+constexpr int AlturaRolagem = 255;
 
 } // namespace
 
-Picture1::Picture1(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent)
+AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent)
     : QFrame(parent), g_(g), o_(o), e_(e), tabelaVisivel_([this] { return e_.ComTabela; }),
-      HScroll1_(new QScrollBar(Qt::Horizontal, this)), Label13_(new QLabel(this)),
-      Label7_(new QLabel(this)), Label17_(new QLabel(this)),
-      Command3_(new QPushButton(FixarJanela, this)) {
+      rolagem_(new QScrollBar(Qt::Horizontal, this)), rotuloLeitura_(new QLabel(this)),
+      rotuloTitulo_(new QLabel(this)), rotuloMisturaGrafico_(new QLabel(this)),
+      botaoFixarJanela_(new QPushButton(FixarJanela, this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
     // One unit of the scroll bar is one twip of offset at zoom 1.
-    HScroll1_->setRange(0, 32767);
-    HScroll1_->setSingleStep(150);
-    HScroll1_->setPageStep(1500);
-    HScroll1_->setValue(g_.HScroll1);
-    HScroll1_->setCursor(Qt::ArrowCursor);
-    connect(HScroll1_, &QScrollBar::valueChanged, this, &Picture1::HScroll1_Change);
+    rolagem_->setRange(0, 32767);
+    rolagem_->setSingleStep(150);
+    rolagem_->setPageStep(1500);
+    rolagem_->setValue(g_.PosRolagem);
+    rolagem_->setCursor(Qt::ArrowCursor);
+    connect(rolagem_, &QScrollBar::valueChanged, this, &AreaGrafico::Rola);
 
-    Label13_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Label13_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PintaFundo(Label13_, Rgb(255, 255, 255));
-    Label13_->installEventFilter(this);
+    rotuloLeitura_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    rotuloLeitura_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PintaFundo(rotuloLeitura_, Rgb(255, 255, 255));
+    rotuloLeitura_->installEventFilter(this);
 
-    for (std::size_t i = 0; i < Label8_.size(); ++i) {
-        Label8_[i] = new QLabel(this);
-        Label8_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
-        PintaFundo(Label8_[i], CoresFundo[i]);
-        Label8_[i]->setCursor(Qt::ArrowCursor);
-        Label8_[i]->installEventFilter(this);
+    for (std::size_t i = 0; i < amostraFundo_.size(); ++i) {
+        amostraFundo_[i] = new QLabel(this);
+        amostraFundo_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+        PintaFundo(amostraFundo_[i], CoresFundo[i]);
+        amostraFundo_[i]->setCursor(Qt::ArrowCursor);
+        amostraFundo_[i]->installEventFilter(this);
     }
 
-    Label7_->setToolTip(QStringLiteral("Clique duplo para mudar título"));
-    Label7_->installEventFilter(this);
-    Label17_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label17_->installEventFilter(this);
-    PintaFundo(Label7_, g_.CorFundo);
-    PintaFundo(Label17_, g_.CorFundo);
-    Label17_->setVisible(g_.env.EnvolventeLigada);
+    rotuloTitulo_->setToolTip(QStringLiteral("Clique duplo para mudar título"));
+    rotuloTitulo_->installEventFilter(this);
+    rotuloMisturaGrafico_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    rotuloMisturaGrafico_->installEventFilter(this);
+    PintaFundo(rotuloTitulo_, g_.CorFundo);
+    PintaFundo(rotuloMisturaGrafico_, g_.CorFundo);
+    rotuloMisturaGrafico_->setVisible(g_.env.EnvolventeLigada);
     AtualizaRotulos();
 
-    Command3_->setToolTip(DicaFixar);
-    Command3_->setCursor(Qt::ArrowCursor);
-    connect(Command3_, &QPushButton::clicked, this, &Picture1::Command3_Click);
+    botaoFixarJanela_->setToolTip(DicaFixar);
+    botaoFixarJanela_->setCursor(Qt::ArrowCursor);
+    connect(botaoFixarJanela_, &QPushButton::clicked, this, &AreaGrafico::AlternaFixarJanela);
 
     SetLayout(o_.TelaPequena);
 }
 
-void Picture1::SetLayout(bool compacto) {
+void AreaGrafico::SetLayout(bool compacto) {
     g_.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
     o_.TelaPequena = compacto;
     DefineTamanho(compacto ? LarguraCompacta : LarguraLarga,
                   compacto ? AlturaCompacta : AlturaLarga);
 }
 
-void Picture1::DefineAlturaExterna(int twips) {
+void AreaGrafico::DefineAlturaExterna(int twips) {
     DefineTamanho(SW_, twips - 2 * 15 * frameWidth());
 }
 
-void Picture1::Limpa() {
+void AreaGrafico::Limpa() {
     imagem_.fill(ParaQColor(g_.CorFundo));
     update();
 }
 
-void Picture1::DefineTamanho(int SW, int SH) {
+void AreaGrafico::DefineTamanho(int SW, int SH) {
     SW_ = SW;
     SH_ = SH;
     imagem_ = QImage(Px(SW_), Px(SH_), QImage::Format_RGB32);
@@ -116,28 +116,29 @@ void Picture1::DefineTamanho(int SW, int SH) {
     const auto coloca = [borda](QWidget* w, int esq, int topo, int larg, int alt) {
         w->setGeometry(Px(esq) + borda, Px(topo) + borda, Px(larg), Px(alt));
     };
-    coloca(HScroll1_, 0, SH_ - AlturaHScroll, SW_, AlturaHScroll);
-    coloca(Label7_, Label7Esq, 30, Label7Larg, AlturaRotulo);
-    coloca(Label13_, Label13Esq, 30, Label13Larg, AlturaRotulo);
-    for (std::size_t i = 0; i < Label8_.size(); ++i)
-        coloca(Label8_[i], Label8Esq + Label8Passo * int(i), Label8Topo, Label8Lado, Label8Lado);
-    coloca(Command3_, Command3Esq, 0, Command3Larg, 255);
-    coloca(Label17_, SW_ - MargemDireita - Label17Larg, 30, Label17Larg, AlturaRotulo);
+    coloca(rolagem_, 0, SH_ - AlturaRolagem, SW_, AlturaRolagem);
+    coloca(rotuloTitulo_, TituloEsq, 30, TituloLarg, AlturaRotulo);
+    coloca(rotuloLeitura_, LeituraEsq, 30, LeituraLarg, AlturaRotulo);
+    for (std::size_t i = 0; i < amostraFundo_.size(); ++i)
+        coloca(amostraFundo_[i], AmostraEsq + AmostraPasso * int(i), AmostraTopo, AmostraLado,
+               AmostraLado);
+    coloca(botaoFixarJanela_, FixarEsq, 0, FixarLarg, 255);
+    coloca(rotuloMisturaGrafico_, SW_ - MargemDireita - MisturaLarg, 30, MisturaLarg, AlturaRotulo);
     update();
 }
 
-QString Picture1::ArqFiguraAtual() const {
+QString AreaGrafico::ArqFiguraAtual() const {
     return arqFigura_.isEmpty() ? ArqFigura() : arqFigura_;
 }
 
-void Picture1::AtualizaRotulos() {
-    Label7_->setText(QStringLiteral("Título: ") + QString::fromStdString(o_.TituloEspectro));
-    Label17_->setText(QString::fromStdString(TextoMistura(o_.Slider4)));
+void AreaGrafico::AtualizaRotulos() {
+    rotuloTitulo_->setText(QStringLiteral("Título: ") + QString::fromStdString(o_.TituloEspectro));
+    rotuloMisturaGrafico_->setText(QString::fromStdString(TextoMistura(o_.Mistura)));
 }
 
-void Picture1::Grafico() {
+void AreaGrafico::Grafico() {
     if (e_.NProt == 0) return;
-    if (!g_.Visualizando && !o_.CompararCurvas) Label7_->show();
+    if (!g_.Visualizando && !o_.CompararCurvas) rotuloTitulo_->show();
     AtualizaRotulos();
 
     imagem_.fill(ParaQColor(g_.Visualizando ? Rgb(255, 255, 255) : g_.CorFundo));
@@ -159,22 +160,22 @@ void Picture1::Grafico() {
     // The change handler redraws with the band in view. A value beyond the
     // range is clamped; when that leaves the value unchanged nothing more
     // happens, so this never recurses without end.
-    HScroll1_->setValue(*rolar);
+    rolagem_->setValue(*rolar);
 }
 
-void Picture1::HScroll1_Change(int valor) {
-    MudaHScroll(g_, valor);
+void AreaGrafico::Rola(int valor) {
+    MudaRolagem(g_, valor);
     FocoNoGrafico();
     Grafico();
 }
 
-void Picture1::Restaurar() {
+void AreaGrafico::Restaurar() {
     const bool visualizava = g_.Visualizando;
     Restaura(g_);
     {
         // Restaura has set the offset; the bar only has to follow.
-        const QSignalBlocker bloqueio(HScroll1_);
-        HScroll1_->setValue(HScrollNeutro);
+        const QSignalBlocker bloqueio(rolagem_);
+        rolagem_->setValue(RolagemNeutra);
     }
     emit DesfazRealce();
     emit Restaurado();
@@ -183,24 +184,24 @@ void Picture1::Restaurar() {
     FocoNoGrafico();
 }
 
-void Picture1::ZoomH(bool ampliar) {
+void AreaGrafico::ZoomH(bool ampliar) {
     ZoomHorizontal(g_, ampliar);
     FocoNoGrafico();
     Grafico();
 }
 
-void Picture1::ZoomV(bool ampliar) {
+void AreaGrafico::ZoomV(bool ampliar) {
     ZoomVertical(g_, ampliar);
     FocoNoGrafico();
     Grafico();
 }
 
-void Picture1::Command3_Click() {
+void AreaGrafico::AlternaFixarJanela() {
     const Ampulheta ampulheta;
-    if (Command3_->text() == FixarJanela) {
-        Command3_->setText(LiberarJanela);
-        Command3_->setToolTip(DicaLiberar);
-        HScroll1_->setEnabled(false);
+    if (botaoFixarJanela_->text() == FixarJanela) {
+        botaoFixarJanela_->setText(LiberarJanela);
+        botaoFixarJanela_->setToolTip(DicaLiberar);
+        rolagem_->setEnabled(false);
         emit JanelaFixada(true);
         g_.JanelaFixa = true;
         g_.RecalcEscala = true;
@@ -209,9 +210,9 @@ void Picture1::Command3_Click() {
         g_.EscalaVertFixa = g_.EscalaVertBase;
         Grafico();
     } else {
-        Command3_->setText(FixarJanela);
-        Command3_->setToolTip(DicaFixar);
-        HScroll1_->setEnabled(true);
+        botaoFixarJanela_->setText(FixarJanela);
+        botaoFixarJanela_->setToolTip(DicaFixar);
+        rolagem_->setEnabled(true);
         emit JanelaFixada(false);
         g_.JanelaFixa = false;
         g_.env.EnvValida = false;
@@ -223,7 +224,7 @@ void Picture1::Command3_Click() {
     FocoNoGrafico();
 }
 
-void Picture1::MarcaBanda(int banda) {
+void AreaGrafico::MarcaBanda(int banda) {
     if (banda < 1 || banda > e_.NBandas) return;
     g_.FreqMarcada = e_.FreqBanda(banda);
     g_.IndiceMarcado = banda;
@@ -232,7 +233,7 @@ void Picture1::MarcaBanda(int banda) {
     Grafico();
 }
 
-bool Picture1::CopiaEspectro(bool pretoEBranco) {
+bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
     g_.CopiaBP = pretoEBranco;
     g_.CopiandoFigura = true;
     SaiDaVisualizacao();
@@ -267,13 +268,13 @@ bool Picture1::CopiaEspectro(bool pretoEBranco) {
     return gravou;
 }
 
-void Picture1::SaiDaVisualizacao() {
+void AreaGrafico::SaiDaVisualizacao() {
     if (!g_.Visualizando) return;
     g_.Visualizando = false;
     emit VisualizacaoMudou(false);
 }
 
-bool Picture1::AlternaVisualizacao() {
+bool AreaGrafico::AlternaVisualizacao() {
     emit DesfazRealce();
     if (!g_.Visualizando) {
         g_.Visualizando = true;
@@ -288,68 +289,68 @@ bool Picture1::AlternaVisualizacao() {
     return g_.Visualizando;
 }
 
-void Picture1::OpcaoEnvolvente(bool ligada) {
+void AreaGrafico::OpcaoEnvolvente(bool ligada) {
     g_.env.EnvolventeLigada = ligada;
     g_.RecalcEscala = true;
-    Label17_->setVisible(ligada);
+    rotuloMisturaGrafico_->setVisible(ligada);
     Grafico();
 }
 
-void Picture1::MudaMistura(int valor) {
-    o_.Slider4 = valor;
+void AreaGrafico::MudaMistura(int valor) {
+    o_.Mistura = valor;
     g_.env.MisturaMudou = true;
-    Label17_->setText(QString::fromStdString(TextoMistura(valor)));
+    rotuloMisturaGrafico_->setText(QString::fromStdString(TextoMistura(valor)));
 }
 
-void Picture1::MostraRotulos() {
-    Label13_->show();
-    for (QLabel* l : Label8_) l->show();
-    if (!o_.CompararCurvas) Label7_->show();
-    if (g_.env.EnvolventeLigada) Label17_->show();
+void AreaGrafico::MostraRotulos() {
+    rotuloLeitura_->show();
+    for (QLabel* l : amostraFundo_) l->show();
+    if (!o_.CompararCurvas) rotuloTitulo_->show();
+    if (g_.env.EnvolventeLigada) rotuloMisturaGrafico_->show();
 }
 
-void Picture1::EscondeRotulos() {
-    Label13_->hide();
-    for (QLabel* l : Label8_) l->hide();
-    Label7_->hide();
-    Label17_->hide();
+void AreaGrafico::EscondeRotulos() {
+    rotuloLeitura_->hide();
+    for (QLabel* l : amostraFundo_) l->hide();
+    rotuloTitulo_->hide();
+    rotuloMisturaGrafico_->hide();
 }
 
-void Picture1::Label8_Click(int i) {
+void AreaGrafico::EscolheFundo(int i) {
     const Ampulheta ampulheta;
-    EscolheFundo(g_, i);
-    PintaFundo(Label7_, g_.CorFundo);
-    PintaFundo(Label17_, g_.CorFundo);
+    MudaFundo(g_, i);
+    PintaFundo(rotuloTitulo_, g_.CorFundo);
+    PintaFundo(rotuloMisturaGrafico_, g_.CorFundo);
     emit FundoMudou();
     Grafico();
 }
 
-void Picture1::FocoNoGrafico() {
+void AreaGrafico::FocoNoGrafico() {
     if (isVisible()) setFocus(Qt::OtherFocusReason);
 }
 
-void Picture1::CursorPara(double Y) {
+void AreaGrafico::CursorPara(double Y) {
     cruz_ = Y <= g_.LinhaBase;
     setCursor(cruz_ ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
-void Picture1::paintEvent(QPaintEvent* ev) {
+void AreaGrafico::paintEvent(QPaintEvent* ev) {
     QFrame::paintEvent(ev);
     QPainter p(this);
     p.drawImage(contentsRect().topLeft(), imagem_);
 }
 
-void Picture1::mouseMoveEvent(QMouseEvent* ev) {
+void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
     const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
-        Label13_->setText(QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)));
+        rotuloLeitura_->setText(QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)));
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);
 }
 
-void Picture1::mousePressEvent(QMouseEvent* ev) {
+void AreaGrafico::mousePressEvent(QMouseEvent* ev) {
     const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     // The pointer got here through a move that set its shape.
@@ -369,7 +370,7 @@ void Picture1::mousePressEvent(QMouseEvent* ev) {
     }
 }
 
-bool Picture1::eventFilter(QObject* obj, QEvent* ev) {
+bool AreaGrafico::eventFilter(QObject* obj, QEvent* ev) {
     const auto tipo = ev->type();
     if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonRelease &&
         tipo != QEvent::MouseButtonDblClick)
@@ -377,11 +378,13 @@ bool Picture1::eventFilter(QObject* obj, QEvent* ev) {
     // Clicks on the controls that sit on the plot stay there: they must not
     // select bands underneath.
     const auto* m = static_cast<QMouseEvent*>(ev);
-    if (obj == Label7_ && tipo == QEvent::MouseButtonDblClick && m->button() == Qt::LeftButton)
+    if (obj == rotuloTitulo_ && tipo == QEvent::MouseButtonDblClick &&
+        m->button() == Qt::LeftButton)
         emit TituloClicado();
-    for (std::size_t i = 0; i < Label8_.size(); ++i)
-        if (obj == Label8_[i] && tipo == QEvent::MouseButtonRelease &&
-            m->button() == Qt::LeftButton && Label8_[i]->rect().contains(m->position().toPoint()))
-            Label8_Click(int(i));
+    for (std::size_t i = 0; i < amostraFundo_.size(); ++i)
+        if (obj == amostraFundo_[i] && tipo == QEvent::MouseButtonRelease &&
+            m->button() == Qt::LeftButton &&
+            amostraFundo_[i]->rect().contains(m->position().toPoint()))
+            EscolheFundo(int(i));
     return true;
 }

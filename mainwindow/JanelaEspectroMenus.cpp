@@ -1,0 +1,168 @@
+// The main window's menus in the frame's menu bar, and the commands that
+// live only there.
+
+#include "display/AreaGrafico.h"
+#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/PainelTempos.h"
+#include "mainwindow/TabelaResultadosWidget.h"
+#include "widgets/Ampulheta.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+const QString VisualizarCopia = QStringLiteral("Visualizar Cópia");
+const QString FecharVisualizacao = QStringLiteral("Fechar Visualização");
+const QString PrimeiraOrdem = QStringLiteral("Espectro de Primeira Ordem");
+const QString OrdemSuperior = QStringLiteral("Espectro de ordem superior");
+
+} // namespace
+
+void JanelaEspectro::CriaMenus(QMenuBar* barra) {
+    const auto item = [this](QMenu* m, const QString& texto, auto acao, bool marcavel = false) {
+        QAction* a = m->addAction(texto);
+        a->setCheckable(marcavel);
+        connect(a, &QAction::triggered, this, acao);
+        return a;
+    };
+    AcoesEspectro& a = acoes_;
+
+    QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
+    a.abrirDados = item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { AbreDados(); });
+    a.salvarDados =
+        item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { SalvaDados(); });
+    arquivo->addSeparator();
+    a.sair = item(arquivo, QStringLiteral("Sair"), [this] { window()->close(); });
+
+    QMenu* editar = barra->addMenu(QStringLiteral("Editar"));
+    a.copiarTabela =
+        item(editar, QStringLiteral("Copiar tabela de resultados"), [this] { CopiaTabela(); });
+    editar->addSeparator();
+    QMenu* copiar = editar->addMenu(QStringLiteral("Copiar Espectro Simulado"));
+    a.visualizarCopia = item(copiar, VisualizarCopia, [this] { AlternaVisualizacao(); });
+    copiar->addSeparator();
+    a.copiarColorido =
+        item(copiar, QStringLiteral("Copiar (Colorido)"), [this] { CopiaEspectro(false); });
+    a.copiarPretoEBranco =
+        item(copiar, QStringLiteral("Copiar (Branco e Preto)"), [this] { CopiaEspectro(true); });
+    connect(editar, &QMenu::aboutToShow, this,
+            [this] { acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas); });
+
+    QMenu* mostrar = barra->addMenu(QStringLiteral("Mostrar"));
+    a.tempos = item(mostrar, QStringLiteral("Tempo consumido em cada operação"),
+                    [this] { painelTempos_->Alterna(); });
+    a.compararCurvas = item(
+        mostrar, QStringLiteral("Comparar curvas"), [this] { AlternaCompararCurvas(); }, true);
+    a.primeiraOrdem = item(mostrar, PrimeiraOrdem, [this] { AlternaPrimeiraOrdem(); });
+
+    QMenu* opcoes = barra->addMenu(QStringLiteral("Opções"));
+    QMenu* histograma = opcoes->addMenu(QStringLiteral("Histograma"));
+    QMenu* com = histograma->addMenu(QStringLiteral("Com Histograma"));
+    a.colorido = item(
+        com, QStringLiteral("Colorido"), [this] { EscolheHistograma(0); }, true);
+    a.semCores = item(
+        com, QStringLiteral("Sem cores"), [this] { EscolheHistograma(1); }, true);
+    a.semHistograma = item(
+        histograma, QStringLiteral("Sem Histograma"), [this] { EscolheHistograma(2); }, true);
+    // With the table closed "Colorido" is off and may be the only choice left
+    // unticked, so the group allows none.
+    auto* grupoHistograma = new QActionGroup(this);
+    grupoHistograma->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (QAction* x : {a.colorido, a.semCores, a.semHistograma}) grupoHistograma->addAction(x);
+    a.colorido->setChecked(true);
+
+    QMenu* envolvente = opcoes->addMenu(QStringLiteral("Envolvente"));
+    a.comEnvolvente = item(
+        envolvente, QStringLiteral("Com Envolvente"), [this] { OpcaoEnvolvente(true); }, true);
+    a.semEnvolvente = item(
+        envolvente, QStringLiteral("Sem Envolvente"), [this] { OpcaoEnvolvente(false); }, true);
+    auto* grupoEnvolvente = new QActionGroup(this);
+    for (QAction* x : {a.comEnvolvente, a.semEnvolvente}) grupoEnvolvente->addAction(x);
+    a.comEnvolvente->setChecked(true);
+    a.numerosGrandes = item(
+        opcoes, QStringLiteral("Números Grandes na Cópia"),
+        [this] {
+            o_.NumerosGrandes = acoes_.numerosGrandes->isChecked();
+            areaGrafico_->Grafico();
+        },
+        true);
+
+    QMenu* janela = barra->addMenu(QStringLiteral("Janela"));
+    a.matrizes = item(janela, QStringLiteral("Matrizes"), [this] { emit MatrizesPedidas(); });
+    connect(janela, &QMenu::aboutToShow, this,
+            [this] { acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena); });
+}
+
+void JanelaEspectro::CopiaTabela() {
+    const Ampulheta ampulheta;
+    tabelaResultados_->CopiaTabela(e_);
+}
+
+void JanelaEspectro::AlternaCompararCurvas() {
+    QAction* menu = acoes_.compararCurvas;
+    // The action has already toggled its own check mark.
+    if (!menu->isChecked()) {
+        o_.CompararCurvas = false;
+        areaGrafico_->rotuloTitulo()->show();
+        areaGrafico_->Grafico();
+        return;
+    }
+    o_.CompararCurvas = true;
+    areaGrafico_->rotuloTitulo()->hide();
+    caixaNProt_->setText(QStringLiteral("1"));
+    OpcaoEnvolvente(true);
+    controleMistura_->setValue(50);
+    Executa();
+    g_.ZoomHoriz = 11.390625;
+    areaGrafico_->Grafico();
+}
+
+void JanelaEspectro::AlternaPrimeiraOrdem() {
+    QAction* menu = acoes_.primeiraOrdem;
+    PrimOrdem_ = menu->text() == PrimeiraOrdem;
+    menu->setText(PrimOrdem_ ? OrdemSuperior : PrimeiraOrdem);
+    Executa();
+}
+
+void JanelaEspectro::AlternaVisualizacao() {
+    if (!g_.Visualizando && o_.TituloEspectro.empty()) {
+        const auto resposta =
+            QMessageBox::question(this, QStringLiteral("Adicionar título?"),
+                                  QStringLiteral("Deseja adicionar um título ao espectro?"),
+                                  QMessageBox::Yes | QMessageBox::No);
+        if (resposta == QMessageBox::Yes)
+            MostraTitulo(QInputDialog::getText(this, QStringLiteral("Título do espectro"),
+                                               QStringLiteral("Título:"))
+                             .toStdString());
+    }
+    areaGrafico_->AlternaVisualizacao();
+}
+
+void JanelaEspectro::CopiaEspectro(bool pretoEBranco) {
+    const Ampulheta ampulheta;
+    areaGrafico_->CopiaEspectro(pretoEBranco);
+}
+
+void JanelaEspectro::EditaTitulo() {
+    bool ok = false;
+    const QString titulo = QInputDialog::getText(this, QStringLiteral("Título do espectro"),
+                                                 QStringLiteral("Título: "), QLineEdit::Normal,
+                                                 QString::fromStdString(o_.TituloEspectro), &ok);
+    if (!ok || titulo.isEmpty()) return;
+    MostraTitulo(titulo.toStdString());
+    areaGrafico_->Grafico();
+}
+
+void JanelaEspectro::MostraTitulo(const std::string& titulo) {
+    o_.TituloEspectro = titulo;
+    areaGrafico_->AtualizaRotulos();
+}
