@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
 
     Moldura moldura;
     LigaInspetor(moldura);
+    moldura.Inicia();
     // Without a window manager "maximised" means nothing: take the screen.
     if (const QScreen* tela = QGuiApplication::primaryScreen())
         moldura.resize(tela->availableGeometry().size());

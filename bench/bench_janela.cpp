@@ -1,8 +1,11 @@
 // The main window as the user meets it: start-up to the first drawn
 // spectrum, and Enter to the redrawn spectrum for the largest systems.
 #include "display/AreaGrafico.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,6 +19,7 @@ namespace {
 void Inicio(benchmark::State& st) {
     for (auto _ : st) {
         Moldura w(1280);
+        w.Inicia();
         w.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(w.janela()->Estado().NBandas);
@@ -26,14 +30,15 @@ BENCHMARK(Inicio)->Unit(benchmark::kMillisecond)->Iterations(5);
 // Enter in the number-of-protons box: the run, the table, the plot.
 void Enter(benchmark::State& st) {
     Moldura w(1280);
+    w.Inicia();
     w.show();
     JanelaEspectro& f = *w.janela();
-    f.caixaIntMin()->setText(st.range(0) ? QStringLiteral("0,01") : QStringLiteral("0"));
+    f.Entrada().caixaIntMin()->setText(st.range(0) ? QStringLiteral("0,01") : QStringLiteral("0"));
     if (QLocale().decimalPoint() == QLatin1Char('.'))
-        f.caixaIntMin()->setText(f.caixaIntMin()->text().replace(',', '.'));
+        f.Entrada().caixaIntMin()->setText(f.Entrada().caixaIntMin()->text().replace(',', '.'));
     for (auto _ : st) {
-        f.caixaNProt()->setText(QStringLiteral("10"));
-        emit f.caixaNProt()->returnPressed();
+        f.Entrada().caixaNProt()->setText(QStringLiteral("10"));
+        emit f.Entrada().caixaNProt()->returnPressed();
         QApplication::processEvents();
     }
     st.counters["bandas"] = f.Estado().NBandas;

@@ -61,6 +61,8 @@ class AreaGrafico : public QFrame {
     void OpcaoEnvolvente(bool ligada);
     // The mix slider's position notifications: caption only, no redraw.
     void MudaMistura(int valor);
+    // Gives the plot the keyboard, when it is shown.
+    void FocoNoGrafico();
     // The title and mix captions from the options (Grafico does it too).
     void AtualizaRotulos();
 
@@ -115,7 +117,6 @@ class AreaGrafico : public QFrame {
     void EscondeRotulos();
     void SaiDaVisualizacao();
     void CursorPara(double Y);
-    void FocoNoGrafico();
 
     EstadoGrafico& g_;
     OpcoesGrafico& o_;

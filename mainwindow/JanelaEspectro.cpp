@@ -1,17 +1,16 @@
 #include "mainwindow/JanelaEspectro.h"
 
 #include "display/AreaGrafico.h"
-#include "display/PintaFundo.h"
 #include "mainwindow/BarraEstado.h"
+#include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/TextoDecimal.h"
-#include "run/ValoresIniciais.h"
+#include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 
 #include <QAction>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,65 +20,84 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSlider>
-#include <QTimer>
+
+namespace {
+
+QPushButton* Botao(const QString& texto, QWidget* pai, int larg, int alt) {
+    auto* b = new QPushButton(texto, pai);
+    b->resize(Px(larg), Px(alt));
+    return b;
+}
+
+} // namespace
 
 JanelaEspectro::JanelaEspectro(EstadoSpin& estado, EstadoSpin& trabalho,
                                const LigacaoMoldura& moldura, QWidget* parent)
-    : QWidget(parent), e_(estado), trabalho_(trabalho), barra_(moldura.barra) {
+    : QWidget(parent), e_(estado), barra_(moldura.barra) {
     SepDec_ = QLocale().decimalPoint().at(0).toLatin1();
     o_.SepDec = SepDec_;
     e_.SepDec = SepDec_;
-    CriaPainelEntrada();
-    CriaGradeJ();
-    CriaBotoes();
+    entrada_ = new PainelEntrada(this, g_, SepDec_);
     areaGrafico_ = new AreaGrafico(g_, o_, e_, this);
+    opcoes_ = new OpcoesEspectro(PecasOpcoes{g_, o_, acoes_, *entrada_, *areaGrafico_, *barra_,
+                                             [this] { return execucao_->ComTabela(); }},
+                                 this);
+    CriaBotoes();
+    // The plot lies over the panels and under the table, as it always has.
+    areaGrafico_->raise();
     tabelaResultados_ = new TabelaResultadosWidget(this);
     painelTempos_ = new PainelTempos(areaGrafico_);
     ColocaTwips(painelTempos_, 2880, 840, 6375, 3375);
+    execucao_ =
+        new ExecucaoEspectro(PecasExecucao{e_, trabalho, g_, o_, *entrada_, *areaGrafico_,
+                                           *tabelaResultados_, *painelTempos_, *barra_, SepDec_},
+                             this);
     CriaMenus(moldura.menus);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
                                       : QGuiApplication::primaryScreen()->size().width());
-    Inicia();
 }
 
 JanelaEspectro::~JanelaEspectro() = default;
 
-void JanelaEspectro::Liga() {
-    connect(caixaNProt_, &QLineEdit::textChanged, this, &JanelaEspectro::VerificaNProt);
-    connect(caixaNProt_, &QLineEdit::returnPressed, this, &JanelaEspectro::ConfirmaNProt);
-    connect(caixaFrequencia_, &QLineEdit::returnPressed, this, &JanelaEspectro::ConfirmaFrequencia);
-    connect(caixaFrequencia_, &QLineEdit::textEdited, this, &JanelaEspectro::OfereceMudarParaPpm);
-    connect(caixaIntMin_, &QLineEdit::returnPressed, this, &JanelaEspectro::ConfirmaIntMin);
-    connect(caixaLargura_, &QLineEdit::returnPressed, this, &JanelaEspectro::ConfirmaLargura);
-    connect(caixaLargura_, &QLineEdit::textChanged, this,
-            [this](const QString& s) { o_.TextoLargura = s.toStdString(); });
-    caixaNProt_->installEventFilter(this);
-    caixaLargura_->installEventFilter(this);
+void JanelaEspectro::CriaBotoes() {
+    botaoTabela_ = Botao(QStringLiteral("Fechar tabela"), this, 1215, 375);
+    botaoExecutar_ = Botao(QStringLiteral("Executar"), this, 975, 375);
+    botaoAmpliarV_ = Botao(QStringLiteral("▲"), this, 255, 615);
+    botaoReduzirV_ = Botao(QStringLiteral("▼"), this, 255, 735);
+    botaoAmpliarV_->setToolTip(QStringLiteral("Ampliar verticalmente"));
+    botaoReduzirV_->setToolTip(QStringLiteral("Reduzir verticalmente"));
+}
 
-    connect(botaoExecutar_, &QPushButton::clicked, this, &JanelaEspectro::Executa);
-    connect(botaoRestaurar_, &QPushButton::clicked, areaGrafico_, &AreaGrafico::Restaurar);
+void JanelaEspectro::Liga() {
+    connect(entrada_, &PainelEntrada::ExecucaoPedida, execucao_, &ExecucaoEspectro::Executa);
+    connect(entrada_, &PainelEntrada::Editado, this, [this] { DadosSalvos_ = false; });
+    connect(entrada_, &PainelEntrada::FocoDevolvido, areaGrafico_, &AreaGrafico::FocoNoGrafico);
+    connect(entrada_, &PainelEntrada::PassaAoExecutar, this,
+            [this] { botaoExecutar_->setFocus(Qt::OtherFocusReason); });
+    connect(entrada_, &PainelEntrada::ProtonEscolhido, opcoes_, &OpcoesEspectro::FiltraProton);
+    connect(entrada_, &PainelEntrada::LarguraConfirmada, this, [this] {
+        g_.RecalcEscala = true;
+        g_.env.EnvValida = false;
+        areaGrafico_->Grafico();
+        areaGrafico_->FocoNoGrafico();
+    });
+    connect(entrada_->caixaLargura(), &QLineEdit::textChanged, this,
+            [this](const QString& s) { o_.TextoLargura = s.toStdString(); });
+
+    connect(botaoExecutar_, &QPushButton::clicked, execucao_, &ExecucaoEspectro::Executa);
+    connect(entrada_->botaoRestaurar(), &QPushButton::clicked, areaGrafico_,
+            &AreaGrafico::Restaurar);
     connect(botaoTabela_, &QPushButton::clicked, this, &JanelaEspectro::AlternaTabela);
     connect(botaoAmpliarV_, &QPushButton::clicked, this, [this] { areaGrafico_->ZoomV(true); });
     connect(botaoReduzirV_, &QPushButton::clicked, this, [this] { areaGrafico_->ZoomV(false); });
-    connect(botaoAmpliarH_, &QPushButton::clicked, this, [this] { areaGrafico_->ZoomH(true); });
-    connect(botaoReduzirH_, &QPushButton::clicked, this, [this] { areaGrafico_->ZoomH(false); });
-    connect(botaoHzPpm_, &QPushButton::clicked, this, &JanelaEspectro::AlternaHzPpm);
-    connect(botaoTodasBandas_, &QPushButton::clicked, this, &JanelaEspectro::MostraTodasBandas);
-    connect(opcaoColorido_, &QRadioButton::clicked, this, &JanelaEspectro::EscolheColorido);
-    connect(opcaoSemCores_, &QRadioButton::clicked, this, &JanelaEspectro::EscolheSemCores);
-    connect(opcaoComEnvolvente_, &QRadioButton::clicked, this, [this] { OpcaoEnvolvente(true); });
-    connect(opcaoSemEnvolvente_, &QRadioButton::clicked, this, [this] { OpcaoEnvolvente(false); });
-    connect(controleMistura_, &QSlider::valueChanged, this, [this](int v) {
-        MisturaMovida(v);
-        if (!controleMistura_->isSliderDown()) MisturaSolta();
-    });
-    connect(controleMistura_, &QSlider::sliderReleased, this, &JanelaEspectro::MisturaSolta);
-    connect(&temporizadorTempos_, &QTimer::timeout, this, [this] {
-        temporizadorTempos_.stop();
-        painelTempos_->hide();
-    });
+    connect(entrada_->botaoAmpliarH(), &QPushButton::clicked, this,
+            [this] { areaGrafico_->ZoomH(true); });
+    connect(entrada_->botaoReduzirH(), &QPushButton::clicked, this,
+            [this] { areaGrafico_->ZoomH(false); });
+    connect(execucao_, &ExecucaoEspectro::CompararCurvasDesligado, this,
+            [this] { acoes_.compararCurvas->setChecked(false); });
+    connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, &JanelaEspectro::ResultadosNovos);
 
     tabelaResultados_->DefinePodeMarcar(
         [this] { return !g_.HistogramaOculto && !g_.Visualizando; });
@@ -90,20 +108,18 @@ void JanelaEspectro::Liga() {
     connect(areaGrafico_, &AreaGrafico::DesfazRealce, tabelaResultados_,
             &TabelaResultadosWidget::DesfazRealce);
     connect(areaGrafico_, &AreaGrafico::Restaurado, this,
-            [this] { botaoTodasBandas_->setEnabled(false); });
+            [this] { opcoes_->botaoTodasBandas()->setEnabled(false); });
     connect(areaGrafico_, &AreaGrafico::JanelaFixada, this, [this](bool fixa) {
-        botaoAmpliarH_->setEnabled(!fixa);
-        botaoReduzirH_->setEnabled(!fixa);
+        entrada_->botaoAmpliarH()->setEnabled(!fixa);
+        entrada_->botaoReduzirH()->setEnabled(!fixa);
+        if (!fixa) emit ResultadosNovos();
     });
     connect(areaGrafico_, &AreaGrafico::TituloClicado, this, &JanelaEspectro::EditaTitulo);
     connect(areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
         acoes_.visualizarCopia->setText(visualizando ? QStringLiteral("Fechar Visualização")
                                                      : QStringLiteral("Visualizar Cópia"));
     });
-    connect(areaGrafico_, &AreaGrafico::FundoMudou, this, [this] {
-        PintaFundo(botaoCorProton_[0], g_.CorProt[0]);
-        PintaFundo(amostraCor_[0], g_.CorProt[0]);
-    });
+    connect(areaGrafico_, &AreaGrafico::FundoMudou, entrada_, &PainelEntrada::PintaFundoDasCores);
     connect(areaGrafico_, &AreaGrafico::Redesenhado, this, [this] {
         const bool picos = g_.env.EnvolventeLigada;
         barra_->Painel(7)->setVisible(picos);
@@ -112,53 +128,15 @@ void JanelaEspectro::Liga() {
     });
 }
 
-bool JanelaEspectro::eventFilter(QObject* obj, QEvent* ev) {
-    const bool entra = ev->type() == QEvent::FocusIn, sai = ev->type() == QEvent::FocusOut;
-    if (!entra && !sai) return QWidget::eventFilter(obj, ev);
-    const auto razao = static_cast<QFocusEvent*>(ev)->reason();
-    // Another window or a menu, not another control.
-    const bool deFora = razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason;
-    if (sai) {
-        // Leaving for another window (or a menu) keeps the box's visit open.
-        if (obj == caixaNProt_) caixaNProtVisitada_ = deFora;
-        return QWidget::eventFilter(obj, ev);
-    }
-    if (obj == caixaNProt_) {
-        if (!(deFora && caixaNProtVisitada_)) caixaNProt_->clear();
-        caixaNProtVisitada_ = false;
-    }
-    if (obj == caixaLargura_ && !deFora)
-        QTimer::singleShot(0, caixaLargura_, &QLineEdit::selectAll);
-    return QWidget::eventFilter(obj, ev);
-}
-
 void JanelaEspectro::Inicia() {
-    DefineComTabela(true);
+    execucao_->DefineComTabela(true);
     MostraTitulo("Default");
-    caixaNProt_->setText(QStringLiteral("3"));
-    NProt_ = NProtInicial;
-    for (int r = 1; r < NProtMax; ++r)
-        for (int c = r + 1; c <= NProtMax; ++c)
-            caixaJ(r, c)->setText(QString::number(JInicial(r, c)));
-    for (int i = 1; i <= NProtMax; ++i) {
-        const double d = DeslocInicial[i - 1];
-        caixaDesloc(i)->setText(QString::fromStdString(FormataGeral(d, 2, SepDec_)));
-        rotuloOutraUnidade(i)->setText(
-            QString::fromStdString(FormataGeral(d / MHzInicial, 3, SepDec_)));
-    }
-    caixaFrequencia_->setText(QStringLiteral("300"));
-    caixaIntMin_->setText(QString::fromStdString(FormataGeral(IntMinInicial, 2, SepDec_)));
-    caixaLargura_->setText(QStringLiteral("1"));
-    textoTolJac_ = TextoTolJac;
-    opcaoColorido_->setChecked(true);
-    opcaoComEnvolvente_->setChecked(true);
-    PrepTextsDeslQuim();
-    PrepTextsJ();
-    faixaColunasJ_->hide();
-    rotuloCabecalho_[0]->hide();
+    opcoes_->opcaoColorido()->setChecked(true);
+    opcoes_->opcaoComEnvolvente()->setChecked(true);
+    entrada_->ValoresIniciais();
     tabelaResultados_->FlexPreenchBandas(e_);
     DadosSalvos_ = true;
-    Executa();
+    execucao_->Executa();
 }
 
 bool JanelaEspectro::PodeFechar() {
@@ -169,4 +147,47 @@ bool JanelaEspectro::PodeFechar() {
     if (resposta == QMessageBox::No) return true;
     if (resposta == QMessageBox::Yes) SalvaDados();
     return false;
+}
+
+void JanelaEspectro::AlternaTabela() {
+    const Ampulheta ampulheta;
+    if (botaoTabela_->text() != QStringLiteral("Fechar tabela")) {
+        botaoTabela_->setText(QStringLiteral("Fechar tabela"));
+        tabelaResultados_->Abre();
+        execucao_->DefineComTabela(true);
+        opcoes_->opcaoColorido()->setChecked(true);
+        o_.Colorido = true;
+        acoes_.colorido->setEnabled(true);
+        const bool semHistograma = acoes_.semHistograma->isChecked();
+        if (!semHistograma) {
+            opcoes_->quadroCores()->setVisible(!o_.TelaPequena);
+            acoes_.colorido->setChecked(true);
+            acoes_.semCores->setChecked(false);
+        } else {
+            acoes_.colorido->setChecked(false);
+        }
+        acoes_.copiarTabela->setEnabled(true);
+        entrada_->MostraCores(true);
+        if (!execucao_->TabelaPreenchida())
+            execucao_->Executa();
+        else
+            areaGrafico_->Grafico();
+    } else {
+        botaoTabela_->setText(QStringLiteral("Abrir tabela"));
+        tabelaResultados_->Fecha();
+        execucao_->DefineComTabela(false);
+        g_.BandaMarcada = false;
+        opcoes_->opcaoSemCores()->setChecked(true);
+        o_.Colorido = false;
+        opcoes_->quadroCores()->hide();
+        acoes_.colorido->setChecked(false);
+        acoes_.colorido->setEnabled(false);
+        if (!acoes_.semHistograma->isChecked()) acoes_.semCores->setChecked(true);
+        acoes_.copiarTabela->setEnabled(false);
+        entrada_->MostraCores(false);
+        g_.FiltroAtivo = false;
+        opcoes_->botaoTodasBandas()->setEnabled(false);
+        areaGrafico_->Grafico();
+    }
+    areaGrafico_->FocoNoGrafico();
 }

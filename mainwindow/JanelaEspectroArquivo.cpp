@@ -2,7 +2,10 @@
 // and what the window does around the reader and the writer.
 
 #include "display/AreaGrafico.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
@@ -53,16 +56,16 @@ void JanelaEspectro::SalvaDados() {
     DadosArquivo d;
     d.Titulo = o_.TituloEspectro;
     CopiaDoEstado(e_, d);
-    if (auto erro = CopiaDasCaixas(caixaFrequencia_->text().toStdString(),
-                                   caixaLargura_->text().toStdString(), SepDec_, d)) {
+    if (auto erro = CopiaDasCaixas(entrada_->caixaFrequencia()->text().toStdString(),
+                                   entrada_->caixaLargura()->text().toStdString(), SepDec_, d)) {
         QMessageBox::warning(this, QStringLiteral("Salvar dados"), Q(*erro));
         return;
     }
-    d.Mistura = controleMistura_->value();
-    d.PPM = PPM_;
-    d.ComTabela = ComTabela_;
-    d.ComEnvolvente = opcaoComEnvolvente_->isChecked();
-    d.Colorido = opcaoColorido_->isChecked();
+    d.Mistura = opcoes_->controleMistura()->value();
+    d.PPM = entrada_->PPM();
+    d.ComTabela = execucao_->ComTabela();
+    d.ComEnvolvente = opcoes_->opcaoComEnvolvente()->isChecked();
+    d.Colorido = opcoes_->opcaoColorido()->isChecked();
     d.JanelaFixa = g_.JanelaFixa;
     d.NiInic = g_.NiInic;
     d.LimLeft = g_.LimLeft;
@@ -85,7 +88,7 @@ void JanelaEspectro::AbreDados() {
     const QString caminho = DialogoArquivo(false);
     if (caminho.isEmpty()) return;
     pastaArquivos_ = QFileInfo(caminho).absolutePath();
-    AvisoPPMDado_ = true;
+    entrada_->DefineAvisoPPMDado(true);
     QCoreApplication::processEvents();
     EstadoNeutro();
 
@@ -96,49 +99,33 @@ void JanelaEspectro::AbreDados() {
                           QStringLiteral("Deu Crepe!"), QMessageBox::Ok, this);
         caixa.setInformativeText(Q(lido.Mensagem()));
         caixa.exec();
-        AvisoPPMDado_ = false;
+        entrada_->DefineAvisoPPMDado(false);
         return;
     }
-    AplicaDados(*lido.dados);
+    entrada_->AplicaDados(*lido.dados);
+    opcoes_->controleMistura()->setValue(lido.dados->Mistura);
     DadosSalvos_ = true;
     emit ArquivoUsado(QFileInfo(caminho).fileName());
-    Executa();
+    execucao_->Executa();
     AplicaOpcoesArquivo(*lido.dados);
     DadosSalvos_ = true;
     // The run re-armed the warning; the frequency the file set is no edit.
-    AvisoPPMDado_ = true;
+    entrada_->DefineAvisoPPMDado(true);
 }
 
 // What the display looks like before a file is read, whatever the file says.
 void JanelaEspectro::EstadoNeutro() {
     g_.RolarParaBanda = false;
     if (g_.JanelaFixa) areaGrafico_->AlternaFixarJanela();
-    if (PPM_) AlternaHzPpm();
-    if (!ComTabela_) AlternaTabela();
-    EscolheHistograma(0);
-    OpcaoEnvolvente(true);
+    if (entrada_->PPM()) entrada_->AlternaHzPpm();
+    if (!execucao_->ComTabela()) AlternaTabela();
+    opcoes_->EscolheHistograma(0);
+    opcoes_->OpcaoEnvolvente(true);
     if (QAction* grandes = acoes_.numerosGrandes; grandes->isChecked()) {
         grandes->setChecked(false);
         o_.NumerosGrandes = false;
         areaGrafico_->Grafico();
     }
-}
-
-void JanelaEspectro::AplicaDados(const DadosArquivo& d) {
-    const auto numero = [this](double v, int digitos) {
-        return Q(FormataNumeroG(v, digitos, SepDec_));
-    };
-    caixaNProt_->setText(QString::number(d.NProt));
-    NProt_ = d.NProt;
-    caixaFrequencia_->setText(numero(d.MHz, 15));
-    caixaIntMin_->setText(numero(d.IntMin, 7));
-    caixaLargura_->setText(numero(d.Largura, 15));
-    controleMistura_->setValue(d.Mistura);
-    for (int i = 1; i <= d.NProt; ++i)
-        caixaDesloc(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
-    for (int i = 1; i < d.NProt; ++i)
-        for (int j = i + 1; j <= d.NProt; ++j)
-            caixaJ(i, j)->setText(numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
 }
 
 void JanelaEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
@@ -149,9 +136,9 @@ void JanelaEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
         g_.TwPerHz = d.TwPerHz;
         areaGrafico_->AlternaFixarJanela();
     }
-    OpcaoEnvolvente(d.ComEnvolvente);
+    opcoes_->OpcaoEnvolvente(d.ComEnvolvente);
     if (d.Colorido)
-        EscolheColorido();
+        opcoes_->EscolheColorido();
     else
-        EscolheSemCores();
+        opcoes_->EscolheSemCores();
 }

@@ -3,7 +3,10 @@
 
 #include "display/AreaGrafico.h"
 #include "mainwindow/BarraEstado.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/Twips.h"
 
@@ -15,7 +18,8 @@
 
 void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
     const bool compacto = larguraPixels * 15 < 15360;
-    QWidget* paineis[] = {painelDesloc_, painelFrequencia_, painelLargura_};
+    QWidget* paineis[] = {entrada_->painelDesloc(), entrada_->painelFrequencia(),
+                          entrada_->painelLargura()};
     if (compacto) {
         acoes_.matrizes->setEnabled(false);
         QMessageBox caixa(
@@ -31,16 +35,16 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
         MoveTwips(areaGrafico_, 0, 1920);
         for (QWidget* p : paineis) MoveTwips(p, 0, TopoTwips(p));
         ColocaTwips(tabelaResultados_, 0, 7440, 9135, 900);
-        MoveTwips(quadroMistura_, 9120, 7440);
+        MoveTwips(opcoes_->quadroMistura(), 9120, 7440);
         MoveTwips(botaoTabela_, 9240, 7920);
         MoveTwips(botaoExecutar_, 10680, 7920);
         MoveTwips(botaoAmpliarV_, 11640, 3600);
         MoveTwips(botaoReduzirV_, 11640, 4200);
-        MoveTwips(rotuloCabecalho(0), 7440, TopoTwips(rotuloCabecalho(0)));
-        MoveTwips(rotuloCabecalho(1), 480, TopoTwips(rotuloCabecalho(1)));
-        quadroCores_->hide();
-        quadroEnvolvente_->hide();
-        rotuloMistura_->hide();
+        MoveTwips(entrada_->rotuloCabecalho(0), 7440, TopoTwips(entrada_->rotuloCabecalho(0)));
+        MoveTwips(entrada_->rotuloCabecalho(1), 480, TopoTwips(entrada_->rotuloCabecalho(1)));
+        opcoes_->quadroCores()->hide();
+        opcoes_->quadroEnvolvente()->hide();
+        opcoes_->rotuloMistura()->hide();
         barra_->hide();
     } else {
         areaGrafico_->SetLayout(false);
@@ -51,19 +55,19 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
         MoveTwips(areaGrafico_, esq, topo);
         MoveTwips(botaoAmpliarV_, 14860, topo + 60);
         MoveTwips(botaoReduzirV_, 14860, topo + 60 + 615);
-        MoveTwips(rotuloCabecalho(0), 10560, TopoTwips(rotuloCabecalho(0)));
+        MoveTwips(entrada_->rotuloCabecalho(0), 10560, TopoTwips(entrada_->rotuloCabecalho(0)));
         const int esq7 = esq + 9135 + 60;
         MoveTwips(botaoTabela_, esq7, topo - 375 - 60);
         const int esq3 = esq7 + 1215 + 60;
-        MoveTwips(quadroMistura_, esq3, topo - 415 - 75);
-        MoveTwips(rotuloMistura_, esq3, topo - 415 - 75 - 240);
+        MoveTwips(opcoes_->quadroMistura(), esq3, topo - 415 - 75);
+        MoveTwips(opcoes_->rotuloMistura(), esq3, topo - 415 - 75 - 240);
         MoveTwips(botaoExecutar_, esq3 + 2535 + 60, topo - 375 - 60);
-        quadroCores_->show();
-        quadroEnvolvente_->show();
+        opcoes_->quadroCores()->show();
+        opcoes_->quadroEnvolvente()->show();
         barra_->show();
     }
     o_.TelaPequena = compacto;
-    AtualizaPainelPontos();
+    opcoes_->AtualizaPainelPontos();
     // Wide enough for a 10-proton coupling grid and the vertical zoom buttons.
     setMinimumSize(compacto ? Px(11910) : Px(15210), compacto ? Px(8370) : Px(10470));
 }

@@ -2,7 +2,10 @@
 // live only there.
 
 #include "display/AreaGrafico.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/Ampulheta.h"
@@ -68,11 +71,12 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
     QMenu* histograma = opcoes->addMenu(QStringLiteral("Histograma"));
     QMenu* com = histograma->addMenu(QStringLiteral("Com Histograma"));
     a.colorido = item(
-        com, QStringLiteral("Colorido"), [this] { EscolheHistograma(0); }, true);
+        com, QStringLiteral("Colorido"), [this] { opcoes_->EscolheHistograma(0); }, true);
     a.semCores = item(
-        com, QStringLiteral("Sem cores"), [this] { EscolheHistograma(1); }, true);
+        com, QStringLiteral("Sem cores"), [this] { opcoes_->EscolheHistograma(1); }, true);
     a.semHistograma = item(
-        histograma, QStringLiteral("Sem Histograma"), [this] { EscolheHistograma(2); }, true);
+        histograma, QStringLiteral("Sem Histograma"), [this] { opcoes_->EscolheHistograma(2); },
+        true);
     // With the table closed "Colorido" is off and may be the only choice left
     // unticked, so the group allows none.
     auto* grupoHistograma = new QActionGroup(this);
@@ -82,9 +86,11 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
 
     QMenu* envolvente = opcoes->addMenu(QStringLiteral("Envolvente"));
     a.comEnvolvente = item(
-        envolvente, QStringLiteral("Com Envolvente"), [this] { OpcaoEnvolvente(true); }, true);
+        envolvente, QStringLiteral("Com Envolvente"), [this] { opcoes_->OpcaoEnvolvente(true); },
+        true);
     a.semEnvolvente = item(
-        envolvente, QStringLiteral("Sem Envolvente"), [this] { OpcaoEnvolvente(false); }, true);
+        envolvente, QStringLiteral("Sem Envolvente"), [this] { opcoes_->OpcaoEnvolvente(false); },
+        true);
     auto* grupoEnvolvente = new QActionGroup(this);
     for (QAction* x : {a.comEnvolvente, a.semEnvolvente}) grupoEnvolvente->addAction(x);
     a.comEnvolvente->setChecked(true);
@@ -118,19 +124,19 @@ void JanelaEspectro::AlternaCompararCurvas() {
     }
     o_.CompararCurvas = true;
     areaGrafico_->rotuloTitulo()->hide();
-    caixaNProt_->setText(QStringLiteral("1"));
-    OpcaoEnvolvente(true);
-    controleMistura_->setValue(50);
-    Executa();
+    entrada_->caixaNProt()->setText(QStringLiteral("1"));
+    opcoes_->OpcaoEnvolvente(true);
+    opcoes_->controleMistura()->setValue(50);
+    execucao_->Executa();
     g_.ZoomHoriz = 11.390625;
     areaGrafico_->Grafico();
 }
 
 void JanelaEspectro::AlternaPrimeiraOrdem() {
     QAction* menu = acoes_.primeiraOrdem;
-    PrimOrdem_ = menu->text() == PrimeiraOrdem;
-    menu->setText(PrimOrdem_ ? OrdemSuperior : PrimeiraOrdem);
-    Executa();
+    execucao_->DefinePrimOrdem(menu->text() == PrimeiraOrdem);
+    menu->setText(execucao_->PrimOrdem() ? OrdemSuperior : PrimeiraOrdem);
+    execucao_->Executa();
 }
 
 void JanelaEspectro::AlternaVisualizacao() {

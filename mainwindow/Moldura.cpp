@@ -36,6 +36,10 @@ Moldura::Moldura(std::optional<int> larguraTela, QWidget* parent)
 
 Moldura::~Moldura() = default;
 
+void Moldura::Inicia() {
+    janela_->Inicia();
+}
+
 void Moldura::MostraSobre() {
     auto* sobre = new JanelaSobre(this);
     sobre->setAttribute(Qt::WA_DeleteOnClose);

@@ -26,6 +26,9 @@ class Moldura : public QMainWindow {
     BarraEstado* barraEstado() const { return barraEstado_; }
     EstadoSpin& Estado() { return *estado_; }
     void MostraSobre();
+    // The window's start-up system and first run, once whatever listens to
+    // the window is connected.
+    void Inicia();
 
   protected:
     void closeEvent(QCloseEvent* ev) override;

@@ -67,12 +67,12 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
         f.EditaTitulo();
         EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Espectro ç");
     }
-    Escreve(f.caixaNProt(), "4");
-    Escreve(f.caixaDesloc(2), L("210,125"));
-    Escreve(f.caixaJ(1, 4), L("-3,5"));
-    Escreve(f.caixaLargura(), L("1,5"));
+    Escreve(f.Entrada().caixaNProt(), "4");
+    Escreve(f.Entrada().caixaDesloc(2), L("210,125"));
+    Escreve(f.Entrada().caixaJ(1, 4), L("-3,5"));
+    Escreve(f.Entrada().caixaLargura(), L("1,5"));
     // A zoomed axis, so the fixed window is not the default one.
-    f.botaoAmpliarH()->click();
+    f.Entrada().botaoAmpliarH()->click();
     f.areaGrafico()->AlternaFixarJanela();
     const EstadoGrafico& g = f.EstadoDoGrafico();
     ASSERT_TRUE(g.JanelaFixa);
@@ -81,8 +81,8 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     const QStringList caixas = t.Caixas();
     EXPECT_FALSE(f.DadosSalvos());
     // Saved in ppm, read back in Hz.
-    f.botaoHzPpm()->click();
-    ASSERT_TRUE(f.PPM());
+    f.Entrada().botaoHzPpm()->click();
+    ASSERT_TRUE(f.Entrada().PPM());
 
     f.Acoes().salvarDados->trigger();
     EXPECT_EQ(dialogos, 1);
@@ -92,8 +92,8 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
 
     // Something else on screen, then the file back.
     f.areaGrafico()->AlternaFixarJanela();
-    Escreve(f.caixaNProt(), "2");
-    Escreve(f.caixaLargura(), "1");
+    Escreve(f.Entrada().caixaNProt(), "2");
+    Escreve(f.Entrada().caixaLargura(), "1");
     {
         Modal titulo(QStringLiteral("Outro"));
         f.EditaTitulo();
@@ -102,7 +102,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     f.Acoes().abrirDados->trigger();
     EXPECT_EQ(dialogos, 2);
     ASSERT_EQ(f.Estado().NProt, 4);
-    EXPECT_FALSE(f.PPM());
+    EXPECT_FALSE(f.Entrada().PPM());
     EXPECT_EQ(t.Freqs(), freqs);
     EXPECT_EQ(t.Ints(), ints);
     EXPECT_EQ(t.Caixas(), caixas);
@@ -110,14 +110,14 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     EXPECT_NEAR(g.NiInic, NiInic, 1e-12 * std::fabs(NiInic));
     EXPECT_NEAR(g.LimLeft, LimLeft, 1e-9);
     EXPECT_NEAR(g.TwPerHz, TwPerHz, 1e-12 * TwPerHz);
-    EXPECT_FALSE(f.botaoAmpliarH()->isEnabled());
+    EXPECT_FALSE(f.Entrada().botaoAmpliarH()->isEnabled());
     EXPECT_EQ(f.areaGrafico()->botaoFixarJanela()->text(), "Liberar Janela");
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
     EXPECT_EQ(f.Opcoes().TituloEspectro, "Espectro ç");
     EXPECT_TRUE(f.DadosSalvos());
     // After a load the frequency box may be edited without the ppm warning.
     Modal nenhum;
-    QTest::keyClick(f.caixaFrequencia(), Qt::Key_0);
+    QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_0);
     QTest::qWait(20);
     EXPECT_EQ(nenhum.vezes(), 0);
 }
@@ -135,8 +135,8 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
     ASSERT_EQ(linhas.size(), 42);
 
     // Inputs that differ from the file.
-    Escreve(f.caixaDesloc(1), "200");
-    Escreve(f.caixaJ(1, 2), "7");
+    Escreve(f.Entrada().caixaDesloc(1), "200");
+    Escreve(f.Entrada().caixaJ(1, 2), "7");
     const auto freqs = t.Freqs();
     const QStringList caixas = t.Caixas();
     const QString titulo = t.w.windowTitle();
@@ -177,7 +177,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
         return arquivo;
     };
     t.Mostra();
-    QTest::keyClicks(f.caixaDesloc(1), "5");
+    QTest::keyClicks(f.Entrada().caixaDesloc(1), "5");
     EXPECT_FALSE(f.DadosSalvos());
     {
         Modal cancela(QMessageBox::Cancel);
@@ -203,7 +203,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
         EXPECT_FALSE(t.w.isVisible());
     }
     t.Mostra();
-    QTest::keyClicks(f.caixaDesloc(2), "1");
+    QTest::keyClicks(f.Entrada().caixaDesloc(2), "1");
     {
         Modal nao(QMessageBox::No);
         f.Acoes().sair->trigger();

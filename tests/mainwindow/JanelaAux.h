@@ -4,8 +4,11 @@
 // decimal form.
 
 #include "mainwindow/BarraEstado.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -90,7 +93,7 @@ class Modal {
 struct Tela {
     Moldura w;
     JanelaEspectro& f;
-    explicit Tela(int largura = 1280) : w(largura), f(*w.janela()) {}
+    explicit Tela(int largura = 1280) : w(largura), f(*w.janela()) { w.Inicia(); }
     QString Painel(int i) const { return w.barraEstado()->Painel(i)->text(); }
     // Shows the window and gives it the keyboard.
     void Mostra() {
@@ -111,12 +114,12 @@ struct Tela {
     }
     // Every box of the input panel, in a fixed order.
     QStringList Caixas() const {
-        QStringList s{f.caixaNProt()->text(), f.caixaFrequencia()->text(), f.caixaIntMin()->text(),
-                      f.caixaLargura()->text()};
+        QStringList s{f.Entrada().caixaNProt()->text(), f.Entrada().caixaFrequencia()->text(),
+                      f.Entrada().caixaIntMin()->text(), f.Entrada().caixaLargura()->text()};
         for (int i = 1; i <= NProtMax; ++i)
-            s << f.caixaDesloc(i)->text() << f.rotuloOutraUnidade(i)->text();
+            s << f.Entrada().caixaDesloc(i)->text() << f.Entrada().rotuloOutraUnidade(i)->text();
         for (int r = 1; r < NProtMax; ++r)
-            for (int c = r + 1; c <= NProtMax; ++c) s << f.caixaJ(r, c)->text();
+            for (int c = r + 1; c <= NProtMax; ++c) s << f.Entrada().caixaJ(r, c)->text();
         return s;
     }
 };

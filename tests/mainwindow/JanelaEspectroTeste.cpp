@@ -52,32 +52,32 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     const EstadoSpin& e = f.Estado();
 
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    EXPECT_EQ(f.caixaNProt()->text(), "3");
-    EXPECT_EQ(f.caixaDesloc(1)->text(), L("194,35"));
-    EXPECT_EQ(f.caixaDesloc(2)->text(), L("208,41"));
-    EXPECT_EQ(f.caixaDesloc(3)->text(), L("218,08"));
-    EXPECT_EQ(f.caixaJ(1, 2)->text(), "12");
-    EXPECT_EQ(f.caixaJ(1, 3)->text(), "10");
-    EXPECT_EQ(f.caixaJ(2, 3)->text(), "8");
-    EXPECT_EQ(f.caixaFrequencia()->text(), "300");
-    EXPECT_EQ(f.caixaIntMin()->text(), L("0,01"));
-    EXPECT_EQ(f.caixaLargura()->text(), "1");
+    EXPECT_EQ(f.Entrada().caixaNProt()->text(), "3");
+    EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), L("194,35"));
+    EXPECT_EQ(f.Entrada().caixaDesloc(2)->text(), L("208,41"));
+    EXPECT_EQ(f.Entrada().caixaDesloc(3)->text(), L("218,08"));
+    EXPECT_EQ(f.Entrada().caixaJ(1, 2)->text(), "12");
+    EXPECT_EQ(f.Entrada().caixaJ(1, 3)->text(), "10");
+    EXPECT_EQ(f.Entrada().caixaJ(2, 3)->text(), "8");
+    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
+    EXPECT_EQ(f.Entrada().caixaIntMin()->text(), L("0,01"));
+    EXPECT_EQ(f.Entrada().caixaLargura()->text(), "1");
     // The run rewrites the ppm labels of 1..N with 4 decimals; the others
     // keep their start-up 3.
-    EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), L("0,6478"));
-    EXPECT_EQ(f.rotuloOutraUnidade(4)->text(), L("0,734"));
+    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), L("0,6478"));
+    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(4)->text(), L("0,734"));
     EXPECT_EQ(f.Opcoes().TituloEspectro, "Default");
     EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
-    EXPECT_FALSE(f.PPM());
+    EXPECT_FALSE(f.Entrada().PPM());
     EXPECT_TRUE(f.DadosSalvos());
     EXPECT_FALSE(f.TelaPequena());
-    EXPECT_FALSE(f.Executando());
+    EXPECT_FALSE(f.Execucao().Executando());
 
     // Only the boxes of three protons are laid out.
-    EXPECT_FALSE(f.caixaDesloc(3)->isHidden());
-    EXPECT_TRUE(f.caixaDesloc(4)->isHidden());
-    EXPECT_FALSE(f.caixaJ(2, 3)->isHidden());
-    EXPECT_TRUE(f.caixaJ(1, 4)->isHidden());
+    EXPECT_FALSE(f.Entrada().caixaDesloc(3)->isHidden());
+    EXPECT_TRUE(f.Entrada().caixaDesloc(4)->isHidden());
+    EXPECT_FALSE(f.Entrada().caixaJ(2, 3)->isHidden());
+    EXPECT_TRUE(f.Entrada().caixaJ(1, 4)->isHidden());
 
     ASSERT_EQ(e.NProt, 3);
     EXPECT_EQ(e.FreqEspHz, 300e6);
@@ -120,10 +120,10 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
 
     // The other separator becomes the user's.
     const QString outro = GetParam() == ',' ? "7.25" : "7,25";
-    Digita(f.caixaDesloc(1), outro);
-    Enter(f.caixaDesloc(1));
-    EXPECT_EQ(f.caixaDesloc(1)->text(), L("7,25"));
-    EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), L("0,0242"));
+    Digita(f.Entrada().caixaDesloc(1), outro);
+    Enter(f.Entrada().caixaDesloc(1));
+    EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), L("7,25"));
+    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), L("0,0242"));
     EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
 
     // The number of protons: what the box keeps while typing, then N after Enter.
@@ -134,13 +134,13 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
     } casos[] = {{"3,5", "3,5", 3}, {"0", "", 1},      {"11", "", 1},
                  {"abc", "", 1},    {"1.5", "1.5", 2}, {"2.5", "2.5", 2}};
     for (const Caso& c : casos) {
-        Digita(f.caixaNProt(), c.digitado);
-        EXPECT_EQ(f.caixaNProt()->text(), c.mantido) << c.digitado;
-        Enter(f.caixaNProt());
+        Digita(f.Entrada().caixaNProt(), c.digitado);
+        EXPECT_EQ(f.Entrada().caixaNProt()->text(), c.mantido) << c.digitado;
+        Enter(f.Entrada().caixaNProt());
         EXPECT_EQ(f.Estado().NProt, c.N) << c.digitado;
-        EXPECT_EQ(f.caixaNProt()->text(), QString::number(c.N)) << c.digitado;
-        EXPECT_EQ(f.caixaDesloc(c.N)->isHidden(), false) << c.digitado;
-        EXPECT_EQ(f.caixaDesloc(c.N + 1)->isHidden(), true) << c.digitado;
+        EXPECT_EQ(f.Entrada().caixaNProt()->text(), QString::number(c.N)) << c.digitado;
+        EXPECT_EQ(f.Entrada().caixaDesloc(c.N)->isHidden(), false) << c.digitado;
+        EXPECT_EQ(f.Entrada().caixaDesloc(c.N + 1)->isHidden(), true) << c.digitado;
     }
     EXPECT_FALSE(f.DadosSalvos());
 }
@@ -154,49 +154,49 @@ TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
 
     // Coming into the box empties it.
     f.botaoExecutar()->setFocus();
-    f.caixaNProt()->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(f.caixaNProt()->text(), "");
-    QTest::keyClicks(f.caixaNProt(), "6");
+    f.Entrada().caixaNProt()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(f.Entrada().caixaNProt()->text(), "");
+    QTest::keyClicks(f.Entrada().caixaNProt(), "6");
     // A trip to another window is no new visit; a click that activates the
     // window straight into the box is.
     const auto focoDaJanela = [&f](QEvent::Type tipo) {
         QFocusEvent ev(tipo, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(f.caixaNProt(), &ev);
+        QApplication::sendEvent(f.Entrada().caixaNProt(), &ev);
     };
     focoDaJanela(QEvent::FocusOut);
     focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(f.caixaNProt()->text(), "6");
+    EXPECT_EQ(f.Entrada().caixaNProt()->text(), "6");
     focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(f.caixaNProt()->text(), "");
-    QTest::keyClicks(f.caixaNProt(), "6");
-    Enter(f.caixaNProt());
+    EXPECT_EQ(f.Entrada().caixaNProt()->text(), "");
+    QTest::keyClicks(f.Entrada().caixaNProt(), "6");
+    Enter(f.Entrada().caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 6);
-    EXPECT_EQ(foco(), f.caixaDesloc(1));
-    EXPECT_EQ(f.caixaDesloc(1)->selectedText(), f.caixaDesloc(1)->text());
+    EXPECT_EQ(foco(), f.Entrada().caixaDesloc(1));
+    EXPECT_EQ(f.Entrada().caixaDesloc(1)->selectedText(), f.Entrada().caixaDesloc(1)->text());
 
     for (int i = 1; i < 6; ++i) {
-        Enter(f.caixaDesloc(i));
-        EXPECT_EQ(foco(), f.caixaDesloc(i + 1)) << i;
+        Enter(f.Entrada().caixaDesloc(i));
+        EXPECT_EQ(foco(), f.Entrada().caixaDesloc(i + 1)) << i;
     }
-    Enter(f.caixaDesloc(6));
-    EXPECT_EQ(foco(), f.caixaJ(1, 2));
-    EXPECT_EQ(f.caixaJ(1, 2)->selectedText(), "12");
-    Enter(f.caixaJ(1, 2));
-    EXPECT_EQ(foco(), f.caixaJ(1, 3));
-    Enter(f.caixaJ(1, 6));
-    EXPECT_EQ(foco(), f.caixaJ(2, 3));
-    Enter(f.caixaJ(4, 6));
-    EXPECT_EQ(foco(), f.caixaJ(5, 6));
-    Enter(f.caixaJ(5, 6));
+    Enter(f.Entrada().caixaDesloc(6));
+    EXPECT_EQ(foco(), f.Entrada().caixaJ(1, 2));
+    EXPECT_EQ(f.Entrada().caixaJ(1, 2)->selectedText(), "12");
+    Enter(f.Entrada().caixaJ(1, 2));
+    EXPECT_EQ(foco(), f.Entrada().caixaJ(1, 3));
+    Enter(f.Entrada().caixaJ(1, 6));
+    EXPECT_EQ(foco(), f.Entrada().caixaJ(2, 3));
+    Enter(f.Entrada().caixaJ(4, 6));
+    EXPECT_EQ(foco(), f.Entrada().caixaJ(5, 6));
+    Enter(f.Entrada().caixaJ(5, 6));
     EXPECT_EQ(foco(), f.botaoExecutar());
 
     // An empty box ignores Enter: no run, the focus stays.
     QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
-    f.caixaJ(2, 3)->setFocus();
-    f.caixaJ(2, 3)->clear();
-    Enter(f.caixaJ(2, 3));
+    f.Entrada().caixaJ(2, 3)->setFocus();
+    f.Entrada().caixaJ(2, 3)->clear();
+    Enter(f.Entrada().caixaJ(2, 3));
     EXPECT_EQ(execucoes.count(), 0);
-    EXPECT_EQ(foco(), f.caixaJ(2, 3));
+    EXPECT_EQ(foco(), f.Entrada().caixaJ(2, 3));
 }
 
 TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
@@ -211,25 +211,26 @@ TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
     const auto le = [&f] {
         std::vector<Par> v;
         for (int i = 1; i <= NProtMax; ++i)
-            v.push_back({f.caixaDesloc(i)->text(), f.rotuloOutraUnidade(i)->text(),
-                         f.caixaDesloc(i)->pos(), f.rotuloOutraUnidade(i)->pos()});
+            v.push_back(
+                {f.Entrada().caixaDesloc(i)->text(), f.Entrada().rotuloOutraUnidade(i)->text(),
+                 f.Entrada().caixaDesloc(i)->pos(), f.Entrada().rotuloOutraUnidade(i)->pos()});
         return v;
     };
     const auto antes = le();
 
-    f.botaoHzPpm()->click();
-    EXPECT_TRUE(f.PPM());
-    EXPECT_EQ(f.rotuloCabecalho(1)->text(), "Deslocamentos Químicos (ppm)");
+    f.Entrada().botaoHzPpm()->click();
+    EXPECT_TRUE(f.Entrada().PPM());
+    EXPECT_EQ(f.Entrada().rotuloCabecalho(1)->text(), "Deslocamentos Químicos (ppm)");
     const auto ppm = le();
     for (std::size_t k = 0; k < antes.size(); ++k) {
         EXPECT_EQ(ppm[k].caixa, antes[k].rotulo) << k;
         EXPECT_EQ(ppm[k].pc, antes[k].pr) << k;
     }
-    EXPECT_EQ(f.caixaDesloc(1)->text(), "0,6478");
+    EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), "0,6478");
 
-    f.botaoHzPpm()->click();
-    EXPECT_FALSE(f.PPM());
-    EXPECT_EQ(f.rotuloCabecalho(1)->text(), "Deslocamentos Químicos (Hz)");
+    f.Entrada().botaoHzPpm()->click();
+    EXPECT_FALSE(f.Entrada().PPM());
+    EXPECT_EQ(f.Entrada().rotuloCabecalho(1)->text(), "Deslocamentos Químicos (Hz)");
     EXPECT_TRUE(le() == antes);
 }
 
@@ -238,44 +239,44 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     Tela t;
     t.Mostra();
     JanelaEspectro& f = t.f;
-    f.caixaFrequencia()->setFocus();
-    QTest::keyClick(f.caixaFrequencia(), Qt::Key_End);
+    f.Entrada().caixaFrequencia()->setFocus();
+    QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_End);
     {
         Modal nao(QMessageBox::No);
-        QTest::keyClicks(f.caixaFrequencia(), "0");
+        QTest::keyClicks(f.Entrada().caixaFrequencia(), "0");
         ASSERT_EQ(nao.vezes(), 1);
         EXPECT_EQ(nao.titulos[0], "Mudar para ppm?");
         EXPECT_TRUE(nao.textos[0].startsWith(
             "Você está alterando o valor da freqüência do instrumento\r\nmas a entrada"));
         EXPECT_TRUE(nao.textos[0].endsWith(
             "'ppm'.\r\n\r\nDeseja que o programa mude automaticamente para 'ppm'?"));
-        EXPECT_FALSE(f.PPM());
-        EXPECT_EQ(f.caixaFrequencia()->text(), "3000");
+        EXPECT_FALSE(f.Entrada().PPM());
+        EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "3000");
 
         // Asked once until Enter in the box.
-        QTest::keyClicks(f.caixaFrequencia(), "0");
+        QTest::keyClicks(f.Entrada().caixaFrequencia(), "0");
         EXPECT_EQ(nao.vezes(), 1);
-        f.caixaFrequencia()->setText("300");
-        Enter(f.caixaFrequencia());
+        f.Entrada().caixaFrequencia()->setText("300");
+        Enter(f.Entrada().caixaFrequencia());
         EXPECT_EQ(nao.vezes(), 1);
-        EXPECT_FALSE(f.PPM());
+        EXPECT_FALSE(f.Entrada().PPM());
     }
     {
         Modal sim(QMessageBox::Yes);
-        QTest::keyClick(f.caixaFrequencia(), Qt::Key_Backspace);
+        QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_Backspace);
         ASSERT_EQ(sim.vezes(), 1);
-        EXPECT_TRUE(f.PPM());
+        EXPECT_TRUE(f.Entrada().PPM());
         // The window's own focus: the offscreen platform does not give the
         // window back its activation when the box closes.
-        EXPECT_EQ(t.w.focusWidget(), f.caixaFrequencia());
-        EXPECT_EQ(f.caixaDesloc(1)->text(), "0,6478");
+        EXPECT_EQ(t.w.focusWidget(), f.Entrada().caixaFrequencia());
+        EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), "0,6478");
 
         // In ppm the same shifts follow the instrument.
-        f.caixaFrequencia()->setText("600");
-        Enter(f.caixaFrequencia());
+        f.Entrada().caixaFrequencia()->setText("600");
+        Enter(f.Entrada().caixaFrequencia());
         EXPECT_EQ(sim.vezes(), 1);
         EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 600 * 0.6478, 1e-6);
-        EXPECT_EQ(f.rotuloOutraUnidade(1)->text(), "388,68");
+        EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), "388,68");
     }
 }
 
@@ -305,8 +306,8 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     const QString cabecalho = "Banda n°\tNíveis\tFreqüência(Hz)\tIntensidade relativa\t"
                               "Spins nível A\tSpins nível B\tPrótons afetados\r\n";
     QClipboard* cb = QApplication::clipboard();
-    f.caixaIntMin()->setText("1000");
-    Enter(f.caixaIntMin());
+    f.Entrada().caixaIntMin()->setText("1000");
+    Enter(f.Entrada().caixaIntMin());
     EXPECT_EQ(f.Estado().NBandas, 0);
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), "0");
     EXPECT_EQ(f.tabelaResultados()->rows(), 1);
@@ -314,10 +315,10 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     EXPECT_EQ(cb->text(), cabecalho);
 
     // One proton: one line at its shift carrying the whole intensity, no line end.
-    f.caixaIntMin()->setText("0,01");
-    Enter(f.caixaIntMin());
-    f.caixaNProt()->setText("1");
-    Enter(f.caixaNProt());
+    f.Entrada().caixaIntMin()->setText("0,01");
+    Enter(f.Entrada().caixaIntMin());
+    f.Entrada().caixaNProt()->setText("1");
+    Enter(f.Entrada().caixaNProt());
     ASSERT_EQ(f.Estado().NBandas, 1);
     f.Acoes().copiarTabela->trigger();
     const QString texto = cb->text();
@@ -355,12 +356,12 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     EXPECT_EQ(g.FreqMarcada, f.Estado().FreqBanda(r));
 
     // Horizontally twice in and twice out; vertically three in, two out.
-    for (QPushButton* b : {f.botaoAmpliarH(), f.botaoAmpliarH()}) b->click();
+    for (QPushButton* b : {f.Entrada().botaoAmpliarH(), f.Entrada().botaoAmpliarH()}) b->click();
     for (QPushButton* b : {f.botaoAmpliarV(), f.botaoAmpliarV(), f.botaoAmpliarV()}) b->click();
     EXPECT_DOUBLE_EQ(g.ZoomHoriz, 2.25);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 3.375);
-    for (QPushButton* b :
-         {f.botaoReduzirH(), f.botaoReduzirH(), f.botaoReduzirV(), f.botaoReduzirV()})
+    for (QPushButton* b : {f.Entrada().botaoReduzirH(), f.Entrada().botaoReduzirH(),
+                           f.botaoReduzirV(), f.botaoReduzirV()})
         b->click();
     EXPECT_DOUBLE_EQ(g.ZoomHoriz, 1);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1.5);
@@ -381,10 +382,10 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     // A fixed window takes the horizontal zoom away.
     f.areaGrafico()->AlternaFixarJanela();
     EXPECT_TRUE(g.JanelaFixa);
-    EXPECT_FALSE(f.botaoAmpliarH()->isEnabled());
-    EXPECT_FALSE(f.botaoReduzirH()->isEnabled());
+    EXPECT_FALSE(f.Entrada().botaoAmpliarH()->isEnabled());
+    EXPECT_FALSE(f.Entrada().botaoReduzirH()->isEnabled());
     f.areaGrafico()->AlternaFixarJanela();
-    EXPECT_TRUE(f.botaoAmpliarH()->isEnabled());
+    EXPECT_TRUE(f.Entrada().botaoAmpliarH()->isEnabled());
 }
 
 // "Janela" as it opens: "Matrizes" is enabled then or not.
@@ -405,16 +406,16 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
         EXPECT_EQ(em(f.tabelaResultados()), QRect(Px(300), Px(1920), Px(9135), Px(2000)));
         EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9495), Px(3485)));
         EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(13365), Px(3485)));
-        EXPECT_EQ(f.quadroMistura()->pos(), QPoint(Px(10770), Px(3430)));
+        EXPECT_EQ(f.OpcoesDaJanela().quadroMistura()->pos(), QPoint(Px(10770), Px(3430)));
         EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(14860), Px(3980)));
         EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(14860), Px(4595)));
         EXPECT_FALSE(t.w.barraEstado()->isHidden());
-        EXPECT_FALSE(f.quadroCores()->isHidden());
-        EXPECT_FALSE(f.quadroEnvolvente()->isHidden());
+        EXPECT_FALSE(f.OpcoesDaJanela().quadroCores()->isHidden());
+        EXPECT_FALSE(f.OpcoesDaJanela().quadroEnvolvente()->isHidden());
         EXPECT_TRUE(MatrizesDisponivel(t));
         for (int N : {9, 8}) {
-            f.caixaNProt()->setText(QString::number(N));
-            Enter(f.caixaNProt());
+            f.Entrada().caixaNProt()->setText(QString::number(N));
+            Enter(f.Entrada().caixaNProt());
             EXPECT_EQ(MatrizesDisponivel(t), N == 8) << N;
         }
     }
@@ -431,18 +432,18 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_EQ(em(f.tabelaResultados()), QRect(0, Px(7440), Px(9135), Px(900)));
     EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9240), Px(7920)));
     EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(10680), Px(7920)));
-    EXPECT_EQ(f.quadroMistura()->pos(), QPoint(Px(9120), Px(7440)));
+    EXPECT_EQ(f.OpcoesDaJanela().quadroMistura()->pos(), QPoint(Px(9120), Px(7440)));
     EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(11640), Px(3600)));
     EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(11640), Px(4200)));
     EXPECT_TRUE(t.w.barraEstado()->isHidden());
-    EXPECT_TRUE(f.quadroCores()->isHidden());
-    EXPECT_TRUE(f.quadroEnvolvente()->isHidden());
+    EXPECT_TRUE(f.OpcoesDaJanela().quadroCores()->isHidden());
+    EXPECT_TRUE(f.OpcoesDaJanela().quadroEnvolvente()->isHidden());
     EXPECT_FALSE(MatrizesDisponivel(t));
 
     // Seven protons: the plot gives the coupling grid room from the top and
     // the wait panel comes up; a smaller system gives the room back.
-    f.caixaNProt()->setText("7");
-    Enter(f.caixaNProt());
+    f.Entrada().caixaNProt()->setText("7");
+    Enter(f.Entrada().caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 7);
     EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(2085), Px(11655), Px(5370)));
     EXPECT_FALSE(f.painelTempos()->isHidden());
@@ -450,8 +451,8 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_TRUE(f.painelTempos()->botaoFechar()->isHidden());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.painelTempos()->isHidden(); }, 3000));
     EXPECT_FALSE(MatrizesDisponivel(t));
-    f.caixaNProt()->setText("2");
-    Enter(f.caixaNProt());
+    f.Entrada().caixaNProt()->setText("2");
+    Enter(f.Entrada().caixaNProt());
     EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
     EXPECT_EQ(LinhasTempos(f, 1)[0], "JACOBI");
     EXPECT_EQ(aviso.vezes(), 1);
@@ -470,10 +471,13 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
         const char* texto;
         const char* mensagem;
     } casos[] = {
-        {f.caixaDesloc(2), "abc", "O deslocamento químico de H2 não é um número válido."},
-        {f.caixaJ(1, 3), "1,2,3", "A constante de acoplamento J(1,3) não é um número válido."},
-        {f.caixaFrequencia(), "x", "A freqüência do espectrômetro não é um número válido."},
-        {f.caixaFrequencia(), "0", "A freqüência do espectrômetro deve ser maior que zero."},
+        {f.Entrada().caixaDesloc(2), "abc", "O deslocamento químico de H2 não é um número válido."},
+        {f.Entrada().caixaJ(1, 3), "1,2,3",
+         "A constante de acoplamento J(1,3) não é um número válido."},
+        {f.Entrada().caixaFrequencia(), "x",
+         "A freqüência do espectrômetro não é um número válido."},
+        {f.Entrada().caixaFrequencia(), "0",
+         "A freqüência do espectrômetro deve ser maior que zero."},
     };
     for (const Caso& c : casos) {
         const QString antes = c.caixa->text();
@@ -494,8 +498,8 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
 
     // Too large a shift for the instrument: refused by the run, the
     // previous spectrum comes back.
-    f.caixaFrequencia()->setText("1");
-    f.caixaDesloc(1)->setText("5000000");
+    f.Entrada().caixaFrequencia()->setText("1");
+    f.Entrada().caixaDesloc(1)->setText("5000000");
     {
         Modal ok(QMessageBox::Ok);
         f.botaoExecutar()->click();
@@ -504,26 +508,26 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     }
     EXPECT_EQ(t.Freqs(), freqs);
     EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
-    f.caixaFrequencia()->setText("300");
-    f.caixaDesloc(1)->setText("194,35");
+    f.Entrada().caixaFrequencia()->setText("300");
+    f.Entrada().caixaDesloc(1)->setText("194,35");
 
     // The repairing boxes: a word is reported, zero and negatives repaired.
     execucoes.clear();
-    f.caixaIntMin()->setText("muito");
+    f.Entrada().caixaIntMin()->setText("muito");
     {
         Modal ok(QMessageBox::Ok);
-        Enter(f.caixaIntMin());
+        Enter(f.Entrada().caixaIntMin());
         ASSERT_EQ(ok.vezes(), 1);
         EXPECT_TRUE(ok.textos[0].contains("Intensidade mínima"));
     }
-    EXPECT_EQ(f.caixaIntMin()->text(), "muito");
+    EXPECT_EQ(f.Entrada().caixaIntMin()->text(), "muito");
     EXPECT_EQ(execucoes.count(), 0);
-    f.caixaIntMin()->setText("-3");
-    Enter(f.caixaIntMin());
-    EXPECT_EQ(f.caixaIntMin()->text(), "0,01");
-    f.caixaLargura()->setText("0");
-    Enter(f.caixaLargura());
-    EXPECT_EQ(f.caixaLargura()->text(), "1");
+    f.Entrada().caixaIntMin()->setText("-3");
+    Enter(f.Entrada().caixaIntMin());
+    EXPECT_EQ(f.Entrada().caixaIntMin()->text(), "0,01");
+    f.Entrada().caixaLargura()->setText("0");
+    Enter(f.Entrada().caixaLargura());
+    EXPECT_EQ(f.Entrada().caixaLargura()->text(), "1");
     EXPECT_EQ(t.Freqs(), freqs);
 }
 
@@ -536,17 +540,17 @@ TEST(JanelaEspectro, PedidoDuranteUmaExecucaoVemDepoisUmaVez) {
     int duranteAPrimeira = -1;
     // Fires at the run's first yield: two requests, one of them by Enter.
     QTimer::singleShot(0, &f, [&] {
-        executando = f.Executando();
-        f.Executa();
-        Enter(f.caixaDesloc(2));
+        executando = f.Execucao().Executando();
+        f.Execucao().Executa();
+        Enter(f.Entrada().caixaDesloc(2));
         duranteAPrimeira = int(execucoes.count());
     });
-    f.caixaNProt()->setText("7");
-    f.Executa();
+    f.Entrada().caixaNProt()->setText("7");
+    f.Execucao().Executa();
     EXPECT_TRUE(executando);
     EXPECT_EQ(duranteAPrimeira, 0);
     EXPECT_EQ(execucoes.count(), 2);
-    EXPECT_FALSE(f.Executando());
+    EXPECT_FALSE(f.Execucao().Executando());
     EXPECT_EQ(f.Estado().NProt, 7);
     EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(f.Estado().NBandas));
@@ -557,16 +561,16 @@ TEST(JanelaEspectro, FecharATabelaDuranteUmaExecucao) {
     Tela t;
     JanelaEspectro& f = t.f;
     QTimer::singleShot(0, &f, [&] {
-        ASSERT_TRUE(f.Executando());
+        ASSERT_TRUE(f.Execucao().Executando());
         f.botaoTabela()->click();
     });
-    f.caixaNProt()->setText("7");
-    f.Executa();
+    f.Entrada().caixaNProt()->setText("7");
+    f.Execucao().Executa();
     ASSERT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     // The button, the flag and the table must agree, now and after the next run.
     EXPECT_FALSE(f.Estado().ComTabela);
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
-    f.Executa();
+    f.Execucao().Executa();
     EXPECT_FALSE(f.Estado().ComTabela);
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");

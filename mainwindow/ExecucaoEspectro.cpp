@@ -5,14 +5,14 @@
 
 #include "display/AreaGrafico.h"
 #include "mainwindow/BarraEstado.h"
-#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "run/Simulacao.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +48,17 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-void JanelaEspectro::Executa() {
+ExecucaoEspectro::ExecucaoEspectro(const PecasExecucao& p, QWidget* janela)
+    : QObject(janela), janela_(janela), e_(p.estado), trabalho_(p.trabalho), g_(p.g), o_(p.o),
+      entrada_(p.entrada), areaGrafico_(p.areaGrafico), tabelaResultados_(p.tabelaResultados),
+      painelTempos_(p.painelTempos), barra_(p.barra), SepDec_(p.SepDec) {
+    connect(&temporizadorTempos_, &QTimer::timeout, this, [this] {
+        temporizadorTempos_.stop();
+        painelTempos_.hide();
+    });
+}
+
+void ExecucaoEspectro::Executa() {
     if (executando_) {
         execucaoPendente_ = true;
         return;
@@ -61,71 +71,35 @@ void JanelaEspectro::Executa() {
     executando_ = false;
 }
 
-TextosEntrada JanelaEspectro::LeCaixas() const {
-    TextosEntrada t;
-    t.TextoNProt = caixaNProt_->text().toStdString();
-    t.TextoFrequencia = caixaFrequencia_->text().toStdString();
-    t.TextoIntMin = caixaIntMin_->text().toStdString();
-    t.TextoTolJac = textoTolJac_;
-    for (int i = 1; i <= NProtMax; ++i) {
-        t.TextoDesloc[std::size_t(i)] = caixaDesloc(i)->text().toStdString();
-        for (int c = i + 1; c <= NProtMax; ++c)
-            t.TextoJ[std::size_t(i)][std::size_t(c)] = caixaJ(i, c)->text().toStdString();
-    }
-    t.PPM = PPM_;
-    return t;
-}
-
-// Only texts that differ are written: an unchanged box keeps its caret and
-// does not count as an edit.
-void JanelaEspectro::EscreveCaixas(const TextosEntrada& t) {
-    const auto escreve = [](auto* w, const std::string& s) {
-        const QString q = Q(s);
-        if (w->text() != q) w->setText(q);
-    };
-    escreve(caixaIntMin_, t.TextoIntMin);
-    escreve(caixaFrequencia_, t.TextoFrequencia);
-    escreve(caixaNProt_, t.TextoNProt);
-    for (int i = 1; i <= NProt_; ++i) {
-        escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
-        escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
-        for (int c = i + 1; c <= NProt_; ++c)
-            escreve(caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
-    }
-    o_.TextoFrequencia = t.TextoFrequencia;
-    o_.TextoIntMin = t.TextoIntMin;
-}
-
-void JanelaEspectro::ExecutaUmaVez() {
+void ExecucaoEspectro::ExecutaUmaVez() {
     const Ampulheta ampulheta;
-    TextosEntrada t = LeCaixas();
+    TextosEntrada t = entrada_.Textos();
     EntradaSimulacao in;
     if (auto erro = LeEntrada(t, SepDec_, in)) {
-        QMessageBox::warning(this, QStringLiteral("Dados de entrada"), Q(*erro));
+        QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
         return;
     }
     in.PrimOrdem = PrimOrdem_;
     in.ComTabela = ComTabela_;
 
-    NProt_ = in.NProt;
-    EscreveCaixas(t);
+    entrada_.EscreveTextos(t, in.NProt);
     AntesDaExecucao(in.NProt);
 
     // The count is shown as soon as the new bands are in.
     const auto contaBandas = [this](const EstadoSpin& e) {
-        barra_->Painel(BarraEstado::PainelBandas)->setText(QString::number(e.NBandas));
+        barra_.Painel(BarraEstado::PainelBandas)->setText(QString::number(e.NBandas));
     };
     ObservadorJanela obs(
-        *painelTempos_,
+        painelTempos_,
         [this, contaBandas](const EstadoSpin& e) {
             contaBandas(e);
             if (!ComTabela_) return; // closed while the run yielded
-            tabelaResultados_->FlexPreenchBandas(e);
+            tabelaResultados_.FlexPreenchBandas(e);
             TabelaPreenchida_ = true;
         },
         [this, contaBandas](const EstadoSpin& e) {
             contaBandas(e);
-            areaGrafico_->Restaurar();
+            areaGrafico_.Restaurar();
         },
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
@@ -135,51 +109,52 @@ void JanelaEspectro::ExecutaUmaVez() {
     if (erro) {
         // The previous results are still whole: show them again.
         if (ComTabela_) {
-            tabelaResultados_->FlexPreenchBandas(e_);
+            tabelaResultados_.FlexPreenchBandas(e_);
             TabelaPreenchida_ = true;
         }
-        areaGrafico_->Restaurar();
-        QMessageBox::warning(this, QStringLiteral("Dados de entrada"), Q(*erro));
+        areaGrafico_.Restaurar();
+        QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
+    } else {
+        emit ResultadosNovos();
     }
     temporizadorTempos_.start(1000);
 }
 
-void JanelaEspectro::DefineComTabela(bool aberta) {
+void ExecucaoEspectro::DefineComTabela(bool aberta) {
     ComTabela_ = aberta;
     e_.ComTabela = aberta;
 }
 
 // Steps of the run that belong to the window, from the flags to the wait panel.
-void JanelaEspectro::AntesDaExecucao(int N) {
+void ExecucaoEspectro::AntesDaExecucao(int N) {
     g_.BandaMarcada = false;
     g_.RecalcEscala = true;
     g_.env.EnvValida = false;
     TabelaPreenchida_ = false;
     g_.Visualizando = false;
-    AvisoPPMDado_ = false;
+    entrada_.DefineAvisoPPMDado(false);
     if (o_.TelaPequena) AjustaAlturaCompacta(0);
-    areaGrafico_->Limpa();
-    tabelaResultados_->Esvazia();
-    painelTempos_->PreparaTabela();
-    if (caixaNProt_->text() != QStringLiteral("1")) {
+    areaGrafico_.Limpa();
+    tabelaResultados_.Esvazia();
+    painelTempos_.PreparaTabela();
+    if (entrada_.caixaNProt()->text() != QStringLiteral("1")) {
         o_.CompararCurvas = false;
-        acoes_.compararCurvas->setChecked(false);
+        emit CompararCurvasDesligado();
     }
     if (N > 6) {
-        painelTempos_->MostraEspera();
+        painelTempos_.MostraEspera();
         if (o_.TelaPequena) AjustaAlturaCompacta(N);
         QCoreApplication::processEvents();
     }
-    PrepTextsDeslQuim();
-    PrepTextsJ();
+    entrada_.PreparaCaixas();
 }
 
 // The compact plot gives way to the coupling grid of more than 6 protons;
 // its bottom edge stays at 7455 twips.
-void JanelaEspectro::AjustaAlturaCompacta(int N) {
+void ExecucaoEspectro::AjustaAlturaCompacta(int N) {
     const int extra = N > 6 ? 285 * (N - 6) : 0;
     const int altura = N > 6 ? 5655 - extra : 5535;
     const int topo = N > 6 ? 1800 + extra : 1920;
-    areaGrafico_->DefineAlturaExterna(altura);
-    MoveTwips(areaGrafico_, EsqTwips(areaGrafico_), topo);
+    areaGrafico_.DefineAlturaExterna(altura);
+    MoveTwips(&areaGrafico_, EsqTwips(&areaGrafico_), topo);
 }

@@ -1,18 +1,21 @@
 // The input panel: its boxes, their layout for N protons, and what Enter and
 // the panel's buttons do.
 
-#include "display/AreaGrafico.h"
 #include "display/PintaFundo.h"
-#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/PainelEntrada.h"
+#include "run/ArquivoDados.h"
+#include "run/ValoresIniciais.h"
 #include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 
+#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -66,9 +69,24 @@ void FocoSelecionado(QLineEdit* t) {
 
 } // namespace
 
-void JanelaEspectro::CriaPainelEntrada() {
+PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDec)
+    : QObject(janela), janela_(janela), g_(g), SepDec_(SepDec) {
+    CriaCaixas();
+    CriaGradeJ();
+    connect(caixaNProt_, &QLineEdit::textChanged, this, &PainelEntrada::VerificaNProt);
+    connect(caixaNProt_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaNProt);
+    connect(caixaFrequencia_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaFrequencia);
+    connect(caixaFrequencia_, &QLineEdit::textEdited, this, &PainelEntrada::OfereceMudarParaPpm);
+    connect(caixaIntMin_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaIntMin);
+    connect(caixaLargura_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaLargura);
+    connect(botaoHzPpm_, &QPushButton::clicked, this, &PainelEntrada::AlternaHzPpm);
+    caixaNProt_->installEventFilter(this);
+    caixaLargura_->installEventFilter(this);
+}
+
+void PainelEntrada::CriaCaixas() {
     const QFont negrito = FonteNegrita();
-    painelDesloc_ = new QWidget(this);
+    painelDesloc_ = new QWidget(janela_);
     ColocaTwips(painelDesloc_, 300, 240, 6735, 960);
     Rotulo(QStringLiteral("Hz"), painelDesloc_, 210, 60, 270, 255);
     Rotulo(QStringLiteral("ppm"), painelDesloc_, 60, 330, 420, 255);
@@ -88,7 +106,7 @@ void JanelaEspectro::CriaPainelEntrada() {
                     645, i == 10 ? 405 : 375, 210);
         botaoCorProton_[k]->setFont(negrito);
         PintaBotao(botaoCorProton_[k], g_.CorProt[k]);
-        connect(botaoCorProton_[k], &QPushButton::clicked, this, [this, i] { FiltraProton(i); });
+        connect(botaoCorProton_[k], &QPushButton::clicked, this, [this, i] { emit ProtonEscolhido(i); });
         if (i == 0) continue;
         caixaDesloc_[k] = Caixa(painelDesloc_, esq, 30, 615);
         rotuloOutraUnidade_[k] = Rotulo(QString(), painelDesloc_, esq, 330, 615, 255);
@@ -99,7 +117,7 @@ void JanelaEspectro::CriaPainelEntrada() {
         rotuloProton_[k]->setFont(negrito);
         rotuloProton_[k]->lower();
         connect(caixaDesloc_[k], &QLineEdit::returnPressed, this, [this, i] { ConfirmaDesloc(i); });
-        connect(caixaDesloc_[k], &QLineEdit::textChanged, this, [this] { DadosSalvos_ = false; });
+        connect(caixaDesloc_[k], &QLineEdit::textChanged, this, &PainelEntrada::Editado);
     }
 
     QFont cabecalho(QStringLiteral("Benguiat Bk BT"));
@@ -107,12 +125,12 @@ void JanelaEspectro::CriaPainelEntrada() {
     cabecalho.setPointSizeF(9.75);
     cabecalho.setBold(true);
     rotuloCabecalho_[1] =
-        Rotulo(QStringLiteral("Deslocamentos Químicos (Hz)"), this, 780, 0, 4500, 240);
+        Rotulo(QStringLiteral("Deslocamentos Químicos (Hz)"), janela_, 780, 0, 4500, 240);
     rotuloCabecalho_[0] =
-        Rotulo(QStringLiteral("Constantes de Acoplamento"), this, 10560, 0, 3600, 240);
+        Rotulo(QStringLiteral("Constantes de Acoplamento"), janela_, 10560, 0, 3600, 240);
     for (QLabel* l : rotuloCabecalho_) l->setFont(cabecalho);
 
-    painelFrequencia_ = new QWidget(this);
+    painelFrequencia_ = new QWidget(janela_);
     ColocaTwips(painelFrequencia_, 300, 1200, 6735, 345);
     Rotulo(QStringLiteral("N° de prótons:"), painelFrequencia_, 0, 45, 1170, 255);
     caixaNProt_ = Caixa(painelFrequencia_, 1170, 15, 420);
@@ -123,7 +141,7 @@ void JanelaEspectro::CriaPainelEntrada() {
     botaoHzPpm_ = new QPushButton(QStringLiteral("Mudar Hz/ppm"), painelFrequencia_);
     ColocaTwips(botaoHzPpm_, 5040, 0, 1500, 330);
 
-    painelLargura_ = new QWidget(this);
+    painelLargura_ = new QWidget(janela_);
     ColocaTwips(painelLargura_, 300, 1560, 6735, 345);
     Rotulo(QStringLiteral("Intensidade mínima:"), painelLargura_, 0, 45, 1560, 255);
     caixaIntMin_ = Caixa(painelLargura_, 1560, 15, 600);
@@ -140,9 +158,9 @@ void JanelaEspectro::CriaPainelEntrada() {
     ColocaTwips(botaoRestaurar_, 5760, 0, 975, 330);
 }
 
-void JanelaEspectro::CriaGradeJ() {
+void PainelEntrada::CriaGradeJ() {
     const QFont negrito = FonteNegrita();
-    faixaColunasJ_ = new QWidget(this);
+    faixaColunasJ_ = new QWidget(janela_);
     faixaColunasJ_->setGeometry(0, Px(240), Px(735), Px(210));
     Rotulo(QStringLiteral("X(H) ="), faixaColunasJ_, 0, 0, 720, 210)->setFont(negrito);
     for (int k = 0; k < NProtMax - 1; ++k) {
@@ -152,32 +170,31 @@ void JanelaEspectro::CriaGradeJ() {
         rotuloColunaJ_[kk]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         rotuloColunaJ_[kk]->setFont(negrito);
         const int r = k + 1;
-        rotuloLinhaJ_[kk] = Rotulo(QStringLiteral("J (%1,X) = ").arg(r), this, 0,
+        rotuloLinhaJ_[kk] = Rotulo(QStringLiteral("J (%1,X) = ").arg(r), janela_, 0,
                                    TopoLinhaJ[r] + 30, 735 + PassoJ * k, 255);
         rotuloLinhaJ_[kk]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rotuloLinhaJ_[kk]->setFont(negrito);
         for (int c = r + 1; c <= NProtMax; ++c) {
-            QLineEdit* t = Caixa(this, 7560 + PassoJ * (c - 2), TopoLinhaJ[r], 495);
+            QLineEdit* t = Caixa(janela_, 7560 + PassoJ * (c - 2), TopoLinhaJ[r], 495);
             caixaJ_[std::size_t(r)][std::size_t(c)] = t;
             connect(t, &QLineEdit::returnPressed, this, [this, r, c] { ConfirmaJ(r, c - r - 1); });
         }
     }
 }
 
-void JanelaEspectro::PrepTextsDeslQuim() {
-    const bool cores = opcaoColorido_->isChecked();
+void PainelEntrada::PrepTextsDeslQuim() {
     for (int i = 1; i <= NProtMax; ++i) {
         const auto k = std::size_t(i);
         const bool ativo = i <= NProt_;
         rotuloProton_[k]->setVisible(ativo);
         caixaDesloc_[k]->setVisible(ativo);
         rotuloOutraUnidade_[k]->setVisible(ativo);
-        botaoCorProton_[k]->setVisible(ativo && cores);
-        amostraCor_[k]->setVisible(ativo && cores);
+        botaoCorProton_[k]->setVisible(ativo && cores_);
+        amostraCor_[k]->setVisible(ativo && cores_);
     }
 }
 
-void JanelaEspectro::PrepTextsJ() {
+void PainelEntrada::PrepTextsJ() {
     for (int r = 1; r < NProtMax; ++r) {
         rotuloLinhaJ_[std::size_t(r - 1)]->hide();
         rotuloColunaJ_[std::size_t(r - 1)]->hide();
@@ -208,25 +225,24 @@ void JanelaEspectro::PrepTextsJ() {
     rotuloCabecalho_[0]->show();
 }
 
-void JanelaEspectro::VerificaNProt() {
-    DadosSalvos_ = false;
+void PainelEntrada::VerificaNProt() {
+    emit Editado();
     const double v = ValorInicial(caixaNProt_->text().toStdString());
     if (v < 1 || v > NProtMax) caixaNProt_->clear();
 }
 
-void JanelaEspectro::ConfirmaNProt() {
+void PainelEntrada::ConfirmaNProt() {
     const auto N = int(ArredondaParInteiro(ValorInicial(caixaNProt_->text().toStdString())));
     NProt_ = N;
     caixaNProt_->setText(QString::number(N));
-    PrepTextsDeslQuim();
-    PrepTextsJ();
-    Executa();
+    PreparaCaixas();
+    emit ExecucaoPedida();
     FocoSelecionado(caixaDesloc_[1]);
 }
 
-void JanelaEspectro::ConfirmaDesloc(int i) {
+void PainelEntrada::ConfirmaDesloc(int i) {
     if (!NormalizaCaixa(caixaDesloc_[std::size_t(i)], SepDec_)) return;
-    Executa();
+    emit ExecucaoPedida();
     if (i < NProt_)
         FocoSelecionado(caixaDesloc_[std::size_t(i + 1)]);
     else if (NProt_ > 1)
@@ -235,27 +251,27 @@ void JanelaEspectro::ConfirmaDesloc(int i) {
 
 // Row r, box k (J(r, r+k+1)). Rows 1 to 4 walk through the grid; from row 5
 // on the next step is "Executar".
-void JanelaEspectro::ConfirmaJ(int r, int k) {
+void PainelEntrada::ConfirmaJ(int r, int k) {
     if (!NormalizaCaixa(caixaJ(r, r + k + 1), SepDec_)) return;
-    Executa();
+    emit ExecucaoPedida();
     const int N = NProt_;
     if (r >= 5)
-        botaoExecutar_->setFocus(Qt::OtherFocusReason);
+        emit PassaAoExecutar();
     else if (k < N - r - 1)
         FocoSelecionado(caixaJ(r, r + k + 2));
     else if (N > r + 1)
         FocoSelecionado(caixaJ(r + 1, r + 2));
 }
 
-void JanelaEspectro::ConfirmaFrequencia() {
+void PainelEntrada::ConfirmaFrequencia() {
     AvisoPPMDado_ = false;
     std::string s = caixaFrequencia_->text().toStdString();
     if (ValorInicial(s) >= 1)
         caixaFrequencia_->setText(QString::fromStdString(AjSepDecimal(s, SepDec_)));
-    Executa();
+    emit ExecucaoPedida();
 }
 
-void JanelaEspectro::OfereceMudarParaPpm() {
+void PainelEntrada::OfereceMudarParaPpm() {
     if (PPM_ || AvisoPPMDado_) return;
     AvisoPPMDado_ = true;
     const QString texto =
@@ -266,14 +282,14 @@ void JanelaEspectro::OfereceMudarParaPpm() {
                        "selecionada para 'ppm'.\r\n"
                        "\r\n"
                        "Deseja que o programa mude automaticamente para 'ppm'?");
-    const auto resposta = QMessageBox::question(this, QStringLiteral("Mudar para ppm?"), texto,
+    const auto resposta = QMessageBox::question(janela_, QStringLiteral("Mudar para ppm?"), texto,
                                                 QMessageBox::Yes | QMessageBox::No);
     if (resposta == QMessageBox::No) return;
     AlternaHzPpm();
     caixaFrequencia_->setFocus(Qt::OtherFocusReason);
 }
 
-void JanelaEspectro::AlternaHzPpm() {
+void PainelEntrada::AlternaHzPpm() {
     PPM_ = !PPM_;
     rotuloCabecalho_[1]->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
                                       : QStringLiteral("Deslocamentos Químicos (Hz)"));
@@ -287,7 +303,7 @@ void JanelaEspectro::AlternaHzPpm() {
         t->setText(l->text());
         l->setText(texto);
     }
-    FocoNoGrafico();
+    emit FocoDevolvido();
 }
 
 // A positive number in a repairing box: empty and non-positive texts become
@@ -310,42 +326,127 @@ static std::optional<std::string> Reparado(QLineEdit* t, const std::string& rese
     return s;
 }
 
-void JanelaEspectro::ConfirmaIntMin() {
+void PainelEntrada::ConfirmaIntMin() {
     const Ampulheta ampulheta;
-    if (!Reparado(caixaIntMin_, FormataGeral(0.01, 2, SepDec_), SepDec_, this,
+    if (!Reparado(caixaIntMin_, FormataGeral(0.01, 2, SepDec_), SepDec_, janela_,
                   QStringLiteral("Intensidade mínima")))
         return;
-    Executa();
-    FocoNoGrafico();
+    emit ExecucaoPedida();
+    emit FocoDevolvido();
 }
 
-void JanelaEspectro::ConfirmaLargura() {
+void PainelEntrada::ConfirmaLargura() {
     const Ampulheta ampulheta;
-    if (!Reparado(caixaLargura_, "1", SepDec_, this, QStringLiteral("Largura a meia altura")))
+    if (!Reparado(caixaLargura_, "1", SepDec_, janela_, QStringLiteral("Largura a meia altura")))
         return;
-    g_.RecalcEscala = true;
-    g_.env.EnvValida = false;
-    areaGrafico_->Grafico();
-    FocoNoGrafico();
+    emit LarguraConfirmada();
 }
 
-void JanelaEspectro::FiltraProton(int i) {
-    const Ampulheta ampulheta;
-    FocoNoGrafico();
-    g_.FiltroAtivo = true;
-    g_.ProtFiltro = i;
-    botaoTodasBandas_->setEnabled(true);
-    areaGrafico_->Grafico();
+
+bool PainelEntrada::eventFilter(QObject* obj, QEvent* ev) {
+    const bool entra = ev->type() == QEvent::FocusIn, sai = ev->type() == QEvent::FocusOut;
+    if (!entra && !sai) return QObject::eventFilter(obj, ev);
+    const auto razao = static_cast<QFocusEvent*>(ev)->reason();
+    // Another window or a menu, not another control.
+    const bool deFora = razao == Qt::ActiveWindowFocusReason || razao == Qt::PopupFocusReason;
+    if (sai) {
+        // Leaving for another window (or a menu) keeps the box's visit open.
+        if (obj == caixaNProt_) caixaNProtVisitada_ = deFora;
+        return QObject::eventFilter(obj, ev);
+    }
+    if (obj == caixaNProt_) {
+        if (!(deFora && caixaNProtVisitada_)) caixaNProt_->clear();
+        caixaNProtVisitada_ = false;
+    }
+    if (obj == caixaLargura_ && !deFora) QTimer::singleShot(0, caixaLargura_, &QLineEdit::selectAll);
+    return QObject::eventFilter(obj, ev);
 }
 
-void JanelaEspectro::MostraTodasBandas() {
-    const Ampulheta ampulheta;
-    FocoNoGrafico();
-    g_.FiltroAtivo = false;
-    botaoTodasBandas_->setEnabled(false);
-    areaGrafico_->Grafico();
+void PainelEntrada::ValoresIniciais() {
+    caixaNProt_->setText(QStringLiteral("3"));
+    NProt_ = NProtInicial;
+    for (int r = 1; r < NProtMax; ++r)
+        for (int c = r + 1; c <= NProtMax; ++c)
+            caixaJ(r, c)->setText(QString::number(JInicial(r, c)));
+    for (int i = 1; i <= NProtMax; ++i) {
+        const double d = DeslocInicial[i - 1];
+        caixaDesloc(i)->setText(QString::fromStdString(FormataGeral(d, 2, SepDec_)));
+        rotuloOutraUnidade(i)->setText(
+            QString::fromStdString(FormataGeral(d / MHzInicial, 3, SepDec_)));
+    }
+    caixaFrequencia_->setText(QStringLiteral("300"));
+    caixaIntMin_->setText(QString::fromStdString(FormataGeral(IntMinInicial, 2, SepDec_)));
+    caixaLargura_->setText(QStringLiteral("1"));
+    textoTolJac_ = TextoTolJac;
+    PreparaCaixas();
+    faixaColunasJ_->hide();
+    rotuloCabecalho_[0]->hide();
 }
 
-void JanelaEspectro::FocoNoGrafico() {
-    if (areaGrafico_->isVisible()) areaGrafico_->setFocus(Qt::OtherFocusReason);
+TextosEntrada PainelEntrada::Textos() const {
+    TextosEntrada t;
+    t.TextoNProt = caixaNProt_->text().toStdString();
+    t.TextoFrequencia = caixaFrequencia_->text().toStdString();
+    t.TextoIntMin = caixaIntMin_->text().toStdString();
+    t.TextoTolJac = textoTolJac_;
+    for (int i = 1; i <= NProtMax; ++i) {
+        t.TextoDesloc[std::size_t(i)] = caixaDesloc(i)->text().toStdString();
+        for (int c = i + 1; c <= NProtMax; ++c)
+            t.TextoJ[std::size_t(i)][std::size_t(c)] = caixaJ(i, c)->text().toStdString();
+    }
+    t.PPM = PPM_;
+    return t;
+}
+
+// Only texts that differ are written: an unchanged box keeps its caret and
+// does not count as an edit.
+void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
+    NProt_ = N;
+    const auto escreve = [](auto* w, const std::string& s) {
+        const QString q = QString::fromStdString(s);
+        if (w->text() != q) w->setText(q);
+    };
+    escreve(caixaIntMin_, t.TextoIntMin);
+    escreve(caixaFrequencia_, t.TextoFrequencia);
+    escreve(caixaNProt_, t.TextoNProt);
+    for (int i = 1; i <= N; ++i) {
+        escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
+        escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
+        for (int c = i + 1; c <= N; ++c)
+            escreve(caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
+    }
+}
+
+void PainelEntrada::AplicaDados(const DadosArquivo& d) {
+    const auto numero = [this](double v, int digitos) {
+        return QString::fromStdString(FormataNumeroG(v, digitos, SepDec_));
+    };
+    caixaNProt_->setText(QString::number(d.NProt));
+    NProt_ = d.NProt;
+    caixaFrequencia_->setText(numero(d.MHz, 15));
+    caixaIntMin_->setText(numero(d.IntMin, 7));
+    caixaLargura_->setText(numero(d.Largura, 15));
+    for (int i = 1; i <= d.NProt; ++i)
+        caixaDesloc(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
+    for (int i = 1; i < d.NProt; ++i)
+        for (int j = i + 1; j <= d.NProt; ++j)
+            caixaJ(i, j)->setText(numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
+}
+
+void PainelEntrada::PreparaCaixas() {
+    PrepTextsDeslQuim();
+    PrepTextsJ();
+}
+
+void PainelEntrada::MostraCores(bool sim) {
+    cores_ = sim;
+    for (int i = 1; i <= NProt_; ++i) {
+        botaoCorProton_[std::size_t(i)]->setVisible(sim);
+        amostraCor_[std::size_t(i)]->setVisible(sim);
+    }
+}
+
+void PainelEntrada::PintaFundoDasCores() {
+    PintaFundo(botaoCorProton_[0], g_.CorProt[0]);
+    PintaFundo(amostraCor_[0], g_.CorProt[0]);
 }
