@@ -1,6 +1,6 @@
 // The matrix inspector: opening it after a run (four (NEst+1)^2 grids), and
 // the intensity walkthrough at five protons.
-#include "inspector/Form2.h"
+#include "inspector/JanelaMatrizes.h"
 #include "run/Simulacao.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ void AbreMatrizes(benchmark::State& st) {
     EstadoSpin& e = Calculado(int(st.range(0)));
     for (auto _ : st) {
         e.MatrizesPend = true;
-        auto f = std::make_unique<Form2>(e, SemTabela);
+        auto f = std::make_unique<JanelaMatrizes>(e, SemTabela);
         f->show();
         f->repaint();
         st.PauseTiming();
@@ -50,7 +50,7 @@ void AbreMatrizes(benchmark::State& st) {
 // The window already open across a run: the rebuild on activation alone.
 void ReconstroiNaAtivacao(benchmark::State& st) {
     EstadoSpin& e = Calculado(int(st.range(0)));
-    Form2 f(e, SemTabela);
+    JanelaMatrizes f(e, SemTabela);
     f.show();
     for (auto _ : st) {
         e.MatrizesPend = true;
@@ -63,7 +63,7 @@ void ReconstroiNaAtivacao(benchmark::State& st) {
 void EntraNoPasseio(benchmark::State& st) {
     EstadoSpin& e = Calculado(5);
     e.MatrizesPend = true;
-    Form2 f(e, SemTabela);
+    JanelaMatrizes f(e, SemTabela);
     f.show();
     auto* c5 = f.findChild<QPushButton*>(QStringLiteral("Command5"));
     for (auto _ : st) {
@@ -78,7 +78,7 @@ void EntraNoPasseio(benchmark::State& st) {
 void MudaNivel(benchmark::State& st) {
     EstadoSpin& e = Calculado(5);
     e.MatrizesPend = true;
-    Form2 f(e, SemTabela);
+    JanelaMatrizes f(e, SemTabela);
     f.show();
     f.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     auto* t1 = f.findChild<QLineEdit*>(QStringLiteral("Text1"));

@@ -2,10 +2,10 @@
 
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
-#include "inspector/SpinButton.h"
-#include "widgets/FlexGrid.h"
+#include "inspector/SetasValor.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
+#include "widgets/FlexGrid.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -42,8 +42,8 @@ PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, Fle
     MSFlexGrid7_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid7"));
     Text1_ = Controle<QLineEdit>(this, QStringLiteral("Text1"));
     Text2_ = Controle<QLineEdit>(this, QStringLiteral("Text2"));
-    SpinButton1_ = Controle<SpinButton>(this, QStringLiteral("SpinButton1"));
-    SpinButton2_ = Controle<SpinButton>(this, QStringLiteral("SpinButton2"));
+    SpinButton1_ = Controle<SetasValor>(this, QStringLiteral("SpinButton1"));
+    SpinButton2_ = Controle<SetasValor>(this, QStringLiteral("SpinButton2"));
     const char* textos[] = {"×",         "×", "=", "=", "Resultado",      "Nível A =",
                             "Nível B =", "",  "",  "",  "(Mais preciso)", "(Mais preciso)",
                             ""};
@@ -63,10 +63,10 @@ PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, Fle
 
     connect(Text1_, &QLineEdit::returnPressed, this, [this] { Text_Enter(1); });
     connect(Text2_, &QLineEdit::returnPressed, this, [this] { Text_Enter(2); });
-    connect(SpinButton1_, &SpinButton::SpinUp, this, [this] { Spin(1, true); });
-    connect(SpinButton1_, &SpinButton::SpinDown, this, [this] { Spin(1, false); });
-    connect(SpinButton2_, &SpinButton::SpinUp, this, [this] { Spin(2, true); });
-    connect(SpinButton2_, &SpinButton::SpinDown, this, [this] { Spin(2, false); });
+    connect(SpinButton1_, &SetasValor::Subiu, this, [this] { Spin(1, true); });
+    connect(SpinButton1_, &SetasValor::Desceu, this, [this] { Spin(1, false); });
+    connect(SpinButton2_, &SetasValor::Subiu, this, [this] { Spin(2, true); });
+    connect(SpinButton2_, &SetasValor::Desceu, this, [this] { Spin(2, false); });
 }
 
 // The controls that entering shows; the labels of the results stay as they are.
@@ -290,7 +290,7 @@ void PasseioIntensidade::Text_Enter(int QualNivel) {
 }
 
 void PasseioIntensidade::Spin(int QualNivel, bool cima) {
-    SpinButton* sb = QualNivel == 1 ? SpinButton1_ : SpinButton2_;
+    SetasValor* sb = QualNivel == 1 ? SpinButton1_ : SpinButton2_;
     const int outro = QualNivel == 1 ? NivelAtualB_ : NivelAtualA_;
     int v = sb->value();
     if (v == outro) {

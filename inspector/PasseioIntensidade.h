@@ -19,7 +19,7 @@
 class FlexGrid;
 class QLabel;
 class QLineEdit;
-class SpinButton;
+class SetasValor;
 
 class PasseioIntensidade : public QWidget {
     Q_OBJECT
@@ -66,8 +66,8 @@ class PasseioIntensidade : public QWidget {
     FlexGrid* MSFlexGrid7_;
     QLineEdit* Text1_;
     QLineEdit* Text2_;
-    SpinButton* SpinButton1_;
-    SpinButton* SpinButton2_;
+    SetasValor* SpinButton1_;
+    SetasValor* SpinButton2_;
     std::array<QLabel*, 19> Label_{}; // Label6..Label18
 
     int NivelAtualA_ = 1, NivelAtualB_ = 2;

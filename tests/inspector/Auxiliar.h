@@ -19,9 +19,9 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
     return in;
 }
 
-#include "inspector/Form2.h"
-#include "widgets/FlexGrid.h"
+#include "inspector/JanelaMatrizes.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "widgets/FlexGrid.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,12 +35,13 @@ inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 25
 struct Janela {
     EstadoSpin e;
     TabelaResultadosWidget tabela;
-    std::unique_ptr<Form2> f;
+    std::unique_ptr<JanelaMatrizes> f;
 
     explicit Janela(const EntradaSimulacao& in) {
         Executa(e, in);
         if (e.ComTabela) tabela.FlexPreenchBandas(e);
-        f = std::make_unique<Form2>(e, [this](int r, int c) { return tabela.textMatrix(r, c); });
+        f = std::make_unique<JanelaMatrizes>(
+            e, [this](int r, int c) { return tabela.textMatrix(r, c); });
     }
     void NovaExecucao(const EntradaSimulacao& in) {
         Executa(e, in);

@@ -2,7 +2,7 @@
 // highlighted eigenvectors, the products, the table lookup and the rules of
 // the level boxes.
 #include "Auxiliar.h"
-#include "inspector/SpinButton.h"
+#include "inspector/SetasValor.h"
 #include "run/TextoDecimal.h"
 
 #include <QLineEdit>
@@ -30,8 +30,8 @@ struct Passeio : Janela {
         return *f->findChild<QLineEdit*>(q == 1 ? QStringLiteral("Text1")
                                                 : QStringLiteral("Text2"));
     }
-    SpinButton& giro(int q) const {
-        return *f->findChild<SpinButton*>(q == 1 ? QStringLiteral("SpinButton1")
+    SetasValor& giro(int q) const {
+        return *f->findChild<SetasValor*>(q == 1 ? QStringLiteral("SpinButton1")
                                                  : QStringLiteral("SpinButton2"));
     }
     void Digita(int q, const QString& t) {
@@ -70,7 +70,7 @@ struct Passeio : Janela {
     }
 };
 
-TEST(Passeio, EntraCalculaESai) {
+TEST(PasseioIntensidade, EntraCalculaESai) {
     Passeio p(Entrada(3));
     const FlexGrid& V = p.grade("MSFlexGrid3");
     const FlexGrid& T = p.grade("MSFlexGrid4");
@@ -128,7 +128,7 @@ TEST(Passeio, EntraCalculaESai) {
     EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
 }
 
-TEST(Passeio, ParesSemTransicaoETabela) {
+TEST(PasseioIntensidade, ParesSemTransicaoETabela) {
     // A high minimum intensity drops some allowed pairs from the table.
     EntradaSimulacao in = Entrada(3, '.');
     in.IntMin = 0.9f;
@@ -174,7 +174,7 @@ TEST(Passeio, ParesSemTransicaoETabela) {
     EXPECT_NE(q.rotulo("Label15").text(), "0");
 }
 
-TEST(Passeio, NiveisNuncaCoincidem) {
+TEST(PasseioIntensidade, NiveisNuncaCoincidem) {
     Passeio p(Entrada(3)); // 8 levels
     const FlexGrid& V = p.grade("MSFlexGrid3");
     std::vector<QColor> fundo(9);
@@ -230,7 +230,7 @@ TEST(Passeio, NiveisNuncaCoincidem) {
     }
 }
 
-TEST(Passeio, ExecucaoNoMeioDoPasseio) {
+TEST(PasseioIntensidade, ExecucaoNoMeioDoPasseio) {
     Passeio p(Entrada(3));
     p.Entra();
     // A run while the window waits behind the main one; the first thing the

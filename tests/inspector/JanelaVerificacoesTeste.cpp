@@ -1,7 +1,7 @@
 // The verification window: what it shows must hold for any correct
 // diagonalisation, and must expose one that is not.
 #include "Auxiliar.h"
-#include "inspector/Form3.h"
+#include "inspector/JanelaVerificacoes.h"
 #include "run/TextoDecimal.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 namespace {
 
 struct Verificacoes {
-    Form3 f;
+    JanelaVerificacoes f;
     explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e); }
     QString caixa(int i) const {
         return f.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
@@ -27,7 +27,7 @@ double Numero(const QString& s, char sep) {
     return ConverteNumero(s.toStdString(), sep).value_or(NAN);
 }
 
-TEST(Form3, UmProton) {
+TEST(JanelaVerificacoes, UmProton) {
     EstadoSpin e;
     Executa(e, Entrada(1));
     Verificacoes v(e);
@@ -45,7 +45,7 @@ TEST(Form3, UmProton) {
     EXPECT_EQ(s.colWidth(2), 300) << "one character";
 }
 
-TEST(Form3, ProdutosESomasDeQuadrados) {
+TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
     for (char sep : {',', '.'}) {
         EstadoSpin e;
         Executa(e, Entrada(4, sep));
@@ -81,7 +81,7 @@ TEST(Form3, ProdutosESomasDeQuadrados) {
     }
 }
 
-TEST(Form3, PrimeiraOrdemMostraOQueVANaoTem) {
+TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
     EntradaSimulacao in = Entrada(3);
     in.PrimOrdem = true;
     EstadoSpin e;
@@ -97,7 +97,7 @@ TEST(Form3, PrimeiraOrdemMostraOQueVANaoTem) {
     for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.grade(3).textMatrix(1, c), "1");
 }
 
-TEST(Form3, AbertaPeloBotaoEFechada) {
+TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
     Janela j(Entrada(2));
     j.f->show();
     QString titulo, det;
@@ -116,7 +116,7 @@ TEST(Form3, AbertaPeloBotaoEFechada) {
     EXPECT_TRUE(fechou);
     EXPECT_EQ(titulo, "Verificações");
     EXPECT_FALSE(det.isEmpty());
-    EXPECT_EQ(j.f->findChildren<Form3*>().size(), 0);
+    EXPECT_EQ(j.f->findChildren<JanelaVerificacoes*>().size(), 0);
 }
 
 } // namespace

@@ -19,15 +19,16 @@ class PasseioIntensidade;
 class QLabel;
 class QPushButton;
 
-class Form2 : public QWidget {
+class JanelaMatrizes : public QWidget {
     Q_OBJECT
 
   public:
     // e: the program's one spin state (its contents are swapped by each run;
     // the reference stays valid). textoTabela(r, c): the text of the results
     // table's cell (row r, column c).
-    Form2(EstadoSpin& e, std::function<QString(int, int)> textoTabela, QWidget* parent = nullptr);
-    ~Form2() override;
+    JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> textoTabela,
+                   QWidget* parent = nullptr);
+    ~JanelaMatrizes() override;
 
     // What the symmetry check has printed on the window, in order.
     QStringList TextoImpresso() const;

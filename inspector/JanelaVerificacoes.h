@@ -12,11 +12,11 @@ class FlexGrid;
 class QLineEdit;
 class QPushButton;
 
-class Form3 : public QDialog {
+class JanelaVerificacoes : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Form3(QWidget* parent = nullptr);
+    explicit JanelaVerificacoes(QWidget* parent = nullptr);
 
     // Fills every box and grid from e.
     void Preenche(const EstadoSpin& e);

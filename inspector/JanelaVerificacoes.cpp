@@ -1,12 +1,12 @@
-#include "inspector/Form3.h"
+#include "inspector/JanelaVerificacoes.h"
 
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/DetChio.h"
 #include "inspector/GradeMatriz.h"
-#include "widgets/FlexGrid.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
+#include "widgets/FlexGrid.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,9 +28,9 @@ QString Completo(double x, char SepDec) {
 
 } // namespace
 
-Form3::Form3(QWidget* parent) : QDialog(parent) {
+JanelaVerificacoes::JanelaVerificacoes(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Verificações"));
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("JanelaVerificacoes"));
     setModal(true);
     int nRotulo = 0;
     auto rotulo = [&](const QString& t, bool negrito = false) {
@@ -94,7 +94,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     resize(Px(15000), Px(9600));
 }
 
-void Form3::Preenche(const EstadoSpin& e) {
+void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
     const char sep = e.SepDec;
     const int n =
         std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(), e.MatVet.linhas()}));

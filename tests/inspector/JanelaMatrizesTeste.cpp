@@ -28,7 +28,7 @@ double Numero(const QString& s, char sep) {
     return v.value_or(NAN);
 }
 
-TEST(Form2, UmProtonGradesECopia) {
+TEST(JanelaMatrizes, UmProtonGradesECopia) {
     for (char sep : {',', '.'}) {
         Janela j(Entrada(1, sep));
         EXPECT_EQ(j.botao("Command5").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
@@ -74,7 +74,7 @@ TEST(Form2, UmProtonGradesECopia) {
     }
 }
 
-TEST(Form2, TresProtonsBlocosECores) {
+TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     Janela j(Entrada(3));
     j.f->resize(1000, 700);
     j.f->show();
@@ -118,7 +118,7 @@ TEST(Form2, TresProtonsBlocosECores) {
     EXPECT_EQ(j.rotulo("Label5").x(), 720); // 10800 twips
 }
 
-TEST(Form2, ZerosPeloArredondamento) {
+TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     Janela j(Entrada(3));
     EstadoSpin& e = j.e;
     // Off the diagonal, where no pale cyan hides the value colour.
@@ -146,7 +146,7 @@ TEST(Form2, ZerosPeloArredondamento) {
     EXPECT_EQ(j.grade("MSFlexGrid3").cellBackColor(5, 1), Amarelo); // its transpose stays 0
 }
 
-TEST(Form2, ReconstroiSoNaAtivacaoAposUmaExecucao) {
+TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     Janela j(Entrada(3));
     j.f->show();
     FlexGrid& H = j.grade("MSFlexGrid1");
@@ -179,12 +179,12 @@ TEST(Form2, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
     // A window opened after the flag was cleared elsewhere still shows the run.
-    Form2 outra(j.e, [](int, int) { return QString(); });
+    JanelaMatrizes outra(j.e, [](int, int) { return QString(); });
     outra.show();
     EXPECT_EQ(outra.findChild<FlexGrid*>("MSFlexGrid3")->rows(), 33);
 }
 
-TEST(Form2, SimetriaComShiftEBotaoDireito) {
+TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
     Janela j(Entrada(3));
     j.f->show();
     FlexGrid& T = j.grade("MSFlexGrid4");
@@ -205,13 +205,13 @@ TEST(Form2, SimetriaComShiftEBotaoDireito) {
                       QPoint(5, 5));
     EXPECT_EQ(j.f->TextoImpresso(), (QStringList{"0", "4"}));
 
-    QSignalSpy espectro(j.f.get(), &Form2::EspectroSimulado);
+    QSignalSpy espectro(j.f.get(), &JanelaMatrizes::EspectroSimulado);
     j.botao("Command1").click();
     EXPECT_EQ(j.botao("Command1").text(), "Espectro Simulado");
     EXPECT_EQ(espectro.count(), 1);
 }
 
-TEST(Form2, OitoProtonsCopiaInteira) {
+TEST(JanelaMatrizes, OitoProtonsCopiaInteira) {
     Janela j(Entrada(8));
     j.f->show();
     FlexGrid& V = j.grade("MSFlexGrid3");

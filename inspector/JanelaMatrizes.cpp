@@ -1,13 +1,13 @@
-#include "inspector/Form2.h"
+#include "inspector/JanelaMatrizes.h"
 
-#include "widgets/Ampulheta.h"
 #include "display/Geometria.h"
 #include "inspector/Controle.h"
-#include "inspector/Form3.h"
 #include "inspector/GradeMatriz.h"
+#include "inspector/JanelaVerificacoes.h"
 #include "inspector/PasseioIntensidade.h"
-#include "widgets/FlexGrid.h"
 #include "run/TextoDecimal.h"
+#include "widgets/Ampulheta.h"
+#include "widgets/FlexGrid.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -38,11 +38,12 @@ int Arredonda(double x) {
 
 } // namespace
 
-Form2::Form2(EstadoSpin& e, std::function<QString(int, int)> textoTabela, QWidget* parent)
+JanelaMatrizes::JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> textoTabela,
+                               QWidget* parent)
     : QWidget(parent), e_(e), textoTabela_(std::move(textoTabela)) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Matrizes"));
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("JanelaMatrizes"));
     setFocusPolicy(Qt::StrongFocus);
 
     MSFlexGrid1_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
@@ -71,17 +72,17 @@ Form2::Form2(EstadoSpin& e, std::function<QString(int, int)> textoTabela, QWidge
     Command5_->setText(TextoCommand5Projeto);
     Command3_ = Controle<QPushButton>(this, QStringLiteral("Command3"));
     Command3_->setText(QStringLiteral("Verificações"));
-    connect(Command1_, &QPushButton::clicked, this, &Form2::EspectroSimulado);
-    connect(Command5_, &QPushButton::clicked, this, &Form2::Command5_Click);
-    connect(Command3_, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command1_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
+    connect(Command5_, &QPushButton::clicked, this, &JanelaMatrizes::Command5_Click);
+    connect(Command3_, &QPushButton::clicked, this, &JanelaMatrizes::Command3_Click);
 
     resize(Px(LarguraJanela), Px(AlturaJanela));
     Posiciona();
 }
 
-Form2::~Form2() = default;
+JanelaMatrizes::~JanelaMatrizes() = default;
 
-QLabel* Form2::NovoTitulo(const char* nome, const QString& texto) {
+QLabel* JanelaMatrizes::NovoTitulo(const char* nome, const QString& texto) {
     auto* l = Controle<QLabel>(this, QString::fromLatin1(nome));
     l->setText(texto);
     QFont f = l->font();
@@ -90,35 +91,35 @@ QLabel* Form2::NovoTitulo(const char* nome, const QString& texto) {
     return l;
 }
 
-bool Form2::event(QEvent* ev) {
+bool JanelaMatrizes::event(QEvent* ev) {
     if (ev->type() == QEvent::WindowActivate) Form_Activate();
     return QWidget::event(ev);
 }
 
-void Form2::showEvent(QShowEvent* ev) {
+void JanelaMatrizes::showEvent(QShowEvent* ev) {
     QWidget::showEvent(ev);
     Form_Activate();
 }
 
-void Form2::resizeEvent(QResizeEvent* ev) {
+void JanelaMatrizes::resizeEvent(QResizeEvent* ev) {
     QWidget::resizeEvent(ev);
     Posiciona();
 }
 
-void Form2::Form_Activate() {
+void JanelaMatrizes::Form_Activate() {
     // A window opened after the flag was cleared still has to show something.
     if (!e_.MatrizesPend && construida_) return;
     Reconstroi();
     e_.MatrizesPend = false;
 }
 
-bool Form2::GradesAtuais() {
+bool JanelaMatrizes::GradesAtuais() {
     if (!e_.MatrizesPend) return true;
     Form_Activate();
     return false;
 }
 
-void Form2::Reconstroi() {
+void JanelaMatrizes::Reconstroi() {
     const Ampulheta ampulheta;
     const bool poucos = e_.NProt >= 1 && e_.NProt < 6;
     Command5_->setEnabled(poucos);
@@ -136,7 +137,7 @@ void Form2::Reconstroi() {
     update();
 }
 
-void Form2::PreencheGrades() {
+void JanelaMatrizes::PreencheGrades() {
     const EstadoSpin& e = e_;
     const char sep = e.SepDec;
     const int n = std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(),
@@ -158,7 +159,7 @@ void Form2::PreencheGrades() {
         nullptr);
 }
 
-void Form2::Posiciona() {
+void JanelaMatrizes::Posiciona() {
     const int W = width(), H = height();
     const int lEsq = Arredonda(0.55 * W), lDir = Arredonda(0.40 * W), h = Arredonda(0.40 * H);
     const int xEsq = Margem;
@@ -192,7 +193,7 @@ void Form2::Posiciona() {
     if (impressos_.empty()) posImpressao_ = QPoint(std::max(x + 8, xDir), yBotoes);
 }
 
-void Form2::Command5_Click() {
+void JanelaMatrizes::Command5_Click() {
     // A click can reach the window before its activation does: the last run
     // is shown first.
     const bool entra = Command5_->text().startsWith(QLatin1Char('C'));
@@ -213,15 +214,15 @@ void Form2::Command5_Click() {
     passeio_->Entra();
 }
 
-void Form2::Command3_Click() {
+void JanelaMatrizes::Command3_Click() {
     GradesAtuais();
     if (e_.NProt < 1 || e_.NProt >= 6) return;
-    Form3 f(this);
+    JanelaVerificacoes f(this);
     f.Preenche(e_);
     f.exec();
 }
 
-bool Form2::eventFilter(QObject* obj, QEvent* ev) {
+bool JanelaMatrizes::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() != QEvent::MouseButtonDblClick && ev->type() != QEvent::MouseButtonPress)
         return QWidget::eventFilter(obj, ev);
     FlexGrid* grade = nullptr;
@@ -242,7 +243,7 @@ bool Form2::eventFilter(QObject* obj, QEvent* ev) {
     return false;
 }
 
-void Form2::VerificaSimetria() {
+void JanelaMatrizes::VerificaSimetria() {
     const int n = std::min(e_.NEst, e_.MatTrans.linhas());
     long long soma = 0;
     for (int i = 1; i <= n; ++i)
@@ -251,19 +252,19 @@ void Form2::VerificaSimetria() {
     Imprime(QString::fromStdString(FormataInteiro(soma)));
 }
 
-void Form2::Imprime(const QString& s) {
+void JanelaMatrizes::Imprime(const QString& s) {
     impressos_.push_back({posImpressao_, s});
     posImpressao_.ry() += fontMetrics().lineSpacing();
     update();
 }
 
-QStringList Form2::TextoImpresso() const {
+QStringList JanelaMatrizes::TextoImpresso() const {
     QStringList l;
     for (const Impressao& i : impressos_) l.append(i.texto);
     return l;
 }
 
-void Form2::paintEvent(QPaintEvent*) {
+void JanelaMatrizes::paintEvent(QPaintEvent*) {
     if (impressos_.empty()) return;
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
