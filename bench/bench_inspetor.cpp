@@ -65,7 +65,7 @@ void EntraNoPasseio(benchmark::State& st) {
     e.MatrizesPend = true;
     JanelaMatrizes f(e, SemTabela);
     f.show();
-    auto* c5 = f.findChild<QPushButton*>(QStringLiteral("Command5"));
+    auto* c5 = f.findChild<QPushButton*>(QStringLiteral("botaoPasseio"));
     for (auto _ : st) {
         c5->click();
         f.repaint();
@@ -80,8 +80,8 @@ void MudaNivel(benchmark::State& st) {
     e.MatrizesPend = true;
     JanelaMatrizes f(e, SemTabela);
     f.show();
-    f.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
-    auto* t1 = f.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    f.findChild<QPushButton*>(QStringLiteral("botaoPasseio"))->click();
+    auto* t1 = f.findChild<QLineEdit*>(QStringLiteral("caixaNivelA"));
     int nivel = 3;
     for (auto _ : st) {
         t1->setText(QString::number(nivel));

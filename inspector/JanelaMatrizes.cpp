@@ -23,13 +23,17 @@
 
 namespace {
 
-const QString TextoCommand5 = QStringLiteral("Cálculo de Instensidade (Máximo 5 prótons)");
-const QString TextoCommand5Projeto = QStringLiteral("Cálculo de Intensidade (Máximo 5 prótons)");
+// The button reads one way until the grids are first built and the other,
+// misspelt, after every rebuild: users know both.
+const QString TextoBotaoPasseio = QStringLiteral("Cálculo de Instensidade (Máximo 5 prótons)");
+const QString TextoBotaoPasseioInicial =
+    QStringLiteral("Cálculo de Intensidade (Máximo 5 prótons)");
 
 // Window design at 96 dpi, twips.
 constexpr int LarguraJanela = 15000, AlturaJanela = 10350;
-constexpr int XLabel5 = 10800, XLabel5Passeio = 6000;
-constexpr int XGrade4Passeio = 6000, LarguraGrade4Passeio = 3000, AlturaGrade4Passeio = 2500;
+constexpr int XRotuloTransicoes = 10800, XRotuloTransicoesPasseio = 6000;
+constexpr int XGradeTransicoesPasseio = 6000, LarguraGradeTransicoesPasseio = 3000,
+              AlturaGradeTransicoesPasseio = 2500;
 constexpr int Margem = 8, YTitulo = 4, AlturaTitulo = 18, AlturaBotao = 28;
 
 int Arredonda(double x) {
@@ -46,35 +50,37 @@ JanelaMatrizes::JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> t
     setObjectName(QStringLiteral("JanelaMatrizes"));
     setFocusPolicy(Qt::StrongFocus);
 
-    MSFlexGrid1_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid2_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid3_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid3"));
-    MSFlexGrid4_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid4"));
+    gradeHamiltoniana_ = Controle<FlexGrid>(this, QStringLiteral("gradeHamiltoniana"));
+    gradeAutovalores_ = Controle<FlexGrid>(this, QStringLiteral("gradeAutovalores"));
+    gradeAutovetores_ = Controle<FlexGrid>(this, QStringLiteral("gradeAutovetores"));
+    gradeTransicoes_ = Controle<FlexGrid>(this, QStringLiteral("gradeTransicoes"));
     // Beneath the grids: the window shows it only in the walkthrough.
     passeio_ = new PasseioIntensidade(
-        e_, *MSFlexGrid3_, *MSFlexGrid4_, textoTabela_, [this] { return GradesAtuais(); }, this);
+        e_, *gradeAutovetores_, *gradeTransicoes_, textoTabela_, [this] { return GradesAtuais(); },
+        this);
     passeio_->setObjectName(QStringLiteral("PasseioIntensidade"));
     passeio_->lower();
     passeio_->hide();
-    for (FlexGrid* g : {MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_, MSFlexGrid4_})
+    for (FlexGrid* g : {gradeHamiltoniana_, gradeAutovalores_, gradeAutovetores_, gradeTransicoes_})
         for (QWidget* w :
              {g->viewport(), g->horizontalHeader()->viewport(), g->verticalHeader()->viewport()})
             w->installEventFilter(this);
 
-    Label1_ = NovoTitulo("Label1", QStringLiteral("Matriz H (Matriz hamiltoniana)"));
-    Label2_ = NovoTitulo("Label2", QStringLiteral("Matriz A (Auto-valores)"));
-    Label3_ = NovoTitulo("Label3", QStringLiteral("Matriz V (Auto-vetores)"));
-    Label5_ = NovoTitulo("Label5", QStringLiteral("Matriz de Transição"));
+    rotuloHamiltoniana_ =
+        NovoTitulo("rotuloHamiltoniana", QStringLiteral("Matriz H (Matriz hamiltoniana)"));
+    rotuloAutovalores_ = NovoTitulo("rotuloAutovalores", QStringLiteral("Matriz A (Auto-valores)"));
+    rotuloAutovetores_ = NovoTitulo("rotuloAutovetores", QStringLiteral("Matriz V (Auto-vetores)"));
+    rotuloTransicoes_ = NovoTitulo("rotuloTransicoes", QStringLiteral("Matriz de Transição"));
 
-    Command1_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
-    Command1_->setText(QStringLiteral("Espectro Simulado"));
-    Command5_ = Controle<QPushButton>(this, QStringLiteral("Command5"));
-    Command5_->setText(TextoCommand5Projeto);
-    Command3_ = Controle<QPushButton>(this, QStringLiteral("Command3"));
-    Command3_->setText(QStringLiteral("Verificações"));
-    connect(Command1_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
-    connect(Command5_, &QPushButton::clicked, this, &JanelaMatrizes::Command5_Click);
-    connect(Command3_, &QPushButton::clicked, this, &JanelaMatrizes::Command3_Click);
+    botaoEspectro_ = Controle<QPushButton>(this, QStringLiteral("botaoEspectro"));
+    botaoEspectro_->setText(QStringLiteral("Espectro Simulado"));
+    botaoPasseio_ = Controle<QPushButton>(this, QStringLiteral("botaoPasseio"));
+    botaoPasseio_->setText(TextoBotaoPasseioInicial);
+    botaoVerificacoes_ = Controle<QPushButton>(this, QStringLiteral("botaoVerificacoes"));
+    botaoVerificacoes_->setText(QStringLiteral("Verificações"));
+    connect(botaoEspectro_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
+    connect(botaoPasseio_, &QPushButton::clicked, this, &JanelaMatrizes::AlternaPasseio);
+    connect(botaoVerificacoes_, &QPushButton::clicked, this, &JanelaMatrizes::AbreVerificacoes);
 
     resize(Px(LarguraJanela), Px(AlturaJanela));
     Posiciona();
@@ -92,13 +98,13 @@ QLabel* JanelaMatrizes::NovoTitulo(const char* nome, const QString& texto) {
 }
 
 bool JanelaMatrizes::event(QEvent* ev) {
-    if (ev->type() == QEvent::WindowActivate) Form_Activate();
+    if (ev->type() == QEvent::WindowActivate) AtualizaGrades();
     return QWidget::event(ev);
 }
 
 void JanelaMatrizes::showEvent(QShowEvent* ev) {
     QWidget::showEvent(ev);
-    Form_Activate();
+    AtualizaGrades();
 }
 
 void JanelaMatrizes::resizeEvent(QResizeEvent* ev) {
@@ -106,7 +112,7 @@ void JanelaMatrizes::resizeEvent(QResizeEvent* ev) {
     Posiciona();
 }
 
-void JanelaMatrizes::Form_Activate() {
+void JanelaMatrizes::AtualizaGrades() {
     // A window opened after the flag was cleared still has to show something.
     if (!e_.MatrizesPend && construida_) return;
     Reconstroi();
@@ -115,20 +121,21 @@ void JanelaMatrizes::Form_Activate() {
 
 bool JanelaMatrizes::GradesAtuais() {
     if (!e_.MatrizesPend) return true;
-    Form_Activate();
+    AtualizaGrades();
     return false;
 }
 
 void JanelaMatrizes::Reconstroi() {
     const Ampulheta ampulheta;
     const bool poucos = e_.NProt >= 1 && e_.NProt < 6;
-    Command5_->setEnabled(poucos);
-    Command3_->setEnabled(poucos);
-    Command5_->setText(TextoCommand5);
+    botaoPasseio_->setEnabled(poucos);
+    botaoVerificacoes_->setEnabled(poucos);
+    botaoPasseio_->setText(TextoBotaoPasseio);
     noPasseio_ = false;
     passeio_->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_,
-                                                      MSFlexGrid4_, Label1_, Label2_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{gradeHamiltoniana_, gradeAutovalores_, gradeAutovetores_,
+                                         gradeTransicoes_, rotuloHamiltoniana_, rotuloAutovalores_})
         w->show();
     Posiciona();
     PreencheGrades();
@@ -143,20 +150,20 @@ void JanelaMatrizes::PreencheGrades() {
     const int n = std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(),
                                         e.MatVet.linhas(), e.MatTrans.linhas()}));
     PreencheMatriz(
-        *MSFlexGrid1_, n, 300, 1200,
+        *gradeHamiltoniana_, n, 300, 1200,
         [&](int r, int c) { return FormataGeral(e.MatHam(c, r), 2, sep); },
         [&](int r, int c) { return e.MatHam(c, r) == 0; });
     PreencheMatriz(
-        *MSFlexGrid2_, n, 300, 1200,
+        *gradeAutovalores_, n, 300, 1200,
         [&](int r, int c) { return FormataGeral(e.MatDiag(c, r), 2, sep); },
         [&](int r, int c) { return ZeroSeisCasas(e.MatDiag(c, r)); });
     PreencheMatriz(
-        *MSFlexGrid3_, n, 300, 600,
+        *gradeAutovetores_, n, 300, 600,
         [&](int r, int c) { return FormataGeral(e.MatVet(r, c), 2, sep); },
         [&](int r, int c) { return ZeroSeisCasas(e.MatVet(r, c)); });
     PreencheMatriz(
-        *MSFlexGrid4_, n, 300, 300, [&](int r, int c) { return FormataInteiro(e.MatTrans(c, r)); },
-        nullptr);
+        *gradeTransicoes_, n, 300, 300,
+        [&](int r, int c) { return FormataInteiro(e.MatTrans(c, r)); }, nullptr);
 }
 
 void JanelaMatrizes::Posiciona() {
@@ -168,24 +175,27 @@ void JanelaMatrizes::Posiciona() {
     const int yTit2 = y1 + h + 4, y2 = yTit2 + AlturaTitulo;
     const int yBotoes = y2 + h + 8;
 
-    MSFlexGrid1_->setGeometry(xEsq, y1, lEsq, h);
-    MSFlexGrid2_->setGeometry(xEsq, y2, lEsq, h);
-    MSFlexGrid3_->setGeometry(xDir, y2, lDir, h);
-    Label1_->setGeometry(xEsq, YTitulo, lEsq, AlturaTitulo);
-    Label2_->setGeometry(xEsq, yTit2, lEsq, AlturaTitulo);
-    Label3_->setGeometry(xDir, yTit2, lDir, AlturaTitulo);
+    gradeHamiltoniana_->setGeometry(xEsq, y1, lEsq, h);
+    gradeAutovalores_->setGeometry(xEsq, y2, lEsq, h);
+    gradeAutovetores_->setGeometry(xDir, y2, lDir, h);
+    rotuloHamiltoniana_->setGeometry(xEsq, YTitulo, lEsq, AlturaTitulo);
+    rotuloAutovalores_->setGeometry(xEsq, yTit2, lEsq, AlturaTitulo);
+    rotuloAutovetores_->setGeometry(xDir, yTit2, lDir, AlturaTitulo);
     if (noPasseio_) {
-        MSFlexGrid4_->setGeometry(Px(XGrade4Passeio), y1, Px(LarguraGrade4Passeio),
-                                  Px(AlturaGrade4Passeio));
-        Label5_->setGeometry(Px(XLabel5Passeio), YTitulo, Px(LarguraGrade4Passeio), AlturaTitulo);
+        gradeTransicoes_->setGeometry(Px(XGradeTransicoesPasseio), y1,
+                                      Px(LarguraGradeTransicoesPasseio),
+                                      Px(AlturaGradeTransicoesPasseio));
+        rotuloTransicoes_->setGeometry(Px(XRotuloTransicoesPasseio), YTitulo,
+                                       Px(LarguraGradeTransicoesPasseio), AlturaTitulo);
         passeio_->setGeometry(rect());
         passeio_->Posiciona(yTit2);
     } else {
-        MSFlexGrid4_->setGeometry(xDir, y1, lDir, h);
-        Label5_->setGeometry(Px(XLabel5), YTitulo, std::max(W - Px(XLabel5), 40), AlturaTitulo);
+        gradeTransicoes_->setGeometry(xDir, y1, lDir, h);
+        rotuloTransicoes_->setGeometry(Px(XRotuloTransicoes), YTitulo,
+                                       std::max(W - Px(XRotuloTransicoes), 40), AlturaTitulo);
     }
     int x = xEsq;
-    for (QPushButton* b : {Command1_, Command5_, Command3_}) {
+    for (QPushButton* b : {botaoEspectro_, botaoPasseio_, botaoVerificacoes_}) {
         const int l = b->sizeHint().width() + 16;
         b->setGeometry(x, yBotoes, l, AlturaBotao);
         x += l + 8;
@@ -193,28 +203,29 @@ void JanelaMatrizes::Posiciona() {
     if (impressos_.empty()) posImpressao_ = QPoint(std::max(x + 8, xDir), yBotoes);
 }
 
-void JanelaMatrizes::Command5_Click() {
+void JanelaMatrizes::AlternaPasseio() {
     // A click can reach the window before its activation does: the last run
     // is shown first.
-    const bool entra = Command5_->text().startsWith(QLatin1Char('C'));
+    const bool entra = botaoPasseio_->text().startsWith(QLatin1Char('C'));
     const bool atual = GradesAtuais();
     if (!entra) {
         if (atual) Reconstroi(); // back to the four matrices
         setFocus();
         return;
     }
-    if (e_.NProt < 1 || e_.NProt >= 6 || MSFlexGrid3_->rows() != e_.NEst + 1) return;
-    Command5_->setText(QStringLiteral("Retorno Matrizes"));
+    if (e_.NProt < 1 || e_.NProt >= 6 || gradeAutovetores_->rows() != e_.NEst + 1) return;
+    botaoPasseio_->setText(QStringLiteral("Retorno Matrizes"));
     setFocus();
     noPasseio_ = true;
-    for (QWidget* w : std::initializer_list<QWidget*>{MSFlexGrid1_, MSFlexGrid2_, Label1_, Label2_})
+    for (QWidget* w : std::initializer_list<QWidget*>{gradeHamiltoniana_, gradeAutovalores_,
+                                                      rotuloHamiltoniana_, rotuloAutovalores_})
         w->hide();
     Posiciona();
     passeio_->show();
     passeio_->Entra();
 }
 
-void JanelaMatrizes::Command3_Click() {
+void JanelaMatrizes::AbreVerificacoes() {
     GradesAtuais();
     if (e_.NProt < 1 || e_.NProt >= 6) return;
     JanelaVerificacoes f(this);
@@ -226,7 +237,7 @@ bool JanelaMatrizes::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() != QEvent::MouseButtonDblClick && ev->type() != QEvent::MouseButtonPress)
         return QWidget::eventFilter(obj, ev);
     FlexGrid* grade = nullptr;
-    for (FlexGrid* g : {MSFlexGrid1_, MSFlexGrid2_, MSFlexGrid3_, MSFlexGrid4_})
+    for (FlexGrid* g : {gradeHamiltoniana_, gradeAutovalores_, gradeAutovetores_, gradeTransicoes_})
         if (obj == g->viewport() || obj == g->horizontalHeader()->viewport() ||
             obj == g->verticalHeader()->viewport())
             grade = g;
@@ -236,7 +247,7 @@ bool JanelaMatrizes::eventFilter(QObject* obj, QEvent* ev) {
         QClipboard* cb = QGuiApplication::clipboard();
         cb->clear();
         cb->setText(TextoCopiaGrade(*grade));
-    } else if (grade == MSFlexGrid4_ && me->button() == Qt::RightButton &&
+    } else if (grade == gradeTransicoes_ && me->button() == Qt::RightButton &&
                me->modifiers() == Qt::ShiftModifier) {
         VerificaSimetria();
     }

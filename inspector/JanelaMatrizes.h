@@ -45,13 +45,13 @@ class JanelaMatrizes : public QWidget {
 
   private:
     QLabel* NovoTitulo(const char* nome, const QString& texto);
-    void Form_Activate();
+    void AtualizaGrades();
     // The normal view rebuilt from the state, whatever MatrizesPend says.
     void Reconstroi();
     void PreencheGrades();
     void Posiciona();
-    void Command5_Click();
-    void Command3_Click();
+    void AlternaPasseio();
+    void AbreVerificacoes();
     void VerificaSimetria();
     void Imprime(const QString& s);
     // For the walkthrough's handlers: false once a run has replaced what the
@@ -60,17 +60,17 @@ class JanelaMatrizes : public QWidget {
 
     EstadoSpin& e_;
     std::function<QString(int, int)> textoTabela_;
-    FlexGrid* MSFlexGrid1_;
-    FlexGrid* MSFlexGrid2_;
-    FlexGrid* MSFlexGrid3_;
-    FlexGrid* MSFlexGrid4_;
-    QLabel* Label1_;
-    QLabel* Label2_;
-    QLabel* Label3_;
-    QLabel* Label5_;
-    QPushButton* Command1_;
-    QPushButton* Command5_;
-    QPushButton* Command3_;
+    FlexGrid* gradeHamiltoniana_;
+    FlexGrid* gradeAutovalores_;
+    FlexGrid* gradeAutovetores_;
+    FlexGrid* gradeTransicoes_;
+    QLabel* rotuloHamiltoniana_;
+    QLabel* rotuloAutovalores_;
+    QLabel* rotuloAutovetores_;
+    QLabel* rotuloTransicoes_;
+    QPushButton* botaoEspectro_;
+    QPushButton* botaoPasseio_;
+    QPushButton* botaoVerificacoes_;
     PasseioIntensidade* passeio_;
     bool noPasseio_ = false;
     bool construida_ = false;

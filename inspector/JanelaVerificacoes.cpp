@@ -32,66 +32,78 @@ JanelaVerificacoes::JanelaVerificacoes(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Verificações"));
     setObjectName(QStringLiteral("JanelaVerificacoes"));
     setModal(true);
-    int nRotulo = 0;
-    auto rotulo = [&](const QString& t, bool negrito = false) {
-        auto* l = Controle<QLabel>(this, QStringLiteral("Label%1").arg(++nRotulo));
-        l->setText(t);
-        if (negrito) {
-            QFont f = l->font();
-            f.setBold(true);
-            l->setFont(f);
-        }
-        return l;
-    };
-
-    auto* valores = new QGridLayout;
-    const QString titulos[4][2] = {
-        {QStringLiteral("Determinante da matriz H"), QStringLiteral("(Pelo método de Chió)")},
-        {QStringLiteral("Produto dos autovalores"),
-         QStringLiteral("A(1,1)*A(2,2)*A(3,3)*......*A(n,n)")},
-        {QStringLiteral("Traço da matriz H"), QStringLiteral("(Soma dos elementos da diagonal)")},
-        {QStringLiteral("Traço da matriz A"), QStringLiteral("(Soma dos autovalores)")}};
-    QLineEdit** caixas[4] = {&Text1_, &Text2_, &Text3_, &Text4_};
-    const char* nomes[4] = {"Text1", "Text2", "Text3", "Text4"};
-    for (int i = 0; i < 4; ++i) {
-        valores->addWidget(rotulo(titulos[i][0], true), 0, i);
-        valores->addWidget(rotulo(titulos[i][1]), 1, i);
-        *caixas[i] = Controle<QLineEdit>(this, QString::fromLatin1(nomes[i]));
-        (*caixas[i])->setReadOnly(true);
-        valores->addWidget(*caixas[i], 2, i);
-    }
-    valores->addWidget(rotulo(QStringLiteral("Precisão 10^-5")), 3, 2);
-    valores->addWidget(rotulo(QStringLiteral("Precisão 10^-5")), 3, 3);
-
-    auto* produtos = new QGridLayout;
-    produtos->addWidget(rotulo(QStringLiteral("Produto das matrizes HV"), true), 0, 0);
-    produtos->addWidget(rotulo(QStringLiteral("Produto das matrizes VA"), true), 0, 1);
-    MSFlexGrid1_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid2_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid2"));
-    produtos->addWidget(MSFlexGrid1_, 1, 0);
-    produtos->addWidget(MSFlexGrid2_, 1, 1);
-
-    MSFlexGrid3_ = Controle<FlexGrid>(this, QStringLiteral("MSFlexGrid3"));
-    MSFlexGrid3_->setFixedHeight(2 * Px(240) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
-                                 4);
-
-    Command1_ = Controle<QPushButton>(this, QStringLiteral("Command1"));
-    Command1_->setText(QStringLiteral("Fechar Verificações"));
-    Command1_->setAutoDefault(false);
-    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(Command1_);
-
     auto* tudo = new QVBoxLayout(this);
-    tudo->addLayout(valores);
+    tudo->addLayout(CriaValores());
     tudo->addSpacing(8);
-    tudo->addLayout(produtos, 1);
-    tudo->addWidget(rotulo(
-        QStringLiteral("Soma dos quadrados dos coeficientes (cada coluna da matriz V)"), true));
-    tudo->addWidget(MSFlexGrid3_);
-    tudo->addLayout(botoes);
+    tudo->addLayout(CriaProdutos(), 1);
+    tudo->addWidget(NovoRotulo("rotuloSomaQuadrados",
+                               "Soma dos quadrados dos coeficientes (cada coluna da matriz V)",
+                               true));
+    gradeSomaQuadrados_ = Controle<FlexGrid>(this, QStringLiteral("gradeSomaQuadrados"));
+    gradeSomaQuadrados_->setFixedHeight(2 * Px(240) +
+                                        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    tudo->addWidget(gradeSomaQuadrados_);
+    tudo->addLayout(CriaBotaoFechar());
     resize(Px(15000), Px(9600));
+}
+
+QLabel* JanelaVerificacoes::NovoRotulo(const QString& nome, const char* texto, bool negrito) {
+    auto* l = Controle<QLabel>(this, nome);
+    l->setText(QString::fromUtf8(texto));
+    if (negrito) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
+}
+
+// The four values side by side, each under its title and what it means.
+QGridLayout* JanelaVerificacoes::CriaValores() {
+    const struct {
+        QLineEdit** caixa;
+        const char *nome, *titulo, *detalhe;
+    } valores[] = {
+        {&caixaDeterminante_, "Determinante", "Determinante da matriz H", "(Pelo método de Chió)"},
+        {&caixaProdutoAutovalores_, "ProdutoAutovalores", "Produto dos autovalores",
+         "A(1,1)*A(2,2)*A(3,3)*......*A(n,n)"},
+        {&caixaTracoH_, "TracoH", "Traço da matriz H", "(Soma dos elementos da diagonal)"},
+        {&caixaTracoA_, "TracoA", "Traço da matriz A", "(Soma dos autovalores)"}};
+    auto* grade = new QGridLayout;
+    int coluna = 0;
+    for (const auto& v : valores) {
+        const QString nome = QString::fromLatin1(v.nome);
+        grade->addWidget(NovoRotulo("rotulo" + nome, v.titulo, true), 0, coluna);
+        grade->addWidget(NovoRotulo("rotulo" + nome + "Detalhe", v.detalhe), 1, coluna);
+        *v.caixa = Controle<QLineEdit>(this, "caixa" + nome);
+        (*v.caixa)->setReadOnly(true);
+        grade->addWidget(*v.caixa, 2, coluna++);
+    }
+    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoH", "Precisão 10^-5"), 3, 2);
+    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoA", "Precisão 10^-5"), 3, 3);
+    return grade;
+}
+
+QGridLayout* JanelaVerificacoes::CriaProdutos() {
+    auto* grade = new QGridLayout;
+    grade->addWidget(NovoRotulo("rotuloProdutoHV", "Produto das matrizes HV", true), 0, 0);
+    grade->addWidget(NovoRotulo("rotuloProdutoVA", "Produto das matrizes VA", true), 0, 1);
+    gradeProdutoHV_ = Controle<FlexGrid>(this, QStringLiteral("gradeProdutoHV"));
+    gradeProdutoVA_ = Controle<FlexGrid>(this, QStringLiteral("gradeProdutoVA"));
+    grade->addWidget(gradeProdutoHV_, 1, 0);
+    grade->addWidget(gradeProdutoVA_, 1, 1);
+    return grade;
+}
+
+QHBoxLayout* JanelaVerificacoes::CriaBotaoFechar() {
+    botaoFechar_ = Controle<QPushButton>(this, QStringLiteral("botaoFechar"));
+    botaoFechar_->setText(QStringLiteral("Fechar Verificações"));
+    botaoFechar_->setAutoDefault(false);
+    connect(botaoFechar_, &QPushButton::clicked, this, &QDialog::accept);
+    auto* linha = new QHBoxLayout;
+    linha->addStretch();
+    linha->addWidget(botaoFechar_);
+    return linha;
 }
 
 void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
@@ -99,16 +111,16 @@ void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
     const int n =
         std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(), e.MatVet.linhas()}));
 
-    Text1_->setText(Completo(DetChio(e.MatHam, n), sep));
+    caixaDeterminante_->setText(Completo(DetChio(e.MatHam, n), sep));
     double p = 1, trH = 0, trA = 0;
     for (int i = 1; i <= n; ++i) {
         p = p * e.MatDiag(i, i);
         trH = trH + e.MatHam(i, i);
         trA = trA + e.MatDiag(i, i);
     }
-    Text2_->setText(Completo(p, sep));
-    Text3_->setText(QString::fromStdString(FormataGeral(trH, 5, sep)));
-    Text4_->setText(QString::fromStdString(FormataGeral(trA, 5, sep)));
+    caixaProdutoAutovalores_->setText(Completo(p, sep));
+    caixaTracoH_->setText(QString::fromStdString(FormataGeral(trH, 5, sep)));
+    caixaTracoA_->setText(QString::fromStdString(FormataGeral(trA, 5, sep)));
 
     const std::size_t m = std::size_t(n) + 1;
     std::vector<double> HV(m * m), VA(m * m);
@@ -122,7 +134,7 @@ void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
             HV[std::size_t(r) * m + std::size_t(c)] = hv;
             VA[std::size_t(r) * m + std::size_t(c)] = va;
         }
-    for (auto [g, v] : {std::pair{MSFlexGrid1_, &HV}, std::pair{MSFlexGrid2_, &VA}}) {
+    for (auto [g, v] : {std::pair{gradeProdutoHV_, &HV}, std::pair{gradeProdutoVA_, &VA}}) {
         const std::vector<double>& x = *v;
         PreencheMatriz(
             *g, n, LarguraCabecalho, LarguraDados,
@@ -132,7 +144,7 @@ void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
             [&](int r, int c) { return x[std::size_t(r) * m + std::size_t(c)] == 0; });
     }
 
-    FlexGrid& g = *MSFlexGrid3_;
+    FlexGrid& g = *gradeSomaQuadrados_;
     g.bulkUpdate([&] {
         g.clear();
         g.setRows(2);

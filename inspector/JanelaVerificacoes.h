@@ -9,6 +9,9 @@
 #include <QDialog>
 
 class FlexGrid;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,12 +25,17 @@ class JanelaVerificacoes : public QDialog {
     void Preenche(const EstadoSpin& e);
 
   private:
-    QLineEdit* Text1_;
-    QLineEdit* Text2_;
-    QLineEdit* Text3_;
-    QLineEdit* Text4_;
-    FlexGrid* MSFlexGrid1_;
-    FlexGrid* MSFlexGrid2_;
-    FlexGrid* MSFlexGrid3_;
-    QPushButton* Command1_;
+    QLabel* NovoRotulo(const QString& nome, const char* texto, bool negrito = false);
+    QGridLayout* CriaValores();
+    QGridLayout* CriaProdutos();
+    QHBoxLayout* CriaBotaoFechar();
+
+    QLineEdit* caixaDeterminante_;
+    QLineEdit* caixaProdutoAutovalores_;
+    QLineEdit* caixaTracoH_;
+    QLineEdit* caixaTracoA_;
+    FlexGrid* gradeProdutoHV_;
+    FlexGrid* gradeProdutoVA_;
+    FlexGrid* gradeSomaQuadrados_;
+    QPushButton* botaoFechar_;
 };

@@ -31,22 +31,28 @@ double Numero(const QString& s, char sep) {
 TEST(JanelaMatrizes, UmProtonGradesECopia) {
     for (char sep : {',', '.'}) {
         Janela j(Entrada(1, sep));
-        EXPECT_EQ(j.botao("Command5").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
+        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
         j.f->show();
         EXPECT_EQ(j.f->windowTitle(), "Matrizes");
         EXPECT_FALSE(j.e.MatrizesPend);
-        EXPECT_EQ(j.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
-        EXPECT_TRUE(j.botao("Command5").isEnabled());
-        EXPECT_TRUE(j.botao("Command3").isEnabled());
-        EXPECT_EQ(j.rotulo("Label5").text(), "Matriz de Transição");
+        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+        EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
+        EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
+        EXPECT_EQ(j.rotulo("rotuloTransicoes").text(), "Matriz de Transição");
 
-        const int largura[] = {80, 80, 40, 20}; // 1200, 1200, 600, 300 twips
-        for (int k = 1; k <= 4; ++k) {
-            FlexGrid& g = j.grade(QStringLiteral("MSFlexGrid%1").arg(k).toLatin1());
+        const struct {
+            const char* nome;
+            int largura;
+        } grades[] = {{"gradeHamiltoniana", 80}, // 1200 twips
+                      {"gradeAutovalores", 80},
+                      {"gradeAutovetores", 40}, // 600
+                      {"gradeTransicoes", 20}}; // 300
+        for (const auto& [nome, largura] : grades) {
+            FlexGrid& g = j.grade(nome);
             ASSERT_EQ(g.rows(), 3);
             ASSERT_EQ(g.cols(), 3);
             EXPECT_EQ(g.verticalHeader()->width(), 20);
-            EXPECT_EQ(g.columnWidth(1), largura[k - 1]);
+            EXPECT_EQ(g.columnWidth(1), largura);
             for (int i = 1; i <= 2; ++i) {
                 EXPECT_EQ(g.textMatrix(0, i) + g.textMatrix(i, 0), QString::number(i * 11));
                 EXPECT_EQ(g.cellAlignment(i, 0) | g.cellAlignment(0, i) | g.cellAlignment(i, 3 - i),
@@ -60,7 +66,7 @@ TEST(JanelaMatrizes, UmProtonGradesECopia) {
         }
 
         // H = diag(-nu/2, +nu/2) in Hz, two decimals with the user's separator.
-        FlexGrid& h = j.grade("MSFlexGrid1");
+        FlexGrid& h = j.grade("gradeHamiltoniana");
         const double nu = j.e.FreqProt(1);
         EXPECT_NEAR(Numero(h.textMatrix(1, 1), sep), -nu / 2, 0.005);
         EXPECT_NEAR(Numero(h.textMatrix(2, 2), sep), nu / 2, 0.005);
@@ -68,9 +74,9 @@ TEST(JanelaMatrizes, UmProtonGradesECopia) {
         EXPECT_EQ(h.textMatrix(1, 2), "0");
         EXPECT_EQ(h.cellBackColor(1, 2), Amarelo);
         EXPECT_EQ(h.cellBackColor(2, 2), Ciano);
-        EXPECT_EQ(j.grade("MSFlexGrid4").textMatrix(1, 2), "1");
-        EXPECT_EQ(j.grade("MSFlexGrid4").cellBackColor(1, 2), Branco);
-        EXPECT_EQ(j.grade("MSFlexGrid3").textMatrix(2, 2), "1");
+        EXPECT_EQ(j.grade("gradeTransicoes").textMatrix(1, 2), "1");
+        EXPECT_EQ(j.grade("gradeTransicoes").cellBackColor(1, 2), Branco);
+        EXPECT_EQ(j.grade("gradeAutovetores").textMatrix(2, 2), "1");
     }
 }
 
@@ -78,10 +84,10 @@ TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     Janela j(Entrada(3));
     j.f->resize(1000, 700);
     j.f->show();
-    FlexGrid& H = j.grade("MSFlexGrid1");
-    FlexGrid& A = j.grade("MSFlexGrid2");
-    FlexGrid& V = j.grade("MSFlexGrid3");
-    FlexGrid& T = j.grade("MSFlexGrid4");
+    FlexGrid& H = j.grade("gradeHamiltoniana");
+    FlexGrid& A = j.grade("gradeAutovalores");
+    FlexGrid& V = j.grade("gradeAutovetores");
+    FlexGrid& T = j.grade("gradeTransicoes");
     ASSERT_EQ(H.rows(), 9);
     // Basis states 2..4 (one beta) and 5..7 (two beta) couple among themselves.
     auto bloco = [](int k) { return k == 1 ? 0 : k <= 4 ? 1 : k <= 7 ? 2 : 3; };
@@ -115,7 +121,7 @@ TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     EXPECT_LT(H.y(), A.y());
     EXPECT_LT(T.y(), V.y());
     EXPECT_NEAR(T.x() - H.geometry().right(), W - T.geometry().right(), 2);
-    EXPECT_EQ(j.rotulo("Label5").x(), 720); // 10800 twips
+    EXPECT_EQ(j.rotulo("rotuloTransicoes").x(), 720); // 10800 twips
 }
 
 TEST(JanelaMatrizes, ZerosPeloArredondamento) {
@@ -134,22 +140,22 @@ TEST(JanelaMatrizes, ZerosPeloArredondamento) {
         const char* grade;
         int c;
         QColor cor;
-    } casos[] = {{"MSFlexGrid1", 2, Branco}, {"MSFlexGrid1", 3, Branco},
-                 {"MSFlexGrid2", 2, Branco}, {"MSFlexGrid2", 3, Amarelo},
-                 {"MSFlexGrid3", 5, Branco}, {"MSFlexGrid3", 6, Amarelo},
-                 {"MSFlexGrid3", 7, Branco}};
+    } casos[] = {{"gradeHamiltoniana", 2, Branco}, {"gradeHamiltoniana", 3, Branco},
+                 {"gradeAutovalores", 2, Branco},  {"gradeAutovalores", 3, Amarelo},
+                 {"gradeAutovetores", 5, Branco},  {"gradeAutovetores", 6, Amarelo},
+                 {"gradeAutovetores", 7, Branco}};
     for (const auto& k : casos) {
         const FlexGrid& g = j.grade(k.grade);
         EXPECT_EQ(g.cellBackColor(1, k.c), k.cor) << k.grade << " column " << k.c;
         EXPECT_TRUE(k.c == 7 || g.textMatrix(1, k.c) == "0") << k.grade << " column " << k.c;
     }
-    EXPECT_EQ(j.grade("MSFlexGrid3").cellBackColor(5, 1), Amarelo); // its transpose stays 0
+    EXPECT_EQ(j.grade("gradeAutovetores").cellBackColor(5, 1), Amarelo); // its transpose stays 0
 }
 
 TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     Janela j(Entrada(3));
     j.f->show();
-    FlexGrid& H = j.grade("MSFlexGrid1");
+    FlexGrid& H = j.grade("gradeHamiltoniana");
     H.setTextMatrix(1, 1, QStringLiteral("marca"));
     Ativa(*j.f);
     j.f->hide();
@@ -170,30 +176,30 @@ TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     j.NovaExecucao(Entrada(6));
     Ativa(*j.f);
     EXPECT_EQ(H.rows(), 65);
-    EXPECT_FALSE(j.botao("Command5").isEnabled());
-    EXPECT_FALSE(j.botao("Command3").isEnabled());
+    EXPECT_FALSE(j.botao("botaoPasseio").isEnabled());
+    EXPECT_FALSE(j.botao("botaoVerificacoes").isEnabled());
     j.NovaExecucao(Entrada(5));
     Ativa(*j.f);
-    EXPECT_TRUE(j.botao("Command5").isEnabled());
-    EXPECT_TRUE(j.botao("Command3").isEnabled());
+    EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
+    EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
     // A window opened after the flag was cleared elsewhere still shows the run.
     JanelaMatrizes outra(j.e, [](int, int) { return QString(); });
     outra.show();
-    EXPECT_EQ(outra.findChild<FlexGrid*>("MSFlexGrid3")->rows(), 33);
+    EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
 }
 
 TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
     Janela j(Entrada(3));
     j.f->show();
-    FlexGrid& T = j.grade("MSFlexGrid4");
+    FlexGrid& T = j.grade("gradeTransicoes");
     const QPoint p = CentroCelula(T, 2, 3);
     QTest::mousePress(T.viewport(), Qt::RightButton, {}, p);
     QTest::mousePress(T.viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
     QTest::mousePress(T.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, p);
-    QTest::mousePress(j.grade("MSFlexGrid1").viewport(), Qt::RightButton, Qt::ShiftModifier,
-                      CentroCelula(j.grade("MSFlexGrid1"), 2, 3));
+    QTest::mousePress(j.grade("gradeHamiltoniana").viewport(), Qt::RightButton, Qt::ShiftModifier,
+                      CentroCelula(j.grade("gradeHamiltoniana"), 2, 3));
     EXPECT_TRUE(j.f->TextoImpresso().isEmpty());
     QTest::mousePress(T.viewport(), Qt::RightButton, Qt::ShiftModifier, p);
     EXPECT_EQ(j.f->TextoImpresso(), QStringList{"0"});
@@ -206,15 +212,15 @@ TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
     EXPECT_EQ(j.f->TextoImpresso(), (QStringList{"0", "4"}));
 
     QSignalSpy espectro(j.f.get(), &JanelaMatrizes::EspectroSimulado);
-    j.botao("Command1").click();
-    EXPECT_EQ(j.botao("Command1").text(), "Espectro Simulado");
+    j.botao("botaoEspectro").click();
+    EXPECT_EQ(j.botao("botaoEspectro").text(), "Espectro Simulado");
     EXPECT_EQ(espectro.count(), 1);
 }
 
 TEST(JanelaMatrizes, OitoProtonsCopiaInteira) {
     Janela j(Entrada(8));
     j.f->show();
-    FlexGrid& V = j.grade("MSFlexGrid3");
+    FlexGrid& V = j.grade("gradeAutovetores");
     ASSERT_EQ(V.rows(), 257);
     QTest::mouseDClick(V.viewport(), Qt::LeftButton, {}, CentroCelula(V, 1, 1));
     const QString copia = QApplication::clipboard()->text();

@@ -15,12 +15,19 @@ namespace {
 struct Verificacoes {
     JanelaVerificacoes f;
     explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e); }
-    QString caixa(int i) const {
-        return f.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
+    QString caixa(const char* nome) const {
+        return f.findChild<QLineEdit*>(QString::fromLatin1(nome))->text();
     }
-    const FlexGrid& grade(int i) const {
-        return *f.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid%1").arg(i));
+    QString determinante() const { return caixa("caixaDeterminante"); }
+    QString produtoAutovalores() const { return caixa("caixaProdutoAutovalores"); }
+    QString tracoH() const { return caixa("caixaTracoH"); }
+    QString tracoA() const { return caixa("caixaTracoA"); }
+    const FlexGrid& grade(const char* nome) const {
+        return *f.findChild<FlexGrid*>(QString::fromLatin1(nome));
     }
+    const FlexGrid& produtoHV() const { return grade("gradeProdutoHV"); }
+    const FlexGrid& produtoVA() const { return grade("gradeProdutoVA"); }
+    const FlexGrid& somaQuadrados() const { return grade("gradeSomaQuadrados"); }
 };
 
 double Numero(const QString& s, char sep) {
@@ -33,11 +40,11 @@ TEST(JanelaVerificacoes, UmProton) {
     Verificacoes v(e);
     EXPECT_EQ(v.f.windowTitle(), "Verificações");
     // H is diagonal: the 2x2 formula is the product of the eigenvalues.
-    EXPECT_EQ(v.caixa(1), v.caixa(2));
-    EXPECT_NEAR(Numero(v.caixa(1), ','), -std::pow(e.FreqProt(1) / 2, 2), 1e-9 * 2.25e16);
-    EXPECT_EQ(v.caixa(3), "0");
-    EXPECT_EQ(v.caixa(4), "0");
-    const FlexGrid& s = v.grade(3);
+    EXPECT_EQ(v.determinante(), v.produtoAutovalores());
+    EXPECT_NEAR(Numero(v.determinante(), ','), -std::pow(e.FreqProt(1) / 2, 2), 1e-9 * 2.25e16);
+    EXPECT_EQ(v.tracoH(), "0");
+    EXPECT_EQ(v.tracoA(), "0");
+    const FlexGrid& s = v.somaQuadrados();
     EXPECT_EQ(s.textMatrix(0, 0), "Coluna da matriz V:");
     EXPECT_EQ(s.textMatrix(1, 0), "Soma dos quadrados:");
     EXPECT_EQ(s.textMatrix(1, 2), "1");
@@ -53,7 +60,7 @@ TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
         const int n = e.NEst;
         double maior = 0;
         for (int i = 1; i <= n; ++i) maior = std::max(maior, std::fabs(e.MatHam(i, i)));
-        const FlexGrid &HV = v.grade(1), &VA = v.grade(2), &S = v.grade(3);
+        const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA(), &S = v.somaQuadrados();
         ASSERT_EQ(HV.rows(), n + 1);
         EXPECT_EQ(HV.columnWidth(0), 127); // 1900 twips
         for (int r = 1; r <= n; ++r)
@@ -73,11 +80,11 @@ TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
             EXPECT_NEAR(Numero(S.textMatrix(1, c), sep), 1, 1e-13) << c;
             EXPECT_EQ(S.colWidth(c), S.textMatrix(1, c).size() >= 2 ? 1900 : 300);
         }
-        EXPECT_NEAR(Numero(v.caixa(1), sep), Numero(v.caixa(2), sep),
-                    1e-12 * std::fabs(Numero(v.caixa(2), sep)));
-        EXPECT_EQ(v.caixa(3), v.caixa(4)) << "both traces to 5 decimals";
+        EXPECT_NEAR(Numero(v.determinante(), sep), Numero(v.produtoAutovalores(), sep),
+                    1e-12 * std::fabs(Numero(v.produtoAutovalores(), sep)));
+        EXPECT_EQ(v.tracoH(), v.tracoA()) << "both traces to 5 decimals";
         EXPECT_TRUE(HV.textMatrix(1, 1).contains(QChar(sep)));
-        EXPECT_FALSE(v.caixa(1).contains(QChar(sep == ',' ? '.' : ',')));
+        EXPECT_FALSE(v.determinante().contains(QChar(sep == ',' ? '.' : ',')));
     }
 }
 
@@ -88,13 +95,13 @@ TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
     Executa(e, in);
     Verificacoes v(e);
     // V is the identity; HV is H itself, with the J/2 terms VA lacks.
-    const FlexGrid &HV = v.grade(1), &VA = v.grade(2);
+    const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA();
     EXPECT_NEAR(Numero(HV.textMatrix(2, 3), ','), e.MatHam(2, 3), 1e-12);
     EXPECT_NE(e.MatHam(2, 3), 0);
     EXPECT_EQ(HV.cellBackColor(2, 3), Branco);
     EXPECT_EQ(VA.textMatrix(2, 3), "0");
     EXPECT_EQ(VA.cellBackColor(2, 3), Amarelo);
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.grade(3).textMatrix(1, c), "1");
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.somaQuadrados().textMatrix(1, c), "1");
 }
 
 TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
@@ -106,13 +113,13 @@ TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
         QWidget* m = QApplication::activeModalWidget();
         ASSERT_TRUE(m);
         titulo = m->windowTitle();
-        det = m->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
-        auto* fechar = m->findChild<QPushButton*>(QStringLiteral("Command1"));
+        det = m->findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
+        auto* fechar = m->findChild<QPushButton*>(QStringLiteral("botaoFechar"));
         EXPECT_EQ(fechar->text(), "Fechar Verificações");
         fechar->click();
         fechou = true;
     });
-    j.botao("Command3").click(); // returns when the window is closed
+    j.botao("botaoVerificacoes").click(); // returns when the window is closed
     EXPECT_TRUE(fechou);
     EXPECT_EQ(titulo, "Verificações");
     EXPECT_FALSE(det.isEmpty());
