@@ -1,6 +1,6 @@
 // Halvora: the teaching simulator of proton NMR spectra.
 
-#include "inspector/LigaInspetor.h"
+#include "app/LigaInspetor.h"
 #include "mainwindow/MDIForm1.h"
 
 #include <QApplication>

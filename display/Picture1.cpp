@@ -216,7 +216,6 @@ void Picture1::Command3_Click() {
         g_.JanelaFixa = false;
         g_.env.EnvValida = false;
         g_.RecalcEscala = true;
-        e_.MatrizesPend = true;
         g_.BandaMarcada = false;
         Restaurar();
     }

@@ -1,6 +1,5 @@
 #include "inspector/JanelaMatrizes.h"
 
-#include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/GradeMatriz.h"
 #include "inspector/JanelaVerificacoes.h"
@@ -8,6 +7,7 @@
 #include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/Px.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -42,9 +42,8 @@ int Arredonda(double x) {
 
 } // namespace
 
-JanelaMatrizes::JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> textoTabela,
-                               QWidget* parent)
-    : QWidget(parent), e_(e), textoTabela_(std::move(textoTabela)) {
+JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas, QWidget* parent)
+    : QWidget(parent), e_(e), consultas_(std::move(consultas)) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Matrizes"));
     setObjectName(QStringLiteral("JanelaMatrizes"));
@@ -56,7 +55,7 @@ JanelaMatrizes::JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> t
     gradeTransicoes_ = Controle<FlexGrid>(this, QStringLiteral("gradeTransicoes"));
     // Beneath the grids: the window shows it only in the walkthrough.
     passeio_ = new PasseioIntensidade(
-        e_, *gradeAutovetores_, *gradeTransicoes_, textoTabela_, [this] { return GradesAtuais(); },
+        e_, *gradeAutovetores_, *gradeTransicoes_, consultas_, [this] { return GradesAtuais(); },
         this);
     passeio_->setObjectName(QStringLiteral("PasseioIntensidade"));
     passeio_->lower();
@@ -112,15 +111,18 @@ void JanelaMatrizes::resizeEvent(QResizeEvent* ev) {
     Posiciona();
 }
 
+void JanelaMatrizes::ResultadosNovos() {
+    gradesDesatualizadas_ = true;
+}
+
 void JanelaMatrizes::AtualizaGrades() {
-    // A window opened after the flag was cleared still has to show something.
-    if (!e_.MatrizesPend && construida_) return;
+    if (!gradesDesatualizadas_) return;
     Reconstroi();
-    e_.MatrizesPend = false;
+    gradesDesatualizadas_ = false;
 }
 
 bool JanelaMatrizes::GradesAtuais() {
-    if (!e_.MatrizesPend) return true;
+    if (!gradesDesatualizadas_) return true;
     AtualizaGrades();
     return false;
 }
@@ -140,13 +142,12 @@ void JanelaMatrizes::Reconstroi() {
     Posiciona();
     PreencheGrades();
     impressos_.clear();
-    construida_ = true;
     update();
 }
 
 void JanelaMatrizes::PreencheGrades() {
     const EstadoSpin& e = e_;
-    const char sep = e.SepDec;
+    const char sep = consultas_.separadorDecimal();
     const int n = std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(),
                                         e.MatVet.linhas(), e.MatTrans.linhas()}));
     PreencheMatriz(
@@ -229,7 +230,7 @@ void JanelaMatrizes::AbreVerificacoes() {
     GradesAtuais();
     if (e_.NProt < 1 || e_.NProt >= 6) return;
     JanelaVerificacoes f(this);
-    f.Preenche(e_);
+    f.Preenche(e_, consultas_.separadorDecimal());
     f.exec();
 }
 

@@ -2,10 +2,11 @@
 // The "Matrizes" window: the Hamiltonian H, the diagonalised matrix A, the
 // eigenvectors V and the transition matrix of the last run, each as a grid
 // with the basis-state numbers as headers. It only reads the state, and
-// rebuilds its grids when it is activated after a run (MatrizesPend).
+// rebuilds its grids when it is activated after being told of new results.
 // From it start the intensity walkthrough and the verification window.
 
 #include "estado/EstadoSpin.h"
+#include "inspector/ConsultasInspetor.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,14 +25,17 @@ class JanelaMatrizes : public QWidget {
 
   public:
     // e: the program's one spin state (its contents are swapped by each run;
-    // the reference stays valid). textoTabela(r, c): the text of the results
-    // table's cell (row r, column c).
-    JanelaMatrizes(EstadoSpin& e, std::function<QString(int, int)> textoTabela,
-                   QWidget* parent = nullptr);
+    // the reference stays valid).
+    JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas, QWidget* parent = nullptr);
     ~JanelaMatrizes() override;
 
     // What the symmetry check has printed on the window, in order.
     QStringList TextoImpresso() const;
+
+  public slots:
+    // The state holds results the grids do not show yet: they are rebuilt the
+    // next time the window is activated, or a walkthrough handler runs.
+    void ResultadosNovos();
 
   signals:
     void EspectroSimulado(); // "Espectro Simulado": bring the main window forward
@@ -46,7 +50,7 @@ class JanelaMatrizes : public QWidget {
   private:
     QLabel* NovoTitulo(const char* nome, const QString& texto);
     void AtualizaGrades();
-    // The normal view rebuilt from the state, whatever MatrizesPend says.
+    // The normal view rebuilt from the state, out of date or not.
     void Reconstroi();
     void PreencheGrades();
     void Posiciona();
@@ -54,12 +58,12 @@ class JanelaMatrizes : public QWidget {
     void AbreVerificacoes();
     void VerificaSimetria();
     void Imprime(const QString& s);
-    // For the walkthrough's handlers: false once a run has replaced what the
-    // grids show (the window is then rebuilt and the walkthrough left).
+    // For the walkthrough's handlers: false once new results have replaced
+    // what the grids show (the window is then rebuilt and the walkthrough left).
     bool GradesAtuais();
 
-    EstadoSpin& e_;
-    std::function<QString(int, int)> textoTabela_;
+    const EstadoSpin& e_;
+    ConsultasInspetor consultas_;
     FlexGrid* gradeHamiltoniana_;
     FlexGrid* gradeAutovalores_;
     FlexGrid* gradeAutovetores_;
@@ -73,7 +77,8 @@ class JanelaMatrizes : public QWidget {
     QPushButton* botaoVerificacoes_;
     PasseioIntensidade* passeio_;
     bool noPasseio_ = false;
-    bool construida_ = false;
+    // A new window has shown nothing yet.
+    bool gradesDesatualizadas_ = true;
 
     struct Impressao {
         QPoint pos;

@@ -1,12 +1,12 @@
 #include "inspector/JanelaVerificacoes.h"
 
-#include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/DetChio.h"
 #include "inspector/GradeMatriz.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/Px.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -106,8 +106,7 @@ QHBoxLayout* JanelaVerificacoes::CriaBotaoFechar() {
     return linha;
 }
 
-void JanelaVerificacoes::Preenche(const EstadoSpin& e) {
-    const char sep = e.SepDec;
+void JanelaVerificacoes::Preenche(const EstadoSpin& e, char sep) {
     const int n =
         std::max(0, std::min({e.NEst, e.MatHam.linhas(), e.MatDiag.linhas(), e.MatVet.linhas()}));
 

@@ -21,8 +21,8 @@ class JanelaVerificacoes : public QDialog {
   public:
     explicit JanelaVerificacoes(QWidget* parent = nullptr);
 
-    // Fills every box and grid from e.
-    void Preenche(const EstadoSpin& e);
+    // Fills every box and grid from e, numbers with the decimal separator sep.
+    void Preenche(const EstadoSpin& e, char sep);
 
   private:
     QLabel* NovoRotulo(const QString& nome, const char* texto, bool negrito = false);

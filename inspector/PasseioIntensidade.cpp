@@ -1,11 +1,11 @@
 #include "inspector/PasseioIntensidade.h"
 
-#include "display/Geometria.h"
 #include "inspector/Controle.h"
 #include "inspector/SetasValor.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/Px.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -32,12 +32,11 @@ double Valor(const QString& s, char SepDec) {
 
 } // namespace
 
-PasseioIntensidade::PasseioIntensidade(EstadoSpin& e, FlexGrid& gradeAutovetores,
-                                       FlexGrid& gradeTransicoes,
-                                       std::function<QString(int, int)> textoTabela,
+PasseioIntensidade::PasseioIntensidade(const EstadoSpin& e, FlexGrid& gradeAutovetores,
+                                       FlexGrid& gradeTransicoes, ConsultasInspetor consultas,
                                        std::function<bool()> valido, QWidget* parent)
     : QWidget(parent), e_(e), gradeAutovetores_(gradeAutovetores),
-      gradeTransicoes_(gradeTransicoes), textoTabela_(std::move(textoTabela)),
+      gradeTransicoes_(gradeTransicoes), consultas_(std::move(consultas)),
       valido_(std::move(valido)) {
     gradeVetorA_ = Controle<FlexGrid>(this, QStringLiteral("gradeVetorA"));
     gradeProduto_ = Controle<FlexGrid>(this, QStringLiteral("gradeProduto"));
@@ -232,7 +231,7 @@ void PasseioIntensidade::MudaNivel(int& NivelVelho, int NivelNovo, int QualNivel
 
 void PasseioIntensidade::MultMatrizes() {
     const int n = e_.NEst;
-    const char sep = e_.SepDec;
+    const char sep = consultas_.separadorDecimal();
     const int A = NivelAtualA_, B = NivelAtualB_;
     if (n < 2 || A < 1 || A > n || B < 1 || B > n || gradeTransicoes_.rows() != n + 1) return;
 
@@ -280,7 +279,7 @@ void PasseioIntensidade::MultMatrizes() {
                                        QString::fromStdString(FormataGeral(x * x, 5, sep)));
     AlinhaMaisPreciso();
 
-    if (!e_.ComTabela) {
+    if (!consultas_.tabelaAberta()) {
         rotuloValorTabela_->hide();
         return;
     }
@@ -288,7 +287,7 @@ void PasseioIntensidade::MultMatrizes() {
     QString valor = QStringLiteral("Não tem");
     for (std::int32_t b = 1; b <= e_.NBandas; ++b)
         if (e_.NivelA(b) == lo && e_.NivelB(b) == hi) {
-            valor = textoTabela_ ? textoTabela_(int(b), 3) : QString();
+            valor = consultas_.textoTabela ? consultas_.textoTabela(int(b), 3) : QString();
             break;
         }
     rotuloValorTabela_->setText(QStringLiteral("Valor na tabela do espectro: ") + valor);

@@ -9,6 +9,7 @@
 // matrix grids; the window shows it only while the walkthrough is on.
 
 #include "estado/EstadoSpin.h"
+#include "inspector/ConsultasInspetor.h"
 
 #include <QColor>
 #include <QWidget>
@@ -27,9 +28,8 @@ class PasseioIntensidade : public QWidget {
     // gradeAutovetores and gradeTransicoes: the window's V and transition
     // grids. valido() says whether they still show the state; a handler does
     // nothing when they do not.
-    PasseioIntensidade(EstadoSpin& e, FlexGrid& gradeAutovetores, FlexGrid& gradeTransicoes,
-                       std::function<QString(int, int)> textoTabela, std::function<bool()> valido,
-                       QWidget* parent);
+    PasseioIntensidade(const EstadoSpin& e, FlexGrid& gradeAutovetores, FlexGrid& gradeTransicoes,
+                       ConsultasInspetor consultas, std::function<bool()> valido, QWidget* parent);
 
     // Levels 1 and 2, their columns highlighted, the products computed.
     void Entra();
@@ -57,10 +57,10 @@ class PasseioIntensidade : public QWidget {
     void MoveNivel(int QualNivel, bool cima);
     void AlinhaMaisPreciso();
 
-    EstadoSpin& e_;
+    const EstadoSpin& e_;
     FlexGrid& gradeAutovetores_;
     FlexGrid& gradeTransicoes_;
-    std::function<QString(int, int)> textoTabela_;
+    ConsultasInspetor consultas_;
     std::function<bool()> valido_;
 
     FlexGrid* gradeVetorA_;

@@ -86,6 +86,9 @@ void Form1::Liga() {
             &TabelaResultadosWidget::EscolheBanda);
     connect(Picture1_, &Picture1::DesfazRealce, MSFlexGrid1_,
             &TabelaResultadosWidget::DesfazRealce);
+    connect(Picture1_, &Picture1::JanelaFixada, this, [this](bool fixa) {
+        if (!fixa) emit ResultadosNovos();
+    });
     connect(Picture1_, &Picture1::Restaurado, this, [this] { Command21_->setEnabled(false); });
     connect(Picture1_, &Picture1::JanelaFixada, this, [this](bool fixa) {
         Command12_->setEnabled(!fixa);

@@ -103,6 +103,8 @@ class Form1 : public QWidget {
     void ArquivoUsado(const QString& nome);
     // "Janela" > "Matrizes".
     void MatrizesPedidas();
+    // A run has put new results in the state, or "Fixar Janela" was released.
+    void ResultadosNovos();
 
   protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;

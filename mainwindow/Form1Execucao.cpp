@@ -129,6 +129,7 @@ void Form1::Executa() {
         },
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
+    if (!erro) emit ResultadosNovos();
     // The table may have been opened or closed while the run yielded; the
     // state swapped in carries the value the run started with.
     e_.ComTabela = ComTabela_;

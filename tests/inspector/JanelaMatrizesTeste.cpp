@@ -34,7 +34,6 @@ TEST(JanelaMatrizes, UmProtonGradesECopia) {
         EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
         j.f->show();
         EXPECT_EQ(j.f->windowTitle(), "Matrizes");
-        EXPECT_FALSE(j.e.MatrizesPend);
         EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
         EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
         EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
@@ -152,7 +151,7 @@ TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     EXPECT_EQ(j.grade("gradeAutovetores").cellBackColor(5, 1), Amarelo); // its transpose stays 0
 }
 
-TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
+TEST(JanelaMatrizes, ReconstroiNaAtivacaoAposUmaExecucao) {
     Janela j(Entrada(3));
     j.f->show();
     FlexGrid& H = j.grade("gradeHamiltoniana");
@@ -163,10 +162,8 @@ TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     EXPECT_EQ(H.textMatrix(1, 1), "marca") << "no run, no rebuild";
 
     j.NovaExecucao(Entrada(2));
-    EXPECT_TRUE(j.e.MatrizesPend);
     EXPECT_EQ(H.rows(), 9) << "a run alone changes nothing on screen";
     Ativa(*j.f);
-    EXPECT_FALSE(j.e.MatrizesPend);
     EXPECT_EQ(H.rows(), 5);
     H.setTextMatrix(1, 1, QStringLiteral("marca"));
     Ativa(*j.f);
@@ -184,10 +181,33 @@ TEST(JanelaMatrizes, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
-    // A window opened after the flag was cleared elsewhere still shows the run.
-    JanelaMatrizes outra(j.e, [](int, int) { return QString(); });
+    // A window opened later shows the last run at once.
+    JanelaMatrizes outra(j.e, Consultas(j.e));
     outra.show();
     EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
+}
+
+TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
+    Janela j(Entrada(3));
+    j.f->show();
+    FlexGrid& H = j.grade("gradeHamiltoniana");
+    // A run the window is not told of: activating it keeps the old matrices.
+    Executa(j.e, Entrada(2));
+    Ativa(*j.f);
+    EXPECT_EQ(H.rows(), 9);
+    // Told: still nothing until it is activated, then the new ones, once.
+    j.f->ResultadosNovos();
+    EXPECT_EQ(H.rows(), 9);
+    Ativa(*j.f);
+    EXPECT_EQ(H.rows(), 5);
+    H.setTextMatrix(1, 1, QStringLiteral("marca"));
+    Ativa(*j.f);
+    EXPECT_EQ(H.textMatrix(1, 1), "marca");
+    // Told without a run ("Fixar Janela" released): rebuilt all the same.
+    j.f->ResultadosNovos();
+    j.f->hide();
+    j.f->show();
+    EXPECT_NE(H.textMatrix(1, 1), "marca");
 }
 
 TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {

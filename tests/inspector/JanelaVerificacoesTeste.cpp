@@ -4,9 +4,7 @@
 #include "inspector/JanelaVerificacoes.h"
 #include "run/TextoDecimal.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cmath>
 
@@ -14,7 +12,7 @@ namespace {
 
 struct Verificacoes {
     JanelaVerificacoes f;
-    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e); }
+    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e, e.SepDec); }
     QString caixa(const char* nome) const {
         return f.findChild<QLineEdit*>(QString::fromLatin1(nome))->text();
     }
@@ -109,16 +107,15 @@ TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
     j.f->show();
     QString titulo, det;
     bool fechou = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* m = QApplication::activeModalWidget();
-        ASSERT_TRUE(m);
-        titulo = m->windowTitle();
-        det = m->findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
-        auto* fechar = m->findChild<QPushButton*>(QStringLiteral("botaoFechar"));
+    j.modal.responde = [&](QDialog& d) {
+        titulo = d.windowTitle();
+        det = d.findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
+        auto* fechar = d.findChild<QPushButton*>(QStringLiteral("botaoFechar"));
+        ASSERT_TRUE(fechar);
         EXPECT_EQ(fechar->text(), "Fechar Verificações");
         fechar->click();
-        fechou = true;
-    });
+        fechou = !d.isVisible();
+    };
     j.botao("botaoVerificacoes").click(); // returns when the window is closed
     EXPECT_TRUE(fechou);
     EXPECT_EQ(titulo, "Verificações");
