@@ -10,7 +10,9 @@
 #include "widgets/Px.h"
 
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,15 +31,57 @@ const QString TextoBotaoPasseio = QStringLiteral("Cálculo de Instensidade (Máx
 const QString TextoBotaoPasseioInicial =
     QStringLiteral("Cálculo de Intensidade (Máximo 5 prótons)");
 
-// Window design at 96 dpi, twips.
+// The window as designed, and the places that do not follow its size, twips.
 constexpr int LarguraJanela = 15000, AlturaJanela = 10350;
 constexpr int XRotuloTransicoes = 10800, XRotuloTransicoesPasseio = 6000;
 constexpr int XGradeTransicoesPasseio = 6000, LarguraGradeTransicoesPasseio = 3000,
               AlturaGradeTransicoesPasseio = 2500;
-constexpr int Margem = 8, YTitulo = 4, AlturaTitulo = 18, AlturaBotao = 28;
+// What keeps its size, pixels: the margins, the title rows and the gap above
+// the second, the buttons, the gaps around them and what a button adds to
+// its text.
+constexpr int Margem = 8, YTitulo = 4, AlturaTitulo = 18, EspacoTitulo = 4;
+constexpr int AlturaBotao = 28, EspacoBotoes = 8, FolgaBotao = 16;
+constexpr int AlturaFixa = YTitulo + 2 * AlturaTitulo + EspacoTitulo + EspacoBotoes + AlturaBotao;
+
+enum Linha {
+    LinhaTitulos,
+    LinhaDeCima,
+    LinhaTitulosDeBaixo,
+    LinhaDeBaixo,
+    LinhaBotoes,
+    LinhaSobra
+};
+enum Coluna { ColunaEsquerda, IntervaloMeio, ColunaDireita, IntervaloDireita };
 
 int Arredonda(double x) {
     return int(std::lround(x));
+}
+
+// As wide as its text needs and a little more, and as high as the button row.
+class BotaoComFolga : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override {
+        return {QPushButton::sizeHint().width() + FolgaBotao, AlturaBotao};
+    }
+};
+
+// At the size it was designed for the grids take 55 % and 40 % of the
+// width, the right column centred in what the left one leaves, and 40 % of
+// the height each; at any size the room the fixed parts leave is shared in
+// those proportions.
+void Proporcoes(QGridLayout& g) {
+    const int W = Px(LarguraJanela), H = Px(AlturaJanela);
+    const int esquerda = Arredonda(0.55 * W), direita = Arredonda(0.40 * W);
+    const int intervalo = (W - Margem - esquerda - direita) / 2;
+    const int linha = Arredonda(0.40 * H);
+    g.setColumnStretch(ColunaEsquerda, esquerda);
+    g.setColumnStretch(IntervaloMeio, intervalo);
+    g.setColumnStretch(ColunaDireita, direita);
+    g.setColumnStretch(IntervaloDireita, intervalo);
+    g.setRowStretch(LinhaDeCima, linha);
+    g.setRowStretch(LinhaDeBaixo, linha);
+    g.setRowStretch(LinhaSobra, H - AlturaFixa - 2 * linha);
 }
 
 } // namespace
@@ -71,21 +115,57 @@ JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas,
     rotuloAutovetores_ = NovoTitulo("rotuloAutovetores", QStringLiteral("Matriz V (Auto-vetores)"));
     rotuloTransicoes_ = NovoTitulo("rotuloTransicoes", QStringLiteral("Matriz de Transição"));
 
-    botaoEspectro_ = Controle<QPushButton>(this, QStringLiteral("botaoEspectro"));
-    botaoEspectro_->setText(QStringLiteral("Espectro Simulado"));
-    botaoPasseio_ = Controle<QPushButton>(this, QStringLiteral("botaoPasseio"));
-    botaoPasseio_->setText(TextoBotaoPasseioInicial);
-    botaoVerificacoes_ = Controle<QPushButton>(this, QStringLiteral("botaoVerificacoes"));
-    botaoVerificacoes_->setText(QStringLiteral("Verificações"));
-    connect(botaoEspectro_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
-    connect(botaoPasseio_, &QPushButton::clicked, this, &JanelaMatrizes::AlternaPasseio);
-    connect(botaoVerificacoes_, &QPushButton::clicked, this, &JanelaMatrizes::AbreVerificacoes);
-
+    CriaBotoes();
+    CriaDisposicao();
     resize(Px(LarguraJanela), Px(AlturaJanela));
     Posiciona();
 }
 
 JanelaMatrizes::~JanelaMatrizes() = default;
+
+void JanelaMatrizes::CriaBotoes() {
+    botaoEspectro_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoEspectro"));
+    botaoEspectro_->setText(QStringLiteral("Espectro Simulado"));
+    botaoPasseio_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoPasseio"));
+    botaoPasseio_->setText(TextoBotaoPasseioInicial);
+    botaoVerificacoes_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoVerificacoes"));
+    botaoVerificacoes_->setText(QStringLiteral("Verificações"));
+    connect(botaoEspectro_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
+    connect(botaoPasseio_, &QPushButton::clicked, this, &JanelaMatrizes::AlternaPasseio);
+    connect(botaoVerificacoes_, &QPushButton::clicked, this, &JanelaMatrizes::AbreVerificacoes);
+}
+
+void JanelaMatrizes::CriaDisposicao() {
+    auto* g = disposicao_ = new QGridLayout(this);
+    // The window may be made as small as the user likes.
+    g->setSizeConstraint(QLayout::SetNoConstraint);
+    g->setContentsMargins(Margem, YTitulo, 0, 0);
+    g->setSpacing(0);
+    g->addWidget(rotuloHamiltoniana_, LinhaTitulos, ColunaEsquerda);
+    g->addWidget(gradeHamiltoniana_, LinhaDeCima, ColunaEsquerda);
+    g->addWidget(gradeTransicoes_, LinhaDeCima, ColunaDireita);
+    g->addWidget(rotuloAutovalores_, LinhaTitulosDeBaixo, ColunaEsquerda, Qt::AlignBottom);
+    g->addWidget(rotuloAutovetores_, LinhaTitulosDeBaixo, ColunaDireita, Qt::AlignBottom);
+    g->addWidget(gradeAutovalores_, LinhaDeBaixo, ColunaEsquerda);
+    g->addWidget(gradeAutovetores_, LinhaDeBaixo, ColunaDireita);
+    auto* botoes = new QHBoxLayout;
+    botoes->setContentsMargins(0, EspacoBotoes, 0, 0);
+    botoes->setSpacing(EspacoBotoes);
+    for (QPushButton* b : {botaoEspectro_, botaoPasseio_, botaoVerificacoes_}) botoes->addWidget(b);
+    botoes->addStretch();
+    g->addLayout(botoes, LinhaBotoes, ColunaEsquerda, 1, IntervaloDireita + 1);
+    // Kept while the walkthrough hides the titles.
+    g->setRowMinimumHeight(LinhaTitulos, AlturaTitulo);
+    g->setRowMinimumHeight(LinhaTitulosDeBaixo, EspacoTitulo + AlturaTitulo);
+    Proporcoes(*g);
+}
+
+// The layout applied now rather than at the next turn of the event loop:
+// the walkthrough is placed from it at once.
+void JanelaMatrizes::AplicaDisposicao() {
+    disposicao_->invalidate();
+    disposicao_->activate();
+}
 
 QLabel* JanelaMatrizes::NovoTitulo(const char* nome, const QString& texto) {
     auto* l = Controle<QLabel>(this, QString::fromLatin1(nome));
@@ -93,6 +173,7 @@ QLabel* JanelaMatrizes::NovoTitulo(const char* nome, const QString& texto) {
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
+    l->setFixedHeight(AlturaTitulo);
     return l;
 }
 
@@ -133,16 +214,37 @@ void JanelaMatrizes::Reconstroi() {
     botaoPasseio_->setEnabled(poucos);
     botaoVerificacoes_->setEnabled(poucos);
     botaoPasseio_->setText(TextoBotaoPasseio);
+    MostraMatrizes();
+    PreencheGrades();
+    impressos_.clear();
+    update();
+}
+
+void JanelaMatrizes::MostraMatrizes() {
     noPasseio_ = false;
     passeio_->hide();
     for (QWidget* w :
          std::initializer_list<QWidget*>{gradeHamiltoniana_, gradeAutovalores_, gradeAutovetores_,
                                          gradeTransicoes_, rotuloHamiltoniana_, rotuloAutovalores_})
         w->show();
+    if (disposicao_->indexOf(gradeTransicoes_) < 0)
+        disposicao_->addWidget(gradeTransicoes_, LinhaDeCima, ColunaDireita);
+    AplicaDisposicao();
     Posiciona();
-    PreencheGrades();
-    impressos_.clear();
-    update();
+}
+
+// The walkthrough in place of the left column, the transition grid small
+// beside it.
+void JanelaMatrizes::MostraPasseio() {
+    noPasseio_ = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{gradeHamiltoniana_, gradeAutovalores_,
+                                                      rotuloHamiltoniana_, rotuloAutovalores_})
+        w->hide();
+    disposicao_->removeWidget(gradeTransicoes_);
+    AplicaDisposicao();
+    Posiciona();
+    passeio_->show();
+    passeio_->Entra();
 }
 
 void JanelaMatrizes::PreencheGrades() {
@@ -167,41 +269,28 @@ void JanelaMatrizes::PreencheGrades() {
         [&](int r, int c) { return FormataInteiro(e.MatTrans(c, r)); }, nullptr);
 }
 
+// What the layout does not place: the transition matrix's title, which keeps
+// its designed place whatever the width, and in the walkthrough the
+// transition grid beside it, small, above the walkthrough's own controls.
 void JanelaMatrizes::Posiciona() {
-    const int W = width(), H = height();
-    const int lEsq = Arredonda(0.55 * W), lDir = Arredonda(0.40 * W), h = Arredonda(0.40 * H);
-    const int xEsq = Margem;
-    const int xDir = xEsq + lEsq + (W - xEsq - lEsq - lDir) / 2;
-    const int y1 = YTitulo + AlturaTitulo;
-    const int yTit2 = y1 + h + 4, y2 = yTit2 + AlturaTitulo;
-    const int yBotoes = y2 + h + 8;
+    if (!noPasseio_) {
+        const int x = Px(XRotuloTransicoes);
+        rotuloTransicoes_->setGeometry(x, YTitulo, std::max(width() - x, 40), AlturaTitulo);
+        return;
+    }
+    const int largura = Px(LarguraGradeTransicoesPasseio);
+    rotuloTransicoes_->setGeometry(Px(XRotuloTransicoesPasseio), YTitulo, largura, AlturaTitulo);
+    gradeTransicoes_->setGeometry(Px(XGradeTransicoesPasseio), YTitulo + AlturaTitulo, largura,
+                                  Px(AlturaGradeTransicoesPasseio));
+    passeio_->setGeometry(rect());
+    passeio_->Posiciona(gradeAutovetores_->y() - AlturaTitulo);
+}
 
-    gradeHamiltoniana_->setGeometry(xEsq, y1, lEsq, h);
-    gradeAutovalores_->setGeometry(xEsq, y2, lEsq, h);
-    gradeAutovetores_->setGeometry(xDir, y2, lDir, h);
-    rotuloHamiltoniana_->setGeometry(xEsq, YTitulo, lEsq, AlturaTitulo);
-    rotuloAutovalores_->setGeometry(xEsq, yTit2, lEsq, AlturaTitulo);
-    rotuloAutovetores_->setGeometry(xDir, yTit2, lDir, AlturaTitulo);
-    if (noPasseio_) {
-        gradeTransicoes_->setGeometry(Px(XGradeTransicoesPasseio), y1,
-                                      Px(LarguraGradeTransicoesPasseio),
-                                      Px(AlturaGradeTransicoesPasseio));
-        rotuloTransicoes_->setGeometry(Px(XRotuloTransicoesPasseio), YTitulo,
-                                       Px(LarguraGradeTransicoesPasseio), AlturaTitulo);
-        passeio_->setGeometry(rect());
-        passeio_->Posiciona(yTit2);
-    } else {
-        gradeTransicoes_->setGeometry(xDir, y1, lDir, h);
-        rotuloTransicoes_->setGeometry(Px(XRotuloTransicoes), YTitulo,
-                                       std::max(W - Px(XRotuloTransicoes), 40), AlturaTitulo);
-    }
-    int x = xEsq;
-    for (QPushButton* b : {botaoEspectro_, botaoPasseio_, botaoVerificacoes_}) {
-        const int l = b->sizeHint().width() + 16;
-        b->setGeometry(x, yBotoes, l, AlturaBotao);
-        x += l + 8;
-    }
-    if (impressos_.empty()) posImpressao_ = QPoint(std::max(x + 8, xDir), yBotoes);
+// The symmetry check prints beside the buttons, and not left of the right column.
+QPoint JanelaMatrizes::InicioImpressao() const {
+    const QRect ultimo = botaoVerificacoes_->geometry();
+    return {std::max(ultimo.x() + ultimo.width() + 2 * EspacoBotoes, gradeAutovetores_->x()),
+            ultimo.y()};
 }
 
 void JanelaMatrizes::AlternaPasseio() {
@@ -217,13 +306,7 @@ void JanelaMatrizes::AlternaPasseio() {
     if (e_.NProt < 1 || e_.NProt >= 6 || gradeAutovetores_->rows() != e_.NEst + 1) return;
     botaoPasseio_->setText(QStringLiteral("Retorno Matrizes"));
     setFocus();
-    noPasseio_ = true;
-    for (QWidget* w : std::initializer_list<QWidget*>{gradeHamiltoniana_, gradeAutovalores_,
-                                                      rotuloHamiltoniana_, rotuloAutovalores_})
-        w->hide();
-    Posiciona();
-    passeio_->show();
-    passeio_->Entra();
+    MostraPasseio();
 }
 
 void JanelaMatrizes::AbreVerificacoes() {
@@ -265,6 +348,7 @@ void JanelaMatrizes::VerificaSimetria() {
 }
 
 void JanelaMatrizes::Imprime(const QString& s) {
+    if (impressos_.empty()) posImpressao_ = InicioImpressao();
     impressos_.push_back({posImpressao_, s});
     posImpressao_.ry() += fontMetrics().lineSpacing();
     update();

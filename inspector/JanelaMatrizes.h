@@ -17,6 +17,7 @@
 
 class FlexGrid;
 class PasseioIntensidade;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -49,11 +50,18 @@ class JanelaMatrizes : public QWidget {
 
   private:
     QLabel* NovoTitulo(const char* nome, const QString& texto);
+    void CriaBotoes();
+    void CriaDisposicao();
+    void AplicaDisposicao();
+    // On showing and on activation: a rebuild when the grids are out of date.
     void AtualizaGrades();
     // The normal view rebuilt from the state, out of date or not.
     void Reconstroi();
+    void MostraMatrizes();
+    void MostraPasseio();
     void PreencheGrades();
     void Posiciona();
+    QPoint InicioImpressao() const;
     void AlternaPasseio();
     void AbreVerificacoes();
     void VerificaSimetria();
@@ -76,6 +84,7 @@ class JanelaMatrizes : public QWidget {
     QPushButton* botaoPasseio_;
     QPushButton* botaoVerificacoes_;
     PasseioIntensidade* passeio_;
+    QGridLayout* disposicao_;
     bool noPasseio_ = false;
     // A new window has shown nothing yet.
     bool gradesDesatualizadas_ = true;

@@ -123,6 +123,52 @@ TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     EXPECT_EQ(j.rotulo("rotuloTransicoes").x(), 720); // 10800 twips
 }
 
+// Where the four grids, their titles and the buttons are, to the pixel.
+struct Disposicao {
+    QRect H, A, V, T, tituloA, tituloV, botao;
+    explicit Disposicao(const Janela& j)
+        : H(j.grade("gradeHamiltoniana").geometry()), A(j.grade("gradeAutovalores").geometry()),
+          V(j.grade("gradeAutovetores").geometry()), T(j.grade("gradeTransicoes").geometry()),
+          tituloA(j.rotulo("rotuloAutovalores").geometry()),
+          tituloV(j.rotulo("rotuloAutovetores").geometry()),
+          botao(j.botao("botaoEspectro").geometry()) {}
+};
+
+TEST(JanelaMatrizes, DisposicaoProjetadaEProporcional) {
+    Janela j(Entrada(3));
+    j.f->show();
+    // At the size it opens with: 15000 x 10350 twips, the grids 55 % and
+    // 40 % of the width and 40 % of the height.
+    ASSERT_EQ(j.f->size(), QSize(1000, 690));
+    Disposicao d(j);
+    EXPECT_EQ(d.H, QRect(8, 22, 550, 276));
+    EXPECT_EQ(d.T, QRect(579, 22, 400, 276));
+    EXPECT_EQ(d.A, QRect(8, 320, 550, 276));
+    EXPECT_EQ(d.V, QRect(579, 320, 400, 276));
+    EXPECT_EQ(d.tituloV, QRect(579, 302, 400, 18));
+    EXPECT_EQ(d.botao.topLeft(), QPoint(8, 604));
+    EXPECT_EQ(d.botao.height(), 28);
+
+    // Larger: titles, gaps and buttons keep their size, the grids share the rest.
+    j.f->resize(1600, 1000);
+    d = Disposicao(j);
+    EXPECT_NEAR(double(d.H.width()) / d.T.width(), 55.0 / 40, 0.01);
+    EXPECT_NEAR(d.T.x() - d.H.right(), 1600 - d.T.right(), 2);
+    for (const QRect& g : {d.T, d.A, d.V}) EXPECT_NEAR(g.height(), d.H.height(), 1);
+    EXPECT_NEAR(1000 - d.botao.bottom() - 1, d.H.height() * 58.0 / 276, 2) << "the room below";
+    EXPECT_EQ(d.tituloA.height(), 18);
+    EXPECT_EQ(d.tituloA.bottom() + 1, d.A.y());
+    EXPECT_EQ(d.H.bottom() + 5, d.tituloA.y());
+    EXPECT_EQ(d.A.bottom() + 9, d.botao.y());
+
+    // The walkthrough moves the transition grid only.
+    j.botao("botaoPasseio").click();
+    const Disposicao passeio(j);
+    EXPECT_EQ(passeio.V, d.V);
+    EXPECT_EQ(passeio.tituloV, d.tituloV);
+    EXPECT_EQ(passeio.botao.topLeft(), d.botao.topLeft());
+}
+
 TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     Janela j(Entrada(3));
     EstadoSpin& e = j.e;
