@@ -31,7 +31,7 @@ const QString TextoBotaoPasseio = QStringLiteral("Cálculo de Instensidade (Máx
 const QString TextoBotaoPasseioInicial =
     QStringLiteral("Cálculo de Intensidade (Máximo 5 prótons)");
 
-// The window as designed, and the places that do not follow its size, twips.
+// The size the window opens with, and the places that do not follow its size, twips.
 constexpr int LarguraJanela = 15000, AlturaJanela = 10350;
 constexpr int XRotuloTransicoes = 10800, XRotuloTransicoesPasseio = 6000;
 constexpr int XGradeTransicoesPasseio = 6000, LarguraGradeTransicoesPasseio = 3000,
@@ -66,7 +66,7 @@ class BotaoComFolga : public QPushButton {
     }
 };
 
-// At the size it was designed for the grids take 55 % and 40 % of the
+// At the size the window opens with the grids take 55 % and 40 % of the
 // width, the right column centred in what the left one leaves, and 40 % of
 // the height each; at any size the room the fixed parts leave is shared in
 // those proportions.
@@ -269,9 +269,9 @@ void JanelaMatrizes::PreencheGrades() {
         [&](int r, int c) { return FormataInteiro(e.MatTrans(c, r)); }, nullptr);
 }
 
-// What the layout does not place: the transition matrix's title, which keeps
-// its designed place whatever the width, and in the walkthrough the
-// transition grid beside it, small, above the walkthrough's own controls.
+// What the layout does not place: the transition matrix's title, which
+// keeps its place whatever the width, and in the walkthrough the transition
+// grid beside it, small, above the walkthrough's own controls.
 void JanelaMatrizes::Posiciona() {
     if (!noPasseio_) {
         const int x = Px(XRotuloTransicoes);

@@ -86,5 +86,5 @@ class PasseioIntensidade : public QWidget {
 
     int NivelAtualA_ = 1, NivelAtualB_ = 2;
     int yLimite_ = 0;
-    Matriz<QRgb> CorSalva_; // (0..2, 0..NEst): q = 1 level A, q = 2 level B
+    Matriz<QRgb> CorSalva_; // (0..2, 0..NEst): row 1 for level A, row 2 for level B
 };
