@@ -1,6 +1,6 @@
 // Halvora: the teaching simulator of proton NMR spectra.
 
-#include "inspector/LigaInspetor.h"
+#include "app/LigaInspetor.h"
 #include "mainwindow/Moldura.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The matrix inspector: opening it after a run (four (NEst+1)^2 grids), and
 // the intensity walkthrough at five protons.
-#include "inspector/Form2.h"
+#include "inspector/JanelaMatrizes.h"
 #include "run/Simulacao.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@
 
 namespace {
 
-EstadoSpin& Calculado(int N) {
+const EstadoSpin& Calculado(int N) {
     static std::map<int, std::unique_ptr<EstadoSpin>> cache;
     auto& e = cache[N];
     if (!e) {
@@ -28,16 +28,17 @@ EstadoSpin& Calculado(int N) {
     return *e;
 }
 
-QString SemTabela(int, int) {
-    return QString();
+// The results table open but empty: the walkthrough looks its cell up all the same.
+ConsultasInspetor TabelaVazia(const EstadoSpin& e) {
+    return {[](int, int) { return QString(); }, [&e] { return e.SepDec; },
+            [&e] { return e.ComTabela; }};
 }
 
 // A new window shown and painted once, as the menu item opens it.
 void AbreMatrizes(benchmark::State& st) {
-    EstadoSpin& e = Calculado(int(st.range(0)));
+    const EstadoSpin& e = Calculado(int(st.range(0)));
     for (auto _ : st) {
-        e.MatrizesPend = true;
-        auto f = std::make_unique<Form2>(e, SemTabela);
+        auto f = std::make_unique<JanelaMatrizes>(e, TabelaVazia(e));
         f->show();
         f->repaint();
         st.PauseTiming();
@@ -49,11 +50,11 @@ void AbreMatrizes(benchmark::State& st) {
 
 // The window already open across a run: the rebuild on activation alone.
 void ReconstroiNaAtivacao(benchmark::State& st) {
-    EstadoSpin& e = Calculado(int(st.range(0)));
-    Form2 f(e, SemTabela);
+    const EstadoSpin& e = Calculado(int(st.range(0)));
+    JanelaMatrizes f(e, TabelaVazia(e));
     f.show();
     for (auto _ : st) {
-        e.MatrizesPend = true;
+        f.ResultadosNovos();
         QEvent ativa(QEvent::WindowActivate);
         QApplication::sendEvent(&f, &ativa);
         f.repaint();
@@ -61,11 +62,10 @@ void ReconstroiNaAtivacao(benchmark::State& st) {
 }
 
 void EntraNoPasseio(benchmark::State& st) {
-    EstadoSpin& e = Calculado(5);
-    e.MatrizesPend = true;
-    Form2 f(e, SemTabela);
+    const EstadoSpin& e = Calculado(5);
+    JanelaMatrizes f(e, TabelaVazia(e));
     f.show();
-    auto* c5 = f.findChild<QPushButton*>(QStringLiteral("Command5"));
+    auto* c5 = f.findChild<QPushButton*>(QStringLiteral("botaoPasseio"));
     for (auto _ : st) {
         c5->click();
         f.repaint();
@@ -76,12 +76,11 @@ void EntraNoPasseio(benchmark::State& st) {
 }
 
 void MudaNivel(benchmark::State& st) {
-    EstadoSpin& e = Calculado(5);
-    e.MatrizesPend = true;
-    Form2 f(e, SemTabela);
+    const EstadoSpin& e = Calculado(5);
+    JanelaMatrizes f(e, TabelaVazia(e));
     f.show();
-    f.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
-    auto* t1 = f.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    f.findChild<QPushButton*>(QStringLiteral("botaoPasseio"))->click();
+    auto* t1 = f.findChild<QLineEdit*>(QStringLiteral("caixaNivelA"));
     int nivel = 3;
     for (auto _ : st) {
         t1->setText(QString::number(nivel));

@@ -217,7 +217,6 @@ void AreaGrafico::AlternaFixarJanela() {
         g_.JanelaFixa = false;
         g_.env.EnvValida = false;
         g_.RecalcEscala = true;
-        e_.MatrizesPend = true;
         g_.BandaMarcada = false;
         Restaurar();
     }

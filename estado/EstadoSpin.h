@@ -54,7 +54,6 @@ struct EstadoSpin {
     std::int32_t NBandas = 0;
 
     bool ComTabela = true;
-    bool MatrizesPend = false;
     char SepDec = ',';
 
     // Run step 17: every array created, zero-filled, for the current NProt,

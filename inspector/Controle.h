@@ -1,6 +1,7 @@
 #pragma once
-// A control created under its design name, by which tests and the window
-// that owns it find it.
+// A child control created under the object name by which tests and the
+// window that owns it find it: the name of the member that holds it, without
+// the trailing underscore.
 
 #include <QString>
 #include <QWidget>

@@ -9,28 +9,27 @@
 // matrix grids; the window shows it only while the walkthrough is on.
 
 #include "estado/EstadoSpin.h"
+#include "inspector/ConsultasInspetor.h"
 
 #include <QColor>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 
 class FlexGrid;
 class QLabel;
 class QLineEdit;
-class SpinButton;
+class SetasValor;
 
 class PasseioIntensidade : public QWidget {
     Q_OBJECT
 
   public:
-    // MSFlexGrid3 and MSFlexGrid4: the window's eigenvector and transition
+    // gradeAutovetores and gradeTransicoes: the window's V and transition
     // grids. valido() says whether they still show the state; a handler does
     // nothing when they do not.
-    PasseioIntensidade(EstadoSpin& e, FlexGrid& MSFlexGrid3, FlexGrid& MSFlexGrid4,
-                       std::function<QString(int, int)> textoTabela, std::function<bool()> valido,
-                       QWidget* parent);
+    PasseioIntensidade(const EstadoSpin& e, FlexGrid& gradeAutovetores, FlexGrid& gradeTransicoes,
+                       ConsultasInspetor consultas, std::function<bool()> valido, QWidget* parent);
 
     // Levels 1 and 2, their columns highlighted, the products computed.
     void Entra();
@@ -46,31 +45,46 @@ class PasseioIntensidade : public QWidget {
     void MultMatrizes();
 
   private:
+    QLabel* NovoRotulo(const char* nome, const char* texto);
+    QLabel* NovoSinal(const char* nome, const char* texto);
+    void Liga();
     void MostraControles(bool visivel);
     void PreparaVetores(int n);
     // Column `nivel` of the V grid: saved colours, highlight, copy into the vector grid.
     void RealcaColuna(int nivel, int QualNivel);
     void RestauraColuna(int nivel, int QualNivel);
-    void Text_Enter(int QualNivel);
-    void Spin(int QualNivel, bool cima);
+    void ConfirmaNivel(int QualNivel);
+    void MoveNivel(int QualNivel, bool cima);
     void AlinhaMaisPreciso();
 
-    EstadoSpin& e_;
-    FlexGrid& MSFlexGrid3_;
-    FlexGrid& MSFlexGrid4_;
-    std::function<QString(int, int)> textoTabela_;
+    const EstadoSpin& e_;
+    FlexGrid& gradeAutovetores_;
+    FlexGrid& gradeTransicoes_;
+    ConsultasInspetor consultas_;
     std::function<bool()> valido_;
 
-    FlexGrid* MSFlexGrid5_;
-    FlexGrid* MSFlexGrid6_;
-    FlexGrid* MSFlexGrid7_;
-    QLineEdit* caixaNProt_;
-    QLineEdit* caixaDesloc_;
-    SpinButton* SpinButton1_;
-    SpinButton* SpinButton2_;
-    std::array<QLabel*, 19> Label_{}; // Label6..Label18
+    FlexGrid* gradeVetorA_;
+    FlexGrid* gradeProduto_;
+    FlexGrid* gradeVetorB_;
+    QLineEdit* caixaNivelA_;
+    QLineEdit* caixaNivelB_;
+    SetasValor* setasNivelA_;
+    SetasValor* setasNivelB_;
+    QLabel* rotuloVezesTransicoes_;
+    QLabel* rotuloVezesVetorB_;
+    QLabel* rotuloIgualProduto_;
+    QLabel* rotuloIgualResultado_;
+    QLabel* rotuloResultado_; // A x transition matrix x B, from the numbers as shown
+    QLabel* rotuloNivelA_;
+    QLabel* rotuloNivelB_;
+    QLabel* rotuloIntensidade_; // the intensity, from the numbers as shown
+    QLabel* rotuloIntensidadePrecisa_;
+    QLabel* rotuloResultadoPreciso_; // A x transition matrix x B at full precision
+    QLabel* rotuloMaisPrecisoIntensidade_;
+    QLabel* rotuloMaisPrecisoResultado_;
+    QLabel* rotuloValorTabela_;
 
     int NivelAtualA_ = 1, NivelAtualB_ = 2;
     int yLimite_ = 0;
-    Matriz<QRgb> CorSalva_; // (0..2, 0..NEst): q = 1 level A, q = 2 level B
+    Matriz<QRgb> CorSalva_; // (0..2, 0..NEst): row 1 for level A, row 2 for level B
 };

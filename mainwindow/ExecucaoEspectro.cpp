@@ -3,9 +3,9 @@
 // repainting, and the results land in the table, the plot and the timing
 // panel.
 
+#include "mainwindow/ExecucaoEspectro.h"
 #include "display/AreaGrafico.h"
 #include "mainwindow/BarraEstado.h"
-#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
@@ -103,6 +103,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         },
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
+    if (!erro) emit ResultadosNovos();
     // The table may have been opened or closed while the run yielded; the
     // state swapped in carries the value the run started with.
     e_.ComTabela = ComTabela_;
@@ -114,8 +115,6 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         }
         areaGrafico_.Restaurar();
         QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
-    } else {
-        emit ResultadosNovos();
     }
     temporizadorTempos_.start(1000);
 }

@@ -88,7 +88,6 @@ bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpi
     e.PrimOrdem = in.PrimOrdem;
     e.ComTabela = in.ComTabela;
     e.SepDec = in.SepDec;
-    e.MatrizesPend = true;
     return true;
 }
 

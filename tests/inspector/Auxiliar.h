@@ -1,9 +1,18 @@
 #pragma once
-// Real runs for the inspector's tests.
+// Real runs, and the matrix window over them, for the inspector's tests.
 
+#include "VigiaModal.h"
+#include "inspector/JanelaMatrizes.h"
 #include "run/Simulacao.h"
+#include "run/TabelaResultados.h"
+#include "widgets/FlexGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 // A run into e, as the program makes one: the previous contents are swapped out.
 inline void Executa(EstadoSpin& e, const EntradaSimulacao& in) {
@@ -19,32 +28,33 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
     return in;
 }
 
-#include "inspector/Form2.h"
-#include "mainwindow/TabelaResultadosWidget.h"
-#include "widgets/FlexGrid.h"
-
-#include <QLabel>
-#include <QPushButton>
-
-#include <memory>
+// What the main window answers the inspector after the run into e: its
+// results table holds every band's text, the state the user's choices.
+inline ConsultasInspetor Consultas(const EstadoSpin& e) {
+    return {[&e](int b, int c) { return QString::fromStdString(TextoCelulaBanda(e, b, c)); },
+            [&e] { return e.SepDec; }, [&e] { return e.ComTabela; }};
+}
 
 inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 255, 255);
 
-// The inspector over a state and the results table of the same run, as the
-// main window wires them.
+// The inspector over a state, as the program wires it.
 struct Janela {
+    VigiaModal modal;
     EstadoSpin e;
-    TabelaResultadosWidget tabela;
-    std::unique_ptr<Form2> f;
+    std::unique_ptr<JanelaMatrizes> f;
 
     explicit Janela(const EntradaSimulacao& in) {
         Executa(e, in);
-        if (e.ComTabela) tabela.FlexPreenchBandas(e);
-        f = std::make_unique<Form2>(e, [this](int r, int c) { return tabela.textMatrix(r, c); });
+        f = std::make_unique<JanelaMatrizes>(e, Consultas(e));
     }
+    // A run, announced as the main window announces it.
     void NovaExecucao(const EntradaSimulacao& in) {
         Executa(e, in);
-        if (e.ComTabela) tabela.FlexPreenchBandas(e);
+        f->ResultadosNovos();
+    }
+    // The results table's cell (band b, column c).
+    QString textoTabela(int b, int c) const {
+        return QString::fromStdString(TextoCelulaBanda(e, b, c));
     }
     FlexGrid& grade(const char* nome) const {
         auto* g = f->findChild<FlexGrid*>(QString::fromLatin1(nome));

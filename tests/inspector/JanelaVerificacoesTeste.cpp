@@ -1,43 +1,48 @@
 // The verification window: what it shows must hold for any correct
 // diagonalisation, and must expose one that is not.
 #include "Auxiliar.h"
-#include "inspector/Form3.h"
+#include "inspector/JanelaVerificacoes.h"
 #include "run/TextoDecimal.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cmath>
 
 namespace {
 
 struct Verificacoes {
-    Form3 f;
-    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e); }
-    QString caixa(int i) const {
-        return f.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
+    JanelaVerificacoes f;
+    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e, e.SepDec); }
+    QString caixa(const char* nome) const {
+        return f.findChild<QLineEdit*>(QString::fromLatin1(nome))->text();
     }
-    const FlexGrid& grade(int i) const {
-        return *f.findChild<FlexGrid*>(QStringLiteral("MSFlexGrid%1").arg(i));
+    QString determinante() const { return caixa("caixaDeterminante"); }
+    QString produtoAutovalores() const { return caixa("caixaProdutoAutovalores"); }
+    QString tracoH() const { return caixa("caixaTracoH"); }
+    QString tracoA() const { return caixa("caixaTracoA"); }
+    const FlexGrid& grade(const char* nome) const {
+        return *f.findChild<FlexGrid*>(QString::fromLatin1(nome));
     }
+    const FlexGrid& produtoHV() const { return grade("gradeProdutoHV"); }
+    const FlexGrid& produtoVA() const { return grade("gradeProdutoVA"); }
+    const FlexGrid& somaQuadrados() const { return grade("gradeSomaQuadrados"); }
 };
 
 double Numero(const QString& s, char sep) {
     return ConverteNumero(s.toStdString(), sep).value_or(NAN);
 }
 
-TEST(Form3, UmProton) {
+TEST(JanelaVerificacoes, UmProton) {
     EstadoSpin e;
     Executa(e, Entrada(1));
     Verificacoes v(e);
     EXPECT_EQ(v.f.windowTitle(), "Verificações");
     // H is diagonal: the 2x2 formula is the product of the eigenvalues.
-    EXPECT_EQ(v.caixa(1), v.caixa(2));
-    EXPECT_NEAR(Numero(v.caixa(1), ','), -std::pow(e.FreqProt(1) / 2, 2), 1e-9 * 2.25e16);
-    EXPECT_EQ(v.caixa(3), "0");
-    EXPECT_EQ(v.caixa(4), "0");
-    const FlexGrid& s = v.grade(3);
+    EXPECT_EQ(v.determinante(), v.produtoAutovalores());
+    EXPECT_NEAR(Numero(v.determinante(), ','), -std::pow(e.FreqProt(1) / 2, 2), 1e-9 * 2.25e16);
+    EXPECT_EQ(v.tracoH(), "0");
+    EXPECT_EQ(v.tracoA(), "0");
+    const FlexGrid& s = v.somaQuadrados();
     EXPECT_EQ(s.textMatrix(0, 0), "Coluna da matriz V:");
     EXPECT_EQ(s.textMatrix(1, 0), "Soma dos quadrados:");
     EXPECT_EQ(s.textMatrix(1, 2), "1");
@@ -45,7 +50,7 @@ TEST(Form3, UmProton) {
     EXPECT_EQ(s.colWidth(2), 300) << "one character";
 }
 
-TEST(Form3, ProdutosESomasDeQuadrados) {
+TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
     for (char sep : {',', '.'}) {
         EstadoSpin e;
         Executa(e, Entrada(4, sep));
@@ -53,7 +58,7 @@ TEST(Form3, ProdutosESomasDeQuadrados) {
         const int n = e.NEst;
         double maior = 0;
         for (int i = 1; i <= n; ++i) maior = std::max(maior, std::fabs(e.MatHam(i, i)));
-        const FlexGrid &HV = v.grade(1), &VA = v.grade(2), &S = v.grade(3);
+        const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA(), &S = v.somaQuadrados();
         ASSERT_EQ(HV.rows(), n + 1);
         EXPECT_EQ(HV.columnWidth(0), 127); // 1900 twips
         for (int r = 1; r <= n; ++r)
@@ -73,50 +78,49 @@ TEST(Form3, ProdutosESomasDeQuadrados) {
             EXPECT_NEAR(Numero(S.textMatrix(1, c), sep), 1, 1e-13) << c;
             EXPECT_EQ(S.colWidth(c), S.textMatrix(1, c).size() >= 2 ? 1900 : 300);
         }
-        EXPECT_NEAR(Numero(v.caixa(1), sep), Numero(v.caixa(2), sep),
-                    1e-12 * std::fabs(Numero(v.caixa(2), sep)));
-        EXPECT_EQ(v.caixa(3), v.caixa(4)) << "both traces to 5 decimals";
+        EXPECT_NEAR(Numero(v.determinante(), sep), Numero(v.produtoAutovalores(), sep),
+                    1e-12 * std::fabs(Numero(v.produtoAutovalores(), sep)));
+        EXPECT_EQ(v.tracoH(), v.tracoA()) << "both traces to 5 decimals";
         EXPECT_TRUE(HV.textMatrix(1, 1).contains(QChar(sep)));
-        EXPECT_FALSE(v.caixa(1).contains(QChar(sep == ',' ? '.' : ',')));
+        EXPECT_FALSE(v.determinante().contains(QChar(sep == ',' ? '.' : ',')));
     }
 }
 
-TEST(Form3, PrimeiraOrdemMostraOQueVANaoTem) {
+TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
     EntradaSimulacao in = Entrada(3);
     in.PrimOrdem = true;
     EstadoSpin e;
     Executa(e, in);
     Verificacoes v(e);
     // V is the identity; HV is H itself, with the J/2 terms VA lacks.
-    const FlexGrid &HV = v.grade(1), &VA = v.grade(2);
+    const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA();
     EXPECT_NEAR(Numero(HV.textMatrix(2, 3), ','), e.MatHam(2, 3), 1e-12);
     EXPECT_NE(e.MatHam(2, 3), 0);
     EXPECT_EQ(HV.cellBackColor(2, 3), Branco);
     EXPECT_EQ(VA.textMatrix(2, 3), "0");
     EXPECT_EQ(VA.cellBackColor(2, 3), Amarelo);
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.grade(3).textMatrix(1, c), "1");
+    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.somaQuadrados().textMatrix(1, c), "1");
 }
 
-TEST(Form3, AbertaPeloBotaoEFechada) {
+TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
     Janela j(Entrada(2));
     j.f->show();
     QString titulo, det;
     bool fechou = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* m = QApplication::activeModalWidget();
-        ASSERT_TRUE(m);
-        titulo = m->windowTitle();
-        det = m->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
-        auto* fechar = m->findChild<QPushButton*>(QStringLiteral("Command1"));
+    j.modal.responde = [&](QDialog& d) {
+        titulo = d.windowTitle();
+        det = d.findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
+        auto* fechar = d.findChild<QPushButton*>(QStringLiteral("botaoFechar"));
+        ASSERT_TRUE(fechar);
         EXPECT_EQ(fechar->text(), "Fechar Verificações");
         fechar->click();
-        fechou = true;
-    });
-    j.botao("Command3").click(); // returns when the window is closed
+        fechou = !d.isVisible();
+    };
+    j.botao("botaoVerificacoes").click(); // returns when the window is closed
     EXPECT_TRUE(fechou);
     EXPECT_EQ(titulo, "Verificações");
     EXPECT_FALSE(det.isEmpty());
-    EXPECT_EQ(j.f->findChildren<Form3*>().size(), 0);
+    EXPECT_EQ(j.f->findChildren<JanelaVerificacoes*>().size(), 0);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// Two arrow buttons over a value kept within Min..Max. SpinUp and SpinDown
+// Two arrow buttons over a value kept within Min..Max. Subiu and Desceu
 // come only after an arrow has changed the value by one; an arrow at the end
 // of the range does nothing.
 
@@ -7,11 +7,11 @@
 
 class QToolButton;
 
-class SpinButton : public QWidget {
+class SetasValor : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SpinButton(QWidget* parent = nullptr);
+    explicit SetasValor(QWidget* parent = nullptr);
 
     void setRange(int min, int max);
     void setValue(int v); // clamped; emits nothing
@@ -20,8 +20,8 @@ class SpinButton : public QWidget {
     QToolButton* botaoBaixo() const { return baixo_; }
 
   signals:
-    void SpinUp();
-    void SpinDown();
+    void Subiu();
+    void Desceu();
 
   protected:
     void resizeEvent(QResizeEvent* ev) override;

@@ -28,25 +28,30 @@ double Numero(const QString& s, char sep) {
     return v.value_or(NAN);
 }
 
-TEST(Form2, UmProtonGradesECopia) {
+TEST(JanelaMatrizes, UmProtonGradesECopia) {
     for (char sep : {',', '.'}) {
         Janela j(Entrada(1, sep));
-        EXPECT_EQ(j.botao("Command5").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
+        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
         j.f->show();
         EXPECT_EQ(j.f->windowTitle(), "Matrizes");
-        EXPECT_FALSE(j.e.MatrizesPend);
-        EXPECT_EQ(j.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
-        EXPECT_TRUE(j.botao("Command5").isEnabled());
-        EXPECT_TRUE(j.botao("Command3").isEnabled());
-        EXPECT_EQ(j.rotulo("Label5").text(), "Matriz de Transição");
+        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+        EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
+        EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
+        EXPECT_EQ(j.rotulo("rotuloTransicoes").text(), "Matriz de Transição");
 
-        const int largura[] = {80, 80, 40, 20}; // 1200, 1200, 600, 300 twips
-        for (int k = 1; k <= 4; ++k) {
-            FlexGrid& g = j.grade(QStringLiteral("MSFlexGrid%1").arg(k).toLatin1());
+        const struct {
+            const char* nome;
+            int largura;
+        } grades[] = {{"gradeHamiltoniana", 80}, // 1200 twips
+                      {"gradeAutovalores", 80},
+                      {"gradeAutovetores", 40}, // 600
+                      {"gradeTransicoes", 20}}; // 300
+        for (const auto& [nome, largura] : grades) {
+            FlexGrid& g = j.grade(nome);
             ASSERT_EQ(g.rows(), 3);
             ASSERT_EQ(g.cols(), 3);
             EXPECT_EQ(g.verticalHeader()->width(), 20);
-            EXPECT_EQ(g.columnWidth(1), largura[k - 1]);
+            EXPECT_EQ(g.columnWidth(1), largura);
             for (int i = 1; i <= 2; ++i) {
                 EXPECT_EQ(g.textMatrix(0, i) + g.textMatrix(i, 0), QString::number(i * 11));
                 EXPECT_EQ(g.cellAlignment(i, 0) | g.cellAlignment(0, i) | g.cellAlignment(i, 3 - i),
@@ -60,7 +65,7 @@ TEST(Form2, UmProtonGradesECopia) {
         }
 
         // H = diag(-nu/2, +nu/2) in Hz, two decimals with the user's separator.
-        FlexGrid& h = j.grade("MSFlexGrid1");
+        FlexGrid& h = j.grade("gradeHamiltoniana");
         const double nu = j.e.FreqProt(1);
         EXPECT_NEAR(Numero(h.textMatrix(1, 1), sep), -nu / 2, 0.005);
         EXPECT_NEAR(Numero(h.textMatrix(2, 2), sep), nu / 2, 0.005);
@@ -68,20 +73,20 @@ TEST(Form2, UmProtonGradesECopia) {
         EXPECT_EQ(h.textMatrix(1, 2), "0");
         EXPECT_EQ(h.cellBackColor(1, 2), Amarelo);
         EXPECT_EQ(h.cellBackColor(2, 2), Ciano);
-        EXPECT_EQ(j.grade("MSFlexGrid4").textMatrix(1, 2), "1");
-        EXPECT_EQ(j.grade("MSFlexGrid4").cellBackColor(1, 2), Branco);
-        EXPECT_EQ(j.grade("MSFlexGrid3").textMatrix(2, 2), "1");
+        EXPECT_EQ(j.grade("gradeTransicoes").textMatrix(1, 2), "1");
+        EXPECT_EQ(j.grade("gradeTransicoes").cellBackColor(1, 2), Branco);
+        EXPECT_EQ(j.grade("gradeAutovetores").textMatrix(2, 2), "1");
     }
 }
 
-TEST(Form2, TresProtonsBlocosECores) {
+TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     Janela j(Entrada(3));
     j.f->resize(1000, 700);
     j.f->show();
-    FlexGrid& H = j.grade("MSFlexGrid1");
-    FlexGrid& A = j.grade("MSFlexGrid2");
-    FlexGrid& V = j.grade("MSFlexGrid3");
-    FlexGrid& T = j.grade("MSFlexGrid4");
+    FlexGrid& H = j.grade("gradeHamiltoniana");
+    FlexGrid& A = j.grade("gradeAutovalores");
+    FlexGrid& V = j.grade("gradeAutovetores");
+    FlexGrid& T = j.grade("gradeTransicoes");
     ASSERT_EQ(H.rows(), 9);
     // Basis states 2..4 (one beta) and 5..7 (two beta) couple among themselves.
     auto bloco = [](int k) { return k == 1 ? 0 : k <= 4 ? 1 : k <= 7 ? 2 : 3; };
@@ -115,10 +120,56 @@ TEST(Form2, TresProtonsBlocosECores) {
     EXPECT_LT(H.y(), A.y());
     EXPECT_LT(T.y(), V.y());
     EXPECT_NEAR(T.x() - H.geometry().right(), W - T.geometry().right(), 2);
-    EXPECT_EQ(j.rotulo("Label5").x(), 720); // 10800 twips
+    EXPECT_EQ(j.rotulo("rotuloTransicoes").x(), 720); // 10800 twips
 }
 
-TEST(Form2, ZerosPeloArredondamento) {
+// Where the four grids, their titles and the buttons are, to the pixel.
+struct Disposicao {
+    QRect H, A, V, T, tituloA, tituloV, botao;
+    explicit Disposicao(const Janela& j)
+        : H(j.grade("gradeHamiltoniana").geometry()), A(j.grade("gradeAutovalores").geometry()),
+          V(j.grade("gradeAutovetores").geometry()), T(j.grade("gradeTransicoes").geometry()),
+          tituloA(j.rotulo("rotuloAutovalores").geometry()),
+          tituloV(j.rotulo("rotuloAutovetores").geometry()),
+          botao(j.botao("botaoEspectro").geometry()) {}
+};
+
+TEST(JanelaMatrizes, DisposicaoProjetadaEProporcional) {
+    Janela j(Entrada(3));
+    j.f->show();
+    // At the size it opens with: 15000 x 10350 twips, the grids 55 % and
+    // 40 % of the width and 40 % of the height.
+    ASSERT_EQ(j.f->size(), QSize(1000, 690));
+    Disposicao d(j);
+    EXPECT_EQ(d.H, QRect(8, 22, 550, 276));
+    EXPECT_EQ(d.T, QRect(579, 22, 400, 276));
+    EXPECT_EQ(d.A, QRect(8, 320, 550, 276));
+    EXPECT_EQ(d.V, QRect(579, 320, 400, 276));
+    EXPECT_EQ(d.tituloV, QRect(579, 302, 400, 18));
+    EXPECT_EQ(d.botao.topLeft(), QPoint(8, 604));
+    EXPECT_EQ(d.botao.height(), 28);
+
+    // Larger: titles, gaps and buttons keep their size, the grids share the rest.
+    j.f->resize(1600, 1000);
+    d = Disposicao(j);
+    EXPECT_NEAR(double(d.H.width()) / d.T.width(), 55.0 / 40, 0.01);
+    EXPECT_NEAR(d.T.x() - d.H.right(), 1600 - d.T.right(), 2);
+    for (const QRect& g : {d.T, d.A, d.V}) EXPECT_NEAR(g.height(), d.H.height(), 1);
+    EXPECT_NEAR(1000 - d.botao.bottom() - 1, d.H.height() * 58.0 / 276, 2) << "the room below";
+    EXPECT_EQ(d.tituloA.height(), 18);
+    EXPECT_EQ(d.tituloA.bottom() + 1, d.A.y());
+    EXPECT_EQ(d.H.bottom() + 5, d.tituloA.y());
+    EXPECT_EQ(d.A.bottom() + 9, d.botao.y());
+
+    // The walkthrough moves the transition grid only.
+    j.botao("botaoPasseio").click();
+    const Disposicao passeio(j);
+    EXPECT_EQ(passeio.V, d.V);
+    EXPECT_EQ(passeio.tituloV, d.tituloV);
+    EXPECT_EQ(passeio.botao.topLeft(), d.botao.topLeft());
+}
+
+TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     Janela j(Entrada(3));
     EstadoSpin& e = j.e;
     // Off the diagonal, where no pale cyan hides the value colour.
@@ -134,22 +185,22 @@ TEST(Form2, ZerosPeloArredondamento) {
         const char* grade;
         int c;
         QColor cor;
-    } casos[] = {{"MSFlexGrid1", 2, Branco}, {"MSFlexGrid1", 3, Branco},
-                 {"MSFlexGrid2", 2, Branco}, {"MSFlexGrid2", 3, Amarelo},
-                 {"MSFlexGrid3", 5, Branco}, {"MSFlexGrid3", 6, Amarelo},
-                 {"MSFlexGrid3", 7, Branco}};
+    } casos[] = {{"gradeHamiltoniana", 2, Branco}, {"gradeHamiltoniana", 3, Branco},
+                 {"gradeAutovalores", 2, Branco},  {"gradeAutovalores", 3, Amarelo},
+                 {"gradeAutovetores", 5, Branco},  {"gradeAutovetores", 6, Amarelo},
+                 {"gradeAutovetores", 7, Branco}};
     for (const auto& k : casos) {
         const FlexGrid& g = j.grade(k.grade);
         EXPECT_EQ(g.cellBackColor(1, k.c), k.cor) << k.grade << " column " << k.c;
         EXPECT_TRUE(k.c == 7 || g.textMatrix(1, k.c) == "0") << k.grade << " column " << k.c;
     }
-    EXPECT_EQ(j.grade("MSFlexGrid3").cellBackColor(5, 1), Amarelo); // its transpose stays 0
+    EXPECT_EQ(j.grade("gradeAutovetores").cellBackColor(5, 1), Amarelo); // its transpose stays 0
 }
 
-TEST(Form2, ReconstroiSoNaAtivacaoAposUmaExecucao) {
+TEST(JanelaMatrizes, ReconstroiNaAtivacaoAposUmaExecucao) {
     Janela j(Entrada(3));
     j.f->show();
-    FlexGrid& H = j.grade("MSFlexGrid1");
+    FlexGrid& H = j.grade("gradeHamiltoniana");
     H.setTextMatrix(1, 1, QStringLiteral("marca"));
     Ativa(*j.f);
     j.f->hide();
@@ -157,10 +208,8 @@ TEST(Form2, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     EXPECT_EQ(H.textMatrix(1, 1), "marca") << "no run, no rebuild";
 
     j.NovaExecucao(Entrada(2));
-    EXPECT_TRUE(j.e.MatrizesPend);
     EXPECT_EQ(H.rows(), 9) << "a run alone changes nothing on screen";
     Ativa(*j.f);
-    EXPECT_FALSE(j.e.MatrizesPend);
     EXPECT_EQ(H.rows(), 5);
     H.setTextMatrix(1, 1, QStringLiteral("marca"));
     Ativa(*j.f);
@@ -170,30 +219,53 @@ TEST(Form2, ReconstroiSoNaAtivacaoAposUmaExecucao) {
     j.NovaExecucao(Entrada(6));
     Ativa(*j.f);
     EXPECT_EQ(H.rows(), 65);
-    EXPECT_FALSE(j.botao("Command5").isEnabled());
-    EXPECT_FALSE(j.botao("Command3").isEnabled());
+    EXPECT_FALSE(j.botao("botaoPasseio").isEnabled());
+    EXPECT_FALSE(j.botao("botaoVerificacoes").isEnabled());
     j.NovaExecucao(Entrada(5));
     Ativa(*j.f);
-    EXPECT_TRUE(j.botao("Command5").isEnabled());
-    EXPECT_TRUE(j.botao("Command3").isEnabled());
+    EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
+    EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
-    // A window opened after the flag was cleared elsewhere still shows the run.
-    Form2 outra(j.e, [](int, int) { return QString(); });
+    // A window opened later shows the last run at once.
+    JanelaMatrizes outra(j.e, Consultas(j.e));
     outra.show();
-    EXPECT_EQ(outra.findChild<FlexGrid*>("MSFlexGrid3")->rows(), 33);
+    EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
 }
 
-TEST(Form2, SimetriaComShiftEBotaoDireito) {
+TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
     Janela j(Entrada(3));
     j.f->show();
-    FlexGrid& T = j.grade("MSFlexGrid4");
+    FlexGrid& H = j.grade("gradeHamiltoniana");
+    // A run the window is not told of: activating it keeps the old matrices.
+    Executa(j.e, Entrada(2));
+    Ativa(*j.f);
+    EXPECT_EQ(H.rows(), 9);
+    // Told: still nothing until it is activated, then the new ones, once.
+    j.f->ResultadosNovos();
+    EXPECT_EQ(H.rows(), 9);
+    Ativa(*j.f);
+    EXPECT_EQ(H.rows(), 5);
+    H.setTextMatrix(1, 1, QStringLiteral("marca"));
+    Ativa(*j.f);
+    EXPECT_EQ(H.textMatrix(1, 1), "marca");
+    // Told without a run ("Fixar Janela" released): rebuilt all the same.
+    j.f->ResultadosNovos();
+    j.f->hide();
+    j.f->show();
+    EXPECT_NE(H.textMatrix(1, 1), "marca");
+}
+
+TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
+    Janela j(Entrada(3));
+    j.f->show();
+    FlexGrid& T = j.grade("gradeTransicoes");
     const QPoint p = CentroCelula(T, 2, 3);
     QTest::mousePress(T.viewport(), Qt::RightButton, {}, p);
     QTest::mousePress(T.viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
     QTest::mousePress(T.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, p);
-    QTest::mousePress(j.grade("MSFlexGrid1").viewport(), Qt::RightButton, Qt::ShiftModifier,
-                      CentroCelula(j.grade("MSFlexGrid1"), 2, 3));
+    QTest::mousePress(j.grade("gradeHamiltoniana").viewport(), Qt::RightButton, Qt::ShiftModifier,
+                      CentroCelula(j.grade("gradeHamiltoniana"), 2, 3));
     EXPECT_TRUE(j.f->TextoImpresso().isEmpty());
     QTest::mousePress(T.viewport(), Qt::RightButton, Qt::ShiftModifier, p);
     EXPECT_EQ(j.f->TextoImpresso(), QStringList{"0"});
@@ -205,16 +277,16 @@ TEST(Form2, SimetriaComShiftEBotaoDireito) {
                       QPoint(5, 5));
     EXPECT_EQ(j.f->TextoImpresso(), (QStringList{"0", "4"}));
 
-    QSignalSpy espectro(j.f.get(), &Form2::EspectroSimulado);
-    j.botao("Command1").click();
-    EXPECT_EQ(j.botao("Command1").text(), "Espectro Simulado");
+    QSignalSpy espectro(j.f.get(), &JanelaMatrizes::EspectroSimulado);
+    j.botao("botaoEspectro").click();
+    EXPECT_EQ(j.botao("botaoEspectro").text(), "Espectro Simulado");
     EXPECT_EQ(espectro.count(), 1);
 }
 
-TEST(Form2, OitoProtonsCopiaInteira) {
+TEST(JanelaMatrizes, OitoProtonsCopiaInteira) {
     Janela j(Entrada(8));
     j.f->show();
-    FlexGrid& V = j.grade("MSFlexGrid3");
+    FlexGrid& V = j.grade("gradeAutovetores");
     ASSERT_EQ(V.rows(), 257);
     QTest::mouseDClick(V.viewport(), Qt::LeftButton, {}, CentroCelula(V, 1, 1));
     const QString copia = QApplication::clipboard()->text();

@@ -2,7 +2,7 @@
 // highlighted eigenvectors, the products, the table lookup and the rules of
 // the level boxes.
 #include "Auxiliar.h"
-#include "inspector/SpinButton.h"
+#include "inspector/SetasValor.h"
 #include "run/TextoDecimal.h"
 
 #include <QLineEdit>
@@ -22,17 +22,17 @@ struct Passeio : Janela {
         f->show();
     }
     void Entra() {
-        ASSERT_TRUE(botao("Command5").text().startsWith('C'));
-        botao("Command5").click();
-        ASSERT_EQ(botao("Command5").text(), "Retorno Matrizes");
+        ASSERT_TRUE(botao("botaoPasseio").text().startsWith('C'));
+        botao("botaoPasseio").click();
+        ASSERT_EQ(botao("botaoPasseio").text(), "Retorno Matrizes");
     }
     QLineEdit& caixa(int q) const {
-        return *f->findChild<QLineEdit*>(q == 1 ? QStringLiteral("Text1")
-                                                : QStringLiteral("Text2"));
+        return *f->findChild<QLineEdit*>(q == 1 ? QStringLiteral("caixaNivelA")
+                                                : QStringLiteral("caixaNivelB"));
     }
-    SpinButton& giro(int q) const {
-        return *f->findChild<SpinButton*>(q == 1 ? QStringLiteral("SpinButton1")
-                                                 : QStringLiteral("SpinButton2"));
+    SetasValor& giro(int q) const {
+        return *f->findChild<SetasValor*>(q == 1 ? QStringLiteral("setasNivelA")
+                                                 : QStringLiteral("setasNivelB"));
     }
     void Digita(int q, const QString& t) {
         caixa(q).setText(t);
@@ -53,7 +53,7 @@ struct Passeio : Janela {
     }
     // The columns of V painted as chosen levels.
     std::set<int> Realcadas() const {
-        const FlexGrid& V = grade("MSFlexGrid3");
+        const FlexGrid& V = grade("gradeAutovetores");
         std::set<int> s;
         for (int c = 1; c < V.cols(); ++c)
             if (V.cellBackColor(1, c) == Azul) s.insert(c);
@@ -70,55 +70,57 @@ struct Passeio : Janela {
     }
 };
 
-TEST(Passeio, EntraCalculaESai) {
+TEST(PasseioIntensidade, EntraCalculaESai) {
     Passeio p(Entrada(3));
-    const FlexGrid& V = p.grade("MSFlexGrid3");
-    const FlexGrid& T = p.grade("MSFlexGrid4");
+    const FlexGrid& V = p.grade("gradeAutovetores");
+    const FlexGrid& T = p.grade("gradeTransicoes");
     std::vector<std::vector<QColor>> antes(9, std::vector<QColor>(9));
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) antes[r][c] = V.cellBackColor(r, c);
 
     p.Entra();
-    EXPECT_FALSE(p.grade("MSFlexGrid1").isVisible() || p.grade("MSFlexGrid2").isVisible() ||
-                 p.rotulo("Label1").isVisible());
+    EXPECT_FALSE(p.grade("gradeHamiltoniana").isVisible() ||
+                 p.grade("gradeAutovalores").isVisible() ||
+                 p.rotulo("rotuloHamiltoniana").isVisible());
     EXPECT_TRUE(V.isVisible());
     EXPECT_EQ(T.geometry(), QRect(400, T.y(), 200, 167)); // 6000, 3000, 2500 twips
-    EXPECT_EQ(p.rotulo("Label5").x(), 400);
-    for (const char* g : {"MSFlexGrid5", "MSFlexGrid6", "MSFlexGrid7"})
+    EXPECT_EQ(p.rotulo("rotuloTransicoes").x(), 400);
+    for (const char* g : {"gradeVetorA", "gradeProduto", "gradeVetorB"})
         EXPECT_TRUE(p.grade(g).isVisible()) << g;
     EXPECT_EQ(p.Niveis(), std::make_pair(1, 2));
     EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
     EXPECT_EQ(V.cellForeColor(4, 2), QColor(Qt::white));
     for (int r = 1; r <= 8; ++r) {
-        EXPECT_EQ(p.grade("MSFlexGrid5").textMatrix(1, r), V.textMatrix(r, 1));
-        EXPECT_EQ(p.grade("MSFlexGrid7").textMatrix(r, 1), V.textMatrix(r, 2));
+        EXPECT_EQ(p.grade("gradeVetorA").textMatrix(1, r), V.textMatrix(r, 1));
+        EXPECT_EQ(p.grade("gradeVetorB").textMatrix(r, 1), V.textMatrix(r, 2));
     }
 
     // Levels 1 and 2: the all-alpha level and one with a single beta.
     const int b = p.Banda(1, 2);
     ASSERT_GT(b, 0);
-    const double x = p.Mais("Label15");
+    const double x = p.Mais("rotuloResultadoPreciso");
     EXPECT_NEAR(std::fabs(x), std::sqrt(p.e.IntBanda(b)), 5e-6); // x shown to 5 decimals
-    EXPECT_NEAR(p.Mais("Label10"), x, 0.05) << "two decimals change the product only a little";
+    EXPECT_NEAR(p.Mais("rotuloResultado"), x, 0.05)
+        << "two decimals change the product only a little";
     const QString prefixo = QStringLiteral("Intensidade da transição 1 – 2 = (");
-    for (auto [formula, valor] : {std::pair{"Label13", "Label10"}, std::pair{"Label14", "Label15"}})
+    for (auto [formula, valor] : {std::pair{"rotuloIntensidade", "rotuloResultado"},
+                                  std::pair{"rotuloIntensidadePrecisa", "rotuloResultadoPreciso"}})
         EXPECT_TRUE(
             p.rotulo(formula).text().startsWith(prefixo + p.rotulo(valor).text() + ") ^ 2 = "))
             << formula;
-    EXPECT_EQ(p.rotulo("Label16").text(), "(Mais preciso)");
-    EXPECT_TRUE(p.rotulo("Label18").isVisible());
-    EXPECT_EQ(p.rotulo("Label18").text(),
-              "Valor na tabela do espectro: " + p.tabela.textMatrix(b, 3));
+    EXPECT_EQ(p.rotulo("rotuloMaisPrecisoIntensidade").text(), "(Mais preciso)");
+    EXPECT_TRUE(p.rotulo("rotuloValorTabela").isVisible());
+    EXPECT_EQ(p.rotulo("rotuloValorTabela").text(),
+              "Valor na tabela do espectro: " + p.textoTabela(b, 3));
 
     // Leaving: the four matrices again, V with its own colours back.
-    p.botao("Command5").click();
-    EXPECT_EQ(p.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
-    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
-    EXPECT_TRUE(p.rotulo("Label2").isVisible());
-    EXPECT_FALSE(p.grade("MSFlexGrid5").isVisible());
+    p.botao("botaoPasseio").click();
+    EXPECT_EQ(p.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+    EXPECT_TRUE(p.grade("gradeHamiltoniana").isVisible());
+    EXPECT_TRUE(p.rotulo("rotuloAutovalores").isVisible());
+    EXPECT_FALSE(p.grade("gradeVetorA").isVisible());
     EXPECT_FALSE(p.caixa(1).isVisible());
     EXPECT_EQ(T.width(), 400);
-    EXPECT_FALSE(p.e.MatrizesPend);
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 8; ++c) {
             EXPECT_EQ(V.cellBackColor(r, c), antes[r][c]) << r << c;
@@ -128,20 +130,20 @@ TEST(Passeio, EntraCalculaESai) {
     EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
 }
 
-TEST(Passeio, ParesSemTransicaoETabela) {
+TEST(PasseioIntensidade, ParesSemTransicaoETabela) {
     // A high minimum intensity drops some allowed pairs from the table.
     EntradaSimulacao in = Entrada(3, '.');
     in.IntMin = 0.9f;
     Passeio p(in);
     p.Entra();
-    EXPECT_FALSE(p.rotulo("Label15").text().contains(','));
+    EXPECT_FALSE(p.rotulo("rotuloResultadoPreciso").text().contains(','));
 
     // Levels 1 (m = 3/2) and 8 (m = -3/2), 2 and 3 (both m = 1/2): no transition.
     for (auto [a, b] : {std::pair{1, 8}, std::pair{2, 3}}) {
         p.Escolhe(a, b);
-        EXPECT_EQ(p.rotulo("Label15").text(), "0");
-        EXPECT_EQ(p.rotulo("Label10").text(), "0");
-        EXPECT_EQ(p.rotulo("Label18").text(), "Valor na tabela do espectro: Não tem");
+        EXPECT_EQ(p.rotulo("rotuloResultadoPreciso").text(), "0");
+        EXPECT_EQ(p.rotulo("rotuloResultado").text(), "0");
+        EXPECT_EQ(p.rotulo("rotuloValorTabela").text(), "Valor na tabela do espectro: Não tem");
     }
     // An allowed pair the run dropped, and one it kept, found in either order.
     int caidos = 0, mantidos = 0;
@@ -150,16 +152,17 @@ TEST(Passeio, ParesSemTransicaoETabela) {
             if (a == b || std::fabs(std::fabs(p.e.MzEst(a) - p.e.MzEst(b)) - 1) > 0.01) continue;
             p.Escolhe(a, b);
             const int k = p.Banda(a, b);
-            const double x = p.Mais("Label15");
+            const double x = p.Mais("rotuloResultadoPreciso");
             if (k == 0) {
                 ++caidos;
                 EXPECT_LT(x * x, 0.9 + 1e-4);
-                EXPECT_EQ(p.rotulo("Label18").text(), "Valor na tabela do espectro: Não tem");
+                EXPECT_EQ(p.rotulo("rotuloValorTabela").text(),
+                          "Valor na tabela do espectro: Não tem");
             } else {
                 ++mantidos;
                 EXPECT_NEAR(std::fabs(x), std::sqrt(p.e.IntBanda(k)), 5e-6);
-                EXPECT_EQ(p.rotulo("Label18").text(),
-                          "Valor na tabela do espectro: " + p.tabela.textMatrix(k, 3));
+                EXPECT_EQ(p.rotulo("rotuloValorTabela").text(),
+                          "Valor na tabela do espectro: " + p.textoTabela(k, 3));
             }
         }
     EXPECT_GT(caidos, 0);
@@ -170,13 +173,13 @@ TEST(Passeio, ParesSemTransicaoETabela) {
     fechada.ComTabela = false;
     Passeio q(fechada);
     q.Entra();
-    EXPECT_FALSE(q.rotulo("Label18").isVisible());
-    EXPECT_NE(q.rotulo("Label15").text(), "0");
+    EXPECT_FALSE(q.rotulo("rotuloValorTabela").isVisible());
+    EXPECT_NE(q.rotulo("rotuloResultadoPreciso").text(), "0");
 }
 
-TEST(Passeio, NiveisNuncaCoincidem) {
+TEST(PasseioIntensidade, NiveisNuncaCoincidem) {
     Passeio p(Entrada(3)); // 8 levels
-    const FlexGrid& V = p.grade("MSFlexGrid3");
+    const FlexGrid& V = p.grade("gradeAutovetores");
     std::vector<QColor> fundo(9);
     for (int c = 1; c <= 8; ++c) fundo[c] = V.cellBackColor(2, c);
     p.Entra();
@@ -188,7 +191,7 @@ TEST(Passeio, NiveisNuncaCoincidem) {
                 EXPECT_EQ(V.cellBackColor(2, c), fundo[c]) << passo << " column " << c;
                 EXPECT_EQ(V.cellForeColor(2, c), QColor(Qt::black)) << passo << " column " << c;
             }
-        EXPECT_EQ(p.rotulo("Label13").text().section(" = ", 0, 0),
+        EXPECT_EQ(p.rotulo("rotuloIntensidade").text().section(" = ", 0, 0),
                   QStringLiteral("Intensidade da transição %1 – %2").arg(a).arg(b))
             << passo;
     };
@@ -230,31 +233,30 @@ TEST(Passeio, NiveisNuncaCoincidem) {
     }
 }
 
-TEST(Passeio, ExecucaoNoMeioDoPasseio) {
+TEST(PasseioIntensidade, ExecucaoNoMeioDoPasseio) {
     Passeio p(Entrada(3));
     p.Entra();
     // A run while the window waits behind the main one; the first thing the
     // user touches here is an arrow, before the activation comes.
     p.NovaExecucao(Entrada(2));
     p.Gira(1, true);
-    EXPECT_FALSE(p.e.MatrizesPend);
-    EXPECT_EQ(p.grade("MSFlexGrid1").rows(), 5);
-    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
+    EXPECT_EQ(p.grade("gradeHamiltoniana").rows(), 5);
+    EXPECT_TRUE(p.grade("gradeHamiltoniana").isVisible());
     EXPECT_FALSE(p.caixa(1).isVisible());
     EXPECT_TRUE(p.Realcadas().empty());
-    EXPECT_EQ(p.botao("Command5").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+    EXPECT_EQ(p.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
 
     // "Retorno Matrizes" after a run: the new matrices, not the walkthrough again.
     p.Entra();
     p.NovaExecucao(Entrada(3));
-    p.botao("Command5").click();
-    EXPECT_EQ(p.grade("MSFlexGrid1").rows(), 9);
-    EXPECT_TRUE(p.grade("MSFlexGrid1").isVisible());
-    EXPECT_TRUE(p.botao("Command5").text().startsWith('C'));
+    p.botao("botaoPasseio").click();
+    EXPECT_EQ(p.grade("gradeHamiltoniana").rows(), 9);
+    EXPECT_TRUE(p.grade("gradeHamiltoniana").isVisible());
+    EXPECT_TRUE(p.botao("botaoPasseio").text().startsWith('C'));
     // The entry button after a run enters with the new levels.
     p.NovaExecucao(Entrada(2));
     p.Entra();
-    EXPECT_EQ(p.grade("MSFlexGrid5").cols(), 5);
+    EXPECT_EQ(p.grade("gradeVetorA").cols(), 5);
     EXPECT_EQ(p.Realcadas(), (std::set<int>{1, 2}));
 }
 

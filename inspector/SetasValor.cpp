@@ -1,10 +1,10 @@
-#include "inspector/SpinButton.h"
+#include "inspector/SetasValor.h"
 
 #include <QToolButton>
 
 #include <algorithm>
 
-SpinButton::SpinButton(QWidget* parent)
+SetasValor::SetasValor(QWidget* parent)
     : QWidget(parent), cima_(new QToolButton(this)), baixo_(new QToolButton(this)) {
     cima_->setArrowType(Qt::UpArrow);
     baixo_->setArrowType(Qt::DownArrow);
@@ -16,27 +16,27 @@ SpinButton::SpinButton(QWidget* parent)
     connect(baixo_, &QToolButton::clicked, this, [this] { Passo(-1); });
 }
 
-void SpinButton::setRange(int min, int max) {
+void SetasValor::setRange(int min, int max) {
     Min_ = min;
     Max_ = std::max(min, max);
     Value_ = std::clamp(Value_, Min_, Max_);
 }
 
-void SpinButton::setValue(int v) {
+void SetasValor::setValue(int v) {
     Value_ = std::clamp(v, Min_, Max_);
 }
 
-void SpinButton::Passo(int delta) {
+void SetasValor::Passo(int delta) {
     const int v = std::clamp(Value_ + delta, Min_, Max_);
     if (v == Value_) return;
     Value_ = v;
     if (delta > 0)
-        emit SpinUp();
+        emit Subiu();
     else
-        emit SpinDown();
+        emit Desceu();
 }
 
-void SpinButton::resizeEvent(QResizeEvent*) {
+void SetasValor::resizeEvent(QResizeEvent*) {
     const int h = height() / 2;
     cima_->setGeometry(0, 0, width(), h);
     baixo_->setGeometry(0, h, width(), height() - h);
