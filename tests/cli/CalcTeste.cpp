@@ -17,11 +17,14 @@ struct Saida {
 };
 
 // The arguments split at blanks.
-Saida Calc(const std::string& linha) {
+std::vector<std::string> Argumentos(const std::string& linha) {
     std::istringstream in(linha);
-    const std::vector<std::string> args{std::istream_iterator<std::string>(in), {}};
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
+Saida Calc(const std::string& linha) {
     std::ostringstream out, err;
-    const int st = ExecutaCalc(args, out, err);
+    const int st = ExecutaCalc(Argumentos(linha), out, err);
     return {st, out.str(), err.str()};
 }
 
@@ -81,6 +84,21 @@ TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
     // Caught before the start-up values of 11 protons are looked up.
     EXPECT_EQ(Calc("--n=11").err,
               "halvora-calc: O número de prótons deve estar entre 1 e 10 (--n=11).\n");
+}
+
+// A destination that takes nothing, as a full disk or a closed pipe.
+struct DestinoCheio : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(HalvoraCalc, SaidaQueNaoPodeSerEscritaDaStatus2) {
+    for (const char* linha : {"", "--help", "--n=6 --sep=,"}) {
+        DestinoCheio cheio;
+        std::ostream out(&cheio);
+        std::ostringstream err;
+        EXPECT_EQ(ExecutaCalc(Argumentos(linha), out, err), 2) << linha;
+        EXPECT_EQ(err.str(), "halvora-calc: não foi possível escrever na saída padrão.\n") << linha;
+    }
 }
 
 TEST(HalvoraCalc, FiguraSvg) {
