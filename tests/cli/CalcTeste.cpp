@@ -127,6 +127,46 @@ const char* const ArquivoInicial =
     "#H1\r\n 194.35 \r\n#H2\r\n 208.41 \r\n#H3\r\n 218.08 \r\n#Valores de J\r\n"
     "#J(1,2)\r\n 12 \r\n#J(1,3)\r\n 10 \r\n#J(2,3)\r\n 8 \r\n";
 
+// The file with the line under `chave` replaced by `valor`.
+std::string ComValor(std::string bytes, const std::string& chave, const std::string& valor) {
+    const std::size_t ini = bytes.find(chave + "\r\n");
+    EXPECT_NE(ini, std::string::npos) << chave;
+    if (ini == std::string::npos) return bytes;
+    const std::size_t de = ini + chave.size() + 2;
+    return bytes.replace(de, bytes.find("\r\n", de) - de, valor);
+}
+
+// What opening a file keeps for the plot, unlike the start-up values: the
+// mix of the slider (the caption names it) and the display options, a fixed
+// window included, all saved back byte for byte.
+TEST(HalvoraCalc, MisturaEOpcoesDoArquivoNaCopiaENaFigura) {
+    const std::string arq = Pasta + "halvora_mistura.esm", copia = Pasta + "halvora_mistura2.esm",
+                      svg = Pasta + "halvora_mistura.svg";
+    std::string fixa = ComValor(ArquivoInicial, "#Slider4.Value", " 100 ");
+    for (const auto& [chave, valor] : {std::pair{"#ComTabela", "False"},
+                                       {"#Option1.Value", "False"},
+                                       {"#JanelaFixa", "True"},
+                                       {"#NiInic", " 210.5 "},
+                                       {"#LimLeft", " 1700 "},
+                                       {"#TwPerHz", " 300.25 "}})
+        fixa = ComValor(fixa, chave, valor);
+    const std::pair<std::string, const char*> casos[] = {
+        {ComValor(ArquivoInicial, "#Slider4.Value", " 30 "), "30% Lorentziana + 70% Gaussiana"},
+        {ComValor(ArquivoInicial, "#Slider4.Value", " 0 "), "0% Lorentziana + 100% Gaussiana"},
+        {fixa, "100% Lorentziana + 0% Gaussiana"}};
+    for (const auto& [bytes, mistura] : casos) {
+        SCOPED_TRACE(mistura);
+        std::ofstream(arq, std::ios::binary | std::ios::trunc) << bytes;
+        const Saida s = Calc(arq + " --save=" + copia);
+        ASSERT_EQ(s.status, 0) << s.err;
+        EXPECT_EQ(LeArquivo(copia), bytes);
+        ASSERT_EQ(Calc(arq + " --svg=" + svg).status, 0);
+        EXPECT_NE(LeArquivo(svg).find(std::string(">Curva Combinada: ") + mistura + "<"),
+                  std::string::npos);
+    }
+    for (const std::string& f : {arq, copia, svg}) std::remove(f.c_str());
+}
+
 TEST(HalvoraCalc, SalvaELeArquivoDeDados) {
     const std::string arq = Pasta + "halvora_calc.esm", copia = Pasta + "halvora_calc_copia.esm";
     ASSERT_EQ(Calc("--sep=, --save " + copia).status, 0);
