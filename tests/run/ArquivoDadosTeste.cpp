@@ -1,6 +1,6 @@
 #include "run/ArquivoDados.h"
 #include "run/Cp1252.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 
 #include <gtest/gtest.h>
 
@@ -77,11 +77,8 @@ TEST(ArquivoDados, FormaGeralDosNumeros) {
 // Shifts rounded to 5 decimals from the state, the frequency and the width
 // from their boxes; saved in ppm mode as True with the shifts in Hz.
 TEST(ArquivoDados, ValoresDoEstadoEDasCaixas) {
-    EstadoSpin e, t;
-    ObservadorSimulacao obs;
-    const EntradaSimulacao in{
-        .MHz = 60, .PPM = true, .Desloc = {1.2, 1.25, 7.123456789}, .J = {12, 10, 8}};
-    ASSERT_FALSE(Simula(in, e, t, obs));
+    const EstadoSpin e = testes::Calcula(
+        {.MHz = 60, .PPM = true, .Desloc = {1.2, 1.25, 7.123456789}, .J = {12, 10, 8}});
     DadosArquivo d;
     d.PPM = true;
     CopiaDoEstado(e, d);
@@ -123,9 +120,7 @@ TEST(ArquivoDados, IdaEVoltaDaAsMesmasBandas) {
                               .Desloc = {194.35, -208.41, 0.00001, 1234.56789, 218.08},
                               .J = {-12.5, 3, 0, 7.125, 1, 2, 0.3, 15, -1, 4},
                               .IntMin = 0.0005f};
-    EstadoSpin e, t, e2;
-    ObservadorSimulacao obs;
-    ASSERT_FALSE(Simula(in, e, t, obs));
+    const EstadoSpin e = testes::Calcula(in);
     DadosArquivo d = Dados(5);
     CopiaDoEstado(e, d);
     ASSERT_FALSE(CopiaDasCaixas("123.456789", "2,5", ',', d));
@@ -133,8 +128,9 @@ TEST(ArquivoDados, IdaEVoltaDaAsMesmasBandas) {
     const LeituraArquivo r = LeArquivoDados(arq, '.');
     ASSERT_TRUE(r.dados) << r.Mensagem();
     const DadosArquivo& v = *r.dados;
-    ASSERT_FALSE(Simula(
-        {.NProt = 5, .MHz = v.MHz, .Desloc = v.Desloc, .J = v.J, .IntMin = v.IntMin}, e2, t, obs));
+    const EstadoSpin e2 = testes::Calcula(
+        {.NProt = 5, .MHz = v.MHz, .Desloc = v.Desloc, .J = v.J, .IntMin = v.IntMin});
+    ASSERT_GT(e.NBandas, 0);
     ASSERT_EQ(e2.NBandas, e.NBandas);
     for (int b = 1; b <= e.NBandas; ++b)
         EXPECT_TRUE(e2.FreqBanda(b) == e.FreqBanda(b) && e2.IntBanda(b) == e.IntBanda(b)) << b;
