@@ -55,12 +55,12 @@ TEST(HalvoraCalc, TabelaEFormasDasOpcoes) {
     EXPECT_EQ(l[1], "1\t5 – 8\t228.964\t0.285\tbba\tbbb\tH3");
     EXPECT_EQ(l[8], "8\t3 – 6\t202.497\t0.02\taba\tbab\tH1,H2,H3");
     EXPECT_EQ(l[13], "13\t1 – 2\t180.82\t0.278\taaa\tbaa\tH1");
-    EXPECT_EQ(Linhas(Calc("--sep=,").out)[1], "1\t5 – 8\t228,964\t0,285\tbba\tbbb\tH3");
+    EXPECT_EQ(Linhas(Calc("--sep=,").out).at(1), "1\t5 – 8\t228,964\t0,285\tbba\tbbb\tH3");
 
     const Saida a = Calc("--n=3 --j=-12,3.5,0 --shifts=100,-200,300");
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(a.out, Calc("--n 3 --j -12,3.5,0 --shifts 100,-200,300").out);
-    EXPECT_EQ(Linhas(Calc("--shifts=2 --ppm --mhz 400").out)[1], "1\t1 – 2\t800\t1\ta\tb\tH1");
+    EXPECT_EQ(Linhas(Calc("--shifts=2 --ppm --mhz 400").out).at(1), "1\t1 – 2\t800\t1\ta\tb\tH1");
     const auto prim = Linhas(Calc("--first-order").out);
     EXPECT_EQ(prim.size(), 13u); // the 12 single flips of three protons
     for (std::size_t k = 1; k < prim.size(); ++k) EXPECT_EQ(prim[k].find(','), std::string::npos);

@@ -58,7 +58,9 @@ TEST(ArquivoDados, BytesExatosELinhas) {
     EXPECT_EQ(Linhas(BytesArquivo(d, ',')), virgula);
 
     EXPECT_EQ(LinhasArquivo(3), 42);
-    EXPECT_EQ(Linhas(BytesArquivo(Dados(1), ',')).back(), "#Valores de J");
+    const auto um = Linhas(BytesArquivo(Dados(1), ','));
+    ASSERT_EQ(um.size(), std::size_t(LinhasArquivo(1)));
+    EXPECT_EQ(um.back(), "#Valores de J");
 }
 
 TEST(ArquivoDados, FormaGeralDosNumeros) {
@@ -87,6 +89,7 @@ TEST(ArquivoDados, ValoresDoEstadoEDasCaixas) {
     EXPECT_TRUE(CopiaDasCaixas("60", "", ',', d));
     EXPECT_TRUE(d.MHz == 60.5 && d.Largura == 1.5) << "a failed conversion changes nothing";
     const auto l = Linhas(BytesArquivo(d, ','));
+    ASSERT_EQ(l.size(), std::size_t(LinhasArquivo(3)));
     EXPECT_EQ(l[13], "True");
     EXPECT_EQ(l[30], " 72 ");
     EXPECT_EQ(l[34], " 427,40741 ");
@@ -102,7 +105,7 @@ TEST(ArquivoDados, TituloEConjuntoDeCaracteres) {
         const LeituraArquivo r = LeDadosArquivo(bytes, ',');
         EXPECT_TRUE(r.dados && BytesArquivo(*r.dados, ',') == bytes) << r.Mensagem();
         const auto l = Linhas(bytes);
-        return l[1] + "|" + l[2];
+        return l.at(1) + "|" + l.at(2);
     };
     const std::string cp = "|#N\xB0 de pr\xF3tons", u8 = "|#N\xC2\xB0 de pr\xC3\xB3tons";
     EXPECT_EQ(linhas("a\r\nb\nc\vd\u2028e"), "a b c d e" + cp);
@@ -152,6 +155,7 @@ TEST(ArquivoDados, AceitaLFUtf8EOutroSeparador) {
 
 TEST(ArquivoDados, RecusaArquivosDanificados) {
     const std::string bom = BytesArquivo(Dados(3), ',');
+    ASSERT_EQ(Linhas(bom).size(), std::size_t(LinhasArquivo(3)));
     // Refused under either separator, at this line (-1: any).
     const auto recusa = [](const std::string& bytes, int linha) {
         for (const char sep : {',', '.'}) {

@@ -60,6 +60,7 @@ TEST(Simulacao, LeitorDuranteAExecucaoVeOResultadoAnteriorInteiro) {
     Gravador g;
     g.vivo = &estado;
     ASSERT_FALSE(Simula(Sistema(6), estado, trabalho, g));
+    ASSERT_GE(g.bandasVistas.size(), 2u);
     // Up to the end of the frequency stage the old system is whole; after it
     // the new one, with its bands already offsets from the spectrometer.
     EXPECT_EQ(g.bandasVistas.front(), bandasDeTres);

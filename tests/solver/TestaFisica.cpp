@@ -59,8 +59,10 @@ TEST(Fisica, JacobiContraEigenEReferencia) {
             ASSERT_TRUE(ref::Jacobi(r, n));
             ASSERT_TRUE(Jacobi(e, n));
             ASSERT_EQ(e.VetJac.linhas(), n);
-            for (auto m : {&EstadoSpin::MatJac, &EstadoSpin::VetJac})
+            for (auto m : {&EstadoSpin::MatJac, &EstadoSpin::VetJac}) {
+                ASSERT_EQ((r.*m).tamanho(), (e.*m).tamanho());
                 EXPECT_EQ(std::memcmp((r.*m).dados(), (e.*m).dados(), (e.*m).tamanho() * 8), 0);
+            }
             ConfereAutopares(H, Mapeia(e.MatJac).diagonal().segment(1, n),
                              Mapeia(e.VetJac).block(1, 1, n, n), 1e-12 * n);
         }
@@ -75,6 +77,7 @@ TEST(Fisica, BlocosDoSistemaDeDezProtonsContraEigen) {
         const int s = e.SubMatInic[std::size_t(k)];
         const int n = (k == e.SubMatCount ? e.NEst : e.SubMatInic[std::size_t(k + 1)]) - s;
         SCOPED_TRACE(testing::Message() << "bloco " << k << " de " << n << " estados");
+        ASSERT_TRUE(s >= 1 && n >= 1 && s + n <= e.MatHam.linhas()) << s << " + " << n;
         // Shift by the mean diagonal: the levels spread over hundreds of Hz on
         // top of up to 1.5e9 Hz of Zeeman energy.
         const Eigen::MatrixXd H = Mapeia(e.MatHam).block(s, s, n, n);
