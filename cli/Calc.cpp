@@ -61,6 +61,15 @@ std::optional<std::string> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) 
     return GravaArquivoDados(*o.salvar, d, og.SepDec);
 }
 
+// The table may still sit in the stream's buffer: only the flush tells
+// whether it reached a full disk or a closed pipe, and a caller that saw
+// status 0 would take a truncated table for the whole one.
+int StatusDaSaida(std::ostream& saida, std::ostream& erros) {
+    if (saida.flush()) return 0;
+    erros << "halvora-calc: não foi possível escrever na saída padrão.\n";
+    return 2;
+}
+
 } // namespace
 
 int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::ostream& erros) {
@@ -72,7 +81,7 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     const OpcoesCalc& o = lidos.opcoes;
     if (o.ajuda) {
         saida << TextoAjudaCalc;
-        return 0;
+        return StatusDaSaida(saida, erros);
     }
     EstadoSpin estado, trabalho;
     ObservadorCalc obs(o.entrada.SepDec, saida);
@@ -91,5 +100,5 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
             erros << "halvora-calc: " << *erro << "\n";
             return 2;
         }
-    return saida ? 0 : 1;
+    return StatusDaSaida(saida, erros);
 }

@@ -1,23 +1,53 @@
 #!/usr/bin/env bash
-# Every test, twice: a Release build, then a build with AddressSanitizer and
+# What CI runs: the formatting of every tracked source; every test, twice: a
+# Release build, then a build with AddressSanitizer and
 # UndefinedBehaviorSanitizer; then a short libFuzzer run of the data-file
-# reader (FUZZ_SEGUNDOS, default 10).
+# reader (FUZZ_SEGUNDOS, default 10). Every build treats compiler warnings as
+# errors.
+#
+# A test that runs longer than TESTE_SEGUNDOS (default 120), or the value of
+# --timeout=S, is stopped and counts as failed, so a hung test cannot hang CI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+recusa() {
+    echo "test.sh: $1" >&2
+    exit 2
+}
+limite=${TESTE_SEGUNDOS:-120}
+while [ $# -gt 0 ]; do
+    case $1 in
+    --timeout=*) limite=${1#--timeout=} ;;
+    --timeout)
+        [ $# -ge 2 ] || recusa "--timeout needs a number of seconds"
+        limite=$2
+        shift
+        ;;
+    *) recusa "unknown argument $1 (only --timeout=SECONDS)" ;;
+    esac
+    shift
+done
+case $limite in
+'' | *[!0-9]* | 0) recusa "the time limit must be a whole number of seconds above 0, not \"$limite\"" ;;
+esac
+
 scripts/setup.sh
 
+echo "== Formatting (clang-format)"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== Release"
-scripts/build.sh build
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/build.sh build -DHALVORA_WERROR=ON
+ctest --test-dir build --output-on-failure --timeout "$limite" -j"$(nproc)"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-scripts/build.sh build-asan -DHALVORA_SANITIZE=ON -DHALVORA_BENCH=OFF
+scripts/build.sh build-asan -DHALVORA_SANITIZE=ON -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+  ctest --test-dir build-asan --output-on-failure --timeout "$limite" -j"$(nproc)"
 
 echo "== libFuzzer: the data-file reader"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORA_FUZZ=ON \
-  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF >/dev/null
+  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON >/dev/null
 cmake --build build-fuzz --target fuzz_arquivo -j"$(nproc)"
 # New inputs go to the build folder; the seeds in the repository stay as they are.
 mkdir -p build-fuzz/corpus

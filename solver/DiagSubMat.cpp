@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -46,6 +47,16 @@ bool DiagonalizaBloco(const EstadoSpin& est, Bloco& b) {
     return JacobiBloco(b.A, b.VT, b.n, b.passo, est.TolJac, est.PrimOrdem);
 }
 
+// A second thread for `trabalho`, or none when the system has none to give:
+// the caller then does all the work itself.
+template <typename F> std::jthread Ajudante(F& trabalho) {
+    try {
+        return std::jthread(trabalho);
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
 // The blocks are independent: each core takes the largest block left, so
 // the two halves of a 10-proton run finish at about the same time.
 bool DiagonalizaTodos(const EstadoSpin& est, std::vector<Bloco>& blocos) {
@@ -60,16 +71,11 @@ bool DiagonalizaTodos(const EstadoSpin& est, std::vector<Bloco>& blocos) {
     };
     const bool vale_thread =
         !blocos.empty() && blocos[ordem[0]].n >= 40 && std::thread::hardware_concurrency() > 1;
-    std::thread ajudante;
-    if (vale_thread) {
-        try {
-            ajudante = std::thread(trabalha);
-        } catch (const std::system_error&) {
-            // No second thread to be had: the blocks all run here.
-        }
+    {
+        // Joined at the end of this scope, even when the work here throws.
+        const std::jthread ajudante = vale_thread ? Ajudante(trabalha) : std::jthread();
+        trabalha();
     }
-    trabalha();
-    if (ajudante.joinable()) ajudante.join();
     return ok;
 }
 

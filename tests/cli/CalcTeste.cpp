@@ -17,11 +17,14 @@ struct Saida {
 };
 
 // The arguments split at blanks.
-Saida Calc(const std::string& linha) {
+std::vector<std::string> Argumentos(const std::string& linha) {
     std::istringstream in(linha);
-    const std::vector<std::string> args{std::istream_iterator<std::string>(in), {}};
+    return {std::istream_iterator<std::string>(in), {}};
+}
+
+Saida Calc(const std::string& linha) {
     std::ostringstream out, err;
-    const int st = ExecutaCalc(args, out, err);
+    const int st = ExecutaCalc(Argumentos(linha), out, err);
     return {st, out.str(), err.str()};
 }
 
@@ -52,12 +55,12 @@ TEST(HalvoraCalc, TabelaEFormasDasOpcoes) {
     EXPECT_EQ(l[1], "1\t5 – 8\t228.964\t0.285\tbba\tbbb\tH3");
     EXPECT_EQ(l[8], "8\t3 – 6\t202.497\t0.02\taba\tbab\tH1,H2,H3");
     EXPECT_EQ(l[13], "13\t1 – 2\t180.82\t0.278\taaa\tbaa\tH1");
-    EXPECT_EQ(Linhas(Calc("--sep=,").out)[1], "1\t5 – 8\t228,964\t0,285\tbba\tbbb\tH3");
+    EXPECT_EQ(Linhas(Calc("--sep=,").out).at(1), "1\t5 – 8\t228,964\t0,285\tbba\tbbb\tH3");
 
     const Saida a = Calc("--n=3 --j=-12,3.5,0 --shifts=100,-200,300");
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_EQ(a.out, Calc("--n 3 --j -12,3.5,0 --shifts 100,-200,300").out);
-    EXPECT_EQ(Linhas(Calc("--shifts=2 --ppm --mhz 400").out)[1], "1\t1 – 2\t800\t1\ta\tb\tH1");
+    EXPECT_EQ(Linhas(Calc("--shifts=2 --ppm --mhz 400").out).at(1), "1\t1 – 2\t800\t1\ta\tb\tH1");
     const auto prim = Linhas(Calc("--first-order").out);
     EXPECT_EQ(prim.size(), 13u); // the 12 single flips of three protons
     for (std::size_t k = 1; k < prim.size(); ++k) EXPECT_EQ(prim[k].find(','), std::string::npos);
@@ -81,6 +84,21 @@ TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
     // Caught before the start-up values of 11 protons are looked up.
     EXPECT_EQ(Calc("--n=11").err,
               "halvora-calc: O número de prótons deve estar entre 1 e 10 (--n=11).\n");
+}
+
+// A destination that takes nothing, as a full disk or a closed pipe.
+struct DestinoCheio : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(HalvoraCalc, SaidaQueNaoPodeSerEscritaDaStatus2) {
+    for (const char* linha : {"", "--help", "--n=6 --sep=,"}) {
+        DestinoCheio cheio;
+        std::ostream out(&cheio);
+        std::ostringstream err;
+        EXPECT_EQ(ExecutaCalc(Argumentos(linha), out, err), 2) << linha;
+        EXPECT_EQ(err.str(), "halvora-calc: não foi possível escrever na saída padrão.\n") << linha;
+    }
 }
 
 TEST(HalvoraCalc, FiguraSvg) {
@@ -108,6 +126,46 @@ const char* const ArquivoInicial =
     "#TwPerHz\r\n 225.029253361819 \r\n#Deslocamentos qu\xEDmicos (Hz)\r\n"
     "#H1\r\n 194.35 \r\n#H2\r\n 208.41 \r\n#H3\r\n 218.08 \r\n#Valores de J\r\n"
     "#J(1,2)\r\n 12 \r\n#J(1,3)\r\n 10 \r\n#J(2,3)\r\n 8 \r\n";
+
+// The file with the line under `chave` replaced by `valor`.
+std::string ComValor(std::string bytes, const std::string& chave, const std::string& valor) {
+    const std::size_t ini = bytes.find(chave + "\r\n");
+    EXPECT_NE(ini, std::string::npos) << chave;
+    if (ini == std::string::npos) return bytes;
+    const std::size_t de = ini + chave.size() + 2;
+    return bytes.replace(de, bytes.find("\r\n", de) - de, valor);
+}
+
+// What opening a file keeps for the plot, unlike the start-up values: the
+// mix of the slider (the caption names it) and the display options, a fixed
+// window included, all saved back byte for byte.
+TEST(HalvoraCalc, MisturaEOpcoesDoArquivoNaCopiaENaFigura) {
+    const std::string arq = Pasta + "halvora_mistura.esm", copia = Pasta + "halvora_mistura2.esm",
+                      svg = Pasta + "halvora_mistura.svg";
+    std::string fixa = ComValor(ArquivoInicial, "#Slider4.Value", " 100 ");
+    for (const auto& [chave, valor] : {std::pair{"#ComTabela", "False"},
+                                       {"#Option1.Value", "False"},
+                                       {"#JanelaFixa", "True"},
+                                       {"#NiInic", " 210.5 "},
+                                       {"#LimLeft", " 1700 "},
+                                       {"#TwPerHz", " 300.25 "}})
+        fixa = ComValor(fixa, chave, valor);
+    const std::pair<std::string, const char*> casos[] = {
+        {ComValor(ArquivoInicial, "#Slider4.Value", " 30 "), "30% Lorentziana + 70% Gaussiana"},
+        {ComValor(ArquivoInicial, "#Slider4.Value", " 0 "), "0% Lorentziana + 100% Gaussiana"},
+        {fixa, "100% Lorentziana + 0% Gaussiana"}};
+    for (const auto& [bytes, mistura] : casos) {
+        SCOPED_TRACE(mistura);
+        std::ofstream(arq, std::ios::binary | std::ios::trunc) << bytes;
+        const Saida s = Calc(arq + " --save=" + copia);
+        ASSERT_EQ(s.status, 0) << s.err;
+        EXPECT_EQ(LeArquivo(copia), bytes);
+        ASSERT_EQ(Calc(arq + " --svg=" + svg).status, 0);
+        EXPECT_NE(LeArquivo(svg).find(std::string(">Curva Combinada: ") + mistura + "<"),
+                  std::string::npos);
+    }
+    for (const std::string& f : {arq, copia, svg}) std::remove(f.c_str());
+}
 
 TEST(HalvoraCalc, SalvaELeArquivoDeDados) {
     const std::string arq = Pasta + "halvora_calc.esm", copia = Pasta + "halvora_calc_copia.esm";

@@ -2,13 +2,8 @@
 // Spin systems shared by the solver tests.
 
 #include "Referencia.h"
-#include "solver/Base.h"
-#include "solver/FreqInt.h"
-#include "solver/Jacobi.h"
-#include "solver/MatTrans.h"
-#include "solver/OrdenaBandas.h"
+#include "run/ExecucaoAux.h"
 
-#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -24,20 +19,27 @@ struct Sistema {
     bool ComTabela = true;
 };
 
+// The inputs of the system as the reference reads them.
 inline void Prepara(EstadoSpin& e, const Sistema& s) {
     ref::Prepara(e, s.N, s.MHz, s.desl, s.J, s.IntMin, s.PrimOrdem, s.ComTabela);
 }
 
-// The program's solver, as the run calls it.
-inline bool Executa(EstadoSpin& e) {
-    GeraBase(e, 1);
-    MontaSubMat(e);
-    if (!(e.NProt < 3 ? DiagMatrizInteira(e) : DiagSubMat(e))) return false;
-    MontaMatTrans(e);
-    CalcFreqInt(e);
-    for (std::int32_t b = 1; b <= e.NBandas; ++b) e.FreqBanda(b) = e.FreqBanda(b) - e.FreqEspHz;
-    if (e.ComTabela) OrdenaBandas(e);
-    return true;
+// The same system as the program's run takes it.
+inline EntradaSimulacao Entrada(const Sistema& s) {
+    EntradaSimulacao in;
+    in.NProt = s.N;
+    in.MHz = s.MHz;
+    in.Desloc = s.desl;
+    in.J = s.J;
+    in.IntMin = s.IntMin;
+    in.PrimOrdem = s.PrimOrdem;
+    in.ComTabela = s.ComTabela;
+    return in;
+}
+
+// The program's results for the system.
+inline EstadoSpin Calcula(const Sistema& s) {
+    return testes::Calcula(Entrada(s));
 }
 
 inline Sistema Com(Sistema s, float IntMin, bool PrimOrdem, bool ComTabela) {

@@ -1,7 +1,10 @@
-// Literal values of the plain reference that no physical check can see: the
-// identity tests carry them over to the program's solver.
+// Literal values that no physical check can see, on the program's solver:
+// the basis order, the stored constant of the 45 degree rotation, the block
+// starts, the band order, the single-precision limit and the tie order of the
+// sort.
 
 #include "Sistemas.h"
+#include "solver/OrdenaBandas.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +19,7 @@ using namespace casos;
 // The basis order of 2 protons (alpha-beta and beta-alpha swap when nu1 < nu2)
 // and where each eigenvalue lands; with equal shifts the 45 degree rotation
 // uses the stored constant 3.14159265358979, not pi.
-TEST(Referencia, DoisProtons) {
+TEST(Solver, DoisProtons) {
     const double J = 7.5, r = std::sqrt(80 * 80 + J * J);
     // Shifts, the spin of proton 1 in state 2, and the eigenvalues at (2,2), (3,3).
     const double linhas[][5] = {{180, 100, 0.5, -J / 4 - r / 2, -J / 4 + r / 2},
@@ -25,8 +28,8 @@ TEST(Referencia, DoisProtons) {
     EstadoSpin e;
     for (const auto& [d1, d2, m, E2, E3] : linhas) {
         SCOPED_TRACE(d1);
-        Prepara(e, {2, 300, {d1, d2}, {J}});
-        ASSERT_TRUE(ref::Executa(e));
+        e = Calcula({2, 300, {d1, d2}, {J}});
+        ASSERT_EQ(e.NEst, 4);
         const double spins[4][2] = {{0.5, 0.5}, {m, -m}, {-m, m}, {-0.5, -0.5}};
         for (int s = 0; s < 4; ++s)
             for (int p = 0; p < 2; ++p) EXPECT_EQ(e.SpinEst(s + 1, p + 1), spins[s][p]);
@@ -42,26 +45,20 @@ TEST(Referencia, DoisProtons) {
     EXPECT_EQ(e.MatVet(3, 3), c);
 }
 
-TEST(Referencia, InicioDosBlocos) {
+TEST(Solver, InicioDosBlocos) {
     for (const auto& [sistema, inic] :
-         {std::pair{Padrao3, std::vector{0, 2, 5, 0}},
-          std::pair{SistemaPadrao10(),
-                    std::vector{0, 2, 12, 57, 177, 387, 639, 849, 969, 1014, 0}}}) {
-        EstadoSpin e;
-        Prepara(e, sistema);
-        ref::GeraBase(e, 1);
-        ref::MontaSubMat(e);
-        EXPECT_EQ(e.SubMatCount, sistema.N - 1);
-        for (std::size_t k = 1; k < inic.size(); ++k) EXPECT_EQ(e.SubMatInic[k], inic[k]) << k;
+         {std::pair{Padrao3, std::vector{2, 5}},
+          std::pair{SistemaPadrao10(), std::vector{2, 12, 57, 177, 387, 639, 849, 969, 1014}}}) {
+        const EstadoSpin e = Calcula(sistema);
+        ASSERT_EQ(e.SubMatCount, int(inic.size()));
+        for (std::size_t k = 1; k <= inic.size(); ++k) EXPECT_EQ(e.SubMatInic[k], inic[k - 1]) << k;
     }
 }
 
 // With the table closed the bands stay in the order they were generated:
 // levels (1,3), (1,2), (2,4), (3,4).
-TEST(Referencia, OrdemDeGeracaoDasBandas) {
-    EstadoSpin e;
-    Prepara(e, {2, 300, {180, 100}, {0}, 0.01f, false, false});
-    ASSERT_TRUE(ref::Executa(e));
+TEST(Solver, OrdemDeGeracaoDasBandas) {
+    const EstadoSpin e = Calcula({2, 300, {180, 100}, {0}, 0.01f, false, false});
     ASSERT_EQ(e.NBandas, 4);
     const double f[] = {180, 100, 180, 100};
     for (int b = 1; b <= 4; ++b) EXPECT_NEAR(e.FreqBanda(b), f[b - 1], 1e-6) << b;
@@ -69,14 +66,9 @@ TEST(Referencia, OrdemDeGeracaoDasBandas) {
 
 // An intensity below the limit in double but equal to it in single precision
 // is kept.
-TEST(Referencia, IntensidadeMinimaEmPrecisaoSimples) {
-    auto roda = [](float IntMin) {
-        EstadoSpin e;
-        Prepara(e, Com(Padrao3, IntMin, false, false));
-        EXPECT_TRUE(ref::Executa(e));
-        return e;
-    };
-    const EstadoSpin todas = roda(0), beira = roda(LimiteNaBeira);
+TEST(Solver, IntensidadeMinimaEmPrecisaoSimples) {
+    const EstadoSpin todas = Calcula(Com(Padrao3, 0, false, false));
+    const EstadoSpin beira = Calcula(Com(Padrao3, LimiteNaBeira, false, false));
     int emFloat = 0, emDouble = 0;
     for (std::int32_t b = 1; b <= todas.NBandas; ++b) {
         emFloat += float(todas.IntBanda(b)) >= LimiteNaBeira;
@@ -86,34 +78,69 @@ TEST(Referencia, IntensidadeMinimaEmPrecisaoSimples) {
     EXPECT_GT(emFloat, emDouble);
 }
 
+const auto CamposDeBanda = {&EstadoSpin::NivelA, &EstadoSpin::NivelB, &EstadoSpin::ProtBanda,
+                            &EstadoSpin::NProtAfet};
+
+// Bands 1..n with these frequencies and, in every other field, values that
+// say which band they came from; band n + 1 as a sentinel.
+void PoeBandas(EstadoSpin& e, const std::vector<double>& f) {
+    const int n = int(f.size());
+    ASSERT_LT(n, e.FreqBanda.limite());
+    ASSERT_GE(e.ProtAfet.colunas(), 3);
+    e.NBandas = n;
+    for (int b = 1; b <= n + 1; ++b) {
+        e.FreqBanda(b) = b <= n ? f[std::size_t(b - 1)] : 1e9;
+        e.IntBanda(b) = b;
+        for (auto v : CamposDeBanda) (e.*v)(b) = std::int16_t(b);
+        for (int q = 1; q <= 3; ++q) e.ProtAfet(b, q) = std::int16_t(10 * b + q);
+    }
+}
+
 // Selection sort with exchanges: among equal maxima the first found wins, and
 // an exchange can put a band behind its equal. Every field travels.
-TEST(Referencia, OrdenaBandasEmpates) {
-    EstadoSpin e;
-    Prepara(e, Padrao3); // arrays for 28 bands
-    const auto campos = {&EstadoSpin::NivelA, &EstadoSpin::NivelB, &EstadoSpin::ProtBanda,
-                         &EstadoSpin::NProtAfet};
+TEST(Solver, OrdenaBandasEmpates) {
+    EstadoSpin e = Calcula(Padrao3); // arrays for 28 bands
     // Frequencies, then the band each position must hold after the sort.
-    const std::pair<std::vector<int>, std::vector<int>> casos[] = {
+    const std::pair<std::vector<double>, std::vector<int>> casos[] = {
         {{2, 2, 3, 1}, {3, 2, 1, 4}},
         {{3, 1, 3, 2, 3}, {1, 3, 5, 4, 2}},
         {{5, 4, 4, 1}, {1, 2, 3, 4}}};
     for (const auto& [f, ordem] : casos) {
+        ASSERT_NO_FATAL_FAILURE(PoeBandas(e, f));
+        OrdenaBandas(e);
         const int n = int(f.size());
-        e.NBandas = n;
-        for (int b = 1; b <= n + 1; ++b) { // one past the end must stay put
-            e.FreqBanda(b) = b <= n ? f[std::size_t(b - 1)] : 99;
-            e.IntBanda(b) = b;
-            for (auto v : campos) (e.*v)(b) = std::int16_t(b);
-            for (int q = 1; q <= 3; ++q) e.ProtAfet(b, q) = std::int16_t(10 * b + q);
-        }
-        ref::OrdenaBandas(e);
         for (int b = 1; b <= n + 1; ++b) {
             const int t = b <= n ? ordem[std::size_t(b - 1)] : b;
-            EXPECT_EQ(e.FreqBanda(b), b <= n ? f[std::size_t(t - 1)] : 99) << b;
+            EXPECT_EQ(e.FreqBanda(b), b <= n ? f[std::size_t(t - 1)] : 1e9) << b;
             EXPECT_EQ(e.IntBanda(b), t) << b;
-            for (auto v : campos) EXPECT_EQ((e.*v)(b), t) << b;
+            for (auto v : CamposDeBanda) EXPECT_EQ((e.*v)(b), t) << b;
             for (int q = 1; q <= 3; ++q) EXPECT_EQ(e.ProtAfet(b, q), 10 * t + q) << b;
+        }
+    }
+}
+
+// Long runs of few distinct frequencies: the fast sort must replay every
+// exchange of the plain one, not just reach some descending order.
+TEST(Solver, OrdenaBandasComoASelecaoSimples) {
+    const EstadoSpin calculado = Calcula(SistemaAleatorio(6, 5u)); // arrays for 2016 bands
+    std::mt19937 g(11);
+    for (int n : {2, 3, 17, 64, 500, 2015}) {
+        for (int distintas : {1, 3, 40}) {
+            SCOPED_TRACE(testing::Message() << n << " bands, " << distintas << " frequencies");
+            std::vector<double> f;
+            for (int b = 0; b < n; ++b) f.push_back(double(g() % unsigned(distintas)));
+            EstadoSpin p = calculado;
+            ASSERT_NO_FATAL_FAILURE(PoeBandas(p, f));
+            EstadoSpin r = p;
+            OrdenaBandas(p);
+            ref::OrdenaBandas(r);
+            for (int b = 1; b <= n + 1; ++b) {
+                ASSERT_EQ(p.FreqBanda(b), r.FreqBanda(b)) << b;
+                ASSERT_EQ(p.IntBanda(b), r.IntBanda(b)) << b;
+                for (auto v : CamposDeBanda) ASSERT_EQ((p.*v)(b), (r.*v)(b)) << b;
+                for (int q = 1; q <= p.NProt; ++q)
+                    ASSERT_EQ(p.ProtAfet(b, q), r.ProtAfet(b, q)) << b;
+            }
         }
     }
 }
