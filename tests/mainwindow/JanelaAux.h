@@ -3,6 +3,7 @@
 // its modal dialogs answered from the event loop, and texts in either
 // decimal form.
 
+#include "GuardaModal.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
@@ -52,7 +53,8 @@ class Local {
 
 // Answers every modal dialog that opens while it lives: records its title
 // and text, then presses `botao` of a message box or gives an input box
-// `resposta` (a dialog without that button or answer is rejected).
+// `resposta` (a dialog without that button or answer is rejected). The
+// watcher of unexpected dialogs keeps off while one lives.
 class Modal {
   public:
     explicit Modal(QMessageBox::StandardButton botao = QMessageBox::NoButton) : botao_(botao) {
@@ -84,6 +86,7 @@ class Modal {
         }
     }
 
+    guarda::Respondedor registro_;
     QMessageBox::StandardButton botao_ = QMessageBox::NoButton;
     std::optional<QString> resposta_;
     QTimer timer_;

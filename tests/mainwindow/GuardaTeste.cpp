@@ -1,0 +1,221 @@
+// Faults the other window tests would let through: an envelope left over
+// from the previous system, the proton count at the ends of its range, Qt's
+// own save dialog, and dialogs that nobody answers.
+#include "JanelaAux.h"
+
+#include "display/AreaGrafico.h"
+#include "display/EnvolventeCalc.h"
+#include "display/Grafico.h"
+#include "widgets/Px.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest-spi.h>
+
+#include <memory>
+
+using aux::Local;
+using aux::Tela;
+
+namespace {
+
+class Guarda : public ::testing::TestWithParam<char> {};
+INSTANTIATE_TEST_SUITE_P(Locais, Guarda, ::testing::Values(',', '.'),
+                         [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
+
+// The window's plot state as it stands, with the envelope sums to be
+// computed anew.
+std::unique_ptr<EstadoGrafico> EnvolventeAnulada(const JanelaEspectro& f) {
+    auto g = std::make_unique<EstadoGrafico>(f.EstadoDoGrafico());
+    g->env.EnvValida = false;
+    g->RecalcEscala = true;
+    return g;
+}
+
+// The screen plot drawn from scratch.
+QImage PlotDoZero(const JanelaEspectro& f) {
+    const auto g = EnvolventeAnulada(f);
+    const AreaGrafico& area = *f.areaGrafico();
+    QImage imagem(Px(area.SW()), Px(area.SH()), QImage::Format_RGB32);
+    imagem.fill(QColor(QRgb(g->CorFundo)));
+    {
+        QPainter p(&imagem);
+        Grafico(Superficie{p, true, area.SW(), area.SH()}, *g, f.Estado(), f.Opcoes());
+    }
+    return imagem;
+}
+
+std::unique_ptr<EstadoGrafico> EnvolventeDoZero(const JanelaEspectro& f) {
+    auto g = EnvolventeAnulada(f);
+    PreparaEnvolvente(*g, f.Estado(), f.Opcoes(), f.areaGrafico()->SH());
+    return g;
+}
+
+// The first sample where two curves part, or -1.
+int Separacao(const std::array<double, EnvCapacidade>& a,
+              const std::array<double, EnvCapacidade>& b, int n) {
+    for (int i = 0; i < n; ++i)
+        if (a[std::size_t(i)] != b[std::size_t(i)]) return i;
+    return -1;
+}
+
+TEST_P(Guarda, EnvolventeSegueOsNovosDeslocamentos) {
+    const Local L(GetParam());
+    Tela t;
+    JanelaEspectro& f = t.f;
+    const Envolvente& env = f.EstadoDoGrafico().env;
+    const auto antes = std::make_unique<Envolvente>(env);
+
+    // H3 leaves its neighbours: the lines, the window and the envelope all move.
+    QLineEdit* h3 = f.caixaDesloc(3);
+    h3->clear();
+    QTest::keyClicks(h3, L("262,5"));
+    QTest::keyClick(h3, Qt::Key_Return);
+    ASSERT_NEAR(f.Estado().FreqProt(3) - f.Estado().FreqEspHz, 262.5, 1e-6);
+    const auto novo = EnvolventeDoZero(f);
+    const int n = env.EnvPontos;
+    ASSERT_NE(Separacao(novo->env.EnvComb, antes->EnvComb, n), -1);
+
+    EXPECT_TRUE(f.areaGrafico()->Imagem() == PlotDoZero(f));
+    EXPECT_EQ(Separacao(env.EnvFreq, novo->env.EnvFreq, n), -1);
+    EXPECT_EQ(Separacao(env.EnvComb, novo->env.EnvComb, n), -1);
+    ASSERT_EQ(env.MaxEnvCount, novo->env.MaxEnvCount);
+    for (int k = 1; k <= env.MaxEnvCount; ++k)
+        EXPECT_EQ(env.MaxEnvPos[std::size_t(k)], novo->env.MaxEnvPos[std::size_t(k)]) << k;
+}
+
+TEST(Guarda, NumeroDeProtonsNasPontasDaFaixa) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    for (const char* n : {"1", "10"}) {
+        f.caixaNProt()->clear();
+        QTest::keyClicks(f.caixaNProt(), n);
+        EXPECT_EQ(f.caixaNProt()->text().toStdString(), n);
+    }
+}
+
+// Qt's file dialog keeps its history in the user's settings: sent to a
+// folder of the test's while it lives, so a run leaves no trace behind.
+class ConfiguracaoEm {
+  public:
+    explicit ConfiguracaoEm(const QString& pasta) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pasta);
+    }
+    ~ConfiguracaoEm() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    ConfiguracaoEm(const ConfiguracaoEm&) = delete;
+    ConfiguracaoEm& operator=(const ConfiguracaoEm&) = delete;
+};
+
+// Qt's dialog, not a stand-in: the user types a bare name in a folder of
+// their choice and presses Enter.
+TEST_P(Guarda, DialogoDeSalvarAcrescentaEsm) {
+    const Local L(GetParam());
+    QTemporaryDir pasta, config;
+    ASSERT_TRUE(pasta.isValid() && config.isValid());
+    const ConfiguracaoEm configuracao(config.path());
+    Tela t;
+    JanelaEspectro& f = t.f;
+    ASSERT_FALSE(f.EscolheArquivo);
+
+    const guarda::Respondedor respondedor;
+    bool visto = false, travado = false;
+    QStringList outros;
+    QElapsedTimer relogio;
+    relogio.start();
+    QTimer piloto;
+    QObject::connect(&piloto, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) return;
+        auto* d = qobject_cast<QFileDialog*>(w);
+        if (!d) {
+            outros << w->windowTitle();
+            w->close();
+            return;
+        }
+        if (visto) {
+            // Enter did not close it: give up rather than wait for ever.
+            if (relogio.elapsed() > 5000) {
+                travado = true;
+                d->reject();
+            }
+            return;
+        }
+        visto = true;
+        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+        d->setDirectory(pasta.path());
+        auto* nome = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!nome) {
+            ADD_FAILURE() << "no file name box";
+            d->reject();
+            return;
+        }
+        // Typed from a fresh event: should Enter open a box of its own, this
+        // pilot must be free to run again and close it.
+        QTimer::singleShot(0, nome, [nome] {
+            nome->setFocus();
+            nome->clear();
+            QTest::keyClicks(nome, QStringLiteral("aula"));
+            QTest::keyClick(nome, Qt::Key_Return);
+        });
+    });
+    piloto.start(10);
+    f.Acoes().salvarDados->trigger();
+    piloto.stop();
+
+    ASSERT_TRUE(visto) << "the save dialog never opened";
+    EXPECT_FALSE(travado);
+    EXPECT_TRUE(outros.isEmpty()) << outros.join(", ").toStdString();
+    EXPECT_TRUE(QFileInfo(pasta.filePath("aula.esm")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(pasta.filePath("aula")));
+    EXPECT_EQ(t.w.windowTitle().toStdString(), "Halvora-[aula.esm]");
+    EXPECT_TRUE(f.DadosSalvos());
+}
+
+// The watcher in main_qt.cpp: an unanswered box fails the test and is closed.
+TEST(Guarda, CaixaSemRespostaFalhaEFecha) {
+    // Should the watcher never act, this closes the box so the test fails
+    // instead of hanging.
+    bool reservaAgiu = false;
+    QTimer reserva;
+    reserva.setSingleShot(true);
+    QObject::connect(&reserva, &QTimer::timeout, [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            reservaAgiu = true;
+            d->reject();
+        }
+    });
+    reserva.start(5000);
+    const auto abre = [] {
+        QMessageBox caixa(QMessageBox::Warning, QStringLiteral("Ninguém espera"),
+                          QStringLiteral("Caixa sem resposta"), QMessageBox::Ok);
+        caixa.exec();
+    };
+    EXPECT_NONFATAL_FAILURE(abre(), "\"Ninguém espera\": Caixa sem resposta");
+    EXPECT_FALSE(reservaAgiu);
+}
+
+// A test that answers a dialog itself, however slowly, keeps the watcher off.
+TEST(Guarda, QuemRespondeDevagarNaoEAtropelado) {
+    const guarda::Respondedor respondedor;
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Esperada"),
+                      QStringLiteral("Respondida pelo teste"), QMessageBox::Yes | QMessageBox::No);
+    QTimer::singleShot(3 * guarda::ToleranciaMs, &caixa,
+                       [&caixa] { caixa.button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(caixa.exec(), QMessageBox::Yes);
+}
+
+} // namespace
