@@ -1,11 +1,11 @@
 // The display options of the main window: colours, band filter, envelope
 // and its mix.
 
-#include "display/AreaGrafico.h"
-#include "mainwindow/AcoesEspectro.h"
-#include "display/EnvolventeCalc.h"
-#include "mainwindow/BarraEstado.h"
 #include "mainwindow/OpcoesEspectro.h"
+#include "display/AreaGrafico.h"
+#include "display/EnvolventeCalc.h"
+#include "mainwindow/AcoesEspectro.h"
+#include "mainwindow/BarraEstado.h"
 #include "mainwindow/PainelEntrada.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
@@ -73,7 +73,6 @@ void OpcoesEspectro::CriaQuadros() {
     ColocaTwips(lor, 2130, 90, 360, 255);
     rotuloMistura_ = new QLabel(QStringLiteral("50 % Gaussiana + 50 % Lorentziana"), janela_);
     rotuloMistura_->resize(Px(3630), Px(240));
-
 }
 
 void OpcoesEspectro::EscolheColorido() {
@@ -161,4 +160,3 @@ void OpcoesEspectro::MostraTodasBandas() {
     botaoTodasBandas_->setEnabled(false);
     areaGrafico_.Grafico();
 }
-

@@ -1,11 +1,11 @@
 // The input panel: its boxes, their layout for N protons, and what Enter and
 // the panel's buttons do.
 
-#include "display/PintaFundo.h"
 #include "mainwindow/PainelEntrada.h"
+#include "display/PintaFundo.h"
 #include "run/ArquivoDados.h"
-#include "run/ValoresIniciais.h"
 #include "run/TextoDecimal.h"
+#include "run/ValoresIniciais.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 
@@ -106,7 +106,8 @@ void PainelEntrada::CriaCaixas() {
                     645, i == 10 ? 405 : 375, 210);
         botaoCorProton_[k]->setFont(negrito);
         PintaBotao(botaoCorProton_[k], g_.CorProt[k]);
-        connect(botaoCorProton_[k], &QPushButton::clicked, this, [this, i] { emit ProtonEscolhido(i); });
+        connect(botaoCorProton_[k], &QPushButton::clicked, this,
+                [this, i] { emit ProtonEscolhido(i); });
         if (i == 0) continue;
         caixaDesloc_[k] = Caixa(painelDesloc_, esq, 30, 615);
         rotuloOutraUnidade_[k] = Rotulo(QString(), painelDesloc_, esq, 330, 615, 255);
@@ -342,7 +343,6 @@ void PainelEntrada::ConfirmaLargura() {
     emit LarguraConfirmada();
 }
 
-
 bool PainelEntrada::eventFilter(QObject* obj, QEvent* ev) {
     const bool entra = ev->type() == QEvent::FocusIn, sai = ev->type() == QEvent::FocusOut;
     if (!entra && !sai) return QObject::eventFilter(obj, ev);
@@ -358,7 +358,8 @@ bool PainelEntrada::eventFilter(QObject* obj, QEvent* ev) {
         if (!(deFora && caixaNProtVisitada_)) caixaNProt_->clear();
         caixaNProtVisitada_ = false;
     }
-    if (obj == caixaLargura_ && !deFora) QTimer::singleShot(0, caixaLargura_, &QLineEdit::selectAll);
+    if (obj == caixaLargura_ && !deFora)
+        QTimer::singleShot(0, caixaLargura_, &QLineEdit::selectAll);
     return QObject::eventFilter(obj, ev);
 }
 

@@ -77,7 +77,7 @@ TEST_P(Guarda, EnvolventeSegueOsNovosDeslocamentos) {
     const auto antes = std::make_unique<Envolvente>(env);
 
     // H3 leaves its neighbours: the lines, the window and the envelope all move.
-    QLineEdit* h3 = f.caixaDesloc(3);
+    QLineEdit* h3 = f.Entrada().caixaDesloc(3);
     h3->clear();
     QTest::keyClicks(h3, L("262,5"));
     QTest::keyClick(h3, Qt::Key_Return);
@@ -99,9 +99,9 @@ TEST(Guarda, NumeroDeProtonsNasPontasDaFaixa) {
     Tela t;
     JanelaEspectro& f = t.f;
     for (const char* n : {"1", "10"}) {
-        f.caixaNProt()->clear();
-        QTest::keyClicks(f.caixaNProt(), n);
-        EXPECT_EQ(f.caixaNProt()->text().toStdString(), n);
+        f.Entrada().caixaNProt()->clear();
+        QTest::keyClicks(f.Entrada().caixaNProt(), n);
+        EXPECT_EQ(f.Entrada().caixaNProt()->text().toStdString(), n);
     }
 }
 
