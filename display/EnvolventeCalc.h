@@ -12,7 +12,7 @@
 std::string TextoMistura(int slider);
 std::string TextoMisturaInverso(int slider); // "70% Gaussiana + 30% Lorentziana"
 
-// Steps 2 to 7 of the envelope: recompute the sums when they are invalid and
+// The envelope before it is drawn: recompute the sums when they are invalid and
 // the scale must be redone, remix, find the maxima, and set the vertical
 // scale. Returns the highest mixed value. `SH` is the plot height in twips.
 double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SH);

@@ -25,10 +25,10 @@ struct EstadoSpin {
     // Basis and Hamiltonian.
     Vetor<double> EnerZProt; // (0..N)
     Matriz<float> SpinEst;   // (0..M, 0..N): +0.5 alpha, -0.5 beta
-    Vetor<float> MzEst;      // (0..M)
+    Vetor<float> MzEst;      // (0..M): total z spin of each basis state
     Vetor<double> EnerZ;     // (0..M)
-    int ContEst = 0;
-    Matriz<double> MatHam; // (0..M, 0..M)
+    int ContEst = 0;         // the next basis state GeraBase fills, 1..M
+    Matriz<double> MatHam;   // (0..M, 0..M)
     int SubMatCount = 0;
     std::array<int, 201> SubMatInic{}; // 1..200, never re-created
 
@@ -41,7 +41,7 @@ struct EstadoSpin {
 
     // Transitions and bands. Band arrays have capacity NPares + 1.
     Matriz<std::int16_t> MatTrans; // (0..M, 0..M)
-    Vetor<double> VetTrans;        // (0..M)
+    Vetor<double> VetTrans; // (0..M): MatTrans times eigenvector i, the intensity sums' left factor
     Vetor<double> FreqBanda;
     Vetor<double> IntBanda;
     Vetor<std::int16_t> NivelA;
@@ -56,7 +56,7 @@ struct EstadoSpin {
     bool ComTabela = true;
     char SepDec = ',';
 
-    // Run step 17: every array created, zero-filled, for the current NProt,
+    // Every array created, zero-filled, for the current NProt,
     // NEst and NPares, in the program's order.
     void CriaMatrizes();
     void troca(EstadoSpin& o) noexcept;
