@@ -1,6 +1,7 @@
 #include "mainwindow/JanelaEspectro.h"
 
 #include "display/AreaGrafico.h"
+#include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
@@ -52,6 +53,11 @@ JanelaEspectro::JanelaEspectro(EstadoSpin& estado, EstadoSpin& trabalho,
         new ExecucaoEspectro(PecasExecucao{e_, trabalho, g_, o_, *entrada_, *areaGrafico_,
                                            *tabelaResultados_, *painelTempos_, *barra_, SepDec_},
                              this);
+    arquivo_ = new ArquivoEspectro(PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_,
+                                                *areaGrafico_, [this] { AlternaTabela(); },
+                                                [this](const std::string& t) { MostraTitulo(t); },
+                                                SepDec_},
+                                   this);
     CriaMenus(moldura.menus);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
@@ -98,6 +104,8 @@ void JanelaEspectro::Liga() {
     connect(execucao_, &ExecucaoEspectro::CompararCurvasDesligado, this,
             [this] { acoes_.compararCurvas->setChecked(false); });
     connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, &JanelaEspectro::ResultadosNovos);
+    connect(arquivo_, &ArquivoEspectro::ArquivoUsado, this, &JanelaEspectro::ArquivoUsado);
+    connect(arquivo_, &ArquivoEspectro::Salvos, this, [this] { DadosSalvos_ = true; });
 
     tabelaResultados_->DefinePodeMarcar(
         [this] { return !g_.HistogramaOculto && !g_.Visualizando; });
@@ -145,7 +153,7 @@ bool JanelaEspectro::PodeFechar() {
         this, QStringLiteral("Salvar dados?"), QStringLiteral("Deseja salvar os dados de entrada?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (resposta == QMessageBox::No) return true;
-    if (resposta == QMessageBox::Yes) SalvaDados();
+    if (resposta == QMessageBox::Yes) arquivo_->SalvaDados();
     return false;
 }
 

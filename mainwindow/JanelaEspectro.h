@@ -1,8 +1,7 @@
 #pragma once
 // The main window: it composes the input panel, the options, the run, the
-// plot, the results table and the timing panel, lays them out for the
-// screen, and holds the menus the frame shows for it and the data-file
-// commands.
+// data file, the plot, the results table and the timing panel, lays them out
+// for the screen, and holds the menus the frame shows for it.
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
@@ -14,8 +13,8 @@
 #include <functional>
 #include <optional>
 
-struct DadosArquivo;
 class AreaGrafico;
+class ArquivoEspectro;
 class BarraEstado;
 class ExecucaoEspectro;
 class OpcoesEspectro;
@@ -47,21 +46,16 @@ class JanelaEspectro : public QWidget {
     // False when the program must not end now (Cancel, or Yes: the save runs
     // and the program stays open).
     bool PodeFechar();
-    void SalvaDados();
-    void AbreDados();
     // "Fechar tabela" / "Abrir tabela".
     void AlternaTabela();
     // The title box of the plot.
     void EditaTitulo();
 
-    // The file dialogs; tests put their own choice here. The argument tells
-    // a save from an open; an empty answer is a cancel.
-    std::function<QString(bool salvar)> EscolheArquivo;
-
     // The window's parts, for the frame and the tests.
     PainelEntrada& Entrada() const { return *entrada_; }
     OpcoesEspectro& OpcoesDaJanela() const { return *opcoes_; }
     ExecucaoEspectro& Execucao() const { return *execucao_; }
+    ArquivoEspectro& Arquivo() const { return *arquivo_; }
     AreaGrafico* areaGrafico() const { return areaGrafico_; }
     TabelaResultadosWidget* tabelaResultados() const { return tabelaResultados_; }
     PainelTempos* painelTempos() const { return painelTempos_; }
@@ -100,18 +94,12 @@ class JanelaEspectro : public QWidget {
     void CopiaTabela();
     void MostraTitulo(const std::string& titulo);
 
-    // The data file (JanelaEspectroArquivo.cpp).
-    void EstadoNeutro();
-    void AplicaOpcoesArquivo(const DadosArquivo& d);
-    QString DialogoArquivo(bool salvar);
-
     EstadoSpin& e_;
     EstadoGrafico g_;
     OpcoesGrafico o_;
     BarraEstado* barra_;
     char SepDec_ = ',';
     bool DadosSalvos_ = true;
-    QString pastaArquivos_;
     AcoesEspectro acoes_;
 
     PainelEntrada* entrada_ = nullptr;
@@ -120,6 +108,7 @@ class JanelaEspectro : public QWidget {
     TabelaResultadosWidget* tabelaResultados_ = nullptr;
     PainelTempos* painelTempos_ = nullptr;
     ExecucaoEspectro* execucao_ = nullptr;
+    ArquivoEspectro* arquivo_ = nullptr;
     QPushButton* botaoExecutar_ = nullptr;
     QPushButton* botaoTabela_ = nullptr;
     QPushButton* botaoAmpliarV_ = nullptr;

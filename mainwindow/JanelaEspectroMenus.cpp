@@ -2,6 +2,7 @@
 // live only there.
 
 #include "display/AreaGrafico.h"
+#include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
@@ -40,9 +41,10 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
     AcoesEspectro& a = acoes_;
 
     QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
-    a.abrirDados = item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { AbreDados(); });
-    a.salvarDados =
-        item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { SalvaDados(); });
+    a.abrirDados =
+        item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { arquivo_->AbreDados(); });
+    a.salvarDados = item(arquivo, QStringLiteral("Salvar Dados de Entrada"),
+                         [this] { arquivo_->SalvaDados(); });
     arquivo->addSeparator();
     a.sair = item(arquivo, QStringLiteral("Sair"), [this] { window()->close(); });
 

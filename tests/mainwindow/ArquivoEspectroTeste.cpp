@@ -48,7 +48,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
-    f.EscolheArquivo = [&](bool salvar) {
+    f.Arquivo().EscolheArquivo = [&](bool salvar) {
         EXPECT_EQ(salvar, dialogos == 0);
         ++dialogos;
         return arquivo;
@@ -129,7 +129,7 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
     Tela t;
     JanelaEspectro& f = t.f;
     QString escolhido = bom;
-    f.EscolheArquivo = [&](bool) { return escolhido; };
+    f.Arquivo().EscolheArquivo = [&](bool) { return escolhido; };
     f.Acoes().salvarDados->trigger();
     const QList<QByteArray> linhas = Linhas(bom);
     ASSERT_EQ(linhas.size(), 42);
@@ -171,7 +171,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
-    f.EscolheArquivo = [&](bool salvar) {
+    f.Arquivo().EscolheArquivo = [&](bool salvar) {
         ++dialogos;
         EXPECT_TRUE(salvar);
         return arquivo;

@@ -4,6 +4,7 @@
 // decimal form.
 
 #include "GuardaModal.h"
+#include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"

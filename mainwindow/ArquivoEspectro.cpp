@@ -1,9 +1,8 @@
-// "Abrir Dados de Entrada" and "Salvar Dados de Entrada": the file dialogs
-// and what the window does around the reader and the writer.
 
+#include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
+#include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
-#include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "run/ArquivoDados.h"
@@ -33,7 +32,7 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-QString JanelaEspectro::DialogoArquivo(bool salvar) {
+QString ArquivoEspectro::DialogoArquivo(bool salvar) {
     if (EscolheArquivo) return EscolheArquivo(salvar);
     if (pastaArquivos_.isEmpty()) {
         const QString documentos =
@@ -42,7 +41,7 @@ QString JanelaEspectro::DialogoArquivo(bool salvar) {
     }
     // Qt's own dialog: it speaks the loaded translation and asks before
     // replacing a file.
-    QFileDialog dialogo(this, QString(), pastaArquivos_);
+    QFileDialog dialogo(janela_, QString(), pastaArquivos_);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
     dialogo.setNameFilters(Filtros);
     dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -52,20 +51,25 @@ QString JanelaEspectro::DialogoArquivo(bool salvar) {
     return dialogo.selectedFiles().constFirst();
 }
 
-void JanelaEspectro::SalvaDados() {
+ArquivoEspectro::ArquivoEspectro(const PecasArquivo& p, QWidget* janela)
+    : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
+      entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), areaGrafico_(p.areaGrafico),
+      alternaTabela_(p.alternaTabela), mostraTitulo_(p.mostraTitulo), SepDec_(p.SepDec) {}
+
+void ArquivoEspectro::SalvaDados() {
     DadosArquivo d;
     d.Titulo = o_.TituloEspectro;
     CopiaDoEstado(e_, d);
-    if (auto erro = CopiaDasCaixas(entrada_->caixaFrequencia()->text().toStdString(),
-                                   entrada_->caixaLargura()->text().toStdString(), SepDec_, d)) {
-        QMessageBox::warning(this, QStringLiteral("Salvar dados"), Q(*erro));
+    if (auto erro = CopiaDasCaixas(entrada_.caixaFrequencia()->text().toStdString(),
+                                   entrada_.caixaLargura()->text().toStdString(), SepDec_, d)) {
+        QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
         return;
     }
-    d.Mistura = opcoes_->controleMistura()->value();
-    d.PPM = entrada_->PPM();
-    d.ComTabela = execucao_->ComTabela();
-    d.ComEnvolvente = opcoes_->opcaoComEnvolvente()->isChecked();
-    d.Colorido = opcoes_->opcaoColorido()->isChecked();
+    d.Mistura = opcoes_.controleMistura()->value();
+    d.PPM = entrada_.PPM();
+    d.ComTabela = execucao_.ComTabela();
+    d.ComEnvolvente = opcoes_.opcaoComEnvolvente()->isChecked();
+    d.Colorido = opcoes_.opcaoColorido()->isChecked();
     d.JanelaFixa = g_.JanelaFixa;
     d.NiInic = g_.NiInic;
     d.LimLeft = g_.LimLeft;
@@ -75,70 +79,70 @@ void JanelaEspectro::SalvaDados() {
     if (caminho.isEmpty()) return;
     const Ampulheta ampulheta;
     if (auto erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_)) {
-        QMessageBox::warning(this, QStringLiteral("Salvar dados"), Q(*erro));
+        QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
         return;
     }
     pastaArquivos_ = QFileInfo(caminho).absolutePath();
-    DadosSalvos_ = true;
+    emit Salvos();
     emit ArquivoUsado(QFileInfo(caminho).fileName());
 }
 
-void JanelaEspectro::AbreDados() {
+void ArquivoEspectro::AbreDados() {
     const Ampulheta ampulheta;
     const QString caminho = DialogoArquivo(false);
     if (caminho.isEmpty()) return;
     pastaArquivos_ = QFileInfo(caminho).absolutePath();
-    entrada_->DefineAvisoPPMDado(true);
+    entrada_.DefineAvisoPPMDado(true);
     QCoreApplication::processEvents();
     EstadoNeutro();
 
     const LeituraArquivo lido = LeArquivoDados(caminho.toStdString(), SepDec_);
-    if (lido.Titulo) MostraTitulo(*lido.Titulo);
+    if (lido.Titulo) mostraTitulo_(*lido.Titulo);
     if (!lido.dados) {
         QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
-                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, this);
+                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, janela_);
         caixa.setInformativeText(Q(lido.Mensagem()));
         caixa.exec();
-        entrada_->DefineAvisoPPMDado(false);
+        entrada_.DefineAvisoPPMDado(false);
         return;
     }
-    entrada_->AplicaDados(*lido.dados);
-    opcoes_->controleMistura()->setValue(lido.dados->Mistura);
-    DadosSalvos_ = true;
+    entrada_.AplicaDados(*lido.dados);
+    opcoes_.controleMistura()->setValue(lido.dados->Mistura);
+    emit Salvos();
     emit ArquivoUsado(QFileInfo(caminho).fileName());
-    execucao_->Executa();
+    execucao_.Executa();
     AplicaOpcoesArquivo(*lido.dados);
-    DadosSalvos_ = true;
+    emit Salvos();
     // The run re-armed the warning; the frequency the file set is no edit.
-    entrada_->DefineAvisoPPMDado(true);
+    entrada_.DefineAvisoPPMDado(true);
 }
 
 // What the display looks like before a file is read, whatever the file says.
-void JanelaEspectro::EstadoNeutro() {
+void ArquivoEspectro::EstadoNeutro() {
     g_.RolarParaBanda = false;
-    if (g_.JanelaFixa) areaGrafico_->AlternaFixarJanela();
-    if (entrada_->PPM()) entrada_->AlternaHzPpm();
-    if (!execucao_->ComTabela()) AlternaTabela();
-    opcoes_->EscolheHistograma(0);
-    opcoes_->OpcaoEnvolvente(true);
+    if (g_.JanelaFixa) areaGrafico_.AlternaFixarJanela();
+    if (entrada_.PPM()) entrada_.AlternaHzPpm();
+    if (!execucao_.ComTabela()) alternaTabela_();
+    opcoes_.EscolheHistograma(0);
+    opcoes_.OpcaoEnvolvente(true);
     if (QAction* grandes = acoes_.numerosGrandes; grandes->isChecked()) {
         grandes->setChecked(false);
         o_.NumerosGrandes = false;
-        areaGrafico_->Grafico();
+        areaGrafico_.Grafico();
     }
 }
 
-void JanelaEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
-    if (!d.ComTabela) AlternaTabela();
+void ArquivoEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
+    if (!d.ComTabela) alternaTabela_();
     if (d.JanelaFixa) {
         g_.NiInic = d.NiInic;
         g_.LimLeft = d.LimLeft;
         g_.TwPerHz = d.TwPerHz;
-        areaGrafico_->AlternaFixarJanela();
+        areaGrafico_.AlternaFixarJanela();
     }
-    opcoes_->OpcaoEnvolvente(d.ComEnvolvente);
+    opcoes_.OpcaoEnvolvente(d.ComEnvolvente);
     if (d.Colorido)
-        opcoes_->EscolheColorido();
+        opcoes_.EscolheColorido();
     else
-        opcoes_->EscolheSemCores();
+        opcoes_.EscolheSemCores();
 }

@@ -1,0 +1,76 @@
+#pragma once
+// "Abrir Dados de Entrada" and "Salvar Dados de Entrada": the file dialogs,
+// what the data file takes from the window and gives back to it, and the
+// messages of a file that cannot be written or read.
+
+#include "display/EstadoGrafico.h"
+#include "estado/EstadoSpin.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+struct AcoesEspectro;
+struct DadosArquivo;
+class AreaGrafico;
+class ExecucaoEspectro;
+class OpcoesEspectro;
+class PainelEntrada;
+class QWidget;
+
+// What the data file reads from the window and sets in it.
+struct PecasArquivo {
+    const EstadoSpin& estado;
+    EstadoGrafico& g;
+    OpcoesGrafico& o;
+    const AcoesEspectro& acoes;
+    PainelEntrada& entrada;
+    OpcoesEspectro& opcoes;
+    ExecucaoEspectro& execucao;
+    AreaGrafico& areaGrafico;
+    std::function<void()> alternaTabela;
+    std::function<void(const std::string&)> mostraTitulo;
+    char SepDec;
+};
+
+class ArquivoEspectro : public QObject {
+    Q_OBJECT
+
+  public:
+    ArquivoEspectro(const PecasArquivo& p, QWidget* janela);
+
+    void SalvaDados();
+    void AbreDados();
+
+    // The file dialogs; tests put their own choice here. The argument tells
+    // a save from an open; an empty answer is a cancel.
+    std::function<QString(bool salvar)> EscolheArquivo;
+
+  signals:
+    // A save or a load: the caption shows the file's name.
+    void ArquivoUsado(const QString& nome);
+    // What is on screen is what a file holds.
+    void Salvos();
+
+  private:
+    QString DialogoArquivo(bool salvar);
+    // What the display looks like before a file is read, whatever the file says.
+    void EstadoNeutro();
+    void AplicaOpcoesArquivo(const DadosArquivo& d);
+
+    QWidget* janela_;
+    const EstadoSpin& e_;
+    EstadoGrafico& g_;
+    OpcoesGrafico& o_;
+    const AcoesEspectro& acoes_;
+    PainelEntrada& entrada_;
+    OpcoesEspectro& opcoes_;
+    ExecucaoEspectro& execucao_;
+    AreaGrafico& areaGrafico_;
+    std::function<void()> alternaTabela_;
+    std::function<void(const std::string&)> mostraTitulo_;
+    char SepDec_;
+    QString pastaArquivos_;
+};
