@@ -124,6 +124,7 @@ TEST(ArquivoDados, IdaEVoltaDaAsMesmasBandas) {
                               .J = {-12.5, 3, 0, 7.125, 1, 2, 0.3, 15, -1, 4},
                               .IntMin = 0.0005f};
     const EstadoSpin e = testes::Calcula(in);
+    ASSERT_GT(e.NBandas, 0);
     DadosArquivo d = Dados(5);
     CopiaDoEstado(e, d);
     ASSERT_FALSE(CopiaDasCaixas("123.456789", "2,5", ',', d));
@@ -133,7 +134,6 @@ TEST(ArquivoDados, IdaEVoltaDaAsMesmasBandas) {
     const DadosArquivo& v = *r.dados;
     const EstadoSpin e2 = testes::Calcula(
         {.NProt = 5, .MHz = v.MHz, .Desloc = v.Desloc, .J = v.J, .IntMin = v.IntMin});
-    ASSERT_GT(e.NBandas, 0);
     ASSERT_EQ(e2.NBandas, e.NBandas);
     for (int b = 1; b <= e.NBandas; ++b)
         EXPECT_TRUE(e2.FreqBanda(b) == e.FreqBanda(b) && e2.IntBanda(b) == e.IntBanda(b)) << b;
