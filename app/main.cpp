@@ -25,7 +25,9 @@ int main(int argc, char** argv) {
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traducao);
 
-    Moldura moldura;
+    // Declared first: every window refers to it until the last one is gone.
+    EstadosPrograma estados;
+    Moldura moldura(estados);
     LigaInspetor(moldura);
     moldura.Inicia();
     // Without a window manager "maximised" means nothing: take the screen.

@@ -18,7 +18,8 @@ namespace {
 
 void Inicio(benchmark::State& st) {
     for (auto _ : st) {
-        Moldura w(1280);
+        EstadosPrograma estados;
+        Moldura w(estados, 1280);
         w.Inicia();
         w.show();
         QApplication::processEvents();
@@ -29,7 +30,8 @@ BENCHMARK(Inicio)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Enter in the number-of-protons box: the run, the table, the plot.
 void Enter(benchmark::State& st) {
-    Moldura w(1280);
+    EstadosPrograma estados;
+    Moldura w(estados, 1280);
     w.Inicia();
     w.show();
     JanelaEspectro& f = *w.janela();

@@ -32,9 +32,10 @@ QPushButton* Botao(const QString& texto, QWidget* pai, int larg, int alt) {
 
 } // namespace
 
-JanelaEspectro::JanelaEspectro(EstadoSpin& estado, EstadoSpin& trabalho,
-                               const LigacaoMoldura& moldura, QWidget* parent)
-    : QWidget(parent), e_(estado), barra_(moldura.barra) {
+JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& moldura,
+                               QWidget* parent)
+    : QWidget(parent), e_(estados.estado), g_(estados.grafico), o_(estados.opcoes),
+      barra_(moldura.barra) {
     SepDec_ = QLocale().decimalPoint().at(0).toLatin1();
     o_.SepDec = SepDec_;
     e_.SepDec = SepDec_;
@@ -50,7 +51,7 @@ JanelaEspectro::JanelaEspectro(EstadoSpin& estado, EstadoSpin& trabalho,
     painelTempos_ = new PainelTempos(areaGrafico_);
     ColocaTwips(painelTempos_, 2880, 840, 6375, 3375);
     execucao_ =
-        new ExecucaoEspectro(PecasExecucao{e_, trabalho, g_, o_, *entrada_, *areaGrafico_,
+        new ExecucaoEspectro(PecasExecucao{e_, estados.trabalho, g_, o_, *entrada_, *areaGrafico_,
                                            *tabelaResultados_, *painelTempos_, *barra_, SepDec_},
                              this);
     arquivo_ = new ArquivoEspectro(PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_,

@@ -3,9 +3,8 @@
 // data file, the plot, the results table and the timing panel, lays them out
 // for the screen, and holds the menus the frame shows for it.
 
-#include "display/EstadoGrafico.h"
-#include "estado/EstadoSpin.h"
 #include "mainwindow/AcoesEspectro.h"
+#include "mainwindow/EstadosPrograma.h"
 
 #include <QString>
 #include <QWidget>
@@ -36,7 +35,7 @@ class JanelaEspectro : public QWidget {
     Q_OBJECT
 
   public:
-    JanelaEspectro(EstadoSpin& estado, EstadoSpin& trabalho, const LigacaoMoldura& moldura,
+    JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& moldura,
                    QWidget* parent = nullptr);
     ~JanelaEspectro() override;
 
@@ -95,8 +94,8 @@ class JanelaEspectro : public QWidget {
     void MostraTitulo(const std::string& titulo);
 
     EstadoSpin& e_;
-    EstadoGrafico g_;
-    OpcoesGrafico o_;
+    EstadoGrafico& g_;
+    OpcoesGrafico& o_;
     BarraEstado* barra_;
     char SepDec_ = ',';
     bool DadosSalvos_ = true;

@@ -11,13 +11,11 @@
 #include <QMenuBar>
 #include <QScrollArea>
 
-Moldura::Moldura(std::optional<int> larguraTela, QWidget* parent)
-    : QMainWindow(parent), estado_(std::make_unique<EstadoSpin>()),
-      trabalho_(std::make_unique<EstadoSpin>()), barraEstado_(new BarraEstado(this)) {
+Moldura::Moldura(EstadosPrograma& estados, std::optional<int> larguraTela, QWidget* parent)
+    : QMainWindow(parent), estados_(estados), barraEstado_(new BarraEstado(this)) {
     setWindowTitle(QStringLiteral("Halvora"));
     setStatusBar(barraEstado_);
-    janela_ = new JanelaEspectro(*estado_, *trabalho_,
-                                 LigacaoMoldura{menuBar(), barraEstado_, larguraTela});
+    janela_ = new JanelaEspectro(estados_, LigacaoMoldura{menuBar(), barraEstado_, larguraTela});
     // On a screen smaller than the layout the window scrolls instead of
     // cutting the panel off.
     auto* rolagem = new QScrollArea(this);

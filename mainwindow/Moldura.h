@@ -1,13 +1,11 @@
 #pragma once
 // The frame window: the menu bar and status bar around the main window,
 // the caption with the data file's name, the about box and the exit prompt.
-// It owns the program's spin state.
 
-#include "estado/EstadoSpin.h"
+#include "mainwindow/EstadosPrograma.h"
 
 #include <QMainWindow>
 
-#include <memory>
 #include <optional>
 
 class JanelaEspectro;
@@ -19,12 +17,13 @@ class Moldura : public QMainWindow {
   public:
     // larguraTela: the screen width the layout is made for, in pixels; the
     // screen's own unless given.
-    explicit Moldura(std::optional<int> larguraTela = std::nullopt, QWidget* parent = nullptr);
+    explicit Moldura(EstadosPrograma& estados, std::optional<int> larguraTela = std::nullopt,
+                     QWidget* parent = nullptr);
     ~Moldura() override;
 
     JanelaEspectro* janela() const { return janela_; }
     BarraEstado* barraEstado() const { return barraEstado_; }
-    EstadoSpin& Estado() { return *estado_; }
+    const EstadoSpin& Estado() const { return estados_.estado; }
     void MostraSobre();
     // The window's start-up system and first run, once whatever listens to
     // the window is connected.
@@ -34,7 +33,7 @@ class Moldura : public QMainWindow {
     void closeEvent(QCloseEvent* ev) override;
 
   private:
-    std::unique_ptr<EstadoSpin> estado_, trabalho_;
+    EstadosPrograma& estados_;
     BarraEstado* barraEstado_;
     JanelaEspectro* janela_;
 };

@@ -22,7 +22,8 @@ void Ativa(QWidget& w) {
 
 struct Programa {
     VigiaModal modal;
-    Moldura moldura{1280};
+    EstadosPrograma estados;
+    Moldura moldura{estados, 1280};
     JanelaEspectro& f = *moldura.janela();
 
     Programa() {

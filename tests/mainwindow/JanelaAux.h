@@ -95,9 +95,10 @@ class Modal {
 
 // The frame as the program starts it, on a screen `largura` pixels wide.
 struct Tela {
+    EstadosPrograma estados;
     Moldura w;
     JanelaEspectro& f;
-    explicit Tela(int largura = 1280) : w(largura), f(*w.janela()) { w.Inicia(); }
+    explicit Tela(int largura = 1280) : w(estados, largura), f(*w.janela()) { w.Inicia(); }
     QString Painel(int i) const { return w.barraEstado()->Painel(i)->text(); }
     // Shows the window and gives it the keyboard.
     void Mostra() {
