@@ -5,7 +5,6 @@
 #include "widgets/Twips.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 
 PainelTempos::PainelTempos(QWidget* parent)
@@ -16,6 +15,8 @@ PainelTempos::PainelTempos(QWidget* parent)
           this)),
       botaoFechar_(new QPushButton(QStringLiteral("Fechar"), this)) {
     setAutoFillBackground(true);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
     ColocaTwips(rotuloCalculando_, 360, 120, 1695, 255);
     ColocaTwips(tabelaTempos_, 1220, 480, 3905, 2025);
     ColocaTwips(rotuloAguarde_, 1283, 2760, 3810, 390);
@@ -73,21 +74,4 @@ void PainelTempos::Mensagens(bool visiveis) {
     rotuloCalculando_->setVisible(visiveis);
     rotuloAguarde_->setVisible(visiveis);
     botaoFechar_->setVisible(!visiveis);
-}
-
-void PainelTempos::paintEvent(QPaintEvent* ev) {
-    QFrame::paintEvent(ev);
-    // Raised: light on the top and left edges, dark on the bottom and right.
-    QPainter p(this);
-    const int w = width() - 1, h = height() - 1;
-    p.setPen(palette().color(QPalette::Light));
-    p.drawLine(0, 0, w, 0);
-    p.drawLine(0, 0, 0, h);
-    p.drawLine(1, 1, w - 1, 1);
-    p.drawLine(1, 1, 1, h - 1);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawLine(0, h, w, h);
-    p.drawLine(w, 0, w, h);
-    p.drawLine(1, h - 1, w - 1, h - 1);
-    p.drawLine(w - 1, 1, w - 1, h - 1);
 }

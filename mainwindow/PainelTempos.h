@@ -33,9 +33,6 @@ class PainelTempos : public QFrame {
     QLabel* rotuloAguarde() const { return rotuloAguarde_; }
     QPushButton* botaoFechar() const { return botaoFechar_; }
 
-  protected:
-    void paintEvent(QPaintEvent* ev) override;
-
   private:
     void Mensagens(bool visiveis);
 
