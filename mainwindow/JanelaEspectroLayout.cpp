@@ -4,6 +4,7 @@
 #include "display/AreaGrafico.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
@@ -40,8 +41,9 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
         MoveTwips(botaoExecutar_, 10680, 7920);
         MoveTwips(botaoAmpliarV_, 11640, 3600);
         MoveTwips(botaoReduzirV_, 11640, 4200);
-        MoveTwips(entrada_->rotuloCabecalho(0), 7440, TopoTwips(entrada_->rotuloCabecalho(0)));
-        MoveTwips(entrada_->rotuloCabecalho(1), 480, TopoTwips(entrada_->rotuloCabecalho(1)));
+        MoveTwips(entrada_->Acoplamentos().rotuloCabecalho(), 7440,
+                  TopoTwips(entrada_->Acoplamentos().rotuloCabecalho()));
+        MoveTwips(entrada_->rotuloCabecalho(), 480, TopoTwips(entrada_->rotuloCabecalho()));
         opcoes_->quadroCores()->hide();
         opcoes_->quadroEnvolvente()->hide();
         opcoes_->rotuloMistura()->hide();
@@ -55,7 +57,8 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
         MoveTwips(areaGrafico_, esq, topo);
         MoveTwips(botaoAmpliarV_, 14860, topo + 60);
         MoveTwips(botaoReduzirV_, 14860, topo + 60 + 615);
-        MoveTwips(entrada_->rotuloCabecalho(0), 10560, TopoTwips(entrada_->rotuloCabecalho(0)));
+        MoveTwips(entrada_->Acoplamentos().rotuloCabecalho(), 10560,
+                  TopoTwips(entrada_->Acoplamentos().rotuloCabecalho()));
         const int esq7 = esq + 9135 + 60;
         MoveTwips(botaoTabela_, esq7, topo - 375 - 60);
         const int esq3 = esq7 + 1215 + 60;

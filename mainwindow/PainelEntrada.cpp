@@ -2,7 +2,10 @@
 // the panel's buttons do.
 
 #include "mainwindow/PainelEntrada.h"
+
 #include "display/PintaFundo.h"
+#include "mainwindow/CaixasEntrada.h"
+#include "mainwindow/GradeAcoplamentos.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
@@ -19,29 +22,6 @@
 
 namespace {
 
-// Tops of the coupling rows 1..9.
-constexpr int TopoLinhaJ[NProtMax] = {0, 455, 720, 990, 1260, 1530, 1800, 2070, 2340, 2610};
-constexpr int PassoJ = 480;
-
-QFont FonteNegrita() {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
-}
-
-QLabel* Rotulo(const QString& texto, QWidget* pai, int esq, int topo, int larg, int alt) {
-    auto* l = new QLabel(texto, pai);
-    ColocaTwips(l, esq, topo, larg, alt);
-    return l;
-}
-
-QLineEdit* Caixa(QWidget* pai, int esq, int topo, int larg, int alt = 285) {
-    auto* t = new QLineEdit(pai);
-    ColocaTwips(t, esq, topo, larg, alt);
-    return t;
-}
-
 // A colour button: its proton's colour, with a caption that stays readable.
 void PintaBotao(QPushButton* b, Cor c) {
     PintaFundo(b, c);
@@ -52,27 +32,17 @@ void PintaBotao(QPushButton* b, Cor c) {
     b->setPalette(pal);
 }
 
-// Enter in a shift or coupling box: an empty box is left alone, any other
-// gets the user's decimal separator.
-bool NormalizaCaixa(QLineEdit* t, char SepDec) {
-    if (t->text().isEmpty()) return false;
-    std::string s = t->text().toStdString();
-    const QString normal = QString::fromStdString(AjSepDecimal(s, SepDec));
-    if (normal != t->text()) t->setText(normal);
-    return true;
-}
-
-void FocoSelecionado(QLineEdit* t) {
-    t->setFocus(Qt::OtherFocusReason);
-    t->selectAll();
-}
-
 } // namespace
 
 PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDec)
     : QObject(janela), janela_(janela), g_(g), SepDec_(SepDec) {
     CriaCaixas();
-    CriaGradeJ();
+    acoplamentos_ = new GradeAcoplamentos(
+        janela_, SepDec_, [this] { return NProt_; }, this);
+    connect(acoplamentos_, &GradeAcoplamentos::ExecucaoPedida, this,
+            &PainelEntrada::ExecucaoPedida);
+    connect(acoplamentos_, &GradeAcoplamentos::PassaAoExecutar, this,
+            &PainelEntrada::PassaAoExecutar);
     connect(caixaNProt_, &QLineEdit::textChanged, this, &PainelEntrada::VerificaNProt);
     connect(caixaNProt_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaNProt);
     connect(caixaFrequencia_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaFrequencia);
@@ -121,15 +91,9 @@ void PainelEntrada::CriaCaixas() {
         connect(caixaDesloc_[k], &QLineEdit::textChanged, this, &PainelEntrada::Editado);
     }
 
-    QFont cabecalho(QStringLiteral("Benguiat Bk BT"));
-    cabecalho.setFamilies({QStringLiteral("Benguiat Bk BT"), QStringLiteral("Liberation Serif")});
-    cabecalho.setPointSizeF(9.75);
-    cabecalho.setBold(true);
-    rotuloCabecalho_[1] =
+    rotuloCabecalho_ =
         Rotulo(QStringLiteral("Deslocamentos Químicos (Hz)"), janela_, 780, 0, 4500, 240);
-    rotuloCabecalho_[0] =
-        Rotulo(QStringLiteral("Constantes de Acoplamento"), janela_, 10560, 0, 3600, 240);
-    for (QLabel* l : rotuloCabecalho_) l->setFont(cabecalho);
+    rotuloCabecalho_->setFont(FonteCabecalho());
 
     painelFrequencia_ = new QWidget(janela_);
     ColocaTwips(painelFrequencia_, 300, 1200, 6735, 345);
@@ -159,30 +123,6 @@ void PainelEntrada::CriaCaixas() {
     ColocaTwips(botaoRestaurar_, 5760, 0, 975, 330);
 }
 
-void PainelEntrada::CriaGradeJ() {
-    const QFont negrito = FonteNegrita();
-    faixaColunasJ_ = new QWidget(janela_);
-    faixaColunasJ_->setGeometry(0, Px(240), Px(735), Px(210));
-    Rotulo(QStringLiteral("X(H) ="), faixaColunasJ_, 0, 0, 720, 210)->setFont(negrito);
-    for (int k = 0; k < NProtMax - 1; ++k) {
-        const auto kk = std::size_t(k);
-        rotuloColunaJ_[kk] =
-            Rotulo(QString::number(k + 2), faixaColunasJ_, 720 + PassoJ * k, 0, 480, 210);
-        rotuloColunaJ_[kk]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        rotuloColunaJ_[kk]->setFont(negrito);
-        const int r = k + 1;
-        rotuloLinhaJ_[kk] = Rotulo(QStringLiteral("J (%1,X) = ").arg(r), janela_, 0,
-                                   TopoLinhaJ[r] + 30, 735 + PassoJ * k, 255);
-        rotuloLinhaJ_[kk]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rotuloLinhaJ_[kk]->setFont(negrito);
-        for (int c = r + 1; c <= NProtMax; ++c) {
-            QLineEdit* t = Caixa(janela_, 7560 + PassoJ * (c - 2), TopoLinhaJ[r], 495);
-            caixaJ_[std::size_t(r)][std::size_t(c)] = t;
-            connect(t, &QLineEdit::returnPressed, this, [this, r, c] { ConfirmaJ(r, c - r - 1); });
-        }
-    }
-}
-
 void PainelEntrada::PrepTextsDeslQuim() {
     for (int i = 1; i <= NProtMax; ++i) {
         const auto k = std::size_t(i);
@@ -193,37 +133,6 @@ void PainelEntrada::PrepTextsDeslQuim() {
         botaoCorProton_[k]->setVisible(ativo && cores_);
         amostraCor_[k]->setVisible(ativo && cores_);
     }
-}
-
-void PainelEntrada::PrepTextsJ() {
-    for (int r = 1; r < NProtMax; ++r) {
-        rotuloLinhaJ_[std::size_t(r - 1)]->hide();
-        rotuloColunaJ_[std::size_t(r - 1)]->hide();
-        for (int c = r + 1; c <= NProtMax; ++c) caixaJ(r, c)->hide();
-    }
-    faixaColunasJ_->hide();
-    rotuloCabecalho_[0]->hide();
-
-    const int N = NProt_;
-    const int B = EsqTwips(rotuloCabecalho_[0]);
-    const int D = (8 - N) * 247;
-    for (int r = 1; r <= N - 1; ++r) {
-        QLabel* L = rotuloLinhaJ_[std::size_t(r - 1)];
-        L->move(Px(D + B), L->y());
-        L->show();
-        rotuloColunaJ_[std::size_t(r - 1)]->show();
-        const int larguraL = 735 + PassoJ * (r - 1);
-        for (int c = r + 1; c <= N; ++c) {
-            QLineEdit* t = caixaJ(r, c);
-            t->move(Px(D + B + larguraL - 15 + (c - r - 1) * PassoJ), t->y());
-            t->show();
-        }
-    }
-    if (N < 2) return;
-    faixaColunasJ_->setGeometry(Px(D + B), faixaColunasJ_->y(), Px((N - 1) * PassoJ + 735),
-                                faixaColunasJ_->height());
-    faixaColunasJ_->show();
-    rotuloCabecalho_[0]->show();
 }
 
 void PainelEntrada::VerificaNProt() {
@@ -247,21 +156,7 @@ void PainelEntrada::ConfirmaDesloc(int i) {
     if (i < NProt_)
         FocoSelecionado(caixaDesloc_[std::size_t(i + 1)]);
     else if (NProt_ > 1)
-        FocoSelecionado(caixaJ(1, 2));
-}
-
-// Row r, box k (J(r, r+k+1)). Rows 1 to 4 walk through the grid; from row 5
-// on the next step is "Executar".
-void PainelEntrada::ConfirmaJ(int r, int k) {
-    if (!NormalizaCaixa(caixaJ(r, r + k + 1), SepDec_)) return;
-    emit ExecucaoPedida();
-    const int N = NProt_;
-    if (r >= 5)
-        emit PassaAoExecutar();
-    else if (k < N - r - 1)
-        FocoSelecionado(caixaJ(r, r + k + 2));
-    else if (N > r + 1)
-        FocoSelecionado(caixaJ(r + 1, r + 2));
+        FocoSelecionado(acoplamentos_->caixaJ(1, 2));
 }
 
 void PainelEntrada::ConfirmaFrequencia() {
@@ -292,8 +187,8 @@ void PainelEntrada::OfereceMudarParaPpm() {
 
 void PainelEntrada::AlternaHzPpm() {
     PPM_ = !PPM_;
-    rotuloCabecalho_[1]->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
-                                      : QStringLiteral("Deslocamentos Químicos (Hz)"));
+    rotuloCabecalho_->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
+                                   : QStringLiteral("Deslocamentos Químicos (Hz)"));
     for (int i = 1; i <= NProtMax; ++i) {
         QLineEdit* t = caixaDesloc_[std::size_t(i)];
         QLabel* l = rotuloOutraUnidade_[std::size_t(i)];
@@ -368,7 +263,7 @@ void PainelEntrada::ValoresIniciais() {
     NProt_ = NProtInicial;
     for (int r = 1; r < NProtMax; ++r)
         for (int c = r + 1; c <= NProtMax; ++c)
-            caixaJ(r, c)->setText(QString::number(JInicial(r, c)));
+            acoplamentos_->caixaJ(r, c)->setText(QString::number(JInicial(r, c)));
     for (int i = 1; i <= NProtMax; ++i) {
         const double d = DeslocInicial[i - 1];
         caixaDesloc(i)->setText(QString::fromStdString(FormataGeral(d, 2, SepDec_)));
@@ -380,8 +275,7 @@ void PainelEntrada::ValoresIniciais() {
     caixaLargura_->setText(QStringLiteral("1"));
     textoTolJac_ = TextoTolJac;
     PreparaCaixas();
-    faixaColunasJ_->hide();
-    rotuloCabecalho_[0]->hide();
+    acoplamentos_->Esconde();
 }
 
 TextosEntrada PainelEntrada::Textos() const {
@@ -393,7 +287,8 @@ TextosEntrada PainelEntrada::Textos() const {
     for (int i = 1; i <= NProtMax; ++i) {
         t.TextoDesloc[std::size_t(i)] = caixaDesloc(i)->text().toStdString();
         for (int c = i + 1; c <= NProtMax; ++c)
-            t.TextoJ[std::size_t(i)][std::size_t(c)] = caixaJ(i, c)->text().toStdString();
+            t.TextoJ[std::size_t(i)][std::size_t(c)] =
+                acoplamentos_->caixaJ(i, c)->text().toStdString();
     }
     t.PPM = PPM_;
     return t;
@@ -414,7 +309,7 @@ void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
         escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
         escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
         for (int c = i + 1; c <= N; ++c)
-            escreve(caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
+            escreve(acoplamentos_->caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
     }
 }
 
@@ -431,12 +326,13 @@ void PainelEntrada::AplicaDados(const DadosArquivo& d) {
         caixaDesloc(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
     for (int i = 1; i < d.NProt; ++i)
         for (int j = i + 1; j <= d.NProt; ++j)
-            caixaJ(i, j)->setText(numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
+            acoplamentos_->caixaJ(i, j)->setText(
+                numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
 }
 
 void PainelEntrada::PreparaCaixas() {
     PrepTextsDeslQuim();
-    PrepTextsJ();
+    acoplamentos_->Prepara();
 }
 
 void PainelEntrada::MostraCores(bool sim) {

@@ -15,6 +15,7 @@
 #include <string>
 
 struct DadosArquivo;
+class GradeAcoplamentos;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,10 +57,9 @@ class PainelEntrada : public QObject {
     QLineEdit* caixaDesloc(int i) const { return caixaDesloc_[std::size_t(i)]; }
     // The shift of box i in the other unit.
     QLabel* rotuloOutraUnidade(int i) const { return rotuloOutraUnidade_[std::size_t(i)]; }
-    QLineEdit* caixaJ(int r, int c) const { return caixaJ_[std::size_t(r)][std::size_t(c)]; }
-    // 0: "Constantes de Acoplamento", 1: "Deslocamentos Químicos (Hz)".
-    QLabel* rotuloCabecalho(int i) const { return rotuloCabecalho_[std::size_t(i)]; }
-    QWidget* faixaColunasJ() const { return faixaColunasJ_; }
+    GradeAcoplamentos& Acoplamentos() const { return *acoplamentos_; }
+    // "Deslocamentos Químicos (Hz)" (or ppm).
+    QLabel* rotuloCabecalho() const { return rotuloCabecalho_; }
     QPushButton* botaoCorProton(int i) const { return botaoCorProton_[std::size_t(i)]; }
     QPushButton* botaoHzPpm() const { return botaoHzPpm_; }
     QPushButton* botaoAmpliarH() const { return botaoAmpliarH_; }
@@ -81,7 +81,7 @@ class PainelEntrada : public QObject {
     void ProtonEscolhido(int i);
     // The keyboard goes back to the plot.
     void FocoDevolvido();
-    // Enter in the last coupling rows: the next step is "Executar".
+    // Enter in the coupling rows from 5 on: the next step is "Executar".
     void PassaAoExecutar();
 
   protected:
@@ -89,13 +89,10 @@ class PainelEntrada : public QObject {
 
   private:
     void CriaCaixas();
-    void CriaGradeJ();
     void PrepTextsDeslQuim();
-    void PrepTextsJ();
     void VerificaNProt();
     void ConfirmaNProt();
     void ConfirmaDesloc(int i);
-    void ConfirmaJ(int r, int k);
     void ConfirmaFrequencia();
     void OfereceMudarParaPpm();
     void ConfirmaIntMin();
@@ -122,11 +119,8 @@ class PainelEntrada : public QObject {
     std::array<QLabel*, NProtMax + 1> rotuloProton_{};
     std::array<QPushButton*, NProtMax + 1> botaoCorProton_{};
     std::array<QLabel*, NProtMax + 1> amostraCor_{};
-    std::array<std::array<QLineEdit*, NProtMax + 1>, NProtMax + 1> caixaJ_{};
-    std::array<QLabel*, NProtMax - 1> rotuloLinhaJ_{};
-    std::array<QLabel*, NProtMax - 1> rotuloColunaJ_{};
-    std::array<QLabel*, 2> rotuloCabecalho_{};
-    QWidget* faixaColunasJ_ = nullptr;
+    GradeAcoplamentos* acoplamentos_ = nullptr;
+    QLabel* rotuloCabecalho_ = nullptr;
     QWidget* painelDesloc_ = nullptr;
     QWidget* painelFrequencia_ = nullptr;
     QWidget* painelLargura_ = nullptr;

@@ -69,7 +69,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     }
     Escreve(f.Entrada().caixaNProt(), "4");
     Escreve(f.Entrada().caixaDesloc(2), L("210,125"));
-    Escreve(f.Entrada().caixaJ(1, 4), L("-3,5"));
+    Escreve(f.Entrada().Acoplamentos().caixaJ(1, 4), L("-3,5"));
     Escreve(f.Entrada().caixaLargura(), L("1,5"));
     // A zoomed axis, so the fixed window is not the default one.
     f.Entrada().botaoAmpliarH()->click();
@@ -136,7 +136,7 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
 
     // Inputs that differ from the file.
     Escreve(f.Entrada().caixaDesloc(1), "200");
-    Escreve(f.Entrada().caixaJ(1, 2), "7");
+    Escreve(f.Entrada().Acoplamentos().caixaJ(1, 2), "7");
     const auto freqs = t.Freqs();
     const QStringList caixas = t.Caixas();
     const QString titulo = t.w.windowTitle();

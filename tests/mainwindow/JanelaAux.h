@@ -7,6 +7,7 @@
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
 #include "mainwindow/OpcoesEspectro.h"
@@ -124,7 +125,8 @@ struct Tela {
         for (int i = 1; i <= NProtMax; ++i)
             s << f.Entrada().caixaDesloc(i)->text() << f.Entrada().rotuloOutraUnidade(i)->text();
         for (int r = 1; r < NProtMax; ++r)
-            for (int c = r + 1; c <= NProtMax; ++c) s << f.Entrada().caixaJ(r, c)->text();
+            for (int c = r + 1; c <= NProtMax; ++c)
+                s << f.Entrada().Acoplamentos().caixaJ(r, c)->text();
         return s;
     }
 };

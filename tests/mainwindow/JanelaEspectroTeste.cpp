@@ -56,9 +56,9 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), L("194,35"));
     EXPECT_EQ(f.Entrada().caixaDesloc(2)->text(), L("208,41"));
     EXPECT_EQ(f.Entrada().caixaDesloc(3)->text(), L("218,08"));
-    EXPECT_EQ(f.Entrada().caixaJ(1, 2)->text(), "12");
-    EXPECT_EQ(f.Entrada().caixaJ(1, 3)->text(), "10");
-    EXPECT_EQ(f.Entrada().caixaJ(2, 3)->text(), "8");
+    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(1, 2)->text(), "12");
+    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(1, 3)->text(), "10");
+    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(2, 3)->text(), "8");
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
     EXPECT_EQ(f.Entrada().caixaIntMin()->text(), L("0,01"));
     EXPECT_EQ(f.Entrada().caixaLargura()->text(), "1");
@@ -76,8 +76,8 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     // Only the boxes of three protons are laid out.
     EXPECT_FALSE(f.Entrada().caixaDesloc(3)->isHidden());
     EXPECT_TRUE(f.Entrada().caixaDesloc(4)->isHidden());
-    EXPECT_FALSE(f.Entrada().caixaJ(2, 3)->isHidden());
-    EXPECT_TRUE(f.Entrada().caixaJ(1, 4)->isHidden());
+    EXPECT_FALSE(f.Entrada().Acoplamentos().caixaJ(2, 3)->isHidden());
+    EXPECT_TRUE(f.Entrada().Acoplamentos().caixaJ(1, 4)->isHidden());
 
     ASSERT_EQ(e.NProt, 3);
     EXPECT_EQ(e.FreqEspHz, 300e6);
@@ -179,24 +179,24 @@ TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
         EXPECT_EQ(foco(), f.Entrada().caixaDesloc(i + 1)) << i;
     }
     Enter(f.Entrada().caixaDesloc(6));
-    EXPECT_EQ(foco(), f.Entrada().caixaJ(1, 2));
-    EXPECT_EQ(f.Entrada().caixaJ(1, 2)->selectedText(), "12");
-    Enter(f.Entrada().caixaJ(1, 2));
-    EXPECT_EQ(foco(), f.Entrada().caixaJ(1, 3));
-    Enter(f.Entrada().caixaJ(1, 6));
-    EXPECT_EQ(foco(), f.Entrada().caixaJ(2, 3));
-    Enter(f.Entrada().caixaJ(4, 6));
-    EXPECT_EQ(foco(), f.Entrada().caixaJ(5, 6));
-    Enter(f.Entrada().caixaJ(5, 6));
+    EXPECT_EQ(foco(), f.Entrada().Acoplamentos().caixaJ(1, 2));
+    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(1, 2)->selectedText(), "12");
+    Enter(f.Entrada().Acoplamentos().caixaJ(1, 2));
+    EXPECT_EQ(foco(), f.Entrada().Acoplamentos().caixaJ(1, 3));
+    Enter(f.Entrada().Acoplamentos().caixaJ(1, 6));
+    EXPECT_EQ(foco(), f.Entrada().Acoplamentos().caixaJ(2, 3));
+    Enter(f.Entrada().Acoplamentos().caixaJ(4, 6));
+    EXPECT_EQ(foco(), f.Entrada().Acoplamentos().caixaJ(5, 6));
+    Enter(f.Entrada().Acoplamentos().caixaJ(5, 6));
     EXPECT_EQ(foco(), f.botaoExecutar());
 
     // An empty box ignores Enter: no run, the focus stays.
     QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
-    f.Entrada().caixaJ(2, 3)->setFocus();
-    f.Entrada().caixaJ(2, 3)->clear();
-    Enter(f.Entrada().caixaJ(2, 3));
+    f.Entrada().Acoplamentos().caixaJ(2, 3)->setFocus();
+    f.Entrada().Acoplamentos().caixaJ(2, 3)->clear();
+    Enter(f.Entrada().Acoplamentos().caixaJ(2, 3));
     EXPECT_EQ(execucoes.count(), 0);
-    EXPECT_EQ(foco(), f.Entrada().caixaJ(2, 3));
+    EXPECT_EQ(foco(), f.Entrada().Acoplamentos().caixaJ(2, 3));
 }
 
 TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
@@ -220,7 +220,7 @@ TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
 
     f.Entrada().botaoHzPpm()->click();
     EXPECT_TRUE(f.Entrada().PPM());
-    EXPECT_EQ(f.Entrada().rotuloCabecalho(1)->text(), "Deslocamentos Químicos (ppm)");
+    EXPECT_EQ(f.Entrada().rotuloCabecalho()->text(), "Deslocamentos Químicos (ppm)");
     const auto ppm = le();
     for (std::size_t k = 0; k < antes.size(); ++k) {
         EXPECT_EQ(ppm[k].caixa, antes[k].rotulo) << k;
@@ -230,7 +230,7 @@ TEST(JanelaEspectro, HzPpmIdaEVoltaRestauraTudo) {
 
     f.Entrada().botaoHzPpm()->click();
     EXPECT_FALSE(f.Entrada().PPM());
-    EXPECT_EQ(f.Entrada().rotuloCabecalho(1)->text(), "Deslocamentos Químicos (Hz)");
+    EXPECT_EQ(f.Entrada().rotuloCabecalho()->text(), "Deslocamentos Químicos (Hz)");
     EXPECT_TRUE(le() == antes);
 }
 
@@ -472,7 +472,7 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
         const char* mensagem;
     } casos[] = {
         {f.Entrada().caixaDesloc(2), "abc", "O deslocamento químico de H2 não é um número válido."},
-        {f.Entrada().caixaJ(1, 3), "1,2,3",
+        {f.Entrada().Acoplamentos().caixaJ(1, 3), "1,2,3",
          "A constante de acoplamento J(1,3) não é um número válido."},
         {f.Entrada().caixaFrequencia(), "x",
          "A freqüência do espectrômetro não é um número válido."},
