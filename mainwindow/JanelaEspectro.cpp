@@ -4,6 +4,7 @@
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/MenusEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
@@ -54,12 +55,15 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
         new ExecucaoEspectro(PecasExecucao{e_, estados.trabalho, g_, o_, *entrada_, *areaGrafico_,
                                            *tabelaResultados_, *painelTempos_, *barra_, SepDec_},
                              this);
-    arquivo_ = new ArquivoEspectro(PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_,
-                                                *areaGrafico_, [this] { AlternaTabela(); },
-                                                [this](const std::string& t) { MostraTitulo(t); },
-                                                SepDec_},
-                                   this);
-    CriaMenus(moldura.menus);
+    arquivo_ = new ArquivoEspectro(
+        PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *areaGrafico_,
+                     [this] { AlternaTabela(); },
+                     [this](const std::string& t) { menus_->MostraTitulo(t); }, SepDec_},
+        this);
+    menus_ =
+        new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *arquivo_,
+                                     *areaGrafico_, *tabelaResultados_, *painelTempos_},
+                          moldura.menus, this);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
                                       : QGuiApplication::primaryScreen()->size().width());
@@ -123,7 +127,8 @@ void JanelaEspectro::Liga() {
         entrada_->botaoReduzirH()->setEnabled(!fixa);
         if (!fixa) emit ResultadosNovos();
     });
-    connect(areaGrafico_, &AreaGrafico::TituloClicado, this, &JanelaEspectro::EditaTitulo);
+    connect(areaGrafico_, &AreaGrafico::TituloClicado, menus_, &MenusEspectro::EditaTitulo);
+    connect(menus_, &MenusEspectro::MatrizesPedidas, this, &JanelaEspectro::MatrizesPedidas);
     connect(areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
         acoes_.visualizarCopia->setText(visualizando ? QStringLiteral("Fechar Visualização")
                                                      : QStringLiteral("Visualizar Cópia"));
@@ -139,7 +144,7 @@ void JanelaEspectro::Liga() {
 
 void JanelaEspectro::Inicia() {
     execucao_->DefineComTabela(true);
-    MostraTitulo("Default");
+    menus_->MostraTitulo("Default");
     opcoes_->opcaoColorido()->setChecked(true);
     opcoes_->opcaoComEnvolvente()->setChecked(true);
     entrada_->ValoresIniciais();

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: it composes the input panel, the options, the run, the
-// data file, the plot, the results table and the timing panel, lays them out
-// for the screen, and holds the menus the frame shows for it.
+// data file, the menus, the plot, the results table and the timing panel,
+// and lays them out for the screen.
 
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/EstadosPrograma.h"
@@ -16,6 +16,7 @@ class AreaGrafico;
 class ArquivoEspectro;
 class BarraEstado;
 class ExecucaoEspectro;
+class MenusEspectro;
 class OpcoesEspectro;
 class PainelEntrada;
 class PainelTempos;
@@ -47,14 +48,13 @@ class JanelaEspectro : public QWidget {
     bool PodeFechar();
     // "Fechar tabela" / "Abrir tabela".
     void AlternaTabela();
-    // The title box of the plot.
-    void EditaTitulo();
 
     // The window's parts, for the frame and the tests.
     PainelEntrada& Entrada() const { return *entrada_; }
     OpcoesEspectro& OpcoesDaJanela() const { return *opcoes_; }
     ExecucaoEspectro& Execucao() const { return *execucao_; }
     ArquivoEspectro& Arquivo() const { return *arquivo_; }
+    MenusEspectro& Menus() const { return *menus_; }
     AreaGrafico* areaGrafico() const { return areaGrafico_; }
     TabelaResultadosWidget* tabelaResultados() const { return tabelaResultados_; }
     PainelTempos* painelTempos() const { return painelTempos_; }
@@ -81,17 +81,8 @@ class JanelaEspectro : public QWidget {
 
   private:
     void CriaBotoes();
-    void CriaMenus(QMenuBar* barra);
     void Liga();
     void AjTamanhoTela(int larguraPixels);
-
-    // Menu commands (JanelaEspectroMenus.cpp).
-    void AlternaCompararCurvas();
-    void AlternaPrimeiraOrdem();
-    void AlternaVisualizacao();
-    void CopiaEspectro(bool pretoEBranco);
-    void CopiaTabela();
-    void MostraTitulo(const std::string& titulo);
 
     EstadoSpin& e_;
     EstadoGrafico& g_;
@@ -108,6 +99,7 @@ class JanelaEspectro : public QWidget {
     PainelTempos* painelTempos_ = nullptr;
     ExecucaoEspectro* execucao_ = nullptr;
     ArquivoEspectro* arquivo_ = nullptr;
+    MenusEspectro* menus_ = nullptr;
     QPushButton* botaoExecutar_ = nullptr;
     QPushButton* botaoTabela_ = nullptr;
     QPushButton* botaoAmpliarV_ = nullptr;

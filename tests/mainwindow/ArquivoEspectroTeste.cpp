@@ -57,14 +57,14 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     // The title travels with the file; cancelling the editor keeps it.
     {
         Modal cancela;
-        f.EditaTitulo();
+        f.Menus().EditaTitulo();
         ASSERT_EQ(cancela.vezes(), 1);
         EXPECT_EQ(cancela.titulos[0], "Título do espectro");
         EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
     }
     {
         Modal titulo(QStringLiteral("Espectro ç"));
-        f.EditaTitulo();
+        f.Menus().EditaTitulo();
         EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Espectro ç");
     }
     Escreve(f.Entrada().caixaNProt(), "4");
@@ -96,7 +96,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     Escreve(f.Entrada().caixaLargura(), "1");
     {
         Modal titulo(QStringLiteral("Outro"));
-        f.EditaTitulo();
+        f.Menus().EditaTitulo();
     }
     t.w.setWindowTitle("Halvora");
     f.Acoes().abrirDados->trigger();

@@ -9,6 +9,7 @@
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/MenusEspectro.h"
 #include "mainwindow/Moldura.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"

@@ -1,10 +1,9 @@
-// The main window's menus in the frame's menu bar, and the commands that
-// live only there.
 
+#include "mainwindow/MenusEspectro.h"
 #include "display/AreaGrafico.h"
+#include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
-#include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
@@ -31,7 +30,15 @@ const QString OrdemSuperior = QStringLiteral("Espectro de ordem superior");
 
 } // namespace
 
-void JanelaEspectro::CriaMenus(QMenuBar* barra) {
+MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* janela)
+    : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
+      entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), arquivo_(p.arquivo),
+      areaGrafico_(p.areaGrafico), tabelaResultados_(p.tabelaResultados),
+      painelTempos_(p.painelTempos) {
+    CriaMenus(barra);
+}
+
+void MenusEspectro::CriaMenus(QMenuBar* barra) {
     const auto item = [this](QMenu* m, const QString& texto, auto acao, bool marcavel = false) {
         QAction* a = m->addAction(texto);
         a->setCheckable(marcavel);
@@ -42,11 +49,11 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
 
     QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
     a.abrirDados =
-        item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { arquivo_->AbreDados(); });
-    a.salvarDados = item(arquivo, QStringLiteral("Salvar Dados de Entrada"),
-                         [this] { arquivo_->SalvaDados(); });
+        item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { arquivo_.AbreDados(); });
+    a.salvarDados =
+        item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
     arquivo->addSeparator();
-    a.sair = item(arquivo, QStringLiteral("Sair"), [this] { window()->close(); });
+    a.sair = item(arquivo, QStringLiteral("Sair"), [this] { janela_->window()->close(); });
 
     QMenu* editar = barra->addMenu(QStringLiteral("Editar"));
     a.copiarTabela =
@@ -64,7 +71,7 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
 
     QMenu* mostrar = barra->addMenu(QStringLiteral("Mostrar"));
     a.tempos = item(mostrar, QStringLiteral("Tempo consumido em cada operação"),
-                    [this] { painelTempos_->Alterna(); });
+                    [this] { painelTempos_.Alterna(); });
     a.compararCurvas = item(
         mostrar, QStringLiteral("Comparar curvas"), [this] { AlternaCompararCurvas(); }, true);
     a.primeiraOrdem = item(mostrar, PrimeiraOrdem, [this] { AlternaPrimeiraOrdem(); });
@@ -73,11 +80,11 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
     QMenu* histograma = opcoes->addMenu(QStringLiteral("Histograma"));
     QMenu* com = histograma->addMenu(QStringLiteral("Com Histograma"));
     a.colorido = item(
-        com, QStringLiteral("Colorido"), [this] { opcoes_->EscolheHistograma(0); }, true);
+        com, QStringLiteral("Colorido"), [this] { opcoes_.EscolheHistograma(0); }, true);
     a.semCores = item(
-        com, QStringLiteral("Sem cores"), [this] { opcoes_->EscolheHistograma(1); }, true);
+        com, QStringLiteral("Sem cores"), [this] { opcoes_.EscolheHistograma(1); }, true);
     a.semHistograma = item(
-        histograma, QStringLiteral("Sem Histograma"), [this] { opcoes_->EscolheHistograma(2); },
+        histograma, QStringLiteral("Sem Histograma"), [this] { opcoes_.EscolheHistograma(2); },
         true);
     // With the table closed "Colorido" is off and may be the only choice left
     // unticked, so the group allows none.
@@ -88,10 +95,10 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
 
     QMenu* envolvente = opcoes->addMenu(QStringLiteral("Envolvente"));
     a.comEnvolvente = item(
-        envolvente, QStringLiteral("Com Envolvente"), [this] { opcoes_->OpcaoEnvolvente(true); },
+        envolvente, QStringLiteral("Com Envolvente"), [this] { opcoes_.OpcaoEnvolvente(true); },
         true);
     a.semEnvolvente = item(
-        envolvente, QStringLiteral("Sem Envolvente"), [this] { opcoes_->OpcaoEnvolvente(false); },
+        envolvente, QStringLiteral("Sem Envolvente"), [this] { opcoes_.OpcaoEnvolvente(false); },
         true);
     auto* grupoEnvolvente = new QActionGroup(this);
     for (QAction* x : {a.comEnvolvente, a.semEnvolvente}) grupoEnvolvente->addAction(x);
@@ -100,7 +107,7 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
         opcoes, QStringLiteral("Números Grandes na Cópia"),
         [this] {
             o_.NumerosGrandes = acoes_.numerosGrandes->isChecked();
-            areaGrafico_->Grafico();
+            areaGrafico_.Grafico();
         },
         true);
 
@@ -110,67 +117,67 @@ void JanelaEspectro::CriaMenus(QMenuBar* barra) {
             [this] { acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena); });
 }
 
-void JanelaEspectro::CopiaTabela() {
+void MenusEspectro::CopiaTabela() {
     const Ampulheta ampulheta;
-    tabelaResultados_->CopiaTabela(e_);
+    tabelaResultados_.CopiaTabela(e_);
 }
 
-void JanelaEspectro::AlternaCompararCurvas() {
+void MenusEspectro::AlternaCompararCurvas() {
     QAction* menu = acoes_.compararCurvas;
     // The action has already toggled its own check mark.
     if (!menu->isChecked()) {
         o_.CompararCurvas = false;
-        areaGrafico_->rotuloTitulo()->show();
-        areaGrafico_->Grafico();
+        areaGrafico_.rotuloTitulo()->show();
+        areaGrafico_.Grafico();
         return;
     }
     o_.CompararCurvas = true;
-    areaGrafico_->rotuloTitulo()->hide();
-    entrada_->caixaNProt()->setText(QStringLiteral("1"));
-    opcoes_->OpcaoEnvolvente(true);
-    opcoes_->controleMistura()->setValue(50);
-    execucao_->Executa();
+    areaGrafico_.rotuloTitulo()->hide();
+    entrada_.caixaNProt()->setText(QStringLiteral("1"));
+    opcoes_.OpcaoEnvolvente(true);
+    opcoes_.controleMistura()->setValue(50);
+    execucao_.Executa();
     g_.ZoomHoriz = 11.390625;
-    areaGrafico_->Grafico();
+    areaGrafico_.Grafico();
 }
 
-void JanelaEspectro::AlternaPrimeiraOrdem() {
+void MenusEspectro::AlternaPrimeiraOrdem() {
     QAction* menu = acoes_.primeiraOrdem;
-    execucao_->DefinePrimOrdem(menu->text() == PrimeiraOrdem);
-    menu->setText(execucao_->PrimOrdem() ? OrdemSuperior : PrimeiraOrdem);
-    execucao_->Executa();
+    execucao_.DefinePrimOrdem(menu->text() == PrimeiraOrdem);
+    menu->setText(execucao_.PrimOrdem() ? OrdemSuperior : PrimeiraOrdem);
+    execucao_.Executa();
 }
 
-void JanelaEspectro::AlternaVisualizacao() {
+void MenusEspectro::AlternaVisualizacao() {
     if (!g_.Visualizando && o_.TituloEspectro.empty()) {
         const auto resposta =
-            QMessageBox::question(this, QStringLiteral("Adicionar título?"),
+            QMessageBox::question(janela_, QStringLiteral("Adicionar título?"),
                                   QStringLiteral("Deseja adicionar um título ao espectro?"),
                                   QMessageBox::Yes | QMessageBox::No);
         if (resposta == QMessageBox::Yes)
-            MostraTitulo(QInputDialog::getText(this, QStringLiteral("Título do espectro"),
+            MostraTitulo(QInputDialog::getText(janela_, QStringLiteral("Título do espectro"),
                                                QStringLiteral("Título:"))
                              .toStdString());
     }
-    areaGrafico_->AlternaVisualizacao();
+    areaGrafico_.AlternaVisualizacao();
 }
 
-void JanelaEspectro::CopiaEspectro(bool pretoEBranco) {
+void MenusEspectro::CopiaEspectro(bool pretoEBranco) {
     const Ampulheta ampulheta;
-    areaGrafico_->CopiaEspectro(pretoEBranco);
+    areaGrafico_.CopiaEspectro(pretoEBranco);
 }
 
-void JanelaEspectro::EditaTitulo() {
+void MenusEspectro::EditaTitulo() {
     bool ok = false;
-    const QString titulo = QInputDialog::getText(this, QStringLiteral("Título do espectro"),
+    const QString titulo = QInputDialog::getText(janela_, QStringLiteral("Título do espectro"),
                                                  QStringLiteral("Título: "), QLineEdit::Normal,
                                                  QString::fromStdString(o_.TituloEspectro), &ok);
     if (!ok || titulo.isEmpty()) return;
     MostraTitulo(titulo.toStdString());
-    areaGrafico_->Grafico();
+    areaGrafico_.Grafico();
 }
 
-void JanelaEspectro::MostraTitulo(const std::string& titulo) {
+void MenusEspectro::MostraTitulo(const std::string& titulo) {
     o_.TituloEspectro = titulo;
-    areaGrafico_->AtualizaRotulos();
+    areaGrafico_.AtualizaRotulos();
 }

@@ -1,0 +1,73 @@
+#pragma once
+// The spectrum window's menus in the frame's menu bar, and the commands that
+// live only there: copies, the preview and the title, "Comparar curvas",
+// the first-order spectrum.
+
+#include "display/EstadoGrafico.h"
+#include "estado/EstadoSpin.h"
+
+#include <QObject>
+
+#include <string>
+
+struct AcoesEspectro;
+class AreaGrafico;
+class ArquivoEspectro;
+class ExecucaoEspectro;
+class OpcoesEspectro;
+class PainelEntrada;
+class PainelTempos;
+class TabelaResultadosWidget;
+class QMenuBar;
+class QWidget;
+
+// What the menu commands reach.
+struct PecasMenus {
+    const EstadoSpin& estado;
+    EstadoGrafico& g;
+    OpcoesGrafico& o;
+    AcoesEspectro& acoes; // filled here
+    PainelEntrada& entrada;
+    OpcoesEspectro& opcoes;
+    ExecucaoEspectro& execucao;
+    ArquivoEspectro& arquivo;
+    AreaGrafico& areaGrafico;
+    TabelaResultadosWidget& tabelaResultados;
+    PainelTempos& painelTempos;
+};
+
+class MenusEspectro : public QObject {
+    Q_OBJECT
+
+  public:
+    MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* janela);
+
+    // The title box of the plot.
+    void EditaTitulo();
+    void MostraTitulo(const std::string& titulo);
+
+  signals:
+    // "Janela" > "Matrizes".
+    void MatrizesPedidas();
+
+  private:
+    void CriaMenus(QMenuBar* barra);
+    void AlternaCompararCurvas();
+    void AlternaPrimeiraOrdem();
+    void AlternaVisualizacao();
+    void CopiaEspectro(bool pretoEBranco);
+    void CopiaTabela();
+
+    QWidget* janela_;
+    const EstadoSpin& e_;
+    EstadoGrafico& g_;
+    OpcoesGrafico& o_;
+    AcoesEspectro& acoes_;
+    PainelEntrada& entrada_;
+    OpcoesEspectro& opcoes_;
+    ExecucaoEspectro& execucao_;
+    ArquivoEspectro& arquivo_;
+    AreaGrafico& areaGrafico_;
+    TabelaResultadosWidget& tabelaResultados_;
+    PainelTempos& painelTempos_;
+};
