@@ -1,23 +1,15 @@
 #include "mainwindow/TabelaResultadosWidget.h"
 
 #include "run/TabelaResultados.h"
+#include "widgets/Ampulheta.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 
 #include <array>
 #include <string>
 
 namespace {
-
-// Busy pointer for the life of the object.
-struct CursorOcupado {
-    CursorOcupado() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CursorOcupado() { QGuiApplication::restoreOverrideCursor(); }
-    CursorOcupado(const CursorOcupado&) = delete;
-    CursorOcupado& operator=(const CursorOcupado&) = delete;
-};
 
 const QColor AzulRealce(0, 0, 255);
 const QColor BrancoRealce(255, 255, 255);
@@ -63,7 +55,7 @@ void TabelaResultadosWidget::Esvazia() {
 }
 
 void TabelaResultadosWidget::CopiaTabela(const EstadoSpin& e) {
-    CursorOcupado ocupado;
+    const Ampulheta ampulheta;
     const std::string texto = TextoCopiaTabela(e);
     QClipboard* cb = QApplication::clipboard();
     cb->clear();
@@ -96,7 +88,7 @@ void TabelaResultadosWidget::DesfazRealce() {
 void TabelaResultadosWidget::LinhaClicada(int /*r*/, Qt::MouseButton botao) {
     if (botao == Qt::RightButton) return;
     if (podeMarcar_ && !podeMarcar_()) return;
-    CursorOcupado ocupado;
+    const Ampulheta ampulheta;
     const int r = selectedRow();
     if (r < 1) return;
     RestauraLinha();
