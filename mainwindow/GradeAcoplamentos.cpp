@@ -35,6 +35,7 @@ GradeAcoplamentos::GradeAcoplamentos(QWidget* janela, char SepDec, std::function
             QLineEdit* t = Caixa(janela, 7560 + PassoJ * (c - 2), TopoLinhaJ[r], 495);
             caixaJ_[std::size_t(r)][std::size_t(c)] = t;
             connect(t, &QLineEdit::returnPressed, this, [this, r, c] { ConfirmaJ(r, c - r - 1); });
+            connect(t, &QLineEdit::textEdited, this, &GradeAcoplamentos::Editado);
         }
     }
 }

@@ -36,6 +36,8 @@ class GradeAcoplamentos : public QObject {
   signals:
     // Enter in a box that holds something.
     void ExecucaoPedida();
+    // The user typed in a box.
+    void Editado();
     // Enter in the rows from 5 on: the next step is "Executar".
     void PassaAoExecutar();
 

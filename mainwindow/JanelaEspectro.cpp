@@ -82,7 +82,12 @@ void JanelaEspectro::CriaBotoes() {
 
 void JanelaEspectro::Liga() {
     connect(entrada_, &PainelEntrada::ExecucaoPedida, execucao_, &ExecucaoEspectro::Executa);
-    connect(entrada_, &PainelEntrada::Editado, this, [this] { DadosSalvos_ = false; });
+    // Whatever the data file keeps, changed by the user, must be offered
+    // for saving on exit.
+    const auto editado = [this] { DadosSalvos_ = false; };
+    connect(entrada_, &PainelEntrada::Editado, this, editado);
+    connect(opcoes_, &OpcoesEspectro::Editado, this, editado);
+    connect(menus_, &MenusEspectro::TituloEditado, this, editado);
     connect(entrada_, &PainelEntrada::FocoDevolvido, areaGrafico_, &AreaGrafico::FocoNoGrafico);
     connect(entrada_, &PainelEntrada::PassaAoExecutar, this,
             [this] { botaoExecutar_->setFocus(Qt::OtherFocusReason); });
@@ -125,6 +130,7 @@ void JanelaEspectro::Liga() {
     connect(areaGrafico_, &AreaGrafico::JanelaFixada, this, [this](bool fixa) {
         entrada_->botaoAmpliarH()->setEnabled(!fixa);
         entrada_->botaoReduzirH()->setEnabled(!fixa);
+        DadosSalvos_ = false;
         if (!fixa) emit ResultadosNovos();
     });
     connect(areaGrafico_, &AreaGrafico::TituloClicado, menus_, &MenusEspectro::EditaTitulo);
@@ -149,8 +155,8 @@ void JanelaEspectro::Inicia() {
     opcoes_->opcaoComEnvolvente()->setChecked(true);
     entrada_->ValoresIniciais();
     tabelaResultados_->FlexPreenchBandas(e_);
-    DadosSalvos_ = true;
     execucao_->Executa();
+    DadosSalvos_ = true;
 }
 
 bool JanelaEspectro::PodeFechar() {
@@ -165,6 +171,7 @@ bool JanelaEspectro::PodeFechar() {
 
 void JanelaEspectro::AlternaTabela() {
     const Ampulheta ampulheta;
+    DadosSalvos_ = false;
     if (botaoTabela_->text() != QStringLiteral("Fechar tabela")) {
         botaoTabela_->setText(QStringLiteral("Fechar tabela"));
         tabelaResultados_->Abre();

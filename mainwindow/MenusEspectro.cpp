@@ -174,6 +174,7 @@ void MenusEspectro::EditaTitulo() {
                                                  QString::fromStdString(o_.TituloEspectro), &ok);
     if (!ok || titulo.isEmpty()) return;
     MostraTitulo(titulo.toStdString());
+    emit TituloEditado();
     areaGrafico_.Grafico();
 }
 

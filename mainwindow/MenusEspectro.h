@@ -49,6 +49,8 @@ class MenusEspectro : public QObject {
   signals:
     // "Janela" > "Matrizes".
     void MatrizesPedidas();
+    // The user gave the spectrum a new title.
+    void TituloEditado();
 
   private:
     void CriaMenus(QMenuBar* barra);

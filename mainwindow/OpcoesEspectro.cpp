@@ -76,6 +76,7 @@ void OpcoesEspectro::CriaQuadros() {
 }
 
 void OpcoesEspectro::EscolheColorido() {
+    emit Editado();
     const Ampulheta ampulheta;
     opcaoColorido_->setChecked(true);
     o_.Colorido = true;
@@ -86,6 +87,7 @@ void OpcoesEspectro::EscolheColorido() {
 }
 
 void OpcoesEspectro::EscolheSemCores() {
+    emit Editado();
     const Ampulheta ampulheta;
     opcaoSemCores_->setChecked(true);
     o_.Colorido = false;
@@ -114,6 +116,7 @@ void OpcoesEspectro::EscolheHistograma(int escolha) {
 }
 
 void OpcoesEspectro::OpcaoEnvolvente(bool ligada) {
+    emit Editado();
     const Ampulheta ampulheta;
     (ligada ? opcaoComEnvolvente_ : opcaoSemEnvolvente_)->setChecked(true);
     rotuloMistura_->setVisible(ligada && !o_.TelaPequena);
@@ -138,6 +141,7 @@ void OpcoesEspectro::MisturaMovida(int valor) {
 }
 
 void OpcoesEspectro::MisturaSolta() {
+    emit Editado();
     const Ampulheta ampulheta;
     g_.env.MisturaMudou = true;
     areaGrafico_.Grafico();

@@ -61,6 +61,10 @@ class OpcoesEspectro : public QObject {
     QSlider* controleMistura() const { return controleMistura_; }
     QLabel* rotuloMistura() const { return rotuloMistura_; }
 
+  signals:
+    // An option the data file stores changed.
+    void Editado();
+
   private:
     void CriaQuadros();
     // The slider moves: the captions follow; released: the envelope is remixed.

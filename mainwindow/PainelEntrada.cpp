@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace {
@@ -47,6 +48,9 @@ PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDe
     connect(caixaNProt_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaNProt);
     connect(caixaFrequencia_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaFrequencia);
     connect(caixaFrequencia_, &QLineEdit::textEdited, this, &PainelEntrada::OfereceMudarParaPpm);
+    for (QLineEdit* t : {caixaFrequencia_, caixaIntMin_, caixaLargura_})
+        connect(t, &QLineEdit::textEdited, this, &PainelEntrada::Editado);
+    connect(acoplamentos_, &GradeAcoplamentos::Editado, this, &PainelEntrada::Editado);
     connect(caixaIntMin_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaIntMin);
     connect(caixaLargura_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaLargura);
     connect(botaoHzPpm_, &QPushButton::clicked, this, &PainelEntrada::AlternaHzPpm);
@@ -142,9 +146,11 @@ void PainelEntrada::VerificaNProt() {
 }
 
 void PainelEntrada::ConfirmaNProt() {
+    if (caixaNProt_->text().isEmpty()) RestauraNProt();
     const auto N = int(ArredondaParInteiro(ValorInicial(caixaNProt_->text().toStdString())));
     NProt_ = N;
     caixaNProt_->setText(QString::number(N));
+    textoNProtAnterior_ = caixaNProt_->text();
     PreparaCaixas();
     emit ExecucaoPedida();
     FocoSelecionado(caixaDesloc_[1]);
@@ -199,6 +205,7 @@ void PainelEntrada::AlternaHzPpm() {
         t->setText(l->text());
         l->setText(texto);
     }
+    emit Editado();
     emit FocoDevolvido();
 }
 
@@ -247,10 +254,12 @@ bool PainelEntrada::eventFilter(QObject* obj, QEvent* ev) {
     if (sai) {
         // Leaving for another window (or a menu) keeps the box's visit open.
         if (obj == caixaNProt_) caixaNProtVisitada_ = deFora;
+        // An empty box left for another control is no new count of protons.
+        if (obj == caixaNProt_ && !deFora && caixaNProt_->text().isEmpty()) RestauraNProt();
         return QObject::eventFilter(obj, ev);
     }
     if (obj == caixaNProt_) {
-        if (!(deFora && caixaNProtVisitada_)) caixaNProt_->clear();
+        if (!(deFora && caixaNProtVisitada_)) EsvaziaNProt();
         caixaNProtVisitada_ = false;
     }
     if (obj == caixaLargura_ && !deFora)
@@ -258,8 +267,22 @@ bool PainelEntrada::eventFilter(QObject* obj, QEvent* ev) {
     return QObject::eventFilter(obj, ev);
 }
 
+// Focus empties the box so that a digit typed replaces the count; emptying
+// it is no edit of the system.
+void PainelEntrada::EsvaziaNProt() {
+    if (!caixaNProt_->text().isEmpty()) textoNProtAnterior_ = caixaNProt_->text();
+    const QSignalBlocker bloqueio(caixaNProt_);
+    caixaNProt_->clear();
+}
+
+void PainelEntrada::RestauraNProt() {
+    const QSignalBlocker bloqueio(caixaNProt_);
+    caixaNProt_->setText(textoNProtAnterior_);
+}
+
 void PainelEntrada::ValoresIniciais() {
     caixaNProt_->setText(QStringLiteral("3"));
+    textoNProtAnterior_ = caixaNProt_->text();
     NProt_ = NProtInicial;
     for (int r = 1; r < NProtMax; ++r)
         for (int c = r + 1; c <= NProtMax; ++c)
@@ -280,7 +303,9 @@ void PainelEntrada::ValoresIniciais() {
 
 TextosEntrada PainelEntrada::Textos() const {
     TextosEntrada t;
-    t.TextoNProt = caixaNProt_->text().toStdString();
+    // A box emptied by a visit still stands for the count it held.
+    const QString nprot = caixaNProt_->text();
+    t.TextoNProt = (nprot.isEmpty() ? textoNProtAnterior_ : nprot).toStdString();
     t.TextoFrequencia = caixaFrequencia_->text().toStdString();
     t.TextoIntMin = caixaIntMin_->text().toStdString();
     t.TextoTolJac = textoTolJac_;
@@ -304,7 +329,8 @@ void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     };
     escreve(caixaIntMin_, t.TextoIntMin);
     escreve(caixaFrequencia_, t.TextoFrequencia);
-    escreve(caixaNProt_, t.TextoNProt);
+    if (!caixaNProt_->text().isEmpty()) escreve(caixaNProt_, t.TextoNProt);
+    textoNProtAnterior_ = QString::fromStdString(t.TextoNProt);
     for (int i = 1; i <= N; ++i) {
         escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
         escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
@@ -318,6 +344,7 @@ void PainelEntrada::AplicaDados(const DadosArquivo& d) {
         return QString::fromStdString(FormataNumeroG(v, digitos, SepDec_));
     };
     caixaNProt_->setText(QString::number(d.NProt));
+    textoNProtAnterior_ = caixaNProt_->text();
     NProt_ = d.NProt;
     caixaFrequencia_->setText(numero(d.MHz, 15));
     caixaIntMin_->setText(numero(d.IntMin, 7));

@@ -10,6 +10,7 @@
 #include "run/LeituraEntrada.h"
 
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <string>
@@ -73,7 +74,7 @@ class PainelEntrada : public QObject {
   signals:
     // Enter in a box that starts a run.
     void ExecucaoPedida();
-    // A box the data file stores was edited.
+    // A value the data file stores was edited.
     void Editado();
     // Enter in the width box left a valid width.
     void LarguraConfirmada();
@@ -97,6 +98,8 @@ class PainelEntrada : public QObject {
     void OfereceMudarParaPpm();
     void ConfirmaIntMin();
     void ConfirmaLargura();
+    void EsvaziaNProt();
+    void RestauraNProt();
 
     QWidget* janela_;
     const EstadoGrafico& g_;
@@ -109,6 +112,8 @@ class PainelEntrada : public QObject {
     // The proton box lost the keyboard to another window or a menu, not to a control.
     bool caixaNProtVisitada_ = false;
     std::string textoTolJac_;
+    // What the proton box held before a visit emptied it.
+    QString textoNProtAnterior_;
 
     QLineEdit* caixaNProt_ = nullptr;
     QLineEdit* caixaFrequencia_ = nullptr;

@@ -126,13 +126,14 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
     EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), L("0,0242"));
     EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
 
-    // The number of protons: what the box keeps while typing, then N after Enter.
+    // The number of protons: what the box keeps while typing, then N after
+    // Enter. A box left empty is no count: the previous one stays.
     struct Caso {
         const char* digitado;
         const char* mantido;
         int N;
-    } casos[] = {{"3,5", "3,5", 3}, {"0", "", 1},      {"11", "", 1},
-                 {"abc", "", 1},    {"1.5", "1.5", 2}, {"2.5", "2.5", 2}};
+    } casos[] = {{"3,5", "3,5", 3}, {"0", "", 3},      {"11", "", 3},
+                 {"abc", "", 3},    {"1.5", "1.5", 2}, {"2.5", "2.5", 2}};
     for (const Caso& c : casos) {
         Digita(f.Entrada().caixaNProt(), c.digitado);
         EXPECT_EQ(f.Entrada().caixaNProt()->text(), c.mantido) << c.digitado;

@@ -1,0 +1,112 @@
+// What the user changes must be offered for saving on exit, and what the
+// proton box is emptied for must not become a new count.
+#include "JanelaAux.h"
+
+#include "display/AreaGrafico.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+using aux::Local;
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+void Enter(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Return);
+}
+
+void Digita(QLineEdit* t, const QString& s) {
+    t->selectAll();
+    QTest::keyClicks(t, s);
+}
+
+TEST(Edicoes, TodoValorQueOArquivoGuardaPedeSalvar) {
+    const Local L(',');
+    using Edicao = std::function<void(JanelaEspectro&)>;
+    const std::vector<std::pair<const char*, Edicao>> edicoes = {
+        {"J(1,2)",
+         [](JanelaEspectro& f) {
+             QLineEdit* j = f.Entrada().Acoplamentos().caixaJ(1, 2);
+             Digita(j, "3");
+             Enter(j);
+         }},
+        {"frequência",
+         [](JanelaEspectro& f) {
+             const Modal naoMuda(QMessageBox::No);
+             Digita(f.Entrada().caixaFrequencia(), "400");
+             Enter(f.Entrada().caixaFrequencia());
+         }},
+        {"intensidade mínima",
+         [](JanelaEspectro& f) {
+             Digita(f.Entrada().caixaIntMin(), "0,02");
+             Enter(f.Entrada().caixaIntMin());
+         }},
+        {"largura",
+         [](JanelaEspectro& f) {
+             Digita(f.Entrada().caixaLargura(), "2");
+             Enter(f.Entrada().caixaLargura());
+         }},
+        {"título",
+         [](JanelaEspectro& f) {
+             const Modal titulo(QStringLiteral("Aula"));
+             f.Menus().EditaTitulo();
+         }},
+        {"mistura", [](JanelaEspectro& f) { f.OpcoesDaJanela().controleMistura()->setValue(30); }},
+        {"Hz/ppm", [](JanelaEspectro& f) { f.Entrada().botaoHzPpm()->click(); }},
+        {"tabela", [](JanelaEspectro& f) { f.botaoTabela()->click(); }},
+        {"envolvente", [](JanelaEspectro& f) { f.OpcoesDaJanela().opcaoSemEnvolvente()->click(); }},
+        {"cores", [](JanelaEspectro& f) { f.OpcoesDaJanela().opcaoSemCores()->click(); }},
+        {"janela fixa", [](JanelaEspectro& f) { f.areaGrafico()->AlternaFixarJanela(); }},
+    };
+    for (const auto& [nome, edita] : edicoes) {
+        Tela t;
+        ASSERT_TRUE(t.f.DadosSalvos()) << nome;
+        edita(t.f);
+        EXPECT_FALSE(t.f.DadosSalvos()) << nome;
+        // The exit asks; Cancel keeps the program open.
+        const Modal cancela(QMessageBox::Cancel);
+        EXPECT_FALSE(t.w.close()) << nome;
+        EXPECT_EQ(cancela.titulos, QStringList{"Salvar dados?"}) << nome;
+    }
+}
+
+TEST(Edicoes, CaixaDeProtonsVisitadaNaoViraUmProton) {
+    const Local L(',');
+    Tela t;
+    t.Mostra();
+    JanelaEspectro& f = t.f;
+    QLineEdit* n = f.Entrada().caixaNProt();
+
+    // Tab through the box: it is emptied on the way in, and given back on
+    // the way out.
+    f.Entrada().caixaDesloc(3)->setFocus(Qt::OtherFocusReason);
+    n->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(n->text().isEmpty());
+    f.Entrada().caixaIntMin()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(n->text(), "3");
+    f.botaoExecutar()->click();
+    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_TRUE(f.DadosSalvos()) << "a visit is no edit";
+
+    // A run that starts while the box is still empty reads the count it held.
+    n->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(n->text().isEmpty());
+    f.Execucao().Executa();
+    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_FALSE(f.Entrada().caixaDesloc(3)->isHidden());
+
+    // Enter on the empty box keeps the count too.
+    Enter(n);
+    EXPECT_EQ(n->text(), "3");
+    EXPECT_EQ(f.Estado().NProt, 3);
+}
+
+} // namespace
