@@ -51,3 +51,12 @@ inline void FocoSelecionado(QLineEdit* t) {
     t->setFocus(Qt::OtherFocusReason);
     t->selectAll();
 }
+
+// After Enter: a box that holds no number keeps the keyboard, its text
+// selected, so the user mends it where the message said.
+inline bool RetemSeInvalida(QLineEdit* t, char SepDec) {
+    std::string texto = t->text().toStdString();
+    if (ConverteNumero(AjSepDecimal(texto, SepDec), SepDec)) return false;
+    FocoSelecionado(t);
+    return true;
+}

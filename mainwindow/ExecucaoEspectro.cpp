@@ -69,12 +69,26 @@ void ExecucaoEspectro::Executa() {
         ExecutaUmaVez();
     } while (execucaoPendente_);
     executando_ = false;
+    while (!esperando_.empty()) {
+        const auto acao = std::move(esperando_.front());
+        esperando_.pop_front();
+        acao();
+    }
+}
+
+void ExecucaoEspectro::QuandoLivre(std::function<void()> acao) {
+    if (!executando_) {
+        acao();
+        return;
+    }
+    esperando_.push_back(std::move(acao));
 }
 
 void ExecucaoEspectro::ExecutaUmaVez() {
     const Ampulheta ampulheta;
     TextosEntrada t = entrada_.Textos();
     EntradaSimulacao in;
+    recusada_ = true;
     if (auto erro = LeEntrada(t, SepDec_, in)) {
         QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
         return;
@@ -103,6 +117,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         },
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
+    recusada_ = bool(erro);
     if (!erro) emit ResultadosNovos();
     // The table may have been opened or closed while the run yielded; the
     // state swapped in carries the value the run started with.

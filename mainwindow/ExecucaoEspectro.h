@@ -11,6 +11,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
+#include <functional>
+
 class AreaGrafico;
 class BarraEstado;
 class PainelEntrada;
@@ -42,6 +45,12 @@ class ExecucaoEspectro : public QObject {
     // "Executar".
     void Executa();
     bool Executando() const { return executando_; }
+    // A handler that changes the inputs waits for the run in progress, so
+    // that it acts on the results the run leaves, as it would at rest.
+    void QuandoLivre(std::function<void()> acao);
+    // The last run was refused (its boxes or the solver): the results on
+    // screen are the ones before it.
+    bool UltimaRecusada() const { return recusada_; }
 
     // The results table is open: the window's own flag, copied into every
     // state a run swaps in.
@@ -81,5 +90,7 @@ class ExecucaoEspectro : public QObject {
     bool ComTabela_ = true;
     bool TabelaPreenchida_ = false;
     bool PrimOrdem_ = false;
+    bool recusada_ = false;
+    std::deque<std::function<void()>> esperando_;
     QTimer temporizadorTempos_;
 };

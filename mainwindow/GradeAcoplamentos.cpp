@@ -80,6 +80,7 @@ void GradeAcoplamentos::Prepara() {
 void GradeAcoplamentos::ConfirmaJ(int r, int k) {
     if (!NormalizaCaixa(caixaJ(r, r + k + 1), SepDec_)) return;
     emit ExecucaoPedida();
+    if (RetemSeInvalida(caixaJ(r, r + k + 1), SepDec_)) return;
     const int N = NProt_();
     if (r >= 5)
         emit PassaAoExecutar();

@@ -102,6 +102,8 @@ void JanelaEspectro::Liga() {
             [this](const QString& s) { o_.TextoLargura = s.toStdString(); });
 
     connect(botaoExecutar_, &QPushButton::clicked, execucao_, &ExecucaoEspectro::Executa);
+    connect(entrada_->botaoHzPpm(), &QPushButton::clicked, this,
+            [this] { execucao_->QuandoLivre([this] { entrada_->AlternaHzPpm(); }); });
     connect(entrada_->botaoRestaurar(), &QPushButton::clicked, areaGrafico_,
             &AreaGrafico::Restaurar);
     connect(botaoTabela_, &QPushButton::clicked, this, &JanelaEspectro::AlternaTabela);

@@ -48,8 +48,8 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     AcoesEspectro& a = acoes_;
 
     QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
-    a.abrirDados =
-        item(arquivo, QStringLiteral("Abrir Dados de Entrada"), [this] { arquivo_.AbreDados(); });
+    a.abrirDados = item(arquivo, QStringLiteral("Abrir Dados de Entrada"),
+                        [this] { execucao_.QuandoLivre([this] { arquivo_.AbreDados(); }); });
     a.salvarDados =
         item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
     arquivo->addSeparator();
@@ -73,7 +73,8 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     a.tempos = item(mostrar, QStringLiteral("Tempo consumido em cada operação"),
                     [this] { painelTempos_.Alterna(); });
     a.compararCurvas = item(
-        mostrar, QStringLiteral("Comparar curvas"), [this] { AlternaCompararCurvas(); }, true);
+        mostrar, QStringLiteral("Comparar curvas"),
+        [this] { execucao_.QuandoLivre([this] { AlternaCompararCurvas(); }); }, true);
     a.primeiraOrdem = item(mostrar, PrimeiraOrdem, [this] { AlternaPrimeiraOrdem(); });
 
     QMenu* opcoes = barra->addMenu(QStringLiteral("Opções"));
@@ -137,6 +138,14 @@ void MenusEspectro::AlternaCompararCurvas() {
     opcoes_.OpcaoEnvolvente(true);
     opcoes_.controleMistura()->setValue(50);
     execucao_.Executa();
+    if (execucao_.UltimaRecusada()) {
+        // Refused like any run: the previous spectrum stays, without the comparison.
+        menu->setChecked(false);
+        o_.CompararCurvas = false;
+        areaGrafico_.rotuloTitulo()->show();
+        areaGrafico_.Grafico();
+        return;
+    }
     g_.ZoomHoriz = 11.390625;
     areaGrafico_.Grafico();
 }

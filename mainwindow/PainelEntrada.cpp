@@ -53,7 +53,6 @@ PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDe
     connect(acoplamentos_, &GradeAcoplamentos::Editado, this, &PainelEntrada::Editado);
     connect(caixaIntMin_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaIntMin);
     connect(caixaLargura_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaLargura);
-    connect(botaoHzPpm_, &QPushButton::clicked, this, &PainelEntrada::AlternaHzPpm);
     caixaNProt_->installEventFilter(this);
     caixaLargura_->installEventFilter(this);
 }
@@ -159,6 +158,7 @@ void PainelEntrada::ConfirmaNProt() {
 void PainelEntrada::ConfirmaDesloc(int i) {
     if (!NormalizaCaixa(caixaDesloc_[std::size_t(i)], SepDec_)) return;
     emit ExecucaoPedida();
+    if (RetemSeInvalida(caixaDesloc_[std::size_t(i)], SepDec_)) return;
     if (i < NProt_)
         FocoSelecionado(caixaDesloc_[std::size_t(i + 1)]);
     else if (NProt_ > 1)

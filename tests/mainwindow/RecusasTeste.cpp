@@ -1,0 +1,102 @@
+// A box that holds no number, a comparison that cannot run, and a file
+// opened while a run is in progress.
+#include "JanelaAux.h"
+
+#include "display/AreaGrafico.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+using aux::Local;
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+void Enter(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Return);
+}
+
+TEST(Recusas, DeslocamentoInvalidoRetemOFoco) {
+    const Local L(',');
+    Tela t;
+    t.Mostra();
+    QLineEdit* h1 = t.f.Entrada().caixaDesloc(1);
+    h1->setFocus(Qt::OtherFocusReason);
+    h1->setText(QStringLiteral("abc"));
+    const Modal ok(QMessageBox::Ok);
+    Enter(h1);
+    EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
+    EXPECT_EQ(t.w.focusWidget(), h1);
+    EXPECT_EQ(h1->selectedText(), "abc");
+
+    // The same in the coupling grid.
+    QLineEdit* j = t.f.Entrada().Acoplamentos().caixaJ(1, 2);
+    h1->setText(QStringLiteral("194,35"));
+    j->setFocus(Qt::OtherFocusReason);
+    j->setText(QStringLiteral("x"));
+    Enter(j);
+    EXPECT_EQ(t.w.focusWidget(), j);
+    EXPECT_EQ(j->selectedText(), "x");
+}
+
+TEST(Recusas, CompararCurvasRecusadaComoUmaExecucao) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    f.Entrada().caixaDesloc(1)->clear();
+    const Modal ok(QMessageBox::Ok);
+    f.Acoes().compararCurvas->trigger();
+    EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
+    EXPECT_FALSE(f.Opcoes().CompararCurvas);
+    EXPECT_FALSE(f.Acoes().compararCurvas->isChecked());
+    EXPECT_FALSE(f.areaGrafico()->rotuloTitulo()->isHidden());
+    EXPECT_EQ(f.Estado().NProt, 3) << "the previous results stay";
+}
+
+// What opening `arquivo` leaves on the plot.
+struct Quadro {
+    int NProt, NBandas;
+    double EscalaVert, NiInic, TwPerHz;
+    bool operator==(const Quadro&) const = default;
+};
+Quadro QuadroDe(const JanelaEspectro& f) {
+    const EstadoGrafico& g = f.EstadoDoGrafico();
+    return {f.Estado().NProt, f.Estado().NBandas, g.EscalaVert, g.NiInic, g.TwPerHz};
+}
+
+TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("dois.esm"));
+    {
+        // Two protons with the plot's window fixed.
+        Tela t;
+        t.f.Entrada().caixaNProt()->setText(QStringLiteral("2"));
+        Enter(t.f.Entrada().caixaNProt());
+        t.f.areaGrafico()->ZoomH(true);
+        t.f.areaGrafico()->AlternaFixarJanela();
+        t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+        t.f.Arquivo().SalvaDados();
+        ASSERT_TRUE(t.f.DadosSalvos());
+    }
+    const auto abre = [&](JanelaEspectro& f) {
+        f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+        f.Acoes().abrirDados->trigger();
+    };
+    Tela repouso;
+    abre(repouso.f);
+
+    // Eight protons: the run yields to the event loop, where the file is opened.
+    Tela durante;
+    durante.f.Entrada().caixaNProt()->setText(QStringLiteral("8"));
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(durante.f.Execucao().Executando());
+        abre(durante.f);
+    });
+    durante.f.Execucao().Executa();
+    EXPECT_EQ(QuadroDe(durante.f), QuadroDe(repouso.f));
+    EXPECT_EQ(durante.f.Estado().NProt, 2);
+}
+
+} // namespace
