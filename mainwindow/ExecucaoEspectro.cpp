@@ -104,9 +104,6 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         SepDec_);
     const auto erro = Simula(in, e_, trabalho_, obs);
     if (!erro) emit ResultadosNovos();
-    // The table may have been opened or closed while the run yielded; the
-    // state swapped in carries the value the run started with.
-    e_.ComTabela = ComTabela_;
     if (erro) {
         // The previous results are still whole: show them again.
         if (ComTabela_) {
@@ -121,7 +118,6 @@ void ExecucaoEspectro::ExecutaUmaVez() {
 
 void ExecucaoEspectro::DefineComTabela(bool aberta) {
     ComTabela_ = aberta;
-    e_.ComTabela = aberta;
 }
 
 // Steps of the run that belong to the window, from the flags to the wait panel.

@@ -29,10 +29,14 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
 }
 
 // What the main window answers the inspector after the run into e: its
-// results table holds every band's text, the state the user's choices.
-inline ConsultasInspetor Consultas(const EstadoSpin& e) {
-    return {[&e](int b, int c) { return QString::fromStdString(TextoCelulaBanda(e, b, c)); },
-            [&e] { return e.SepDec; }, [&e] { return e.ComTabela; }};
+// results table holds every band's text; the separator and the table's being
+// open are the user's choices, here those the run was made with. Both are
+// read at each call, so `in` may change under an open window.
+inline ConsultasInspetor Consultas(const EstadoSpin& e, const EntradaSimulacao& in) {
+    return {[&e, &in](int b, int c) {
+                return QString::fromStdString(TextoCelulaBanda(e, b, c, in.SepDec));
+            },
+            [&in] { return in.SepDec; }, [&in] { return in.ComTabela; }};
 }
 
 inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 255, 255);
@@ -40,21 +44,23 @@ inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 25
 // The inspector over a state, as the program wires it.
 struct Janela {
     VigiaModal modal;
+    EntradaSimulacao entrada; // of the last run
     EstadoSpin e;
     std::unique_ptr<JanelaMatrizes> f;
 
-    explicit Janela(const EntradaSimulacao& in) {
+    explicit Janela(const EntradaSimulacao& in) : entrada(in) {
         Executa(e, in);
-        f = std::make_unique<JanelaMatrizes>(e, Consultas(e));
+        f = std::make_unique<JanelaMatrizes>(e, Consultas(e, entrada));
     }
     // A run, announced as the main window announces it.
     void NovaExecucao(const EntradaSimulacao& in) {
+        entrada = in;
         Executa(e, in);
         f->ResultadosNovos();
     }
     // The results table's cell (band b, column c).
     QString textoTabela(int b, int c) const {
-        return QString::fromStdString(TextoCelulaBanda(e, b, c));
+        return QString::fromStdString(TextoCelulaBanda(e, b, c, entrada.SepDec));
     }
     FlexGrid& grade(const char* nome) const {
         auto* g = f->findChild<FlexGrid*>(QString::fromLatin1(nome));

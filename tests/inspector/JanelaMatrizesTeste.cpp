@@ -228,7 +228,7 @@ TEST(JanelaMatrizes, ReconstroiNaAtivacaoAposUmaExecucao) {
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
     // A window opened later shows the last run at once.
-    JanelaMatrizes outra(j.e, Consultas(j.e));
+    JanelaMatrizes outra(j.e, Consultas(j.e, j.entrada));
     outra.show();
     EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
 }

@@ -12,7 +12,7 @@ namespace {
 
 struct Verificacoes {
     JanelaVerificacoes f;
-    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e, e.SepDec); }
+    explicit Verificacoes(const EstadoSpin& e, char sep = ',') { f.Preenche(e, sep); }
     QString caixa(const char* nome) const {
         return f.findChild<QLineEdit*>(QString::fromLatin1(nome))->text();
     }
@@ -53,8 +53,8 @@ TEST(JanelaVerificacoes, UmProton) {
 TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
     for (char sep : {',', '.'}) {
         EstadoSpin e;
-        Executa(e, Entrada(4, sep));
-        Verificacoes v(e);
+        Executa(e, Entrada(4));
+        Verificacoes v(e, sep);
         const int n = e.NEst;
         double maior = 0;
         for (int i = 1; i <= n; ++i) maior = std::max(maior, std::fabs(e.MatHam(i, i)));

@@ -23,13 +23,13 @@ EstadoSpin Calcula(const EntradaSimulacao& in) {
     return e;
 }
 
-QString Texto(const EstadoSpin& e, int b, int c) {
-    return QString::fromStdString(TextoCelulaBanda(e, b, c));
+QString Texto(const EstadoSpin& e, int b, int c, char sep) {
+    return QString::fromStdString(TextoCelulaBanda(e, b, c, sep));
 }
 
 struct Tabela {
     EstadoSpin e = Calcula(EntradaInicial(3));
-    TabelaResultadosWidget t;
+    TabelaResultadosWidget t{','};
     Tabela() {
         t.resize(610, 300);
         t.FlexPreenchBandas(e);
@@ -68,7 +68,8 @@ TEST(TabelaResultados, PreencheTresProtons) {
     for (int c = 1; c < 7; ++c) EXPECT_EQ(t.columnWidth(c - 1), px[c - 1]) << c;
 
     for (int b : {1, e.NBandas / 2, e.NBandas})
-        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c)) << b << "," << c;
+        for (int c = 0; c < 7; ++c)
+            EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c, ',')) << b << "," << c;
     EXPECT_EQ(t.model()->headerData(e.NBandas - 1, Qt::Vertical).toInt(), e.NBandas);
     EXPECT_TRUE(t.textMatrix(1, 1).contains(QStringLiteral(" – ")));
     for (int c = 0; c <= 5; ++c) EXPECT_EQ(t.cellAlignment(2, c), Qt::AlignCenter) << c;
@@ -87,7 +88,7 @@ TEST(TabelaResultados, PreencheTresProtons) {
         EXPECT_EQ(t.model()->data(i).toString(), grego);
         EXPECT_EQ(t.model()->data(i, FlexGrid::TextoRole).toString(), texto);
     }
-    const QString copia = QString::fromStdString(TextoCopiaTabela(e));
+    const QString copia = QString::fromStdString(TextoCopiaTabela(e, ','));
     EXPECT_FALSE(copia.contains(QChar(0x3b1)));
     EXPECT_TRUE(copia.contains(t.textMatrix(1, 4)));
 
@@ -166,7 +167,7 @@ TEST(TabelaResultados, CopiaEDezProtons) {
     EntradaSimulacao in = EntradaInicial(10);
     in.IntMin = 0;
     const EstadoSpin e = Calcula(in);
-    TabelaResultadosWidget t;
+    TabelaResultadosWidget t('.'); // the grid and the copy both take this separator
     t.resize(610, 300);
     t.show();
     QElapsedTimer relogio;
@@ -177,12 +178,12 @@ TEST(TabelaResultados, CopiaEDezProtons) {
     EXPECT_EQ(e.NBandas, 167960);
     EXPECT_EQ(t.rows(), e.NBandas + 1);
     for (int b : {1, 83980, e.NBandas})
-        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c));
+        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c, '.'));
     t.EscolheBanda(e.NBandas - 3);
     EXPECT_EQ(t.LinhaRealcada(), e.NBandas - 3);
 
     t.CopiaTabela(e);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(TextoCopiaTabela(e)));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(TextoCopiaTabela(e, '.')));
     EXPECT_TRUE(QApplication::clipboard()->text().endsWith(t.textMatrix(e.NBandas, 6)));
 }
 
