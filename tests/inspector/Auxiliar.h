@@ -3,7 +3,7 @@
 
 #include "VigiaModal.h"
 #include "inspector/JanelaMatrizes.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 #include "widgets/FlexGrid.h"
 
@@ -13,14 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// A run into e, as the program makes one: the previous contents are swapped out.
-inline void Executa(EstadoSpin& e, const EntradaSimulacao& in) {
-    EstadoSpin trabalho;
-    ObservadorSimulacao nada;
-    const auto erro = Simula(in, e, trabalho, nada);
-    ASSERT_FALSE(erro) << *erro;
-}
 
 inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
     EntradaSimulacao in = EntradaInicial(NProt);
@@ -45,17 +37,17 @@ inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 25
 struct Janela {
     VigiaModal modal;
     EntradaSimulacao entrada; // of the last run
-    EstadoSpin e;
+    EstadoSpin e, trabalho;
     std::unique_ptr<JanelaMatrizes> f;
 
     explicit Janela(const EntradaSimulacao& in) : entrada(in) {
-        Executa(e, in);
+        testes::Executa(in, e, trabalho);
         f = std::make_unique<JanelaMatrizes>(e, Consultas(e, entrada));
     }
     // A run, announced as the main window announces it.
     void NovaExecucao(const EntradaSimulacao& in) {
         entrada = in;
-        Executa(e, in);
+        testes::Executa(in, e, trabalho);
         f->ResultadosNovos();
     }
     // The results table's cell (band b, column c).

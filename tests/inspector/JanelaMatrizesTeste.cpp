@@ -238,7 +238,7 @@ TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
     j.f->show();
     FlexGrid& H = j.grade("gradeHamiltoniana");
     // A run the window is not told of: activating it keeps the old matrices.
-    Executa(j.e, Entrada(2));
+    testes::Executa(Entrada(2), j.e, j.trabalho);
     Ativa(*j.f);
     EXPECT_EQ(H.rows(), 9);
     // Told: still nothing until it is activated, then the new ones, once.

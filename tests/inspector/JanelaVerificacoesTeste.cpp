@@ -33,8 +33,7 @@ double Numero(const QString& s, char sep) {
 }
 
 TEST(JanelaVerificacoes, UmProton) {
-    EstadoSpin e;
-    Executa(e, Entrada(1));
+    const EstadoSpin e = testes::Calcula(Entrada(1));
     Verificacoes v(e);
     EXPECT_EQ(v.f.windowTitle(), "Verificações");
     // H is diagonal: the 2x2 formula is the product of the eigenvalues.
@@ -52,8 +51,7 @@ TEST(JanelaVerificacoes, UmProton) {
 
 TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
     for (char sep : {',', '.'}) {
-        EstadoSpin e;
-        Executa(e, Entrada(4));
+        const EstadoSpin e = testes::Calcula(Entrada(4));
         Verificacoes v(e, sep);
         const int n = e.NEst;
         double maior = 0;
@@ -89,8 +87,7 @@ TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
 TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
     EntradaSimulacao in = Entrada(3);
     in.PrimOrdem = true;
-    EstadoSpin e;
-    Executa(e, in);
+    const EstadoSpin e = testes::Calcula(in);
     Verificacoes v(e);
     // V is the identity; HV is H itself, with the J/2 terms VA lacks.
     const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA();

@@ -1,6 +1,6 @@
 // The results table filled from real runs, clicked and copied.
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 
 #include <QApplication>
@@ -16,19 +16,12 @@
 
 namespace {
 
-EstadoSpin Calcula(const EntradaSimulacao& in) {
-    EstadoSpin e, trabalho;
-    ObservadorSimulacao nada;
-    EXPECT_FALSE(Simula(in, e, trabalho, nada));
-    return e;
-}
-
 QString Texto(const EstadoSpin& e, int b, int c, char sep) {
     return QString::fromStdString(TextoCelulaBanda(e, b, c, sep));
 }
 
 struct Tabela {
-    EstadoSpin e = Calcula(EntradaInicial(3));
+    EstadoSpin e = testes::Calcula(EntradaInicial(3));
     TabelaResultadosWidget t{','};
     Tabela() {
         t.resize(610, 300);
@@ -94,7 +87,7 @@ TEST(TabelaResultados, PreencheTresProtons) {
 
     // A refill with fewer bands leaves nothing of the earlier one; Esvazia
     // leaves the header row and one empty row.
-    const EstadoSpin e2 = Calcula(EntradaInicial(2));
+    const EstadoSpin e2 = testes::Calcula(EntradaInicial(2));
     t.FlexPreenchBandas(e2);
     EXPECT_EQ(t.rows(), e2.NBandas + 1);
     EXPECT_EQ(t.textMatrix(1, 4).size(), 2);
@@ -166,7 +159,7 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
 TEST(TabelaResultados, CopiaEDezProtons) {
     EntradaSimulacao in = EntradaInicial(10);
     in.IntMin = 0;
-    const EstadoSpin e = Calcula(in);
+    const EstadoSpin e = testes::Calcula(in);
     TabelaResultadosWidget t('.'); // the grid and the copy both take this separator
     t.resize(610, 300);
     t.show();
