@@ -2,7 +2,6 @@
 // inspector, opened from the menu, that follows every new result.
 #include "app/LigaInspetor.h"
 #include "inspector/JanelaMatrizes.h"
-#include "inspector/VigiaModal.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
@@ -26,7 +25,6 @@ void Ativa(QWidget& w) {
 }
 
 struct Programa {
-    VigiaModal modal;
     Moldura moldura{1280};
     JanelaEspectro& f = *moldura.janela();
 

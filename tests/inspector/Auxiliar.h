@@ -1,7 +1,6 @@
 #pragma once
 // Real runs, and the matrix window over them, for the inspector's tests.
 
-#include "VigiaModal.h"
 #include "inspector/JanelaMatrizes.h"
 #include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
@@ -35,7 +34,6 @@ inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 25
 
 // The inspector over a state, as the program wires it.
 struct Janela {
-    VigiaModal modal;
     EntradaSimulacao entrada; // of the last run
     EstadoSpin e, trabalho;
     std::unique_ptr<JanelaMatrizes> f;
