@@ -5,14 +5,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <iostream>
 
 namespace {
 
@@ -163,11 +160,7 @@ TEST(TabelaResultados, CopiaEDezProtons) {
     TabelaResultadosWidget t('.'); // the grid and the copy both take this separator
     t.resize(610, 300);
     t.show();
-    QElapsedTimer relogio;
-    relogio.start();
     t.FlexPreenchBandas(e);
-    std::cout << "[ tempo    ] " << e.NBandas << " bandas na tabela em " << relogio.elapsed()
-              << " ms\n";
     EXPECT_EQ(e.NBandas, 167960);
     EXPECT_EQ(t.rows(), e.NBandas + 1);
     for (int b : {1, 83980, e.NBandas})
