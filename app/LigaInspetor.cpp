@@ -1,6 +1,7 @@
 #include "app/LigaInspetor.h"
 
 #include "inspector/JanelaMatrizes.h"
+#include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
 #include "mainwindow/TabelaResultadosWidget.h"
@@ -10,10 +11,9 @@
 namespace {
 
 ConsultasInspetor Consultas(Moldura& moldura) {
-    const EstadoSpin& e = moldura.Estado();
     const JanelaEspectro* f = moldura.janela();
     return {[f](int r, int c) { return f->tabelaResultados()->textMatrix(r, c); },
-            [&e] { return e.SepDec; }, [&e] { return e.ComTabela; }};
+            [f] { return f->SepDec(); }, [f] { return f->Execucao().ComTabela(); }};
 }
 
 JanelaMatrizes* CriaInspetor(Moldura& moldura) {

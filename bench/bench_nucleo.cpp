@@ -16,7 +16,6 @@ namespace {
 EntradaSimulacao Entrada(int N, float intMin) {
     EntradaSimulacao in = EntradaInicial(N);
     in.IntMin = intMin;
-    in.SepDec = '.';
     return in;
 }
 
@@ -54,14 +53,14 @@ void MatrizTransicao(benchmark::State& st) {
 
 void Frequencias(benchmark::State& st) {
     EstadoSpin e = Calculado(int(st.range(0)));
-    for (auto _ : st) CalcFreqInt(e);
+    for (auto _ : st) CalcFreqInt(e, true);
     st.counters["bandas"] = e.NBandas;
 }
 
 // The bands as the frequency stage leaves them, sorted anew each time.
 void Ordenacao(benchmark::State& st) {
     EstadoSpin e = Calculado(int(st.range(0)));
-    CalcFreqInt(e);
+    CalcFreqInt(e, true);
     const EstadoSpin original = e;
     for (auto _ : st) {
         st.PauseTiming();
@@ -74,7 +73,7 @@ void Ordenacao(benchmark::State& st) {
 
 void TextoTabela(benchmark::State& st) {
     const EstadoSpin& e = Calculado(int(st.range(0)));
-    for (auto _ : st) benchmark::DoNotOptimize(TextoCopiaTabela(e).size());
+    for (auto _ : st) benchmark::DoNotOptimize(TextoCopiaTabela(e, '.').size());
 }
 
 void ExecucaoCompleta(benchmark::State& st) {

@@ -24,8 +24,9 @@ class ObservadorCalc : public ObservadorSimulacao {
     }
     // Here the table is filled by writing its text out.
     void preencheTabela(const EstadoSpin& e) override {
-        EscreveCopiaTabela(
-            e, [this](std::string_view p) { saida_.write(p.data(), std::streamsize(p.size())); });
+        EscreveCopiaTabela(e, sep_, [this](std::string_view p) {
+            saida_.write(p.data(), std::streamsize(p.size()));
+        });
     }
 
     std::string tabelaTempos() const {

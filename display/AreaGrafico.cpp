@@ -42,8 +42,8 @@ constexpr int AlturaRolagem = 255;
 
 } // namespace
 
-AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent)
-    : QFrame(parent), g_(g), o_(o), e_(e), tabelaVisivel_([this] { return e_.ComTabela; }),
+AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e, QWidget* parent)
+    : QFrame(parent), g_(g), o_(o), e_(e), tabelaVisivel_([] { return true; }),
       rolagem_(new QScrollBar(Qt::Horizontal, this)), rotuloLeitura_(new QLabel(this)),
       rotuloTitulo_(new QLabel(this)), rotuloMisturaGrafico_(new QLabel(this)),
       botaoFixarJanela_(new QPushButton(FixarJanela, this)) {

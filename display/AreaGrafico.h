@@ -24,7 +24,7 @@ class AreaGrafico : public QFrame {
     Q_OBJECT
 
   public:
-    AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, EstadoSpin& e, QWidget* parent = nullptr);
+    AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e, QWidget* parent = nullptr);
 
     // Inner drawing size and control positions of the wide or compact layout;
     // also sets EnvPontos and TelaPequena.
@@ -120,7 +120,7 @@ class AreaGrafico : public QFrame {
 
     EstadoGrafico& g_;
     OpcoesGrafico& o_;
-    EstadoSpin& e_;
+    const EstadoSpin& e_;
     int SW_ = LarguraLarga, SH_ = AlturaLarga;
     QImage imagem_;
     bool cruz_ = false; // the cursor is the cross-hair

@@ -53,9 +53,6 @@ struct EstadoSpin {
     // 32 767 bands are kept.
     std::int32_t NBandas = 0;
 
-    bool ComTabela = true;
-    char SepDec = ',';
-
     // Every array created, zero-filled, for the current NProt,
     // NEst and NPares, in the program's order.
     void CriaMatrizes();

@@ -119,9 +119,6 @@ void ExecucaoEspectro::ExecutaUmaVez() {
     const auto erro = Simula(in, e_, trabalho_, obs);
     recusada_ = bool(erro);
     if (!erro) emit ResultadosNovos();
-    // The table may have been opened or closed while the run yielded; the
-    // state swapped in carries the value the run started with.
-    e_.ComTabela = ComTabela_;
     if (erro) {
         // The previous results are still whole: show them again.
         if (ComTabela_) {
@@ -136,7 +133,6 @@ void ExecucaoEspectro::ExecutaUmaVez() {
 
 void ExecucaoEspectro::DefineComTabela(bool aberta) {
     ComTabela_ = aberta;
-    e_.ComTabela = aberta;
 }
 
 // Steps of the run that belong to the window, from the flags to the wait panel.

@@ -52,8 +52,8 @@ class ExecucaoEspectro : public QObject {
     // screen are the ones before it.
     bool UltimaRecusada() const { return recusada_; }
 
-    // The results table is open: the window's own flag, copied into every
-    // state a run swaps in.
+    // The results table is open: the window's own flag, which the plot and
+    // the inspector ask and a run takes when it starts.
     void DefineComTabela(bool aberta);
     bool ComTabela() const { return ComTabela_; }
     // The table holds the bands of the results on screen.

@@ -39,7 +39,6 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
       barra_(moldura.barra) {
     SepDec_ = QLocale().decimalPoint().at(0).toLatin1();
     o_.SepDec = SepDec_;
-    e_.SepDec = SepDec_;
     entrada_ = new PainelEntrada(this, g_, SepDec_);
     areaGrafico_ = new AreaGrafico(g_, o_, e_, this);
     opcoes_ = new OpcoesEspectro(PecasOpcoes{g_, o_, acoes_, *entrada_, *areaGrafico_, *barra_,
@@ -48,7 +47,7 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
     CriaBotoes();
     // The plot lies over the panels and under the table, as it always has.
     areaGrafico_->raise();
-    tabelaResultados_ = new TabelaResultadosWidget(this);
+    tabelaResultados_ = new TabelaResultadosWidget(SepDec_, this);
     painelTempos_ = new PainelTempos(areaGrafico_);
     ColocaTwips(painelTempos_, 2880, 840, 6375, 3375);
     execucao_ =
@@ -119,6 +118,7 @@ void JanelaEspectro::Liga() {
     connect(arquivo_, &ArquivoEspectro::ArquivoUsado, this, &JanelaEspectro::ArquivoUsado);
     connect(arquivo_, &ArquivoEspectro::Salvos, this, [this] { DadosSalvos_ = true; });
 
+    areaGrafico_->DefineTabelaVisivel([this] { return execucao_->ComTabela(); });
     tabelaResultados_->DefinePodeMarcar(
         [this] { return !g_.HistogramaOculto && !g_.Visualizando; });
     connect(tabelaResultados_, &TabelaResultadosWidget::BandaClicada, areaGrafico_,

@@ -67,6 +67,7 @@ class JanelaEspectro : public QWidget {
     const EstadoSpin& Estado() const { return e_; }
     const EstadoGrafico& EstadoDoGrafico() const { return g_; }
     const OpcoesGrafico& Opcoes() const { return o_; }
+    char SepDec() const { return SepDec_; }
     bool DadosSalvos() const { return DadosSalvos_; }
     bool TelaPequena() const { return o_.TelaPequena; }
 

@@ -16,7 +16,8 @@ const QColor BrancoRealce(255, 255, 255);
 
 } // namespace
 
-TabelaResultadosWidget::TabelaResultadosWidget(QWidget* parent) : FlexGrid(parent) {
+TabelaResultadosWidget::TabelaResultadosWidget(char SepDec, QWidget* parent)
+    : FlexGrid(parent), SepDec_(SepDec) {
     setCols(ColunasTabela);
     connect(this, &FlexGrid::mousePressedOnRow, this, &TabelaResultadosWidget::LinhaClicada);
 }
@@ -39,7 +40,7 @@ void TabelaResultadosWidget::FlexPreenchBandas(const EstadoSpin& e) {
         std::array<std::string, ColunasTabela> celulas;
         for (int b = 1; b <= e.NBandas; ++b) {
             for (int c = 0; c < ColunasTabela; ++c)
-                celulas[std::size_t(c)] = TextoCelulaBanda(e, b, c);
+                celulas[std::size_t(c)] = TextoCelulaBanda(e, b, c, SepDec_);
             setRowTexts(b, celulas);
         }
     });
@@ -56,7 +57,7 @@ void TabelaResultadosWidget::Esvazia() {
 
 void TabelaResultadosWidget::CopiaTabela(const EstadoSpin& e) {
     const Ampulheta ampulheta;
-    const std::string texto = TextoCopiaTabela(e);
+    const std::string texto = TextoCopiaTabela(e, SepDec_);
     QClipboard* cb = QApplication::clipboard();
     cb->clear();
     cb->setText(QString::fromStdString(texto));

@@ -14,7 +14,9 @@ class TabelaResultadosWidget : public FlexGrid {
     Q_OBJECT
 
   public:
-    explicit TabelaResultadosWidget(QWidget* parent = nullptr);
+    // SepDec: the decimal separator of the frequencies and intensities, in
+    // the grid and in the copy.
+    explicit TabelaResultadosWidget(char SepDec, QWidget* parent = nullptr);
 
     // Rebuilds the whole table from the bands of e and shows it.
     void FlexPreenchBandas(const EstadoSpin& e);
@@ -46,6 +48,7 @@ class TabelaResultadosWidget : public FlexGrid {
   private:
     void RestauraLinha();
 
+    char SepDec_;
     std::function<bool()> podeMarcar_;
     int LinhaRealcada_ = 0;
     QColor CorFundoLinha_, CorTextoLinha_;

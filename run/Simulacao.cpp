@@ -86,8 +86,6 @@ bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpi
     }
     e.TolJac = in.TolJac;
     e.PrimOrdem = in.PrimOrdem;
-    e.ComTabela = in.ComTabela;
-    e.SepDec = in.SepDec;
     return true;
 }
 
@@ -159,13 +157,13 @@ std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado
     etapas.Fim(false);
 
     etapas.Inicio(3, NomeEtapaFreq);
-    CalcFreqInt(e);
+    CalcFreqInt(e, in.ComTabela);
     etapas.Fim(true);
     for (int b = 1; b <= e.NBandas; ++b) e.FreqBanda(b) = e.FreqBanda(b) - e.FreqEspHz;
     estado.troca(trabalho);
 
     int linhaGrafico = 4;
-    if (estado.ComTabela) {
+    if (in.ComTabela) {
         etapas.Inicio(4, NomeEtapaOrdenacao);
         OrdenaBandas(estado);
         etapas.Fim(false);

@@ -75,7 +75,7 @@ void AnexaEscrito(std::string& s, const EstadoSpin& e, int b, Escritor escreve) 
 
 } // namespace
 
-std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col) {
+std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col, char SepDec) {
     std::string s;
     switch (col) {
     case 0:
@@ -84,9 +84,9 @@ std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col) {
         AnexaEscrito(s, e, b, [&](char* p) { return EscreveNiveis(p, e, b); });
         break;
     case 2:
-        return FormataGeral(e.FreqBanda(b), 3, e.SepDec);
+        return FormataGeral(e.FreqBanda(b), 3, SepDec);
     case 3:
-        return FormataGeral(e.IntBanda(b), 3, e.SepDec);
+        return FormataGeral(e.IntBanda(b), 3, SepDec);
     case 4:
         AnexaEscrito(s, e, b, [&](char* p) { return EscreveSpins(p, e, e.NivelA(b)); });
         break;
@@ -112,7 +112,8 @@ std::size_t TamanhoPrevisto(const EstadoSpin& e, int bandas) {
 constexpr int BandasPorPedaco = 2000;
 } // namespace
 
-void EscreveCopiaTabela(const EstadoSpin& e, const std::function<void(std::string_view)>& entrega) {
+void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
+                        const std::function<void(std::string_view)>& entrega) {
     std::string s;
     s.reserve(TamanhoPrevisto(e, BandasPorPedaco));
     for (int c = 0; c < ColunasTabela; ++c) {
@@ -131,9 +132,9 @@ void EscreveCopiaTabela(const EstadoSpin& e, const std::function<void(std::strin
             *p++ = '\t';
             return p;
         });
-        s += FormataGeral(e.FreqBanda(b), 3, e.SepDec);
+        s += FormataGeral(e.FreqBanda(b), 3, SepDec);
         s += '\t';
-        s += FormataGeral(e.IntBanda(b), 3, e.SepDec);
+        s += FormataGeral(e.IntBanda(b), 3, SepDec);
         AnexaEscrito(s, e, b, [&](char* p) {
             *p++ = '\t';
             p = EscreveSpins(p, e, e.NivelA(b));
@@ -155,9 +156,9 @@ void EscreveCopiaTabela(const EstadoSpin& e, const std::function<void(std::strin
     entrega(s);
 }
 
-std::string TextoCopiaTabela(const EstadoSpin& e) {
+std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec) {
     std::string texto;
     texto.reserve(TamanhoPrevisto(e, e.NBandas));
-    EscreveCopiaTabela(e, [&](std::string_view pedaco) { texto += pedaco; });
+    EscreveCopiaTabela(e, SepDec, [&](std::string_view pedaco) { texto += pedaco; });
     return texto;
 }

@@ -13,12 +13,14 @@ extern const char* const CabecalhoTabela[ColunasTabela];      // row 0 of the gr
 extern const int LarguraColunaTabela[ColunasTabela];          // twips
 extern const char* const CabecalhoCopiaTabela[ColunasTabela]; // copy's header line
 
-// Text of cell (b, col) for band b = 1..NBandas and col = 0..6.
-std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col);
+// Text of cell (b, col) for band b = 1..NBandas and col = 0..6; frequency and
+// intensity with the decimal separator SepDec.
+std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col, char SepDec);
 
 // The whole clipboard text: header line, then one line per band, tab
 // separated, CR LF between lines, no line end after the last band.
-std::string TextoCopiaTabela(const EstadoSpin& e);
+std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec);
 // The same text handed over in pieces, for a 10-proton table written
 // straight to a file or a pipe.
-void EscreveCopiaTabela(const EstadoSpin& e, const std::function<void(std::string_view)>& entrega);
+void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
+                        const std::function<void(std::string_view)>& entrega);

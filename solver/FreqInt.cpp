@@ -46,7 +46,8 @@ bool DiferemPorUm(const EstadoSpin& e, int i, int j) {
 
 // Records pair (i, j) as band nb + 1 when its intensity reaches IntMin. The
 // intensity is written first, as the slot of a dropped pair is reused.
-void RegistraBanda(EstadoSpin& e, std::int32_t& nb, int i, int j, double intensidade) {
+void RegistraBanda(EstadoSpin& e, bool ComTabela, std::int32_t& nb, int i, int j,
+                   double intensidade) {
     ++nb;
     e.IntBanda(nb) = intensidade;
     if (float(e.IntBanda(nb)) < e.IntMin) {
@@ -54,7 +55,7 @@ void RegistraBanda(EstadoSpin& e, std::int32_t& nb, int i, int j, double intensi
         return;
     }
     e.FreqBanda(nb) = std::fabs(e.MatDiag(i, i) - e.MatDiag(j, j));
-    if (!e.ComTabela) return;
+    if (!ComTabela) return;
     e.NivelA(nb) = std::int16_t(i);
     e.NivelB(nb) = std::int16_t(j);
     e.NProtAfet(nb) = 0;
@@ -69,12 +70,12 @@ void RegistraBanda(EstadoSpin& e, std::int32_t& nb, int i, int j, double intensi
 
 // 1 or 2 protons: the whole-matrix route may leave a level spread over
 // states of different total spin, so every pair is taken as it comes.
-void CalcFreqIntGeral(EstadoSpin& e) {
+void CalcFreqIntGeral(EstadoSpin& e, bool ComTabela) {
     std::int32_t nb = 0;
     for (int i = 1; i <= e.NEst - 1; ++i) {
         AplicaTrans(e, i);
         for (int j = e.NEst; j >= i + 1; --j)
-            if (DiferemPorUm(e, i, j)) RegistraBanda(e, nb, i, j, IntensTrans(e, j));
+            if (DiferemPorUm(e, i, j)) RegistraBanda(e, ComTabela, nb, i, j, IntensTrans(e, j));
     }
     e.NBandas = nb;
 }
@@ -123,7 +124,7 @@ HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vect
 // the levels of the next block (total spin one lower) and the products need
 // only the states of those two blocks. Each sum keeps the order and the terms
 // of the dense computation apart from exact zeros, so the bits are the same.
-void CalcFreqIntBlocos(EstadoSpin& e) {
+void CalcFreqIntBlocos(EstadoSpin& e, bool ComTabela) {
     const std::vector<Grupo> grupos = GruposDeMz(e);
     std::int32_t nb = 0;
     std::vector<double> vt, soma;
@@ -141,7 +142,7 @@ void CalcFreqIntBlocos(EstadoSpin& e) {
             SomasDoGrupo(e, gB, vt, soma);
             for (int j = gB.fim; j >= gB.ini; --j) {
                 const double s = soma[j - gB.ini];
-                RegistraBanda(e, nb, i, j, s * s);
+                RegistraBanda(e, ComTabela, nb, i, j, s * s);
             }
         }
     }
@@ -152,9 +153,9 @@ void CalcFreqIntBlocos(EstadoSpin& e) {
 
 } // namespace
 
-void CalcFreqInt(EstadoSpin& e) {
+void CalcFreqInt(EstadoSpin& e, bool ComTabela) {
     if (e.NProt < 3)
-        CalcFreqIntGeral(e);
+        CalcFreqIntGeral(e, ComTabela);
     else
-        CalcFreqIntBlocos(e);
+        CalcFreqIntBlocos(e, ComTabela);
 }

@@ -9,5 +9,8 @@ void AplicaTrans(EstadoSpin& e, int i);
 double IntensTrans(const EstadoSpin& e, int j);
 
 // Every pair of levels whose total spin differs by one: intensity, and the
-// band when it reaches IntMin. Frequencies are absolute.
-void CalcFreqInt(EstadoSpin& e);
+// band when it reaches IntMin. Frequencies are absolute. The levels and the
+// flipped protons of each band (NivelA, NivelB, NProtAfet, ProtAfet,
+// ProtBanda) are written only when ComTabela; otherwise they stay as
+// CriaMatrizes left them.
+void CalcFreqInt(EstadoSpin& e, bool ComTabela);

@@ -2,14 +2,18 @@
 // inspector, opened from the menu, that follows every new result.
 #include "app/LigaInspetor.h"
 #include "inspector/JanelaMatrizes.h"
-#include "inspector/VigiaModal.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
+#include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/FlexGrid.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +25,6 @@ void Ativa(QWidget& w) {
 }
 
 struct Programa {
-    VigiaModal modal;
     EstadosPrograma estados;
     Moldura moldura{estados, 1280};
     JanelaEspectro& f = *moldura.janela();
@@ -69,6 +72,55 @@ TEST(LigaInspetor, UmInspetorQueSegueOsResultados) {
     EXPECT_FALSE(ReconstroiAoAtivar(*inspetor)) << "fixing the window";
     fixar->click();
     EXPECT_TRUE(ReconstroiAoAtivar(*inspetor)) << "releasing it";
+}
+
+// The user's decimal separator, from the locale the window is built under.
+class Local {
+  public:
+    explicit Local(char sep) {
+        QLocale::setDefault(sep == ',' ? QLocale(QLocale::Portuguese, QLocale::Brazil)
+                                       : QLocale::c());
+    }
+    ~Local() { QLocale::setDefault(antes_); }
+    Local(const Local&) = delete;
+    Local& operator=(const Local&) = delete;
+
+  private:
+    QLocale antes_;
+};
+
+// The walkthrough writes with the window's separator and quotes the window's
+// results table only while the window has it open.
+TEST(LigaInspetor, SeparadorETabelaDaJanela) {
+    for (const char sep : {',', '.'}) {
+        SCOPED_TRACE(sep);
+        const Local local(sep);
+        Programa p;
+        JanelaMatrizes* inspetor = p.Inspetor();
+        ASSERT_TRUE(inspetor);
+        const auto rotulo = [&](const char* nome) {
+            return inspetor->findChild<QLabel*>(QString::fromLatin1(nome));
+        };
+        inspetor->findChild<QPushButton*>(QStringLiteral("botaoPasseio"))->click();
+
+        // Levels 1 and 2 to begin with.
+        const EstadoSpin& e = p.f.Estado();
+        int banda = 0;
+        for (int b = 1; b <= e.NBandas && banda == 0; ++b)
+            if (e.NivelA(b) == 1 && e.NivelB(b) == 2) banda = b;
+        ASSERT_GT(banda, 0);
+        const QString valor = p.f.tabelaResultados()->textMatrix(banda, 3);
+        EXPECT_TRUE(valor.contains(QChar(sep))) << valor.toStdString();
+        EXPECT_EQ(rotulo("rotuloValorTabela")->text(), "Valor na tabela do espectro: " + valor);
+        EXPECT_TRUE(rotulo("rotuloResultadoPreciso")->text().contains(QChar(sep)));
+
+        p.f.AlternaTabela();
+        ASSERT_FALSE(p.f.Execucao().ComTabela());
+        auto* nivelB = inspetor->findChild<QLineEdit*>(QStringLiteral("caixaNivelB"));
+        nivelB->setText(QStringLiteral("3"));
+        QTest::keyClick(nivelB, Qt::Key_Return);
+        EXPECT_FALSE(rotulo("rotuloValorTabela")->isVisible());
+    }
 }
 
 } // namespace

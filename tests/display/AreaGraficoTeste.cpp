@@ -26,7 +26,7 @@ namespace {
 struct Plot {
     EstadoGrafico g;
     OpcoesGrafico o;
-    EstadoSpin e = Calcula(EntradaInicial(3));
+    EstadoSpin e = testes::Calcula(EntradaInicial(3));
     AreaGrafico p{g, o, e};
     Plot() {
         p.show();
@@ -83,7 +83,7 @@ TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     // Every shift 40 Hz higher; a run ends in "Restaurar".
     EntradaSimulacao in = EntradaInicial(3);
     for (double& d : in.Desloc) d += 40;
-    t.e = Calcula(in);
+    t.e = testes::Calcula(in);
     t.g.env.EnvValida = false;
     t.g.RecalcEscala = true;
     t.p.Restaurar();

@@ -4,7 +4,7 @@
 #include "display/Figura.h"
 #include "display/Geometria.h"
 #include "display/Grafico.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,19 +13,12 @@
 
 namespace aux {
 
-inline EstadoSpin Calcula(const EntradaSimulacao& in) {
-    EstadoSpin e, trabalho;
-    ObservadorSimulacao nada;
-    EXPECT_FALSE(Simula(in, e, trabalho, nada));
-    return e;
-}
-
 // A computed system and the plot state after "Restaurar", drawn in the wide layout.
 struct Cena {
     EstadoSpin e;
     EstadoGrafico g;
     OpcoesGrafico o;
-    explicit Cena(const EntradaSimulacao& in) : e(Calcula(in)) { Restaura(g); }
+    explicit Cena(const EntradaSimulacao& in) : e(testes::Calcula(in)) { Restaura(g); }
     // The screen plot over the background the widget fills in.
     QImage Tela() {
         QImage im(Px(LarguraLarga), Px(AlturaLarga), QImage::Format_RGB32);

@@ -1,9 +1,8 @@
 #pragma once
 // Real runs, and the matrix window over them, for the inspector's tests.
 
-#include "VigiaModal.h"
 #include "inspector/JanelaMatrizes.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 #include "widgets/FlexGrid.h"
 
@@ -14,14 +13,6 @@
 
 #include <memory>
 
-// A run into e, as the program makes one: the previous contents are swapped out.
-inline void Executa(EstadoSpin& e, const EntradaSimulacao& in) {
-    EstadoSpin trabalho;
-    ObservadorSimulacao nada;
-    const auto erro = Simula(in, e, trabalho, nada);
-    ASSERT_FALSE(erro) << *erro;
-}
-
 inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
     EntradaSimulacao in = EntradaInicial(NProt);
     in.SepDec = SepDec;
@@ -29,32 +20,37 @@ inline EntradaSimulacao Entrada(int NProt, char SepDec = ',') {
 }
 
 // What the main window answers the inspector after the run into e: its
-// results table holds every band's text, the state the user's choices.
-inline ConsultasInspetor Consultas(const EstadoSpin& e) {
-    return {[&e](int b, int c) { return QString::fromStdString(TextoCelulaBanda(e, b, c)); },
-            [&e] { return e.SepDec; }, [&e] { return e.ComTabela; }};
+// results table holds every band's text; the separator and the table's being
+// open are the user's choices, here those the run was made with. Both are
+// read at each call, so `in` may change under an open window.
+inline ConsultasInspetor Consultas(const EstadoSpin& e, const EntradaSimulacao& in) {
+    return {[&e, &in](int b, int c) {
+                return QString::fromStdString(TextoCelulaBanda(e, b, c, in.SepDec));
+            },
+            [&in] { return in.SepDec; }, [&in] { return in.ComTabela; }};
 }
 
 inline const QColor Branco(255, 255, 255), Amarelo(255, 255, 192), Ciano(192, 255, 255);
 
 // The inspector over a state, as the program wires it.
 struct Janela {
-    VigiaModal modal;
-    EstadoSpin e;
+    EntradaSimulacao entrada; // of the last run
+    EstadoSpin e, trabalho;
     std::unique_ptr<JanelaMatrizes> f;
 
-    explicit Janela(const EntradaSimulacao& in) {
-        Executa(e, in);
-        f = std::make_unique<JanelaMatrizes>(e, Consultas(e));
+    explicit Janela(const EntradaSimulacao& in) : entrada(in) {
+        testes::Executa(in, e, trabalho);
+        f = std::make_unique<JanelaMatrizes>(e, Consultas(e, entrada));
     }
     // A run, announced as the main window announces it.
     void NovaExecucao(const EntradaSimulacao& in) {
-        Executa(e, in);
+        entrada = in;
+        testes::Executa(in, e, trabalho);
         f->ResultadosNovos();
     }
     // The results table's cell (band b, column c).
     QString textoTabela(int b, int c) const {
-        return QString::fromStdString(TextoCelulaBanda(e, b, c));
+        return QString::fromStdString(TextoCelulaBanda(e, b, c, entrada.SepDec));
     }
     FlexGrid& grade(const char* nome) const {
         auto* g = f->findChild<FlexGrid*>(QString::fromLatin1(nome));

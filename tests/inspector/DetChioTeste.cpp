@@ -60,8 +60,7 @@ TEST(DetChio, CasosExatos) {
 
 TEST(DetChio, HamiltonianoContraProdutoDosAutovalores) {
     for (int N = 1; N <= 5; ++N) {
-        EstadoSpin e;
-        Executa(e, Entrada(N));
+        const EstadoSpin e = testes::Calcula(Entrada(N));
         double produto = 1, escala = 1;
         for (int i = 1; i <= e.NEst; ++i) {
             produto *= e.MatDiag(i, i);

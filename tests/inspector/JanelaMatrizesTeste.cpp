@@ -228,7 +228,7 @@ TEST(JanelaMatrizes, ReconstroiNaAtivacaoAposUmaExecucao) {
     EXPECT_NE(H.textMatrix(1, 1), "marca");
 
     // A window opened later shows the last run at once.
-    JanelaMatrizes outra(j.e, Consultas(j.e));
+    JanelaMatrizes outra(j.e, Consultas(j.e, j.entrada));
     outra.show();
     EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
 }
@@ -238,7 +238,7 @@ TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
     j.f->show();
     FlexGrid& H = j.grade("gradeHamiltoniana");
     // A run the window is not told of: activating it keeps the old matrices.
-    Executa(j.e, Entrada(2));
+    testes::Executa(Entrada(2), j.e, j.trabalho);
     Ativa(*j.f);
     EXPECT_EQ(H.rows(), 9);
     // Told: still nothing until it is activated, then the new ones, once.

@@ -1,18 +1,49 @@
 // The verification window: what it shows must hold for any correct
 // diagonalisation, and must expose one that is not.
 #include "Auxiliar.h"
+#include "GuardaModal.h"
 #include "inspector/JanelaVerificacoes.h"
 #include "run/TextoDecimal.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace {
 
+// While it lives, each modal dialog that opens is handed to `responde` from
+// the dialog's own event loop, and rejected should it still be open after.
+// Holding a Respondedor tells the watcher in main_qt.cpp these dialogs are
+// expected.
+class RespondeModal {
+  public:
+    explicit RespondeModal(std::function<void(QDialog&)> responde)
+        : responde_(std::move(responde)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Olha(); });
+        timer_.start(0);
+    }
+
+  private:
+    void Olha() {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        responde_(*d);
+        if (d->isVisible()) d->reject();
+    }
+
+    guarda::Respondedor registro_;
+    std::function<void(QDialog&)> responde_;
+    QTimer timer_;
+};
+
 struct Verificacoes {
     JanelaVerificacoes f;
-    explicit Verificacoes(const EstadoSpin& e) { f.Preenche(e, e.SepDec); }
+    explicit Verificacoes(const EstadoSpin& e, char sep = ',') { f.Preenche(e, sep); }
     QString caixa(const char* nome) const {
         return f.findChild<QLineEdit*>(QString::fromLatin1(nome))->text();
     }
@@ -33,8 +64,7 @@ double Numero(const QString& s, char sep) {
 }
 
 TEST(JanelaVerificacoes, UmProton) {
-    EstadoSpin e;
-    Executa(e, Entrada(1));
+    const EstadoSpin e = testes::Calcula(Entrada(1));
     Verificacoes v(e);
     EXPECT_EQ(v.f.windowTitle(), "Verificações");
     // H is diagonal: the 2x2 formula is the product of the eigenvalues.
@@ -52,9 +82,8 @@ TEST(JanelaVerificacoes, UmProton) {
 
 TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
     for (char sep : {',', '.'}) {
-        EstadoSpin e;
-        Executa(e, Entrada(4, sep));
-        Verificacoes v(e);
+        const EstadoSpin e = testes::Calcula(Entrada(4));
+        Verificacoes v(e, sep);
         const int n = e.NEst;
         double maior = 0;
         for (int i = 1; i <= n; ++i) maior = std::max(maior, std::fabs(e.MatHam(i, i)));
@@ -89,8 +118,7 @@ TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
 TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
     EntradaSimulacao in = Entrada(3);
     in.PrimOrdem = true;
-    EstadoSpin e;
-    Executa(e, in);
+    const EstadoSpin e = testes::Calcula(in);
     Verificacoes v(e);
     // V is the identity; HV is H itself, with the J/2 terms VA lacks.
     const FlexGrid &HV = v.produtoHV(), &VA = v.produtoVA();
@@ -107,7 +135,7 @@ TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
     j.f->show();
     QString titulo, det;
     bool fechou = false;
-    j.modal.responde = [&](QDialog& d) {
+    const RespondeModal resposta([&](QDialog& d) {
         titulo = d.windowTitle();
         det = d.findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
         auto* fechar = d.findChild<QPushButton*>(QStringLiteral("botaoFechar"));
@@ -115,7 +143,7 @@ TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
         EXPECT_EQ(fechar->text(), "Fechar Verificações");
         fechar->click();
         fechou = !d.isVisible();
-    };
+    });
     j.botao("botaoVerificacoes").click(); // returns when the window is closed
     EXPECT_TRUE(fechou);
     EXPECT_EQ(titulo, "Verificações");

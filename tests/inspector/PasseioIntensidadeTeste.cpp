@@ -60,7 +60,7 @@ struct Passeio : Janela {
         return s;
     }
     double Mais(const char* nome) const {
-        return ConverteNumero(rotulo(nome).text().toStdString(), e.SepDec).value_or(NAN);
+        return ConverteNumero(rotulo(nome).text().toStdString(), entrada.SepDec).value_or(NAN);
     }
     // The band of levels a and b, 0 when the run dropped or skipped it.
     int Banda(int a, int b) const {

@@ -7,6 +7,7 @@
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/Px.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -286,10 +287,21 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     Tela t;
     JanelaEspectro& f = t.f;
 
+    // A click on the plot chooses a band only while the table is open.
+    AreaGrafico& area = *f.areaGrafico();
+    QSignalSpy escolhida(&area, &AreaGrafico::BandaEscolhida);
+    const auto clicaNaBanda = [&] {
+        const EstadoGrafico& g = f.EstadoDoGrafico();
+        const QPoint p(Px(XFreq(g, f.Estado().FreqBanda(1))) + 2, Px(g.LinhaBase) - 40);
+        QTest::mouseClick(&area, Qt::LeftButton, {}, area.AreaInterna().topLeft() + p);
+    };
+
     f.botaoTabela()->click();
     EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_FALSE(f.Acoes().copiarTabela->isEnabled());
+    clicaNaBanda();
+    EXPECT_EQ(escolhida.count(), 0);
     f.botaoExecutar()->click();
     EXPECT_EQ(LinhasTempos(f, 3)[0], "Cálculo de freqüências");
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
@@ -303,6 +315,8 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     EXPECT_FALSE(f.tabelaResultados()->isHidden());
     EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     EXPECT_EQ(LinhasTempos(f, 6)[0], "Gráfico");
+    clicaNaBanda();
+    EXPECT_EQ(escolhida.count(), 1);
 
     const QString cabecalho = "Banda n°\tNíveis\tFreqüência(Hz)\tIntensidade relativa\t"
                               "Spins nível A\tSpins nível B\tPrótons afetados\r\n";
@@ -569,10 +583,10 @@ TEST(JanelaEspectro, FecharATabelaDuranteUmaExecucao) {
     f.Execucao().Executa();
     ASSERT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     // The button, the flag and the table must agree, now and after the next run.
-    EXPECT_FALSE(f.Estado().ComTabela);
+    EXPECT_FALSE(f.Execucao().ComTabela());
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     f.Execucao().Executa();
-    EXPECT_FALSE(f.Estado().ComTabela);
+    EXPECT_FALSE(f.Execucao().ComTabela());
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
 }

@@ -1,35 +1,25 @@
 // The results table filled from real runs, clicked and copied.
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Simulacao.h"
+#include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 namespace {
 
-EstadoSpin Calcula(const EntradaSimulacao& in) {
-    EstadoSpin e, trabalho;
-    ObservadorSimulacao nada;
-    EXPECT_FALSE(Simula(in, e, trabalho, nada));
-    return e;
-}
-
-QString Texto(const EstadoSpin& e, int b, int c) {
-    return QString::fromStdString(TextoCelulaBanda(e, b, c));
+QString Texto(const EstadoSpin& e, int b, int c, char sep) {
+    return QString::fromStdString(TextoCelulaBanda(e, b, c, sep));
 }
 
 struct Tabela {
-    EstadoSpin e = Calcula(EntradaInicial(3));
-    TabelaResultadosWidget t;
+    EstadoSpin e = testes::Calcula(EntradaInicial(3));
+    TabelaResultadosWidget t{','};
     Tabela() {
         t.resize(610, 300);
         t.FlexPreenchBandas(e);
@@ -68,7 +58,8 @@ TEST(TabelaResultados, PreencheTresProtons) {
     for (int c = 1; c < 7; ++c) EXPECT_EQ(t.columnWidth(c - 1), px[c - 1]) << c;
 
     for (int b : {1, e.NBandas / 2, e.NBandas})
-        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c)) << b << "," << c;
+        for (int c = 0; c < 7; ++c)
+            EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c, ',')) << b << "," << c;
     EXPECT_EQ(t.model()->headerData(e.NBandas - 1, Qt::Vertical).toInt(), e.NBandas);
     EXPECT_TRUE(t.textMatrix(1, 1).contains(QStringLiteral(" – ")));
     for (int c = 0; c <= 5; ++c) EXPECT_EQ(t.cellAlignment(2, c), Qt::AlignCenter) << c;
@@ -87,13 +78,13 @@ TEST(TabelaResultados, PreencheTresProtons) {
         EXPECT_EQ(t.model()->data(i).toString(), grego);
         EXPECT_EQ(t.model()->data(i, FlexGrid::TextoRole).toString(), texto);
     }
-    const QString copia = QString::fromStdString(TextoCopiaTabela(e));
+    const QString copia = QString::fromStdString(TextoCopiaTabela(e, ','));
     EXPECT_FALSE(copia.contains(QChar(0x3b1)));
     EXPECT_TRUE(copia.contains(t.textMatrix(1, 4)));
 
     // A refill with fewer bands leaves nothing of the earlier one; Esvazia
     // leaves the header row and one empty row.
-    const EstadoSpin e2 = Calcula(EntradaInicial(2));
+    const EstadoSpin e2 = testes::Calcula(EntradaInicial(2));
     t.FlexPreenchBandas(e2);
     EXPECT_EQ(t.rows(), e2.NBandas + 1);
     EXPECT_EQ(t.textMatrix(1, 4).size(), 2);
@@ -165,24 +156,20 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
 TEST(TabelaResultados, CopiaEDezProtons) {
     EntradaSimulacao in = EntradaInicial(10);
     in.IntMin = 0;
-    const EstadoSpin e = Calcula(in);
-    TabelaResultadosWidget t;
+    const EstadoSpin e = testes::Calcula(in);
+    TabelaResultadosWidget t('.'); // the grid and the copy both take this separator
     t.resize(610, 300);
     t.show();
-    QElapsedTimer relogio;
-    relogio.start();
     t.FlexPreenchBandas(e);
-    std::cout << "[ tempo    ] " << e.NBandas << " bandas na tabela em " << relogio.elapsed()
-              << " ms\n";
     EXPECT_EQ(e.NBandas, 167960);
     EXPECT_EQ(t.rows(), e.NBandas + 1);
     for (int b : {1, 83980, e.NBandas})
-        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c));
+        for (int c = 0; c < 7; ++c) EXPECT_EQ(t.textMatrix(b, c), Texto(e, b, c, '.'));
     t.EscolheBanda(e.NBandas - 3);
     EXPECT_EQ(t.LinhaRealcada(), e.NBandas - 3);
 
     t.CopiaTabela(e);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(TextoCopiaTabela(e)));
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(TextoCopiaTabela(e, '.')));
     EXPECT_TRUE(QApplication::clipboard()->text().endsWith(t.textMatrix(e.NBandas, 6)));
 }
 

@@ -51,12 +51,11 @@ std::vector<std::string> Divide(const std::string& s, const std::string& sep) {
 }
 
 TEST(TabelaResultados, CopiaComNenhumaEUmaBanda) {
-    EXPECT_EQ(TextoCopiaTabela(Estado(3, 0)), LinhaCabecalho);
+    EXPECT_EQ(TextoCopiaTabela(Estado(3, 0), ','), LinhaCabecalho);
     EstadoSpin e = Estado(2, 1);
     Banda(e, 1, 1, 2, -12.5, 1, {2});
-    EXPECT_EQ(TextoCopiaTabela(e), LinhaCabecalho + "1\t1 – 2\t-12,5\t1\taa\tab\tH2");
-    e.SepDec = '.';
-    EXPECT_EQ(TextoCopiaTabela(e), LinhaCabecalho + "1\t1 – 2\t-12.5\t1\taa\tab\tH2");
+    EXPECT_EQ(TextoCopiaTabela(e, ','), LinhaCabecalho + "1\t1 – 2\t-12,5\t1\taa\tab\tH2");
+    EXPECT_EQ(TextoCopiaTabela(e, '.'), LinhaCabecalho + "1\t1 – 2\t-12.5\t1\taa\tab\tH2");
 }
 
 TEST(TabelaResultados, CelulasDasBandas) {
@@ -64,31 +63,33 @@ TEST(TabelaResultados, CelulasDasBandas) {
     Banda(e, 1, 2, 5, 450.1235, 0.0625, {1, 3}); // aab -> baa
     Banda(e, 2, 1, 3, -0.0004, 2.675, {2});
     Banda(e, 3, 6, 8, 1234567.8916, 1e-4, {1, 2, 3});
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 0), "1");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 1), "2 – 5");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 2), "450,123") << "3 decimals, exact binary value";
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 3), "0,062") << "half to even";
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 4), "aab");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 5), "baa");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 6), "H1,H3");
-    EXPECT_EQ(TextoCelulaBanda(e, 2, 2), "0") << "never -0";
-    EXPECT_EQ(TextoCelulaBanda(e, 2, 3), "2,675");
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 2), "1234567,892") << "no digit grouping";
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 3), "0");
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 6), "H1,H2,H3");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 0, ','), "1");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 1, ','), "2 – 5");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 2, ','), "450,123") << "3 decimals, exact binary value";
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 3, ','), "0,062") << "half to even";
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 4, ','), "aab");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 5, ','), "baa");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 6, ','), "H1,H3");
+    EXPECT_EQ(TextoCelulaBanda(e, 2, 2, ','), "0") << "never -0";
+    EXPECT_EQ(TextoCelulaBanda(e, 2, 3, ','), "2,675");
+    EXPECT_EQ(TextoCelulaBanda(e, 3, 2, ','), "1234567,892") << "no digit grouping";
+    EXPECT_EQ(TextoCelulaBanda(e, 3, 3, ','), "0");
+    EXPECT_EQ(TextoCelulaBanda(e, 3, 6, ','), "H1,H2,H3");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 2, '.'), "450.123");
+    EXPECT_EQ(TextoCelulaBanda(e, 1, 3, '.'), "0.062");
 
     // A spin of exactly 0 reads as beta.
     e.SpinEst(1, 2) = 0;
-    EXPECT_EQ(TextoCelulaBanda(e, 2, 4), "aba");
+    EXPECT_EQ(TextoCelulaBanda(e, 2, 4, ','), "aba");
 
     // The copy carries exactly the grid's cells, lines joined by CR LF.
-    const auto linhas = Divide(TextoCopiaTabela(e), "\r\n");
+    const auto linhas = Divide(TextoCopiaTabela(e, ','), "\r\n");
     ASSERT_EQ(linhas.size(), 4u);
     for (int b = 1; b <= 3; ++b) {
         const auto celulas = Divide(linhas[std::size_t(b)], "\t");
         ASSERT_EQ(celulas.size(), 7u) << "band " << b;
         for (int c = 0; c < ColunasTabela; ++c)
-            EXPECT_EQ(celulas[std::size_t(c)], TextoCelulaBanda(e, b, c)) << b << ", " << c;
+            EXPECT_EQ(celulas[std::size_t(c)], TextoCelulaBanda(e, b, c, ',')) << b << ", " << c;
     }
 }
 
@@ -99,12 +100,12 @@ TEST(TabelaResultados, CopiaEmPedacosIgualAoTextoInteiro) {
     for (int b = 1; b <= nBandas; ++b) Banda(e, b, 1, 2, b * 0.5, 1, {1});
     std::string pedacos;
     int entregas = 0;
-    EscreveCopiaTabela(e, [&](std::string_view p) {
+    EscreveCopiaTabela(e, ',', [&](std::string_view p) {
         pedacos += p;
         ++entregas;
     });
     EXPECT_GT(entregas, 1);
-    EXPECT_EQ(pedacos, TextoCopiaTabela(e));
+    EXPECT_EQ(pedacos, TextoCopiaTabela(e, ','));
     const auto linhas = Divide(pedacos, "\r\n");
     ASSERT_EQ(linhas.size(), std::size_t(nBandas) + 1);
     EXPECT_EQ(linhas.back(), "4100\t1 – 2\t2050\t1\taaa\taab\tH1");

@@ -228,7 +228,7 @@ double IntensTrans(const EstadoSpin& e, int j) {
     return std::pow(s, 2.0);
 }
 
-void CalcFreqInt(EstadoSpin& e) {
+void CalcFreqInt(EstadoSpin& e, bool ComTabela) {
     const int M = e.NEst;
     std::int32_t nb = 0;
     for (int i = 1; i <= M - 1; ++i) {
@@ -243,7 +243,7 @@ void CalcFreqInt(EstadoSpin& e) {
                 continue;
             }
             e.FreqBanda(nb) = std::fabs(e.MatDiag(i, i) - e.MatDiag(j, j));
-            if (e.ComTabela) {
+            if (ComTabela) {
                 e.NivelA(nb) = static_cast<std::int16_t>(i);
                 e.NivelB(nb) = static_cast<std::int16_t>(j);
                 e.NProtAfet(nb) = 0;
@@ -280,12 +280,11 @@ void OrdenaBandas(EstadoSpin& e) {
 }
 
 void Prepara(EstadoSpin& e, int N, double MHz, const std::vector<double>& deslHz,
-             const std::vector<double>& J, float IntMin, bool PrimOrdem, bool ComTabela) {
+             const std::vector<double>& J, float IntMin, bool PrimOrdem) {
     e.IntMin = IntMin;
     e.FreqEspHz = MHz * 1000000;
     e.NProt = N;
     e.PrimOrdem = PrimOrdem;
-    e.ComTabela = ComTabela;
 
     e.FreqProt.recria(N);
     for (int i = 1; i <= N; ++i) e.FreqProt(i) = e.FreqEspHz + deslHz.at(std::size_t(i - 1));
@@ -311,15 +310,15 @@ void Prepara(EstadoSpin& e, int N, double MHz, const std::vector<double>& deslHz
     e.ContEst = 1;
 }
 
-bool Executa(EstadoSpin& e) {
+bool Executa(EstadoSpin& e, bool ComTabela) {
     GeraBase(e, 1);
     MontaSubMat(e);
     const bool ok = e.NProt < 3 ? DiagMatrizInteira(e) : DiagSubMat(e);
     if (!ok) return false;
     MontaMatTrans(e);
-    CalcFreqInt(e);
+    CalcFreqInt(e, ComTabela);
     for (std::int32_t b = 1; b <= e.NBandas; ++b) e.FreqBanda(b) = e.FreqBanda(b) - e.FreqEspHz;
-    if (e.ComTabela) OrdenaBandas(e);
+    if (ComTabela) OrdenaBandas(e);
     return true;
 }
 

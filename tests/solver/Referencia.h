@@ -27,15 +27,16 @@ bool DiagMatrizInteira(EstadoSpin& e);
 void MontaMatTrans(EstadoSpin& e);
 void AplicaTrans(EstadoSpin& e, int i);
 double IntensTrans(const EstadoSpin& e, int j);
-void CalcFreqInt(EstadoSpin& e);
+void CalcFreqInt(EstadoSpin& e, bool ComTabela);
 void OrdenaBandas(EstadoSpin& e);
 
 // Fills the inputs as the run does and creates every array. deslHz: shift of
 // each proton in Hz; J: the upper triangle J(1,2), J(1,3)..J(1,N), J(2,3)..
 void Prepara(EstadoSpin& e, int N, double MHz, const std::vector<double>& deslHz,
-             const std::vector<double>& J, float IntMin, bool PrimOrdem, bool ComTabela);
+             const std::vector<double>& J, float IntMin, bool PrimOrdem);
 
-// The solver part of the run, band frequencies left as offsets in Hz.
-bool Executa(EstadoSpin& e);
+// The solver part of the run, band frequencies left as offsets in Hz; the
+// table's columns are filled and the bands ordered only when ComTabela.
+bool Executa(EstadoSpin& e, bool ComTabela);
 
 } // namespace ref

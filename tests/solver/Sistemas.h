@@ -21,7 +21,7 @@ struct Sistema {
 
 // The inputs of the system as the reference reads them.
 inline void Prepara(EstadoSpin& e, const Sistema& s) {
-    ref::Prepara(e, s.N, s.MHz, s.desl, s.J, s.IntMin, s.PrimOrdem, s.ComTabela);
+    ref::Prepara(e, s.N, s.MHz, s.desl, s.J, s.IntMin, s.PrimOrdem);
 }
 
 // The same system as the program's run takes it.

@@ -68,7 +68,7 @@ TEST(Identidade, ProdutoIgualAReferencia) {
     for (const auto& [nome, s] : casos) {
         SCOPED_TRACE(nome);
         Prepara(r, s);
-        ASSERT_TRUE(ref::Executa(r));
+        ASSERT_TRUE(ref::Executa(r, s.ComTabela));
         ASSERT_TRUE(testes::Executa(Entrada(s), p, trabalho));
         EXPECT_EQ(r.NBandas, p.NBandas);
         EXPECT_EQ(r.ContEst, p.ContEst);
