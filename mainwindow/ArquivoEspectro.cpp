@@ -24,7 +24,8 @@
 namespace {
 
 const QStringList Filtros = {QStringLiteral("Espectros simulados (*.esm)"),
-                             QStringLiteral("Texto(*.txt)"), QStringLiteral("All Files(*.*) (*)")};
+                             QStringLiteral("Texto(*.txt)"),
+                             QStringLiteral("Todos os arquivos (*)")};
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);

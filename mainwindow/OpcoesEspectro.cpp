@@ -45,19 +45,20 @@ OpcoesEspectro::OpcoesEspectro(const PecasOpcoes& p, QWidget* janela)
 
 void OpcoesEspectro::CriaQuadros() {
     quadroCores_ = new QGroupBox(QStringLiteral("Cores"), janela_);
-    ColocaTwips(quadroCores_, 7485, 240, 2535, 800);
-    opcaoColorido_ = Opcao(QStringLiteral("Colorido"), quadroCores_, 120, 240, 1140);
-    opcaoSemCores_ = Opcao(QStringLiteral("Sem cores"), quadroCores_, 1290, 240, 1200);
+    // The contents start below the frame's title, which takes the top 300 twips.
+    ColocaTwips(quadroCores_, 7485, 240, 2535, 840);
+    opcaoColorido_ = Opcao(QStringLiteral("Colorido"), quadroCores_, 120, 300, 1140);
+    opcaoSemCores_ = Opcao(QStringLiteral("Sem cores"), quadroCores_, 1290, 300, 1200);
     botaoTodasBandas_ = new QPushButton(QStringLiteral("Mostrar Todas as Bandas"), quadroCores_);
-    ColocaTwips(botaoTodasBandas_, 120, 480, 2295, 270);
+    ColocaTwips(botaoTodasBandas_, 120, 540, 2295, 255);
     botaoTodasBandas_->setEnabled(false);
 
     quadroEnvolvente_ = new QGroupBox(QStringLiteral("Envolvente"), janela_);
-    ColocaTwips(quadroEnvolvente_, 7485, 1080, 2535, 780);
+    ColocaTwips(quadroEnvolvente_, 7485, 1080, 2535, 840);
     opcaoComEnvolvente_ =
-        Opcao(QStringLiteral("Com envolvente"), quadroEnvolvente_, 120, 225, 2295);
+        Opcao(QStringLiteral("Com envolvente"), quadroEnvolvente_, 120, 300, 2295);
     opcaoSemEnvolvente_ =
-        Opcao(QStringLiteral("Sem envolvente"), quadroEnvolvente_, 120, 480, 2295);
+        Opcao(QStringLiteral("Sem envolvente"), quadroEnvolvente_, 120, 540, 2295);
 
     quadroMistura_ = new QGroupBox(janela_);
     quadroMistura_->resize(Px(2535), Px(415));

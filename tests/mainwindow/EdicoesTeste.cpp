@@ -110,3 +110,22 @@ TEST(Edicoes, CaixaDeProtonsVisitadaNaoViraUmProton) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Quadros, OpcoesAbaixoDoTituloDoQuadro) {
+    const Local L(',');
+    Tela t;
+    const OpcoesEspectro& o = t.f.OpcoesDaJanela();
+    for (QRadioButton* r :
+         {o.opcaoColorido(), o.opcaoSemCores(), o.opcaoComEnvolvente(), o.opcaoSemEnvolvente()}) {
+        auto* quadro = qobject_cast<QGroupBox*>(r->parentWidget());
+        ASSERT_NE(quadro, nullptr);
+        EXPECT_GE(r->geometry().top(), quadro->contentsRect().top()) << r->text().toStdString();
+        EXPECT_LE(r->geometry().bottom(), quadro->contentsRect().bottom())
+            << r->text().toStdString();
+    }
+    EXPECT_LE(o.botaoTodasBandas()->geometry().bottom(), o.quadroCores()->contentsRect().bottom());
+}
+
+} // namespace

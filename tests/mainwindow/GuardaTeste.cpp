@@ -156,6 +156,8 @@ TEST_P(Guarda, DialogoDeSalvarAcrescentaEsm) {
         }
         visto = true;
         EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(d->nameFilters(), QStringList({"Espectros simulados (*.esm)", "Texto(*.txt)",
+                                                 "Todos os arquivos (*)"}));
         d->setDirectory(pasta.path());
         auto* nome = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (!nome) {
