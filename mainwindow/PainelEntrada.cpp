@@ -21,6 +21,9 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <initializer_list>
+#include <vector>
+
 namespace {
 
 // A colour button: its proton's colour, with a caption that stays readable.
@@ -55,6 +58,22 @@ PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDe
     connect(caixaLargura_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaLargura);
     caixaNProt_->installEventFilter(this);
     caixaLargura_->installEventFilter(this);
+    DefineOrdemTab();
+}
+
+// Tab walks the system as it is typed: the shifts, the couplings row by row,
+// the other boxes, and only then the colour buttons. Hidden boxes are skipped.
+void PainelEntrada::DefineOrdemTab() {
+    std::vector<QWidget*> ordem;
+    for (int i = 1; i <= NProtMax; ++i) ordem.push_back(caixaDesloc(i));
+    for (int r = 1; r < NProtMax; ++r)
+        for (int c = r + 1; c <= NProtMax; ++c) ordem.push_back(acoplamentos_->caixaJ(r, c));
+    for (QWidget* w : std::initializer_list<QWidget*>{caixaNProt_, caixaFrequencia_, botaoHzPpm_,
+                                                      caixaIntMin_, caixaLargura_, botaoAmpliarH_,
+                                                      botaoReduzirH_, botaoRestaurar_})
+        ordem.push_back(w);
+    for (int i = 0; i <= NProtMax; ++i) ordem.push_back(botaoCorProton(i));
+    for (std::size_t k = 1; k < ordem.size(); ++k) QWidget::setTabOrder(ordem[k - 1], ordem[k]);
 }
 
 void PainelEntrada::CriaCaixas() {

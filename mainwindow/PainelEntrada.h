@@ -90,6 +90,7 @@ class PainelEntrada : public QObject {
 
   private:
     void CriaCaixas();
+    void DefineOrdemTab();
     void PrepTextsDeslQuim();
     void VerificaNProt();
     void ConfirmaNProt();

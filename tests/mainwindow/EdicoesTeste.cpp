@@ -129,3 +129,23 @@ TEST(Quadros, OpcoesAbaixoDoTituloDoQuadro) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Quadros, TabPercorreOSistemaNaOrdemEmQueSeDigita) {
+    const Local L(',');
+    Tela t;
+    t.Mostra();
+    const PainelEntrada& p = t.f.Entrada();
+    const GradeAcoplamentos& g = p.Acoplamentos();
+    p.caixaDesloc(1)->setFocus(Qt::OtherFocusReason);
+    const std::vector<QWidget*> esperado = {p.caixaDesloc(2),   p.caixaDesloc(3), g.caixaJ(1, 2),
+                                            g.caixaJ(1, 3),     g.caixaJ(2, 3),   p.caixaNProt(),
+                                            p.caixaFrequencia()};
+    for (QWidget* w : esperado) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    }
+}
+
+} // namespace
