@@ -120,7 +120,11 @@ void ExecucaoEspectro::ExecutaUmaVez() {
     recusada_ = bool(erro);
     if (!erro) emit ResultadosNovos();
     if (erro) {
-        // The previous results are still whole: show them again.
+        // The previous results are still whole: show them again, and the
+        // panel and the timing table that describe them.
+        entrada_.MostraSistema(e_);
+        if (o_.TelaPequena) AjustaAlturaCompacta(e_.NProt);
+        painelTempos_.RestauraLinhas();
         if (ComTabela_) {
             tabelaResultados_.FlexPreenchBandas(e_);
             TabelaPreenchida_ = true;
@@ -146,6 +150,7 @@ void ExecucaoEspectro::AntesDaExecucao(int N) {
     if (o_.TelaPequena) AjustaAlturaCompacta(0);
     areaGrafico_.Limpa();
     tabelaResultados_.Esvazia();
+    painelTempos_.GuardaLinhas();
     painelTempos_.PreparaTabela();
     if (entrada_.caixaNProt()->text() != QStringLiteral("1")) {
         o_.CompararCurvas = false;

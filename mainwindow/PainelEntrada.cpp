@@ -358,6 +358,19 @@ void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     }
 }
 
+void PainelEntrada::MostraSistema(const EstadoSpin& e) {
+    NProt_ = e.NProt;
+    caixaNProt_->setText(QString::number(e.NProt));
+    textoNProtAnterior_ = caixaNProt_->text();
+    const double MHz = e.FreqEspHz / 1e6;
+    for (int i = 1; i <= e.NProt; ++i) {
+        const double hz = e.FreqProt(i) - e.FreqEspHz;
+        rotuloOutraUnidade(i)->setText(QString::fromStdString(
+            PPM_ ? FormataGeral(hz, 2, SepDec_) : FormataGeral(hz / MHz, 4, SepDec_)));
+    }
+    PreparaCaixas();
+}
+
 void PainelEntrada::AplicaDados(const DadosArquivo& d) {
     const auto numero = [this](double v, int digitos) {
         return QString::fromStdString(FormataNumeroG(v, digitos, SepDec_));

@@ -35,6 +35,9 @@ class PainelEntrada : public QObject {
     TextosEntrada Textos() const;
     // The texts the run normalised, and the protons the panel is now for.
     void EscreveTextos(const TextosEntrada& t, int N);
+    // The system of the results on screen, after a run that was refused:
+    // the count, the boxes laid out for it and the companion labels.
+    void MostraSistema(const EstadoSpin& e);
     // The values a data file holds.
     void AplicaDados(const DadosArquivo& d);
     // Shows the boxes of NProt() protons and lays out the coupling grid.

@@ -45,6 +45,20 @@ void PainelTempos::PreparaTabela() {
     g.setCellAlignment(0, 2, Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
 }
 
+void PainelTempos::GuardaLinhas() {
+    guardadas_.clear();
+    for (int r = 1; r < tabelaTempos_->rows(); ++r)
+        for (int c = 0; c < tabelaTempos_->cols(); ++c)
+            guardadas_.push_back(tabelaTempos_->textMatrix(r, c));
+}
+
+void PainelTempos::RestauraLinhas() {
+    std::size_t k = 0;
+    for (int r = 1; r < tabelaTempos_->rows(); ++r)
+        for (int c = 0; c < tabelaTempos_->cols() && k < guardadas_.size(); ++c)
+            tabelaTempos_->setTextMatrix(r, c, guardadas_[k++]);
+}
+
 void PainelTempos::InicioEtapa(int linha, std::string_view nome) {
     tabelaTempos_->setTextMatrix(linha, 0, nome);
 }

@@ -5,7 +5,10 @@
 
 #include <QFrame>
 
+#include <QString>
+
 #include <string_view>
+#include <vector>
 
 class FlexGrid;
 class QLabel;
@@ -19,6 +22,9 @@ class PainelTempos : public QFrame {
 
     // The empty table with its headers.
     void PreparaTabela();
+    // The rows of the last run, kept while a new one may be refused.
+    void GuardaLinhas();
+    void RestauraLinhas();
     void InicioEtapa(int linha, std::string_view nome);
     void FimEtapa(int linha, double segundos, double total, char SepDec);
 
@@ -38,6 +44,7 @@ class PainelTempos : public QFrame {
 
     QLabel* rotuloCalculando_;
     FlexGrid* tabelaTempos_;
+    std::vector<QString> guardadas_;
     QLabel* rotuloAguarde_;
     QPushButton* botaoFechar_;
 };

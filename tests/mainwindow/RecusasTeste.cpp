@@ -3,6 +3,8 @@
 #include "JanelaAux.h"
 
 #include "display/AreaGrafico.h"
+#include "mainwindow/PainelTempos.h"
+#include "widgets/FlexGrid.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -97,6 +99,41 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     durante.f.Execucao().Executa();
     EXPECT_EQ(QuadroDe(durante.f), QuadroDe(repouso.f));
     EXPECT_EQ(durante.f.Estado().NProt, 2);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Recusas, SistemaRecusadoDevolveOPainelDosResultados) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    PainelEntrada& p = f.Entrada();
+    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
+    const QString tempo = f.painelTempos()->tabelaTempos()->textMatrix(1, 0);
+    ASSERT_FALSE(tempo.isEmpty());
+
+    // Seven protons, a frequency so low that the shifts overwhelm it.
+    p.caixaNProt()->setText(QStringLiteral("7"));
+    p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
+    p.caixaDesloc(1)->setText(QStringLiteral("-300"));
+    const Modal ok(QMessageBox::Ok);
+    f.botaoExecutar()->click();
+    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
+    ASSERT_TRUE(f.Execucao().UltimaRecusada());
+
+    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_EQ(p.NProt(), 3);
+    EXPECT_EQ(p.caixaNProt()->text(), "3");
+    EXPECT_FALSE(p.caixaDesloc(3)->isHidden());
+    EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
+    EXPECT_TRUE(p.botaoCorProton(4)->isHidden());
+    EXPECT_TRUE(p.Acoplamentos().caixaJ(3, 4)->isHidden());
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
+    EXPECT_EQ(f.painelTempos()->tabelaTempos()->textMatrix(1, 0), tempo);
+    // What the user typed stays where a box still shows it.
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
 } // namespace
