@@ -10,6 +10,7 @@
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/Ampulheta.h"
+#include "widgets/SeparadorDecimal.h"
 #include "widgets/Twips.h"
 
 #include <QAction>
@@ -37,7 +38,7 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
                                QWidget* parent)
     : QWidget(parent), e_(estados.estado), g_(estados.grafico), o_(estados.opcoes),
       barra_(moldura.barra) {
-    SepDec_ = QLocale().decimalPoint().at(0).toLatin1();
+    SepDec_ = SeparadorDecimal(QLocale());
     o_.SepDec = SepDec_;
     entrada_ = new PainelEntrada(this, g_, SepDec_);
     areaGrafico_ = new AreaGrafico(g_, o_, e_, this);

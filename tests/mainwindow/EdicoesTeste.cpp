@@ -3,6 +3,10 @@
 #include "JanelaAux.h"
 
 #include "display/AreaGrafico.h"
+#include "widgets/SeparadorDecimal.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -145,6 +149,44 @@ TEST(Quadros, TabPercorreOSistemaNaOrdemEmQueSeDigita) {
     for (QWidget* w : esperado) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Locales whose decimal separator is neither '.' nor ',' write and read '.'.
+TEST(Separador, SoPontoOuVirgula) {
+    EXPECT_EQ(SeparadorDecimal(QLocale(QLocale::Portuguese, QLocale::Brazil)), ',');
+    EXPECT_EQ(SeparadorDecimal(QLocale::c()), '.');
+    for (const char* nome : {"ar_EG", "fa_IR"}) {
+        const QLocale local(QString::fromLatin1(nome));
+        ASSERT_NE(local.decimalPoint(), QStringLiteral(".")) << nome;
+        EXPECT_EQ(SeparadorDecimal(local), '.') << nome;
+
+        const QLocale antes;
+        QLocale::setDefault(local);
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(QStringLiteral("a.esm"));
+        {
+            Tela t;
+            EXPECT_EQ(t.f.SepDec(), '.') << nome;
+            t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+            t.f.Arquivo().SalvaDados();
+        }
+        QFile f(arquivo);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << nome;
+        EXPECT_FALSE(f.readAll().contains('\0')) << nome;
+        {
+            Tela t;
+            const Modal nenhum;
+            t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+            t.f.Arquivo().AbreDados();
+            EXPECT_EQ(nenhum.vezes(), 0) << nome;
+            EXPECT_EQ(t.f.Estado().NProt, 3) << nome;
+        }
+        QLocale::setDefault(antes);
     }
 }
 
