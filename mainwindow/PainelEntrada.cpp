@@ -214,15 +214,25 @@ void PainelEntrada::AlternaHzPpm() {
     PPM_ = !PPM_;
     rotuloCabecalho_->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
                                    : QStringLiteral("Deslocamentos Químicos (Hz)"));
+    // The companion labels were computed at this frequency, whatever the
+    // frequency box holds now.
+    const std::optional<double> MHz = MHzDosRotulos_;
     for (int i = 1; i <= NProtMax; ++i) {
         QLineEdit* t = caixaDesloc_[std::size_t(i)];
         QLabel* l = rotuloOutraUnidade_[std::size_t(i)];
         const int topo = t->y();
         t->move(t->x(), l->y());
         l->move(l->x(), topo);
+        std::string valor = TextoDoDesloc(i);
+        const auto v = ConverteNumero(AjSepDecimal(valor, SepDec_), SepDec_);
         const QString texto = t->text();
         t->setText(l->text());
         l->setText(texto);
+        // The box shows the other unit rounded; the run gets it whole.
+        Exato& x = exatos_[std::size_t(i)];
+        x = {};
+        if (v && MHz && *MHz > 0)
+            x = {t->text(), FormataNumeroG(PPM_ ? *v / *MHz : *v * *MHz, 17, SepDec_)};
     }
     emit Editado();
     emit FocoDevolvido();
@@ -329,7 +339,7 @@ TextosEntrada PainelEntrada::Textos() const {
     t.TextoIntMin = caixaIntMin_->text().toStdString();
     t.TextoTolJac = textoTolJac_;
     for (int i = 1; i <= NProtMax; ++i) {
-        t.TextoDesloc[std::size_t(i)] = caixaDesloc(i)->text().toStdString();
+        t.TextoDesloc[std::size_t(i)] = TextoDoDesloc(i);
         for (int c = i + 1; c <= NProtMax; ++c)
             t.TextoJ[std::size_t(i)][std::size_t(c)] =
                 acoplamentos_->caixaJ(i, c)->text().toStdString();
@@ -342,6 +352,8 @@ TextosEntrada PainelEntrada::Textos() const {
 // does not count as an edit.
 void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     NProt_ = N;
+    std::string mhz = t.TextoFrequencia;
+    MHzDosRotulos_ = ConverteNumero(AjSepDecimal(mhz, SepDec_), SepDec_);
     const auto escreve = [](auto* w, const std::string& s) {
         const QString q = QString::fromStdString(s);
         if (w->text() != q) w->setText(q);
@@ -351,11 +363,20 @@ void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     if (!caixaNProt_->text().isEmpty()) escreve(caixaNProt_, t.TextoNProt);
     textoNProtAnterior_ = QString::fromStdString(t.TextoNProt);
     for (int i = 1; i <= N; ++i) {
-        escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
+        if (!UsaExato(i)) escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
         escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
         for (int c = i + 1; c <= N; ++c)
             escreve(acoplamentos_->caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
     }
+}
+
+bool PainelEntrada::UsaExato(int i) const {
+    const Exato& x = exatos_[std::size_t(i)];
+    return !x.valor.empty() && caixaDesloc(i)->text() == x.mostrado;
+}
+
+std::string PainelEntrada::TextoDoDesloc(int i) const {
+    return UsaExato(i) ? exatos_[std::size_t(i)].valor : caixaDesloc(i)->text().toStdString();
 }
 
 void PainelEntrada::MostraSistema(const EstadoSpin& e) {
@@ -363,6 +384,7 @@ void PainelEntrada::MostraSistema(const EstadoSpin& e) {
     caixaNProt_->setText(QString::number(e.NProt));
     textoNProtAnterior_ = caixaNProt_->text();
     const double MHz = e.FreqEspHz / 1e6;
+    MHzDosRotulos_ = MHz;
     for (int i = 1; i <= e.NProt; ++i) {
         const double hz = e.FreqProt(i) - e.FreqEspHz;
         rotuloOutraUnidade(i)->setText(QString::fromStdString(

@@ -8,11 +8,13 @@
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
 #include "run/LeituraEntrada.h"
+#include "run/ValoresIniciais.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 
 struct DadosArquivo;
@@ -103,6 +105,10 @@ class PainelEntrada : public QObject {
     void ConfirmaIntMin();
     void ConfirmaLargura();
     void EsvaziaNProt();
+    // A shift box still showing what Hz/ppm put there stands for the exact
+    // value, not for its rounded text.
+    bool UsaExato(int i) const;
+    std::string TextoDoDesloc(int i) const;
     void RestauraNProt();
 
     QWidget* janela_;
@@ -116,6 +122,12 @@ class PainelEntrada : public QObject {
     // The proton box lost the keyboard to another window or a menu, not to a control.
     bool caixaNProtVisitada_ = false;
     std::string textoTolJac_;
+    struct Exato {
+        QString mostrado;  // the rounded text the box was given
+        std::string valor; // the whole value it stands for
+    };
+    std::array<Exato, NProtMax + 1> exatos_{};
+    std::optional<double> MHzDosRotulos_ = MHzInicial;
     // What the proton box held before a visit emptied it.
     QString textoNProtAnterior_;
 

@@ -191,3 +191,34 @@ TEST(Separador, SoPontoOuVirgula) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Edicoes, HzPpmIdaEVoltaDevolveOQueFoiDigitado) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    PainelEntrada& p = f.Entrada();
+    const std::vector<QString> digitados = {"194,35", "208,41", "218,08"};
+    for (bool executa : {false, true}) {
+        p.botaoHzPpm()->click();
+        ASSERT_TRUE(p.PPM());
+        EXPECT_EQ(p.caixaDesloc(1)->text(), "0,6478") << "shown rounded";
+        if (executa) {
+            f.botaoExecutar()->click();
+            EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 194.35, 1e-6);
+            EXPECT_NEAR(f.Estado().FreqProt(3) - f.Estado().FreqEspHz, 218.08, 1e-6);
+        }
+        p.botaoHzPpm()->click();
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(p.caixaDesloc(i)->text(), digitados[std::size_t(i - 1)])
+                << i << (executa ? " after a run" : "");
+    }
+    // A ppm value the user types is taken as typed.
+    p.botaoHzPpm()->click();
+    p.caixaDesloc(1)->setText(QStringLiteral("0,5"));
+    f.botaoExecutar()->click();
+    EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150, 1e-6);
+}
+
+} // namespace

@@ -273,12 +273,13 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
         EXPECT_EQ(t.w.focusWidget(), f.Entrada().caixaFrequencia());
         EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), "0,6478");
 
-        // In ppm the same shifts follow the instrument.
+        // In ppm the same shifts follow the instrument, whole: the box shows
+        // 0,6478 but stands for 194,35 Hz at 300 MHz.
         f.Entrada().caixaFrequencia()->setText("600");
         Enter(f.Entrada().caixaFrequencia());
         EXPECT_EQ(sim.vezes(), 1);
-        EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 600 * 0.6478, 1e-6);
-        EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), "388,68");
+        EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 600 * 194.35 / 300, 1e-6);
+        EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), "388,7");
     }
 }
 
