@@ -74,6 +74,42 @@ TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     EXPECT_EQ(escolhida.count(), 0);
 }
 
+// The lowest row of the plot's image that holds anything but the background
+// and the orange centre line, which runs the whole height.
+int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
+    for (int y = im.height() - 1; y >= 0; --y)
+        for (int x = 0; x < im.width(); ++x) {
+            const Cor c = im.pixel(x, y) & 0xffffff;
+            if (c != fundo && c != 0xffc080) return y;
+        }
+    return -1;
+}
+
+TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
+    for (const int N : {3, 10}) {
+        EstadoGrafico g;
+        OpcoesGrafico o;
+        const EstadoSpin e = testes::Calcula(EntradaInicial(N));
+        AreaGrafico p{g, o, e};
+        p.SetLayout(true);
+        // The window's compact plot for N protons: above 6 it gives 285 twips
+        // a proton to the coupling grid.
+        const int extra = N > 6 ? 285 * (N - 6) : 0;
+        p.DefineAlturaExterna(N > 6 ? 5655 - extra : 5535);
+        p.show();
+        p.Restaurar();
+        const int topoRolagem = p.rolagem()->y() - p.AreaInterna().top();
+        if (N > 6) {
+            EXPECT_EQ(topoRolagem, Px(5400 - extra));
+        }
+        EXPECT_EQ(p.rolagem()->geometry().bottom(), p.AreaInterna().bottom()) << N;
+        // The labels are the lowest drawing: all of them above the bar.
+        const int ultima = UltimaLinhaDesenhada(p.Imagem(), g.CorFundo);
+        EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
+        EXPECT_LT(ultima, topoRolagem) << N;
+    }
+}
+
 TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     Plot t;
     const double ni = t.g.NiInic, tw = t.g.TwPerHz, lim = t.g.LimLeft, ev = t.g.EscalaVert;
