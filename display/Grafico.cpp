@@ -292,15 +292,29 @@ void Anotacoes(Contexto& c) {
     p.drawLine(Pt(0, (SH - 100) / 15), Pt(W, (SH - 100) / 15));
 
     TituloLargo(p, Pt(5, H), QStringLiteral("Espectro Simulado"));
-    p.setFont(Times(16, 700));
-    Texto(p, Pt((SW - 4200) / 15, H + 2), QStringLiteral("Halvora (Corvel)"), Preto);
     // "ms sans serif" 14 is served by its 8-point raster face, whose letters
     // are those of an 11-pixel sans; at 14 pixels the mix line would run into
     // the credit line.
     const QFont f3 = Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
+    const QString mistura = Q("Curva Combinada: " + TextoMistura(o.Mistura));
+    constexpr double XMistura = 350, Folga = 12;
+    const double fimMistura = XMistura + QFontMetricsF(f3).horizontalAdvance(mistura);
+    // The credit keeps its place where the mix line leaves room for it; the
+    // compact picture is too narrow for that, and it goes to the right edge.
+    // The envelope, and with it the mix line, may come and go: the credit
+    // stays put.
+    const QFont fonteCredito = Times(16, 700);
+    const QString credito = QStringLiteral("Halvora (Corvel)");
+    double xCredito = (SW - 4200) / 15;
+    if (xCredito < fimMistura + Folga) {
+        const double largura = QFontMetricsF(fonteCredito).horizontalAdvance(credito);
+        xCredito = std::max(W - Folga - largura, fimMistura + Folga);
+    }
+    p.setFont(fonteCredito);
+    Texto(p, Pt(xCredito, H + 2), credito, Preto);
     if (c.g.env.EnvolventeLigada) {
         p.setFont(f3);
-        Texto(p, Pt(350, H + 4), Q("Curva Combinada: " + TextoMistura(o.Mistura)), Preto);
+        Texto(p, Pt(XMistura, H + 4), mistura, Preto);
     }
     if (o.CompararCurvas) return;
 
