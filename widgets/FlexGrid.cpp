@@ -143,7 +143,8 @@ class Medidor {
     std::unordered_map<char32_t, qreal> outros_;
 };
 
-// The grid draws its own highlight: the view's selection colour would hide it.
+// The grid's highlights are cell colours: a selection or focus of the
+// view's own would hide them, or pass for one of them.
 class DelegadoSemSelecao : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -151,7 +152,7 @@ class DelegadoSemSelecao : public QStyledItemDelegate {
   protected:
     void initStyleOption(QStyleOptionViewItem* opt, const QModelIndex& idx) const override {
         QStyledItemDelegate::initStyleOption(opt, idx);
-        opt->state &= ~QStyle::State_Selected;
+        opt->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     }
 };
 
@@ -296,7 +297,9 @@ FlexGrid::FlexGrid(QWidget* parent)
     modelo_->textoFixo = palette().color(QPalette::ButtonText);
     setModel(modelo_);
     setItemDelegate(new DelegadoSemSelecao(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Nothing is ever selected, so the view paints no selection behind the
+    // cells either; the current cell still follows clicks and keys.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);

@@ -229,4 +229,48 @@ TEST(FlexGrid, CliqueNaLinhaEmiteLinhaEBotao) {
     EXPECT_EQ(g.selectedRow(), 40);
 }
 
+// Every pixel of cell (r, c) inside its grid lines, as the viewport paints it.
+QImage PixelsDaCelula(FlexGrid& g, int r, int c) {
+    const QRect cel = g.visualRect(g.model()->index(r - 1, c - 1));
+    return g.viewport()
+        ->grab(cel.adjusted(0, 0, -1, -1))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+bool SoDaCor(const QImage& im, const QColor& cor) {
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (QColor(im.pixel(x, y)) != cor) return false;
+    return !im.isNull();
+}
+
+// The grid's highlights are cell colours (the results table's clicked row,
+// the walkthrough's eigenvector columns): a clicked cell keeps its own.
+TEST(FlexGrid, CliqueNaoPintaACelula) {
+    FlexGrid g;
+    g.setCols(4);
+    g.setRows(6);
+    g.resize(300, 200);
+    g.show();
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    g.setFocus();
+    ASSERT_TRUE(g.hasFocus()) << "a focus frame would show";
+    g.setCellBackColor(2, 2, QColor(255, 255, 192));
+    for (const auto& [r, c] : {std::pair{2, 2}, std::pair{3, 1}}) {
+        for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+            const QRect cel = g.visualRect(g.model()->index(r - 1, c - 1));
+            QTest::mouseClick(g.viewport(), b, {}, cel.center());
+            EXPECT_EQ(g.selectedRow(), r);
+            EXPECT_TRUE(SoDaCor(PixelsDaCelula(g, r, c), g.cellBackColor(r, c)))
+                << r << "," << c << " button " << b;
+        }
+    }
+    // The keyboard moves the current cell, and paints nothing either.
+    QTest::keyClick(g.viewport(), Qt::Key_Down);
+    EXPECT_EQ(g.selectedRow(), 4);
+    EXPECT_TRUE(SoDaCor(PixelsDaCelula(g, 4, 1), Qt::white));
+}
+
 } // namespace
