@@ -146,6 +146,8 @@ void AreaGrafico::Grafico() {
     if (e_.NProt == 0) return;
     if (!g_.Visualizando && !o_.CompararCurvas) rotuloTitulo_->show();
     AtualizaRotulos();
+    // With no band there is no frequency axis to read.
+    if (e_.NBandas == 0) rotuloLeitura_->clear();
 
     imagem_.fill(ParaQColor(g_.Visualizando ? Rgb(255, 255, 255) : g_.CorFundo));
     std::optional<int> rolar;
@@ -349,7 +351,8 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
     const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
-        rotuloLeitura_->setText(QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)));
+        rotuloLeitura_->setText(
+            e_.NBandas > 0 ? QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)) : QString());
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);

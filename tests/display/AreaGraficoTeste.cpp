@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -108,6 +109,23 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
         EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
         EXPECT_LT(ultima, topoRolagem) << N;
     }
+}
+
+TEST(AreaGrafico, LeituraVaziaSemBandas) {
+    Plot t;
+    const QPoint sobre = t.p.AreaInterna().topLeft() + QPoint(300, Px(t.g.LinhaBase) - 40);
+    QTest::mouseMove(&t.p, sobre);
+    EXPECT_FALSE(t.p.rotuloLeitura()->text().isEmpty());
+
+    // A minimum intensity above every band: a run with none.
+    EntradaSimulacao in = EntradaInicial(3);
+    in.IntMin = 100;
+    t.e = testes::Calcula(in);
+    ASSERT_EQ(t.e.NBandas, 0);
+    t.p.Restaurar();
+    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
+    QTest::mouseMove(&t.p, sobre + QPoint(7, 0));
+    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
 }
 
 TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
