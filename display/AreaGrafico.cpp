@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 const QString FixarJanela = QStringLiteral("Fixar Janela");
@@ -116,7 +118,11 @@ void AreaGrafico::DefineTamanho(int SW, int SH) {
     const auto coloca = [borda](QWidget* w, int esq, int topo, int larg, int alt) {
         w->setGeometry(Px(esq) + borda, Px(topo) + borda, Px(larg), Px(alt));
     };
-    coloca(rolagem_, 0, SH_ - AlturaRolagem, SW_, AlturaRolagem);
+    // In the compact layout the scroll bar's top is measured from the
+    // frame's outer edge, which the window keeps in place whatever the
+    // plot's height; the bar is cut where the frame begins.
+    topoRolagem_ = SH_ - AlturaRolagem + (o_.TelaPequena ? 2 * 15 * borda : 0);
+    coloca(rolagem_, 0, topoRolagem_, SW_, std::min(AlturaRolagem, SH_ - topoRolagem_));
     coloca(rotuloTitulo_, TituloEsq, 30, TituloLarg, AlturaRotulo);
     coloca(rotuloLeitura_, LeituraEsq, 30, LeituraLarg, AlturaRotulo);
     for (std::size_t i = 0; i < amostraFundo_.size(); ++i)
@@ -140,12 +146,14 @@ void AreaGrafico::Grafico() {
     if (e_.NProt == 0) return;
     if (!g_.Visualizando && !o_.CompararCurvas) rotuloTitulo_->show();
     AtualizaRotulos();
+    // With no band there is no frequency axis to read.
+    if (e_.NBandas == 0) rotuloLeitura_->clear();
 
     imagem_.fill(ParaQColor(g_.Visualizando ? Rgb(255, 255, 255) : g_.CorFundo));
     std::optional<int> rolar;
     {
         QPainter p(&imagem_);
-        rolar = ::Grafico(Superficie{p, true, SW_, SH_}, g_, e_, o_);
+        rolar = ::Grafico(Superficie{p, true, SW_, SH_, topoRolagem_}, g_, e_, o_);
     }
     update(contentsRect());
     emit Redesenhado();
@@ -343,7 +351,8 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
     const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
-        rotuloLeitura_->setText(QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)));
+        rotuloLeitura_->setText(
+            e_.NBandas > 0 ? QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)) : QString());
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);

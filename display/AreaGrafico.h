@@ -122,6 +122,7 @@ class AreaGrafico : public QFrame {
     OpcoesGrafico& o_;
     const EstadoSpin& e_;
     int SW_ = LarguraLarga, SH_ = AlturaLarga;
+    int topoRolagem_ = AlturaLarga; // twips from the inner top
     QImage imagem_;
     bool cruz_ = false; // the cursor is the cross-hair
     std::function<bool()> tabelaVisivel_;

@@ -14,8 +14,8 @@ double YInt(const EstadoGrafico& g, double I) {
     return g.LinhaBase - I * g.EscalaVert;
 }
 
-void CalculaLinhaBase(EstadoGrafico& g, int SH) {
-    g.LinhaBase = std::int32_t(std::nearbyint(SH * 0.9));
+void CalculaLinhaBase(EstadoGrafico& g, int SH, int maxima) {
+    g.LinhaBase = std::int32_t(std::min(std::nearbyint(SH * 0.9), double(maxima)));
 }
 
 void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW) {

@@ -8,6 +8,7 @@
 #include "widgets/Px.h"
 
 #include <array>
+#include <climits>
 #include <optional>
 #include <string>
 
@@ -15,8 +16,8 @@
 double XFreq(const EstadoGrafico& g, double f);
 double YInt(const EstadoGrafico& g, double I);
 
-// LinhaBase := SH * 0.9 rounded.
-void CalculaLinhaBase(EstadoGrafico& g, int SH);
+// LinhaBase := SH * 0.9 rounded, but no lower than `maxima`.
+void CalculaLinhaBase(EstadoGrafico& g, int SH, int maxima = INT_MAX);
 
 // NiInic, TwPerHz and LimLeft for the bands, the zoom and the scroll offset
 // (nothing changes while JanelaFixa is set).

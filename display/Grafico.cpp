@@ -214,6 +214,16 @@ void BandaMarcada(Contexto& c) {
     c.p.drawLine(ponta, Tw(xs + 60, topo - 350));
 }
 
+// The proton labels hang this far below the baseline, in twips.
+constexpr int DescidaRotulo = 150;
+QFont FonteRotulos() {
+    return Arial(11, 700);
+}
+// From the baseline to the bottom of the labels, in twips.
+int AlturaRotulos() {
+    return DescidaRotulo + 15 * QFontMetrics(FonteRotulos()).height();
+}
+
 // Under the baseline, a marker at each proton's shift labelled Hn; labels of
 // close protons are spread apart by a jog.
 void MarcadoresProtons(Contexto& c) {
@@ -223,7 +233,7 @@ void MarcadoresProtons(Contexto& c) {
     for (int i = 1; i <= N; ++i) x[std::size_t(i)] = XFreq(c.g, e.FreqProt(i) - e.FreqEspHz);
     const auto off = DeslocamentosRotulos(x, N);
     const double lb = c.g.LinhaBase;
-    c.p.setFont(Arial(11, 700));
+    c.p.setFont(FonteRotulos());
     for (int i = 1; i <= N; ++i) {
         const double xi = x[std::size_t(i)], xo = xi + double(off[std::size_t(i)]);
         const QPen& propria = c.canetas[std::size_t(i)];
@@ -234,8 +244,8 @@ void MarcadoresProtons(Contexto& c) {
         c.p.drawPolyline(traco);
         c.p.setPen(cores ? propria : c.canetas[1]);
         const Cor corTexto = cores ? c.g.CorProt[std::size_t(i)] : Preto;
-        c.p.drawLine(Tw(xo, lb + 50), Tw(xo, lb + 150));
-        Texto(c.p, Tw(xo - 100, lb + 150), QStringLiteral("H%1").arg(i), corTexto);
+        c.p.drawLine(Tw(xo, lb + 50), Tw(xo, lb + DescidaRotulo));
+        Texto(c.p, Tw(xo - 100, lb + DescidaRotulo), QStringLiteral("H%1").arg(i), corTexto);
     }
 }
 
@@ -282,15 +292,29 @@ void Anotacoes(Contexto& c) {
     p.drawLine(Pt(0, (SH - 100) / 15), Pt(W, (SH - 100) / 15));
 
     TituloLargo(p, Pt(5, H), QStringLiteral("Espectro Simulado"));
-    p.setFont(Times(16, 700));
-    Texto(p, Pt((SW - 4200) / 15, H + 2), QStringLiteral("Halvora (Corvel)"), Preto);
     // "ms sans serif" 14 is served by its 8-point raster face, whose letters
     // are those of an 11-pixel sans; at 14 pixels the mix line would run into
     // the credit line.
     const QFont f3 = Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
+    const QString mistura = Q("Curva Combinada: " + TextoMistura(o.Mistura));
+    constexpr double XMistura = 350, Folga = 12;
+    const double fimMistura = XMistura + QFontMetricsF(f3).horizontalAdvance(mistura);
+    // The credit keeps its place where the mix line leaves room for it; the
+    // compact picture is too narrow for that, and it goes to the right edge.
+    // The envelope, and with it the mix line, may come and go: the credit
+    // stays put.
+    const QFont fonteCredito = Times(16, 700);
+    const QString credito = QStringLiteral("Halvora (Corvel)");
+    double xCredito = (SW - 4200) / 15;
+    if (xCredito < fimMistura + Folga) {
+        const double largura = QFontMetricsF(fonteCredito).horizontalAdvance(credito);
+        xCredito = std::max(W - Folga - largura, fimMistura + Folga);
+    }
+    p.setFont(fonteCredito);
+    Texto(p, Pt(xCredito, H + 2), credito, Preto);
     if (c.g.env.EnvolventeLigada) {
         p.setFont(f3);
-        Texto(p, Pt(350, H + 4), Q("Curva Combinada: " + TextoMistura(o.Mistura)), Preto);
+        Texto(p, Pt(XMistura, H + 4), mistura, Preto);
     }
     if (o.CompararCurvas) return;
 
@@ -351,7 +375,7 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         p.setPen(Caneta(Rgb(255, 192, 128)));
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }
-    CalculaLinhaBase(g, s.SH);
+    CalculaLinhaBase(g, s.SH, s.alturaVisivel - AlturaRotulos());
     if (s.tela) {
         p.setPen(Caneta(Preto));
         p.drawLine(Tw(0, g.LinhaBase), Tw(s.SW, g.LinhaBase));

@@ -5,6 +5,7 @@
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
 
+#include <limits>
 #include <optional>
 
 class QPainter;
@@ -13,6 +14,10 @@ struct Superficie {
     QPainter& p;
     bool tela;  // the screen plot: centre line, screen baseline and band mark are drawn
     int SW, SH; // inner size in twips
+    // How far down, in twips, the surface can be seen: a control laid over
+    // the plot (the screen's scroll bar) hides the rest. The baseline rises
+    // when the proton labels would reach it.
+    int alturaVisivel = std::numeric_limits<int>::max();
 };
 
 // Draws everything in the stated order. On the screen the caller has filled

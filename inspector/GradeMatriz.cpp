@@ -28,6 +28,9 @@ void PreencheMatriz(FlexGrid& g, int n, int larguraCab, int larguraDados,
                     if (c != r && zero(r, c)) g.setCellBackColor(r, c, CorZero);
             g.setCellBackColor(r, r, CorDiagonal);
         }
+        // Energies of hundreds of MHz in Hz, negative ones above all, need
+        // more than the widths given.
+        g.fitColsToText(0, n);
     });
 }
 

@@ -14,9 +14,9 @@ inline const QColor CorZero(255, 255, 192);
 inline const QColor CorDiagonal(192, 255, 255);
 
 // g becomes an (n + 1) x (n + 1) grid: header column `larguraCab` twips wide,
-// data columns `larguraDados`. texto(r, c) is the text of cell (r, c);
-// zero(r, c), when given, tells which cells take the colour of a zero. The
-// diagonal is pale cyan either way. One model reset for the whole fill.
+// data columns `larguraDados`, or as wide as their widest text needs. texto(r, c) is the text of
+// cell (r, c); zero(r, c), when given, tells which cells take the colour of a zero. The diagonal is
+// pale cyan either way. One model reset for the whole fill.
 void PreencheMatriz(FlexGrid& g, int n, int larguraCab, int larguraDados,
                     const std::function<std::string(int, int)>& texto,
                     const std::function<bool(int, int)>& zero);

@@ -160,5 +160,6 @@ void JanelaVerificacoes::Preenche(const EstadoSpin& e, char sep) {
             g.setColWidth(c, t.size() >= 2 ? LarguraDados : LarguraCabecalho);
             g.setColAlignment(c, Qt::AlignCenter);
         }
+        g.fitColsToText(0, n);
     });
 }

@@ -43,6 +43,8 @@ void TabelaResultadosWidget::FlexPreenchBandas(const EstadoSpin& e) {
                 celulas[std::size_t(c)] = TextoCelulaBanda(e, b, c, SepDec_);
             setRowTexts(b, celulas);
         }
+        // Level numbers reach 1024 and "Níveis" outgrows its 800 twips.
+        fitColsToText(0, ColunasTabela - 1);
     });
     show();
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractTableModel>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,9 +12,13 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -68,21 +73,78 @@ void DefineSegmento(std::string& s, int c, std::string_view t) {
     while (!s.empty() && s.back() == '\0') s.pop_back();
 }
 
-// The Symbol face's Greek letters at the Latin letters' code points.
-QString ComoSimbolo(QString s) {
+// The Symbol face's Greek letter at a Latin letter's code point.
+char32_t LetraSimbolo(char32_t u) {
     static const char16_t maiusculas[] = u"ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ";
     static const char16_t minusculas[] = u"αβχδεφγηιϕκλμνοπθρστυϖωξψζ";
-    for (QChar& ch : s) {
-        const char16_t u = ch.unicode();
-        if (u >= u'A' && u <= u'Z')
-            ch = QChar(maiusculas[u - u'A']);
-        else if (u >= u'a' && u <= u'z')
-            ch = QChar(minusculas[u - u'a']);
-    }
+    if (u >= U'A' && u <= U'Z') return maiusculas[u - U'A'];
+    if (u >= U'a' && u <= U'z') return minusculas[u - U'a'];
+    return u;
+}
+
+QString ComoSimbolo(QString s) {
+    for (QChar& ch : s) ch = QChar(char16_t(LetraSimbolo(ch.unicode())));
     return s;
 }
 
-// The grid draws its own highlight: the view's selection colour would hide it.
+// The next code point of UTF-8 text at i, which moves past it.
+char32_t ProximoCaractere(std::string_view t, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(t[i++]);
+    if (b < 0x80) return b;
+    const int seguintes = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    char32_t u = b & (0x3F >> seguintes);
+    for (int k = 0; k < seguintes && i < t.size(); ++k)
+        u = (u << 6) | (static_cast<unsigned char>(t[i++]) & 0x3F);
+    return u;
+}
+
+// A text's width in one font as the sum of its characters' advances, each
+// character measured once: a results table holds 168 000 texts a column,
+// too many to lay out one by one. For the digits, signs and letters of the
+// grids the sum is the laid-out width; the widest text is measured whole
+// as well.
+class Medidor {
+  public:
+    explicit Medidor(const QFont& f) : metricas_(f) {
+        for (char16_t u = 0; u < 128; ++u) {
+            ascii_[u] = metricas_.horizontalAdvance(QChar(u));
+            simbolo_[u] = metricas_.horizontalAdvance(QChar(char16_t(LetraSimbolo(u))));
+        }
+    }
+
+    // The cell of a row's text that starts at i, up to the NUL that ends it
+    // or the end of the text; i is left there.
+    qreal Celula(std::string_view t, std::size_t& i, bool simbolo) {
+        const std::array<qreal, 128>& ascii = simbolo ? simbolo_ : ascii_;
+        qreal w = 0;
+        while (i < t.size() && t[i] != '\0') {
+            const auto b = static_cast<unsigned char>(t[i]);
+            if (b < 0x80) {
+                w += ascii[b];
+                ++i;
+            } else {
+                w += Avanco(ProximoCaractere(t, i));
+            }
+        }
+        return w;
+    }
+
+  private:
+    qreal Avanco(char32_t u) {
+        const auto it = outros_.find(u);
+        if (it != outros_.end()) return it->second;
+        const qreal a = metricas_.horizontalAdvance(QString::fromUcs4(&u, 1));
+        outros_.emplace(u, a);
+        return a;
+    }
+
+    QFontMetricsF metricas_;
+    std::array<qreal, 128> ascii_, simbolo_; // simbolo_: as the Symbol face shows them
+    std::unordered_map<char32_t, qreal> outros_;
+};
+
+// The grid's highlights are cell colours: a selection or focus of the
+// view's own would hide them, or pass for one of them.
 class DelegadoSemSelecao : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -90,7 +152,7 @@ class DelegadoSemSelecao : public QStyledItemDelegate {
   protected:
     void initStyleOption(QStyleOptionViewItem* opt, const QModelIndex& idx) const override {
         QStyledItemDelegate::initStyleOption(opt, idx);
-        opt->state &= ~QStyle::State_Selected;
+        opt->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
     }
 };
 
@@ -138,12 +200,18 @@ class FlexGridModelo : public QAbstractTableModel {
         return QString::fromUtf8(t.data(), qsizetype(t.size()));
     }
     bool Fixa(int r, int c) const { return r == 0 || c == 0; }
+    bool FontePropria(int r, int c) const {
+        const EstiloCelula* e = Estilo(r, c);
+        return e && (e->fonte || (e->tem & TemEstilo));
+    }
+    // The font of column c's data cells that have none of their own.
+    QFont FonteColuna(int c) const {
+        const int i = fonteColuna[std::size_t(c)];
+        return i ? fontes[std::size_t(i - 1)] : fontePadrao;
+    }
     QFont Fonte(int r, int c) const {
         const EstiloCelula* e = Estilo(r, c);
-        QFont f = e && e->fonte ? fontes[e->fonte - 1u]
-                  : !Fixa(r, c) && fonteColuna[std::size_t(c)]
-                      ? fontes[std::size_t(fonteColuna[std::size_t(c)] - 1)]
-                      : fontePadrao;
+        QFont f = e && e->fonte ? fontes[e->fonte - 1u] : Fixa(r, c) ? fontePadrao : FonteColuna(c);
         if (e && (e->tem & TemEstilo)) {
             f.setBold(e->estilo & FlexGrid::Negrito);
             f.setItalic(e->estilo & FlexGrid::Italico);
@@ -178,9 +246,7 @@ class FlexGridModelo : public QAbstractTableModel {
         case FlexGrid::TextoRole:
             return Texto(r, c);
         case Qt::FontRole:
-            if (!(e && (e->fonte || (e->tem & TemEstilo))) &&
-                (Fixa(r, c) || !fonteColuna[std::size_t(c)]))
-                return {};
+            if (!FontePropria(r, c) && (Fixa(r, c) || !fonteColuna[std::size_t(c)])) return {};
             return Fonte(r, c);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Alinhamento(r, c));
@@ -224,14 +290,16 @@ class FlexGridModelo : public QAbstractTableModel {
 
 FlexGrid::FlexGrid(QWidget* parent)
     : QTableView(parent), modelo_(new FlexGridModelo), larguras_(2, LarguraColunaPadrao),
-      alturaCabecalho_(AlturaLinhaPadrao) {
+      ajustes_(2), alturaCabecalho_(AlturaLinhaPadrao) {
     modelo_->setParent(this);
     modelo_->fontePadrao = font();
     modelo_->fundoFixo = palette().color(QPalette::Button);
     modelo_->textoFixo = palette().color(QPalette::ButtonText);
     setModel(modelo_);
     setItemDelegate(new DelegadoSemSelecao(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Nothing is ever selected, so the view paints no selection behind the
+    // cells either; the current cell still follows clicks and keys.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setCornerButtonEnabled(false);
@@ -242,9 +310,14 @@ FlexGrid::FlexGrid(QWidget* parent)
         h->setSectionsClickable(false);
         h->setTextElideMode(Qt::ElideNone);
     }
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setDefaultSectionSize(Px(AlturaLinhaPadrao));
     verticalHeader()->viewport()->installEventFilter(this);
-    if ((canto_ = findChild<QAbstractButton*>())) canto_->installEventFilter(this);
+    verticalHeader()->viewport()->setMouseTracking(true);
+    if ((canto_ = findChild<QAbstractButton*>())) {
+        canto_->installEventFilter(this);
+        canto_->setMouseTracking(true);
+    }
     connect(modelo_, &QAbstractItemModel::modelReset, this, &FlexGrid::aplicaTamanhos);
     aplicaTamanhos();
 }
@@ -292,6 +365,7 @@ void FlexGrid::setCols(int n) {
         m.fonteColuna.resize(std::size_t(n));
         m.simboloColuna.resize(std::size_t(n));
         larguras_.resize(std::size_t(n), LarguraColunaPadrao);
+        ajustes_.resize(std::size_t(n));
     });
 }
 
@@ -467,10 +541,104 @@ void FlexGrid::setRowHeight(int r, int twips) {
     aplicaTamanhos();
 }
 
+void FlexGrid::fitColsToText(int c0, int c1) {
+    c0 = std::max(c0, 0);
+    c1 = std::min(c1, cols() - 1);
+    if (c0 > c1) return;
+    const FlexGridModelo& m = *modelo_;
+    // The font a cell is drawn in: its own or its column's, when the model
+    // gives one, else the view's or its header's; the corner, which the grid
+    // paints itself, in the grid's.
+    const auto fonteDesenhada = [&](int r, int c) -> QFont {
+        if (r == 0 && c == 0) return m.Fonte(0, 0);
+        const QVariant f = m.Dado(r, c, Qt::FontRole);
+        if (f.isValid()) return f.value<QFont>();
+        return r == 0 ? horizontalHeader()->font() : c == 0 ? verticalHeader()->font() : font();
+    };
+    // One measurer per font of the cells with none of their own: -1 for the
+    // row headers', otherwise the index of the column's font (0 for none).
+    std::map<int, Medidor> medidores;
+    const auto n = std::size_t(c1 - c0 + 1);
+    std::vector<Medidor*> medidor(n);
+    for (int c = c0; c <= c1; ++c) {
+        const int fonte = c == 0 ? -1 : m.fonteColuna[std::size_t(c)];
+        auto it = medidores.find(fonte);
+        if (it == medidores.end())
+            it = medidores
+                     .try_emplace(fonte, fonte < 0    ? verticalHeader()->font()
+                                         : fonte == 0 ? font()
+                                                      : m.FonteColuna(c))
+                     .first;
+        medidor[std::size_t(c - c0)] = &it->second;
+    }
+
+    // The widest text of each column's rows and its row, read in one pass
+    // over each row's text.
+    std::vector<qreal> maior(n, -1);
+    std::vector<int> linha(n, 0);
+    for (int r = 1; r < rows(); ++r) {
+        const std::string_view t = m.dados[std::size_t(r)].texto;
+        std::size_t i = 0;
+        for (int c = 0; c <= c1 && i < t.size(); ++c, ++i) {
+            if (c < c0) {
+                i = std::min(t.find('\0', i), t.size());
+                continue;
+            }
+            const std::size_t k = std::size_t(c - c0);
+            qreal w;
+            if (m.FontePropria(r, c)) {
+                i = std::min(t.find('\0', i), t.size());
+                w = QFontMetricsF(fonteDesenhada(r, c))
+                        .horizontalAdvance(m.Dado(r, c, Qt::DisplayRole).toString());
+            } else {
+                w = medidor[k]->Celula(t, i, c > 0 && m.simboloColuna[std::size_t(c)]);
+            }
+            if (w > maior[k]) {
+                maior[k] = w;
+                linha[k] = r;
+            }
+        }
+    }
+
+    // A data cell's text keeps a margin on either side and the grid line
+    // on the right; a header's, the style's margins.
+    const int margemTexto = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int grade = showGrid() ? 1 : 0;
+    for (int c = c0; c <= c1; ++c) {
+        int px = 0;
+        if (const QString cabecalho = m.Texto(0, c); !cabecalho.isEmpty())
+            px = larguraCabecalho(c == 0 ? verticalHeader() : horizontalHeader(), cabecalho,
+                                  fonteDesenhada(0, c));
+        const std::size_t k = std::size_t(c - c0);
+        if (const int r = linha[k]; r > 0) {
+            const QString texto = m.Dado(r, c, Qt::DisplayRole).toString();
+            if (c == 0) {
+                px = std::max(px, larguraCabecalho(verticalHeader(), texto, fonteDesenhada(r, 0)));
+            } else {
+                const qreal w = std::max(
+                    maior[k], QFontMetricsF(fonteDesenhada(r, c)).horizontalAdvance(texto));
+                px = std::max(px, int(std::ceil(w)) + 2 * margemTexto + grade);
+            }
+        }
+        ajustes_[std::size_t(c)] = px;
+    }
+    aplicaTamanhos();
+}
+
+int FlexGrid::larguraCabecalho(QHeaderView* h, const QString& texto, const QFont& f) const {
+    QStyleOptionHeader opt;
+    opt.initFrom(h);
+    opt.orientation = h->orientation();
+    opt.fontMetrics = QFontMetrics(f);
+    opt.text = texto;
+    return style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), h).width();
+}
+
 void FlexGrid::aplicaTamanhos() {
     // A model reset gives every section its default size back.
-    verticalHeader()->setFixedWidth(Px(larguras_[0]));
-    for (int c = 1; c < cols(); ++c) setColumnWidth(c - 1, Px(larguras_[std::size_t(c)]));
+    verticalHeader()->setFixedWidth(std::max(Px(larguras_[0]), ajustes_[0]));
+    for (int c = 1; c < cols(); ++c)
+        setColumnWidth(c - 1, std::max(Px(larguras_[std::size_t(c)]), ajustes_[std::size_t(c)]));
     horizontalHeader()->setFixedHeight(Px(alturaCabecalho_));
     std::erase_if(alturasLinhas_, [this](const auto& p) { return p.first >= rows(); });
     for (const auto& [r, tw] : alturasLinhas_) QTableView::setRowHeight(r - 1, Px(tw));
@@ -511,7 +679,45 @@ void FlexGrid::mousePressEvent(QMouseEvent* ev) {
     if (i.isValid()) emit mousePressedOnRow(i.row() + 1, ev->button());
 }
 
+bool FlexGrid::arrastaColunaCabecalho(QWidget* w, QEvent* ev) {
+    const QEvent::Type tipo = ev->type();
+    if (tipo == QEvent::Leave && inicioArraste_ < 0) w->unsetCursor();
+    if (tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonPress &&
+        tipo != QEvent::MouseButtonRelease)
+        return false;
+    const auto* me = static_cast<QMouseEvent*>(ev);
+    const int xGlobal = int(me->globalPosition().x());
+    // As close to the edge as the header sections' own edges answer.
+    const int folga = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, this);
+    const bool naBorda = me->position().x() >= w->width() - std::max(folga, 2);
+    if (tipo == QEvent::MouseMove) {
+        if (inicioArraste_ >= 0) {
+            verticalHeader()->setFixedWidth(
+                std::max(larguraInicioArraste_ + xGlobal - inicioArraste_, 1));
+            updateGeometries();
+            return true;
+        }
+        if (naBorda)
+            w->setCursor(Qt::SplitHCursor);
+        else
+            w->unsetCursor();
+        return false;
+    }
+    if (tipo == QEvent::MouseButtonPress) {
+        if (me->button() != Qt::LeftButton || !naBorda) return false;
+        inicioArraste_ = xGlobal;
+        larguraInicioArraste_ = verticalHeader()->width();
+        return true;
+    }
+    if (inicioArraste_ < 0) return false;
+    inicioArraste_ = -1;
+    return true;
+}
+
 bool FlexGrid::eventFilter(QObject* obj, QEvent* ev) {
+    if ((obj == canto_ || obj == verticalHeader()->viewport()) &&
+        arrastaColunaCabecalho(static_cast<QWidget*>(obj), ev))
+        return true;
     if (obj == verticalHeader()->viewport() && ev->type() == QEvent::MouseButtonPress) {
         const auto* me = static_cast<QMouseEvent*>(ev);
         const int s = verticalHeader()->logicalIndexAt(me->position().toPoint());

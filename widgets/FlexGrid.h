@@ -62,12 +62,19 @@ class FlexGrid : public QTableView {
     bool cellFontBold(int r, int c) const { return cellTextStyle(r, c) & Negrito; }
     Qt::Alignment cellAlignment(int r, int c) const;
 
-    // Column c's width; column 0 is the header column.
+    // Column c's width; column 0 is the header column. The user may widen
+    // any column by dragging the right edge of its header (column 0's header
+    // is the corner cell); the next change of sizes or of the model gives
+    // every column its width back.
     void setColWidth(int c, int twips);
     int colWidth(int c) const; // twips, as set
     // Columns c0..c1 at once: a thousand columns set one by one would lay
     // the header out a thousand times.
     void setColWidths(int c0, int c1, int twips);
+    // Widens columns c0..c1, where their width falls short, to show the
+    // widest text of their cells whole, header cells included. A column
+    // never shows narrower than its width; texts set later widen nothing.
+    void fitColsToText(int c0, int c1);
     void setColAlignment(int c, Qt::Alignment a);
     // Font of the data cells of column c that have none of their own.
     void setColFont(int c, const QFont& f);
@@ -98,9 +105,17 @@ class FlexGrid : public QTableView {
   private:
     void aplicaTamanhos();
     void pintaCanto(QWidget* canto);
+    // Pixels a header section needs across to show `texto` in font f.
+    int larguraCabecalho(QHeaderView* h, const QString& texto, const QFont& f) const;
+    // A drag of the header column's right edge, on the corner cell or on the
+    // row headers; true when the event was part of one.
+    bool arrastaColunaCabecalho(QWidget* w, QEvent* ev);
 
     FlexGridModelo* modelo_;
     std::vector<int> larguras_; // twips, per column
+    std::vector<int> ajustes_;  // pixels the widest text needs, per column; 0 for none
+    int inicioArraste_ = -1;    // global x where a drag of column 0 began
+    int larguraInicioArraste_ = 0;
     int alturaCabecalho_;
     std::vector<std::pair<int, int>> alturasLinhas_; // (row, twips)
     QWidget* canto_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -72,6 +73,59 @@ TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     t.p.AlternaVisualizacao();
     t.Clica(t.XBanda(1), y);
     EXPECT_EQ(escolhida.count(), 0);
+}
+
+// The lowest row of the plot's image that holds anything but the background
+// and the orange centre line, which runs the whole height.
+int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
+    for (int y = im.height() - 1; y >= 0; --y)
+        for (int x = 0; x < im.width(); ++x) {
+            const Cor c = im.pixel(x, y) & 0xffffff;
+            if (c != fundo && c != 0xffc080) return y;
+        }
+    return -1;
+}
+
+TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
+    for (const int N : {3, 10}) {
+        EstadoGrafico g;
+        OpcoesGrafico o;
+        const EstadoSpin e = testes::Calcula(EntradaInicial(N));
+        AreaGrafico p{g, o, e};
+        p.SetLayout(true);
+        // The window's compact plot for N protons: above 6 it gives 285 twips
+        // a proton to the coupling grid.
+        const int extra = N > 6 ? 285 * (N - 6) : 0;
+        p.DefineAlturaExterna(N > 6 ? 5655 - extra : 5535);
+        p.show();
+        p.Restaurar();
+        const int topoRolagem = p.rolagem()->y() - p.AreaInterna().top();
+        if (N > 6) {
+            EXPECT_EQ(topoRolagem, Px(5400 - extra));
+        }
+        EXPECT_EQ(p.rolagem()->geometry().bottom(), p.AreaInterna().bottom()) << N;
+        // The labels are the lowest drawing: all of them above the bar.
+        const int ultima = UltimaLinhaDesenhada(p.Imagem(), g.CorFundo);
+        EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
+        EXPECT_LT(ultima, topoRolagem) << N;
+    }
+}
+
+TEST(AreaGrafico, LeituraVaziaSemBandas) {
+    Plot t;
+    const QPoint sobre = t.p.AreaInterna().topLeft() + QPoint(300, Px(t.g.LinhaBase) - 40);
+    QTest::mouseMove(&t.p, sobre);
+    EXPECT_FALSE(t.p.rotuloLeitura()->text().isEmpty());
+
+    // A minimum intensity above every band: a run with none.
+    EntradaSimulacao in = EntradaInicial(3);
+    in.IntMin = 100;
+    t.e = testes::Calcula(in);
+    ASSERT_EQ(t.e.NBandas, 0);
+    t.p.Restaurar();
+    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
+    QTest::mouseMove(&t.p, sobre + QPoint(7, 0));
+    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
 }
 
 TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {

@@ -46,6 +46,45 @@ TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
 }
 
+// The box around the pixels of the strip under the plot (the annotation
+// block's bottom line) that `marca` picks.
+template <class F> QRect CaixaNaFaixa(const QImage& im, int SH, F marca) {
+    QRect caixa;
+    for (int y = Px(SH); y < im.height() - 2; ++y)
+        for (int x = 2; x < im.width() - 2; ++x)
+            if (marca(x, y)) caixa |= QRect(x, y, 1, 1);
+    return caixa;
+}
+
+TEST(Figura, CreditoLongeDaLinhaDaMistura) {
+    for (const bool compacto : {false, true}) {
+        const int SW = compacto ? LarguraCompacta : LarguraLarga;
+        const int SH = compacto ? AlturaCompacta : AlturaLarga;
+        for (const int mistura : {0, 50, 100}) {
+            Cena c(EntradaInicial(3));
+            c.g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
+            c.o.Mistura = mistura;
+            const QImage com = DesenhoPng(c.g, c.e, c.o, SW, SH, false);
+            c.g.env.EnvolventeLigada = false;
+            const QImage sem = DesenhoPng(c.g, c.e, c.o, SW, SH, false);
+            // Without the envelope the strip holds the title, which ends well
+            // before the mix line would begin, and the credit.
+            const QRect credito = CaixaNaFaixa(sem, SH, [&](int x, int y) {
+                return x > 340 && (sem.pixel(x, y) & 0xffffff) != 0xffffff;
+            });
+            const QRect linha = CaixaNaFaixa(
+                com, SH, [&](int x, int y) { return com.pixel(x, y) != sem.pixel(x, y); });
+            ASSERT_FALSE(credito.isNull());
+            ASSERT_FALSE(linha.isNull());
+            EXPECT_FALSE(credito.intersects(linha))
+                << (compacto ? "compact " : "wide ") << mistura << ": credit " << credito.left()
+                << ".." << credito.right() << ", mix line " << linha.left() << ".."
+                << linha.right();
+            EXPECT_LT(credito.right(), com.width() - 2);
+        }
+    }
+}
+
 TEST(Figura, UmProtonEComparacao) {
     Cena c(EntradaInicial(1));
     QStringList t = Textos(c.Svg());

@@ -2,6 +2,7 @@
 // activation, copy and the symmetry check.
 #include "Auxiliar.h"
 #include "run/TextoDecimal.h"
+#include "widgets/TextoCabe.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,6 +40,7 @@ TEST(JanelaMatrizes, UmProtonGradesECopia) {
         EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
         EXPECT_EQ(j.rotulo("rotuloTransicoes").text(), "Matriz de Transição");
 
+        // The widths given, or what the widest text needs.
         const struct {
             const char* nome;
             int largura;
@@ -51,7 +53,7 @@ TEST(JanelaMatrizes, UmProtonGradesECopia) {
             ASSERT_EQ(g.rows(), 3);
             ASSERT_EQ(g.cols(), 3);
             EXPECT_EQ(g.verticalHeader()->width(), 20);
-            EXPECT_EQ(g.columnWidth(1), largura);
+            EXPECT_GE(g.columnWidth(1), largura);
             for (int i = 1; i <= 2; ++i) {
                 EXPECT_EQ(g.textMatrix(0, i) + g.textMatrix(i, 0), QString::number(i * 11));
                 EXPECT_EQ(g.cellAlignment(i, 0) | g.cellAlignment(0, i) | g.cellAlignment(i, 3 - i),
@@ -121,6 +123,23 @@ TEST(JanelaMatrizes, TresProtonsBlocosECores) {
     EXPECT_LT(T.y(), V.y());
     EXPECT_NEAR(T.x() - H.geometry().right(), W - T.geometry().right(), 2);
     EXPECT_EQ(j.rotulo("rotuloTransicoes").x(), 720); // 10800 twips
+}
+
+// Energies of hundreds of MHz in Hz: the negative ones took more than the
+// 1200 twips of H and A and were cut.
+TEST(JanelaMatrizes, EnergiasInteirasNasGrades) {
+    Janela j(Entrada(3));
+    j.f->show();
+    for (const char* nome :
+         {"gradeHamiltoniana", "gradeAutovalores", "gradeAutovetores", "gradeTransicoes"}) {
+        const FlexGrid& g = j.grade(nome);
+        ASSERT_EQ(g.rows(), 9);
+        for (int r = 0; r <= 8; ++r)
+            for (int c = 0; c <= 8; ++c)
+                EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0)
+                    << nome << " " << r << "," << c << ": " << g.textMatrix(r, c).toStdString();
+    }
+    EXPECT_TRUE(j.grade("gradeHamiltoniana").textMatrix(1, 1).startsWith('-'));
 }
 
 // Where the four grids, their titles and the buttons are, to the pixel.

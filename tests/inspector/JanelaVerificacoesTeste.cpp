@@ -4,6 +4,7 @@
 #include "GuardaModal.h"
 #include "inspector/JanelaVerificacoes.h"
 #include "run/TextoDecimal.h"
+#include "widgets/TextoCabe.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -78,6 +79,21 @@ TEST(JanelaVerificacoes, UmProton) {
     EXPECT_EQ(s.textMatrix(1, 2), "1");
     EXPECT_EQ(s.colWidth(0), 1800);
     EXPECT_EQ(s.colWidth(2), 300) << "one character";
+}
+
+// "Soma dos quadrados:" took more than the 1800 twips of its column.
+TEST(JanelaVerificacoes, RotulosEValoresInteiros) {
+    const EstadoSpin e = testes::Calcula(Entrada(4));
+    Verificacoes v(e);
+    const int n = e.NEst;
+    for (const char* nome : {"gradeProdutoHV", "gradeProdutoVA", "gradeSomaQuadrados"}) {
+        const FlexGrid& g = v.grade(nome);
+        for (int r = 0; r < g.rows(); ++r)
+            for (int c = 0; c <= n; ++c)
+                EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0)
+                    << nome << " " << r << "," << c << ": " << g.textMatrix(r, c).toStdString();
+    }
+    EXPECT_EQ(v.somaQuadrados().textMatrix(1, 0), "Soma dos quadrados:");
 }
 
 TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {

@@ -1,6 +1,8 @@
 // The grid on its own: headers, sizes, styles and the bulk fill.
 #include "widgets/FlexGrid.h"
+#include "widgets/TextoCabe.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +68,70 @@ TEST(FlexGrid, TextoCabecalhosETamanhos) {
     EXPECT_EQ(g.textMatrix(3, 1), "");
     EXPECT_EQ(g.textMatrix(0, 0), "");
     EXPECT_EQ(g.cellBackColor(2, 2), QColor(Qt::white));
+}
+
+TEST(FlexGrid, ColunasAlargadasParaOTextoMaisLargo) {
+    FlexGrid g;
+    g.setCols(5);
+    g.setRows(4);
+    g.setColWidths(0, 4, 300); // 20 pixels
+    g.setColWidth(4, 1500);
+    g.setTextMatrix(0, 0, QStringLiteral("Coluna da matriz V:"));
+    g.setTextMatrix(2, 0, QStringLiteral("Soma dos quadrados:"));
+    g.setTextMatrix(0, 1, QStringLiteral("Intensidade relativa"));
+    g.setTextMatrix(3, 1, QStringLiteral("-450000302,25"));
+    g.setColSymbol(2, true);
+    g.setTextMatrix(1, 2, QStringLiteral("mmmmm")); // five μ
+    g.setTextMatrix(1, 3, QStringLiteral("213 – 245"));
+    g.setTextMatrix(2, 3, QStringLiteral("213 – 24"));
+    g.setCellFontBold(2, 3, true);
+    g.setTextMatrix(1, 4, QStringLiteral("1"));
+    g.fitColsToText(0, 4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0)
+                << r << "," << c << ": " << g.textMatrix(r, c).toStdString();
+    EXPECT_EQ(g.columnWidth(3), 100) << "never narrower than set";
+    EXPECT_EQ(g.colWidth(1), 300);
+
+    // Fitted again to shorter texts, the columns come back to their widths.
+    g.clear();
+    g.fitColsToText(0, 4);
+    EXPECT_EQ(g.verticalHeader()->width(), 20);
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(g.columnWidth(c), 20) << c;
+}
+
+TEST(FlexGrid, ArrasteDoCabecalhoAlargaAColuna) {
+    FlexGrid g;
+    g.setCols(4);
+    g.setRows(5);
+    g.resize(400, 200);
+    g.show();
+    // The right edge of column 2's header, dragged 40 pixels to the right.
+    QWidget* cabecalho = g.horizontalHeader()->viewport();
+    const int borda = g.horizontalHeader()->sectionViewportPosition(1) + g.columnWidth(1) - 1;
+    const int y = g.horizontalHeader()->height() / 2;
+    const int antes = g.columnWidth(1);
+    QTest::mousePress(cabecalho, Qt::LeftButton, {}, QPoint(borda, y));
+    QTest::mouseMove(cabecalho, QPoint(borda + 40, y));
+    QTest::mouseRelease(cabecalho, Qt::LeftButton, {}, QPoint(borda + 40, y));
+    EXPECT_EQ(g.columnWidth(1), antes + 40);
+
+    // Column 0's header is the corner cell.
+    auto* canto = g.findChild<QAbstractButton*>();
+    ASSERT_NE(canto, nullptr);
+    const int largura = g.verticalHeader()->width();
+    const QPoint p(canto->width() - 1, canto->height() / 2);
+    QTest::mousePress(canto, Qt::LeftButton, {}, p);
+    QTest::mouseMove(canto, p + QPoint(30, 0));
+    QTest::mouseRelease(canto, Qt::LeftButton, {}, p + QPoint(30, 0));
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
+    EXPECT_EQ(canto->width(), largura + 30);
+    // Away from the edge the corner does nothing.
+    QTest::mousePress(canto, Qt::LeftButton, {}, QPoint(3, p.y()));
+    QTest::mouseMove(canto, QPoint(33, p.y()));
+    QTest::mouseRelease(canto, Qt::LeftButton, {}, QPoint(33, p.y()));
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
 }
 
 TEST(FlexGrid, EstilosPorCelulaEColuna) {
@@ -161,6 +227,50 @@ TEST(FlexGrid, CliqueNaLinhaEmiteLinhaEBotao) {
     EXPECT_EQ(g.topRow(), 30);
     g.selectRow(40);
     EXPECT_EQ(g.selectedRow(), 40);
+}
+
+// Every pixel of cell (r, c) inside its grid lines, as the viewport paints it.
+QImage PixelsDaCelula(FlexGrid& g, int r, int c) {
+    const QRect cel = g.visualRect(g.model()->index(r - 1, c - 1));
+    return g.viewport()
+        ->grab(cel.adjusted(0, 0, -1, -1))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+bool SoDaCor(const QImage& im, const QColor& cor) {
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (QColor(im.pixel(x, y)) != cor) return false;
+    return !im.isNull();
+}
+
+// The grid's highlights are cell colours (the results table's clicked row,
+// the walkthrough's eigenvector columns): a clicked cell keeps its own.
+TEST(FlexGrid, CliqueNaoPintaACelula) {
+    FlexGrid g;
+    g.setCols(4);
+    g.setRows(6);
+    g.resize(300, 200);
+    g.show();
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    g.setFocus();
+    ASSERT_TRUE(g.hasFocus()) << "a focus frame would show";
+    g.setCellBackColor(2, 2, QColor(255, 255, 192));
+    for (const auto& [r, c] : {std::pair{2, 2}, std::pair{3, 1}}) {
+        for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+            const QRect cel = g.visualRect(g.model()->index(r - 1, c - 1));
+            QTest::mouseClick(g.viewport(), b, {}, cel.center());
+            EXPECT_EQ(g.selectedRow(), r);
+            EXPECT_TRUE(SoDaCor(PixelsDaCelula(g, r, c), g.cellBackColor(r, c)))
+                << r << "," << c << " button " << b;
+        }
+    }
+    // The keyboard moves the current cell, and paints nothing either.
+    QTest::keyClick(g.viewport(), Qt::Key_Down);
+    EXPECT_EQ(g.selectedRow(), 4);
+    EXPECT_TRUE(SoDaCor(PixelsDaCelula(g, 4, 1), Qt::white));
 }
 
 } // namespace
