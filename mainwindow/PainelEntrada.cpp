@@ -6,6 +6,7 @@
 #include "display/PintaFundo.h"
 #include "mainwindow/CaixasEntrada.h"
 #include "mainwindow/GradeAcoplamentos.h"
+#include "mainwindow/UnidadeDesloc.h"
 #include "run/ArquivoDados.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
@@ -50,7 +51,13 @@ PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDe
     connect(caixaNProt_, &QLineEdit::textChanged, this, &PainelEntrada::VerificaNProt);
     connect(caixaNProt_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaNProt);
     connect(caixaFrequencia_, &QLineEdit::returnPressed, this, &PainelEntrada::ConfirmaFrequencia);
-    connect(caixaFrequencia_, &QLineEdit::textEdited, this, &PainelEntrada::OfereceMudarParaPpm);
+    unidade_ = new UnidadeDesloc(UnidadeDesloc::Caixas{caixaDesloc_, rotuloOutraUnidade_,
+                                                       rotuloCabecalho_, caixaFrequencia_},
+                                 janela_, SepDec_, this);
+    connect(caixaFrequencia_, &QLineEdit::textEdited, unidade_,
+            &UnidadeDesloc::OfereceMudarParaPpm);
+    connect(unidade_, &UnidadeDesloc::Editado, this, &PainelEntrada::Editado);
+    connect(unidade_, &UnidadeDesloc::FocoDevolvido, this, &PainelEntrada::FocoDevolvido);
     for (QLineEdit* t : {caixaFrequencia_, caixaIntMin_, caixaLargura_})
         connect(t, &QLineEdit::textEdited, this, &PainelEntrada::Editado);
     connect(acoplamentos_, &GradeAcoplamentos::Editado, this, &PainelEntrada::Editado);
@@ -185,57 +192,11 @@ void PainelEntrada::ConfirmaDesloc(int i) {
 }
 
 void PainelEntrada::ConfirmaFrequencia() {
-    AvisoPPMDado_ = false;
+    unidade_->DefineAvisoPPMDado(false);
     std::string s = caixaFrequencia_->text().toStdString();
     if (ValorInicial(s) >= 1)
         caixaFrequencia_->setText(QString::fromStdString(AjSepDecimal(s, SepDec_)));
     emit ExecucaoPedida();
-}
-
-void PainelEntrada::OfereceMudarParaPpm() {
-    if (PPM_ || AvisoPPMDado_) return;
-    AvisoPPMDado_ = true;
-    const QString texto =
-        QStringLiteral("Você está alterando o valor da freqüência do instrumento\r\n"
-                       "mas a entrada de deslocamentos químicos está focalizada em 'Hz'.\r\n"
-                       "Se sua intenção é ver como o espectro muda ao utilizar um\r\n"
-                       "instrumento de freqüência diferente, a entrada deve ser\r\n"
-                       "selecionada para 'ppm'.\r\n"
-                       "\r\n"
-                       "Deseja que o programa mude automaticamente para 'ppm'?");
-    const auto resposta = QMessageBox::question(janela_, QStringLiteral("Mudar para ppm?"), texto,
-                                                QMessageBox::Yes | QMessageBox::No);
-    if (resposta == QMessageBox::No) return;
-    AlternaHzPpm();
-    caixaFrequencia_->setFocus(Qt::OtherFocusReason);
-}
-
-void PainelEntrada::AlternaHzPpm() {
-    PPM_ = !PPM_;
-    rotuloCabecalho_->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
-                                   : QStringLiteral("Deslocamentos Químicos (Hz)"));
-    // The companion labels were computed at this frequency, whatever the
-    // frequency box holds now.
-    const std::optional<double> MHz = MHzDosRotulos_;
-    for (int i = 1; i <= NProtMax; ++i) {
-        QLineEdit* t = caixaDesloc_[std::size_t(i)];
-        QLabel* l = rotuloOutraUnidade_[std::size_t(i)];
-        const int topo = t->y();
-        t->move(t->x(), l->y());
-        l->move(l->x(), topo);
-        std::string valor = TextoDoDesloc(i);
-        const auto v = ConverteNumero(AjSepDecimal(valor, SepDec_), SepDec_);
-        const QString texto = t->text();
-        t->setText(l->text());
-        l->setText(texto);
-        // The box shows the other unit rounded; the run gets it whole.
-        Exato& x = exatos_[std::size_t(i)];
-        x = {};
-        if (v && MHz && *MHz > 0)
-            x = {t->text(), FormataNumeroG(PPM_ ? *v / *MHz : *v * *MHz, 17, SepDec_)};
-    }
-    emit Editado();
-    emit FocoDevolvido();
 }
 
 // A positive number in a repairing box: empty and non-positive texts become
@@ -339,12 +300,12 @@ TextosEntrada PainelEntrada::Textos() const {
     t.TextoIntMin = caixaIntMin_->text().toStdString();
     t.TextoTolJac = textoTolJac_;
     for (int i = 1; i <= NProtMax; ++i) {
-        t.TextoDesloc[std::size_t(i)] = TextoDoDesloc(i);
+        t.TextoDesloc[std::size_t(i)] = unidade_->Texto(i);
         for (int c = i + 1; c <= NProtMax; ++c)
             t.TextoJ[std::size_t(i)][std::size_t(c)] =
                 acoplamentos_->caixaJ(i, c)->text().toStdString();
     }
-    t.PPM = PPM_;
+    t.PPM = unidade_->PPM();
     return t;
 }
 
@@ -353,7 +314,7 @@ TextosEntrada PainelEntrada::Textos() const {
 void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     NProt_ = N;
     std::string mhz = t.TextoFrequencia;
-    MHzDosRotulos_ = ConverteNumero(AjSepDecimal(mhz, SepDec_), SepDec_);
+    unidade_->DefineMHzDosRotulos(ConverteNumero(AjSepDecimal(mhz, SepDec_), SepDec_));
     const auto escreve = [](auto* w, const std::string& s) {
         const QString q = QString::fromStdString(s);
         if (w->text() != q) w->setText(q);
@@ -363,20 +324,11 @@ void PainelEntrada::EscreveTextos(const TextosEntrada& t, int N) {
     if (!caixaNProt_->text().isEmpty()) escreve(caixaNProt_, t.TextoNProt);
     textoNProtAnterior_ = QString::fromStdString(t.TextoNProt);
     for (int i = 1; i <= N; ++i) {
-        if (!UsaExato(i)) escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
+        if (!unidade_->UsaExato(i)) escreve(caixaDesloc(i), t.TextoDesloc[std::size_t(i)]);
         escreve(rotuloOutraUnidade(i), t.TextoOutraUnidade[std::size_t(i)]);
         for (int c = i + 1; c <= N; ++c)
             escreve(acoplamentos_->caixaJ(i, c), t.TextoJ[std::size_t(i)][std::size_t(c)]);
     }
-}
-
-bool PainelEntrada::UsaExato(int i) const {
-    const Exato& x = exatos_[std::size_t(i)];
-    return !x.valor.empty() && caixaDesloc(i)->text() == x.mostrado;
-}
-
-std::string PainelEntrada::TextoDoDesloc(int i) const {
-    return UsaExato(i) ? exatos_[std::size_t(i)].valor : caixaDesloc(i)->text().toStdString();
 }
 
 void PainelEntrada::MostraSistema(const EstadoSpin& e) {
@@ -384,11 +336,11 @@ void PainelEntrada::MostraSistema(const EstadoSpin& e) {
     caixaNProt_->setText(QString::number(e.NProt));
     textoNProtAnterior_ = caixaNProt_->text();
     const double MHz = e.FreqEspHz / 1e6;
-    MHzDosRotulos_ = MHz;
+    unidade_->DefineMHzDosRotulos(MHz);
     for (int i = 1; i <= e.NProt; ++i) {
         const double hz = e.FreqProt(i) - e.FreqEspHz;
         rotuloOutraUnidade(i)->setText(QString::fromStdString(
-            PPM_ ? FormataGeral(hz, 2, SepDec_) : FormataGeral(hz / MHz, 4, SepDec_)));
+            unidade_->PPM() ? FormataGeral(hz, 2, SepDec_) : FormataGeral(hz / MHz, 4, SepDec_)));
     }
     PreparaCaixas();
 }

@@ -7,6 +7,7 @@
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
+#include "mainwindow/UnidadeDesloc.h"
 #include "run/LeituraEntrada.h"
 #include "run/ValoresIniciais.h"
 
@@ -49,12 +50,12 @@ class PainelEntrada : public QObject {
     // After the background swatch changed: the "BC" button and its swatch.
     void PintaFundoDasCores();
     // "Mudar Hz/ppm": the shift boxes and their companions swap places.
-    void AlternaHzPpm();
+    void AlternaHzPpm() { unidade_->Alterna(); }
     // The frequency question ("Mudar para ppm?") is asked once per run.
-    void DefineAvisoPPMDado(bool dado) { AvisoPPMDado_ = dado; }
+    void DefineAvisoPPMDado(bool dado) { unidade_->DefineAvisoPPMDado(dado); }
 
     int NProt() const { return NProt_; }
-    bool PPM() const { return PPM_; }
+    bool PPM() const { return unidade_->PPM(); }
 
     QLineEdit* caixaNProt() const { return caixaNProt_; }
     QLineEdit* caixaFrequencia() const { return caixaFrequencia_; }
@@ -101,14 +102,9 @@ class PainelEntrada : public QObject {
     void ConfirmaNProt();
     void ConfirmaDesloc(int i);
     void ConfirmaFrequencia();
-    void OfereceMudarParaPpm();
     void ConfirmaIntMin();
     void ConfirmaLargura();
     void EsvaziaNProt();
-    // A shift box still showing what Hz/ppm put there stands for the exact
-    // value, not for its rounded text.
-    bool UsaExato(int i) const;
-    std::string TextoDoDesloc(int i) const;
     void RestauraNProt();
 
     QWidget* janela_;
@@ -116,18 +112,10 @@ class PainelEntrada : public QObject {
     char SepDec_;
     // Protons the panel is laid out for (the state changes only when a run ends).
     int NProt_ = 3;
-    bool PPM_ = false;
-    bool AvisoPPMDado_ = false;
     bool cores_ = true;
     // The proton box lost the keyboard to another window or a menu, not to a control.
     bool caixaNProtVisitada_ = false;
     std::string textoTolJac_;
-    struct Exato {
-        QString mostrado;  // the rounded text the box was given
-        std::string valor; // the whole value it stands for
-    };
-    std::array<Exato, NProtMax + 1> exatos_{};
-    std::optional<double> MHzDosRotulos_ = MHzInicial;
     // What the proton box held before a visit emptied it.
     QString textoNProtAnterior_;
 
@@ -141,6 +129,7 @@ class PainelEntrada : public QObject {
     std::array<QPushButton*, NProtMax + 1> botaoCorProton_{};
     std::array<QLabel*, NProtMax + 1> amostraCor_{};
     GradeAcoplamentos* acoplamentos_ = nullptr;
+    UnidadeDesloc* unidade_ = nullptr;
     QLabel* rotuloCabecalho_ = nullptr;
     QWidget* painelDesloc_ = nullptr;
     QWidget* painelFrequencia_ = nullptr;
