@@ -17,20 +17,13 @@
 #include <utility>
 #include <vector>
 
+using aux::Digita;
+using aux::Enter;
 using aux::Local;
 using aux::Modal;
 using aux::Tela;
 
 namespace {
-
-void Enter(QWidget* w) {
-    QTest::keyClick(w, Qt::Key_Return);
-}
-
-void Digita(QLineEdit* t, const QString& s) {
-    t->selectAll();
-    QTest::keyClicks(t, s);
-}
 
 TEST(Edicoes, TodoValorQueOArquivoGuardaPedeSalvar) {
     const Local L(',');
@@ -113,10 +106,6 @@ TEST(Edicoes, CaixaDeProtonsVisitadaNaoViraUmProton) {
     EXPECT_EQ(f.Estado().NProt, 3);
 }
 
-} // namespace
-
-namespace {
-
 TEST(Quadros, OpcoesAbaixoDoTituloDoQuadro) {
     const Local L(',');
     Tela t;
@@ -131,10 +120,6 @@ TEST(Quadros, OpcoesAbaixoDoTituloDoQuadro) {
     }
     EXPECT_LE(o.botaoTodasBandas()->geometry().bottom(), o.quadroCores()->contentsRect().bottom());
 }
-
-} // namespace
-
-namespace {
 
 TEST(Quadros, TabPercorreOSistemaNaOrdemEmQueSeDigita) {
     const Local L(',');
@@ -151,10 +136,6 @@ TEST(Quadros, TabPercorreOSistemaNaOrdemEmQueSeDigita) {
         EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
     }
 }
-
-} // namespace
-
-namespace {
 
 // Locales whose decimal separator is neither '.' nor ',' write and read '.'.
 TEST(Separador, SoPontoOuVirgula) {
@@ -189,10 +170,6 @@ TEST(Separador, SoPontoOuVirgula) {
         QLocale::setDefault(antes);
     }
 }
-
-} // namespace
-
-namespace {
 
 TEST(Edicoes, HzPpmIdaEVoltaDevolveOQueFoiDigitado) {
     const Local L(',');

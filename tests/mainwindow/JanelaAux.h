@@ -95,6 +95,17 @@ class Modal {
     QTimer timer_;
 };
 
+// Enter in a box or on a button.
+inline void Enter(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Return);
+}
+
+// Types s into box t in place of its text.
+inline void Digita(QLineEdit* t, const QString& s) {
+    t->clear();
+    QTest::keyClicks(t, s);
+}
+
 // The frame as the program starts it, on a screen `largura` pixels wide.
 struct Tela {
     EstadosPrograma estados;

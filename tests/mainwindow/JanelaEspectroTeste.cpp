@@ -20,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using aux::Digita;
+using aux::Enter;
 using aux::Local;
 using aux::Modal;
 using aux::Tela;
@@ -29,16 +31,6 @@ namespace {
 class JanelaEspectroTeste : public ::testing::TestWithParam<char> {};
 INSTANTIATE_TEST_SUITE_P(Locais, JanelaEspectroTeste, ::testing::Values(',', '.'),
                          [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
-
-void Enter(QWidget* w) {
-    QTest::keyClick(w, Qt::Key_Return);
-}
-
-// Types s into box t in place of its text.
-void Digita(QLineEdit* t, const QString& s) {
-    t->clear();
-    QTest::keyClicks(t, s);
-}
 
 QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     QStringList s;

@@ -9,15 +9,13 @@
 #include <QAction>
 #include <QTemporaryDir>
 
+using aux::Digita;
+using aux::Enter;
 using aux::Local;
 using aux::Modal;
 using aux::Tela;
 
 namespace {
-
-void Enter(QWidget* w) {
-    QTest::keyClick(w, Qt::Key_Return);
-}
 
 TEST(Recusas, DeslocamentoInvalidoRetemOFoco) {
     const Local L(',');
@@ -100,10 +98,6 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     EXPECT_EQ(QuadroDe(durante.f), QuadroDe(repouso.f));
     EXPECT_EQ(durante.f.Estado().NProt, 2);
 }
-
-} // namespace
-
-namespace {
 
 TEST(Recusas, SistemaRecusadoDevolveOPainelDosResultados) {
     const Local L(',');
