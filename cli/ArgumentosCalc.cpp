@@ -1,5 +1,6 @@
 #include "cli/ArgumentosCalc.h"
 
+#include "run/Limites.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 
@@ -99,11 +100,12 @@ const OpcaoComValor OpcoesComValor[] = {
          o.titulo = std::string(v);
          return true;
      }},
-    {"--width", "um número maior que zero",
+    {"--width", "um número entre 0.000001 e 1000000000",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          const auto x = ConverteNumero(v, '.');
-         if (x && *x > 0) o.largura = *x;
-         return x && *x > 0;
+         const bool bom = x && *x >= LarguraMinima && *x <= HzMaximo;
+         if (bom) o.largura = *x;
+         return bom;
      }},
     {"--sep", "\".\" ou \",\"",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {

@@ -42,14 +42,15 @@ class ObservadorCalc : public ObservadorSimulacao {
 
 // The input data file as "Salvar Dados de Entrada" writes it from the wide
 // layout, with the entry in ppm when the shifts were given in ppm.
-std::optional<std::string> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
+std::optional<Erro> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, false, g, og);
     DadosArquivo d;
     d.Titulo = og.TituloEspectro;
     CopiaDoEstado(e, d);
-    if (auto erro = CopiaDasCaixas(og.TextoFrequencia, og.TextoLargura, og.SepDec, d)) return erro;
+    if (auto erro = CopiaDasCaixas(og.TextoFrequencia, og.TextoLargura, og.SepDec, d))
+        return Erro{TipoErro::Entrada, *erro};
     d.Mistura = og.Mistura;
     d.PPM = o.entrada.PPM;
     d.ComTabela = o.dados ? o.dados->ComTabela : true;
@@ -90,16 +91,19 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         erros << "halvora-calc: " << *erro << "\n";
         return 2;
     }
-    saida.flush();
+    // The files come after the table has reached its reader whole: a
+    // script that sees a failure then knows nothing was written.
+    if (const int status = StatusDaSaida(saida, erros)) return status;
     if (o.tempos) erros << obs.tabelaTempos();
-    if (o.svg && !GravaFiguraCalc(o, estado)) {
-        erros << "halvora-calc: não foi possível gravar a figura em " << *o.svg << ".\n";
-        return 2;
-    }
-    if (o.salvar)
-        if (auto erro = GravaDados(o, estado)) {
-            erros << "halvora-calc: " << *erro << "\n";
+    if (o.svg)
+        if (auto erro = GravaFiguraCalc(o, estado)) {
+            erros << "halvora-calc: " << erro->texto << "\n";
             return 2;
         }
-    return StatusDaSaida(saida, erros);
+    if (o.salvar)
+        if (auto erro = GravaDados(o, estado)) {
+            erros << "halvora-calc: " << erro->texto << "\n";
+            return 2;
+        }
+    return 0;
 }

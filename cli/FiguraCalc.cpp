@@ -24,7 +24,7 @@ void SoCriticas(QtMsgType tipo, const QMessageLogContext& ctx, const QString& ms
 // otherwise.
 } // namespace
 
-bool GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
+std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
     struct Silencio {
         QtMessageHandler antes = qInstallMessageHandler(SoCriticas);
         ~Silencio() { qInstallMessageHandler(antes); }

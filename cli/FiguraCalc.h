@@ -3,8 +3,11 @@
 
 #include "cli/ArgumentosCalc.h"
 #include "estado/EstadoSpin.h"
+#include "run/Erro.h"
 
-// Records the copy picture into o.svg; false when it cannot. Only the
+#include <optional>
+
+// Records the copy picture into o.svg; why not when it cannot. Only the
 // calculator built with the toolkit can draw; the other one hands --svg over
 // to it before it starts (see main.cpp).
-bool GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e);
+std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e);

@@ -2,6 +2,7 @@
 
 // The light calculator never loads the toolkit; main.cpp hands --svg over to
 // halvora-calc-grafico, so this is reached only when that program is missing.
-bool GravaFiguraCalc(const OpcoesCalc&, const EstadoSpin&) {
-    return false;
+std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin&) {
+    return Erro{TipoErro::Arquivo, "não foi possível gravar a figura em " + o.svg.value_or("") +
+                                       ": este programa foi construído sem desenho."};
 }

@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -246,33 +245,30 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
     SaiDaVisualizacao();
 
     const QString arquivo = ArqFiguraAtual();
-    const bool gravou = GravaFigura(arquivo, g_, e_, o_, SW_, SH_, pretoEBranco);
-    if (!gravou) {
+    QByteArray svg;
+    const auto erro = GravaFigura(arquivo, g_, e_, o_, SW_, SH_, pretoEBranco, &svg);
+    if (erro) {
         QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"),
                           QStringLiteral("NECA DE PITIBIRIBA"), QMessageBox::Ok, this);
+        caixa.setInformativeText(QString::fromStdString(erro->texto));
         caixa.exec();
     }
     // Only events that cannot start a redraw: one now would draw the copy's
     // annotation onto the screen.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
-    // A file left by an earlier copy is stale: put nothing on the clipboard.
-    if (gravou) {
-        QFile f(arquivo);
-        QByteArray svg;
-        if (f.open(QIODevice::ReadOnly)) svg = f.readAll();
-        if (!svg.isEmpty()) {
-            auto* dados = new QMimeData;
-            dados->setData(QStringLiteral("image/svg+xml"), svg);
-            const QImage png = DesenhoPng(g_, e_, o_, SW_, SH_, pretoEBranco);
-            if (!png.isNull()) dados->setImageData(png);
-            QApplication::clipboard()->setMimeData(dados);
-        }
+    // The clipboard gets exactly what reached the file, or nothing.
+    if (!erro) {
+        auto* dados = new QMimeData;
+        dados->setData(QStringLiteral("image/svg+xml"), svg);
+        const QImage png = DesenhoPng(g_, e_, o_, SW_, SH_, pretoEBranco);
+        if (!png.isNull()) dados->setImageData(png);
+        QApplication::clipboard()->setMimeData(dados);
     }
 
     g_.CopiandoFigura = false;
     Grafico();
-    return gravou;
+    return !erro;
 }
 
 void AreaGrafico::SaiDaVisualizacao() {

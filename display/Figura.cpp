@@ -2,11 +2,11 @@
 
 #include "display/Geometria.h"
 #include "display/Grafico.h"
+#include "run/ArquivoSeguro.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
 
@@ -67,15 +67,15 @@ QString ArqFigura() {
     return pasta + QStringLiteral("/CurPic.svg");
 }
 
-bool GravaFigura(const QString& arquivo, EstadoGrafico& g, const EstadoSpin& e,
-                 const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco) {
-    // A failed copy never leaves a half-written picture where the last one was.
-    QSaveFile f(arquivo);
-    if (!f.open(QIODevice::WriteOnly)) return false;
+std::optional<Erro> GravaFigura(const QString& arquivo, EstadoGrafico& g, const EstadoSpin& e,
+                                const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco,
+                                QByteArray* gravado) {
     const QByteArray svg = DesenhoSvg(g, e, o, SW, SH, pretoEBranco);
-    if (svg.isEmpty() || f.write(svg) != svg.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    if (svg.isEmpty())
+        return Erro{TipoErro::Memoria,
+                    "Não foi possível desenhar a figura para " + arquivo.toStdString() + "."};
+    if (auto erro = GravaArquivo(arquivo.toStdString(), std::string_view(svg.data(), svg.size())))
+        return erro;
+    if (gravado) *gravado = svg;
+    return std::nullopt;
 }

@@ -5,10 +5,13 @@
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
+#include "run/Erro.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+
+#include <optional>
 
 // The drawing of a copy (CopiandoFigura set for its duration, CopiaBP as
 // given) as SVG bytes. Empty when it cannot be recorded.
@@ -20,7 +23,9 @@ QImage DesenhoPng(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o,
 // Where the picture file lives: CurPic.svg in the user's application data folder.
 QString ArqFigura();
 
-// Records the copy into ArqFigura (written beside and renamed over it).
-// False when the file cannot be created.
-bool GravaFigura(const QString& arquivo, EstadoGrafico& g, const EstadoSpin& e,
-                 const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco);
+// Records the copy into `arquivo` through GravaArquivo (a failed copy never
+// leaves a half-written picture where the last one was); the bytes that
+// reached the file in `gravado` when given.
+std::optional<Erro> GravaFigura(const QString& arquivo, EstadoGrafico& g, const EstadoSpin& e,
+                                const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco,
+                                QByteArray* gravado = nullptr);

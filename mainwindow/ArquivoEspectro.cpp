@@ -79,13 +79,24 @@ void ArquivoEspectro::SalvaDados() {
     const QString caminho = DialogoArquivo(true);
     if (caminho.isEmpty()) return;
     const Ampulheta ampulheta;
-    if (auto erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_)) {
-        QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
+    auto erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_);
+    if (erro && erro->tipo == TipoErro::SomenteLeitura && SubstituiSomenteLeitura(erro->texto))
+        erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_, {true});
+    if (erro) {
+        if (erro->tipo != TipoErro::SomenteLeitura)
+            QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(erro->texto));
         return;
     }
     pastaArquivos_ = QFileInfo(caminho).absolutePath();
     emit Salvos();
     emit ArquivoUsado(QFileInfo(caminho).fileName());
+}
+
+bool ArquivoEspectro::SubstituiSomenteLeitura(const std::string& aviso) {
+    return QMessageBox::question(janela_, QStringLiteral("Salvar dados"),
+                                 Q(aviso) + QStringLiteral(" Substituir assim mesmo?"),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ArquivoEspectro::AbreDados() {

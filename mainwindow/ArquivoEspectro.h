@@ -56,6 +56,8 @@ class ArquivoEspectro : public QObject {
 
   private:
     QString DialogoArquivo(bool salvar);
+    // The question before a read-only file is replaced; true for "Sim".
+    bool SubstituiSomenteLeitura(const std::string& aviso);
     // What the display looks like before a file is read, whatever the file says.
     void EstadoNeutro();
     void AplicaOpcoesArquivo(const DadosArquivo& d);

@@ -8,6 +8,7 @@
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/UnidadeDesloc.h"
 #include "run/ArquivoDados.h"
+#include "run/Limites.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 #include "widgets/Ampulheta.h"
@@ -23,6 +24,7 @@
 #include <QTimer>
 
 #include <initializer_list>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -199,10 +201,11 @@ void PainelEntrada::ConfirmaFrequencia() {
     emit ExecucaoPedida();
 }
 
-// A positive number in a repairing box: empty and non-positive texts become
-// `reserva`; a text that is no number at all is reported and left alone.
-static std::optional<std::string> Reparado(QLineEdit* t, const std::string& reserva, char SepDec,
-                                           QWidget* pai, const QString& nome) {
+// A number of at least `minimo` in a repairing box: empty texts and smaller
+// numbers become `reserva`; a text that is no number at all is reported and
+// left alone.
+static std::optional<std::string> Reparado(QLineEdit* t, const std::string& reserva, double minimo,
+                                           char SepDec, QWidget* pai, const QString& nome) {
     std::string s = t->text().trimmed().isEmpty() ? reserva : t->text().toStdString();
     for (int vez = 0; vez < 2; ++vez) {
         const auto v = ConverteNumero(AjSepDecimal(s, SepDec), SepDec);
@@ -212,7 +215,7 @@ static std::optional<std::string> Reparado(QLineEdit* t, const std::string& rese
                 QStringLiteral("A caixa \"%1\" não contém um número válido.").arg(nome));
             return std::nullopt;
         }
-        if (*v > 0) break;
+        if (*v >= minimo && *v <= HzMaximo) break;
         s = reserva;
     }
     t->setText(QString::fromStdString(s));
@@ -221,7 +224,8 @@ static std::optional<std::string> Reparado(QLineEdit* t, const std::string& rese
 
 void PainelEntrada::ConfirmaIntMin() {
     const Ampulheta ampulheta;
-    if (!Reparado(caixaIntMin_, FormataGeral(0.01, 2, SepDec_), SepDec_, janela_,
+    if (!Reparado(caixaIntMin_, FormataGeral(0.01, 2, SepDec_),
+                  std::numeric_limits<double>::denorm_min(), SepDec_, janela_,
                   QStringLiteral("Intensidade mínima")))
         return;
     emit ExecucaoPedida();
@@ -230,7 +234,8 @@ void PainelEntrada::ConfirmaIntMin() {
 
 void PainelEntrada::ConfirmaLargura() {
     const Ampulheta ampulheta;
-    if (!Reparado(caixaLargura_, "1", SepDec_, janela_, QStringLiteral("Largura a meia altura")))
+    if (!Reparado(caixaLargura_, "1", LarguraMinima, SepDec_, janela_,
+                  QStringLiteral("Largura a meia altura")))
         return;
     emit LarguraConfirmada();
 }

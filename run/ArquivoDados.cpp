@@ -1,20 +1,16 @@
 #include "run/ArquivoDados.h"
 
+#include "run/ArquivoSeguro.h"
 #include "run/Cp1252.h"
+#include "run/Limites.h"
 #include "run/Simulacao.h"
 #include "run/TextoDecimal.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <system_error>
 #include <type_traits>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -167,9 +163,17 @@ std::optional<std::string> ForaDaFaixa(const Item& it, double v) {
         if (v < 1 || v > NProtMax) return de + " deve estar entre 1 e 10";
         break;
     case Campo::MHz:
-        if (!(v > 0) || v > MHzMaximo) return de + " deve ser maior que zero e no máximo 100000";
+        if (!(v >= MHzMinimo) || v > MHzMaximo) return de + " deve estar entre 0.000001 e 100000";
+        break;
+    case Campo::Desloc:
+    case Campo::J:
+        if (!(std::fabs(v) <= HzMaximo))
+            return de + " deve ser de no máximo 1000000000 em valor absoluto";
         break;
     case Campo::Largura:
+        if (!(v >= LarguraMinima) || v > HzMaximo)
+            return de + " deve estar entre 0.000001 e 1000000000";
+        break;
     case Campo::TwPerHz:
         if (!(v > 0)) return de + " deve ser maior que zero";
         break;
@@ -242,22 +246,6 @@ Linhas Divide(std::string_view t, int guarda) {
 }
 
 const char* const MsgGrandeDemais = "o arquivo é grande demais (mais de 1 MB)";
-
-std::string ErroSistema(int erro) {
-    return std::error_code(erro, std::generic_category()).message();
-}
-
-bool EscreveTudo(int fd, std::string_view s) {
-    while (!s.empty()) {
-        const ssize_t n = ::write(fd, s.data(), s.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        s.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
 
 } // namespace
 
@@ -372,44 +360,10 @@ std::string BytesArquivo(const DadosArquivo& d, char SepDec) {
     return t;
 }
 
-std::optional<std::string> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
-                                             char SepDec) {
-    if (auto erro = ValidaDados(d)) return erro;
-    const std::string bytes = BytesArquivo(d, SepDec);
-
-    // A link is replaced in the folder of the file it points to, not cut.
-    std::string alvo = caminho;
-    if (char* real = ::realpath(caminho.c_str(), nullptr)) {
-        alvo = real;
-        std::free(real);
-    }
-    const std::size_t barra = alvo.rfind('/');
-    const std::string pasta = barra == std::string::npos ? "" : alvo.substr(0, barra + 1);
-    const std::string nome = alvo.substr(barra == std::string::npos ? 0 : barra + 1);
-    struct stat antes {};
-    const bool existia = ::stat(alvo.c_str(), &antes) == 0;
-
-    std::string temp;
-    int fd = -1;
-    for (int n = 0; fd < 0 && n < 100; ++n) {
-        temp = pasta + "." + nome.substr(0, 180) + "." + FormataInteiro(::getpid()) + "-" +
-               FormataInteiro(n) + ".tmp";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    const auto falha = [&](int erro) -> std::optional<std::string> {
-        if (fd >= 0) ::close(fd);
-        ::unlink(temp.c_str());
-        return "Não foi possível gravar " + caminho + ": " + ErroSistema(erro) + ".";
-    };
-    if (fd < 0) return "Não foi possível gravar " + caminho + ": " + ErroSistema(errno) + ".";
-    if (existia) ::fchmod(fd, antes.st_mode & 07777);
-    if (!EscreveTudo(fd, bytes) || ::fsync(fd) != 0) return falha(errno);
-    const int fechou = ::close(fd);
-    fd = -1;
-    if (fechou != 0) return falha(errno);
-    if (::rename(temp.c_str(), alvo.c_str()) != 0) return falha(errno);
-    return std::nullopt;
+std::optional<Erro> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
+                                      char SepDec, OpcoesGravacao opcoes) {
+    if (auto erro = ValidaDados(d)) return Erro{TipoErro::Entrada, *erro};
+    return GravaArquivo(caminho, BytesArquivo(d, SepDec), opcoes);
 }
 
 std::string LeituraArquivo::Mensagem() const {
@@ -508,33 +462,10 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
 }
 
 LeituraArquivo LeArquivoDados(const std::string& caminho, char SepDec) {
-    LeituraArquivo r;
-    const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        r.erro = "não foi possível abrir o arquivo (" + ErroSistema(errno) + ")";
-        return r;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-        std::uintmax_t(st.st_size) > TamanhoMaximoArquivo) {
-        ::close(fd);
-        r.erro = MsgGrandeDemais;
-        return r;
-    }
-    // A pipe or a file that grows: never hold more than the limit and one byte.
     std::string bytes;
-    int erro = 0;
-    char buf[65536];
-    while (bytes.size() <= TamanhoMaximoArquivo) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) erro = errno;
-        if (n <= 0) break;
-        bytes.append(buf, std::min(std::size_t(n), TamanhoMaximoArquivo + 1 - bytes.size()));
-    }
-    ::close(fd);
-    if (erro != 0) {
-        r.erro = "não foi possível ler o arquivo (" + ErroSistema(erro) + ")";
+    if (auto erro = LeArquivo(caminho, TamanhoMaximoArquivo, "1 MB", bytes)) {
+        LeituraArquivo r;
+        r.erro = erro->texto;
         return r;
     }
     return LeDadosArquivo(bytes, SepDec);

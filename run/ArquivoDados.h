@@ -7,6 +7,7 @@
 // is not such a file without touching anything.
 
 #include "estado/EstadoSpin.h"
+#include "run/ArquivoSeguro.h"
 
 #include <cstddef>
 #include <optional>
@@ -60,12 +61,10 @@ std::optional<std::string> ValidaDados(const DadosArquivo& d);
 // that Windows-1252 cannot hold makes the whole file UTF-8.
 std::string BytesArquivo(const DadosArquivo& d, char SepDec);
 
-// Writes the file through a temporary file beside it that is renamed over
-// the target once complete, so a failed save leaves the old file whole.
-// Returns a message when the values are refused or the file cannot be
-// written.
-std::optional<std::string> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
-                                             char SepDec);
+// Writes the file through GravaArquivo. Returns why not when the values
+// are refused (TipoErro::Entrada) or the file cannot be written.
+std::optional<Erro> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
+                                      char SepDec, OpcoesGravacao opcoes = {});
 
 struct LeituraArquivo {
     std::optional<DadosArquivo> dados; // only when the whole file is good

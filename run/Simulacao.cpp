@@ -111,21 +111,27 @@ std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in) {
     if (in.NProt < 1 || in.NProt > NProtMax) return "O número de prótons deve estar entre 1 e 10.";
     if (!std::isfinite(in.MHz)) return "A freqüência do espectrômetro não é um número válido.";
     if (in.MHz <= 0) return "A freqüência do espectrômetro deve ser maior que zero.";
-    // The levels are absolute energies: far above any real instrument the
-    // shifts sink below the resolution of a double and the lines move.
+    if (in.MHz < MHzMinimo)
+        return "A freqüência do espectrômetro deve ser de pelo menos 0,000001 MHz.";
     if (in.MHz > MHzMaximo)
         return "A freqüência do espectrômetro deve ser de no máximo 100000 MHz: acima disso o "
                "cálculo perde precisão.";
     if (int(in.Desloc.size()) != in.NProt)
         return "O número de deslocamentos químicos não corresponde ao número de prótons.";
-    for (std::size_t i = 0; i < in.Desloc.size(); ++i)
-        if (!std::isfinite(in.Desloc[i]))
-            return "O deslocamento químico de H" + FormataInteiro(long(i) + 1) +
-                   " não é um número válido.";
+    for (std::size_t i = 0; i < in.Desloc.size(); ++i) {
+        const std::string de = "O deslocamento químico de H" + FormataInteiro(long(i) + 1);
+        if (!std::isfinite(in.Desloc[i])) return de + " não é um número válido.";
+        if (!(std::fabs(in.Desloc[i] * (in.PPM ? in.MHz : 1)) <= HzMaximo))
+            return de + " deve ser de no máximo 1000000000 Hz em valor absoluto.";
+    }
     if (int(in.J.size()) != in.NProt * (in.NProt - 1) / 2)
         return "O número de constantes de acoplamento não corresponde ao número de prótons.";
-    for (double j : in.J)
+    for (double j : in.J) {
         if (!std::isfinite(j)) return "Uma constante de acoplamento não é um número válido.";
+        if (!(std::fabs(j) <= HzMaximo))
+            return "As constantes de acoplamento devem ser de no máximo 1000000000 Hz em valor "
+                   "absoluto.";
+    }
     if (!std::isfinite(in.IntMin)) return "A intensidade mínima não é um número válido.";
     if (!(in.TolJac > 0) || !std::isfinite(in.TolJac))
         return "A tolerância da diagonalização deve ser um número positivo.";

@@ -3,13 +3,12 @@
 // solver stages in their fixed order and a time for each.
 
 #include "estado/EstadoSpin.h"
+#include "run/Limites.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-inline constexpr double MHzMaximo = 100000;
 
 struct EntradaSimulacao {
     int NProt = 3;

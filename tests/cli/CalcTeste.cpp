@@ -1,4 +1,5 @@
 #include "cli/Calc.h"
+#include "run/ArquivoDados.h"
 
 #include <gtest/gtest.h>
 
@@ -92,13 +93,18 @@ struct DestinoCheio : std::streambuf {
 };
 
 TEST(HalvoraCalc, SaidaQueNaoPodeSerEscritaDaStatus2) {
-    for (const char* linha : {"", "--help", "--n=6 --sep=,"}) {
+    // The files are written only after the whole table got through.
+    const std::string arq = Pasta + "halvora_calc_saida_cheia.esm";
+    std::remove(arq.c_str());
+    for (const std::string& linha :
+         std::vector<std::string>{"", "--help", "--n=6 --sep=,", "--save=" + arq}) {
         DestinoCheio cheio;
         std::ostream out(&cheio);
         std::ostringstream err;
         EXPECT_EQ(ExecutaCalc(Argumentos(linha), out, err), 2) << linha;
         EXPECT_EQ(err.str(), "halvora-calc: não foi possível escrever na saída padrão.\n") << linha;
     }
+    EXPECT_FALSE(std::ifstream(arq)) << "saved although the table was lost";
 }
 
 TEST(HalvoraCalc, FiguraSvg) {
@@ -199,6 +205,28 @@ TEST(HalvoraCalc, SalvaELeArquivoDeDados) {
     EXPECT_EQ(LeArquivo(arq), truncado);
     std::remove(arq.c_str());
     std::remove(copia.c_str());
+}
+
+// Whatever runs can be saved and read back: the run and the file share their
+// limits, so no value gets a table and then a refused save.
+TEST(HalvoraCalc, OQueExecutaPodeSerSalvoELido) {
+    const std::string arq = Pasta + "halvora_calc_limites.esm";
+    for (const char* linha :
+         {"--mhz=4.9e-324", "--mhz=0.000001", "--mhz=0.0000009", "--mhz=100000", "--mhz=100001",
+          "--shifts=1e308,1e308,1e308", "--shifts=1e9,1e9,-1e9", "--shifts=1.1e9,0,0",
+          "--shifts=1e5,1e5,1e5 --ppm --mhz=10000", "--j=1e9,0,0", "--j=2e9,0,0",
+          "--width=0.000001", "--width=1e-300", "--width=1e10", "--intmin=1e-30"}) {
+        std::remove(arq.c_str());
+        const Saida s = Calc(std::string(linha) + " --save=" + arq);
+        if (s.status != 0) {
+            EXPECT_EQ(s.out, "") << linha << ": refused only after the table";
+            continue;
+        }
+        const LeituraArquivo lido = LeArquivoDados(arq, '.');
+        EXPECT_TRUE(lido.dados) << linha << ": " << lido.Mensagem();
+    }
+    for (const char* recusada : {"--mhz=4.9e-324", "--shifts=1e308,1e308,1e308", "--j=2e9,0,0"})
+        EXPECT_EQ(Calc(recusada).status, 2) << recusada;
 }
 
 } // namespace
