@@ -4,6 +4,7 @@
 
 #include "run/TextoDecimal.h"
 #include "widgets/Twips.h"
+#include "widgets/UmaLinha.h"
 
 #include <QFont>
 #include <QLabel>
@@ -34,6 +35,7 @@ inline QLabel* Rotulo(const QString& texto, QWidget* pai, int esq, int topo, int
 inline QLineEdit* Caixa(QWidget* pai, int esq, int topo, int larg, int alt = 285) {
     auto* t = new QLineEdit(pai);
     ColocaTwips(t, esq, topo, larg, alt);
+    SoUmaLinha(t);
     return t;
 }
 

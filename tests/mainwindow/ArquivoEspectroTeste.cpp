@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <sys/stat.h>
 
 using aux::Local;
 using aux::Modal;
@@ -162,6 +163,47 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
         EXPECT_EQ(t.w.windowTitle(), titulo) << k;
         EXPECT_FALSE(f.DadosSalvos()) << k;
     }
+}
+
+// Nothing a file dialog can name freezes the window or is replaced unasked.
+TEST(Form1Arquivo, SomenteLeituraEPipe) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    const QString leitura = pasta.filePath("leitura.esm"), pipe = pasta.filePath("pipe.esm");
+    Tela t;
+    JanelaEspectro& f = t.f;
+    QString escolhido = leitura;
+    f.Arquivo().EscolheArquivo = [&](bool) { return escolhido; };
+    Escreve(f.Entrada().caixaDesloc(1), "200");
+    Grava(leitura, {"antigo"});
+    QFile::setPermissions(leitura, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    {
+        Modal nao(QMessageBox::No);
+        f.Acoes().salvarDados->trigger();
+        ASSERT_EQ(nao.vezes(), 1);
+        EXPECT_EQ(nao.textos[0],
+                  "O arquivo " + leitura + " é somente leitura. Substituir assim mesmo?");
+        EXPECT_EQ(Linhas(leitura), QList<QByteArray>{"antigo"});
+        EXPECT_FALSE(f.DadosSalvos());
+    }
+    {
+        Modal sim(QMessageBox::Yes);
+        f.Acoes().salvarDados->trigger();
+        ASSERT_EQ(sim.vezes(), 1);
+        EXPECT_EQ(Linhas(leitura).size(), 42);
+        EXPECT_TRUE(f.DadosSalvos());
+        EXPECT_EQ(QFile::permissions(leitura) & (QFile::WriteOwner | QFile::WriteOther),
+                  QFile::Permissions());
+    }
+
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    escolhido = pipe;
+    const auto freqs = t.Freqs();
+    Modal erro(QMessageBox::Ok);
+    f.Acoes().abrirDados->trigger();
+    ASSERT_EQ(erro.vezes(), 1);
+    EXPECT_EQ(erro.textos[0], "Deu Crepe!");
+    EXPECT_EQ(t.Freqs(), freqs);
 }
 
 TEST(Form1Arquivo, SaidaPerguntaSeSalva) {

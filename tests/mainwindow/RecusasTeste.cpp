@@ -7,6 +7,8 @@
 #include "widgets/FlexGrid.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QTemporaryDir>
 
 using aux::Digita;
@@ -38,6 +40,23 @@ TEST(Recusas, DeslocamentoInvalidoRetemOFoco) {
     Enter(j);
     EXPECT_EQ(t.w.focusWidget(), j);
     EXPECT_EQ(j->selectedText(), "x");
+}
+
+// A number copied with its line break runs like the number the box shows.
+TEST(Recusas, ColarComQuebraDeLinhaNaoEstragaONumero) {
+    const Local L(',');
+    Tela t;
+    t.Mostra();
+    QLineEdit* h1 = t.f.Entrada().caixaDesloc(1);
+    h1->setFocus(Qt::OtherFocusReason);
+    h1->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
+    h1->paste();
+    EXPECT_EQ(h1->text(), "150,5");
+    const Modal nenhum(QMessageBox::Ok);
+    Enter(h1);
+    EXPECT_EQ(nenhum.vezes(), 0);
+    EXPECT_EQ(t.f.Estado().FreqProt(1) - t.f.Estado().FreqEspHz, 150.5);
 }
 
 TEST(Recusas, CompararCurvasRecusadaComoUmaExecucao) {
