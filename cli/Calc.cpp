@@ -88,7 +88,7 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     EstadoSpin estado, trabalho;
     ObservadorCalc obs(o.entrada.SepDec, saida);
     if (auto erro = Simula(o.entrada, estado, trabalho, obs)) {
-        erros << "halvora-calc: " << *erro << "\n";
+        erros << "halvora-calc: " << erro->texto << "\n";
         return 2;
     }
     // The files come after the table has reached its reader whole: a

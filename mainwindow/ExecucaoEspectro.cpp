@@ -20,6 +20,18 @@
 
 namespace {
 
+// Bad values are the user's to mend; the other refusals are not about a box.
+QString TituloDaRecusa(TipoErro tipo) {
+    switch (tipo) {
+    case TipoErro::Calculo:
+        return QStringLiteral("Cálculo");
+    case TipoErro::Memoria:
+        return QStringLiteral("Memória insuficiente");
+    default:
+        return QStringLiteral("Dados de entrada");
+    }
+}
+
 class ObservadorJanela : public ObservadorSimulacao {
   public:
     ObservadorJanela(PainelTempos& tempos, std::function<void(const EstadoSpin&)> tabela,
@@ -130,7 +142,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
             TabelaPreenchida_ = true;
         }
         areaGrafico_.Restaurar();
-        QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
+        QMessageBox::warning(janela_, TituloDaRecusa(erro->tipo), Q(erro->texto));
     }
     temporizadorTempos_.start(1000);
 }

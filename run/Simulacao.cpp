@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -21,6 +22,10 @@ const char* const MsgMzMisturado =
     "Os deslocamentos químicos ou as constantes de acoplamento são grandes demais para a "
     "freqüência do espectrômetro: os estados de spin não podem ser agrupados pelo spin total. "
     "Aumente a freqüência ou reduza esses valores.";
+const char* const MsgMemoria =
+    "Não há memória suficiente para este cálculo. Feche outros programas ou reduza o número de "
+    "prótons.";
+
 const char* const MsgJacobi =
     "A diagonalização (Jacobi) não convergiu. Verifique os valores de entrada.";
 
@@ -138,24 +143,27 @@ std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in) {
     return std::nullopt;
 }
 
-std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado,
-                                  EstadoSpin& trabalho, ObservadorSimulacao& obs) {
-    if (auto erro = ValidaEntrada(in)) return erro;
+namespace {
+
+// The stages of a run whose values were checked.
+std::optional<Erro> SimulaValidada(const EntradaSimulacao& in, EstadoSpin& estado,
+                                   EstadoSpin& trabalho, ObservadorSimulacao& obs) {
+    const auto entrada = [](const char* texto) { return Erro{TipoErro::Entrada, texto}; };
     Etapas etapas(obs);
     EstadoSpin& e = trabalho;
-    if (!LeValores(in, estado, e)) return MsgGrandeDemais;
+    if (!LeValores(in, estado, e)) return entrada(MsgGrandeDemais);
     e.CriaMatrizes();
 
     e.ContEst = 1;
     GeraBase(e, 1);
-    if (!DiagonalFinita(e)) return MsgGrandeDemais;
+    if (!DiagonalFinita(e)) return entrada(MsgGrandeDemais);
     MontaSubMat(e);
-    if (!MzNaoCresce(e)) return MsgMzMisturado;
+    if (!MzNaoCresce(e)) return entrada(MsgMzMisturado);
     obs.cedeEventos();
 
     etapas.Inicio(1, e.NProt < 3 ? NomeEtapaJacobi : NomeEtapaSubmatrizes);
     const bool convergiu = e.NProt < 3 ? DiagMatrizInteira(e) : DiagSubMat(e);
-    if (!convergiu) return MsgJacobi;
+    if (!convergiu) return Erro{TipoErro::Calculo, MsgJacobi};
     etapas.Fim(true);
 
     etapas.Inicio(2, NomeEtapaMatTrans);
@@ -182,4 +190,16 @@ std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado
     obs.desenhaGrafico(estado);
     etapas.Fim(true);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Erro> Simula(const EntradaSimulacao& in, EstadoSpin& estado, EstadoSpin& trabalho,
+                           ObservadorSimulacao& obs) {
+    if (auto erro = ValidaEntrada(in)) return Erro{TipoErro::Entrada, *erro};
+    try {
+        return SimulaValidada(in, estado, trabalho, obs);
+    } catch (const std::bad_alloc&) {
+        return Erro{TipoErro::Memoria, MsgMemoria};
+    }
 }

@@ -3,6 +3,7 @@
 // solver stages in their fixed order and a time for each.
 
 #include "estado/EstadoSpin.h"
+#include "run/Erro.h"
 #include "run/Limites.h"
 
 #include <optional>
@@ -48,6 +49,8 @@ int IndiceJ(int NProt, int i, int j);
 
 // Computes into `trabalho` and swaps it into `estado` once the bands are
 // complete, so a reader that runs while the run yields sees the previous
-// results whole. On failure `estado` is untouched and the message is returned.
-std::optional<std::string> Simula(const EntradaSimulacao& in, EstadoSpin& estado,
-                                  EstadoSpin& trabalho, ObservadorSimulacao& obs);
+// results whole. On failure (values that cannot run, a calculation that
+// fails, memory that runs out) `estado` keeps the previous results and the
+// reason is returned.
+std::optional<Erro> Simula(const EntradaSimulacao& in, EstadoSpin& estado, EstadoSpin& trabalho,
+                           ObservadorSimulacao& obs);

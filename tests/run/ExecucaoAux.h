@@ -15,7 +15,7 @@ namespace testes {
 inline bool Executa(const EntradaSimulacao& in, EstadoSpin& estado, EstadoSpin& trabalho) {
     ObservadorSimulacao nada;
     const auto erro = Simula(in, estado, trabalho, nada);
-    EXPECT_FALSE(erro) << *erro;
+    EXPECT_FALSE(erro) << erro->texto;
     return !erro;
 }
 

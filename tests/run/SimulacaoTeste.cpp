@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -94,11 +96,44 @@ TEST(Simulacao, EntradaRecusadaNaoMudaOResultado) {
     for (const EntradaSimulacao& in : ruins) {
         const auto erro = Simula(in, estado, trabalho, nada);
         ASSERT_TRUE(erro.has_value());
-        EXPECT_FALSE(erro->empty());
+        EXPECT_FALSE(erro->texto.empty());
         EXPECT_EQ(estado.NProt, 4);
         EXPECT_EQ(estado.NBandas, bandas);
         EXPECT_EQ(estado.FreqBanda(1), freq);
     }
+}
+
+// Memory that runs out is a refusal like bad input: the previous results stay.
+TEST(Simulacao, FaltaDeMemoriaERecusaComoAsOutras) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer reserves far more address space than any limit allows";
+#else
+    EstadoSpin estado, trabalho;
+    ASSERT_TRUE(testes::Executa(Sistema(3), estado, trabalho));
+    const int bandas = estado.NBandas;
+    const double freq = estado.FreqBanda(1);
+
+    struct rlimit antes {};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &antes), 0);
+    std::ifstream status("/proc/self/status");
+    std::string chave;
+    long kB = 0;
+    while (status >> chave && chave != "VmSize:") status.ignore(1 << 20, '\n');
+    status >> kB;
+    // Room for the small arrays of a run, not for the largest of ten protons.
+    const struct rlimit apertado { rlim_t(kB + 24 * 1024) * 1024, antes.rlim_max };
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &apertado), 0);
+    ObservadorSimulacao nada;
+    const auto erro = Simula(Sistema(10), estado, trabalho, nada);
+    setrlimit(RLIMIT_AS, &antes);
+
+    ASSERT_TRUE(erro);
+    EXPECT_EQ(erro->tipo, TipoErro::Memoria);
+    EXPECT_EQ(estado.NProt, 3);
+    EXPECT_EQ(estado.NBandas, bandas);
+    EXPECT_EQ(estado.FreqBanda(1), freq);
+    EXPECT_TRUE(testes::Executa(Sistema(10), estado, trabalho)) << "and the next run is whole";
+#endif
 }
 
 TEST(Simulacao, MaisBandasDoQueUmContadorDe16Bits) {
