@@ -48,8 +48,13 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== libFuzzer: the data-file reader"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORA_FUZZ=ON \
   -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON >/dev/null
-cmake --build build-fuzz --target fuzz_arquivo -j"$(nproc)"
+cmake --build build-fuzz --target fuzz_arquivo fuzz_gravacao -j"$(nproc)"
 # New inputs go to the build folder; the seeds in the repository stay as they are.
 mkdir -p build-fuzz/corpus
 build-fuzz/tests/fuzz/fuzz_arquivo -max_total_time="${FUZZ_SEGUNDOS:-10}" -print_final_stats=1 \
   -dict=tests/fuzz/arquivo.dict -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
+
+echo "== libFuzzer: the data-file writer, from random values through the disk and back"
+mkdir -p build-fuzz/corpus_gravacao
+build-fuzz/tests/fuzz/fuzz_gravacao -max_total_time="${FUZZ_SEGUNDOS:-10}" -print_final_stats=1 \
+  -artifact_prefix=build-fuzz/ build-fuzz/corpus_gravacao
