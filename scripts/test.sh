@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # What CI runs: the formatting of every tracked source; every test, twice: a
 # Release build, then a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer; then a short libFuzzer run of the data-file
-# reader (FUZZ_SEGUNDOS, default 10). Every build treats compiler warnings as
-# errors.
+# UndefinedBehaviorSanitizer; then short libFuzzer runs of the data-file
+# reader and of the JCAMP-DX reader (FUZZ_SEGUNDOS each, default 10). Every
+# build treats compiler warnings as errors.
 #
 # A test that runs longer than TESTE_SEGUNDOS (default 120), or the value of
 # --timeout=S, is stopped and counts as failed, so a hung test cannot hang CI.
@@ -48,7 +48,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== libFuzzer: the data-file reader"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORA_FUZZ=ON \
   -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON >/dev/null
-cmake --build build-fuzz --target fuzz_arquivo fuzz_gravacao -j"$(nproc)"
+cmake --build build-fuzz --target fuzz_arquivo fuzz_gravacao fuzz_jcamp -j"$(nproc)"
 # New inputs go to the build folder; the seeds in the repository stay as they are.
 mkdir -p build-fuzz/corpus
 build-fuzz/tests/fuzz/fuzz_arquivo -max_total_time="${FUZZ_SEGUNDOS:-10}" -print_final_stats=1 \
@@ -58,3 +58,8 @@ echo "== libFuzzer: the data-file writer, from random values through the disk an
 mkdir -p build-fuzz/corpus_gravacao
 build-fuzz/tests/fuzz/fuzz_gravacao -max_total_time="${FUZZ_SEGUNDOS:-10}" -print_final_stats=1 \
   -artifact_prefix=build-fuzz/ build-fuzz/corpus_gravacao
+
+echo "== libFuzzer: the JCAMP-DX reader"
+mkdir -p build-fuzz/corpus_jcamp
+build-fuzz/tests/fuzz/fuzz_jcamp -max_total_time="${FUZZ_SEGUNDOS:-10}" -print_final_stats=1 \
+  -dict=tests/fuzz/jcamp.dict -artifact_prefix=build-fuzz/ build-fuzz/corpus_jcamp tests/fuzz/corpus_jcamp

@@ -1,0 +1,402 @@
+#include "run/JcampDx.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Espectro(const std::string& nome) {
+    std::ifstream f(std::string(HALVORA_ESPECTROS) + "/" + nome, std::ios::binary);
+    EXPECT_TRUE(f) << nome;
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+LeituraJcamp Le(const std::string& bytes) {
+    LeituraJcamp r = LeJcampDx(bytes);
+    EXPECT_TRUE(r.espectro) << r.Mensagem();
+    return r;
+}
+
+// Refused at this line, with a message that says this.
+void Recusa(const std::string& bytes, int linha, const std::string& trecho) {
+    const LeituraJcamp r = LeJcampDx(bytes);
+    EXPECT_FALSE(r.espectro) << bytes.substr(0, 300);
+    EXPECT_EQ(r.linha, linha) << r.Mensagem();
+    EXPECT_NE(r.erro.find(trecho), std::string::npos) << r.Mensagem();
+}
+
+std::string Troca(std::string s, const std::string& de, const std::string& para) {
+    const auto p = s.find(de);
+    EXPECT_NE(p, std::string::npos) << de;
+    return s.replace(p, de.size(), para);
+}
+
+// Ten points at 100 MHz, from 900 Hz down to 0 Hz, raw values 10, 20, ...,
+// 100 times YFACTOR 0.5: the header is lines 1-14, the table starts on 15.
+const std::string Cabecalho = "##TITLE= Teste\n"
+                              "##JCAMP-DX= 4.24\n"
+                              "##DATA TYPE= NMR SPECTRUM\n"
+                              "##.OBSERVE FREQUENCY= 100.0\n"
+                              "##.OBSERVE NUCLEUS= ^1H\n"
+                              "##XUNITS= HZ\n"
+                              "##YUNITS= ARBITRARY UNITS\n"
+                              "##XFACTOR= 1\n"
+                              "##YFACTOR= 0.5\n"
+                              "##FIRSTX= 900\n"
+                              "##LASTX= 0\n"
+                              "##DELTAX= -100\n"
+                              "##NPOINTS= 10\n"
+                              "##XYDATA=(X++(Y..Y))\n";
+const std::string Affn = Cabecalho + "900 10 20 30 40 50\n400 60 70 80 90 100\n##END=\n";
+
+void EsperaDezPontos(const LeituraJcamp& r) {
+    ASSERT_TRUE(r.espectro) << r.Mensagem();
+    std::vector<double> ppm, y;
+    for (int k = 0; k < 10; ++k) {
+        ppm.push_back((900 - 100 * k) / 100.0);
+        y.push_back(5.0 * (k + 1));
+    }
+    EXPECT_EQ(r.espectro->Ppm, ppm);
+    EXPECT_EQ(r.espectro->Intensidade, y);
+}
+
+TEST(JcampDx, QuatroCodificacoesDoMesmoEspectro) {
+    const LeituraJcamp affn = Le(Espectro("affn.dx"));
+    ASSERT_TRUE(affn.espectro);
+    const EspectroExperimental& e = *affn.espectro;
+    EXPECT_EQ(e.Titulo, "107-07-3");
+    EXPECT_EQ(e.TextoMHz, "400.1321303162");
+    EXPECT_EQ(e.MHz, 400.1321303162);
+    EXPECT_EQ(e.CasasMHz, 6);
+    EXPECT_EQ(e.Nucleo, "^1H");
+    EXPECT_TRUE(affn.avisos.empty());
+    ASSERT_EQ(e.Ppm.size(), 16384u);
+    ASSERT_EQ(e.Intensidade.size(), 16384u);
+    EXPECT_DOUBLE_EQ(e.Ppm.front(), 5592.84116331095 / 400.1321303162);
+    EXPECT_EQ(e.Ppm.back(), 0);
+    EXPECT_EQ(e.Intensidade.front(), -10247);
+    EXPECT_EQ(e.Intensidade.back(), 14967);
+    EXPECT_EQ(*std::max_element(e.Intensidade.begin(), e.Intensidade.end()), 408687150);
+    for (const char* nome : {"pac.dx", "sqz.dx", "difdup.dx"}) {
+        const LeituraJcamp r = Le(Espectro(nome));
+        ASSERT_TRUE(r.espectro);
+        EXPECT_EQ(r.espectro->Intensidade, e.Intensidade) << nome;
+        EXPECT_EQ(r.espectro->Ppm, e.Ppm) << nome;
+        EXPECT_TRUE(r.avisos.empty()) << nome;
+    }
+}
+
+TEST(JcampDx, OutrosFabricantes) {
+    // The lines' X run from 16383 down to 0 while ##FIRSTX is 6037.9 Hz:
+    // read from the header, with a warning.
+    const LeituraJcamp jeol = Le(Espectro("jeol.dx"));
+    ASSERT_TRUE(jeol.espectro);
+    EXPECT_EQ(jeol.espectro->Titulo, "auto");
+    EXPECT_EQ(jeol.espectro->Ppm.size(), 16384u);
+    EXPECT_DOUBLE_EQ(jeol.espectro->Ppm.front(), 6037.9072694778 / 399.784493896);
+    EXPECT_DOUBLE_EQ(jeol.espectro->Ppm.back(), -1953.6127495766 / 399.784493896);
+    ASSERT_EQ(jeol.avisos.size(), 1u);
+    EXPECT_NE(jeol.avisos[0].find("deslocadas 1953.61"), std::string::npos) << jeol.avisos[0];
+
+    // A negative XFACTOR; 6.0 in ##JCAMPDX; the labels without blanks.
+    const LeituraJcamp m = Le(Espectro("mestrec-1h.jcamp"));
+    ASSERT_TRUE(m.espectro);
+    EXPECT_TRUE(m.avisos.empty());
+    EXPECT_EQ(m.espectro->Ppm.size(), 65536u);
+    EXPECT_EQ(m.espectro->CasasMHz, 6);
+    EXPECT_DOUBLE_EQ(m.espectro->Ppm.front(), 8997.4190986389348836 / 600.17420118999996248);
+    EXPECT_NEAR(m.espectro->Intensidade.back(), -124114 * 0.012242561, 1e-9);
+}
+
+// Every ASDF form and their mixes give the same ten values; so do the line
+// ends, tabs, comments and label spellings the standard allows.
+TEST(JcampDx, FormasAsdfELinhas) {
+    const std::vector<std::string> tabelas = {
+        "900 10 20 30 40 50\n400 60 70 80 90 100\n",                  // AFFN
+        "900,10,20,30,40,50\n400,60,70,80,90,1.0E+02\n",              // AFFN, commas, exponent
+        "900+10+20+30+40+50\n400+60+70+80+90+100\n",                  // PAC
+        "900A0B0C0D0E0\n400F0G0H0I0A00\n",                            // SQZ
+        "900A0J0V\n500E0J0W\n0A00\n",                                 // DIFDUP with Y-checks
+        "900 10J0+30 D0J0  $$ a comment\n500E0 60 J0T\n200H0I0A00\n", // mixed
+        "900A0J0V\n500E0J0W\n",                                       // no final check line
+        "  900 A0 J0 V\n\n500 E0 J0 W\n0 A00\n",                      // blanks and an empty line
+    };
+    for (const std::string& t : tabelas) {
+        SCOPED_TRACE(t);
+        const std::string lf = Cabecalho + t + "##END=\n";
+        EsperaDezPontos(LeJcampDx(lf));
+        std::string crlf, cr, tab;
+        for (char c : lf) {
+            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+            cr += c == '\n' ? '\r' : c;
+            tab += c == ' ' ? '\t' : c;
+        }
+        EsperaDezPontos(LeJcampDx(crlf));
+        EsperaDezPontos(LeJcampDx(cr));
+        EsperaDezPontos(LeJcampDx(tab));
+    }
+    std::string grafias = Troca(Affn, "##XUNITS= HZ", "##x_units= hz");
+    grafias = Troca(grafias, "##.OBSERVE FREQUENCY", "##.Observe-Frequency");
+    grafias = Troca(grafias, "##NPOINTS=", "  ##N/POINTS=");
+    grafias = Troca(grafias, "##FIRSTX= 900", "##FirstX=900 $$ Hz");
+    EsperaDezPontos(Le("\xEF\xBB\xBF$$ before the block\n" + grafias + "\n\x1A"));
+    // A header label after the table counts as well.
+    EsperaDezPontos(
+        Le(Troca(Troca(Affn, "##NPOINTS= 10\n", ""), "##END=", "##NPOINTS= 10\n##END=")));
+}
+
+TEST(JcampDx, VerificacaoDif) {
+    // The check repeats the last value of the line before, X included.
+    EsperaDezPontos(Le(Cabecalho + "900A0J0V\n500E0J0W\n0A00\n##END=\n"));
+    Recusa(Cabecalho + "900A0J0V\n500E1J0W\n0A00\n##END=\n", 16, "verificação");
+    Recusa(Cabecalho + "900A0J0V\n500E0J0W\n0A01\n##END=\n", 17, "verificação");
+    // A DIF line followed by one that does not repeat its last value.
+    Recusa(Cabecalho + "900A0J0V\n400F0J0V\n##END=\n", 16, "verificação");
+    // The check's X is that of the repeated point.
+    Recusa(Cabecalho + "900A0J0V\n400E0J0W\n0A00\n##END=\n", 16, "abscissa");
+    // After an absolute value there is no check: the next line opens anew.
+    EsperaDezPontos(Le(Cabecalho + "900A0J0UE0\n400F0J0V\n##END=\n"));
+    Recusa(Cabecalho + "900J0J0V\n##END=\n", 15, "DIF");
+    Recusa(Cabecalho + "900 V\n##END=\n", 15, "DUP");
+}
+
+const std::string NTuplas = "##TITLE= NTUPLES\n"
+                            "##JCAMP-DX= 5.01\n"
+                            "##DATA TYPE= NMR SPECTRUM\n"
+                            "##DATA CLASS= NTUPLES\n"
+                            "##.OBSERVE FREQUENCY= 200\n"
+                            "##.OBSERVE NUCLEUS= ^1H\n"
+                            "##NTUPLES= NMR SPECTRUM\n"
+                            "##VAR_NAME= FREQUENCY, SPECTRUM/IMAG, SPECTRUM/REAL, PAGE NUMBER\n"
+                            "##SYMBOL= X, I, R, N\n"
+                            "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT, PAGE\n"
+                            "##VAR_FORM= AFFN, ASDF, ASDF, AFFN\n"
+                            "##VAR_DIM= 4, 4, 4, 2\n"
+                            "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS,\n"
+                            "##FIRST= 600, 9, 4, 1\n"
+                            "##LAST= 0, 9, 16, 2\n"
+                            "##FACTOR= 2, 1, 0.25, 1\n"
+                            "##PAGE= N=1\n"
+                            "##DATA TABLE= (X++(I..I)), XYDATA\n"
+                            "300 9 9 9 9\n"
+                            "##PAGE= N=2\n"
+                            "##DATA TABLE= (X++(R..R)), XYDATA\n"
+                            "300DMU\n"
+                            "0A6\n"
+                            "##END NTUPLES= NMR SPECTRUM\n"
+                            "##END=\n";
+
+TEST(JcampDx, NTuplasDaoAParteReal) {
+    const LeituraJcamp r = Le(NTuplas);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{3, 2, 1, 0}));
+    EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{1, 2, 3, 4}));
+    // A page's own ##NPOINTS= comes before the list's.
+    const std::string propria =
+        Troca(Troca(NTuplas, "##PAGE= N=2\n", "##PAGE= N=2\n##NPOINTS= 4\n"), "##VAR_DIM= 4, 4, 4,",
+              "##VAR_DIM= 9, 9, 9,");
+    EXPECT_EQ(Le(propria).espectro->Intensidade, r.espectro->Intensidade);
+    Recusa(Troca(NTuplas, "##VAR_DIM= 4, 4, 4,", "##VAR_DIM= 3, 3, 3,"), 22,
+           "passa de ##NPOINTS= 3");
+    Recusa(Troca(NTuplas, "SPECTRUM/REAL", "SPECTRUM/IMAG"), 7, "parte real");
+    Recusa(Troca(NTuplas, "##FIRST= 600,", "##FIRST= seiscentos,"), 14, "FIRST");
+    Recusa(Troca(NTuplas, "(X++(R..R))", "(XY..XY)"), 21, "forma");
+}
+
+TEST(JcampDx, LinkDaOPrimeiroEspectro) {
+    const std::string fid = "##TITLE= FID\n##DATA TYPE= NMR FID\n##.OBSERVE FREQUENCY= 100\n"
+                            "##XUNITS= SECONDS\n##FIRSTX= 0\n##LASTX= 1\n##NPOINTS= 2\n"
+                            "##XYDATA= (X++(Y..Y))\n0 1 2\n##END=\n";
+    const std::string picos = "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n"
+                              "##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
+    const std::string link = "##TITLE= Composto\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n"
+                             "##BLOCKS= 3\n";
+    EsperaDezPontos(LeJcampDx(link + fid + Affn + picos + "##END=\n"));
+    // Blocks one after another, outside a LINK, are read the same way.
+    EsperaDezPontos(LeJcampDx(fid + picos + Affn));
+    Recusa(link + fid + picos + "##END=\n", 6, "FID");
+    Recusa(picos, 2, "não é um espectro de RMN");
+    Recusa(link + Affn, 21, "sem o ##END= do bloco da linha 1");
+    Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
+}
+
+TEST(JcampDx, RecusasComALinha) {
+    const auto linha = [](int k, const std::string& nova) {
+        std::string s = Affn;
+        std::size_t ini = 0;
+        for (int i = 1; i < k; ++i) ini = s.find('\n', ini) + 1;
+        return s.replace(ini, s.find('\n', ini) - ini, nova);
+    };
+    Recusa("", 0, "vazio");
+    Recusa(std::string(TamanhoMaximoJcamp + 1, ' '), 0, "grande demais");
+    Recusa(linha(3, std::string("##DATA TYPE\0", 12)), 3, "byte nulo");
+    Recusa("#Título\r\nÉter\r\n", 1, "não é um arquivo JCAMP-DX");
+    Recusa("\n\n", 0, "não há ##TITLE=");
+    // Counts and abscissas.
+    Recusa(linha(16, "400 60 70 80 90"), 17, "termina com 9 pontos");
+    Recusa(linha(16, "400 60 70 80 90 100 110"), 16, "passa de ##NPOINTS= 10");
+    Recusa(linha(16, "300 60 70 80 90 100"), 16, "abscissa");
+    Recusa(linha(11, "##LASTX= 450"), 16, "esperado 650 Hz");
+    Recusa(Cabecalho + "900 10 20 30 40 50\n##END=\n", 16, "termina com 5 pontos");
+    // Truncated.
+    Recusa(Cabecalho + "900 10 20 30 40 50\n400 60 70", 16, "no meio da tabela");
+    Recusa(Cabecalho.substr(0, 58), 3, "sem o ##END=");
+    // Not numbers.
+    Recusa(linha(15, "900 10 20 x0 40 50"), 15, "caractere inesperado \"x\"");
+    Recusa(linha(15, "900 10 20 ? 40 50"), 15, "\"?\"");
+    Recusa(linha(15, "900 10 20 30 40 1E+999"), 15, "fora da faixa");
+    Recusa(linha(15, "900 10 20 30 40 A" + std::string(400, '9')), 15, "fora da faixa");
+    Recusa(linha(15, "A0 10 20 30 40 50"), 15, "abscissa X");
+    Recusa(linha(13, "##NPOINTS= dez"), 13, "não é um número");
+    Recusa(linha(13, "##NPOINTS= 9.5"), 13, "inteiro");
+    Recusa(linha(9, "##YFACTOR= 0"), 9, "zero");
+    // Header values that would size an allocation: refused, or held to the
+    // table's own points.
+    Recusa(linha(13, "##NPOINTS= 1000000000000"), 13, "limite");
+    Recusa(linha(13, "##NPOINTS= 4194304"), 16, "abscissa");
+    Recusa(linha(15, "900 10s999999999999"), 15, "passa de ##NPOINTS= 10");
+    // What the positions need.
+    Recusa(linha(4, "$$"), 14, "OBSERVE FREQUENCY");
+    Recusa(linha(4, "##.OBSERVE FREQUENCY= -5"), 4, "OBSERVE FREQUENCY");
+    Recusa(linha(6, "##XUNITS= SECONDS"), 6, "HZ ou PPM");
+    Recusa(linha(10, "$$"), 14, "falta ##FIRSTX=");
+    Recusa(linha(14, "##XYDATA= (XY..XY)"), 14, "forma");
+    // 2D in each of its guises.
+    Recusa(linha(2, "##NUM DIM= 2"), 2, "2D");
+    Recusa(linha(3, "##DATA TYPE= nD NMR SPECTRUM"), 3, "2D");
+    Recusa(Troca(NTuplas, "##VAR_TYPE= INDEPENDENT, DEPENDENT,",
+                 "##VAR_TYPE= INDEPENDENT, INDEPENDENT,"),
+           10, "2D");
+    Recusa(Troca(NTuplas, "(X++(R..R)), XYDATA", "(F2++(Y..Y)), PROFILE"), 21, "2D");
+}
+
+TEST(JcampDx, PpmNucleoEAvisos) {
+    // x already in ppm: no frequency needed.
+    std::string ppm = Troca(Affn, "##XUNITS= HZ", "##XUNITS= PPM");
+    ppm = Troca(ppm, "##.OBSERVE FREQUENCY= 100.0\n", "");
+    const LeituraJcamp r = Le(ppm);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->MHz, 0);
+    EXPECT_EQ(r.espectro->Ppm.front(), 900);
+    EXPECT_TRUE(r.avisos.empty());
+
+    const LeituraJcamp c13 = Le(Troca(Affn, "^1H", "^13C"));
+    ASSERT_EQ(c13.avisos.size(), 1u);
+    EXPECT_NE(c13.avisos[0].find("^13C"), std::string::npos);
+    EXPECT_EQ(Le(Troca(Affn, "^1H", "1H")).avisos.size(), 0u);
+    EXPECT_EQ(Le(Troca(Affn, "##.OBSERVE NUCLEUS= ^1H\n", "")).avisos.size(), 1u);
+
+    // The decimals the frequency is given with, at most 6.
+    for (const auto& [texto, casas] : std::vector<std::pair<std::string, int>>{
+             {"100", 0}, {"100.0", 1}, {"400.13", 2}, {"4.0013E+2", 2}, {"600.17420118999", 6}}) {
+        const LeituraJcamp f = Le(Troca(Affn, "= 100.0", "= " + texto));
+        ASSERT_TRUE(f.espectro);
+        EXPECT_EQ(f.espectro->TextoMHz, texto);
+        EXPECT_EQ(f.espectro->CasasMHz, casas) << texto;
+    }
+    // Lines shifted as a whole from ##FIRSTX: read from the header, warned.
+    const LeituraJcamp d =
+        Le(Troca(Troca(Affn, "FIRSTX= 900", "FIRSTX= 1900"), "LASTX= 0", "LASTX= 1000"));
+    ASSERT_TRUE(d.espectro);
+    EXPECT_EQ(d.espectro->Ppm.front(), 19);
+    ASSERT_EQ(d.avisos.size(), 1u);
+    EXPECT_NE(d.avisos[0].find("-1000 Hz"), std::string::npos) << d.avisos[0];
+    // A title outside ASCII: UTF-8 kept, Windows-1252 converted.
+    EXPECT_EQ(Le(Troca(Affn, "Teste", "\xC9ter")).espectro->Titulo, "Éter");
+    EXPECT_EQ(Le(Troca(Affn, "Teste", "Éter\t1")).espectro->Titulo, "Éter 1");
+}
+
+ExportacaoJcamp Simulado() {
+    ExportacaoJcamp e;
+    e.Titulo = "Éter etílico: α-β “quarteto” ☃";
+    e.MHz = 400.13;
+    e.PrimeiroHz = 1600.0;
+    e.UltimoHz = -200.0;
+    const int n = 4096;
+    for (int k = 0; k < n; ++k) {
+        const double x = e.PrimeiroHz + k * (e.UltimoHz - e.PrimeiroHz) / (n - 1);
+        double y = 0;
+        for (double c : {1200.0, 1207.1, 300.0, 292.9}) y += 1 / (1 + (x - c) * (x - c) / 0.25);
+        // A flat stretch and a negative one, for DUP and signs.
+        e.Envolvente.push_back(x < 0 ? -0.001 : k > 3000 && k < 3100 ? 0.5 : y);
+    }
+    e.Bandas = {{1207.1, 1}, {1200, 1}, {300, 0.9999999}, {292.9, 1e-7}};
+    return e;
+}
+
+TEST(JcampDx, ExportacaoIdaEVolta) {
+    const ExportacaoJcamp e = Simulado();
+    ASSERT_FALSE(ValidaExportacao(e));
+    const std::string bytes = BytesJcampDx(e);
+    std::size_t ini = 0, linhas = 0;
+    for (std::size_t p; (p = bytes.find("\r\n", ini)) != std::string::npos; ini = p + 2, ++linhas) {
+        EXPECT_LE(p - ini, 80u) << bytes.substr(ini, p - ini);
+        EXPECT_EQ(bytes.substr(ini, p - ini).find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(ini, bytes.size()) << "every line ends with CR LF";
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        return c > 0 && c < 0x7F && (c >= ' ' || c == '\r' || c == '\n');
+    }));
+    EXPECT_TRUE(bytes.starts_with(
+        "##TITLE= Eter etilico: alfa-beta \"quarteto\" ?\r\n##JCAMP-DX= 5.01\r\n"));
+    EXPECT_NE(bytes.find("##DATA TYPE= LINK\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("##.SHIFT REFERENCE= (INTERNAL, TMS, 1, 3.99870042236)\r\n"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("##PEAK TABLE= (XY..XY)\r\n1207.1, 1\r\n1200, 1\r\n300, 0.9999999\r\n"
+                         "292.9, 1E-07\r\n##END=\r\n##END=\r\n"),
+              std::string::npos);
+
+    const LeituraJcamp r = Le(bytes);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_TRUE(r.avisos.empty());
+    EXPECT_EQ(r.espectro->MHz, e.MHz);
+    EXPECT_EQ(r.espectro->Titulo, "Eter etilico: alfa-beta \"quarteto\" ?");
+    ASSERT_EQ(r.espectro->Ppm.size(), e.Envolvente.size());
+    double maior = 0;
+    for (double y : e.Envolvente) maior = std::max(maior, std::fabs(y));
+    for (std::size_t k = 0; k < e.Envolvente.size(); ++k) {
+        const double x = e.PrimeiroHz + double(k) * (e.UltimoHz - e.PrimeiroHz) / 4095;
+        ASSERT_NEAR(r.espectro->Ppm[k], x / e.MHz, 1e-12) << k;
+        // Ten significant digits of the largest value.
+        ASSERT_NEAR(r.espectro->Intensidade[k], e.Envolvente[k], maior * 1e-9) << k;
+    }
+}
+
+TEST(JcampDx, TituloDaExportacao) {
+    ExportacaoJcamp e = Simulado();
+    const auto titulo = [&e](std::string t) {
+        e.Titulo = std::move(t);
+        const std::string b = BytesJcampDx(e);
+        return b.substr(9, b.find("\r\n") - 9);
+    };
+    EXPECT_EQ(titulo("Preço $$ 5 ± 0,1 µL\r\nÇÃÕ ß Œ"), "Preco $ $ 5 +/- 0,1 uL CAO ss OE");
+    EXPECT_EQ(titulo(""), "Espectro simulado");
+    EXPECT_EQ(titulo("ruim \xFF"), "ruim ?");
+    const std::string longo = titulo(std::string(200, 'x'));
+    EXPECT_EQ(longo, std::string(68, 'x') + "...");
+    // The title the reader takes is the spectrum block's, the same.
+    EXPECT_EQ(Le(BytesJcampDx(e)).espectro->Titulo, longo);
+
+    const auto exportacao = [](double mhz, double primeiro, std::vector<double> y) {
+        ExportacaoJcamp x;
+        x.MHz = mhz;
+        x.PrimeiroHz = primeiro;
+        x.Envolvente = std::move(y);
+        return x;
+    };
+    EXPECT_FALSE(ValidaExportacao(exportacao(100, 1, {1, 2})));
+    EXPECT_TRUE(ValidaExportacao(exportacao(0, 1, {1, 2})));
+    EXPECT_TRUE(ValidaExportacao(exportacao(100, 0, {1, 2}))) << "equal ends";
+    EXPECT_TRUE(ValidaExportacao(exportacao(100, 1, {1, NAN})));
+    EXPECT_TRUE(ValidaExportacao(exportacao(100, 1, {1})));
+    // Refused values still give bytes, never a crash.
+    EXPECT_FALSE(BytesJcampDx(exportacao(NAN, INFINITY, {NAN})).empty());
+}
+
+} // namespace
