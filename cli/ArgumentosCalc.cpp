@@ -28,6 +28,9 @@ const char* const TextoAjudaCalc =
     "  --bw             com --svg: a cópia em branco e preto\n"
     "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
+    "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
+    "                   com --svg, desenhado sob o espectro simulado\n"
+    "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
     "  --width=L        largura a meia altura, Hz (padrão 1)\n"
     "  -h, --help       esta ajuda\n"
@@ -93,6 +96,16 @@ const OpcaoComValor OpcoesComValor[] = {
     {"--save", "um nome de arquivo",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          if (!v.empty()) o.salvar = std::string(v);
+         return !v.empty();
+     }},
+    {"--experimental", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.experimental = std::string(v);
+         return !v.empty();
+     }},
+    {"--jcamp", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.jcamp = std::string(v);
          return !v.empty();
      }},
     {"--title", "um texto",
@@ -246,6 +259,16 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
             return r;
         }
         r.opcoes.dados = std::move(lido.dados);
+    }
+    if (r.opcoes.experimental) {
+        LeituraJcamp lido = LeArquivoJcamp(*r.opcoes.experimental);
+        if (!lido.espectro) {
+            r.erro = *r.opcoes.experimental + ": " + lido.Mensagem() + ".";
+            return r;
+        }
+        r.opcoes.espectroExperimental =
+            std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
+        r.opcoes.avisosExperimental = std::move(lido.avisos);
     }
     r.erro = Completa(b, r.opcoes);
     return r;

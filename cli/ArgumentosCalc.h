@@ -2,8 +2,10 @@
 // The command line of halvora-calc.
 
 #include "run/ArquivoDados.h"
+#include "run/JcampDx.h"
 #include "run/Simulacao.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +28,12 @@ struct OpcoesCalc {
     std::optional<std::string> salvar;
     std::optional<std::string> titulo;
     std::optional<double> largura;
+    // A measured spectrum (JCAMP-DX) to lay under the picture, with what its
+    // reader had to say; the JCAMP-DX export to write after the run.
+    std::optional<std::string> experimental;
+    std::shared_ptr<const EspectroExperimental> espectroExperimental;
+    std::vector<std::string> avisosExperimental;
+    std::optional<std::string> jcamp;
 };
 
 extern const char* const TextoAjudaCalc;

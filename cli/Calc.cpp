@@ -3,11 +3,13 @@
 #include "cli/ArgumentosCalc.h"
 #include "cli/FiguraCalc.h"
 #include "cli/TelaCalc.h"
+#include "display/Experimental.h"
 #include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
 #include "run/TextoDecimal.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -63,6 +65,28 @@ std::optional<Erro> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
     return GravaArquivoDados(*o.salvar, d, og.SepDec);
 }
 
+// "16384 pontos, 11.00659 a -1.00928 ppm, 400.112 MHz, máximo em 1.30838 ppm":
+// enough for a script to check it read the file it meant.
+std::string DescricaoExperimental(const EspectroExperimental& x) {
+    const auto maior = std::max_element(x.Intensidade.begin(), x.Intensidade.end());
+    const double ppmMaximo = x.Ppm[std::size_t(maior - x.Intensidade.begin())];
+    const std::string mhz =
+        x.MHz > 0 ? TextoMHzExperimental(x, '.') + " MHz" : "freqüência não informada";
+    return FormataInteiro(long(x.Ppm.size())) + " pontos, " + FormataFixo(x.Ppm.front(), 5, '.') +
+           " a " + FormataFixo(x.Ppm.back(), 5, '.') + " ppm, " + mhz + ", máximo em " +
+           FormataFixo(ppmMaximo, 5, '.') + " ppm";
+}
+
+// The simulated spectrum in JCAMP-DX, from the plot right after start-up.
+std::optional<Erro> GravaJcamp(const OpcoesCalc& o, const EstadoSpin& e) {
+    EstadoGrafico g;
+    OpcoesGrafico og;
+    PreparaTela(o, e, false, g, og);
+    const ExportacaoJcamp x = ExportacaoDoGrafico(g, e, og);
+    if (auto erro = ValidaExportacao(x)) return Erro{TipoErro::Entrada, *erro};
+    return GravaArquivo(*o.jcamp, BytesJcampDx(x));
+}
+
 // The table may still sit in the stream's buffer: only the flush tells
 // whether it reached a full disk or a closed pipe, and a caller that saw
 // status 0 would take a truncated table for the whole one.
@@ -95,6 +119,12 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     // script that sees a failure then knows nothing was written.
     if (const int status = StatusDaSaida(saida, erros)) return status;
     if (o.tempos) erros << obs.tabelaTempos();
+    if (o.espectroExperimental) {
+        for (const std::string& aviso : o.avisosExperimental)
+            erros << "halvora-calc: aviso: " << aviso << "\n";
+        erros << "halvora-calc: espectro experimental: "
+              << DescricaoExperimental(*o.espectroExperimental) << "\n";
+    }
     if (o.svg)
         if (auto erro = GravaFiguraCalc(o, estado)) {
             erros << "halvora-calc: " << erro->texto << "\n";
@@ -102,6 +132,11 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         }
     if (o.salvar)
         if (auto erro = GravaDados(o, estado)) {
+            erros << "halvora-calc: " << erro->texto << "\n";
+            return 2;
+        }
+    if (o.jcamp)
+        if (auto erro = GravaJcamp(o, estado)) {
             erros << "halvora-calc: " << erro->texto << "\n";
             return 2;
         }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 std::string TextoDaCaixa(double v, int digitos, char sep) {
     int casas = 0;
@@ -30,6 +31,9 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
     og.TituloEspectro = o.titulo ? *o.titulo : d ? d->Titulo : "Default";
     og.Mistura = d ? d->Mistura : 50;
     og.TelaPequena = compacto;
+    if (o.espectroExperimental)
+        g.Experimental = {o.espectroExperimental,
+                          std::filesystem::path(*o.experimental).filename().string()};
     g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
     const int SW = compacto ? LarguraCompacta : LarguraLarga;
     const int SH = compacto ? AlturaCompacta : AlturaLarga;

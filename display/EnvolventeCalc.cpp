@@ -78,15 +78,19 @@ double ProcuraMaximos(Envolvente& env) {
     return maior;
 }
 
+double MeiaLarguraDe(const OpcoesGrafico& o, double anterior) {
+    std::string largura = o.TextoLargura;
+    // The width box repairs itself to a positive number; anything else
+    // keeps the last good width rather than dividing by zero.
+    const auto v = ConverteNumero(AjSepDecimal(largura, o.SepDec), o.SepDec);
+    return v && *v > 0 ? *v / 2 : anterior;
+}
+
 double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SH) {
     Envolvente& env = g.env;
     double maior = 0;
     if (g.RecalcEscala) {
-        std::string largura = o.TextoLargura;
-        // The width box repairs itself to a positive number; anything else
-        // keeps the last good width rather than dividing by zero.
-        const auto v = ConverteNumero(AjSepDecimal(largura, o.SepDec), o.SepDec);
-        if (v && *v > 0) env.MeiaLargura = *v / 2;
+        env.MeiaLargura = MeiaLarguraDe(o, env.MeiaLargura);
         if (!env.EnvValida) {
             CalculaSomas(env, g, e);
             env.EnvValida = true;

@@ -12,6 +12,10 @@
 std::string TextoMistura(int slider);
 std::string TextoMisturaInverso(int slider); // "70% Gaussiana + 30% Lorentziana"
 
+// Half the width in the width box, or `anterior` when the box holds no
+// positive number.
+double MeiaLarguraDe(const OpcoesGrafico& o, double anterior);
+
 // The envelope before it is drawn: recompute the sums when they are invalid and
 // the scale must be redone, remix, find the maxima, and set the vertical
 // scale. Returns the highest mixed value. `SH` is the plot height in twips.

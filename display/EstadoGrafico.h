@@ -5,8 +5,11 @@
 // OpcoesGrafico in step with its controls; the drawing never looks at other
 // widgets. No Qt here.
 
+#include "run/JcampDx.h"
+
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 using Cor = std::uint32_t; // 0xRRGGBB
@@ -48,6 +51,13 @@ struct Envolvente {
     bool MisturaMudou = false;
 };
 
+// A measured spectrum shown under the simulation, and the name of its file
+// for the copy's annotation.
+struct Sobreposicao {
+    std::shared_ptr<const EspectroExperimental> espectro;
+    std::string arquivo;
+};
+
 struct EstadoGrafico {
     // Horizontal window: frequency NiInic (Hz) is drawn at x = LimLeft twips.
     double NiInic = 0, LimLeft = 0, TwPerHz = 0;
@@ -72,6 +82,7 @@ struct EstadoGrafico {
         return c;
     }();
     Envolvente env;
+    Sobreposicao Experimental;
 };
 
 // What the drawing reads from the main window's controls and menus.

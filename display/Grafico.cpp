@@ -2,6 +2,7 @@
 
 #include "display/CorQt.h"
 #include "display/EnvolventeCalc.h"
+#include "display/Experimental.h"
 #include "display/Geometria.h"
 #include "run/TextoDecimal.h"
 
@@ -26,6 +27,8 @@ namespace {
 
 constexpr Cor Branco = Rgb(255, 255, 255);
 constexpr Cor Preto = Rgb(0, 0, 0);
+constexpr Cor CorExperimental = Rgb(70, 130, 180);
+constexpr Cor CinzaExperimentalBP = Rgb(150, 150, 150);
 
 // Points far outside the surface stay far outside but within what the
 // rasteriser and the SVG writer handle comfortably.
@@ -153,7 +156,6 @@ void Curva(Contexto& c, const std::array<double, EnvCapacidade>& valores) {
 
 void Envolventes(Contexto& c) {
     const QPen preta = Caneta(Preto);
-    PreparaEnvolvente(c.g, c.e, c.o, c.s.SH);
     MaxEnvMark(c);
     c.p.setPen(preta);
     Curva(c, c.g.env.EnvComb);
@@ -170,6 +172,21 @@ void Envolventes(Contexto& c) {
         Texto(c.p, Tw(520, 480), QStringLiteral("Lorentziana"), Preto);
         Texto(c.p, Tw(520, 680), QStringLiteral("Combinação"), Preto);
     }
+}
+
+// The measured spectrum, under everything simulated: each pixel column from
+// its lowest to its highest point, joined to the next. Grey in the
+// black-and-white copy.
+void Experimental(Contexto& c) {
+    const auto colunas = ColunasExperimental(c.g, c.e, c.s.SW);
+    if (colunas.empty()) return;
+    QPolygon traco;
+    traco.reserve(int(2 * colunas.size()));
+    for (const ColunaExperimental& k : colunas) {
+        traco << Pt(k.x, k.yMax) << Pt(k.x, k.yMin);
+    }
+    c.p.setPen(Caneta(c.bp ? CinzaExperimentalBP : CorExperimental));
+    c.p.drawPolyline(traco);
 }
 
 // One vertical line per band, in the colour of the proton that flips. Runs
@@ -319,13 +336,17 @@ void Anotacoes(Contexto& c) {
     if (o.CompararCurvas) return;
 
     const int N = std::min(e.NProt, NProtMax);
+    // The measured spectrum's line takes the row under the title; the shifts
+    // move down one row.
+    const int linhaExperimental = c.g.Experimental.espectro ? 1 : 0;
     for (int i = 1; i <= N; ++i) {
+        const int y = 20 * (i + 2 + linhaExperimental);
         // The Greek nu of the original Symbol font, as a Unicode letter.
         p.setFont(Times(14, 400, true));
-        Texto(p, Pt(5, 20 * (i + 2)), QStringLiteral("ν"), Preto);
+        Texto(p, Pt(5, y), QStringLiteral("ν"), Preto);
         p.setFont(Arial(14, 400));
         const std::string d = FormataGeral(e.FreqProt(i) - e.FreqEspHz, 2, o.SepDec);
-        Texto(p, Pt(18, 20 * (i + 2)), Q("(H" + FormataInteiro(i) + ") = " + d), Preto);
+        Texto(p, Pt(18, y), Q("(H" + FormataInteiro(i) + ") = " + d), Preto);
     }
     p.setFont(f3);
     Texto(p, Pt(5, 1),
@@ -334,6 +355,8 @@ void Anotacoes(Contexto& c) {
           Preto);
     Texto(p, Pt(5, 20), Q("Intensidade mínima: " + o.TextoIntMin), Preto);
     Texto(p, Pt(5, 40), Q("Título: " + o.TituloEspectro), Preto);
+    if (const EspectroExperimental* x = c.g.Experimental.espectro.get())
+        Texto(p, Pt(5, 60), Q(LinhaExperimental(c.g.Experimental.arquivo, *x, o.SepDec)), Preto);
 
     const double Lx = (SW - 600.0 * N) / 15 - 20;
     p.setFont(Arial(12, 700, true));
@@ -384,9 +407,11 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
     const std::optional<int> rolagem = RolagemParaBanda(g, s.SW);
 
     if (g.env.EnvolventeLigada)
-        Envolventes(c);
+        PreparaEnvolvente(g, e, o, s.SH);
     else
         EscalaDosPalitos(g, e, s.SH);
+    Experimental(c);
+    if (g.env.EnvolventeLigada) Envolventes(c);
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);
     MarcadoresProtons(c);

@@ -1,8 +1,10 @@
 #include "run/JcampDx.h"
 
+#include "run/ArquivoSeguro.h"
+
 #include "run/ArquivoDados.h"
 #include "run/Cp1252.h"
-#include "run/Simulacao.h"
+#include "run/Limites.h"
 #include "run/TextoDecimal.h"
 
 #include <algorithm>
@@ -105,16 +107,39 @@ enum Chave {
     Pagina,
     TabelaDados,
     XyDados,
+    ReferenciaDesloc,
+    DeslocBruker,
     NChaves,
     Nenhuma = NChaves
 };
 
-constexpr std::array<std::string_view, NChaves> NomesChaves = {
-    "TITLE",           "END",     "DATATYPE", "NUMDIM",  "XUNITS",  "FIRSTX",
-    "LASTX",           "DELTAX",  "XFACTOR",  "YFACTOR", "NPOINTS", ".OBSERVEFREQUENCY",
-    ".OBSERVENUCLEUS", "NTUPLES", "SYMBOL",   "VARNAME", "VARTYPE", "VARDIM",
-    "UNITS",           "FIRST",   "LAST",     "FACTOR",  "PAGE",    "DATATABLE",
-    "XYDATA"};
+constexpr std::array<std::string_view, NChaves> NomesChaves = {"TITLE",
+                                                               "END",
+                                                               "DATATYPE",
+                                                               "NUMDIM",
+                                                               "XUNITS",
+                                                               "FIRSTX",
+                                                               "LASTX",
+                                                               "DELTAX",
+                                                               "XFACTOR",
+                                                               "YFACTOR",
+                                                               "NPOINTS",
+                                                               ".OBSERVEFREQUENCY",
+                                                               ".OBSERVENUCLEUS",
+                                                               "NTUPLES",
+                                                               "SYMBOL",
+                                                               "VARNAME",
+                                                               "VARTYPE",
+                                                               "VARDIM",
+                                                               "UNITS",
+                                                               "FIRST",
+                                                               "LAST",
+                                                               "FACTOR",
+                                                               "PAGE",
+                                                               "DATATABLE",
+                                                               "XYDATA",
+                                                               ".SHIFTREFERENCE",
+                                                               "$OFFSET"};
 
 Chave Procura(const std::string& nome) {
     for (int c = 0; c < NChaves; ++c)
@@ -491,8 +516,56 @@ std::string TextoUtf8(std::string_view s) {
 
 } // namespace
 
+LeituraJcamp LeArquivoJcamp(const std::string& caminho) {
+    std::string bytes;
+    if (auto erro = LeArquivo(caminho, TamanhoMaximoJcamp, "64 MB", bytes)) {
+        LeituraJcamp r;
+        r.erro = erro->texto;
+        return r;
+    }
+    return LeJcampDx(bytes);
+}
+
 std::string LeituraJcamp::Mensagem() const {
     return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
+}
+// Hz from an origin of the instrument's choosing become ppm from the
+// reference: ##.SHIFT REFERENCE= (kind, compound, point, ppm) gives the ppm
+// of one point; without it, Bruker's ##$OFFSET= gives the ppm of the first.
+std::optional<Falha> Referencia(const Valor& referencia, const Valor& offset,
+                                std::vector<double>& ppm) {
+    std::size_t ponto = 1;
+    std::optional<double> valor;
+    int linha = 0;
+    if (referencia.linha) {
+        linha = referencia.linha;
+        std::string_view t = referencia.texto;
+        if (!t.empty() && t.front() == '(') t.remove_prefix(1);
+        if (!t.empty() && t.back() == ')') t.remove_suffix(1);
+        std::vector<std::string_view> campos;
+        for (std::size_t virgula; (virgula = t.find(',')) != std::string_view::npos;
+             t.remove_prefix(virgula + 1))
+            campos.push_back(t.substr(0, virgula));
+        campos.push_back(t);
+        const auto p = campos.size() == 4 ? ConverteNumero(campos[2], '.') : std::nullopt;
+        valor = campos.size() == 4 ? ConverteNumero(campos[3], '.') : std::nullopt;
+        if (!p || !valor || *p < 1 || *p > double(ppm.size()) || *p != std::floor(*p))
+            return Falha{linha, "##.SHIFT REFERENCE= deve ser (tipo, composto, ponto, ppm) "
+                                "com um ponto do espectro"};
+        ponto = std::size_t(*p);
+    } else if (offset.linha) {
+        linha = offset.linha;
+        valor = ConverteNumero(offset.texto, '.');
+        if (!valor) return Falha{linha, "##$OFFSET= não é um número"};
+    } else {
+        return std::nullopt;
+    }
+    const double desloc = *valor - ppm[ponto - 1];
+    for (double& x : ppm) {
+        x += desloc;
+        if (!std::isfinite(x)) return Falha{linha, "as posições em ppm saem da faixa dos números"};
+    }
+    return std::nullopt;
 }
 
 LeituraJcamp LeJcampDx(std::string_view bytes) {
@@ -755,6 +828,9 @@ LeituraJcamp LeJcampDx(std::string_view bytes) {
         if (!std::isfinite(e.Ppm[k]))
             return falha(tab.forma.linha, "as posições em ppm saem da faixa dos números");
     }
+    if (hz)
+        if (auto f = Referencia(b.De(pg, ReferenciaDesloc), b.De(pg, DeslocBruker), e.Ppm))
+            return falha(f->linha, std::move(f->erro));
     e.Titulo = TextoUtf8(v[Titulo].texto);
     e.Nucleo = TextoUtf8(b.De(pg, Nucleo).texto);
 

@@ -47,6 +47,9 @@ struct LeituraJcamp {
 // other kinds of data are refused. CR LF, LF and CR line ends; text outside
 // ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.
 LeituraJcamp LeJcampDx(std::string_view bytes);
+// The same from a file, opened through LeArquivo (a regular file of at most
+// TamanhoMaximoJcamp bytes).
+LeituraJcamp LeArquivoJcamp(const std::string& caminho);
 
 struct BandaJcamp {
     double Hz = 0; // from the reference, so 0 Hz is 0 ppm

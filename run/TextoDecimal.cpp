@@ -155,17 +155,21 @@ std::string FormataGeral(double x, int casas, char SepDec) {
     return s;
 }
 
-std::string FormatValSinal(const double& x, char SepDec) {
-    std::string t = FormataGeral(x, 2, SepDec);
-    AjSepDecimal(t, SepDec);
-    if (x > 0) t.insert(t.begin(), '+');
-    const std::size_t p = t.find_first_of(".,");
+std::string FormataFixo(double x, int casas, char SepDec) {
+    std::string t = FormataGeral(x, casas, SepDec);
+    if (casas <= 0) return t;
+    std::size_t p = t.find(SepDec);
     if (p == std::string::npos) {
+        p = t.size();
         t += SepDec;
-        t += "00";
-    } else if (t.size() - p - 1 == 1) {
-        t += '0';
     }
+    t.append(std::size_t(casas) - (t.size() - p - 1), '0');
+    return t;
+}
+
+std::string FormatValSinal(const double& x, char SepDec) {
+    std::string t = FormataFixo(x, 2, SepDec);
+    if (x > 0) t.insert(t.begin(), '+');
     return t;
 }
 

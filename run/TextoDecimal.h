@@ -19,6 +19,10 @@ std::string FormatValSinal(const double& x, char SepDec);
 // never "-0".
 std::string FormataGeral(double x, int casas, char SepDec);
 
+// x rounded to `casas` decimals like FormataGeral, with every decimal
+// written: "400,110".
+std::string FormataFixo(double x, int casas, char SepDec);
+
 // An integer as plain text.
 std::string FormataInteiro(long long v);
 

@@ -1,8 +1,11 @@
 #include "cli/Calc.h"
 #include "run/ArquivoDados.h"
+#include "run/JcampDx.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -227,6 +230,33 @@ TEST(HalvoraCalc, OQueExecutaPodeSerSalvoELido) {
     }
     for (const char* recusada : {"--mhz=4.9e-324", "--shifts=1e308,1e308,1e308", "--j=2e9,0,0"})
         EXPECT_EQ(Calc(recusada).status, 2) << recusada;
+}
+
+// A measured spectrum: described on standard error for a script to check,
+// refused in one line; the simulated one exported as JCAMP-DX that reads back.
+TEST(HalvoraCalc, EspectroExperimentalEExportacao) {
+    const std::string affn = std::string(HALVORA_ESPECTROS) + "/affn.dx";
+    const Saida s = Calc("--experimental=" + affn);
+    ASSERT_EQ(s.status, 0) << s.err;
+    EXPECT_EQ(s.err, "halvora-calc: espectro experimental: 16384 pontos, 12.31284 a -1.66465 "
+                     "ppm, 400.132130 MHz, máximo em 2.54404 ppm\n");
+    const Saida ruim = Calc("--experimental=" + std::string(HALVORA_ESPECTROS) + "/LICENSE");
+    EXPECT_EQ(ruim.status, 2);
+    EXPECT_EQ(ruim.out, "");
+    EXPECT_EQ(ruim.err.find('\n'), ruim.err.size() - 1) << ruim.err;
+
+    const std::string arq = Pasta + "halvora_calc_exporta.jdx";
+    std::remove(arq.c_str());
+    ASSERT_EQ(Calc("--n=2 --shifts=300,200 --j=10 --mhz=100 --jcamp=" + arq).status, 0);
+    const LeituraJcamp lido = LeArquivoJcamp(arq);
+    ASSERT_TRUE(lido.espectro) << lido.Mensagem();
+    const EspectroExperimental& x = *lido.espectro;
+    EXPECT_EQ(x.MHz, 100);
+    EXPECT_EQ(x.Ppm.size(), 963u) << "the plot's envelope, one sample per pixel";
+    // The tallest point is an inner line of the AB quartet: 3 ppm minus a bit.
+    const auto maior = std::max_element(x.Intensidade.begin(), x.Intensidade.end());
+    const double ppm = x.Ppm[std::size_t(maior - x.Intensidade.begin())];
+    EXPECT_NEAR(ppm, (250 + 0.5 * std::sqrt(100.0 * 100 + 100) - 5) / 100, 0.002);
 }
 
 } // namespace

@@ -78,8 +78,11 @@ TEST(JcampDx, QuatroCodificacoesDoMesmoEspectro) {
     EXPECT_TRUE(affn.avisos.empty());
     ASSERT_EQ(e.Ppm.size(), 16384u);
     ASSERT_EQ(e.Intensidade.size(), 16384u);
-    EXPECT_DOUBLE_EQ(e.Ppm.front(), 5592.84116331095 / 400.1321303162);
-    EXPECT_EQ(e.Ppm.back(), 0);
+    // x runs from the spectrum's edge; Bruker's ##$OFFSET= puts the first
+    // point at its ppm (the two CH2 of 2-chloroethanol then sit at 3.87 and
+    // 3.67 ppm, as in any table of shifts).
+    EXPECT_DOUBLE_EQ(e.Ppm.front(), 12.31284);
+    EXPECT_NEAR(e.Ppm.back(), 12.31284 - 5592.84116331095 / 400.1321303162, 1e-12);
     EXPECT_EQ(e.Intensidade.front(), -10247);
     EXPECT_EQ(e.Intensidade.back(), 14967);
     EXPECT_EQ(*std::max_element(e.Intensidade.begin(), e.Intensidade.end()), 408687150);
@@ -207,6 +210,18 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
     Recusa(Troca(NTuplas, "SPECTRUM/REAL", "SPECTRUM/IMAG"), 7, "parte real");
     Recusa(Troca(NTuplas, "##FIRST= 600,", "##FIRST= seiscentos,"), 14, "FIRST");
     Recusa(Troca(NTuplas, "(X++(R..R))", "(XY..XY)"), 21, "forma");
+
+    // Hz from the instrument's own origin, placed by the file's reference:
+    // a point's ppm, or Bruker's ppm of the first point.
+    const auto comLinha = [](const std::string& linha) {
+        return Le(Troca(NTuplas, "##NTUPLES=", linha + "\n##NTUPLES=")).espectro->Ppm;
+    };
+    EXPECT_EQ(comLinha("##.SHIFT REFERENCE= (INTERNAL, TMS, 4, 1.5)"),
+              (std::vector<double>{4.5, 3.5, 2.5, 1.5}));
+    EXPECT_EQ(comLinha("##$OFFSET= 10"), (std::vector<double>{10, 9, 8, 7}));
+    EXPECT_EQ(comLinha("$$ ##$OFFSET= 10"), r.espectro->Ppm) << "a comment is no reference";
+    Recusa(Troca(NTuplas, "##NTUPLES=", "##.SHIFT REFERENCE= (INTERNAL, TMS, 5, 1)\n##NTUPLES="), 7,
+           "SHIFT REFERENCE");
 }
 
 TEST(JcampDx, LinkDaOPrimeiroEspectro) {
@@ -362,7 +377,8 @@ TEST(JcampDx, ExportacaoIdaEVolta) {
     for (double y : e.Envolvente) maior = std::max(maior, std::fabs(y));
     for (std::size_t k = 0; k < e.Envolvente.size(); ++k) {
         const double x = e.PrimeiroHz + double(k) * (e.UltimoHz - e.PrimeiroHz) / 4095;
-        ASSERT_NEAR(r.espectro->Ppm[k], x / e.MHz, 1e-12) << k;
+        // The shift reference is written to 12 digits.
+        ASSERT_NEAR(r.espectro->Ppm[k], x / e.MHz, 1e-10) << k;
         // Ten significant digits of the largest value.
         ASSERT_NEAR(r.espectro->Intensidade[k], e.Envolvente[k], maior * 1e-9) << k;
     }

@@ -1,0 +1,98 @@
+#include "display/Experimental.h"
+
+#include "display/EnvolventeCalc.h"
+#include "display/Geometria.h"
+#include "run/TextoDecimal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// What the tallest measured point is drawn as high as: the envelope's
+// tallest sample, or the tallest stick in view without an envelope.
+double Referencia(const EstadoGrafico& g, const EstadoSpin& e, int SW) {
+    double maior = 0;
+    if (g.env.EnvolventeLigada && g.env.EnvValida) {
+        for (int i = 0; i < std::clamp(g.env.EnvPontos, 0, EnvCapacidade); ++i)
+            maior = std::max(maior, g.env.EnvComb[std::size_t(i)]);
+        return maior;
+    }
+    for (int b = 1; b <= e.NBandas; ++b) {
+        const double x = XFreq(g, e.FreqBanda(b));
+        if (x >= 0 && x <= SW) maior = std::max(maior, e.IntBanda(b));
+    }
+    return maior;
+}
+
+} // namespace
+
+std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
+                                                    int SW) {
+    std::vector<ColunaExperimental> colunas;
+    const EspectroExperimental* x = g.Experimental.espectro.get();
+    const double MHz = e.FreqEspHz / 1e6;
+    if (!x || x->Ppm.empty() || !(MHz > 0) || g.TwPerHz == 0) return colunas;
+
+    // Pixel column of each point in view, and the tallest of them.
+    const int largura = SW / 15;
+    std::vector<int> coluna(x->Ppm.size(), -1);
+    double maiorVisto = 0;
+    for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
+        const double px = std::floor(XFreq(g, x->Ppm[k] * MHz) / 15);
+        if (!(px >= 0 && px <= largura)) continue;
+        coluna[k] = int(px);
+        maiorVisto = std::max(maiorVisto, x->Intensidade[k]);
+    }
+    const double ref = Referencia(g, e, SW);
+    if (!(maiorVisto > 0) || !(ref > 0)) return colunas;
+    const double fator = ref / maiorVisto;
+
+    std::vector<ColunaExperimental> porPixel(std::size_t(largura) + 1);
+    std::vector<bool> usado(porPixel.size(), false);
+    for (std::size_t k = 0; k < coluna.size(); ++k) {
+        if (coluna[k] < 0) continue;
+        const double y = YInt(g, x->Intensidade[k] * fator) / 15;
+        ColunaExperimental& c = porPixel[std::size_t(coluna[k])];
+        if (!usado[std::size_t(coluna[k])]) {
+            c = {coluna[k], y, y};
+            usado[std::size_t(coluna[k])] = true;
+        }
+        c.yMin = std::min(c.yMin, y);
+        c.yMax = std::max(c.yMax, y);
+    }
+    for (std::size_t i = 0; i < porPixel.size(); ++i)
+        if (usado[i]) colunas.push_back(porPixel[i]);
+    return colunas;
+}
+
+ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
+                                    const OpcoesGrafico& o) {
+    ExportacaoJcamp x;
+    x.Titulo = o.TituloEspectro;
+    x.MHz = e.FreqEspHz / 1e6;
+    // A copy: the plot's own envelope may be switched off or stale, and the
+    // export must not disturb what is on screen.
+    auto env = std::make_unique<Envolvente>(g.env);
+    env->MeiaLargura = MeiaLarguraDe(o, env->MeiaLargura);
+    CalculaSomas(*env, g, e);
+    Remistura(*env, o.Mistura);
+    const int n = std::clamp(env->EnvPontos, 0, EnvCapacidade);
+    if (n > 0) {
+        x.PrimeiroHz = env->EnvFreq[0];
+        x.UltimoHz = env->EnvFreq[std::size_t(n - 1)];
+        x.Envolvente.assign(env->EnvComb.begin(), env->EnvComb.begin() + n);
+    }
+    for (int b = 1; b <= e.NBandas; ++b) x.Bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
+    return x;
+}
+
+std::string TextoMHzExperimental(const EspectroExperimental& x, char SepDec) {
+    return FormataFixo(x.MHz, x.CasasMHz, SepDec);
+}
+
+std::string LinhaExperimental(const std::string& arquivo, const EspectroExperimental& x,
+                              char SepDec) {
+    return "Espectro experimental: " + arquivo + " (" + TextoMHzExperimental(x, SepDec) + " MHz)";
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A measured spectrum laid under the simulated one: where its points fall
+// in the plot, and the simulated spectrum as a JCAMP-DX export. No Qt here.
+
+#include "display/EstadoGrafico.h"
+#include "estado/EstadoSpin.h"
+#include "run/JcampDx.h"
+
+#include <string>
+#include <vector>
+
+// One pixel column of the measured spectrum: its lowest and highest point,
+// in pixels. A 65 536-point spectrum shrinks to the plot's width this way
+// and keeps every peak.
+struct ColunaExperimental {
+    int x = 0;
+    double yMin = 0, yMax = 0; // yMin is the higher point on screen (smaller y)
+};
+
+// The columns of g.Experimental inside the plot's SW twips: each point at
+// its ppm × the run's spectrometer frequency, scaled so the tallest point in
+// the window reaches the envelope's tallest sample (the tallest stick when
+// the envelope is off). Empty without an overlay or with nothing in view.
+std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
+                                                    int SW);
+
+// The simulated spectrum as it is on screen, for BytesJcampDx: the envelope
+// as the plot samples it (recomputed when the plot shows none), the bands,
+// the title and the run's frequency.
+ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
+                                    const OpcoesGrafico& o);
+
+// The observe frequency with the decimals its file gives: "400,112".
+std::string TextoMHzExperimental(const EspectroExperimental& x, char SepDec);
+
+// The copy's annotation line: "Espectro experimental: NOME (400,112 MHz)".
+std::string LinhaExperimental(const std::string& arquivo, const EspectroExperimental& x,
+                              char SepDec);
