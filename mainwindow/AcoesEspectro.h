@@ -11,4 +11,5 @@ struct AcoesEspectro {
     QAction *comEnvolvente{}, *semEnvolvente{};         // exactly one
     QAction* numerosGrandes{};
     QAction* matrizes{};
+    QAction *espectroExperimental{}, *removerExperimental{}, *exportarJcamp{};
 };

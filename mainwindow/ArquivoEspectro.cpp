@@ -2,6 +2,7 @@
 #include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
 #include "mainwindow/AcoesEspectro.h"
+#include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
@@ -11,21 +12,20 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStandardPaths>
 
 namespace {
 
-const QStringList Filtros = {QStringLiteral("Espectros simulados (*.esm)"),
-                             QStringLiteral("Texto(*.txt)"),
-                             QStringLiteral("Todos os arquivos (*)")};
+const PedidoArquivo PedidoDados(bool salvar) {
+    return {salvar,
+            {QStringLiteral("Espectros simulados (*.esm)"), QStringLiteral("Texto(*.txt)")},
+            QStringLiteral("esm")};
+}
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -33,29 +33,11 @@ QString Q(const std::string& s) {
 
 } // namespace
 
-QString ArquivoEspectro::DialogoArquivo(bool salvar) {
-    if (EscolheArquivo) return EscolheArquivo(salvar);
-    if (pastaArquivos_.isEmpty()) {
-        const QString documentos =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        pastaArquivos_ = QDir(documentos).exists() ? documentos : QDir::homePath();
-    }
-    // Qt's own dialog: it speaks the loaded translation and asks before
-    // replacing a file.
-    QFileDialog dialogo(janela_, QString(), pastaArquivos_);
-    dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setNameFilters(Filtros);
-    dialogo.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialogo.setFileMode(salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (salvar) dialogo.setDefaultSuffix(QStringLiteral("esm"));
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-    return dialogo.selectedFiles().constFirst();
-}
-
 ArquivoEspectro::ArquivoEspectro(const PecasArquivo& p, QWidget* janela)
     : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
       entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), areaGrafico_(p.areaGrafico),
-      alternaTabela_(p.alternaTabela), mostraTitulo_(p.mostraTitulo), SepDec_(p.SepDec) {}
+      dialogos_(p.dialogos), alternaTabela_(p.alternaTabela), mostraTitulo_(p.mostraTitulo),
+      SepDec_(p.SepDec) {}
 
 void ArquivoEspectro::SalvaDados() {
     DadosArquivo d;
@@ -76,34 +58,23 @@ void ArquivoEspectro::SalvaDados() {
     d.LimLeft = g_.LimLeft;
     d.TwPerHz = g_.TwPerHz;
 
-    const QString caminho = DialogoArquivo(true);
+    const QString caminho = dialogos_.Escolhe(PedidoDados(true));
     if (caminho.isEmpty()) return;
     const Ampulheta ampulheta;
-    auto erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_);
-    if (erro && erro->tipo == TipoErro::SomenteLeitura && SubstituiSomenteLeitura(erro->texto))
-        erro = GravaArquivoDados(caminho.toStdString(), d, SepDec_, {true});
-    if (erro) {
-        if (erro->tipo != TipoErro::SomenteLeitura)
-            QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(erro->texto));
+    if (!dialogos_.Grava(QStringLiteral("Salvar dados"), [&](OpcoesGravacao opcoes) {
+            return GravaArquivoDados(caminho.toStdString(), d, SepDec_, opcoes);
+        }))
         return;
-    }
-    pastaArquivos_ = QFileInfo(caminho).absolutePath();
+    dialogos_.Usado(caminho);
     emit Salvos();
     emit ArquivoUsado(QFileInfo(caminho).fileName());
 }
 
-bool ArquivoEspectro::SubstituiSomenteLeitura(const std::string& aviso) {
-    return QMessageBox::question(janela_, QStringLiteral("Salvar dados"),
-                                 Q(aviso) + QStringLiteral(" Substituir assim mesmo?"),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
-
 void ArquivoEspectro::AbreDados() {
     const Ampulheta ampulheta;
-    const QString caminho = DialogoArquivo(false);
+    const QString caminho = dialogos_.Escolhe(PedidoDados(false));
     if (caminho.isEmpty()) return;
-    pastaArquivos_ = QFileInfo(caminho).absolutePath();
+    dialogos_.Usado(caminho);
     entrada_.DefineAvisoPPMDado(true);
     QCoreApplication::processEvents();
     EstadoNeutro();

@@ -1,7 +1,7 @@
 #pragma once
-// "Abrir Dados de Entrada" and "Salvar Dados de Entrada": the file dialogs,
-// what the data file takes from the window and gives back to it, and the
-// messages of a file that cannot be written or read.
+// "Abrir Dados de Entrada" and "Salvar Dados de Entrada": what the data file
+// takes from the window and gives back to it, and the message of a file that
+// cannot be read.
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
@@ -15,6 +15,7 @@
 struct AcoesEspectro;
 struct DadosArquivo;
 class AreaGrafico;
+class DialogosArquivo;
 class ExecucaoEspectro;
 class OpcoesEspectro;
 class PainelEntrada;
@@ -30,6 +31,7 @@ struct PecasArquivo {
     OpcoesEspectro& opcoes;
     ExecucaoEspectro& execucao;
     AreaGrafico& areaGrafico;
+    DialogosArquivo& dialogos;
     std::function<void()> alternaTabela;
     std::function<void(const std::string&)> mostraTitulo;
     char SepDec;
@@ -44,10 +46,6 @@ class ArquivoEspectro : public QObject {
     void SalvaDados();
     void AbreDados();
 
-    // The file dialogs; tests put their own choice here. The argument tells
-    // a save from an open; an empty answer is a cancel.
-    std::function<QString(bool salvar)> EscolheArquivo;
-
   signals:
     // A save or a load: the caption shows the file's name.
     void ArquivoUsado(const QString& nome);
@@ -55,9 +53,6 @@ class ArquivoEspectro : public QObject {
     void Salvos();
 
   private:
-    QString DialogoArquivo(bool salvar);
-    // The question before a read-only file is replaced; true for "Sim".
-    bool SubstituiSomenteLeitura(const std::string& aviso);
     // What the display looks like before a file is read, whatever the file says.
     void EstadoNeutro();
     void AplicaOpcoesArquivo(const DadosArquivo& d);
@@ -71,8 +66,8 @@ class ArquivoEspectro : public QObject {
     OpcoesEspectro& opcoes_;
     ExecucaoEspectro& execucao_;
     AreaGrafico& areaGrafico_;
+    DialogosArquivo& dialogos_;
     std::function<void()> alternaTabela_;
     std::function<void(const std::string&)> mostraTitulo_;
     char SepDec_;
-    QString pastaArquivos_;
 };

@@ -4,6 +4,7 @@
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/JcampEspectro.h"
 #include "mainwindow/MenusEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
@@ -56,13 +57,16 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
                                            *tabelaResultados_, *painelTempos_, *barra_, SepDec_},
                              this);
     arquivo_ = new ArquivoEspectro(
-        PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *areaGrafico_,
+        PecasArquivo{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *areaGrafico_, dialogos_,
                      [this] { AlternaTabela(); },
                      [this](const std::string& t) { menus_->MostraTitulo(t); }, SepDec_},
         this);
+    jcamp_ = new JcampEspectro(
+        PecasJcamp{e_, g_, o_, *entrada_, *execucao_, *areaGrafico_, dialogos_, *barra_, SepDec_},
+        this);
     menus_ =
         new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *arquivo_,
-                                     *areaGrafico_, *tabelaResultados_, *painelTempos_},
+                                     *jcamp_, *areaGrafico_, *tabelaResultados_, *painelTempos_},
                           moldura.menus, this);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
@@ -88,6 +92,7 @@ void JanelaEspectro::Liga() {
     connect(entrada_, &PainelEntrada::Editado, this, editado);
     connect(opcoes_, &OpcoesEspectro::Editado, this, editado);
     connect(menus_, &MenusEspectro::TituloEditado, this, editado);
+    connect(jcamp_, &JcampEspectro::FrequenciaMudada, this, editado);
     connect(entrada_, &PainelEntrada::FocoDevolvido, areaGrafico_, &AreaGrafico::FocoNoGrafico);
     connect(entrada_, &PainelEntrada::PassaAoExecutar, this,
             [this] { botaoExecutar_->setFocus(Qt::OtherFocusReason); });

@@ -4,6 +4,7 @@
 // and lays them out for the screen.
 
 #include "mainwindow/AcoesEspectro.h"
+#include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/EstadosPrograma.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ class AreaGrafico;
 class ArquivoEspectro;
 class BarraEstado;
 class ExecucaoEspectro;
+class JcampEspectro;
 class MenusEspectro;
 class OpcoesEspectro;
 class PainelEntrada;
@@ -54,6 +56,8 @@ class JanelaEspectro : public QWidget {
     OpcoesEspectro& OpcoesDaJanela() const { return *opcoes_; }
     ExecucaoEspectro& Execucao() const { return *execucao_; }
     ArquivoEspectro& Arquivo() const { return *arquivo_; }
+    JcampEspectro& Jcamp() const { return *jcamp_; }
+    DialogosArquivo& Dialogos() { return dialogos_; }
     MenusEspectro& Menus() const { return *menus_; }
     AreaGrafico* areaGrafico() const { return areaGrafico_; }
     TabelaResultadosWidget* tabelaResultados() const { return tabelaResultados_; }
@@ -92,6 +96,7 @@ class JanelaEspectro : public QWidget {
     char SepDec_ = ',';
     bool DadosSalvos_ = true;
     AcoesEspectro acoes_;
+    DialogosArquivo dialogos_{this};
 
     PainelEntrada* entrada_ = nullptr;
     OpcoesEspectro* opcoes_ = nullptr;
@@ -100,6 +105,7 @@ class JanelaEspectro : public QWidget {
     PainelTempos* painelTempos_ = nullptr;
     ExecucaoEspectro* execucao_ = nullptr;
     ArquivoEspectro* arquivo_ = nullptr;
+    JcampEspectro* jcamp_ = nullptr;
     MenusEspectro* menus_ = nullptr;
     QPushButton* botaoExecutar_ = nullptr;
     QPushButton* botaoTabela_ = nullptr;

@@ -4,6 +4,7 @@
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/JcampEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
@@ -33,7 +34,7 @@ const QString OrdemSuperior = QStringLiteral("Espectro de ordem superior");
 MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* janela)
     : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
       entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), arquivo_(p.arquivo),
-      areaGrafico_(p.areaGrafico), tabelaResultados_(p.tabelaResultados),
+      jcamp_(p.jcamp), areaGrafico_(p.areaGrafico), tabelaResultados_(p.tabelaResultados),
       painelTempos_(p.painelTempos) {
     CriaMenus(barra);
 }
@@ -52,6 +53,8 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
                         [this] { execucao_.QuandoLivre([this] { arquivo_.AbreDados(); }); });
     a.salvarDados =
         item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
+    a.exportarJcamp = item(arquivo, QStringLiteral("Exportar Espectro (JCAMP-DX)..."),
+                           [this] { execucao_.QuandoLivre([this] { jcamp_.Exporta(); }); });
     arquivo->addSeparator();
     a.sair = item(arquivo, QStringLiteral("Sair"), [this] { janela_->window()->close(); });
 
@@ -114,8 +117,15 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
 
     QMenu* janela = barra->addMenu(QStringLiteral("Janela"));
     a.matrizes = item(janela, QStringLiteral("Matrizes"), [this] { emit MatrizesPedidas(); });
-    connect(janela, &QMenu::aboutToShow, this,
-            [this] { acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena); });
+    a.espectroExperimental = item(janela, QStringLiteral("Espectro Experimental..."), [this] {
+        execucao_.QuandoLivre([this] { jcamp_.AbreExperimental(); });
+    });
+    a.removerExperimental = item(janela, QStringLiteral("Remover espectro experimental"),
+                                 [this] { jcamp_.RemoveExperimental(); });
+    connect(janela, &QMenu::aboutToShow, this, [this] {
+        acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena);
+        acoes_.removerExperimental->setEnabled(jcamp_.TemExperimental());
+    });
 }
 
 void MenusEspectro::CopiaTabela() {

@@ -14,6 +14,7 @@ struct AcoesEspectro;
 class AreaGrafico;
 class ArquivoEspectro;
 class ExecucaoEspectro;
+class JcampEspectro;
 class OpcoesEspectro;
 class PainelEntrada;
 class PainelTempos;
@@ -31,6 +32,7 @@ struct PecasMenus {
     OpcoesEspectro& opcoes;
     ExecucaoEspectro& execucao;
     ArquivoEspectro& arquivo;
+    JcampEspectro& jcamp;
     AreaGrafico& areaGrafico;
     TabelaResultadosWidget& tabelaResultados;
     PainelTempos& painelTempos;
@@ -69,6 +71,7 @@ class MenusEspectro : public QObject {
     OpcoesEspectro& opcoes_;
     ExecucaoEspectro& execucao_;
     ArquivoEspectro& arquivo_;
+    JcampEspectro& jcamp_;
     AreaGrafico& areaGrafico_;
     TabelaResultadosWidget& tabelaResultados_;
     PainelTempos& painelTempos_;

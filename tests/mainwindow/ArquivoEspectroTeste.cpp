@@ -49,7 +49,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
-    f.Arquivo().EscolheArquivo = [&](bool salvar) {
+    f.Dialogos().EscolheArquivo = [&](bool salvar) {
         EXPECT_EQ(salvar, dialogos == 0);
         ++dialogos;
         return arquivo;
@@ -130,7 +130,7 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
     Tela t;
     JanelaEspectro& f = t.f;
     QString escolhido = bom;
-    f.Arquivo().EscolheArquivo = [&](bool) { return escolhido; };
+    f.Dialogos().EscolheArquivo = [&](bool) { return escolhido; };
     f.Acoes().salvarDados->trigger();
     const QList<QByteArray> linhas = Linhas(bom);
     ASSERT_EQ(linhas.size(), 42);
@@ -173,7 +173,7 @@ TEST(Form1Arquivo, SomenteLeituraEPipe) {
     Tela t;
     JanelaEspectro& f = t.f;
     QString escolhido = leitura;
-    f.Arquivo().EscolheArquivo = [&](bool) { return escolhido; };
+    f.Dialogos().EscolheArquivo = [&](bool) { return escolhido; };
     Escreve(f.Entrada().caixaDesloc(1), "200");
     Grava(leitura, {"antigo"});
     QFile::setPermissions(leitura, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -213,7 +213,7 @@ TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
-    f.Arquivo().EscolheArquivo = [&](bool salvar) {
+    f.Dialogos().EscolheArquivo = [&](bool salvar) {
         ++dialogos;
         EXPECT_TRUE(salvar);
         return arquivo;

@@ -153,7 +153,7 @@ TEST(Separador, SoPontoOuVirgula) {
         {
             Tela t;
             EXPECT_EQ(t.f.SepDec(), '.') << nome;
-            t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+            t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
             t.f.Arquivo().SalvaDados();
         }
         QFile f(arquivo);
@@ -162,7 +162,7 @@ TEST(Separador, SoPontoOuVirgula) {
         {
             Tela t;
             const Modal nenhum;
-            t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+            t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
             t.f.Arquivo().AbreDados();
             EXPECT_EQ(nenhum.vezes(), 0) << nome;
             EXPECT_EQ(t.f.Estado().NProt, 3) << nome;

@@ -129,7 +129,7 @@ TEST_P(Guarda, DialogoDeSalvarAcrescentaEsm) {
     const ConfiguracaoEm configuracao(config.path());
     Tela t;
     JanelaEspectro& f = t.f;
-    ASSERT_FALSE(f.Arquivo().EscolheArquivo);
+    ASSERT_FALSE(f.Dialogos().EscolheArquivo);
 
     const guarda::Respondedor respondedor;
     bool visto = false, travado = false;

@@ -95,12 +95,12 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
         Enter(t.f.Entrada().caixaNProt());
         t.f.areaGrafico()->ZoomH(true);
         t.f.areaGrafico()->AlternaFixarJanela();
-        t.f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+        t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
         t.f.Arquivo().SalvaDados();
         ASSERT_TRUE(t.f.DadosSalvos());
     }
     const auto abre = [&](JanelaEspectro& f) {
-        f.Arquivo().EscolheArquivo = [&](bool) { return arquivo; };
+        f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
         f.Acoes().abrirDados->trigger();
     };
     Tela repouso;

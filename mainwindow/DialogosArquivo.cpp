@@ -1,0 +1,43 @@
+#include "mainwindow/DialogosArquivo.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+QString DialogosArquivo::Escolhe(const PedidoArquivo& pedido) {
+    if (EscolheArquivo) return EscolheArquivo(pedido.salvar);
+    if (pasta_.isEmpty()) {
+        const QString documentos =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        pasta_ = QDir(documentos).exists() ? documentos : QDir::homePath();
+    }
+    QFileDialog dialogo(janela_, QString(), pasta_);
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setNameFilters(pedido.filtros + QStringList{QStringLiteral("Todos os arquivos (*)")});
+    dialogo.setAcceptMode(pedido.salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (pedido.salvar) dialogo.setDefaultSuffix(pedido.sufixo);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().constFirst();
+}
+
+void DialogosArquivo::Usado(const QString& caminho) {
+    pasta_ = QFileInfo(caminho).absolutePath();
+}
+
+bool DialogosArquivo::Grava(const QString& titulo,
+                            const std::function<std::optional<Erro>(OpcoesGravacao)>& grava) {
+    auto erro = grava({});
+    if (erro && erro->tipo == TipoErro::SomenteLeitura) {
+        const auto resposta = QMessageBox::question(
+            janela_, titulo,
+            QString::fromStdString(erro->texto) + QStringLiteral(" Substituir assim mesmo?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (resposta != QMessageBox::Yes) return false;
+        erro = grava({.substituiSomenteLeitura = true});
+    }
+    if (erro) QMessageBox::warning(janela_, titulo, QString::fromStdString(erro->texto));
+    return !erro;
+}

@@ -1,0 +1,99 @@
+#include "mainwindow/JcampEspectro.h"
+
+#include "display/AreaGrafico.h"
+#include "display/Experimental.h"
+#include "mainwindow/DialogosArquivo.h"
+#include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/PainelEntrada.h"
+#include "run/JcampDx.h"
+#include "widgets/Ampulheta.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+PedidoArquivo PedidoJcamp(bool salvar) {
+    return {
+        salvar, {QStringLiteral("Espectros JCAMP-DX (*.jdx *.dx *.jcamp)")}, QStringLiteral("jdx")};
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+JcampEspectro::JcampEspectro(const PecasJcamp& p, QWidget* janela)
+    : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), entrada_(p.entrada),
+      execucao_(p.execucao), areaGrafico_(p.areaGrafico), dialogos_(p.dialogos), barra_(p.barra),
+      SepDec_(p.SepDec) {}
+
+void JcampEspectro::AbreExperimental() {
+    const QString caminho = dialogos_.Escolhe(PedidoJcamp(false));
+    if (caminho.isEmpty()) return;
+    dialogos_.Usado(caminho);
+    LeituraJcamp lido;
+    {
+        const Ampulheta ampulheta;
+        lido = LeArquivoJcamp(caminho.toStdString());
+    }
+    if (!lido.espectro) {
+        QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
+                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, janela_);
+        caixa.setInformativeText(Q(lido.Mensagem()));
+        caixa.exec();
+        return;
+    }
+    auto x = std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
+    g_.Experimental = {x, QFileInfo(caminho).fileName().toStdString()};
+    if (!lido.avisos.empty()) {
+        QString avisos = QStringLiteral("Espectro experimental: ");
+        for (const std::string& a : lido.avisos) avisos += Q(a) + QStringLiteral("; ");
+        avisos.chop(2);
+        barra_.showMessage(avisos, 15000);
+    }
+    areaGrafico_.Grafico();
+    ConfereFrequencia(*x);
+}
+
+void JcampEspectro::ConfereFrequencia(const EspectroExperimental& x) {
+    const double MHz = e_.FreqEspHz / 1e6;
+    if (!(x.MHz > 0) || std::fabs(MHz - x.MHz) <= 0.01 * x.MHz) return;
+    const QString mhz = Q(TextoMHzExperimental(x, SepDec_));
+    const auto resposta = QMessageBox::question(
+        janela_, QStringLiteral("Espectro experimental"),
+        QStringLiteral("O espectro experimental foi medido a %1 MHz. Usar essa freqüência?")
+            .arg(mhz),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (resposta != QMessageBox::Yes) return;
+    entrada_.caixaFrequencia()->setText(mhz);
+    emit FrequenciaMudada();
+    execucao_.Executa();
+}
+
+void JcampEspectro::RemoveExperimental() {
+    g_.Experimental = {};
+    areaGrafico_.Grafico();
+}
+
+void JcampEspectro::Exporta() {
+    const ExportacaoJcamp x = ExportacaoDoGrafico(g_, e_, o_);
+    if (auto erro = ValidaExportacao(x)) {
+        QMessageBox::warning(janela_, QStringLiteral("Exportar espectro"), Q(*erro));
+        return;
+    }
+    const QString caminho = dialogos_.Escolhe(PedidoJcamp(true));
+    if (caminho.isEmpty()) return;
+    const Ampulheta ampulheta;
+    const std::string bytes = BytesJcampDx(x);
+    if (dialogos_.Grava(QStringLiteral("Exportar espectro"), [&](OpcoesGravacao opcoes) {
+            return GravaArquivo(caminho.toStdString(), bytes, opcoes);
+        }))
+        dialogos_.Usado(caminho);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// JCAMP-DX in the window: a measured spectrum laid under the simulation
+// ("Janela" > "Espectro Experimental", and its removal) and the simulated
+// spectrum exported for other NMR programs ("Arquivo" > "Exportar Espectro
+// (JCAMP-DX)...").
+
+#include "display/EstadoGrafico.h"
+#include "estado/EstadoSpin.h"
+
+#include <QObject>
+
+class AreaGrafico;
+class DialogosArquivo;
+class ExecucaoEspectro;
+class PainelEntrada;
+class QStatusBar;
+class QWidget;
+
+struct PecasJcamp {
+    const EstadoSpin& estado;
+    EstadoGrafico& g;
+    const OpcoesGrafico& o;
+    PainelEntrada& entrada;
+    ExecucaoEspectro& execucao;
+    AreaGrafico& areaGrafico;
+    DialogosArquivo& dialogos;
+    QStatusBar& barra;
+    char SepDec;
+};
+
+class JcampEspectro : public QObject {
+    Q_OBJECT
+
+  public:
+    JcampEspectro(const PecasJcamp& p, QWidget* janela);
+
+    void AbreExperimental();
+    void RemoveExperimental();
+    void Exporta();
+    bool TemExperimental() const { return bool(g_.Experimental.espectro); }
+
+  signals:
+    // The frequency box took the measured spectrum's frequency.
+    void FrequenciaMudada();
+
+  private:
+    // One question when the run's frequency is more than 1 % away from the
+    // file's; "Sim" sets the box and runs.
+    void ConfereFrequencia(const EspectroExperimental& x);
+
+    QWidget* janela_;
+    const EstadoSpin& e_;
+    EstadoGrafico& g_;
+    const OpcoesGrafico& o_;
+    PainelEntrada& entrada_;
+    ExecucaoEspectro& execucao_;
+    AreaGrafico& areaGrafico_;
+    DialogosArquivo& dialogos_;
+    QStatusBar& barra_;
+    char SepDec_;
+};

@@ -1,0 +1,85 @@
+// The measured spectrum under the simulated one: where it lands, how tall,
+// and that it follows the plot and shows in the copies.
+#include "DesenhoAux.h"
+
+#include "display/Experimental.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+using namespace aux;
+
+namespace {
+
+// A Lorentzian line at `ppm`, 4 001 points from 4 to -1 ppm, with a smaller
+// one far outside the plot that must not set the scale.
+std::shared_ptr<const EspectroExperimental> Medido(double ppm) {
+    auto x = std::make_shared<EspectroExperimental>();
+    x->MHz = 100;
+    x->CasasMHz = 3;
+    for (int k = 0; k <= 4000; ++k) {
+        const double p = 4 - k * 0.00125;
+        x->Ppm.push_back(p);
+        const double d = (p - ppm) * 100, fora = (p + 0.5) * 100;
+        x->Intensidade.push_back(5 / (1 + d * d) + 50 / (1 + fora * fora));
+    }
+    return x;
+}
+
+// The column whose top is highest on screen.
+ColunaExperimental MaisAlta(const std::vector<ColunaExperimental>& c) {
+    return *std::min_element(c.begin(), c.end(),
+                             [](const auto& a, const auto& b) { return a.yMin < b.yMin; });
+}
+
+TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
+    // One proton at 130 Hz, 100 MHz: its line and the measured one at 1.30 ppm.
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+    c.Tela();
+    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga);
+    ASSERT_FALSE(colunas.empty());
+    const ColunaExperimental topo = MaisAlta(colunas);
+    EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
+    const double maiorEnv =
+        *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.begin() + c.g.env.EnvPontos);
+    EXPECT_NEAR(topo.yMin, YInt(c.g, maiorEnv) / 15, 1e-9);
+    for (const auto& k : colunas) {
+        EXPECT_GE(k.x, 0);
+        EXPECT_LE(k.x, LarguraLarga / 15);
+    }
+
+    // Zoomed and scrolled, it moves with the axis; without the envelope it
+    // reaches the stick.
+    ZoomHorizontal(c.g, true);
+    MudaRolagem(c.g, RolagemNeutra + 300);
+    c.g.env.EnvolventeLigada = false;
+    c.g.RecalcEscala = true;
+    c.Tela();
+    const ColunaExperimental zoom = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga));
+    EXPECT_NEAR(zoom.x, XFreq(c.g, 130) / 15, 1);
+    EXPECT_NEAR(zoom.yMin, YInt(c.g, c.e.IntBanda(1)) / 15, 1e-9);
+}
+
+TEST(Experimental, NaTelaENasCopias) {
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    const QImage sem = c.Tela();
+    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+    EXPECT_GT(Conta(c.Tela(), 0x4682b4), 50) << "its own colour, on screen";
+    EXPECT_EQ(Conta(sem, 0x4682b4), 0);
+    EXPECT_GT(Conta(c.Png(true), 0x969696), 50) << "grey in black and white";
+    const QByteArray svg = c.Svg();
+    EXPECT_TRUE(svg.contains("Espectro experimental: medido.jdx (100,000 MHz)"))
+        << svg.left(200).toStdString();
+
+    // Nothing of it in view, nothing drawn.
+    auto longe = std::make_shared<EspectroExperimental>(*Medido(1.30));
+    for (double& p : longe->Ppm) p += 20;
+    c.g.Experimental = {longe, "longe.jdx"};
+    EXPECT_TRUE(ColunasExperimental(c.g, c.e, LarguraLarga).empty());
+    c.g.Experimental = {};
+    EXPECT_FALSE(c.Svg().contains("Espectro experimental"));
+}
+
+} // namespace
