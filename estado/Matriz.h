@@ -2,10 +2,13 @@
 // Dense 0-based array (0..R, 0..C) in one contiguous row-major buffer.
 // Element 0 of every dimension exists and stays zero unless written.
 // recria() keeps the buffer when it is large enough, so repeated runs
-// at the same size never allocate again.
+// at the same size never allocate again. An index outside the shape asserts
+// in builds without NDEBUG; under AddressSanitizer the kept tail beyond the
+// shape is unreadable, so a stray raw pointer is caught as well.
 
 #include "estado/Memoria.h"
 
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <new>
@@ -35,6 +38,7 @@ template <typename T> class Matriz {
 
     // New shape (0..r, 0..c), all zero.
     void recria(int r, int c) {
+        assert(r >= -1 && c >= -1);
         const std::size_t n = std::size_t(r + 1) * std::size_t(c + 1);
         if (n > capacidade_) {
             LiberaZerada(dados_, capacidade_ * sizeof(T));
@@ -50,18 +54,30 @@ template <typename T> class Matriz {
         }
         r_ = r;
         c_ = c;
+        MarcaVivos(dados_, n * sizeof(T), capacidade_ * sizeof(T));
     }
 
-    T& operator()(int i, int j) { return dados_[std::size_t(i) * std::size_t(c_ + 1) + j]; }
-    const T& operator()(int i, int j) const {
-        return dados_[std::size_t(i) * std::size_t(c_ + 1) + j];
+    T& operator()(int i, int j) {
+        assert(0 <= i && i <= r_ && 0 <= j && j <= c_);
+        return dados_[std::size_t(i) * std::size_t(c_ + 1) + std::size_t(j)];
     }
-    T* linha(int i) { return dados_ + std::size_t(i) * std::size_t(c_ + 1); }
-    const T* linha(int i) const { return dados_ + std::size_t(i) * std::size_t(c_ + 1); }
+    const T& operator()(int i, int j) const {
+        assert(0 <= i && i <= r_ && 0 <= j && j <= c_);
+        return dados_[std::size_t(i) * std::size_t(c_ + 1) + std::size_t(j)];
+    }
+    T* linha(int i) {
+        assert(0 <= i && i <= r_);
+        return dados_ + std::size_t(i) * std::size_t(c_ + 1);
+    }
+    const T* linha(int i) const {
+        assert(0 <= i && i <= r_);
+        return dados_ + std::size_t(i) * std::size_t(c_ + 1);
+    }
 
     int linhas() const { return r_; }  // highest row index
     int colunas() const { return c_; } // highest column index
     std::size_t tamanho() const { return r_ < 0 ? 0 : std::size_t(r_ + 1) * std::size_t(c_ + 1); }
+    T* dados() { return dados_; }
     const T* dados() const { return dados_; }
 
     void troca(Matriz& o) noexcept {
@@ -83,7 +99,7 @@ template <typename T> class Vetor {
     void recria(int n) { m_.recria(n, 0); }
     T& operator()(int i) { return m_(i, 0); }
     const T& operator()(int i) const { return m_(i, 0); }
-    T* dados() { return &m_(0, 0); }
+    T* dados() { return m_.dados(); }
     const T* dados() const { return m_.dados(); }
     int limite() const { return m_.linhas(); } // highest index
     void troca(Vetor& o) noexcept { m_.troca(o.m_); }

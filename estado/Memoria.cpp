@@ -8,10 +8,28 @@
 #include <sys/mman.h>
 #endif
 
+#if defined(HALVORA_ASAN)
+#include <sanitizer/asan_interface.h>
+#endif
+
 namespace {
 constexpr std::size_t LimiteGrande = std::size_t(1) << 20;
 constexpr std::size_t PaginaGrande = std::size_t(2) << 20;
+
+// The shadow of mapped pages outlives munmap: a mapping that later lands at
+// the same address, a thread's stack say, must not inherit our poison.
+void Desenvenena([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) {
+#if defined(HALVORA_ASAN)
+    if (p) ASAN_UNPOISON_MEMORY_REGION(p, bytes);
+#endif
+}
 } // namespace
+
+#if defined(HALVORA_ASAN)
+void MarcaVivos(void* p, std::size_t vivos, std::size_t bytes) {
+    if (p && vivos < bytes) ASAN_POISON_MEMORY_REGION(static_cast<char*>(p) + vivos, bytes - vivos);
+}
+#endif
 
 #if defined(__linux__)
 
@@ -36,6 +54,7 @@ void* ReservaZerada(std::size_t bytes) {
 
 void LiberaZerada(void* p, std::size_t bytes) {
     if (!p) return;
+    Desenvenena(p, bytes);
     if (bytes < LimiteGrande)
         std::free(p);
     else
@@ -43,6 +62,7 @@ void LiberaZerada(void* p, std::size_t bytes) {
 }
 
 void ZeraReservada(void* p, std::size_t bytes) {
+    Desenvenena(p, bytes);
     if (bytes >= LimiteGrande && madvise(p, bytes, MADV_DONTNEED) == 0) return;
     std::memset(p, 0, bytes);
 }
@@ -52,10 +72,12 @@ void ZeraReservada(void* p, std::size_t bytes) {
 void* ReservaZerada(std::size_t bytes) {
     return std::calloc(1, bytes);
 }
-void LiberaZerada(void* p, std::size_t) {
+void LiberaZerada(void* p, std::size_t bytes) {
+    Desenvenena(p, bytes);
     std::free(p);
 }
 void ZeraReservada(void* p, std::size_t bytes) {
+    Desenvenena(p, bytes);
     std::memset(p, 0, bytes);
 }
 
