@@ -1,0 +1,98 @@
+// A measured spectrum under the simulation, and the export, through the
+// window's menus.
+#include "JanelaAux.h"
+
+#include "display/AreaGrafico.h"
+#include "mainwindow/JcampEspectro.h"
+#include "run/JcampDx.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+using aux::Local;
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
+
+TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    QString escolhido = Affn;
+    f.Dialogos().EscolheArquivo = [&](bool salvar) {
+        EXPECT_FALSE(salvar);
+        return escolhido;
+    };
+    const auto freqs = t.Freqs();
+    {
+        // 300 MHz in the panel, 400.13 in the file: one question; "Não" keeps 300.
+        Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+        ASSERT_EQ(nao.vezes(), 1);
+        EXPECT_EQ(nao.textos[0],
+                  "O espectro experimental foi medido a 400,132130 MHz. Usar essa freqüência?");
+    }
+    EXPECT_TRUE(f.Jcamp().TemExperimental());
+    EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
+    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
+    EXPECT_EQ(t.Freqs(), freqs);
+    EXPECT_TRUE(f.DadosSalvos()) << "the overlay is not in the data file";
+    {
+        Modal sim(QMessageBox::Yes);
+        f.Acoes().espectroExperimental->trigger();
+        ASSERT_EQ(sim.vezes(), 1);
+    }
+    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400,132130");
+    EXPECT_DOUBLE_EQ(f.Estado().FreqEspHz, 400.13213e6);
+    EXPECT_FALSE(f.DadosSalvos()) << "the frequency is";
+    {
+        const Modal nenhuma;
+        f.Acoes().espectroExperimental->trigger();
+        EXPECT_EQ(nenhuma.vezes(), 0) << "the frequencies agree now";
+    }
+
+    // A damaged file: the message, the overlay that was there stays.
+    QTemporaryDir pasta;
+    escolhido = pasta.filePath("ruim.jdx");
+    QFile ruim(escolhido);
+    ASSERT_TRUE(ruim.open(QIODevice::WriteOnly));
+    ruim.write("##TITLE= x\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n##END=\n");
+    ruim.close();
+    {
+        Modal erro(QMessageBox::Ok);
+        f.Acoes().espectroExperimental->trigger();
+        ASSERT_EQ(erro.vezes(), 1);
+        EXPECT_EQ(erro.textos[0], "Deu Crepe!");
+    }
+    EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
+
+    f.Acoes().removerExperimental->trigger();
+    EXPECT_FALSE(f.Jcamp().TemExperimental());
+}
+
+TEST(Jcamp, ExportaOQueEstaNaTela) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath("simulado.jdx");
+    Tela t;
+    JanelaEspectro& f = t.f;
+    f.Dialogos().EscolheArquivo = [&](bool salvar) {
+        EXPECT_TRUE(salvar);
+        return arquivo;
+    };
+    f.Acoes().exportarJcamp->trigger();
+    const LeituraJcamp lido = LeArquivoJcamp(arquivo.toStdString());
+    ASSERT_TRUE(lido.espectro) << lido.Mensagem();
+    EXPECT_EQ(lido.espectro->MHz, 300);
+    EXPECT_EQ(lido.espectro->Titulo, "Default");
+    EXPECT_EQ(int(lido.espectro->Ppm.size()), f.EstadoDoGrafico().env.EnvPontos);
+}
+
+} // namespace
