@@ -22,14 +22,8 @@ std::string TituloUmaLinha(std::string_view t) {
     std::string r;
     r.reserve(t.size());
     for (std::size_t i = 0; i < t.size();) {
-        char32_t c;
-        std::size_t n = SequenciaUtf8(t, i, c);
-        if (n == 0) {
-            c = 0xFFFD;
-            n = 1;
-        }
-        if (c == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++n;
-        i += n;
+        char32_t c = ProximoCaractere(t, i);
+        if (c == '\r' && i < t.size() && t[i] == '\n') ++i;
         const bool quebra = c == 0 || c == '\n' || c == '\v' || c == '\f' || c == '\r' ||
                             c == 0x85 || c == 0x2028 || c == 0x2029;
         if (quebra) c = ' ';

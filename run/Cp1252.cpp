@@ -64,6 +64,13 @@ std::size_t SequenciaUtf8(std::string_view s, std::size_t i, char32_t& c) {
     return n;
 }
 
+char32_t ProximoCaractere(std::string_view s, std::size_t& i) {
+    char32_t c;
+    const std::size_t n = SequenciaUtf8(s, i, c);
+    i += n == 0 ? 1 : n;
+    return n == 0 ? char32_t(0xFFFD) : c;
+}
+
 bool Utf8Valido(std::string_view s, bool& naoAscii) {
     naoAscii = false;
     for (std::size_t i = 0; i < s.size();) {

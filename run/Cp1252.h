@@ -13,6 +13,10 @@ void AcrescentaUtf8(std::string& s, char32_t c);
 // surrogates, nothing above U+10FFFF) with its code point, or 0.
 std::size_t SequenciaUtf8(std::string_view s, std::size_t i, char32_t& c);
 
+// The character at s[i], i moved past it; a byte that starts no well-formed
+// sequence is U+FFFD and one byte long.
+char32_t ProximoCaractere(std::string_view s, std::size_t& i);
+
 // Whether s is well-formed UTF-8; naoAscii tells whether it holds anything
 // beyond ASCII.
 bool Utf8Valido(std::string_view s, bool& naoAscii);

@@ -272,6 +272,19 @@ double Potencia10(int e) {
     return std::pow(10.0, double(std::clamp(e, -400, 400)));
 }
 
+// The digits from s[j] onwards into m, j moved past them; false when there
+// were too many for m to hold them exactly.
+bool AcumulaDigitos(std::string_view s, std::size_t& j, std::uint64_t& m) {
+    bool exato = true;
+    for (; j < s.size() && EhDigito(s[j]); ++j) {
+        if (m < 100'000'000'000'000'000ULL)
+            m = m * 10 + std::uint64_t(s[j] - '0');
+        else
+            exato = false;
+    }
+    return exato;
+}
+
 // An AFFN number at s[i] ([+-]digits[.digits][E(+|-)digits]); i moves past it.
 // An "E" is an exponent only with its sign, since without one it is the SQZ
 // digit 5. `meia` receives half a unit in the last digit written.
@@ -282,13 +295,7 @@ Lido LeAffn(std::string_view s, std::size_t& i, double& v, double* meia = nullpt
     if (j < n && (s[j] == '+' || s[j] == '-')) ++j;
     const std::size_t ini = j;
     std::uint64_t m = 0;
-    bool exato = true;
-    for (; j < n && EhDigito(s[j]); ++j) {
-        if (m < 100'000'000'000'000'000ULL)
-            m = m * 10 + std::uint64_t(s[j] - '0');
-        else
-            exato = false;
-    }
+    const bool exato = AcumulaDigitos(s, j, m);
     int casas = 0;
     const std::size_t fimInteira = j;
     if (j < n && s[j] == '.')
@@ -325,13 +332,7 @@ Lido LeDigitosAsdf(std::string_view s, std::size_t& i, int primeiro, double& v) 
     const std::size_t n = s.size();
     std::size_t j = i + 1;
     std::uint64_t m = std::uint64_t(primeiro);
-    bool exato = true;
-    for (; j < n && EhDigito(s[j]); ++j) {
-        if (m < 100'000'000'000'000'000ULL)
-            m = m * 10 + std::uint64_t(s[j] - '0');
-        else
-            exato = false;
-    }
+    const bool exato = AcumulaDigitos(s, j, m);
     if (exato && !(j < n && s[j] == '.')) {
         v = double(m);
         i = j;
@@ -933,14 +934,7 @@ std::string Ascii(char32_t c) {
 std::string TituloAscii(std::string_view utf8, std::size_t maximo) {
     std::string r;
     for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c;
-        std::size_t n = SequenciaUtf8(utf8, i, c);
-        if (n == 0) {
-            c = 0xFFFD;
-            n = 1;
-        }
-        i += n;
-        for (char a : Ascii(c)) {
+        for (char a : Ascii(ProximoCaractere(utf8, i))) {
             if (a == '$' && !r.empty() && r.back() == '$') r += ' ';
             if (a == ' ' && (r.empty() || r.back() == ' ')) continue;
             r += a;
