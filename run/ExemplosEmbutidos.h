@@ -1,0 +1,10 @@
+#pragma once
+// What the build generates from exemplos/ (cmake/EmbuteExemplos.cmake), in
+// the order of the index. Only run/Exemplos.cpp reads it.
+
+#include "run/Exemplos.h"
+
+#include <cstddef>
+
+extern const Exemplo ExemplosEmbutidos[];
+extern const std::size_t NExemplosEmbutidos;

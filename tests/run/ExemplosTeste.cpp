@@ -1,0 +1,244 @@
+#include "run/ArquivoDados.h"
+#include "run/ExecucaoAux.h"
+#include "run/Exemplos.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Pasta = HALVORA_EXEMPLOS;
+
+std::string LeBytes(const fs::path& caminho) {
+    std::ifstream f(caminho, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+DadosArquivo Dados(std::string_view nome) {
+    const Exemplo* e = ProcuraExemplo(nome);
+    if (!e) {
+        ADD_FAILURE() << "não há o exemplo " << nome;
+        return {};
+    }
+    LeituraArquivo l = LeDadosArquivo(e->bytes, ',');
+    EXPECT_TRUE(l.dados && l.erro.empty()) << nome << ": " << l.Mensagem();
+    return l.dados.value_or(DadosArquivo{});
+}
+
+// The file's system as the calculator runs it.
+EntradaSimulacao Entrada(const DadosArquivo& d) {
+    EntradaSimulacao in;
+    in.NProt = d.NProt;
+    in.MHz = d.MHz;
+    in.IntMin = d.IntMin;
+    in.Desloc = d.Desloc;
+    in.J = d.J;
+    in.SepDec = '.';
+    return in;
+}
+
+struct Linha {
+    double freq, intensidade;
+};
+
+// The lines a spectrum shows at the file's width: bands closer than it are
+// one line, at their intensity-weighted position; from high to low
+// frequency.
+std::vector<Linha> Linhas(const DadosArquivo& d) {
+    const EstadoSpin e = testes::Calcula(Entrada(d));
+    std::vector<Linha> bandas;
+    for (int b = 1; b <= e.NBandas; ++b) bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
+    std::sort(bandas.begin(), bandas.end(),
+              [](const Linha& a, const Linha& b) { return a.freq > b.freq; });
+    std::vector<Linha> v;
+    double ultima = 0;
+    for (const Linha& b : bandas) {
+        if (v.empty() || ultima - b.freq > d.Largura) {
+            v.push_back(b);
+        } else {
+            Linha& l = v.back();
+            l.freq =
+                (l.freq * l.intensidade + b.freq * b.intensidade) / (l.intensidade + b.intensidade);
+            l.intensidade += b.intensidade;
+        }
+        ultima = b.freq;
+    }
+    return v;
+}
+
+// Runs of lines with gaps below `lacuna` Hz between them.
+std::vector<std::vector<Linha>> Multipletos(const std::vector<Linha>& linhas, double lacuna) {
+    std::vector<std::vector<Linha>> m;
+    for (std::size_t k = 0; k < linhas.size(); ++k) {
+        if (k == 0 || linhas[k - 1].freq - linhas[k].freq > lacuna) m.emplace_back();
+        m.back().push_back(linhas[k]);
+    }
+    return m;
+}
+
+// The data file shipped in exemplos/, the embedded copy and the index agree
+// byte for byte, so a file regenerated without a rebuild, or one added
+// without its index line, fails here.
+TEST(Exemplos, EmbutidosIguaisAPasta) {
+    std::string indice;
+    std::set<std::string> nomes;
+    for (const Exemplo& e : Exemplos()) {
+        EXPECT_EQ(LeBytes(Pasta / (std::string(e.nome) + ".esm")), e.bytes) << e.nome;
+        indice +=
+            std::string(e.grupo) + "\t" + std::string(e.nome) + "\t" + std::string(e.rotulo) + "\n";
+        nomes.insert(std::string(e.nome));
+    }
+    EXPECT_EQ(LeBytes(Pasta / "exemplos.txt"), indice);
+    std::set<std::string> arquivos;
+    for (const auto& a : fs::directory_iterator(Pasta))
+        if (a.path().extension() == ".esm") arquivos.insert(a.path().stem().string());
+    EXPECT_EQ(arquivos, nomes);
+}
+
+TEST(Exemplos, GruposNomesEProcura) {
+    const std::vector<std::string_view> grupos = {
+        "Primeira ordem × segunda ordem", "Três spins", "Grupos alquila",
+        "Sistemas de spins magneticamente não equivalentes", "Efeito do campo"};
+    const auto& lista = Exemplos();
+    EXPECT_GE(lista.size(), 16u);
+    std::vector<std::string_view> ordem;
+    std::set<std::string_view> nomes;
+    for (const Exemplo& e : lista) {
+        if (ordem.empty() || ordem.back() != e.grupo) ordem.push_back(e.grupo);
+        EXPECT_TRUE(nomes.insert(e.nome).second) << "repetido: " << e.nome;
+        EXPECT_TRUE(std::all_of(e.nome.begin(), e.nome.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+        })) << e.nome;
+        EXPECT_FALSE(e.rotulo.empty()) << e.nome;
+        EXPECT_EQ(ProcuraExemplo(e.nome), &e);
+    }
+    // Each group once, together, in this order.
+    EXPECT_EQ(ordem, grupos);
+    EXPECT_EQ(ProcuraExemplo(""), nullptr);
+    EXPECT_EQ(ProcuraExemplo("ab-10.esm"), nullptr);
+    EXPECT_EQ(ProcuraExemplo("AB-10"), nullptr);
+}
+
+// Every example reads without a message, runs, and has its field in the title.
+TEST(Exemplos, CadaUmLeExecutaETemOCampoNoTitulo) {
+    bool dez = false;
+    for (const Exemplo& e : Exemplos()) {
+        SCOPED_TRACE(std::string(e.nome));
+        const DadosArquivo d = Dados(e.nome);
+        std::string campo = "(";
+        campo += FormataNumeroG(d.MHz, 15, ',');
+        campo += " MHz)";
+        EXPECT_NE(d.Titulo.find(campo), std::string::npos) << d.Titulo;
+        const EstadoSpin s = testes::Calcula(Entrada(d));
+        EXPECT_GT(s.NBandas, 0);
+        dez = dez || d.NProt == 10;
+    }
+    EXPECT_TRUE(dez) << "falta um exemplo de 10 prótons";
+}
+
+// The AB quartet: lines J apart in each half, the centre ones C - J apart
+// with C = sqrt(dv^2 + J^2), inner to outer intensity (C + J) / (C - J).
+TEST(Exemplos, ABRazaoDoRotuloEEfeitoTelhado) {
+    const struct {
+        const char *nome, *razao;
+        double valor;
+    } casos[] = {{"ab-10", "10", 10}, {"ab-3", "3", 3}, {"ab-1", "1", 1}, {"ab-03", "0,3", 0.3}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        ASSERT_NE(ProcuraExemplo(c.nome), nullptr);
+        EXPECT_NE(ProcuraExemplo(c.nome)->rotulo.find(std::string("Δν/J = ") + c.razao),
+                  std::string_view::npos);
+        const DadosArquivo d = Dados(c.nome);
+        ASSERT_EQ(d.NProt, 2);
+        const double dv = std::fabs(d.Desloc[0] - d.Desloc[1]), J = d.J[0];
+        EXPECT_NEAR(dv / J, c.valor, 1e-9);
+        const auto l = Linhas(d);
+        ASSERT_EQ(l.size(), 4u);
+        const double C = std::sqrt(dv * dv + J * J);
+        EXPECT_NEAR(l[0].freq - l[1].freq, J, 1e-3);
+        EXPECT_NEAR(l[2].freq - l[3].freq, J, 1e-3);
+        EXPECT_NEAR(l[1].freq - l[2].freq, C - J, 1e-3);
+        EXPECT_NEAR(l[1].intensidade / l[0].intensidade, (C + J) / (C - J),
+                    1e-3 * (C + J) / (C - J));
+        EXPECT_NEAR(l[2].intensidade / l[3].intensidade, (C + J) / (C - J),
+                    1e-3 * (C + J) / (C - J));
+    }
+}
+
+// First-order multiplets, from high to low frequency: the line count of
+// each and the binomial intensities to within the weak roof effect.
+TEST(Exemplos, MultipletosDePrimeiraOrdem) {
+    const struct {
+        const char* nome;
+        std::vector<std::vector<double>> binomiais;
+    } casos[] = {
+        {"a2", {{1}}},
+        {"ax2-tricloroetano", {{1, 2, 1}, {1, 1}}},
+        {"etila", {{1, 3, 3, 1}, {1, 2, 1}}},
+        {"isopropila", {{1, 6, 15, 20, 15, 6, 1}, {1, 1}}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const auto m = Multipletos(Linhas(Dados(c.nome)), 30);
+        ASSERT_EQ(m.size(), c.binomiais.size());
+        for (std::size_t k = 0; k < m.size(); ++k) {
+            const auto& b = c.binomiais[k];
+            ASSERT_EQ(m[k].size(), b.size()) << "multipleto " << k;
+            double soma = 0, total = 0;
+            for (std::size_t i = 0; i < b.size(); ++i) soma += b[i], total += m[k][i].intensidade;
+            for (std::size_t i = 0; i < b.size(); ++i)
+                EXPECT_NEAR(m[k][i].intensidade / total, b[i] / soma, 0.1 * b[i] / soma)
+                    << "multipleto " << k << ", linha " << i;
+        }
+    }
+}
+
+// The pairs and the series that compare one molecule: the same shifts in
+// ppm and the same couplings, only the field (or the model) changes.
+TEST(Exemplos, MesmoSistemaEmOutroCampo) {
+    const std::vector<std::vector<const char*>> series = {
+        {"amx-400", "abx-60"}, {"acrilato-60", "acrilato-300", "acrilato-600"}};
+    for (const auto& serie : series) {
+        const DadosArquivo a = Dados(serie[0]);
+        for (std::size_t k = 1; k < serie.size(); ++k) {
+            SCOPED_TRACE(serie[k]);
+            const DadosArquivo b = Dados(serie[k]);
+            EXPECT_NE(a.MHz, b.MHz);
+            EXPECT_EQ(a.J, b.J);
+            ASSERT_EQ(a.NProt, b.NProt);
+            for (int i = 0; i < a.NProt; ++i)
+                EXPECT_NEAR(a.Desloc[i] / a.MHz, b.Desloc[i] / b.MHz, 1e-6) << "H" << i + 1;
+        }
+    }
+}
+
+// 2-chloroethanol: the A2B2 model has the mean of the two vicinal couplings
+// of the AA'BB' system, and the AA'BB' spectrum has lines A2B2 cannot have.
+TEST(Exemplos, CloroetanolA2B2ContraAABB) {
+    const DadosArquivo a2b2 = Dados("a2b2-2-cloroetanol"), aabb = Dados("aabb-2-cloroetanol");
+    ASSERT_EQ(a2b2.NProt, 4);
+    ASSERT_EQ(aabb.NProt, 4);
+    EXPECT_EQ(a2b2.Desloc, aabb.Desloc);
+    EXPECT_EQ(a2b2.MHz, aabb.MHz);
+    // J(1,2) J(1,3) J(1,4) J(2,3) J(2,4) J(3,4): vicinal at 1, 2, 3, 4.
+    const std::vector<double>& v = a2b2.J;
+    EXPECT_TRUE(v[1] == v[2] && v[2] == v[3] && v[3] == v[4]);
+    const std::vector<double>& w = aabb.J;
+    EXPECT_EQ(w[1], w[4]); // J = J(1,3) = J(2,4)
+    EXPECT_EQ(w[2], w[3]); // J' = J(1,4) = J(2,3)
+    EXPECT_NE(w[1], w[2]);
+    EXPECT_NEAR((w[1] + w[2]) / 2, v[1], 1e-12);
+    EXPECT_GT(Linhas(aabb).size(), Linhas(a2b2).size());
+}
+
+} // namespace
