@@ -25,11 +25,13 @@ const char* const TextoAjudaCalc =
     "  --sep=C          separador decimal da saída, \".\" ou \",\" (padrão \".\")\n"
     "  --times          tabela de tempos de cada etapa na saída de erros\n"
     "  --svg=ARQ        grava também o espectro em ARQ, como \"Copiar (Colorido)\" o grava\n"
-    "  --bw             com --svg: a cópia em branco e preto\n"
-    "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
+    "  --png=ARQ        grava também a mesma figura em ARQ, em PNG de 300 dpi\n"
+    "  --pdf=ARQ        grava também a mesma figura em ARQ, em PDF vetorial\n"
+    "  --bw             com --svg, --png ou --pdf: a cópia em branco e preto\n"
+    "  --compact        com --svg, --png ou --pdf: o gráfico da tela de 800 x 600\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
-    "                   com --svg, desenhado sob o espectro simulado\n"
+    "                   na figura, desenhado sob o espectro simulado\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
     "  --width=L        largura a meia altura, Hz (padrão 1)\n"
@@ -91,6 +93,16 @@ const OpcaoComValor OpcoesComValor[] = {
     {"--svg", "um nome de arquivo",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          if (!v.empty()) o.svg = std::string(v);
+         return !v.empty();
+     }},
+    {"--png", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.png = std::string(v);
+         return !v.empty();
+     }},
+    {"--pdf", "um nome de arquivo",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         if (!v.empty()) o.pdf = std::string(v);
          return !v.empty();
      }},
     {"--save", "um nome de arquivo",
@@ -248,8 +260,9 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
     if (r.opcoes.ajuda) return r;
-    if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
-        r.erro = "--bw e --compact só valem com --svg.";
+    if ((r.opcoes.pretoEBranco || r.opcoes.compacto) &&
+        !(r.opcoes.svg || r.opcoes.png || r.opcoes.pdf)) {
+        r.erro = "--bw e --compact só valem com --svg, --png ou --pdf.";
         return r;
     }
     if (r.opcoes.arquivo) {

@@ -15,8 +15,9 @@ struct OpcoesCalc {
     bool tempos = false;
     bool ajuda = false;
     // The spectrum picture as "Copiar (Colorido)" records it right after
-    // start-up, or in black and white, or in the compact layout's size.
-    std::optional<std::string> svg;
+    // start-up, or in black and white, or in the compact layout's size; as
+    // "Salvar Figura..." writes it in PNG and PDF.
+    std::optional<std::string> svg, png, pdf;
     bool pretoEBranco = false;
     bool compacto = false;
     // The input data file named on the command line, with its values; the

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -41,7 +42,14 @@ std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, o.compacto, g, og);
-    return GravaFigura(QString::fromStdString(*o.svg), g, e, og,
-                       o.compacto ? LarguraCompacta : LarguraLarga,
-                       o.compacto ? AlturaCompacta : AlturaLarga, o.pretoEBranco);
+    const int SW = o.compacto ? LarguraCompacta : LarguraLarga;
+    const int SH = o.compacto ? AlturaCompacta : AlturaLarga;
+    const std::pair<const std::optional<std::string>&, FormatoFigura> figuras[] = {
+        {o.svg, FormatoFigura::Svg}, {o.png, FormatoFigura::Png}, {o.pdf, FormatoFigura::Pdf}};
+    for (const auto& [arquivo, formato] : figuras)
+        if (arquivo)
+            if (auto erro = GravaFigura(QString::fromStdString(*arquivo), formato, g, e, og, SW, SH,
+                                        o.pretoEBranco))
+                return erro;
+    return std::nullopt;
 }

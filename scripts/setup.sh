@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACOTES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libeigen3-dev
          qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 xvfb imagemagick
-         clang libclang-rt-14-dev clang-format)
+         clang libclang-rt-14-dev clang-format poppler-utils)
 
 faltam=()
 for p in "${PACOTES[@]}"; do
