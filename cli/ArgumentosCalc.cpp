@@ -1,5 +1,6 @@
 #include "cli/ArgumentosCalc.h"
 
+#include "run/Exemplos.h"
 #include "run/Limites.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
@@ -31,6 +32,8 @@ const char* const TextoAjudaCalc =
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
     "                   com --svg, desenhado sob o espectro simulado\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
+    "  --exemplos       lista os exemplos (nome e título, um por linha)\n"
+    "  --exemplo=NOME   usa um dos exemplos como ARQ.esm\n"
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
     "  --width=L        largura a meia altura, Hz (padrão 1)\n"
     "  -h, --help       esta ajuda\n"
@@ -108,6 +111,11 @@ const OpcaoComValor OpcoesComValor[] = {
          if (!v.empty()) o.jcamp = std::string(v);
          return !v.empty();
      }},
+    {"--exemplo", "o nome de um exemplo (veja --exemplos)",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         o.exemplo = ProcuraExemplo(v);
+         return o.exemplo != nullptr;
+     }},
     {"--title", "um texto",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          o.titulo = std::string(v);
@@ -152,6 +160,8 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
         o.compacto = true;
     else if (nome == "-h" || nome == "--help")
         o.ajuda = true;
+    else if (nome == "--exemplos")
+        o.listaExemplos = true;
     else
         return false;
     return true;
@@ -247,15 +257,23 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         }
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
-    if (r.opcoes.ajuda) return r;
+    if (r.opcoes.ajuda || r.opcoes.listaExemplos) return r;
     if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
         r.erro = "--bw e --compact só valem com --svg.";
         return r;
     }
-    if (r.opcoes.arquivo) {
-        LeituraArquivo lido = LeArquivoDados(*r.opcoes.arquivo, r.opcoes.entrada.SepDec);
+    if (r.opcoes.arquivo && r.opcoes.exemplo) {
+        r.erro = "Um arquivo de dados ou um exemplo, não os dois.";
+        return r;
+    }
+    if (r.opcoes.arquivo || r.opcoes.exemplo) {
+        const char sep = r.opcoes.entrada.SepDec;
+        LeituraArquivo lido = r.opcoes.arquivo ? LeArquivoDados(*r.opcoes.arquivo, sep)
+                                               : LeDadosArquivo(r.opcoes.exemplo->bytes, sep);
         if (!lido.dados) {
-            r.erro = *r.opcoes.arquivo + ": " + lido.Mensagem() + ".";
+            const std::string origem =
+                r.opcoes.arquivo ? *r.opcoes.arquivo : std::string(r.opcoes.exemplo->nome);
+            r.erro = origem + ": " + lido.Mensagem() + ".";
             return r;
         }
         r.opcoes.dados = std::move(lido.dados);

@@ -19,6 +19,7 @@ class OpcoesEspectro;
 class PainelEntrada;
 class PainelTempos;
 class TabelaResultadosWidget;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -56,6 +57,7 @@ class MenusEspectro : public QObject {
 
   private:
     void CriaMenus(QMenuBar* barra);
+    void MenuExemplos(QMenu* exemplos);
     void AlternaCompararCurvas();
     void AlternaPrimeiraOrdem();
     void AlternaVisualizacao();
