@@ -1,5 +1,7 @@
 #include "cli/ArgumentosCalc.h"
 
+#include "display/EstadoGrafico.h"
+#include "run/Exemplos.h"
 #include "run/Limites.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
@@ -29,10 +31,14 @@ const char* const TextoAjudaCalc =
     "  --pdf=ARQ        grava também a mesma figura em ARQ, em PDF vetorial\n"
     "  --bw             com --svg, --png ou --pdf: a cópia em branco e preto\n"
     "  --compact        com --svg, --png ou --pdf: o gráfico da tela de 800 x 600\n"
+    "  --size=LxA       com --svg, --png ou --pdf: o gráfico com L x A pixels (de 773 x 365 a 4096 "
+    "x 4096)\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
     "                   na figura, desenhado sob o espectro simulado\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
+    "  --exemplos       lista os exemplos (nome e título, um por linha)\n"
+    "  --exemplo=NOME   usa um dos exemplos como ARQ.esm\n"
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
     "  --width=L        largura a meia altura, Hz (padrão 1)\n"
     "  -h, --help       esta ajuda\n"
@@ -68,6 +74,13 @@ struct Bruto {
     std::optional<float> intmin;
 };
 
+// Every option that names a file takes any non-empty text.
+template <std::optional<std::string> OpcoesCalc::*campo>
+bool NomeDeArquivo(std::string_view v, Bruto&, OpcoesCalc& o) {
+    if (!v.empty()) o.*campo = std::string(v);
+    return !v.empty();
+}
+
 // The options that take a value: each stores it and says whether it was good.
 struct OpcaoComValor {
     std::string_view nome;
@@ -90,35 +103,27 @@ const OpcaoComValor OpcoesComValor[] = {
      [](std::string_view v, Bruto& b, OpcoesCalc&) {
          return bool(b.intmin = ConverteNumeroSimples(v, '.'));
      }},
-    {"--svg", "um nome de arquivo",
+    {"--svg", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::svg>},
+    {"--png", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::png>},
+    {"--pdf", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::pdf>},
+    {"--size", "um tamanho LxA entre 773x365 e 4096x4096 (pixels)",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.svg = std::string(v);
-         return !v.empty();
+         const auto x = v.find('x');
+         if (x == std::string_view::npos) return false;
+         const auto l = Inteiro(v.substr(0, x)), a = Inteiro(v.substr(x + 1));
+         if (!l || !a || *l < LarguraCompacta / 15 || *a < AlturaCompacta / 15 ||
+             *l > EnvCapacidade || *a > 4096)
+             return false;
+         o.tamanho = {*l, *a};
+         return true;
      }},
-    {"--png", "um nome de arquivo",
+    {"--save", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::salvar>},
+    {"--experimental", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::experimental>},
+    {"--jcamp", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::jcamp>},
+    {"--exemplo", "o nome de um exemplo (veja --exemplos)",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.png = std::string(v);
-         return !v.empty();
-     }},
-    {"--pdf", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.pdf = std::string(v);
-         return !v.empty();
-     }},
-    {"--save", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.salvar = std::string(v);
-         return !v.empty();
-     }},
-    {"--experimental", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.experimental = std::string(v);
-         return !v.empty();
-     }},
-    {"--jcamp", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.jcamp = std::string(v);
-         return !v.empty();
+         o.exemplo = ProcuraExemplo(v);
+         return o.exemplo != nullptr;
      }},
     {"--title", "um texto",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
@@ -164,6 +169,8 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
         o.compacto = true;
     else if (nome == "-h" || nome == "--help")
         o.ajuda = true;
+    else if (nome == "--exemplos")
+        o.listaExemplos = true;
     else
         return false;
     return true;
@@ -259,16 +266,24 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         }
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
-    if (r.opcoes.ajuda) return r;
-    if ((r.opcoes.pretoEBranco || r.opcoes.compacto) &&
+    if (r.opcoes.ajuda || r.opcoes.listaExemplos) return r;
+    if ((r.opcoes.pretoEBranco || r.opcoes.compacto || r.opcoes.tamanho) &&
         !(r.opcoes.svg || r.opcoes.png || r.opcoes.pdf)) {
-        r.erro = "--bw e --compact só valem com --svg, --png ou --pdf.";
+        r.erro = "--bw, --compact e --size só valem com --svg, --png ou --pdf.";
         return r;
     }
-    if (r.opcoes.arquivo) {
-        LeituraArquivo lido = LeArquivoDados(*r.opcoes.arquivo, r.opcoes.entrada.SepDec);
+    if (r.opcoes.arquivo && r.opcoes.exemplo) {
+        r.erro = "Um arquivo de dados ou um exemplo, não os dois.";
+        return r;
+    }
+    if (r.opcoes.arquivo || r.opcoes.exemplo) {
+        const char sep = r.opcoes.entrada.SepDec;
+        LeituraArquivo lido = r.opcoes.arquivo ? LeArquivoDados(*r.opcoes.arquivo, sep)
+                                               : LeDadosArquivo(r.opcoes.exemplo->bytes, sep);
         if (!lido.dados) {
-            r.erro = *r.opcoes.arquivo + ": " + lido.Mensagem() + ".";
+            const std::string origem =
+                r.opcoes.arquivo ? *r.opcoes.arquivo : std::string(r.opcoes.exemplo->nome);
+            r.erro = origem + ": " + lido.Mensagem() + ".";
             return r;
         }
         r.opcoes.dados = std::move(lido.dados);

@@ -2,6 +2,7 @@
 // The command line of halvora-calc.
 
 #include "run/ArquivoDados.h"
+#include "run/Exemplos.h"
 #include "run/JcampDx.h"
 #include "run/Simulacao.h"
 
@@ -20,9 +21,12 @@ struct OpcoesCalc {
     std::optional<std::string> svg, png, pdf;
     bool pretoEBranco = false;
     bool compacto = false;
+    std::optional<std::pair<int, int>> tamanho; // --size: the plot in pixels
     // The input data file named on the command line, with its values; the
     // options given explicitly override them.
     std::optional<std::string> arquivo;
+    const Exemplo* exemplo = nullptr; // --exemplo: one of the built-in files instead
+    bool listaExemplos = false;
     std::optional<DadosArquivo> dados;
     // The input data file to write after the run, as "Salvar Dados de
     // Entrada" would write it; the title and the width box of the window.

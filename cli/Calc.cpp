@@ -109,6 +109,13 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         saida << TextoAjudaCalc;
         return StatusDaSaida(saida, erros);
     }
+    if (o.listaExemplos) {
+        for (const Exemplo& ex : Exemplos()) {
+            const LeituraArquivo lido = LeDadosArquivo(ex.bytes, '.');
+            saida << ex.nome << '\t' << (lido.dados ? lido.dados->Titulo : "") << '\n';
+        }
+        return StatusDaSaida(saida, erros);
+    }
     EstadoSpin estado, trabalho;
     ObservadorCalc obs(o.entrada.SepDec, saida);
     if (auto erro = Simula(o.entrada, estado, trabalho, obs)) {

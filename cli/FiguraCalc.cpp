@@ -42,8 +42,7 @@ std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, o.compacto, g, og);
-    const int SW = o.compacto ? LarguraCompacta : LarguraLarga;
-    const int SH = o.compacto ? AlturaCompacta : AlturaLarga;
+    const auto [SW, SH] = TamanhoDaTela(o, o.compacto);
     const std::pair<const std::optional<std::string>&, FormatoFigura> figuras[] = {
         {o.svg, FormatoFigura::Svg}, {o.png, FormatoFigura::Png}, {o.pdf, FormatoFigura::Pdf}};
     for (const auto& [arquivo, formato] : figuras)

@@ -7,6 +7,7 @@
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "run/ArquivoDados.h"
+#include "run/Exemplos.h"
 #include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
@@ -75,11 +76,22 @@ void ArquivoEspectro::AbreDados() {
     const QString caminho = dialogos_.Escolhe(PedidoDados(false));
     if (caminho.isEmpty()) return;
     dialogos_.Usado(caminho);
+    const std::string arquivo = caminho.toStdString();
+    Carrega([&] { return LeArquivoDados(arquivo, SepDec_); }, QFileInfo(caminho).fileName());
+}
+
+void ArquivoEspectro::AbreExemplo(const Exemplo& exemplo) {
+    const Ampulheta ampulheta;
+    Carrega([&] { return LeDadosArquivo(exemplo.bytes, SepDec_); },
+            QString::fromUtf8(exemplo.nome.data(), qsizetype(exemplo.nome.size())));
+}
+
+void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const QString& nome) {
     entrada_.DefineAvisoPPMDado(true);
     QCoreApplication::processEvents();
     EstadoNeutro();
 
-    const LeituraArquivo lido = LeArquivoDados(caminho.toStdString(), SepDec_);
+    const LeituraArquivo lido = le();
     if (lido.Titulo) mostraTitulo_(*lido.Titulo);
     if (!lido.dados) {
         QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
@@ -92,7 +104,7 @@ void ArquivoEspectro::AbreDados() {
     entrada_.AplicaDados(*lido.dados);
     opcoes_.controleMistura()->setValue(lido.dados->Mistura);
     emit Salvos();
-    emit ArquivoUsado(QFileInfo(caminho).fileName());
+    emit ArquivoUsado(nome);
     execucao_.Executa();
     AplicaOpcoesArquivo(*lido.dados);
     emit Salvos();

@@ -14,6 +14,8 @@
 
 struct AcoesEspectro;
 struct DadosArquivo;
+struct Exemplo;
+struct LeituraArquivo;
 class AreaGrafico;
 class DialogosArquivo;
 class ExecucaoEspectro;
@@ -45,6 +47,9 @@ class ArquivoEspectro : public QObject {
 
     void SalvaDados();
     void AbreDados();
+    // One of the built-in examples, read and run as a file would be; the
+    // caption shows its name, and a save asks where to put it.
+    void AbreExemplo(const Exemplo& exemplo);
 
   signals:
     // A save or a load: the caption shows the file's name.
@@ -53,6 +58,9 @@ class ArquivoEspectro : public QObject {
     void Salvos();
 
   private:
+    // The reading common to files and examples: `le` reads once the display
+    // is neutral; `nome` goes to the caption.
+    void Carrega(const std::function<LeituraArquivo()>& le, const QString& nome);
     // What the display looks like before a file is read, whatever the file says.
     void EstadoNeutro();
     void AplicaOpcoesArquivo(const DadosArquivo& d);

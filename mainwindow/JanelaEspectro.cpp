@@ -70,6 +70,9 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
                                           *arquivo_, *jcamp_, *figura_, *areaGrafico_,
                                           *tabelaResultados_, *painelTempos_},
                                moldura.menus, this);
+    relayout_.setSingleShot(true);
+    relayout_.setInterval(15);
+    connect(&relayout_, &QTimer::timeout, this, &JanelaEspectro::AjustaGraficoAoEspaco);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
                                       : QGuiApplication::primaryScreen()->size().width());

@@ -10,6 +10,7 @@
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "run/Exemplos.h"
 #include "widgets/Ampulheta.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
                         [this] { execucao_.QuandoLivre([this] { arquivo_.AbreDados(); }); });
     a.salvarDados =
         item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
+    MenuExemplos(arquivo->addMenu(QStringLiteral("Exemplos")));
     a.exportarJcamp = item(arquivo, QStringLiteral("Exportar Espectro (JCAMP-DX)..."),
                            [this] { execucao_.QuandoLivre([this] { jcamp_.Exporta(); }); });
     arquivo->addSeparator();
@@ -137,6 +139,23 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
         acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena);
         acoes_.removerExperimental->setEnabled(jcamp_.TemExperimental());
     });
+}
+
+// One submenu per group, the examples in the index's order.
+void MenusEspectro::MenuExemplos(QMenu* exemplos) {
+    QMenu* grupo = nullptr;
+    QString nomeGrupo;
+    for (const Exemplo& ex : Exemplos()) {
+        const QString g = QString::fromUtf8(ex.grupo.data(), qsizetype(ex.grupo.size()));
+        if (!grupo || g != nomeGrupo) {
+            grupo = exemplos->addMenu(g);
+            nomeGrupo = g;
+        }
+        QAction* a =
+            grupo->addAction(QString::fromUtf8(ex.rotulo.data(), qsizetype(ex.rotulo.size())));
+        connect(a, &QAction::triggered, this,
+                [this, &ex] { execucao_.QuandoLivre([this, &ex] { arquivo_.AbreExemplo(ex); }); });
+    }
 }
 
 void MenusEspectro::CopiaTabela() {

@@ -20,6 +20,7 @@ class OpcoesEspectro;
 class PainelEntrada;
 class PainelTempos;
 class TabelaResultadosWidget;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -58,6 +59,7 @@ class MenusEspectro : public QObject {
 
   private:
     void CriaMenus(QMenuBar* barra);
+    void MenuExemplos(QMenu* exemplos);
     void AlternaCompararCurvas();
     void AlternaPrimeiraOrdem();
     void AlternaVisualizacao();

@@ -300,4 +300,45 @@ TEST(HalvoraCalc, EspectroExperimentalEExportacao) {
     EXPECT_NEAR(ppm, (250 + 0.5 * std::sqrt(100.0 * 100 + 100) - 5) / 100, 0.002);
 }
 
+// The built-in examples, for teachers who script their handouts.
+TEST(HalvoraCalc, Exemplos) {
+    const Saida lista = Calc("--exemplos");
+    ASSERT_EQ(lista.status, 0);
+    std::istringstream linhas(lista.out);
+    int n = 0;
+    for (std::string l; std::getline(linhas, l); ++n) {
+        const auto tab = l.find('\t');
+        ASSERT_NE(tab, std::string::npos) << l;
+        EXPECT_GT(l.size(), tab + 1) << "a title after the name: " << l;
+    }
+    EXPECT_GE(n, 16);
+    EXPECT_NE(lista.out.find("ab-1\tSistema AB"), std::string::npos);
+
+    // As its file would be, explicit options still winning.
+    EXPECT_EQ(Calc("--exemplo=ab-1").out, Calc(std::string(HALVORA_EXEMPLOS) + "/ab-1.esm").out);
+    EXPECT_EQ(Calc("--exemplo=ab-1 --mhz=60").out,
+              Calc(std::string(HALVORA_EXEMPLOS) + "/ab-1.esm --mhz=60").out);
+    for (const std::string& linha : std::vector<std::string>{
+             "--exemplo=nenhum", "--exemplo=ab-1 " + std::string(HALVORA_EXEMPLOS) + "/a2.esm"}) {
+        const Saida s = Calc(linha);
+        EXPECT_EQ(s.status, 2) << linha;
+        EXPECT_EQ(s.out, "") << linha;
+        EXPECT_EQ(s.err.find('\n'), s.err.size() - 1) << s.err;
+    }
+}
+
+// --size: the picture of a plot as large as a big window shows it.
+TEST(HalvoraCalc, TamanhoDaFigura) {
+    const std::string arq = Pasta + "halvora_calc_tamanho.svg";
+    ASSERT_EQ(Calc("--svg=" + arq + " --size=1865x800").status, 0);
+    const std::string svg = LeArquivo(arq);
+    // 1865 pixels at 96 dpi; 800 plus the annotation's 500 twips.
+    EXPECT_NE(svg.find("width=\"493.448mm\" height=\"220.398mm\""), std::string::npos)
+        << svg.substr(0, 300);
+    for (const char* ruim :
+         {"--svg=x.svg --size=772x400", "--svg=x.svg --size=800x364", "--svg=x.svg --size=4097x800",
+          "--svg=x.svg --size=800", "--size=800x600"})
+        EXPECT_EQ(Calc(ruim).status, 2) << ruim;
+}
+
 } // namespace
