@@ -25,31 +25,54 @@ namespace {
 // its band adds nothing and need not be computed.
 constexpr double ExpoenteNulo = -746;
 
-// One band's Lorentzian term at every sample, and u = (d / MeiaLargura)^2.
-HALVORA_VETORIZA void TermoLorentz(const double* __restrict freq, double* __restrict lorentz,
-                                   double* __restrict u, int n, double fb, double ib, double meia) {
+// One band's Lorentzian term at every sample.
+HALVORA_VETORIZA void TermoLorentz(const double* __restrict freq, double* __restrict lorentz, int n,
+                                   double fb, double ib, double meia) {
     for (int i = 0; i < n; ++i) {
         const double r = (fb - freq[i]) / meia;
-        u[i] = r * r;
-        lorentz[i] = ib / (1 + u[i]) + lorentz[i];
+        lorentz[i] = ib / (1 + r * r) + lorentz[i];
+    }
+}
+
+// The Gaussian's exponent at one sample, from the same u = (d / MeiaLargura)^2
+// as the Lorentzian term.
+double ExpoenteGauss(double fb, double freq, double meia) {
+    const double r = (fb - freq) / meia;
+    return r * r * std::log(0.5);
+}
+
+// One band's Gaussian term at samples ini..fim-1. The samples' frequencies
+// fall from left to right, so the exponent rises and falls once and the
+// samples where it is not below ExpoenteNulo are one run around the band:
+// only those are visited. Any other order of frequencies visits them all.
+void TermoGauss(const double* freq, double* gauss, int ini, int fim, bool decrescente, double fb,
+                double ib, double meia) {
+    auto soma = [&](int i) {
+        const double x = ExpoenteGauss(fb, freq[i], meia);
+        if (x < ExpoenteNulo) return false;
+        gauss[i] = ib * std::exp(x) + gauss[i];
+        return true;
+    };
+    if (!decrescente) {
+        for (int i = ini; i < fim; ++i) soma(i);
+        return;
+    }
+    const int centro =
+        int(std::partition_point(freq + ini, freq + fim, [fb](double f) { return f > fb; }) - freq);
+    for (int i = centro; i < fim && soma(i); ++i) {
+    }
+    for (int i = centro - 1; i >= ini && soma(i); --i) {
     }
 }
 
 // The sums of samples ini..fim-1 over every band.
-void SomasDaFaixa(Envolvente& env, const EstadoSpin& e, int ini, int fim) {
-    const int n = fim - ini;
-    const double ln05 = std::log(0.5);
-    std::vector<double> u(std::size_t(std::max(n, 0)));
-    double* gauss = env.EnvGauss.data() + ini;
+void SomasDaFaixa(Envolvente& env, const EstadoSpin& e, int ini, int fim, bool decrescente) {
     for (int k = 1; k <= e.NBandas; ++k) {
-        const double ib = e.IntBanda(k);
-        TermoLorentz(env.EnvFreq.data() + ini, env.EnvLorentz.data() + ini, u.data(), n,
-                     e.FreqBanda(k), ib, env.MeiaLargura);
-        for (int i = 0; i < n; ++i) {
-            const double x = u[std::size_t(i)] * ln05;
-            if (x < ExpoenteNulo) continue;
-            gauss[i] = ib * std::exp(x) + gauss[i];
-        }
+        const double fb = e.FreqBanda(k), ib = e.IntBanda(k);
+        TermoLorentz(env.EnvFreq.data() + ini, env.EnvLorentz.data() + ini, fim - ini, fb, ib,
+                     env.MeiaLargura);
+        TermoGauss(env.EnvFreq.data(), env.EnvGauss.data(), ini, fim, decrescente, fb, ib,
+                   env.MeiaLargura);
     }
 }
 
@@ -67,15 +90,19 @@ void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) 
         env.EnvGauss[i] = 0;
         env.EnvLorentz[i] = 0;
     }
+    // NaN fails the test too, and gets the plain visit of every sample.
+    const bool decrescente =
+        std::adjacent_find(env.EnvFreq.begin(), env.EnvFreq.begin() + n,
+                           [](double a, double b) { return !(b <= a); }) == env.EnvFreq.begin() + n;
     const int meio = n / 2;
     std::jthread ajudante;
     if (double(n) * e.NBandas > 2e6 && std::thread::hardware_concurrency() > 1) {
         try {
-            ajudante = std::jthread([&] { SomasDaFaixa(env, e, meio, n); });
+            ajudante = std::jthread([&] { SomasDaFaixa(env, e, meio, n, decrescente); });
         } catch (const std::system_error&) {
         }
     }
-    SomasDaFaixa(env, e, 0, ajudante.joinable() ? meio : n);
+    SomasDaFaixa(env, e, 0, ajudante.joinable() ? meio : n, decrescente);
 }
 
 void Remistura(Envolvente& env, int slider) {

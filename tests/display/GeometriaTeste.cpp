@@ -73,23 +73,59 @@ TEST(Geometria, JanelaZoomRotulosEFundo) {
     EXPECT_EQ(g.CorProt[0], Rgb(255, 255, 255));
 }
 
+// The sums as a plain double loop over every sample and every band.
+Envolvente SomasLiterais(const Envolvente& dado, const EstadoSpin& e) {
+    Envolvente b = dado;
+    for (int i = 0; i < b.EnvPontos; ++i) {
+        b.EnvGauss[i] = b.EnvLorentz[i] = 0;
+        for (int k = 1; k <= e.NBandas; ++k) {
+            const double r = (e.FreqBanda(k) - b.EnvFreq[i]) / b.MeiaLargura;
+            const double u = r * r; // the square, as pow(x, 2) folds to in Release
+            b.EnvGauss[i] += e.IntBanda(k) * std::exp(u * std::log(0.5));
+            b.EnvLorentz[i] += e.IntBanda(k) / (1 + u);
+        }
+    }
+    return b;
+}
+
+void ConfereSomas(Envolvente& a, const EstadoGrafico& g, const EstadoSpin& e) {
+    CalculaSomas(a, g, e);
+    const Envolvente b = SomasLiterais(a, e);
+    EXPECT_EQ(std::memcmp(a.EnvGauss.data(), b.EnvGauss.data(), sizeof a.EnvGauss), 0);
+    EXPECT_EQ(std::memcmp(a.EnvLorentz.data(), b.EnvLorentz.data(), sizeof a.EnvLorentz), 0);
+}
+
+// Only the run of samples around each band gets a Gaussian term: bands at
+// either edge or outside the window, narrow lines of a few samples, the two
+// cores of a wide plot and samples in no order must all give the literal sums.
 TEST(Envolvente, SomasIguaisAoLacoLiteral) {
     Cena c(EntradaInicial(8));
     CalculaJanela(c.g, c.e, LarguraLarga);
-    Envolvente a, b;
-    a.MeiaLargura = b.MeiaLargura = 0.5;
-    CalculaSomas(a, c.g, c.e);
-    for (int i = 0; i < b.EnvPontos; ++i) {
-        b.EnvFreq[i] = c.g.NiInic - (15.0 * i - c.g.LimLeft) / c.g.TwPerHz;
-        for (int k = 1; k <= c.e.NBandas; ++k) {
-            const double r = (c.e.FreqBanda(k) - b.EnvFreq[i]) / b.MeiaLargura;
-            const double u = r * r; // the square, as pow(x, 2) folds to in Release
-            b.EnvGauss[i] += c.e.IntBanda(k) * std::exp(u * std::log(0.5));
-            b.EnvLorentz[i] += c.e.IntBanda(k) / (1 + u);
-        }
+    for (double meia : {0.5, 0.02, 40.0}) {
+        SCOPED_TRACE(meia);
+        Envolvente a;
+        a.MeiaLargura = meia;
+        ConfereSomas(a, c.g, c.e);
     }
-    EXPECT_EQ(std::memcmp(a.EnvGauss.data(), b.EnvGauss.data(), sizeof a.EnvGauss), 0);
-    EXPECT_EQ(std::memcmp(a.EnvLorentz.data(), b.EnvLorentz.data(), sizeof a.EnvLorentz), 0);
+    EstadoGrafico perto = c.g; // a zoomed window: most bands beyond its edges
+    perto.TwPerHz *= 25;
+    perto.NiInic -= 40;
+    Envolvente a;
+    a.MeiaLargura = 0.5;
+    ConfereSomas(a, perto, c.e);
+
+    EstadoGrafico desordem = c.g; // TwPerHz 0 keeps the samples it is given
+    desordem.TwPerHz = 0;
+    a.EnvPontos = 64;
+    for (int i = 0; i < a.EnvPontos; ++i) a.EnvFreq[i] = c.e.FreqBanda(1 + (i * 37) % c.e.NBandas);
+    ConfereSomas(a, desordem, c.e);
+
+    Cena dez(EntradaInicial(10));
+    CalculaJanela(dez.g, dez.e, 15 * 1900);
+    Envolvente larga;
+    larga.EnvPontos = 1900;
+    larga.MeiaLargura = 0.5;
+    ConfereSomas(larga, dez.g, dez.e);
 }
 
 TEST(Envolvente, MisturaMaximosEEscala) {
