@@ -4,7 +4,10 @@
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <numbers>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -41,15 +44,26 @@ double ExpoenteGauss(double fb, double freq, double meia) {
     return r * r * std::log(0.5);
 }
 
+// The binary exponent of |v| as stored: for zero and subnormals -1023, which
+// is below the truth, for infinities and NaN 1024.
+int ExpoenteBinario(double v) {
+    return int((std::bit_cast<std::uint64_t>(v) >> 52) & 0x7ff) - 1023;
+}
+
 // One band's Gaussian term at samples ini..fim-1. The samples' frequencies
 // fall from left to right, so the exponent rises and falls once and the
 // samples where it is not below ExpoenteNulo are one run around the band:
 // only those are visited. Any other order of frequencies visits them all.
 void TermoGauss(const double* freq, double* gauss, int ini, int fim, bool decrescente, double fb,
                 double ib, double meia) {
+    const int expoenteIb = ExpoenteBinario(ib) + 1;
     auto soma = [&](int i) {
         const double x = ExpoenteGauss(fb, freq[i], meia);
         if (x < ExpoenteNulo) return false;
+        // A term below half a unit in the last place of the sum so far leaves
+        // it as it is, so exp() is not needed: ib·exp(x) < 2^(expoenteIb + x·log2 e),
+        // with two binary orders to spare for the roundings.
+        if (x * std::numbers::log2e + expoenteIb < ExpoenteBinario(gauss[i]) - 55) return true;
         gauss[i] = ib * std::exp(x) + gauss[i];
         return true;
     };
