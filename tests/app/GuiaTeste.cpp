@@ -29,6 +29,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -246,6 +248,40 @@ TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
         }
     }
     EXPECT_GE(nomes, 30);
+}
+
+// The menu paths the guide gives ("Arquivo › Imprimir..."), or their last
+// items, as the menu bar has them.
+TEST(Guia, CaminhosDeMenuExistem) {
+    Programa p;
+    QStringList caminhos;
+    const std::function<void(const QMenu*, const QString&)> percorre = [&](const QMenu* m,
+                                                                           const QString& antes) {
+        for (const QAction* a : m->actions()) {
+            if (a->isSeparator()) continue;
+            const QString caminho = antes + QStringLiteral(" › ") + a->text();
+            caminhos << caminho;
+            if (a->menu()) percorre(a->menu(), caminho);
+        }
+    };
+    for (const QAction* a : p.moldura.menuBar()->actions()) {
+        caminhos << a->text();
+        percorre(a->menu(), a->text());
+    }
+    const QRegularExpression menu(QStringLiteral(R"(<span class="menu">(.*?)</span>)"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    int nomes = 0;
+    for (const QString& pagina : Paginas()) {
+        SCOPED_TRACE(pagina.toStdString());
+        for (auto m = menu.globalMatch(Html(pagina)); m.hasNext(); ++nomes) {
+            const QString nome =
+                QTextDocumentFragment::fromHtml(m.next().captured(1)).toPlainText().simplified();
+            EXPECT_TRUE(std::any_of(caminhos.begin(), caminhos.end(), [&nome](const QString& c) {
+                return c.endsWith(nome);
+            })) << nome.toStdString();
+        }
+    }
+    EXPECT_GE(nomes, 15);
 }
 
 } // namespace
