@@ -4,6 +4,7 @@
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -93,10 +94,11 @@ void SomasDaFaixa(Envolvente& env, const EstadoSpin& e, int ini, int fim, bool d
 } // namespace
 
 // Each sample's sums take the bands in ascending order, as the plain double
-// loop does; only Gaussian terms that are exactly zero are skipped. The
+// loop does; only Gaussian terms that cannot change a sum are skipped. The
 // samples run in the inner loop, so the Lorentzian part is one vector loop.
-// Samples are independent: a large plot splits them between two cores with
-// the very same results.
+// Samples are independent: a large plot shares blocks of them between two
+// cores with the very same results. Blocks, not halves, because the skipped
+// terms make one end of the plot far cheaper than the other.
 void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) {
     const int n = env.EnvPontos;
     for (int i = 0; i < n; ++i) {
@@ -108,15 +110,20 @@ void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) 
     const bool decrescente =
         std::adjacent_find(env.EnvFreq.begin(), env.EnvFreq.begin() + n,
                            [](double a, double b) { return !(b <= a); }) == env.EnvFreq.begin() + n;
-    const int meio = n / 2;
+    constexpr int Bloco = 128;
+    std::atomic<int> proximo{0};
+    auto somaBlocos = [&] {
+        for (int b; (b = proximo.fetch_add(1)) * Bloco < n;)
+            SomasDaFaixa(env, e, b * Bloco, std::min(n, (b + 1) * Bloco), decrescente);
+    };
     std::jthread ajudante;
     if (double(n) * e.NBandas > 2e6 && std::thread::hardware_concurrency() > 1) {
         try {
-            ajudante = std::jthread([&] { SomasDaFaixa(env, e, meio, n, decrescente); });
+            ajudante = std::jthread(somaBlocos);
         } catch (const std::system_error&) {
         }
     }
-    SomasDaFaixa(env, e, 0, ajudante.joinable() ? meio : n, decrescente);
+    somaBlocos();
 }
 
 void Remistura(Envolvente& env, int slider) {
