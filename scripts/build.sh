@@ -6,5 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+# CMake's warnings stay on screen; its progress lines do not.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release --log-level=WARNING "$@"
 cmake --build "$dir" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
