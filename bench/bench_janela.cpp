@@ -47,6 +47,26 @@ void Enter(benchmark::State& st) {
 }
 BENCHMARK(Enter)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Dragging the window's corner at 10 protons (15 540 bands): each step a new
+// plot size, its envelope and the full redraw.
+void Redimensiona(benchmark::State& st) {
+    EstadosPrograma estados;
+    Moldura w(estados, 2560);
+    w.Inicia();
+    w.show();
+    JanelaEspectro& f = *w.janela();
+    f.Entrada().caixaNProt()->setText(QStringLiteral("10"));
+    emit f.Entrada().caixaNProt()->returnPressed();
+    QApplication::processEvents();
+    int passo = 0;
+    for (auto _ : st) {
+        const int largura = 1800 + 40 * (passo++ % 8);
+        f.areaGrafico()->AmpliaPara(15 * largura, 15 * 700);
+    }
+    st.counters["bandas"] = f.Estado().NBandas;
+}
+BENCHMARK(Redimensiona)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #include "cli/ArgumentosCalc.h"
 
+#include "display/EstadoGrafico.h"
 #include "run/Exemplos.h"
 #include "run/Limites.h"
 #include "run/TextoDecimal.h"
@@ -28,6 +29,7 @@ const char* const TextoAjudaCalc =
     "  --svg=ARQ        grava também o espectro em ARQ, como \"Copiar (Colorido)\" o grava\n"
     "  --bw             com --svg: a cópia em branco e preto\n"
     "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
+    "  --size=LxA       com --svg: o gráfico com L x A pixels (de 773 x 365 a 4096 x 4096)\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
     "                   com --svg, desenhado sob o espectro simulado\n"
@@ -96,6 +98,17 @@ const OpcaoComValor OpcoesComValor[] = {
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          if (!v.empty()) o.svg = std::string(v);
          return !v.empty();
+     }},
+    {"--size", "um tamanho LxA entre 773x365 e 4096x4096 (pixels)",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) {
+         const auto x = v.find('x');
+         if (x == std::string_view::npos) return false;
+         const auto l = Inteiro(v.substr(0, x)), a = Inteiro(v.substr(x + 1));
+         if (!l || !a || *l < LarguraCompacta / 15 || *a < AlturaCompacta / 15 ||
+             *l > EnvCapacidade || *a > 4096)
+             return false;
+         o.tamanho = {*l, *a};
+         return true;
      }},
     {"--save", "um nome de arquivo",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
@@ -261,8 +274,8 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
     if (r.opcoes.ajuda || r.opcoes.versao || r.opcoes.listaExemplos) return r;
-    if ((r.opcoes.pretoEBranco || r.opcoes.compacto) && !r.opcoes.svg) {
-        r.erro = "--bw e --compact só valem com --svg.";
+    if ((r.opcoes.pretoEBranco || r.opcoes.compacto || r.opcoes.tamanho) && !r.opcoes.svg) {
+        r.erro = "--bw, --compact e --size só valem com --svg.";
         return r;
     }
     if (r.opcoes.arquivo && r.opcoes.exemplo) {

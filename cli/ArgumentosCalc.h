@@ -21,6 +21,7 @@ struct OpcoesCalc {
     std::optional<std::string> svg;
     bool pretoEBranco = false;
     bool compacto = false;
+    std::optional<std::pair<int, int>> tamanho; // --size: the plot in pixels
     // The input data file named on the command line, with its values; the
     // options given explicitly override them.
     std::optional<std::string> arquivo;

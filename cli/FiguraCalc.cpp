@@ -41,7 +41,6 @@ std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, o.compacto, g, og);
-    return GravaFigura(QString::fromStdString(*o.svg), g, e, og,
-                       o.compacto ? LarguraCompacta : LarguraLarga,
-                       o.compacto ? AlturaCompacta : AlturaLarga, o.pretoEBranco);
+    const auto [SW, SH] = TamanhoDaTela(o, o.compacto);
+    return GravaFigura(QString::fromStdString(*o.svg), g, e, og, SW, SH, o.pretoEBranco);
 }

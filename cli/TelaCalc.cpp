@@ -15,6 +15,12 @@ std::string TextoDaCaixa(double v, int digitos, char sep) {
     return FormataGeral(v, casas, sep);
 }
 
+TamanhoGrafico TamanhoDaTela(const OpcoesCalc& o, bool compacto) {
+    if (o.tamanho) return {15 * o.tamanho->first, 15 * o.tamanho->second};
+    return compacto ? TamanhoGrafico{LarguraCompacta, AlturaCompacta}
+                    : TamanhoGrafico{LarguraLarga, AlturaLarga};
+}
+
 // The plot and the controls of the main window right after start-up with
 // these inputs, or right after opening the file, in the wide or the compact
 // layout; the window of the first drawing at zoom 1.
@@ -34,9 +40,8 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
     if (o.espectroExperimental)
         g.Experimental = {o.espectroExperimental,
                           std::filesystem::path(*o.experimental).filename().string()};
-    g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
-    const int SW = compacto ? LarguraCompacta : LarguraLarga;
-    const int SH = compacto ? AlturaCompacta : AlturaLarga;
+    const auto [SW, SH] = TamanhoDaTela(o, compacto);
+    g.env.EnvPontos = SW / 15;
     Restaura(g);
     CalculaJanela(g, e, SW);
     if (!d) return;

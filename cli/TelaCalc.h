@@ -12,5 +12,11 @@
 // general format.
 std::string TextoDaCaixa(double v, int digitos, char sep);
 
+// The plot's inner size in twips: --size when given, else the layout's.
+struct TamanhoGrafico {
+    int SW, SH;
+};
+TamanhoGrafico TamanhoDaTela(const OpcoesCalc& o, bool compacto);
+
 void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, EstadoGrafico& g,
                  OpcoesGrafico& og);

@@ -97,6 +97,24 @@ void AreaGrafico::SetLayout(bool compacto) {
                   compacto ? AlturaCompacta : AlturaLarga);
 }
 
+void AreaGrafico::AmpliaPara(int SW, int SH) {
+    if (o_.TelaPequena) return;
+    SW = std::clamp(SW, LarguraLarga, 15 * EnvCapacidade);
+    SH = std::max(SH, AlturaLarga);
+    if (SW == SW_ && SH == SH_) return;
+    if (g_.JanelaFixa) {
+        const double x = double(SW) / SW_, y = double(SH) / SH_;
+        g_.TwPerHz *= x;
+        g_.LimLeft *= x;
+        g_.EscalaVertFixa *= y;
+    }
+    g_.env.EnvPontos = SW / 15;
+    g_.env.EnvValida = false;
+    g_.RecalcEscala = true;
+    DefineTamanho(SW, SH);
+    Grafico();
+}
+
 void AreaGrafico::DefineAlturaExterna(int twips) {
     DefineTamanho(SW_, twips - 2 * 15 * frameWidth());
 }

@@ -3,7 +3,10 @@
 #include "run/TextoDecimal.h"
 #include "solver/Vetorizacao.h"
 
+#include <algorithm>
 #include <cmath>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 std::string TextoMistura(int slider) {
@@ -32,11 +35,31 @@ HALVORA_VETORIZA void TermoLorentz(const double* __restrict freq, double* __rest
     }
 }
 
+// The sums of samples ini..fim-1 over every band.
+void SomasDaFaixa(Envolvente& env, const EstadoSpin& e, int ini, int fim) {
+    const int n = fim - ini;
+    const double ln05 = std::log(0.5);
+    std::vector<double> u(std::size_t(std::max(n, 0)));
+    double* gauss = env.EnvGauss.data() + ini;
+    for (int k = 1; k <= e.NBandas; ++k) {
+        const double ib = e.IntBanda(k);
+        TermoLorentz(env.EnvFreq.data() + ini, env.EnvLorentz.data() + ini, u.data(), n,
+                     e.FreqBanda(k), ib, env.MeiaLargura);
+        for (int i = 0; i < n; ++i) {
+            const double x = u[std::size_t(i)] * ln05;
+            if (x < ExpoenteNulo) continue;
+            gauss[i] = ib * std::exp(x) + gauss[i];
+        }
+    }
+}
+
 } // namespace
 
 // Each sample's sums take the bands in ascending order, as the plain double
 // loop does; only Gaussian terms that are exactly zero are skipped. The
 // samples run in the inner loop, so the Lorentzian part is one vector loop.
+// Samples are independent: a large plot splits them between two cores with
+// the very same results.
 void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) {
     const int n = env.EnvPontos;
     for (int i = 0; i < n; ++i) {
@@ -44,18 +67,15 @@ void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) 
         env.EnvGauss[i] = 0;
         env.EnvLorentz[i] = 0;
     }
-    const double ln05 = std::log(0.5);
-    std::vector<double> u(n);
-    for (int k = 1; k <= e.NBandas; ++k) {
-        const double ib = e.IntBanda(k);
-        TermoLorentz(env.EnvFreq.data(), env.EnvLorentz.data(), u.data(), n, e.FreqBanda(k), ib,
-                     env.MeiaLargura);
-        for (int i = 0; i < n; ++i) {
-            const double x = u[i] * ln05;
-            if (x < ExpoenteNulo) continue;
-            env.EnvGauss[i] = ib * std::exp(x) + env.EnvGauss[i];
+    const int meio = n / 2;
+    std::jthread ajudante;
+    if (double(n) * e.NBandas > 2e6 && std::thread::hardware_concurrency() > 1) {
+        try {
+            ajudante = std::jthread([&] { SomasDaFaixa(env, e, meio, n); });
+        } catch (const std::system_error&) {
         }
     }
+    SomasDaFaixa(env, e, 0, ajudante.joinable() ? meio : n);
 }
 
 void Remistura(Envolvente& env, int slider) {

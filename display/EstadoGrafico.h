@@ -17,7 +17,8 @@ constexpr Cor Rgb(int r, int g, int b) {
     return Cor((r << 16) | (g << 8) | b);
 }
 
-inline constexpr int EnvCapacidade = 2001;   // samples 0..2000
+// One sample per pixel column, up to a plot 4096 pixels wide.
+inline constexpr int EnvCapacidade = 4096;
 inline constexpr int MaxEnvCapacidade = 200; // maxima 1..200
 inline constexpr int PontosLargo = 963;
 inline constexpr int PontosCompacto = 773;

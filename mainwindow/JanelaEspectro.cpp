@@ -68,6 +68,9 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
         new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *arquivo_,
                                      *jcamp_, *areaGrafico_, *tabelaResultados_, *painelTempos_},
                           moldura.menus, this);
+    relayout_.setSingleShot(true);
+    relayout_.setInterval(15);
+    connect(&relayout_, &QTimer::timeout, this, &JanelaEspectro::AjustaGraficoAoEspaco);
     Liga();
     AjTamanhoTela(moldura.larguraTela ? *moldura.larguraTela
                                       : QGuiApplication::primaryScreen()->size().width());

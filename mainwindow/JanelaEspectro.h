@@ -8,6 +8,7 @@
 #include "mainwindow/EstadosPrograma.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -84,8 +85,14 @@ class JanelaEspectro : public QWidget {
     // the state's matrices is out of date.
     void ResultadosNovos();
 
+  protected:
+    void resizeEvent(QResizeEvent* ev) override;
+
   private:
     void CriaBotoes();
+    // The wide layout's plot grows into the room the window has beyond the
+    // design, and the vertical zoom buttons follow its right edge.
+    void AjustaGraficoAoEspaco();
     void Liga();
     void AjTamanhoTela(int larguraPixels);
 
@@ -111,4 +118,6 @@ class JanelaEspectro : public QWidget {
     QPushButton* botaoTabela_ = nullptr;
     QPushButton* botaoAmpliarV_ = nullptr;
     QPushButton* botaoReduzirV_ = nullptr;
+    // Resizes come in bursts while a corner is dragged: one relayout per burst.
+    QTimer relayout_;
 };

@@ -1,5 +1,5 @@
 // The two layouts of the main window, chosen once at start-up from the
-// screen width.
+// screen width, and the wide layout's plot growing with the window.
 
 #include "display/AreaGrafico.h"
 #include "mainwindow/BarraEstado.h"
@@ -73,4 +73,24 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
     opcoes_->AtualizaPainelPontos();
     // Wide enough for a 10-proton coupling grid and the vertical zoom buttons.
     setMinimumSize(compacto ? Px(11910) : Px(15210), compacto ? Px(8370) : Px(10470));
+}
+
+void JanelaEspectro::resizeEvent(QResizeEvent* ev) {
+    QWidget::resizeEvent(ev);
+    if (!o_.TelaPequena) relayout_.start();
+}
+
+void JanelaEspectro::AjustaGraficoAoEspaco() {
+    if (o_.TelaPequena) return;
+    // The room right of the plot for the zoom buttons and a margin, and
+    // below it a margin above the status bar.
+    constexpr int Botoes = 85 + 255 + 120, Margem = 120;
+    const int borda = 2 * areaGrafico_->frameWidth();
+    const int largura = width() - areaGrafico_->x() - Px(Botoes) - borda;
+    const int altura = height() - areaGrafico_->y() - Px(Margem) - borda;
+    areaGrafico_->AmpliaPara(15 * largura, 15 * altura);
+    const int direita = areaGrafico_->geometry().right() + 1 + Px(85);
+    botaoAmpliarV_->move(direita, areaGrafico_->y() + Px(60));
+    botaoReduzirV_->move(direita, areaGrafico_->y() + Px(60 + 615));
+    opcoes_->AtualizaPainelPontos();
 }

@@ -286,4 +286,18 @@ TEST(HalvoraCalc, Exemplos) {
     }
 }
 
+// --size: the picture of a plot as large as a big window shows it.
+TEST(HalvoraCalc, TamanhoDaFigura) {
+    const std::string arq = Pasta + "halvora_calc_tamanho.svg";
+    ASSERT_EQ(Calc("--svg=" + arq + " --size=1865x800").status, 0);
+    const std::string svg = LeArquivo(arq);
+    // 1865 pixels at 96 dpi; 800 plus the annotation's 500 twips.
+    EXPECT_NE(svg.find("width=\"493.448mm\" height=\"220.398mm\""), std::string::npos)
+        << svg.substr(0, 300);
+    for (const char* ruim :
+         {"--svg=x.svg --size=772x400", "--svg=x.svg --size=800x364", "--svg=x.svg --size=4097x800",
+          "--svg=x.svg --size=800", "--size=800x600"})
+        EXPECT_EQ(Calc(ruim).status, 2) << ruim;
+}
+
 } // namespace

@@ -1,0 +1,107 @@
+// The wide layout's plot grows with the window: its size, the envelope
+// samples and the Hz window follow; what the user set survives.
+#include "JanelaAux.h"
+
+#include "display/AreaGrafico.h"
+#include "display/Figura.h"
+#include "display/Geometria.h"
+#include "mainwindow/BarraEstado.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+
+using aux::Local;
+using aux::Tela;
+
+namespace {
+
+void Redimensiona(Tela& t, int largura, int altura) {
+    t.w.resize(largura, altura);
+    QTest::qWait(60); // resizes are coalesced
+}
+
+TEST(Tamanho, GraficoOcupaAJanelaEmTresTamanhos) {
+    const Local L(',');
+    Tela t(2560);
+    t.Mostra();
+    AreaGrafico* a = t.f.areaGrafico();
+    int larguraAntes = 0;
+    // Below the design size the window scrolls and the plot keeps its size.
+    for (auto [largura, altura] : {std::pair{900, 700}, {1920, 1080}, {2560, 1440}}) {
+        Redimensiona(t, largura, altura);
+        SCOPED_TRACE(largura);
+        const EstadoGrafico& g = t.f.EstadoDoGrafico();
+        EXPECT_GE(a->SW(), LarguraLarga);
+        EXPECT_GE(a->SH(), AlturaLarga);
+        EXPECT_EQ(g.env.EnvPontos, a->SW() / 15) << "one envelope sample per pixel";
+        EXPECT_EQ(t.Painel(BarraEstado::PainelPontos).toInt(), g.env.EnvPontos);
+        // The plot reaches the zoom buttons, which stay inside the window.
+        QPushButton* zoom = t.f.botaoAmpliarV();
+        EXPECT_GT(zoom->x(), a->geometry().right());
+        EXPECT_LT(zoom->x() - a->geometry().right(), 10);
+        EXPECT_LE(zoom->geometry().right(), t.f.width());
+        if (largura > 900) {
+            EXPECT_GT(a->width(), larguraAntes + 300);
+            EXPECT_GT(a->SH(), AlturaLarga);
+        } else {
+            EXPECT_EQ(a->SW(), LarguraLarga) << "never smaller than the design";
+        }
+        larguraAntes = a->width();
+        // The bands fill the middle three quarters of the new width.
+        double fmax = -1e9, fmin = 1e9;
+        for (double f : t.Freqs()) fmax = std::max(fmax, f), fmin = std::min(fmin, f);
+        EXPECT_NEAR(XFreq(g, fmax), a->SW() / 8.0, 1e-6);
+        EXPECT_NEAR(XFreq(g, fmin), 7 * a->SW() / 8.0, 1e-6);
+    }
+}
+
+TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
+    const Local L(',');
+    Tela t(2560);
+    t.Mostra();
+    AreaGrafico* a = t.f.areaGrafico();
+    const EstadoGrafico& g = t.f.EstadoDoGrafico();
+    a->ZoomH(true);
+    a->ZoomV(true);
+    a->MarcaBanda(4);
+    const double zoomH = g.ZoomHoriz, zoomV = g.ZoomVert;
+    const int rolagem = g.PosRolagem;
+    Redimensiona(t, 1920, 1080);
+    EXPECT_EQ(g.ZoomHoriz, zoomH);
+    EXPECT_EQ(g.ZoomVert, zoomV);
+    EXPECT_EQ(g.PosRolagem, rolagem);
+    EXPECT_TRUE(g.BandaMarcada);
+    EXPECT_EQ(g.IndiceMarcado, 4);
+
+    // A fixed window keeps its range in Hz and stretches to the new width.
+    a->AlternaFixarJanela();
+    ASSERT_TRUE(g.JanelaFixa);
+    const auto faixa = [&] {
+        return std::pair{g.NiInic - (0 - g.LimLeft) / g.TwPerHz,
+                         g.NiInic - (a->SW() - g.LimLeft) / g.TwPerHz};
+    };
+    const auto antes = faixa();
+    const double escala = g.EscalaVert / a->SH();
+    Redimensiona(t, 2560, 1440);
+    EXPECT_TRUE(g.JanelaFixa);
+    EXPECT_NEAR(faixa().first, antes.first, 1e-9);
+    EXPECT_NEAR(faixa().second, antes.second, 1e-9);
+    EXPECT_NEAR(g.EscalaVert / a->SH(), escala, 1e-12) << "heights stretch with the plot";
+}
+
+TEST(Tamanho, CopiaTemOTamanhoDoGraficoNaTela) {
+    const Local L(',');
+    Tela t(2560);
+    t.Mostra();
+    Redimensiona(t, 1920, 1080);
+    AreaGrafico* a = t.f.areaGrafico();
+    const QByteArray svg = DesenhoSvg(const_cast<EstadoGrafico&>(t.f.EstadoDoGrafico()),
+                                      t.f.Estado(), t.f.Opcoes(), a->SW(), a->SH(), false);
+    const double mm = a->SW() / 15.0 / 96 * 25.4;
+    EXPECT_TRUE(svg.contains(QByteArray("width=\"") + QByteArray::number(mm, 'f', 3)))
+        << svg.left(300).toStdString();
+}
+
+} // namespace
