@@ -30,19 +30,28 @@ bool EhOpcao(const QString& a) {
 } // namespace
 
 LinhaComando LeLinhaComando(const QStringList& args) {
-    LinhaComando l;
+    QStringList nomes, desconhecidas;
     bool soNomes = false;
     for (const QString& a : args) {
-        if (!soNomes && a == QStringLiteral("--")) {
+        if (!soNomes && a == QStringLiteral("--"))
             soNomes = true;
-        } else if (!soNomes && EhOpcao(a)) {
-            l.desconhecidas << a;
-        } else if (!l.arquivo) {
-            l.arquivo = a;
-        } else {
-            l.sobrando << a;
-        }
+        else if (!soNomes && EhOpcao(a))
+            desconhecidas << a;
+        else
+            nomes << a;
     }
+    LinhaComando l;
+    if (!desconhecidas.isEmpty())
+        l.problema = (desconhecidas.size() == 1 ? QStringLiteral("Opção desconhecida: %1.")
+                                                : QStringLiteral("Opções desconhecidas: %1."))
+                         .arg(desconhecidas.join(QStringLiteral(", ")));
+    else if (nomes.size() > 1)
+        l.problema =
+            QStringLiteral("Um arquivo de dados é aberto de cada vez; nenhum foi aberto: %1.")
+                .arg(nomes.join(QStringLiteral(", ")));
+    else if (!nomes.isEmpty())
+        l.arquivo = nomes.front();
+    if (!l.problema.isEmpty()) l.problema += QStringLiteral("\nUso: halvora [ARQ.esm]");
     return l;
 }
 
@@ -59,15 +68,9 @@ std::optional<std::string> TextoSemJanela(int argc, const char* const* argv) {
 void AbreNoInicio(Moldura& moldura, const LinhaComando& linha) {
     JanelaEspectro& janela = *moldura.janela();
     janela.Execucao().QuandoLivre([&moldura, &janela, linha] {
-        if (linha.arquivo) janela.Arquivo().AbreArquivo(*linha.arquivo);
-        if (linha.sobrando.isEmpty()) return;
-        const QString nomes = linha.sobrando.join(QStringLiteral(", "));
-        QMessageBox::warning(
-            &moldura, QStringLiteral("Abrir Dados de Entrada"),
-            linha.sobrando.size() == 1
-                ? QStringLiteral("Um arquivo de dados é aberto de cada vez; %1 não foi aberto.")
-                      .arg(nomes)
-                : QStringLiteral("Um arquivo de dados é aberto de cada vez; %1 não foram abertos.")
-                      .arg(nomes));
+        if (!linha.problema.isEmpty())
+            QMessageBox::warning(&moldura, QStringLiteral("Halvora"), linha.problema);
+        else if (linha.arquivo)
+            janela.Arquivo().AbreArquivo(*linha.arquivo);
     });
 }

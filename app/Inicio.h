@@ -11,8 +11,9 @@ class Moldura;
 
 struct LinhaComando {
     std::optional<QString> arquivo; // opened once the start-up system is on screen
-    QStringList sobrando;           // further names: one file at a time
-    QStringList desconhecidas;      // options the program does not know
+    // An option the program does not know, or more than one name: what the
+    // user is told before the program starts as if given nothing.
+    QString problema;
 };
 
 // `args` without the program's name, Qt's own options already taken out
@@ -25,6 +26,6 @@ LinhaComando LeLinhaComando(const QStringList& args);
 std::optional<std::string> TextoSemJanela(int argc, const char* const* argv);
 
 // The file opens exactly as "Abrir Dados de Entrada" would open it, a
-// damaged one with its message; the names left over are then named in a
-// message box. The start-up system stays where nothing opens.
+// damaged one with its message; a command line with a problem opens nothing
+// and says why. The start-up system stays where nothing opens.
 void AbreNoInicio(Moldura& moldura, const LinhaComando& linha);

@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traducao);
 
-    // Options go to whoever typed them; a file manager passes only names.
+    // A file manager passes one name; a problem is told in the window, which
+    // is all a user who did not start it from a terminal sees.
     const LinhaComando linha = LeLinhaComando(QApplication::arguments().mid(1));
-    for (const QString& opcao : linha.desconhecidas)
-        std::cerr << "halvora: opção desconhecida, ignorada: " << opcao.toStdString() << "\n";
+    if (!linha.problema.isEmpty()) std::cerr << "halvora: " << linha.problema.toStdString() << "\n";
 
     // Declared first: every window refers to it until the last one is gone.
     EstadosPrograma estados;

@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh package
 
+# All of the distribution's hardening, immediate binding included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 scripts/build.sh build-pacote -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"

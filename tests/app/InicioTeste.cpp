@@ -29,12 +29,33 @@ std::string_view Aula() {
     return ProcuraExemplo("aabb-clorotolueno")->bytes;
 }
 
-TEST(LinhaComando, UmArquivoEOsNomesAMais) {
-    const LinhaComando l = LeLinhaComando({"--zoom", "a.esm", "-", "b.esm", "--", "--c.esm"});
-    EXPECT_EQ(l.arquivo, QStringLiteral("a.esm"));
-    EXPECT_EQ(l.sobrando, QStringList({"-", "b.esm", "--c.esm"})) << "\"-\" and all after \"--\"";
-    EXPECT_EQ(l.desconhecidas, QStringList({"--zoom"}));
+TEST(LinhaComando, UmNomeAbreOArquivo) {
+    EXPECT_EQ(LeLinhaComando({"a.esm"}).arquivo, QStringLiteral("a.esm"));
+    EXPECT_EQ(LeLinhaComando({"--", "--a.esm"}).arquivo, QStringLiteral("--a.esm"));
+    EXPECT_EQ(LeLinhaComando({"-"}).arquivo, QStringLiteral("-")) << "a name, not an option";
+    for (const QStringList& args : {QStringList{}, QStringList{"a.esm"}, QStringList{"--", "-x"}})
+        EXPECT_TRUE(LeLinhaComando(args).problema.isEmpty()) << args.join(' ').toStdString();
     EXPECT_FALSE(LeLinhaComando({}).arquivo);
+}
+
+// Whatever else is on the line, nothing opens: the user is told why.
+TEST(LinhaComando, OpcaoDesconhecidaOuNomeAMaisNaoAbreNada) {
+    const struct {
+        QStringList args;
+        QString problema;
+    } casos[] = {
+        {{"--zoom", "a.esm"}, "Opção desconhecida: --zoom."},
+        {{"a.esm", "-x", "--y"}, "Opções desconhecidas: -x, --y."},
+        {{"a.esm", "b.esm"},
+         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, b.esm."},
+        {{"a.esm", "--", "--b.esm"},
+         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, --b.esm."},
+    };
+    for (const auto& c : casos) {
+        const LinhaComando l = LeLinhaComando(c.args);
+        EXPECT_FALSE(l.arquivo) << c.args.join(' ').toStdString();
+        EXPECT_EQ(l.problema, c.problema + "\nUso: halvora [ARQ.esm]");
+    }
 }
 
 TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
@@ -80,19 +101,19 @@ TEST(AbreNoInicio, ArquivoDanificadoDeixaOSistemaInicial) {
     }
 }
 
-TEST(AbreNoInicio, UmArquivoDeCadaVez) {
+TEST(AbreNoInicio, ProblemaNaLinhaAvisaEDeixaOSistemaInicial) {
     QTemporaryDir pasta;
     const QString a = Grava(pasta, "a.esm", Aula());
-    for (const QStringList& outros : {QStringList{"b.esm"}, QStringList{"b.esm", "c.esm"}}) {
+    for (const QStringList& args : {QStringList{a, a}, QStringList{"--zoom", a}}) {
         Tela t;
+        const QStringList caixas = t.Caixas();
         Modal ok(QMessageBox::Ok);
-        AbreNoInicio(t.w, LeLinhaComando(QStringList{a} + outros));
-        EXPECT_EQ(t.f.Estado().NProt, 4) << "the first file opens";
+        AbreNoInicio(t.w, LeLinhaComando(args));
         ASSERT_EQ(ok.vezes(), 1);
-        EXPECT_EQ(ok.titulos[0], "Abrir Dados de Entrada");
-        EXPECT_TRUE(ok.textos[0].contains(outros.join(", ") +
-                                          (outros.size() == 1 ? " não foi aberto" : " não foram")))
-            << ok.textos[0].toStdString();
+        EXPECT_EQ(ok.titulos[0], "Halvora");
+        EXPECT_EQ(ok.textos[0], LeLinhaComando(args).problema);
+        EXPECT_EQ(t.Caixas(), caixas);
+        EXPECT_EQ(t.w.windowTitle(), "Halvora");
     }
 }
 
