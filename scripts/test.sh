@@ -48,7 +48,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 echo "== libFuzzer: the data-file reader"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORA_FUZZ=ON \
-  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON --log-level=WARNING
+  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON
 cmake --build build-fuzz --target fuzz_arquivo fuzz_gravacao fuzz_jcamp -j"$(nproc)"
 # New inputs go to the build folder; the seeds in the repository stay as they are.
 mkdir -p build-fuzz/corpus
