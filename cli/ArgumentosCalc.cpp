@@ -27,12 +27,15 @@ const char* const TextoAjudaCalc =
     "  --sep=C          separador decimal da saída, \".\" ou \",\" (padrão \".\")\n"
     "  --times          tabela de tempos de cada etapa na saída de erros\n"
     "  --svg=ARQ        grava também o espectro em ARQ, como \"Copiar (Colorido)\" o grava\n"
-    "  --bw             com --svg: a cópia em branco e preto\n"
-    "  --compact        com --svg: o gráfico do tamanho da tela de 800 x 600\n"
-    "  --size=LxA       com --svg: o gráfico com L x A pixels (de 773 x 365 a 4096 x 4096)\n"
+    "  --png=ARQ        grava também a mesma figura em ARQ, em PNG de 300 dpi\n"
+    "  --pdf=ARQ        grava também a mesma figura em ARQ, em PDF vetorial\n"
+    "  --bw             com --svg, --png ou --pdf: a cópia em branco e preto\n"
+    "  --compact        com --svg, --png ou --pdf: o gráfico da tela de 800 x 600\n"
+    "  --size=LxA       com --svg, --png ou --pdf: o gráfico com L x A pixels (de 773 x 365 a 4096 "
+    "x 4096)\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
-    "                   com --svg, desenhado sob o espectro simulado\n"
+    "                   na figura, desenhado sob o espectro simulado\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
     "  --exemplos       lista os exemplos (nome e título, um por linha)\n"
     "  --exemplo=NOME   usa um dos exemplos como ARQ.esm\n"
@@ -72,6 +75,13 @@ struct Bruto {
     std::optional<float> intmin;
 };
 
+// Every option that names a file takes any non-empty text.
+template <std::optional<std::string> OpcoesCalc::*campo>
+bool NomeDeArquivo(std::string_view v, Bruto&, OpcoesCalc& o) {
+    if (!v.empty()) o.*campo = std::string(v);
+    return !v.empty();
+}
+
 // The options that take a value: each stores it and says whether it was good.
 struct OpcaoComValor {
     std::string_view nome;
@@ -94,11 +104,9 @@ const OpcaoComValor OpcoesComValor[] = {
      [](std::string_view v, Bruto& b, OpcoesCalc&) {
          return bool(b.intmin = ConverteNumeroSimples(v, '.'));
      }},
-    {"--svg", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.svg = std::string(v);
-         return !v.empty();
-     }},
+    {"--svg", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::svg>},
+    {"--png", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::png>},
+    {"--pdf", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::pdf>},
     {"--size", "um tamanho LxA entre 773x365 e 4096x4096 (pixels)",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          const auto x = v.find('x');
@@ -110,21 +118,9 @@ const OpcaoComValor OpcoesComValor[] = {
          o.tamanho = {*l, *a};
          return true;
      }},
-    {"--save", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.salvar = std::string(v);
-         return !v.empty();
-     }},
-    {"--experimental", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.experimental = std::string(v);
-         return !v.empty();
-     }},
-    {"--jcamp", "um nome de arquivo",
-     [](std::string_view v, Bruto&, OpcoesCalc& o) {
-         if (!v.empty()) o.jcamp = std::string(v);
-         return !v.empty();
-     }},
+    {"--save", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::salvar>},
+    {"--experimental", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::experimental>},
+    {"--jcamp", "um nome de arquivo", NomeDeArquivo<&OpcoesCalc::jcamp>},
     {"--exemplo", "o nome de um exemplo (veja --exemplos)",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          o.exemplo = ProcuraExemplo(v);
@@ -274,8 +270,9 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
     if (r.opcoes.ajuda || r.opcoes.versao || r.opcoes.listaExemplos) return r;
-    if ((r.opcoes.pretoEBranco || r.opcoes.compacto || r.opcoes.tamanho) && !r.opcoes.svg) {
-        r.erro = "--bw, --compact e --size só valem com --svg.";
+    if ((r.opcoes.pretoEBranco || r.opcoes.compacto || r.opcoes.tamanho) &&
+        !(r.opcoes.svg || r.opcoes.png || r.opcoes.pdf)) {
+        r.erro = "--bw, --compact e --size só valem com --svg, --png ou --pdf.";
         return r;
     }
     if (r.opcoes.arquivo && r.opcoes.exemplo) {

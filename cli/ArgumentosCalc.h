@@ -17,8 +17,9 @@ struct OpcoesCalc {
     bool ajuda = false;
     bool versao = false;
     // The spectrum picture as "Copiar (Colorido)" records it right after
-    // start-up, or in black and white, or in the compact layout's size.
-    std::optional<std::string> svg;
+    // start-up, or in black and white, or in the compact layout's size; as
+    // "Salvar Figura..." writes it in PNG and PDF.
+    std::optional<std::string> svg, png, pdf;
     bool pretoEBranco = false;
     bool compacto = false;
     std::optional<std::pair<int, int>> tamanho; // --size: the plot in pixels

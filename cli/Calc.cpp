@@ -137,7 +137,7 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         erros << "halvora-calc: espectro experimental: "
               << DescricaoExperimental(*o.espectroExperimental) << "\n";
     }
-    if (o.svg)
+    if (o.svg || o.png || o.pdf)
         if (auto erro = GravaFiguraCalc(o, estado)) {
             erros << "halvora-calc: " << erro->texto << "\n";
             return 2;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -42,5 +43,12 @@ std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
     OpcoesGrafico og;
     PreparaTela(o, e, o.compacto, g, og);
     const auto [SW, SH] = TamanhoDaTela(o, o.compacto);
-    return GravaFigura(QString::fromStdString(*o.svg), g, e, og, SW, SH, o.pretoEBranco);
+    const std::pair<const std::optional<std::string>&, FormatoFigura> figuras[] = {
+        {o.svg, FormatoFigura::Svg}, {o.png, FormatoFigura::Png}, {o.pdf, FormatoFigura::Pdf}};
+    for (const auto& [arquivo, formato] : figuras)
+        if (arquivo)
+            if (auto erro = GravaFigura(QString::fromStdString(*arquivo), formato, g, e, og, SW, SH,
+                                        o.pretoEBranco))
+                return erro;
+    return std::nullopt;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The spectrum picture of halvora-calc --svg.
+// The spectrum picture of halvora-calc --svg, --png and --pdf.
 
 #include "cli/ArgumentosCalc.h"
 #include "estado/EstadoSpin.h"
@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// Records the copy picture into o.svg; why not when it cannot. Only the
-// calculator built with the toolkit can draw; the other one hands --svg over
-// to it before it starts (see main.cpp).
+// Records the copy picture into o.svg, o.png and o.pdf, in that order; why
+// not when one cannot be written. Only the calculator built with the toolkit
+// can draw; the other one hands the pictures over to it before it starts
+// (see main.cpp).
 std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e);

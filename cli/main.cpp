@@ -14,7 +14,8 @@ namespace {
 
 bool PedeFigura(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::string_view(argv[i]).rfind("--svg", 0) == 0) return true;
+        for (const char* opcao : {"--svg", "--png", "--pdf"})
+            if (std::string_view(argv[i]).rfind(opcao, 0) == 0) return true;
     return false;
 }
 

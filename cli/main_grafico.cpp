@@ -1,4 +1,4 @@
-// halvora-calc-grafico: the calculator with the toolkit, for --svg.
+// halvora-calc-grafico: the calculator with the toolkit, for --svg, --png and --pdf.
 #include "cli/Calc.h"
 
 #include <iostream>

@@ -264,7 +264,8 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
 
     const QString arquivo = ArqFiguraAtual();
     QByteArray svg;
-    const auto erro = GravaFigura(arquivo, g_, e_, o_, SW_, SH_, pretoEBranco, &svg);
+    const auto erro =
+        GravaFigura(arquivo, FormatoFigura::Svg, g_, e_, o_, SW_, SH_, pretoEBranco, {}, &svg);
     if (erro) {
         QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"),
                           QStringLiteral("NECA DE PITIBIRIBA"), QMessageBox::Ok, this);

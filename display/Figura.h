@@ -1,17 +1,23 @@
 #pragma once
 // Picture export: one complete Grafico drawing recorded as SVG with the
 // plot's physical size (500 twips taller than the plot, for the bottom lines
-// of the annotation block), and the same drawing as a PNG for the clipboard.
+// of the annotation block), the same drawing as a PNG for the clipboard, and
+// as the files "Salvar Figura...", printing and halvora-calc write.
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
+#include "run/ArquivoSeguro.h"
 #include "run/Erro.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 
 #include <optional>
+
+class QPainter;
 
 // The drawing of a copy (CopiandoFigura set for its duration, CopiaBP as
 // given) as SVG bytes. Empty when it cannot be recorded.
@@ -19,6 +25,29 @@ QByteArray DesenhoSvg(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico
                       bool pretoEBranco);
 QImage DesenhoPng(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
                   bool pretoEBranco);
+// The same at 300 dpi: the picture's physical size in print pixels, with
+// that resolution recorded.
+QImage DesenhoPng300(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
+                     bool pretoEBranco);
+// One page of the picture's physical size, drawn as vectors with its text as
+// text. Empty when it cannot be recorded.
+QByteArray DesenhoPdf(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
+                      bool pretoEBranco);
+
+// The picture in screen pixels (96 dpi).
+QSize TamanhoFigura(int SW, int SH);
+// The copy drawn into `destino` of any painter, scaled from screen pixels.
+void DesenhaFiguraEm(QPainter& p, const QRectF& destino, EstadoGrafico& g, const EstadoSpin& e,
+                     const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco);
+// Where a picture of `figura` goes on a printed page's `pagina`: the page's
+// width with the proportions kept, from the top; a page too short for that
+// takes it at its height, centred across.
+QRectF RetanguloImpressao(QSizeF figura, const QRectF& pagina);
+
+enum class FormatoFigura { Svg, Png, Pdf };
+// The file's bytes in that format; empty when they cannot be made.
+QByteArray BytesFigura(FormatoFigura formato, EstadoGrafico& g, const EstadoSpin& e,
+                       const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco);
 
 // Where the picture file lives: CurPic.svg in the user's application data folder.
 QString ArqFigura();
@@ -26,6 +55,7 @@ QString ArqFigura();
 // Records the copy into `arquivo` through GravaArquivo (a failed copy never
 // leaves a half-written picture where the last one was); the bytes that
 // reached the file in `gravado` when given.
-std::optional<Erro> GravaFigura(const QString& arquivo, EstadoGrafico& g, const EstadoSpin& e,
-                                const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco,
+std::optional<Erro> GravaFigura(const QString& arquivo, FormatoFigura formato, EstadoGrafico& g,
+                                const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
+                                bool pretoEBranco, OpcoesGravacao opcoes = {},
                                 QByteArray* gravado = nullptr);

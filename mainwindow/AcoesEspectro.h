@@ -12,4 +12,5 @@ struct AcoesEspectro {
     QAction* numerosGrandes{};
     QAction* matrizes{};
     QAction *espectroExperimental{}, *removerExperimental{}, *exportarJcamp{};
+    QAction *salvarFigura{}, *imprimir{}, *visualizarImpressao{};
 };

@@ -25,9 +25,33 @@ BarraEstado::BarraEstado(QWidget* parent) : QStatusBar(parent) {
         // The spacers take what is left.
         addPermanentWidget(l, i == 2 || i == 5 ? 1 : 0);
     }
+    // QStatusBar writes a message left of the first permanent widget, and
+    // every panel is one: the message would get no room at all.
+    mensagem_ = new QLabel(this);
+    mensagem_->setAutoFillBackground(true);
+    mensagem_->setContentsMargins(6, 0, 6, 0);
+    mensagem_->hide();
+    connect(this, &QStatusBar::messageChanged, this, &BarraEstado::MostraMensagem);
     AtualizaRelogio();
     connect(&relogio_, &QTimer::timeout, this, &BarraEstado::AtualizaRelogio);
     relogio_.start(1000);
+}
+
+void BarraEstado::MostraMensagem(const QString& texto) {
+    mensagem_->setText(texto);
+    PosicionaMensagem();
+    mensagem_->setVisible(!texto.isEmpty());
+    mensagem_->raise();
+}
+
+void BarraEstado::PosicionaMensagem() {
+    const int data = Painel(9)->x();
+    mensagem_->setGeometry(0, 0, data > 0 ? data - 2 : width(), height());
+}
+
+void BarraEstado::resizeEvent(QResizeEvent* ev) {
+    QStatusBar::resizeEvent(ev);
+    PosicionaMensagem();
 }
 
 void BarraEstado::AtualizaRelogio() {

@@ -1,6 +1,7 @@
 #pragma once
 // The frame's status bar: twelve panels in their order, numbered from 1.
-// "Data:" and "Hora:" are followed by the current date and time.
+// "Data:" and "Hora:" are followed by the current date and time. A message
+// (showMessage) covers the panels before "Data:" while it lasts.
 
 #include <QStatusBar>
 #include <QTimer>
@@ -18,10 +19,17 @@ class BarraEstado : public QStatusBar {
 
     explicit BarraEstado(QWidget* parent = nullptr);
     QLabel* Painel(int i) const { return paineis_[std::size_t(i - 1)]; }
+    QLabel* rotuloMensagem() const { return mensagem_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* ev) override;
 
   private:
     void AtualizaRelogio();
+    void MostraMensagem(const QString& texto);
+    void PosicionaMensagem();
 
     std::array<QLabel*, NPaineis> paineis_{};
+    QLabel* mensagem_;
     QTimer relogio_;
 };

@@ -4,9 +4,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
-QString DialogosArquivo::Escolhe(const PedidoArquivo& pedido) {
+QString DialogosArquivo::Escolhe(const PedidoArquivo& pedido, QString* filtro) {
     if (EscolheArquivo) return EscolheArquivo(pedido.salvar);
     if (pasta_.isEmpty()) {
         const QString documentos =
@@ -19,7 +20,16 @@ QString DialogosArquivo::Escolhe(const PedidoArquivo& pedido) {
     dialogo.setAcceptMode(pedido.salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (pedido.salvar) dialogo.setDefaultSuffix(pedido.sufixo);
+    if (pedido.salvar && pedido.sufixoDoFiltro)
+        QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                         [&dialogo, &pedido](const QString& escolhido) {
+                             static const QRegularExpression extensao(
+                                 QStringLiteral("\\*\\.(\\w+)"));
+                             const auto m = extensao.match(escolhido);
+                             dialogo.setDefaultSuffix(m.hasMatch() ? m.captured(1) : pedido.sufixo);
+                         });
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    if (filtro) *filtro = dialogo.selectedNameFilter();
     return dialogo.selectedFiles().constFirst();
 }
 

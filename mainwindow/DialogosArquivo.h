@@ -17,15 +17,18 @@ struct PedidoArquivo {
     bool salvar = false;
     QStringList filtros; // "Todos os arquivos (*)" is added last
     QString sufixo;      // added to a saved name that has none
+    // The selected filter's extension is added instead, when it names one.
+    bool sufixoDoFiltro = false;
 };
 
 class DialogosArquivo {
   public:
     explicit DialogosArquivo(QWidget* janela) : janela_(janela) {}
 
-    // The name chosen, or empty for a cancel. Qt's own dialog: it speaks
-    // the loaded translation and asks before replacing a file.
-    QString Escolhe(const PedidoArquivo& pedido);
+    // The name chosen, or empty for a cancel; the filter selected in
+    // `filtro` when given. Qt's own dialog: it speaks the loaded translation
+    // and asks before replacing a file.
+    QString Escolhe(const PedidoArquivo& pedido, QString* filtro = nullptr);
     // The folder of a file that was read or written opens the next dialog.
     void Usado(const QString& caminho);
 

@@ -4,6 +4,7 @@
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/FiguraEspectro.h"
 #include "mainwindow/JcampEspectro.h"
 #include "mainwindow/MenusEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
@@ -64,10 +65,11 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
     jcamp_ = new JcampEspectro(
         PecasJcamp{e_, g_, o_, *entrada_, *execucao_, *areaGrafico_, dialogos_, *barra_, SepDec_},
         this);
-    menus_ =
-        new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_, *arquivo_,
-                                     *jcamp_, *areaGrafico_, *tabelaResultados_, *painelTempos_},
-                          moldura.menus, this);
+    figura_ = new FiguraEspectro(PecasFigura{e_, g_, o_, *areaGrafico_, dialogos_, *barra_}, this);
+    menus_ = new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_,
+                                          *arquivo_, *jcamp_, *figura_, *areaGrafico_,
+                                          *tabelaResultados_, *painelTempos_},
+                               moldura.menus, this);
     relayout_.setSingleShot(true);
     relayout_.setInterval(15);
     connect(&relayout_, &QTimer::timeout, this, &JanelaEspectro::AjustaGraficoAoEspaco);

@@ -18,6 +18,7 @@ class AreaGrafico;
 class ArquivoEspectro;
 class BarraEstado;
 class ExecucaoEspectro;
+class FiguraEspectro;
 class JcampEspectro;
 class MenusEspectro;
 class OpcoesEspectro;
@@ -58,6 +59,7 @@ class JanelaEspectro : public QWidget {
     ExecucaoEspectro& Execucao() const { return *execucao_; }
     ArquivoEspectro& Arquivo() const { return *arquivo_; }
     JcampEspectro& Jcamp() const { return *jcamp_; }
+    FiguraEspectro& Figura() const { return *figura_; }
     DialogosArquivo& Dialogos() { return dialogos_; }
     MenusEspectro& Menus() const { return *menus_; }
     AreaGrafico* areaGrafico() const { return areaGrafico_; }
@@ -113,6 +115,7 @@ class JanelaEspectro : public QWidget {
     ExecucaoEspectro* execucao_ = nullptr;
     ArquivoEspectro* arquivo_ = nullptr;
     JcampEspectro* jcamp_ = nullptr;
+    FiguraEspectro* figura_ = nullptr;
     MenusEspectro* menus_ = nullptr;
     QPushButton* botaoExecutar_ = nullptr;
     QPushButton* botaoTabela_ = nullptr;

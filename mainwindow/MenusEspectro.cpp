@@ -4,6 +4,7 @@
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
+#include "mainwindow/FiguraEspectro.h"
 #include "mainwindow/JcampEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,8 +37,8 @@ const QString OrdemSuperior = QStringLiteral("Espectro de ordem superior");
 MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* janela)
     : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
       entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), arquivo_(p.arquivo),
-      jcamp_(p.jcamp), areaGrafico_(p.areaGrafico), tabelaResultados_(p.tabelaResultados),
-      painelTempos_(p.painelTempos) {
+      jcamp_(p.jcamp), figura_(p.figura), areaGrafico_(p.areaGrafico),
+      tabelaResultados_(p.tabelaResultados), painelTempos_(p.painelTempos) {
     CriaMenus(barra);
 }
 
@@ -58,6 +60,13 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     a.exportarJcamp = item(arquivo, QStringLiteral("Exportar Espectro (JCAMP-DX)..."),
                            [this] { execucao_.QuandoLivre([this] { jcamp_.Exporta(); }); });
     arquivo->addSeparator();
+    a.imprimir = item(arquivo, QStringLiteral("Imprimir..."),
+                      [this] { execucao_.QuandoLivre([this] { figura_.Imprime(); }); });
+    a.imprimir->setShortcut(QKeySequence::Print);
+    a.visualizarImpressao = item(arquivo, QStringLiteral("Visualizar Impressão"), [this] {
+        execucao_.QuandoLivre([this] { figura_.VisualizaImpressao(); });
+    });
+    arquivo->addSeparator();
     a.sair = item(arquivo, QStringLiteral("Sair"), [this] { janela_->window()->close(); });
 
     QMenu* editar = barra->addMenu(QStringLiteral("Editar"));
@@ -68,9 +77,11 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     a.visualizarCopia = item(copiar, VisualizarCopia, [this] { AlternaVisualizacao(); });
     copiar->addSeparator();
     a.copiarColorido =
-        item(copiar, QStringLiteral("Copiar (Colorido)"), [this] { CopiaEspectro(false); });
+        item(copiar, QStringLiteral("Copiar (Colorido)"), [this] { figura_.Copia(false); });
     a.copiarPretoEBranco =
-        item(copiar, QStringLiteral("Copiar (Branco e Preto)"), [this] { CopiaEspectro(true); });
+        item(copiar, QStringLiteral("Copiar (Branco e Preto)"), [this] { figura_.Copia(true); });
+    a.salvarFigura = item(copiar, QStringLiteral("Salvar Figura..."),
+                          [this] { execucao_.QuandoLivre([this] { figura_.Salva(); }); });
     connect(editar, &QMenu::aboutToShow, this,
             [this] { acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas); });
 
@@ -198,11 +209,6 @@ void MenusEspectro::AlternaVisualizacao() {
                              .toStdString());
     }
     areaGrafico_.AlternaVisualizacao();
-}
-
-void MenusEspectro::CopiaEspectro(bool pretoEBranco) {
-    const Ampulheta ampulheta;
-    areaGrafico_.CopiaEspectro(pretoEBranco);
 }
 
 void MenusEspectro::EditaTitulo() {

@@ -1,7 +1,7 @@
 #pragma once
 // The spectrum window's menus in the frame's menu bar, and the commands that
-// live only there: copies, the preview and the title, "Comparar curvas",
-// the first-order spectrum.
+// live only there: the preview and the title, "Comparar curvas", the
+// first-order spectrum. The picture's commands are FiguraEspectro's.
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
@@ -14,6 +14,7 @@ struct AcoesEspectro;
 class AreaGrafico;
 class ArquivoEspectro;
 class ExecucaoEspectro;
+class FiguraEspectro;
 class JcampEspectro;
 class OpcoesEspectro;
 class PainelEntrada;
@@ -34,6 +35,7 @@ struct PecasMenus {
     ExecucaoEspectro& execucao;
     ArquivoEspectro& arquivo;
     JcampEspectro& jcamp;
+    FiguraEspectro& figura;
     AreaGrafico& areaGrafico;
     TabelaResultadosWidget& tabelaResultados;
     PainelTempos& painelTempos;
@@ -61,7 +63,6 @@ class MenusEspectro : public QObject {
     void AlternaCompararCurvas();
     void AlternaPrimeiraOrdem();
     void AlternaVisualizacao();
-    void CopiaEspectro(bool pretoEBranco);
     void CopiaTabela();
 
     QWidget* janela_;
@@ -74,6 +75,7 @@ class MenusEspectro : public QObject {
     ExecucaoEspectro& execucao_;
     ArquivoEspectro& arquivo_;
     JcampEspectro& jcamp_;
+    FiguraEspectro& figura_;
     AreaGrafico& areaGrafico_;
     TabelaResultadosWidget& tabelaResultados_;
     PainelTempos& painelTempos_;

@@ -2,11 +2,13 @@
 
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/JanelaGuia.h"
 #include "mainwindow/JanelaSobre.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -25,6 +27,11 @@ Moldura::Moldura(EstadosPrograma& estados, std::optional<int> larguraTela, QWidg
     setCentralWidget(rolagem);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Ajuda"));
+    QAction* guia = ajuda->addAction(QStringLiteral("Guia do Halvora"));
+    guia->setShortcut(QKeySequence(Qt::Key_F1));
+    // F1 from the matrix window too, not only from the frame.
+    guia->setShortcutContext(Qt::ApplicationShortcut);
+    connect(guia, &QAction::triggered, this, &Moldura::MostraGuia);
     connect(ajuda->addAction(QStringLiteral("Sobre o Programa Halvora")), &QAction::triggered, this,
             &Moldura::MostraSobre);
     connect(janela_, &JanelaEspectro::ArquivoUsado, this, [this](const QString& nome) {
@@ -44,12 +51,19 @@ void Moldura::MostraSobre() {
     sobre->show();
 }
 
+void Moldura::MostraGuia() {
+    if (!guia_) guia_ = new JanelaGuia(this);
+    guia_->show();
+    guia_->raise();
+    guia_->activateWindow();
+}
+
 void Moldura::closeEvent(QCloseEvent* ev) {
     if (!janela_->PodeFechar()) {
         ev->ignore();
         return;
     }
     ev->accept();
-    // Every other window (matrices, about box) goes with the frame.
+    // Every other window (matrices, guide, about box) goes with the frame.
     QApplication::closeAllWindows();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The frame window: the menu bar and status bar around the main window,
-// the caption with the data file's name, the about box and the exit prompt.
+// the caption with the data file's name, the guide, the about box and the
+// exit prompt.
 
 #include "mainwindow/EstadosPrograma.h"
 
@@ -10,6 +11,7 @@
 
 class JanelaEspectro;
 class BarraEstado;
+class JanelaGuia;
 
 class Moldura : public QMainWindow {
     Q_OBJECT
@@ -25,6 +27,9 @@ class Moldura : public QMainWindow {
     BarraEstado* barraEstado() const { return barraEstado_; }
     const EstadoSpin& Estado() const { return estados_.estado; }
     void MostraSobre();
+    // One guide, kept when closed so that it reopens where the user left it.
+    void MostraGuia();
+    JanelaGuia* guia() const { return guia_; }
     // The window's start-up system and first run, once whatever listens to
     // the window is connected.
     void Inicia();
@@ -36,4 +41,5 @@ class Moldura : public QMainWindow {
     EstadosPrograma& estados_;
     BarraEstado* barraEstado_;
     JanelaEspectro* janela_;
+    JanelaGuia* guia_ = nullptr;
 };

@@ -11,7 +11,7 @@ run) PACOTES=("${PROGRAMA[@]}") ;;
 test)
     # libclang-rt-dev: the fuzzer runtime of the distribution's default clang.
     PACOTES=("${PROGRAMA[@]}" libgtest-dev libbenchmark-dev libeigen3-dev xvfb imagemagick
-             clang libclang-rt-dev clang-format
+             clang libclang-rt-dev clang-format poppler-utils
              desktop-file-utils appstream shared-mime-info)
     ;;
 package) PACOTES=("${PROGRAMA[@]}" dpkg-dev file lintian) ;;

@@ -76,7 +76,8 @@ TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
     const char* const ruins[] = {
         "--bogus", "--n=11", "--n=0", "--n=x", "--n=3 --shifts=1,2", "--n=3 --j=1,2", "--mhz=0",
         "--mhz=abc", "--mhz=1e999", "--mhz=1e7", "--mhz", "--shifts=1,2,x", "--intmin=1,5",
-        "--sep=;", "--width=0", "--bw", "--svg=", "--save=", "/nao-existe/aula.esm",
+        "--sep=;", "--width=0", "--bw",
+        "--svg=", "--png=", "--pdf=", "--save=", "/nao-existe/aula.esm",
         // A system the solver refuses: shifts far beyond 1 Hz of spectrometer.
         "--mhz=0.000001 --shifts=2000000,0,5"};
     for (const char* linha : ruins) {
@@ -123,6 +124,46 @@ TEST(HalvoraCalc, FiguraSvg) {
           ">Título: Default<", ">+12,00<", "#ff0000"})
         EXPECT_NE(svg.find(t), std::string::npos) << t;
     std::remove(arq.c_str());
+}
+
+// A big-endian 32-bit number of a PNG header or chunk.
+unsigned long Numero32(const std::string& s, std::size_t de) {
+    unsigned long n = 0;
+    for (std::size_t k = de; k < de + 4 && k < s.size(); ++k) n = n << 8 | (unsigned char)s[k];
+    return n;
+}
+
+TEST(HalvoraCalc, FiguraPngEPdf) {
+    const std::string png = Pasta + "halvora_calc_teste.png",
+                      pdf = Pasta + "halvora_calc_teste.pdf",
+                      bp = Pasta + "halvora_calc_teste_bp.png";
+    const Saida s = Calc("--png=" + png + " --pdf=" + pdf + " --compact");
+    ASSERT_EQ(s.status, 0) << s.err;
+    const std::string cores = LeArquivo(png);
+    ASSERT_EQ(cores.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+    // The compact plot, 773 x 398 screen pixels, at 300/96 rounded up, and
+    // 300 dpi in pixels per metre.
+    EXPECT_EQ(Numero32(cores, 16), 2416u);
+    EXPECT_EQ(Numero32(cores, 20), 1244u);
+    const std::size_t phys = cores.find("pHYs");
+    ASSERT_NE(phys, std::string::npos);
+    EXPECT_EQ(Numero32(cores, phys + 4), 11811u);
+    EXPECT_EQ(Numero32(cores, phys + 8), 11811u);
+    const std::string documento = LeArquivo(pdf);
+    EXPECT_EQ(documento.rfind("%PDF-", 0), 0u);
+    const std::size_t caixa = documento.find("/MediaBox [0 0 ");
+    ASSERT_NE(caixa, std::string::npos);
+    std::istringstream pontos(documento.substr(caixa + 15, 40));
+    double largura = 0, altura = 0;
+    pontos >> largura >> altura;
+    EXPECT_EQ(largura, 580); // 773 x 398 pixels in whole points, rounded up
+    EXPECT_EQ(altura, 299);
+
+    ASSERT_EQ(Calc("--png=" + bp + " --compact --bw").status, 0);
+    const std::string pretoEBranco = LeArquivo(bp);
+    EXPECT_EQ(Numero32(pretoEBranco, 16), 2416u);
+    EXPECT_NE(pretoEBranco, cores);
+    for (const std::string& f : {png, pdf, bp}) std::remove(f.c_str());
 }
 
 // "Salvar Dados de Entrada" right after start-up, byte for byte.

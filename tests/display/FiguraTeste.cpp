@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <cmath>
+
 using namespace aux;
 
 namespace {
@@ -107,6 +109,63 @@ TEST(Figura, UmProtonEComparacao) {
         EXPECT_TRUE(!s.startsWith(QString::fromUtf8("Freqüência")) && !s.startsWith("(H") &&
                     s != "X(H)=")
             << s.toStdString();
+}
+
+// The files "Salvar Figura..." and halvora-calc write: the same drawing at
+// 300 dpi, and a PDF page of the picture's size.
+TEST(Figura, Png300DpiEPdf) {
+    Cena c(EntradaInicial(3));
+    const QImage png = DesenhoPng300(c.g, c.e, c.o, LarguraLarga, AlturaLarga, false);
+    // 963 x 463 screen pixels at 300/96, rounded up.
+    EXPECT_EQ(png.size(), QSize(3010, 1447));
+    EXPECT_EQ(png.dotsPerMeterX(), 11811);
+    EXPECT_EQ(png.dotsPerMeterY(), 11811);
+    // Scaled, not cut: the frame's far corner and roughly (300/96)^2 times
+    // the red of the screen-sized copy.
+    EXPECT_EQ(png.pixel(3008, 1445) & 0xffffff, 0u);
+    const double razao = double(Conta(png, 0xff0000)) / Conta(c.Png(), 0xff0000);
+    EXPECT_NEAR(razao, std::pow(300.0 / 96, 2), 2.5);
+    EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
+
+    // The bytes keep the resolution; black and white has no proton colour.
+    QImage lida;
+    ASSERT_TRUE(lida.loadFromData(
+        BytesFigura(FormatoFigura::Png, c.g, c.e, c.o, LarguraLarga, AlturaLarga, true), "PNG"));
+    EXPECT_EQ(lida.size(), png.size());
+    EXPECT_EQ(lida.dotsPerMeterX(), 11811);
+    EXPECT_EQ(Conta(lida, 0xff0000), 0);
+
+    // Vectors only, on a page of whole points rounded up from 722.25 x 347.25.
+    const QByteArray pdf =
+        BytesFigura(FormatoFigura::Pdf, c.g, c.e, c.o, LarguraLarga, AlturaLarga, false);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+    static const QRegularExpression caixa(
+        QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto m = caixa.match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_EQ(m.captured(1).toDouble(), 723);
+    EXPECT_EQ(m.captured(2).toDouble(), 348);
+}
+
+TEST(Figura, RetanguloDaPaginaImpressa) {
+    const QSizeF figura(963, 463);
+    // A4 landscape at 1200 dpi, inside the printer's margins: the page's width.
+    QRectF r = RetanguloImpressao(figura, QRectF(0, 0, 13087, 9447));
+    EXPECT_EQ(r.topLeft(), QPointF(0, 0));
+    EXPECT_DOUBLE_EQ(r.width(), 13087);
+    EXPECT_DOUBLE_EQ(r.height(), 13087 * 463 / 963.0);
+    // Portrait: still the width, the picture is wider than tall.
+    r = RetanguloImpressao(figura, QRectF(0, 0, 9447, 13087));
+    EXPECT_DOUBLE_EQ(r.width(), 9447);
+    EXPECT_LT(r.height(), 13087);
+    // A strip too short for the width: its height, centred across.
+    r = RetanguloImpressao(figura, QRectF(100, 50, 4000, 1000));
+    EXPECT_DOUBLE_EQ(r.height(), 1000);
+    EXPECT_DOUBLE_EQ(r.width(), 1000 * 963 / 463.0);
+    EXPECT_DOUBLE_EQ(r.top(), 50);
+    EXPECT_DOUBLE_EQ(r.center().x(), 2100);
+    EXPECT_TRUE(RetanguloImpressao(figura, QRectF()).isEmpty());
 }
 
 } // namespace

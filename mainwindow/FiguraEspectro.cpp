@@ -1,0 +1,117 @@
+#include "mainwindow/FiguraEspectro.h"
+
+#include "display/AreaGrafico.h"
+#include "mainwindow/DialogosArquivo.h"
+#include "widgets/Ampulheta.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+
+namespace {
+
+const QString FiltroSvg = QStringLiteral("Figura SVG (*.svg)");
+const QString FiltroPng = QStringLiteral("Figura PNG (*.png)");
+const QString FiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
+
+} // namespace
+
+FormatoFigura FormatoEscolhido(const QString& caminho, const QString& filtro) {
+    const QString extensao = QFileInfo(caminho).suffix().toLower();
+    if (extensao == QStringLiteral("png")) return FormatoFigura::Png;
+    if (extensao == QStringLiteral("pdf")) return FormatoFigura::Pdf;
+    if (extensao == QStringLiteral("svg")) return FormatoFigura::Svg;
+    if (filtro == FiltroPng) return FormatoFigura::Png;
+    if (filtro == FiltroPdf) return FormatoFigura::Pdf;
+    return FormatoFigura::Svg;
+}
+
+FiguraEspectro::FiguraEspectro(const PecasFigura& p, QWidget* janela)
+    : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), areaGrafico_(p.areaGrafico),
+      dialogos_(p.dialogos), barra_(p.barra) {}
+
+FiguraEspectro::~FiguraEspectro() = default;
+
+void FiguraEspectro::Copia(bool pretoEBranco) {
+    // The user's last copy decides the colours of what is saved and printed
+    // afterwards: whoever copied in black and white wants the files that way too.
+    ultimaCopiaBP_ = pretoEBranco;
+    const Ampulheta ampulheta;
+    if (areaGrafico_.CopiaEspectro(pretoEBranco))
+        barra_.showMessage(QStringLiteral("Figura copiada; também gravada em %1")
+                               .arg(QDir::toNativeSeparators(areaGrafico_.ArqFiguraAtual())),
+                           6000);
+}
+
+bool FiguraEspectro::PretoEBranco() const {
+    // The comparison of curves has no black-and-white copy (its menu item is off).
+    return ultimaCopiaBP_ && !o_.CompararCurvas;
+}
+
+void FiguraEspectro::Salva() {
+    const PedidoArquivo pedido{
+        true, {FiltroSvg, FiltroPng, FiltroPdf}, QStringLiteral("svg"), true};
+    QString filtro;
+    const QString caminho = dialogos_.Escolhe(pedido, &filtro);
+    if (caminho.isEmpty()) return;
+    const FormatoFigura formato = FormatoEscolhido(caminho, filtro);
+    const bool bp = PretoEBranco();
+    {
+        const Ampulheta ampulheta;
+        if (dialogos_.Grava(QStringLiteral("Salvar figura"), [&](OpcoesGravacao opcoes) {
+                return GravaFigura(caminho, formato, g_, e_, o_, areaGrafico_.SW(),
+                                   areaGrafico_.SH(), bp, opcoes);
+            }))
+            dialogos_.Usado(caminho);
+    }
+    // The copy's drawing leaves its own layout in the plot's state.
+    areaGrafico_.Grafico();
+}
+
+QPrinter& FiguraEspectro::Impressora() {
+    if (!impressora_) {
+        impressora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        impressora_->setPageOrientation(QPageLayout::Landscape);
+        impressora_->setDocName(QStringLiteral("Espectro Simulado"));
+    }
+    return *impressora_;
+}
+
+bool FiguraEspectro::ImprimeEm(QPrinter& impressora) {
+    bool impresso = false;
+    {
+        const Ampulheta ampulheta;
+        QPainter p;
+        if (p.begin(&impressora)) {
+            const int SW = areaGrafico_.SW(), SH = areaGrafico_.SH();
+            const QRectF pagina(0, 0, impressora.width(), impressora.height());
+            DesenhaFiguraEm(p, RetanguloImpressao(QSizeF(TamanhoFigura(SW, SH)), pagina), g_, e_,
+                            o_, SW, SH, PretoEBranco());
+            impresso = p.end();
+        }
+    }
+    areaGrafico_.Grafico();
+    if (!impresso)
+        QMessageBox::warning(janela_, QStringLiteral("Imprimir"),
+                             QStringLiteral("Não foi possível imprimir o espectro."));
+    return impresso;
+}
+
+void FiguraEspectro::Imprime() {
+    QPrintDialog dialogo(&Impressora(), janela_);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    if (dialogo.exec() == QDialog::Accepted) ImprimeEm(Impressora());
+}
+
+void FiguraEspectro::VisualizaImpressao() {
+    QPrintPreviewDialog dialogo(&Impressora(), janela_);
+    dialogo.setWindowTitle(QStringLiteral("Visualizar Impressão"));
+    connect(&dialogo, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* impressora) { ImprimeEm(*impressora); });
+    dialogo.exec();
+}

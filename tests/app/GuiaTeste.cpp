@@ -1,0 +1,251 @@
+// The guide as a student meets it: F1 from any window of the program, pages
+// whose every link and picture leads somewhere, and the captions it names
+// as the program shows them.
+#include "app/LigaInspetor.h"
+#include "inspector/JanelaMatrizes.h"
+#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/JanelaGuia.h"
+#include "mainwindow/Moldura.h"
+#include "mainwindow/TabelaResultadosWidget.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+const QString Pasta = QStringLiteral(":/guia/");
+
+QString Html(const QString& pagina) {
+    QFile f(Pasta + pagina);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QStringList Paginas() {
+    return QDir(Pasta).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+}
+
+// A page as Qt's rich text reads it, which is what the guide's window shows.
+struct Pagina {
+    std::vector<std::pair<QString, QString>> links; // target as written, text
+    QSet<QString> ancoras;
+    QStringList imagens;
+};
+
+Pagina Le(const QTextDocument& doc) {
+    Pagina p;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            for (const QString& nome : f.anchorNames()) p.ancoras.insert(nome);
+            if (f.isImageFormat()) p.imagens << f.toImageFormat().name();
+            if (!f.isAnchor() || f.anchorHref().isEmpty()) continue;
+            // One link in several formats (bold inside it) is several fragments.
+            if (!p.links.empty() && p.links.back().first == f.anchorHref())
+                p.links.back().second += it.fragment().text();
+            else
+                p.links.emplace_back(f.anchorHref(), it.fragment().text());
+        }
+    return p;
+}
+
+Pagina Le(const QString& pagina) {
+    QTextDocument doc;
+    doc.setHtml(Html(pagina));
+    return Le(doc);
+}
+
+QUrl Endereco(const QString& pagina) {
+    return QUrl(QStringLiteral("qrc") + Pasta + pagina);
+}
+
+// The page of the guide a link of `pagina` opens, or an empty string when it
+// leads out of the guide or to nothing.
+QString Destino(const QString& pagina, const QString& href) {
+    const QUrl url = Endereco(pagina).resolved(QUrl(href));
+    if (url.scheme() != QLatin1String("qrc") || !url.path().startsWith(Pasta.mid(1)))
+        return QString();
+    const QString nome = url.path().mid(Pasta.size() - 1);
+    return QFile::exists(Pasta + nome) ? nome : QString();
+}
+
+TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
+    const QStringList paginas = Paginas();
+    ASSERT_GE(paginas.size(), 8);
+    for (const QString& pagina : paginas) {
+        SCOPED_TRACE(pagina.toStdString());
+        const Pagina p = Le(pagina);
+        EXPECT_FALSE(p.links.empty());
+        for (const auto& [href, texto] : p.links) {
+            SCOPED_TRACE(href.toStdString());
+            const QString destino = Destino(pagina, href);
+            if (destino.isEmpty()) {
+                ADD_FAILURE() << "a link out of the guide or to no page";
+                continue;
+            }
+            const QString ancora = QUrl(href).fragment();
+            if (!ancora.isEmpty()) {
+                EXPECT_TRUE(Le(destino).ancoras.contains(ancora)) << "no such anchor";
+            }
+        }
+        for (const QString& imagem : p.imagens) {
+            SCOPED_TRACE(imagem.toStdString());
+            const QUrl url = Endereco(pagina).resolved(QUrl(imagem));
+            EXPECT_EQ(url.scheme(), "qrc");
+            const QImage figura(QLatin1Char(':') + url.path());
+            ASSERT_FALSE(figura.isNull());
+            // The window is a little wider than this: no picture to scroll sideways.
+            EXPECT_LE(figura.width(), 760);
+        }
+    }
+}
+
+TEST(Guia, IndiceLevaATodaSecaoECadaSecaoVoltaAoIndice) {
+    const QString indice = JanelaGuia::Indice().fileName();
+    ASSERT_EQ(indice, "index.html");
+    QSet<QString> doIndice;
+    for (const auto& link : Le(indice).links) doIndice.insert(Destino(indice, link.first));
+    for (const QString& pagina : Paginas()) {
+        if (pagina == indice) continue;
+        SCOPED_TRACE(pagina.toStdString());
+        EXPECT_TRUE(doIndice.contains(pagina));
+        bool volta = false;
+        for (const auto& link : Le(pagina).links)
+            volta = volta || Destino(pagina, link.first) == indice;
+        EXPECT_TRUE(volta);
+    }
+}
+
+struct Programa {
+    EstadosPrograma estados;
+    Moldura moldura{estados, 1280};
+
+    Programa() {
+        LigaInspetor(moldura);
+        moldura.Inicia();
+    }
+    void Ativa(QWidget& w) {
+        w.show();
+        w.activateWindow();
+        // Shortcuts follow QApplication::activeWindow(), which can lag behind the
+        // window system's activation.
+        ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }));
+    }
+    int Guias() const { return int(moldura.findChildren<JanelaGuia*>().size()); }
+};
+
+TEST(Guia, F1AbreUmSoGuiaDeQualquerJanela) {
+    Programa p;
+    QMenu* ajuda = nullptr;
+    for (QAction* a : p.moldura.menuBar()->actions())
+        if (a->text() == "Ajuda") ajuda = a->menu();
+    ASSERT_TRUE(ajuda);
+    const QList<QAction*> itens = ajuda->actions();
+    ASSERT_GE(itens.size(), 2);
+    EXPECT_EQ(itens[0]->text(), "Guia do Halvora");
+    EXPECT_EQ(itens[0]->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(itens[1]->text(), "Sobre o Programa Halvora");
+
+    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
+    EXPECT_EQ(p.Guias(), 0) << "built only when asked for";
+    QTest::keyClick(&p.moldura, Qt::Key_F1);
+    JanelaGuia* guia = p.moldura.guia();
+    ASSERT_TRUE(guia);
+    EXPECT_TRUE(guia->isVisible());
+    EXPECT_TRUE(guia->isWindow());
+    EXPECT_EQ(guia->navegador()->source(), JanelaGuia::Indice());
+    EXPECT_FALSE(guia->navegador()->toPlainText().isEmpty());
+
+    // Left on a section and closed, it comes back the same, where it was.
+    guia->navegador()->setSource(Endereco(QStringLiteral("grafico.html")));
+    guia->close();
+    ASSERT_FALSE(guia->isVisible());
+    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
+    QTest::keyClick(&p.moldura, Qt::Key_F1);
+    EXPECT_EQ(p.moldura.guia(), guia);
+    EXPECT_TRUE(guia->isVisible());
+    EXPECT_EQ(guia->navegador()->source().fileName(), "grafico.html");
+
+    // From the matrix window too, and still one guide.
+    guia->close();
+    emit p.moldura.janela()->MatrizesPedidas();
+    auto* inspetor = p.moldura.findChild<JanelaMatrizes*>();
+    ASSERT_TRUE(inspetor);
+    ASSERT_NO_FATAL_FAILURE(p.Ativa(*inspetor));
+    QTest::keyClick(inspetor, Qt::Key_F1);
+    EXPECT_TRUE(guia->isVisible());
+    EXPECT_EQ(p.Guias(), 1);
+}
+
+// A student who presses F1 to find out how to zoom: a link on the first
+// page, followed, leads to the buttons that do it.
+TEST(Guia, QuemApertaF1AchaOZoom) {
+    Programa p;
+    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
+    QTest::keyClick(&p.moldura, Qt::Key_F1);
+    ASSERT_TRUE(p.moldura.guia());
+    QTextBrowser& navegador = *p.moldura.guia()->navegador();
+    std::vector<QString> zoom;
+    for (const auto& [href, texto] : Le(*navegador.document()).links)
+        if (texto.contains(QStringLiteral("zoom"), Qt::CaseInsensitive)) zoom.push_back(href);
+    ASSERT_FALSE(zoom.empty());
+    for (const QString& href : zoom) {
+        SCOPED_TRACE(href.toStdString());
+        navegador.setSource(JanelaGuia::Indice().resolved(QUrl(href)));
+        const QString texto = navegador.toPlainText();
+        for (const char* botao : {"◀▶", "▶◀", "▲", "▼"})
+            EXPECT_TRUE(texto.contains(QString::fromUtf8(botao))) << botao;
+    }
+}
+
+// Every caption the guide quotes as on screen, as the program shows it.
+TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
+    Programa p;
+    // Built, not shown: showing rebuilds the grids and renames a button.
+    const JanelaMatrizes inspetor(p.moldura.Estado(), ConsultasInspetor{});
+    QSet<QString> naTela;
+    const auto junta = [&naTela](const QString& s) { naTela.insert(s.simplified()); };
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(&p.moldura), static_cast<const QWidget*>(&inspetor)}) {
+        for (const auto* b : w->findChildren<QAbstractButton*>()) junta(b->text());
+        for (const auto* l : w->findChildren<QLabel*>()) junta(l->text());
+        for (const auto* g : w->findChildren<QGroupBox*>()) junta(g->title());
+    }
+    const TabelaResultadosWidget& tabela = *p.moldura.janela()->tabelaResultados();
+    for (int c = 0; c < tabela.cols(); ++c) junta(tabela.textMatrix(0, c));
+
+    const QRegularExpression tela(QStringLiteral(R"(<span class="tela">(.*?)</span>)"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    int nomes = 0;
+    for (const QString& pagina : Paginas()) {
+        SCOPED_TRACE(pagina.toStdString());
+        for (auto m = tela.globalMatch(Html(pagina)); m.hasNext(); ++nomes) {
+            const QString nome =
+                QTextDocumentFragment::fromHtml(m.next().captured(1)).toPlainText().simplified();
+            EXPECT_TRUE(naTela.contains(nome)) << nome.toStdString();
+        }
+    }
+    EXPECT_GE(nomes, 30);
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+// The copy picture saved, printed and announced from the window's menus.
+#include "JanelaAux.h"
+#include "TextoPdf.h"
+
+#include "display/AreaGrafico.h"
+#include "display/Figura.h"
+#include "mainwindow/FiguraEspectro.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
+
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+QByteArray Le(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int Vermelhos(const QImage& im) {
+    int n = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) n += (im.pixel(x, y) & 0xffffff) == 0xff0000;
+    return n;
+}
+
+// The window with its copies recorded in `pasta` and every save dialog
+// answering `destino`.
+struct Janela {
+    QTemporaryDir pasta;
+    Tela t;
+    QString destino;
+    const QString curPic = pasta.filePath(QStringLiteral("CurPic.svg"));
+    Janela() {
+        t.f.areaGrafico()->DefineArqFigura(curPic);
+        t.f.Dialogos().EscolheArquivo = [this](bool salvar) {
+            EXPECT_TRUE(salvar);
+            return destino;
+        };
+    }
+    QByteArray Salva(const QString& nome) {
+        destino = pasta.filePath(nome);
+        t.f.Acoes().salvarFigura->trigger();
+        return Le(destino);
+    }
+};
+
+TEST(FiguraEspectro, SalvaOQueACopiaDesenhaEmCadaFormato) {
+    Janela j;
+    JanelaEspectro& f = j.t.f;
+    // Before any copy, and after a colour one: colour.
+    const QByteArray colorida = j.Salva(QStringLiteral("a.svg"));
+    f.Acoes().copiarColorido->trigger();
+    EXPECT_EQ(colorida, Le(j.curPic));
+    EXPECT_TRUE(colorida.contains("#ff0000"));
+
+    // After "Copiar (Branco e Preto)", black and white, whatever the format.
+    f.Acoes().copiarPretoEBranco->trigger();
+    const QByteArray bp = j.Salva(QStringLiteral("b.svg"));
+    EXPECT_EQ(bp, Le(j.curPic));
+    EXPECT_FALSE(bp.contains("#ff0000"));
+
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(j.Salva(QStringLiteral("c.PNG")), "PNG"));
+    const QSize tela = TamanhoFigura(f.areaGrafico()->SW(), f.areaGrafico()->SH());
+    EXPECT_EQ(png.size(), QSize(int(std::ceil(tela.width() * 300 / 96.0)),
+                                int(std::ceil(tela.height() * 300 / 96.0))));
+    EXPECT_EQ(png.dotsPerMeterX(), 11811); // 300 dpi
+    EXPECT_EQ(Vermelhos(png), 0);
+
+    const QByteArray pdf = j.Salva(QStringLiteral("d.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    // A name without an extension, with no filter to go by.
+    EXPECT_TRUE(j.Salva(QStringLiteral("e")).startsWith("<?xml"));
+
+    f.Acoes().copiarColorido->trigger();
+    ASSERT_TRUE(png.loadFromData(j.Salva(QStringLiteral("f.png")), "PNG"));
+    EXPECT_GT(Vermelhos(png), 0);
+
+    const auto texto = TextoPdf(j.pasta.filePath(QStringLiteral("d.pdf")));
+    if (!texto) GTEST_SKIP() << "pdftotext is not installed";
+    for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Título: Default",
+                          "Intensidade mínima: 0,01", "J(1,X)="})
+        EXPECT_TRUE(texto->contains(QString::fromUtf8(s))) << s << " in " << texto->toStdString();
+}
+
+TEST(FiguraEspectro, CopiaDizNaBarraDeEstadoOndeGravouAFigura) {
+    Janela j;
+    j.t.Mostra();
+    j.t.f.Acoes().copiarColorido->trigger();
+    BarraEstado* barra = j.t.w.barraEstado();
+    const QString texto =
+        QStringLiteral("Figura copiada; também gravada em ") + QDir::toNativeSeparators(j.curPic);
+    EXPECT_EQ(barra->currentMessage(), texto);
+    // Seen whole, over the panels and short of the date.
+    const QLabel* mensagem = barra->rotuloMensagem();
+    ASSERT_TRUE(mensagem->isVisible());
+    EXPECT_EQ(mensagem->text(), texto);
+    EXPECT_GE(mensagem->contentsRect().width(), mensagem->fontMetrics().horizontalAdvance(texto));
+    EXPECT_LT(mensagem->geometry().right(), barra->Painel(9)->x());
+    EXPECT_TRUE(barra->Painel(10)->isVisible());
+    barra->clearMessage();
+    EXPECT_FALSE(mensagem->isVisible());
+}
+
+TEST(FiguraEspectro, FormatoPelaExtensaoSenaoPeloFiltro) {
+    const QString png = QStringLiteral("Figura PNG (*.png)");
+    const QString pdf = QStringLiteral("Documento PDF (*.pdf)");
+    EXPECT_EQ(FormatoEscolhido("x.pdf", png), FormatoFigura::Pdf);
+    EXPECT_EQ(FormatoEscolhido("x.Svg", pdf), FormatoFigura::Svg);
+    EXPECT_EQ(FormatoEscolhido("x.dat", png), FormatoFigura::Png);
+    EXPECT_EQ(FormatoEscolhido("figura", pdf), FormatoFigura::Pdf);
+    EXPECT_EQ(FormatoEscolhido("figura.png.bak", QStringLiteral("Todos os arquivos (*)")),
+              FormatoFigura::Svg);
+}
+
+TEST(FiguraEspectro, GravacaoQueFalhaDeixaOArquivoAnterior) {
+    Janela j;
+    const QString arquivo = j.pasta.filePath(QStringLiteral("figura.png"));
+    QFile antigo(arquivo);
+    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+    antigo.write("antigo");
+    antigo.close();
+    const auto arquivos = [&] { return QDir(j.pasta.path()).entryList(QDir::Files); };
+    const QStringList antes = arquivos();
+
+    // Past the file size limit half-way through the picture.
+    struct rlimit limite {};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const struct rlimit pequeno { 1000, limite.rlim_max };
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    {
+        Modal ok(QMessageBox::Ok);
+        setrlimit(RLIMIT_FSIZE, &pequeno);
+        j.Salva(QStringLiteral("figura.png"));
+        setrlimit(RLIMIT_FSIZE, &limite);
+        EXPECT_EQ(ok.titulos, QStringList{QStringLiteral("Salvar figura")});
+    }
+    std::signal(SIGXFSZ, sinal);
+    EXPECT_EQ(Le(arquivo), "antigo");
+    EXPECT_EQ(arquivos(), antes) << "a temporary file left";
+
+    // A folder is never replaced.
+    ASSERT_TRUE(QDir(j.pasta.path()).mkdir(QStringLiteral("pasta.pdf")));
+    {
+        Modal ok(QMessageBox::Ok);
+        j.Salva(QStringLiteral("pasta.pdf"));
+        ASSERT_EQ(ok.vezes(), 1);
+        EXPECT_TRUE(ok.textos[0].contains(QStringLiteral("pasta"))) << ok.textos[0].toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(j.pasta.filePath(QStringLiteral("pasta.pdf"))).isDir());
+}
+
+TEST(FiguraEspectro, ImprimeNaPaginaDeitadaComAAnotacao) {
+    QTemporaryDir pasta;
+    Tela t;
+    QPrinter& impressora = t.f.Figura().Impressora();
+    EXPECT_EQ(impressora.pageLayout().orientation(), QPageLayout::Landscape);
+    const QString arquivo = pasta.filePath(QStringLiteral("impresso.pdf"));
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(arquivo);
+    ASSERT_TRUE(t.f.Figura().ImprimeEm(impressora));
+    const QByteArray pdf = Le(arquivo);
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    static const QRegularExpression caixa(
+        QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto m = caixa.match(QString::fromLatin1(pdf));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_GT(m.captured(1).toDouble(), m.captured(2).toDouble()) << "landscape";
+
+    {
+        Modal fecha;
+        t.f.Acoes().visualizarImpressao->trigger();
+        EXPECT_EQ(fecha.titulos, QStringList{QStringLiteral("Visualizar Impressão")});
+    }
+
+    const auto texto = TextoPdf(arquivo);
+    if (!texto) GTEST_SKIP() << "pdftotext is not installed";
+    for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Freqüência: 300 MHz"})
+        EXPECT_TRUE(texto->contains(QString::fromUtf8(s))) << s << " in " << texto->toStdString();
+}
+
+} // namespace
