@@ -1,5 +1,5 @@
 # Installs the build into a new prefix and runs what was installed from
-# another folder: the calculator with its picture (drawn by the program
+# another folder: the calculator with its pictures (drawn by the program
 # installed under libexec) and the window program's --version; then checks
 # that the files a desktop looks for are where it looks.
 #
@@ -19,19 +19,27 @@ endif()
 set(falhas)
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         --unset=QT_QPA_PLATFORM ${prefixo}/bin/halvora-calc --n=3 --svg=x.svg
+                        --png=x.png --pdf=x.pdf
                 WORKING_DIRECTORY ${fora} RESULT_VARIABLE status OUTPUT_VARIABLE saida
                 ERROR_VARIABLE erros)
 if(NOT status EQUAL 0 OR NOT saida MATCHES "^Banda n°" OR NOT erros STREQUAL "")
   list(APPEND falhas "halvora-calc --svg: status ${status}, standard error: ${erros}")
 endif()
-if(EXISTS ${fora}/x.svg)
-  file(READ ${fora}/x.svg svg LIMIT 400)
-  if(NOT svg MATCHES "<svg")
-    list(APPEND falhas "x.svg is not an SVG picture")
+# Each picture by its first bytes.
+foreach(par "x.svg;<svg" "x.png;^89504e470d0a1a0a" "x.pdf;^255044462d")
+  list(GET par 0 figura)
+  list(GET par 1 assinatura)
+  if(NOT EXISTS ${fora}/${figura})
+    list(APPEND falhas "halvora-calc wrote no ${figura}")
+  elseif(figura STREQUAL "x.svg")
+    file(READ ${fora}/${figura} inicio LIMIT 400)
+  else()
+    file(READ ${fora}/${figura} inicio LIMIT 8 HEX)
   endif()
-else()
-  list(APPEND falhas "halvora-calc --svg=x.svg wrote no x.svg")
-endif()
+  if(EXISTS ${fora}/${figura} AND NOT inicio MATCHES "${assinatura}")
+    list(APPEND falhas "${figura} is not the picture it is named for")
+  endif()
+endforeach()
 
 foreach(programa halvora halvora-calc)
   execute_process(COMMAND ${prefixo}/bin/${programa} --version RESULT_VARIABLE status
