@@ -42,6 +42,7 @@ const char* const TextoAjudaCalc =
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
     "  --width=L        largura a meia altura, Hz (padrão 1)\n"
     "  -h, --help       esta ajuda\n"
+    "  --version        a versão do programa\n"
     "\n"
     "Os números dos argumentos usam \".\" como separador decimal.\n";
 
@@ -169,6 +170,8 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
         o.compacto = true;
     else if (nome == "-h" || nome == "--help")
         o.ajuda = true;
+    else if (nome == "--version")
+        o.versao = true;
     else if (nome == "--exemplos")
         o.listaExemplos = true;
     else
@@ -266,7 +269,7 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         }
         if ((r.erro = AplicaOpcao(nome, valor, b, r.opcoes))) return r;
     }
-    if (r.opcoes.ajuda || r.opcoes.listaExemplos) return r;
+    if (r.opcoes.ajuda || r.opcoes.versao || r.opcoes.listaExemplos) return r;
     if ((r.opcoes.pretoEBranco || r.opcoes.compacto || r.opcoes.tamanho) &&
         !(r.opcoes.svg || r.opcoes.png || r.opcoes.pdf)) {
         r.erro = "--bw, --compact e --size só valem com --svg, --png ou --pdf.";

@@ -15,6 +15,7 @@ struct OpcoesCalc {
     EntradaSimulacao entrada;
     bool tempos = false;
     bool ajuda = false;
+    bool versao = false;
     // The spectrum picture as "Copiar (Colorido)" records it right after
     // start-up, or in black and white, or in the compact layout's size; as
     // "Salvar Figura..." writes it in PNG and PDF.

@@ -4,6 +4,7 @@
 #include "cli/FiguraCalc.h"
 #include "cli/TelaCalc.h"
 #include "display/Experimental.h"
+#include "gerado/Versao.h"
 #include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
@@ -107,6 +108,10 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     const OpcoesCalc& o = lidos.opcoes;
     if (o.ajuda) {
         saida << TextoAjudaCalc;
+        return StatusDaSaida(saida, erros);
+    }
+    if (o.versao) {
+        saida << "halvora-calc " << VersaoHalvora << "\n";
         return StatusDaSaida(saida, erros);
     }
     if (o.listaExemplos) {

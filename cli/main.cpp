@@ -1,6 +1,7 @@
 // halvora-calc: the calculator without the toolkit, which would cost every
 // run tens of milliseconds to load. A request for the picture is handed over
-// to halvora-calc-grafico, the same calculator built with it, beside this one.
+// to halvora-calc-grafico, the same calculator built with it: beside this one
+// in the build tree, under libexec once installed.
 #include "cli/Calc.h"
 
 #include <unistd.h>
@@ -18,15 +19,27 @@ bool PedeFigura(int argc, char** argv) {
     return false;
 }
 
+// The picture program, or the last place it was looked for; relative only
+// when this program cannot tell where it is.
+std::filesystem::path Grafico() {
+    std::error_code erro;
+    const auto pasta = std::filesystem::read_symlink("/proc/self/exe", erro).parent_path();
+    std::filesystem::path caminho = "halvora-calc-grafico";
+    if (erro) return caminho;
+    for (const char* relativo : {"halvora-calc-grafico", HALVORA_GRAFICO_INSTALADO}) {
+        caminho = (pasta / relativo).lexically_normal();
+        if (access(caminho.c_str(), X_OK) == 0) break;
+    }
+    return caminho;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (PedeFigura(argc, argv)) {
-        std::error_code erro;
-        const auto eu = std::filesystem::read_symlink("/proc/self/exe", erro);
-        const std::string irmao = (eu.parent_path() / "halvora-calc-grafico").string();
-        if (!erro) execv(irmao.c_str(), argv);
-        std::cerr << "halvora-calc: não foi possível gravar a figura: " << irmao
+        const std::filesystem::path grafico = Grafico();
+        if (grafico.is_absolute()) execv(grafico.c_str(), argv);
+        std::cerr << "halvora-calc: não foi possível gravar a figura: " << grafico.string()
                   << " não foi encontrado.\n";
         return 2;
     }

@@ -74,7 +74,11 @@ void ArquivoEspectro::SalvaDados() {
 void ArquivoEspectro::AbreDados() {
     const Ampulheta ampulheta;
     const QString caminho = dialogos_.Escolhe(PedidoDados(false));
-    if (caminho.isEmpty()) return;
+    if (!caminho.isEmpty()) AbreArquivo(caminho);
+}
+
+void ArquivoEspectro::AbreArquivo(const QString& caminho) {
+    const Ampulheta ampulheta;
     dialogos_.Usado(caminho);
     const std::string arquivo = caminho.toStdString();
     Carrega([&] { return LeArquivoDados(arquivo, SepDec_); }, QFileInfo(caminho).fileName());

@@ -47,6 +47,9 @@ class ArquivoEspectro : public QObject {
 
     void SalvaDados();
     void AbreDados();
+    // What "Abrir Dados de Entrada" does with the file it is given: the
+    // program's command line opens a file this way.
+    void AbreArquivo(const QString& caminho);
     // One of the built-in examples, read and run as a file would be; the
     // caption shows its name, and a save asks where to put it.
     void AbreExemplo(const Exemplo& exemplo);

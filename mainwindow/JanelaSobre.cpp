@@ -1,5 +1,7 @@
 #include "mainwindow/JanelaSobre.h"
 
+#include "gerado/Versao.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,13 +13,17 @@ JanelaSobre::JanelaSobre(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Sobre o Programa ") + titulo);
 
     auto* icone = new QLabel(this);
-    icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    // The program's icon once it is installed.
+    const QIcon programa = QApplication::windowIcon();
+    icone->setPixmap(
+        (programa.isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : programa)
+            .pixmap(48, 48));
     auto* lblTitle = new QLabel(titulo, this);
     QFont fonte(QStringLiteral("Times New Roman"));
     fonte.setPointSize(24);
     fonte.setBold(true);
     lblTitle->setFont(fonte);
-    auto* lblVersion = new QLabel(QStringLiteral("Version"), this);
+    auto* lblVersion = new QLabel(QStringLiteral("Versão ") + QLatin1String(VersaoHalvora), this);
     auto* descricao = new QLabel(
         QStringLiteral("Este programa serve para prever a aparência de um espectro de "
                        "Ressonância Magnética Nuclear de próton (hidrogênio) correspondendo a um "

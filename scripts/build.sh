@@ -6,5 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+# Configure output stays on screen: a packager must see CMake's warnings.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
 cmake --build "$dir" -j"${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"

@@ -31,23 +31,24 @@ case $limite in
 '' | *[!0-9]* | 0) recusa "the time limit must be a whole number of seconds above 0, not \"$limite\"" ;;
 esac
 
-scripts/setup.sh
+scripts/setup.sh test
 
 echo "== Formatting (clang-format)"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== Release"
-scripts/build.sh build -DHALVORA_WERROR=ON
+scripts/build.sh build -DHALVORA_WERROR=ON -DHALVORA_TESTS=ON -DHALVORA_BENCH=ON
 ctest --test-dir build --output-on-failure --timeout "$limite" -j"$(nproc)"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-scripts/build.sh build-asan -DHALVORA_SANITIZE=ON -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON
+scripts/build.sh build-asan -DHALVORA_SANITIZE=ON -DHALVORA_TESTS=ON -DHALVORA_BENCH=OFF \
+  -DHALVORA_WERROR=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --timeout "$limite" -j"$(nproc)"
 
 echo "== libFuzzer: the data-file reader"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVORA_FUZZ=ON \
-  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON >/dev/null
+  -DHALVORA_TESTS=OFF -DHALVORA_BENCH=OFF -DHALVORA_WERROR=ON
 cmake --build build-fuzz --target fuzz_arquivo fuzz_gravacao fuzz_jcamp -j"$(nproc)"
 # New inputs go to the build folder; the seeds in the repository stay as they are.
 mkdir -p build-fuzz/corpus

@@ -1,0 +1,132 @@
+// The program's command line: `halvora aula.esm` opens the file as "Abrir
+// Dados de Entrada" would, over the start-up system.
+#include "app/Inicio.h"
+#include "gerado/Versao.h"
+#include "mainwindow/JanelaAux.h"
+#include "mainwindow/JanelaSobre.h"
+#include "run/Exemplos.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <string>
+
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+QString Grava(const QTemporaryDir& pasta, const QString& nome, std::string_view bytes) {
+    QFile f(pasta.filePath(nome));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), qint64(bytes.size()));
+    return f.fileName();
+}
+
+// A real saved file of four protons, where the start-up system has three.
+std::string_view Aula() {
+    return ProcuraExemplo("aabb-clorotolueno")->bytes;
+}
+
+TEST(LinhaComando, UmNomeAbreOArquivo) {
+    EXPECT_EQ(LeLinhaComando({"a.esm"}).arquivo, QStringLiteral("a.esm"));
+    EXPECT_EQ(LeLinhaComando({"--", "--a.esm"}).arquivo, QStringLiteral("--a.esm"));
+    EXPECT_EQ(LeLinhaComando({"-"}).arquivo, QStringLiteral("-")) << "a name, not an option";
+    for (const QStringList& args : {QStringList{}, QStringList{"a.esm"}, QStringList{"--", "-x"}})
+        EXPECT_TRUE(LeLinhaComando(args).problema.isEmpty()) << args.join(' ').toStdString();
+    EXPECT_FALSE(LeLinhaComando({}).arquivo);
+}
+
+// Whatever else is on the line, nothing opens: the user is told why.
+TEST(LinhaComando, OpcaoDesconhecidaOuNomeAMaisNaoAbreNada) {
+    const struct {
+        QStringList args;
+        QString problema;
+    } casos[] = {
+        {{"--zoom", "a.esm"}, "Opção desconhecida: --zoom."},
+        {{"a.esm", "-x", "--y"}, "Opções desconhecidas: -x, --y."},
+        {{"a.esm", "b.esm"},
+         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, b.esm."},
+        {{"a.esm", "--", "--b.esm"},
+         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, --b.esm."},
+    };
+    for (const auto& c : casos) {
+        const LinhaComando l = LeLinhaComando(c.args);
+        EXPECT_FALSE(l.arquivo) << c.args.join(' ').toStdString();
+        EXPECT_EQ(l.problema, c.problema + "\nUso: halvora [ARQ.esm]");
+    }
+}
+
+TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
+    QTemporaryDir pasta;
+    const QString arquivo = Grava(pasta, "aula.esm", Aula());
+    Tela pelaLinha;
+    {
+        const Modal nenhum;
+        AbreNoInicio(pelaLinha.w, LeLinhaComando({arquivo}));
+        EXPECT_EQ(nenhum.vezes(), 0);
+    }
+    Tela peloMenu;
+    peloMenu.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
+    peloMenu.f.Arquivo().AbreDados();
+
+    EXPECT_EQ(pelaLinha.f.Estado().NProt, 4);
+    EXPECT_EQ(pelaLinha.w.windowTitle(), "Halvora-[aula.esm]");
+    EXPECT_EQ(pelaLinha.Caixas(), peloMenu.Caixas());
+    EXPECT_EQ(pelaLinha.Freqs(), peloMenu.Freqs());
+    EXPECT_EQ(pelaLinha.Ints(), peloMenu.Ints());
+    EXPECT_EQ(pelaLinha.f.DadosSalvos(), peloMenu.f.DadosSalvos());
+}
+
+// A damaged or missing file: the reader's message, and the start-up system
+// stays with its results.
+TEST(AbreNoInicio, ArquivoDanificadoDeixaOSistemaInicial) {
+    QTemporaryDir pasta;
+    std::string danificado(Aula());
+    danificado.replace(danificado.find("#N\xb0"), 4, "#N ");
+    for (const QString& arquivo :
+         {Grava(pasta, "danificado.esm", danificado), pasta.filePath("nao-existe.esm")}) {
+        Tela t;
+        const QStringList caixas = t.Caixas();
+        const std::vector<double> freqs = t.Freqs();
+        Modal ok(QMessageBox::Ok);
+        AbreNoInicio(t.w, LeLinhaComando({arquivo}));
+        ASSERT_EQ(ok.vezes(), 1) << arquivo.toStdString();
+        EXPECT_EQ(ok.titulos[0], "Erro!");
+        EXPECT_EQ(ok.textos[0], "Deu Crepe!");
+        EXPECT_EQ(t.Caixas(), caixas);
+        EXPECT_EQ(t.Freqs(), freqs);
+        EXPECT_EQ(t.w.windowTitle(), "Halvora");
+    }
+}
+
+TEST(AbreNoInicio, ProblemaNaLinhaAvisaEDeixaOSistemaInicial) {
+    QTemporaryDir pasta;
+    const QString a = Grava(pasta, "a.esm", Aula());
+    for (const QStringList& args : {QStringList{a, a}, QStringList{"--zoom", a}}) {
+        Tela t;
+        const QStringList caixas = t.Caixas();
+        Modal ok(QMessageBox::Ok);
+        AbreNoInicio(t.w, LeLinhaComando(args));
+        ASSERT_EQ(ok.vezes(), 1);
+        EXPECT_EQ(ok.titulos[0], "Halvora");
+        EXPECT_EQ(ok.textos[0], LeLinhaComando(args).problema);
+        EXPECT_EQ(t.Caixas(), caixas);
+        EXPECT_EQ(t.w.windowTitle(), "Halvora");
+    }
+}
+
+TEST(Versao, NaCaixaSobre) {
+    Tela t;
+    t.w.MostraSobre();
+    auto* sobre = t.w.findChild<JanelaSobre*>();
+    ASSERT_TRUE(sobre);
+    QStringList textos;
+    for (const QLabel* l : sobre->findChildren<QLabel*>()) textos << l->text();
+    EXPECT_TRUE(textos.contains(QStringLiteral("Versão ") + VersaoHalvora))
+        << textos.join('|').toStdString();
+    sobre->close();
+}
+
+} // namespace
