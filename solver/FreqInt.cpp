@@ -3,7 +3,10 @@
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 void AplicaTrans(EstadoSpin& e, int i) {
@@ -120,31 +123,80 @@ HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vect
     }
 }
 
+// Two neighbouring blocks (total spin one apart) and the intensities of every
+// level i of `a` to every level j of `b`, in the order the bands are
+// registered: i ascending, j descending.
+struct ParDeGrupos {
+    Grupo a, b;
+    std::vector<double> intensidades;
+};
+
+void IntensidadesDoPar(const EstadoSpin& e, ParDeGrupos& par) {
+    const Grupo gA = par.a, gB = par.b;
+    const auto viz = Vizinhos(e, gB, gA);
+    const int nB = gB.fim - gB.ini + 1;
+    std::vector<double> vt(static_cast<std::size_t>(nB)), soma;
+    par.intensidades.resize(std::size_t(gA.fim - gA.ini + 1) * std::size_t(nB));
+    double* saida = par.intensidades.data();
+    for (int i = gA.ini; i <= gA.fim; ++i) {
+        for (int m = gB.ini; m <= gB.fim; ++m) {
+            double v = 0;
+            for (int k : viz[m - gB.ini]) v = e.MatVet(k, i) + v;
+            vt[m - gB.ini] = v;
+        }
+        SomasDoGrupo(e, gB, vt, soma);
+        for (int j = gB.fim; j >= gB.ini; --j) {
+            const double s = soma[j - gB.ini];
+            *saida++ = s * s;
+        }
+    }
+}
+
+// Each pair's intensities depend only on the eigenvectors, so a large system
+// shares the pairs between two cores; the bands are then registered in the
+// one order, with the very same values.
+void IntensidadesDosPares(const EstadoSpin& e, std::vector<ParDeGrupos>& pares) {
+    // The biggest pairs first, so that the two cores finish together.
+    std::vector<ParDeGrupos*> ordem;
+    for (ParDeGrupos& par : pares) ordem.push_back(&par);
+    const auto tamanho = [](const ParDeGrupos* p) {
+        return (p->a.fim - p->a.ini + 1) * (p->b.fim - p->b.ini + 1);
+    };
+    std::stable_sort(ordem.begin(), ordem.end(), [&](const ParDeGrupos* x, const ParDeGrupos* y) {
+        return tamanho(x) > tamanho(y);
+    });
+    std::atomic<std::size_t> proximo{0};
+    auto calcula = [&] {
+        for (std::size_t k; (k = proximo.fetch_add(1)) < ordem.size();)
+            IntensidadesDoPar(e, *ordem[k]);
+    };
+    std::jthread ajudante;
+    if (e.NEst >= 512 && std::thread::hardware_concurrency() > 1) {
+        try {
+            ajudante = std::jthread(calcula);
+        } catch (const std::system_error&) {
+        }
+    }
+    calcula();
+}
+
 // 3 or more protons: every level lies inside its block, so level i only meets
 // the levels of the next block (total spin one lower) and the products need
 // only the states of those two blocks. Each sum keeps the order and the terms
 // of the dense computation apart from exact zeros, so the bits are the same.
 void CalcFreqIntBlocos(EstadoSpin& e, bool ComTabela) {
     const std::vector<Grupo> grupos = GruposDeMz(e);
+    std::vector<ParDeGrupos> pares;
+    for (std::size_t gi = 0; gi + 1 < grupos.size(); ++gi)
+        if (DiferemPorUm(e, grupos[gi].ini, grupos[gi + 1].ini))
+            pares.push_back({grupos[gi], grupos[gi + 1], {}});
+    IntensidadesDosPares(e, pares);
     std::int32_t nb = 0;
-    std::vector<double> vt, soma;
-    for (std::size_t gi = 0; gi + 1 < grupos.size(); ++gi) {
-        const Grupo gA = grupos[gi], gB = grupos[gi + 1];
-        if (!DiferemPorUm(e, gA.ini, gB.ini)) continue;
-        const auto viz = Vizinhos(e, gB, gA);
-        vt.assign(gB.fim - gB.ini + 1, 0.0);
-        for (int i = gA.ini; i <= gA.fim; ++i) {
-            for (int m = gB.ini; m <= gB.fim; ++m) {
-                double v = 0;
-                for (int k : viz[m - gB.ini]) v = e.MatVet(k, i) + v;
-                vt[m - gB.ini] = v;
-            }
-            SomasDoGrupo(e, gB, vt, soma);
-            for (int j = gB.fim; j >= gB.ini; --j) {
-                const double s = soma[j - gB.ini];
-                RegistraBanda(e, ComTabela, nb, i, j, s * s);
-            }
-        }
+    for (const ParDeGrupos& par : pares) {
+        const double* intensidade = par.intensidades.data();
+        for (int i = par.a.ini; i <= par.a.fim; ++i)
+            for (int j = par.b.fim; j >= par.b.ini; --j)
+                RegistraBanda(e, ComTabela, nb, i, j, *intensidade++);
     }
     e.NBandas = nb;
     // Leave the work vector as the level-by-level computation would.
