@@ -74,21 +74,9 @@ QByteArray DesenhoSvg(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico
 }
 
 QImage DesenhoPng(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
-                  bool pretoEBranco) {
-    QImage imagem(TamanhoFigura(SW, SH), QImage::Format_RGB32);
-    if (imagem.isNull()) return imagem;
-    imagem.fill(Qt::white);
-    imagem.setDotsPerMeterX(3780); // 96 dpi
-    imagem.setDotsPerMeterY(3780);
-    QPainter p(&imagem);
-    DesenhaCopia(p, g, e, o, SW, SH, pretoEBranco);
-    return imagem;
-}
-
-QImage DesenhoPng300(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
-                     bool pretoEBranco) {
+                  bool pretoEBranco, double dpi) {
     const QSize tela = TamanhoFigura(SW, SH);
-    const double escala = DpiImpressao / DpiTela;
+    const double escala = dpi / DpiTela;
     // Rounded up: the frame's right and bottom edges stay whole.
     QImage imagem(int(std::ceil(tela.width() * escala)), int(std::ceil(tela.height() * escala)),
                   QImage::Format_RGB32);
@@ -99,7 +87,7 @@ QImage DesenhoPng300(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico&
         DesenhaFiguraEm(p, QRectF(QPointF(0, 0), QSizeF(tela) * escala), g, e, o, SW, SH,
                         pretoEBranco);
     }
-    const int pontosPorMetro = qRound(DpiImpressao / 0.0254);
+    const int pontosPorMetro = qRound(dpi / 0.0254);
     imagem.setDotsPerMeterX(pontosPorMetro);
     imagem.setDotsPerMeterY(pontosPorMetro);
     return imagem;
@@ -140,7 +128,7 @@ QByteArray BytesFigura(FormatoFigura formato, EstadoGrafico& g, const EstadoSpin
     case FormatoFigura::Png:
         break;
     }
-    const QImage imagem = DesenhoPng300(g, e, o, SW, SH, pretoEBranco);
+    const QImage imagem = DesenhoPng(g, e, o, SW, SH, pretoEBranco, DpiImpressao);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (imagem.isNull() || !buffer.open(QIODevice::WriteOnly) || !imagem.save(&buffer, "PNG"))

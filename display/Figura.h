@@ -23,12 +23,10 @@ class QPainter;
 // given) as SVG bytes. Empty when it cannot be recorded.
 QByteArray DesenhoSvg(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
                       bool pretoEBranco);
+// The same as an image of the picture's physical size at `dpi` (the
+// clipboard's 96, the saved file's 300), with that resolution recorded.
 QImage DesenhoPng(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
-                  bool pretoEBranco);
-// The same at 300 dpi: the picture's physical size in print pixels, with
-// that resolution recorded.
-QImage DesenhoPng300(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
-                     bool pretoEBranco);
+                  bool pretoEBranco, double dpi = 96);
 // One page of the picture's physical size, drawn as vectors with its text as
 // text. Empty when it cannot be recorded.
 QByteArray DesenhoPdf(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,

@@ -115,7 +115,7 @@ TEST(Figura, UmProtonEComparacao) {
 // 300 dpi, and a PDF page of the picture's size.
 TEST(Figura, Png300DpiEPdf) {
     Cena c(EntradaInicial(3));
-    const QImage png = DesenhoPng300(c.g, c.e, c.o, LarguraLarga, AlturaLarga, false);
+    const QImage png = DesenhoPng(c.g, c.e, c.o, LarguraLarga, AlturaLarga, false, 300);
     // 963 x 463 screen pixels at 300/96, rounded up.
     EXPECT_EQ(png.size(), QSize(3010, 1447));
     EXPECT_EQ(png.dotsPerMeterX(), 11811);
