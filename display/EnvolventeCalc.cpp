@@ -1,16 +1,14 @@
 #include "display/EnvolventeCalc.h"
 
 #include "run/TextoDecimal.h"
+#include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 std::string TextoMistura(int slider) {
@@ -131,19 +129,11 @@ void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) 
         std::adjacent_find(env.EnvFreq.begin(), env.EnvFreq.begin() + n,
                            [](double a, double b) { return !(b <= a); }) == env.EnvFreq.begin() + n;
     constexpr int Bloco = 128;
-    std::atomic<int> proximo{0};
-    auto somaBlocos = [&] {
-        for (int b; (b = proximo.fetch_add(1)) * Bloco < n;)
-            SomasDaFaixa(env, e, b * Bloco, std::min(n, (b + 1) * Bloco), decrescente);
-    };
-    std::jthread ajudante;
-    if (double(n) * e.NBandas > 2e6 && std::thread::hardware_concurrency() > 1) {
-        try {
-            ajudante = std::jthread(somaBlocos);
-        } catch (const std::system_error&) {
-        }
-    }
-    somaBlocos();
+    EmDoisNucleos(std::size_t(n + Bloco - 1) / Bloco, double(n) * e.NBandas > 2e6,
+                  [&](std::size_t b) {
+                      const int ini = int(b) * Bloco;
+                      SomasDaFaixa(env, e, ini, std::min(n, ini + Bloco), decrescente);
+                  });
 }
 
 void Remistura(Envolvente& env, int slider) {

@@ -1,9 +1,8 @@
+#include "solver/DoisNucleos.h"
 #include "solver/Jacobi.h"
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -47,35 +46,17 @@ bool DiagonalizaBloco(const EstadoSpin& est, Bloco& b) {
     return JacobiBloco(b.A, b.VT, b.n, b.passo, est.TolJac, est.PrimOrdem);
 }
 
-// A second thread for `trabalho`, or none when the system has none to give:
-// the caller then does all the work itself.
-template <typename F> std::jthread Ajudante(F& trabalho) {
-    try {
-        return std::jthread(trabalho);
-    } catch (const std::system_error&) {
-        return {};
-    }
-}
-
 // The blocks are independent: each core takes the largest block left, so
 // the two halves of a 10-proton run finish at about the same time.
 bool DiagonalizaTodos(const EstadoSpin& est, std::vector<Bloco>& blocos) {
     std::vector<int> ordem(blocos.size());
     for (std::size_t i = 0; i < ordem.size(); ++i) ordem[i] = int(i);
     std::sort(ordem.begin(), ordem.end(), [&](int a, int b) { return blocos[a].n > blocos[b].n; });
-    std::atomic<std::size_t> proximo{0};
     std::atomic<bool> ok{true};
-    auto trabalha = [&] {
-        for (std::size_t i; (i = proximo.fetch_add(1)) < ordem.size();)
-            if (!DiagonalizaBloco(est, blocos[ordem[i]])) ok = false;
-    };
-    const bool vale_thread =
-        !blocos.empty() && blocos[ordem[0]].n >= 40 && std::thread::hardware_concurrency() > 1;
-    {
-        // Joined at the end of this scope, even when the work here throws.
-        const std::jthread ajudante = vale_thread ? Ajudante(trabalha) : std::jthread();
-        trabalha();
-    }
+    const bool vale = !blocos.empty() && blocos[ordem[0]].n >= 40;
+    EmDoisNucleos(ordem.size(), vale, [&](std::size_t i) {
+        if (!DiagonalizaBloco(est, blocos[ordem[i]])) ok = false;
+    });
     return ok;
 }
 

@@ -1,12 +1,10 @@
 #include "solver/FreqInt.h"
 
+#include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 void AplicaTrans(EstadoSpin& e, int i) {
@@ -165,19 +163,8 @@ void IntensidadesDosPares(const EstadoSpin& e, std::vector<ParDeGrupos>& pares) 
     std::stable_sort(ordem.begin(), ordem.end(), [&](const ParDeGrupos* x, const ParDeGrupos* y) {
         return tamanho(x) > tamanho(y);
     });
-    std::atomic<std::size_t> proximo{0};
-    auto calcula = [&] {
-        for (std::size_t k; (k = proximo.fetch_add(1)) < ordem.size();)
-            IntensidadesDoPar(e, *ordem[k]);
-    };
-    std::jthread ajudante;
-    if (e.NEst >= 512 && std::thread::hardware_concurrency() > 1) {
-        try {
-            ajudante = std::jthread(calcula);
-        } catch (const std::system_error&) {
-        }
-    }
-    calcula();
+    EmDoisNucleos(ordem.size(), e.NEst >= 512,
+                  [&](std::size_t k) { IntensidadesDoPar(e, *ordem[k]); });
 }
 
 // 3 or more protons: every level lies inside its block, so level i only meets
