@@ -19,8 +19,8 @@ using aux::Tela;
 
 namespace {
 
-class Form1Arquivo : public ::testing::TestWithParam<char> {};
-INSTANTIATE_TEST_SUITE_P(Locais, Form1Arquivo, ::testing::Values(',', '.'),
+class ArquivoEspectro : public ::testing::TestWithParam<char> {};
+INSTANTIATE_TEST_SUITE_P(Locais, ArquivoEspectro, ::testing::Values(',', '.'),
                          [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
 
 void Escreve(QLineEdit* t, const QString& s) {
@@ -42,7 +42,7 @@ void Grava(const QString& caminho, const QList<QByteArray>& linhas) {
     for (const QByteArray& l : linhas) f.write(l + '\n');
 }
 
-TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
+TEST_P(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     const Local L(GetParam());
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath("teste.esm");
@@ -123,7 +123,7 @@ TEST_P(Form1Arquivo, SalvaEAbreReproduzBandasEJanela) {
     EXPECT_EQ(nenhum.vezes(), 0);
 }
 
-TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
+TEST(ArquivoEspectro, ArquivoEstragadoNaoMexeNaEntrada) {
     const Local L(',');
     QTemporaryDir pasta;
     const QString bom = pasta.filePath("bom.esm"), ruim = pasta.filePath("ruim.esm");
@@ -166,7 +166,7 @@ TEST(Form1Arquivo, ArquivoEstragadoNaoMexeNaEntrada) {
 }
 
 // Nothing a file dialog can name freezes the window or is replaced unasked.
-TEST(Form1Arquivo, SomenteLeituraEPipe) {
+TEST(ArquivoEspectro, SomenteLeituraEPipe) {
     const Local L(',');
     QTemporaryDir pasta;
     const QString leitura = pasta.filePath("leitura.esm"), pipe = pasta.filePath("pipe.esm");
@@ -206,7 +206,7 @@ TEST(Form1Arquivo, SomenteLeituraEPipe) {
     EXPECT_EQ(t.Freqs(), freqs);
 }
 
-TEST(Form1Arquivo, SaidaPerguntaSeSalva) {
+TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
     const Local L(',');
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath("saida.esm");
