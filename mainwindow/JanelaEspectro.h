@@ -77,6 +77,8 @@ class JanelaEspectro : public QWidget {
     char SepDec() const { return SepDec_; }
     bool DadosSalvos() const { return DadosSalvos_; }
     bool TelaPequena() const { return o_.TelaPequena; }
+    // A resize waits a moment before the plot is laid out again.
+    bool AjusteDoGraficoPendente() const { return relayout_.isActive(); }
 
   signals:
     // The frame's caption: "Halvora" followed by "-[name]" after a save or a load.

@@ -19,7 +19,12 @@ namespace {
 
 void Redimensiona(Tela& t, int largura, int altura) {
     t.w.resize(largura, altura);
-    QTest::qWait(60); // resizes are coalesced
+    // The new size comes back through the event queue, and the plot's layout
+    // then waits for the coalescing timer; a loaded machine may take a while.
+    const QSize esperado = QSize(largura, altura).expandedTo(t.w.minimumSize());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.w.size() == esperado; }));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.f.AjusteDoGraficoPendente(); }));
 }
 
 TEST(Tamanho, GraficoOcupaAJanelaEmTresTamanhos) {
