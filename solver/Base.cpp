@@ -1,6 +1,6 @@
 #include "solver/Base.h"
 
-#include <cmath>
+#include <bit>
 #include <utility>
 #include <vector>
 
@@ -75,10 +75,20 @@ void OrdenaEstados(EstadoSpin& e) {
     }
 }
 
+// Bit q-1 of state i is set when proton q is up; the basis holds nothing but
+// +1/2 and -1/2.
+std::vector<unsigned> SpinsAcima(const EstadoSpin& e) {
+    std::vector<unsigned> acima(e.NEst + 1, 0);
+    for (int i = 1; i <= e.NEst; ++i)
+        for (int q = 1; q <= e.NProt; ++q)
+            if (e.SpinEst(i, q) > 0) acima[i] |= 1u << (q - 1);
+    return acima;
+}
+
 } // namespace
 
 void MontaSubMat(EstadoSpin& e) {
-    const int M = e.NEst, N = e.NProt;
+    const int M = e.NEst;
     OrdenaEstados(e);
 
     if (M > 4) {
@@ -88,6 +98,7 @@ void MontaSubMat(EstadoSpin& e) {
         e.SubMatCount = 0;
     }
     const int maxSub = int(e.SubMatInic.size()) - 1;
+    const std::vector<unsigned> spinsAcima = SpinsAcima(e);
     for (int i = 2; i <= M - 1; ++i)
         for (int j = i + 1; j <= M - 1; ++j) {
             if (e.MzEst(j) != e.MzEst(i)) {
@@ -98,17 +109,13 @@ void MontaSubMat(EstadoSpin& e) {
                     e.SubMatInic[++e.SubMatCount] = j;
                 break;
             }
-            int cont = 0, d1 = 0, d2 = 0;
-            for (int q = 1; q <= N && cont <= 2; ++q) {
-                if (float(std::fabs(e.SpinEst(i, q) - e.SpinEst(j, q))) == 1.0f) {
-                    ++cont;
-                    if (cont == 1)
-                        d1 = q;
-                    else if (cont == 2)
-                        d2 = q;
-                }
-            }
-            if (cont == 2) {
+            // Two states are coupled when exactly two protons flip between
+            // them (bit tricks: no popcount instruction on the base target).
+            const unsigned viradas = spinsAcima[i] ^ spinsAcima[j];
+            const unsigned segunda = viradas & (viradas - 1);
+            if (segunda != 0 && (segunda & (segunda - 1)) == 0) {
+                const int d1 = std::countr_zero(viradas) + 1;
+                const int d2 = std::countr_zero(segunda) + 1;
                 e.MatHam(i, j) = e.ValJ(d1, d2) * 0.5;
                 e.MatHam(j, i) = e.MatHam(i, j);
             }
