@@ -107,17 +107,32 @@ std::vector<std::vector<int>> Vizinhos(const EstadoSpin& e, Grupo alvo, Grupo fo
     return viz;
 }
 
-// Intensities of level i to every level j of group g (sum over the states m of
-// g, in ascending order for each j, as the dense product adds them).
-HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, const std::vector<double>& vt,
-                                   std::vector<double>& soma) {
+// Levels of the upper block taken together: each row of eigenvectors is then
+// read once for all of them instead of once per level.
+constexpr int NiveisJuntos = 4;
+
+// For the levels of the upper block in the rows of vt (`niveis` of them), the
+// sums over the states m of g for every level j of g, m ascending for each j
+// as the dense product adds them.
+HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, int niveis, const double* vt,
+                                   double* soma) {
     const int n = g.fim - g.ini + 1;
-    soma.assign(n, 0.0);
-    double* __restrict s = soma.data();
-    for (int m = g.ini; m <= g.fim; ++m) {
-        const double w = vt[m - g.ini];
-        const double* __restrict v = e.MatVet.linha(m) + g.ini;
-        for (int c = 0; c < n; ++c) s[c] = v[c] * w + s[c];
+    std::fill(soma, soma + std::size_t(NiveisJuntos) * n, 0.0);
+    double* __restrict s0 = soma;
+    double* __restrict s1 = soma + n;
+    double* __restrict s2 = soma + 2 * n;
+    double* __restrict s3 = soma + 3 * n;
+    for (int m = 0; m < n; ++m) {
+        const double* __restrict v = e.MatVet.linha(g.ini + m) + g.ini;
+        const double w0 = vt[m], w1 = niveis > 1 ? vt[n + m] : 0,
+                     w2 = niveis > 2 ? vt[2 * n + m] : 0, w3 = niveis > 3 ? vt[3 * n + m] : 0;
+        for (int c = 0; c < n; ++c) {
+            const double x = v[c];
+            s0[c] = x * w0 + s0[c];
+            s1[c] = x * w1 + s1[c];
+            s2[c] = x * w2 + s2[c];
+            s3[c] = x * w3 + s3[c];
+        }
     }
 }
 
@@ -133,20 +148,25 @@ void IntensidadesDoPar(const EstadoSpin& e, ParDeGrupos& par) {
     const Grupo gA = par.a, gB = par.b;
     const auto viz = Vizinhos(e, gB, gA);
     const int nB = gB.fim - gB.ini + 1;
-    std::vector<double> vt(static_cast<std::size_t>(nB)), soma;
+    std::vector<double> vt(std::size_t(NiveisJuntos) * nB), soma(vt.size());
     par.intensidades.resize(std::size_t(gA.fim - gA.ini + 1) * std::size_t(nB));
     double* saida = par.intensidades.data();
-    for (int i = gA.ini; i <= gA.fim; ++i) {
-        for (int m = gB.ini; m <= gB.fim; ++m) {
-            double v = 0;
-            for (int k : viz[m - gB.ini]) v = e.MatVet(k, i) + v;
-            vt[m - gB.ini] = v;
+    for (int i0 = gA.ini; i0 <= gA.fim; i0 += NiveisJuntos) {
+        const int niveis = std::min(NiveisJuntos, gA.fim - i0 + 1);
+        for (int m = 0; m < nB; ++m) {
+            double v[NiveisJuntos] = {};
+            for (int k : viz[m]) {
+                const double* linha = e.MatVet.linha(k) + i0;
+                for (int l = 0; l < niveis; ++l) v[l] = linha[l] + v[l];
+            }
+            for (int l = 0; l < niveis; ++l) vt[std::size_t(l) * nB + m] = v[l];
         }
-        SomasDoGrupo(e, gB, vt, soma);
-        for (int j = gB.fim; j >= gB.ini; --j) {
-            const double s = soma[j - gB.ini];
-            *saida++ = s * s;
-        }
+        SomasDoGrupo(e, gB, niveis, vt.data(), soma.data());
+        for (int l = 0; l < niveis; ++l)
+            for (int j = nB - 1; j >= 0; --j) {
+                const double s = soma[std::size_t(l) * nB + j];
+                *saida++ = s * s;
+            }
     }
 }
 
