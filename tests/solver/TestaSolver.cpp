@@ -4,12 +4,17 @@
 // sort.
 
 #include "Sistemas.h"
+#include "solver/DoisNucleos.h"
 #include "solver/OrdenaBandas.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <new>
 #include <numbers>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -143,6 +148,23 @@ TEST(Solver, OrdenaBandasComoASelecaoSimples) {
             }
         }
     }
+}
+
+// An item that throws on the helper thread must reach the caller as an
+// exception (a run out of memory is refused), never end the program.
+TEST(Solver, ExcecaoDoAjudanteChegaAQuemChamou) {
+    const auto principal = std::this_thread::get_id();
+    std::atomic<int> feitos{0};
+    const auto item = [&](std::size_t) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (std::this_thread::get_id() != principal) throw std::bad_alloc();
+        ++feitos;
+    };
+    if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "one core: no helper thread";
+    EXPECT_THROW(EmDoisNucleos(200, true, item), std::bad_alloc);
+    EXPECT_LT(feitos, 200) << "the caller's thread stops taking items too";
+    EXPECT_THROW(EmDoisNucleos(200, true, [](std::size_t) { throw std::bad_alloc(); }),
+                 std::bad_alloc);
 }
 
 } // namespace
