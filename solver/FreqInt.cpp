@@ -136,6 +136,21 @@ HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, int niveis, con
     }
 }
 
+// Row l of vt, entry m: level i0 + l summed over the partners of state m
+// (the states one flip away, ascending).
+void SomasDosVizinhos(const EstadoSpin& e, const std::vector<std::vector<int>>& viz, int i0,
+                      int niveis, double* vt) {
+    const std::size_t n = viz.size();
+    for (std::size_t m = 0; m < n; ++m) {
+        double v[NiveisJuntos] = {};
+        for (int k : viz[m]) {
+            const double* linha = e.MatVet.linha(k) + i0;
+            for (int l = 0; l < niveis; ++l) v[l] = linha[l] + v[l];
+        }
+        for (int l = 0; l < niveis; ++l) vt[l * n + m] = v[l];
+    }
+}
+
 // Two neighbouring blocks (total spin one apart) and the intensities of every
 // level i of `a` to every level j of `b`, in the order the bands are
 // registered: i ascending, j descending.
@@ -153,14 +168,7 @@ void IntensidadesDoPar(const EstadoSpin& e, ParDeGrupos& par) {
     double* saida = par.intensidades.data();
     for (int i0 = gA.ini; i0 <= gA.fim; i0 += NiveisJuntos) {
         const int niveis = std::min(NiveisJuntos, gA.fim - i0 + 1);
-        for (int m = 0; m < nB; ++m) {
-            double v[NiveisJuntos] = {};
-            for (int k : viz[m]) {
-                const double* linha = e.MatVet.linha(k) + i0;
-                for (int l = 0; l < niveis; ++l) v[l] = linha[l] + v[l];
-            }
-            for (int l = 0; l < niveis; ++l) vt[std::size_t(l) * nB + m] = v[l];
-        }
+        SomasDosVizinhos(e, viz, i0, niveis, vt.data());
         SomasDoGrupo(e, gB, niveis, vt.data(), soma.data());
         for (int l = 0; l < niveis; ++l)
             for (int j = nB - 1; j >= 0; --j) {
