@@ -19,14 +19,15 @@ EntradaSimulacao Entrada(int N, float intMin) {
     return in;
 }
 
-// A complete state of the start-up system of N protons.
-const EstadoSpin& Calculado(int N) {
-    static EstadoSpin estados[NProtMax + 1];
-    EstadoSpin& e = estados[N];
+// A complete state of the start-up system of N protons, with the bands of
+// the default minimum intensity or with every band (IntMin 0).
+const EstadoSpin& Calculado(int N, bool todasAsBandas = false) {
+    static EstadoSpin estados[2][NProtMax + 1];
+    EstadoSpin& e = estados[todasAsBandas][N];
     if (e.NProt == 0) {
         EstadoSpin trabalho;
         ObservadorSimulacao nada;
-        Simula(Entrada(N, 0.01f), e, trabalho, nada);
+        Simula(Entrada(N, todasAsBandas ? 0.0f : 0.01f), e, trabalho, nada);
     }
     return e;
 }
@@ -59,7 +60,7 @@ void Frequencias(benchmark::State& st) {
 
 // The bands as the frequency stage leaves them, sorted anew each time.
 void Ordenacao(benchmark::State& st) {
-    EstadoSpin e = Calculado(int(st.range(0)));
+    EstadoSpin e = Calculado(int(st.range(0)), st.range(1) == 0);
     CalcFreqInt(e, true);
     const EstadoSpin original = e;
     for (auto _ : st) {
@@ -72,7 +73,7 @@ void Ordenacao(benchmark::State& st) {
 }
 
 void TextoTabela(benchmark::State& st) {
-    const EstadoSpin& e = Calculado(int(st.range(0)));
+    const EstadoSpin& e = Calculado(int(st.range(0)), st.range(1) == 0);
     for (auto _ : st) benchmark::DoNotOptimize(TextoCopiaTabela(e, '.').size());
 }
 
@@ -90,8 +91,13 @@ BENCHMARK(Base)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK(Submatrizes)->DenseRange(8, 10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MatrizTransicao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK(Frequencias)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(Ordenacao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(TextoTabela)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
+// The second argument as in ExecucaoCompleta: 1 for IntMin 0.01, 0 for every band.
+BENCHMARK(Ordenacao)->ArgsProduct({{8, 9, 10}, {1}})->Args({10, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(TextoTabela)
+    ->ArgsProduct({{8, 9, 10}, {1}})
+    ->Args({10, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(ExecucaoCompleta)
     ->ArgsProduct({{8, 9, 10}, {1}})
     ->Args({10, 0})

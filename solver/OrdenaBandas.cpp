@@ -1,46 +1,107 @@
 #include "solver/OrdenaBandas.h"
 
-#include <limits>
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
-// Replays the selection sort: each step takes the first maximum of the
-// positions not yet fixed and exchanges it with the current position. A tree
-// over the positions answers "first maximum" at its root and is updated in
-// O(log n) per exchange, so the same permutation, ties included, comes out
-// in O(n log n).
-class ArvoreMaximo {
+// The selection sort with exchanges, replayed: step i takes the first (lowest
+// position) maximum of positions i.. and exchanges it with position i.
+// Equal frequencies form a group. While a group is the maximum, its members
+// never move (the element at i is either a member, taken where it is, or
+// smaller, and moves into the hole the member left), so a group's members are
+// taken in the order of their positions. Each group keeps the positions of its
+// members in a min-heap; the element at i, the lowest position of all, is at
+// the top of its own group's heap, and its move to the hole is one sift.
+// Singletons, almost every band, cost O(1) a step; the whole replay is
+// O(n log g) after the sort that forms the groups.
+class ReplaySelecao {
   public:
-    ArvoreMaximo(const Vetor<double>& f, int n) {
-        while (folhas_ < n) folhas_ *= 2;
-        no_.recria(2 * folhas_);
-        for (int k = 0; k < 2 * folhas_; ++k) no_(k) = Vazio;
-        for (int i = 0; i < n; ++i) no_(folhas_ + i) = {f(i), i};
-        for (int k = folhas_ - 1; k >= 1; --k) no_(k) = Melhor(no_(2 * k), no_(2 * k + 1));
+    explicit ReplaySelecao(const Vetor<double>& f, int n) : grupo_(n) { FormaGrupos(f, n); }
+
+    // origem(i): the band (0-based) that ends at position i.
+    void Executa(Vetor<int>& origem) {
+        const int n = int(grupo_.size());
+        int g = 0;
+        for (int i = 0; i < n - 1; ++i) {
+            while (tamanho_[g] == 0) ++g;
+            const int m = RetiraMenor(g);
+            if (m == i) continue;
+            const int x = origem(i);
+            TrocaMenor(grupo_[x], m);
+            std::swap(origem(i), origem(m));
+        }
     }
-    int Primeiro() const { return no_(1).pos; }
-    void Coloca(int pos, double valor) { Sobe(folhas_ + pos, {valor, pos}); }
-    void Retira(int pos) { Sobe(folhas_ + pos, Vazio); }
 
   private:
-    // Each node keeps the value with its position, so a comparison never
-    // leaves the tree's own memory.
-    struct No {
-        double valor;
-        int pos;
-    };
-    static constexpr No Vazio = {-std::numeric_limits<double>::infinity(), -1};
-
-    // The left one wins unless the right one is strictly larger.
-    static No Melhor(const No& a, const No& b) { return b.valor > a.valor ? b : a; }
-    void Sobe(int k, No folha) {
-        no_(k) = folha;
-        for (k /= 2; k >= 1; k /= 2) no_(k) = Melhor(no_(2 * k), no_(2 * k + 1));
+    // Descending frequency as ascending unsigned keys; -0 counts as +0
+    // because they compare equal. The frequencies are finite.
+    static std::uint64_t Chave(double v) {
+        if (v == 0) v = 0;
+        const auto b = std::bit_cast<std::uint64_t>(v);
+        return (b >> 63) ? b : ~(b | (std::uint64_t(1) << 63));
     }
 
-    int folhas_ = 1;
-    Vetor<No> no_;
+    struct Item {
+        std::uint64_t chave;
+        int pos;
+    };
+
+    // Least significant digit first, a byte at a time; a byte that every key
+    // shares is skipped.
+    static void OrdenaItens(std::vector<Item>& v) {
+        std::vector<Item> tmp(v.size());
+        for (int desloc = 0; desloc < 64; desloc += 8) {
+            std::size_t inicio[257] = {};
+            for (const Item& x : v) ++inicio[((x.chave >> desloc) & 255) + 1];
+            if (std::find(inicio + 1, inicio + 257, v.size()) != inicio + 257) continue;
+            for (int d = 1; d < 257; ++d) inicio[d] += inicio[d - 1];
+            for (const Item& x : v) tmp[inicio[(x.chave >> desloc) & 255]++] = x;
+            v.swap(tmp);
+        }
+    }
+
+    void FormaGrupos(const Vetor<double>& f, int n) {
+        std::vector<Item> itens(n);
+        for (int i = 0; i < n; ++i) itens[i] = {Chave(f(i)), i};
+        OrdenaItens(itens);
+        posicoes_.resize(n);
+        for (int k = 0; k < n; ++k) {
+            if (k == 0 || itens[k].chave != itens[k - 1].chave) {
+                inicio_.push_back(k);
+                tamanho_.push_back(0);
+            }
+            posicoes_[k] = itens[k].pos;
+            grupo_[itens[k].pos] = int(inicio_.size()) - 1;
+            ++tamanho_.back();
+        }
+        for (std::size_t g = 0; g < inicio_.size(); ++g)
+            std::make_heap(Heap(int(g)), Heap(int(g)) + tamanho_[g], std::greater<>());
+    }
+
+    int* Heap(int g) { return posicoes_.data() + inicio_[g]; }
+
+    int RetiraMenor(int g) {
+        int* h = Heap(g);
+        std::pop_heap(h, h + tamanho_[g], std::greater<>());
+        return h[--tamanho_[g]];
+    }
+
+    // The lowest position of group g becomes `nova`, which is higher.
+    void TrocaMenor(int g, int nova) {
+        int* h = Heap(g);
+        std::pop_heap(h, h + tamanho_[g], std::greater<>());
+        h[tamanho_[g] - 1] = nova;
+        std::push_heap(h, h + tamanho_[g], std::greater<>());
+    }
+
+    std::vector<int> grupo_;    // of each band
+    std::vector<int> posicoes_; // the groups' heaps, one after the other
+    std::vector<int> inicio_, tamanho_;
 };
 
 // The work arrays are large at 10 protons; Vetor keeps them on huge pages.
@@ -49,19 +110,6 @@ template <typename T> void Permuta(Vetor<T>& v, const Vetor<int>& origem, int n)
     tmp.recria(n);
     for (int i = 0; i < n; ++i) tmp(i) = v(origem(i) + 1);
     for (int i = 0; i < n; ++i) v(i + 1) = tmp(i);
-}
-
-void ReplayaSelecao(Vetor<double>& f, int n, Vetor<int>& origem) {
-    ArvoreMaximo arvore(f, n);
-    for (int i = 0; i < n - 1; ++i) {
-        const int m = arvore.Primeiro();
-        if (m != i) {
-            std::swap(f(i), f(m));
-            std::swap(origem(i), origem(m));
-            arvore.Coloca(m, f(m));
-        }
-        arvore.Retira(i);
-    }
 }
 
 } // namespace
@@ -77,7 +125,7 @@ void OrdenaBandas(EstadoSpin& e) {
         f(i) = e.FreqBanda(i + 1);
         origem(i) = i;
     }
-    ReplayaSelecao(f, n, origem);
+    ReplaySelecao(f, n).Executa(origem);
     Permuta(e.FreqBanda, origem, n);
     Permuta(e.IntBanda, origem, n);
     Permuta(e.NivelA, origem, n);

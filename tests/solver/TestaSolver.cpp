@@ -125,15 +125,21 @@ TEST(Solver, OrdenaBandasEmpates) {
 }
 
 // Long runs of few distinct frequencies: the fast sort must replay every
-// exchange of the plain one, not just reach some descending order.
+// exchange of the plain one, not just reach some descending order. Signed
+// zeros compare equal, so they tie; negative and tiny values keep their order.
 TEST(Solver, OrdenaBandasComoASelecaoSimples) {
     const EstadoSpin calculado = Calcula(SistemaAleatorio(6, 5u)); // arrays for 2016 bands
+    const double valores[] = {0.0, -0.0, -1.5, 2.25, -3000.125, 1e-300, -1e-300, 7};
     std::mt19937 g(11);
+    std::uniform_real_distribution<double> qualquer(-5000, 5000);
     for (int n : {2, 3, 17, 64, 500, 2015}) {
-        for (int distintas : {1, 3, 40}) {
+        for (int distintas : {1, 3, 8, 40, 0}) { // 0: every frequency different
             SCOPED_TRACE(testing::Message() << n << " bands, " << distintas << " frequencies");
             std::vector<double> f;
-            for (int b = 0; b < n; ++b) f.push_back(double(g() % unsigned(distintas)));
+            for (int b = 0; b < n; ++b)
+                f.push_back(distintas == 0   ? qualquer(g)
+                            : distintas <= 8 ? valores[g() % unsigned(distintas)]
+                                             : double(g() % unsigned(distintas)));
             EstadoSpin p = calculado;
             ASSERT_NO_FATAL_FAILURE(PoeBandas(p, f));
             EstadoSpin r = p;
