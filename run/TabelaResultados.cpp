@@ -1,12 +1,15 @@
 #include "run/TabelaResultados.h"
 
 #include "run/TextoDecimal.h"
+#include "solver/DoisNucleos.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 const char* const CabecalhoTabela[ColunasTabela] = {
     "Banda n°",      "Níveis",        "Freqüência (Hz)", "Intensidade relativa",
@@ -112,48 +115,68 @@ std::size_t TamanhoPrevisto(const EstadoSpin& e, int bandas) {
 constexpr int BandasPorPedaco = 2000;
 } // namespace
 
+namespace {
+
+// Each line is written in three pieces: the cells before the two numbers, the
+// numbers (short enough for the small-string buffer, so no allocation), and
+// the cells after them. The last line has no line end.
+void AnexaLinha(std::string& s, const EstadoSpin& e, int b, char SepDec) {
+    AnexaEscrito(s, e, b, [&](char* p) {
+        p = EscreveInteiro(p, b);
+        *p++ = '\t';
+        p = EscreveNiveis(p, e, b);
+        *p++ = '\t';
+        return p;
+    });
+    s += FormataGeral(e.FreqBanda(b), 3, SepDec);
+    s += '\t';
+    s += FormataGeral(e.IntBanda(b), 3, SepDec);
+    AnexaEscrito(s, e, b, [&](char* p) {
+        *p++ = '\t';
+        p = EscreveSpins(p, e, e.NivelA(b));
+        *p++ = '\t';
+        p = EscreveSpins(p, e, e.NivelB(b));
+        *p++ = '\t';
+        p = EscreveProtons(p, e, b);
+        if (b < e.NBandas) {
+            *p++ = '\r';
+            *p++ = '\n';
+        }
+        return p;
+    });
+}
+
+} // namespace
+
 void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
                         const std::function<void(std::string_view)>& entrega) {
-    std::string s;
-    s.reserve(TamanhoPrevisto(e, BandasPorPedaco));
+    std::string cabecalho;
     for (int c = 0; c < ColunasTabela; ++c) {
-        if (c > 0) s += '\t';
-        s += CabecalhoCopiaTabela[c];
+        if (c > 0) cabecalho += '\t';
+        cabecalho += CabecalhoCopiaTabela[c];
     }
-    s += "\r\n";
-    // Each line is written in three pieces: the cells before the two numbers,
-    // the numbers (short enough for the small-string buffer, so no allocation),
-    // and the cells after them.
-    for (int b = 1; b <= e.NBandas; ++b) {
-        AnexaEscrito(s, e, b, [&](char* p) {
-            p = EscreveInteiro(p, b);
-            *p++ = '\t';
-            p = EscreveNiveis(p, e, b);
-            *p++ = '\t';
-            return p;
+    cabecalho += "\r\n";
+    entrega(cabecalho);
+    // The lines are independent: a long table is written in pieces by two
+    // cores, a round of pieces at a time, and handed over in order.
+    const int nBandas = e.NBandas > 0 ? e.NBandas : 0;
+    constexpr int PedacosPorRodada = 8;
+    std::vector<std::string> pedacos(PedacosPorRodada);
+    for (int inicio = 1; inicio <= nBandas; inicio += PedacosPorRodada * BandasPorPedaco) {
+        const int fim = std::min(nBandas, inicio + PedacosPorRodada * BandasPorPedaco - 1);
+        const std::size_t n = std::size_t(fim - inicio) / BandasPorPedaco + 1;
+        EmDoisNucleos(n, n > 1, [&](std::size_t k) {
+            const int primeira = inicio + int(k) * BandasPorPedaco;
+            const int ultima = std::min(primeira + BandasPorPedaco - 1, fim);
+            // Built apart and moved in: two strings side by side in the vector
+            // share a cache line, which every append would pass between the cores.
+            std::string s;
+            s.reserve(TamanhoPrevisto(e, ultima - primeira + 1));
+            for (int b = primeira; b <= ultima; ++b) AnexaLinha(s, e, b, SepDec);
+            pedacos[k] = std::move(s);
         });
-        s += FormataGeral(e.FreqBanda(b), 3, SepDec);
-        s += '\t';
-        s += FormataGeral(e.IntBanda(b), 3, SepDec);
-        AnexaEscrito(s, e, b, [&](char* p) {
-            *p++ = '\t';
-            p = EscreveSpins(p, e, e.NivelA(b));
-            *p++ = '\t';
-            p = EscreveSpins(p, e, e.NivelB(b));
-            *p++ = '\t';
-            p = EscreveProtons(p, e, b);
-            if (b < e.NBandas) {
-                *p++ = '\r';
-                *p++ = '\n';
-            }
-            return p;
-        });
-        if (b % BandasPorPedaco == 0) {
-            entrega(s);
-            s.clear();
-        }
+        for (std::size_t k = 0; k < n; ++k) entrega(pedacos[k]);
     }
-    entrega(s);
 }
 
 std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec) {
