@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <functional>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -21,20 +22,23 @@ namespace {
 // O(n log g) after the sort that forms the groups.
 class ReplaySelecao {
   public:
-    explicit ReplaySelecao(const Vetor<double>& f, int n) : grupo_(n) { FormaGrupos(f, n); }
+    // The frequencies of bands 1..n.
+    ReplaySelecao(const Vetor<double>& freq, int n) : grupo_(n) { FormaGrupos(freq, n); }
 
-    // origem(i): the band (0-based) that ends at position i.
-    void Executa(Vetor<int>& origem) {
+    // Element i: the band (0-based) that ends at position i.
+    std::vector<int> Origem() {
         const int n = int(grupo_.size());
+        std::vector<int> origem(n);
+        std::iota(origem.begin(), origem.end(), 0);
         int g = 0;
         for (int i = 0; i < n - 1; ++i) {
             while (tamanho_[g] == 0) ++g;
             const int m = RetiraMenor(g);
             if (m == i) continue;
-            const int x = origem(i);
-            TrocaMenor(grupo_[x], m);
-            std::swap(origem(i), origem(m));
+            TrocaMenor(grupo_[origem[i]], m);
+            std::swap(origem[i], origem[m]);
         }
+        return origem;
     }
 
   private:
@@ -65,9 +69,9 @@ class ReplaySelecao {
         }
     }
 
-    void FormaGrupos(const Vetor<double>& f, int n) {
+    void FormaGrupos(const Vetor<double>& freq, int n) {
         std::vector<Item> itens(n);
-        for (int i = 0; i < n; ++i) itens[i] = {Chave(f(i)), i};
+        for (int i = 0; i < n; ++i) itens[i] = {Chave(freq(i + 1)), i};
         OrdenaItens(itens);
         posicoes_.resize(n);
         for (int k = 0; k < n; ++k) {
@@ -104,12 +108,13 @@ class ReplaySelecao {
     std::vector<int> inicio_, tamanho_;
 };
 
-// The work arrays are large at 10 protons; Vetor keeps them on huge pages.
-template <typename T> void Permuta(Vetor<T>& v, const Vetor<int>& origem, int n) {
-    Vetor<T> tmp;
-    tmp.recria(n);
-    for (int i = 0; i < n; ++i) tmp(i) = v(origem(i) + 1);
-    for (int i = 0; i < n; ++i) v(i + 1) = tmp(i);
+// The copies come from the ordinary heap, which hands the same memory to each
+// in turn: fresh pages for every array cost more than the copying.
+template <typename T> void Permuta(Vetor<T>& v, const std::vector<int>& origem) {
+    const int n = int(origem.size());
+    std::vector<T> tmp(n);
+    for (int i = 0; i < n; ++i) tmp[i] = v(origem[i] + 1);
+    for (int i = 0; i < n; ++i) v(i + 1) = tmp[i];
 }
 
 } // namespace
@@ -117,24 +122,16 @@ template <typename T> void Permuta(Vetor<T>& v, const Vetor<int>& origem, int n)
 void OrdenaBandas(EstadoSpin& e) {
     const int n = e.NBandas;
     if (n < 2) return;
-    Vetor<double> f;
-    Vetor<int> origem;
-    f.recria(n);
-    origem.recria(n);
-    for (int i = 0; i < n; ++i) {
-        f(i) = e.FreqBanda(i + 1);
-        origem(i) = i;
-    }
-    ReplaySelecao(f, n).Executa(origem);
-    Permuta(e.FreqBanda, origem, n);
-    Permuta(e.IntBanda, origem, n);
-    Permuta(e.NivelA, origem, n);
-    Permuta(e.NivelB, origem, n);
-    Permuta(e.ProtBanda, origem, n);
-    Permuta(e.NProtAfet, origem, n);
-    Matriz<std::int16_t> prot(n, e.NProt);
+    const std::vector<int> origem = ReplaySelecao(e.FreqBanda, n).Origem();
+    Permuta(e.FreqBanda, origem);
+    Permuta(e.IntBanda, origem);
+    Permuta(e.NivelA, origem);
+    Permuta(e.NivelB, origem);
+    Permuta(e.ProtBanda, origem);
+    Permuta(e.NProtAfet, origem);
+    const std::size_t largura = std::size_t(e.NProt) + 1;
+    std::vector<std::int16_t> prot(std::size_t(n) * largura);
     for (int i = 0; i < n; ++i)
-        for (int k = 0; k <= e.NProt; ++k) prot(i, k) = e.ProtAfet(origem(i) + 1, k);
-    for (int i = 0; i < n; ++i)
-        for (int k = 0; k <= e.NProt; ++k) e.ProtAfet(i + 1, k) = prot(i, k);
+        std::copy_n(e.ProtAfet.linha(origem[i] + 1), largura, &prot[i * largura]);
+    for (int i = 0; i < n; ++i) std::copy_n(&prot[i * largura], largura, e.ProtAfet.linha(i + 1));
 }
