@@ -53,7 +53,7 @@ void MatrizTransicao(benchmark::State& st) {
 }
 
 void Frequencias(benchmark::State& st) {
-    EstadoSpin e = Calculado(int(st.range(0)));
+    EstadoSpin e = Calculado(int(st.range(0)), st.range(1) == 0);
     for (auto _ : st) CalcFreqInt(e, true);
     st.counters["bandas"] = e.NBandas;
 }
@@ -90,8 +90,11 @@ void ExecucaoCompleta(benchmark::State& st) {
 BENCHMARK(Base)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK(Submatrizes)->DenseRange(8, 10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MatrizTransicao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
-BENCHMARK(Frequencias)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
 // The second argument as in ExecucaoCompleta: 1 for IntMin 0.01, 0 for every band.
+BENCHMARK(Frequencias)
+    ->ArgsProduct({{8, 9, 10}, {1}})
+    ->Args({10, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(Ordenacao)->ArgsProduct({{8, 9, 10}, {1}})->Args({10, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(TextoTabela)
     ->ArgsProduct({{8, 9, 10}, {1}})

@@ -75,8 +75,8 @@ void OrdenaEstados(EstadoSpin& e) {
     }
 }
 
-// Bit q-1 of state i is set when proton q is up; the basis holds nothing but
-// +1/2 and -1/2.
+} // namespace
+
 std::vector<unsigned> SpinsAcima(const EstadoSpin& e) {
     std::vector<unsigned> acima(e.NEst + 1, 0);
     for (int i = 1; i <= e.NEst; ++i)
@@ -84,8 +84,6 @@ std::vector<unsigned> SpinsAcima(const EstadoSpin& e) {
             if (e.SpinEst(i, q) > 0) acima[i] |= 1u << (q - 1);
     return acima;
 }
-
-} // namespace
 
 void MontaSubMat(EstadoSpin& e) {
     const int M = e.NEst;

@@ -4,6 +4,8 @@
 
 #include "estado/EstadoSpin.h"
 
+#include <vector>
+
 // Enumerates the basis from proton `nivel` on; the run calls GeraBase(e, 1)
 // with ContEst = 1.
 void GeraBase(EstadoSpin& e, int nivel);
@@ -18,3 +20,7 @@ void MontaSubMat(EstadoSpin& e);
 // after the sort: MzEst must never increase along the basis. Shifts or
 // couplings that are too large for the spectrometer frequency break that.
 bool MzNaoCresce(const EstadoSpin& e);
+
+// Element s: bit q-1 set when proton q is up in basis state s (the basis holds
+// nothing but +1/2 and -1/2).
+std::vector<unsigned> SpinsAcima(const EstadoSpin& e);

@@ -1,9 +1,11 @@
 #include "solver/FreqInt.h"
 
+#include "solver/Base.h"
 #include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -47,8 +49,11 @@ bool DiferemPorUm(const EstadoSpin& e, int i, int j) {
 
 // Records pair (i, j) as band nb + 1 when its intensity reaches IntMin. The
 // intensity is written first, as the slot of a dropped pair is reused.
-void RegistraBanda(EstadoSpin& e, bool ComTabela, std::int32_t& nb, int i, int j,
-                   double intensidade) {
+// `acima`: the spins of the basis states as bits (SpinsAcima); the protons
+// that differ between levels i and j are the bits of the exclusive or, in
+// ascending order.
+void RegistraBanda(EstadoSpin& e, bool ComTabela, const std::vector<unsigned>& acima,
+                   std::int32_t& nb, int i, int j, double intensidade) {
     ++nb;
     e.IntBanda(nb) = intensidade;
     if (float(e.IntBanda(nb)) < e.IntMin) {
@@ -60,23 +65,25 @@ void RegistraBanda(EstadoSpin& e, bool ComTabela, std::int32_t& nb, int i, int j
     e.NivelA(nb) = std::int16_t(i);
     e.NivelB(nb) = std::int16_t(j);
     e.NProtAfet(nb) = 0;
-    for (int q = 1; q <= e.NProt; ++q)
-        if (float(std::fabs(e.SpinEst(i, q) - e.SpinEst(j, q))) > 0) {
-            ++e.NProtAfet(nb);
-            e.ProtAfet(nb, e.NProtAfet(nb)) = std::int16_t(q);
-            e.ProtBanda(nb) = std::int16_t(q);
-        }
+    for (unsigned d = acima[i] ^ acima[j]; d != 0; d &= d - 1) {
+        const auto q = std::int16_t(std::countr_zero(d) + 1);
+        ++e.NProtAfet(nb);
+        e.ProtAfet(nb, e.NProtAfet(nb)) = q;
+        e.ProtBanda(nb) = q;
+    }
     if (e.NProtAfet(nb) > 1) e.ProtBanda(nb) = 0;
 }
 
 // 1 or 2 protons: the whole-matrix route may leave a level spread over
 // states of different total spin, so every pair is taken as it comes.
 void CalcFreqIntGeral(EstadoSpin& e, bool ComTabela) {
+    const std::vector<unsigned> acima = SpinsAcima(e);
     std::int32_t nb = 0;
     for (int i = 1; i <= e.NEst - 1; ++i) {
         AplicaTrans(e, i);
         for (int j = e.NEst; j >= i + 1; --j)
-            if (DiferemPorUm(e, i, j)) RegistraBanda(e, ComTabela, nb, i, j, IntensTrans(e, j));
+            if (DiferemPorUm(e, i, j))
+                RegistraBanda(e, ComTabela, acima, nb, i, j, IntensTrans(e, j));
     }
     e.NBandas = nb;
 }
@@ -200,6 +207,7 @@ void IntensidadesDosPares(const EstadoSpin& e, std::vector<ParDeGrupos>& pares) 
 // only the states of those two blocks. Each sum keeps the order and the terms
 // of the dense computation apart from exact zeros, so the bits are the same.
 void CalcFreqIntBlocos(EstadoSpin& e, bool ComTabela) {
+    const std::vector<unsigned> acima = SpinsAcima(e);
     const std::vector<Grupo> grupos = GruposDeMz(e);
     std::vector<ParDeGrupos> pares;
     for (std::size_t gi = 0; gi + 1 < grupos.size(); ++gi)
@@ -211,7 +219,7 @@ void CalcFreqIntBlocos(EstadoSpin& e, bool ComTabela) {
         const double* intensidade = par.intensidades.data();
         for (int i = par.a.ini; i <= par.a.fim; ++i)
             for (int j = par.b.fim; j >= par.b.ini; --j)
-                RegistraBanda(e, ComTabela, nb, i, j, *intensidade++);
+                RegistraBanda(e, ComTabela, acima, nb, i, j, *intensidade++);
     }
     e.NBandas = nb;
     // Leave the work vector as the level-by-level computation would.
