@@ -29,6 +29,16 @@ void DesenhaCopia(QPainter& p, EstadoGrafico& g, const EstadoSpin& e, const Opco
     g.CopiaBP = bp;
 }
 
+// The copy drawn on a picture device; false when the device will not start
+// or cannot finish (its bytes are then incomplete).
+bool PintaCopia(QPaintDevice& destino, EstadoGrafico& g, const EstadoSpin& e,
+                const OpcoesGrafico& o, int SW, int SH, bool pretoEBranco) {
+    QPainter p;
+    if (!p.begin(&destino)) return false;
+    DesenhaCopia(p, g, e, o, SW, SH, pretoEBranco);
+    return p.end();
+}
+
 } // namespace
 
 QSize TamanhoFigura(int SW, int SH) {
@@ -66,11 +76,7 @@ QByteArray DesenhoSvg(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico
     // Drawn in screen pixels, so the picture keeps the plot's physical size.
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("Espectro Simulado"));
-    QPainter p;
-    if (!p.begin(&svg)) return {};
-    DesenhaCopia(p, g, e, o, SW, SH, pretoEBranco);
-    if (!p.end()) return {};
-    return bytes;
+    return PintaCopia(svg, g, e, o, SW, SH, pretoEBranco) ? bytes : QByteArray();
 }
 
 QImage DesenhoPng(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SW, int SH,
@@ -111,11 +117,7 @@ QByteArray DesenhoPdf(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QStringLiteral("Espectro Simulado"));
     pdf.setCreator(QStringLiteral("Halvora"));
-    QPainter p;
-    if (!p.begin(&pdf)) return {};
-    DesenhaCopia(p, g, e, o, SW, SH, pretoEBranco);
-    if (!p.end()) return {};
-    return bytes;
+    return PintaCopia(pdf, g, e, o, SW, SH, pretoEBranco) ? bytes : QByteArray();
 }
 
 QByteArray BytesFigura(FormatoFigura formato, EstadoGrafico& g, const EstadoSpin& e,
