@@ -47,6 +47,19 @@ QStringList Paginas() {
     return QDir(Pasta).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
+// The plain text of every <span class="classe"> on every page, with its page.
+std::vector<std::pair<QString, QString>> Marcados(const QString& classe) {
+    const QRegularExpression marca(QStringLiteral(R"(<span class="%1">(.*?)</span>)").arg(classe),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    std::vector<std::pair<QString, QString>> marcados;
+    for (const QString& pagina : Paginas())
+        for (auto m = marca.globalMatch(Html(pagina)); m.hasNext();)
+            marcados.emplace_back(
+                pagina,
+                QTextDocumentFragment::fromHtml(m.next().captured(1)).toPlainText().simplified());
+    return marcados;
+}
+
 // A page as Qt's rich text reads it, which is what the guide's window shows.
 struct Pagina {
     std::vector<std::pair<QString, QString>> links; // target as written, text
@@ -236,18 +249,10 @@ TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
     const TabelaResultadosWidget& tabela = *p.moldura.janela()->tabelaResultados();
     for (int c = 0; c < tabela.cols(); ++c) junta(tabela.textMatrix(0, c));
 
-    const QRegularExpression tela(QStringLiteral(R"(<span class="tela">(.*?)</span>)"),
-                                  QRegularExpression::DotMatchesEverythingOption);
-    int nomes = 0;
-    for (const QString& pagina : Paginas()) {
-        SCOPED_TRACE(pagina.toStdString());
-        for (auto m = tela.globalMatch(Html(pagina)); m.hasNext(); ++nomes) {
-            const QString nome =
-                QTextDocumentFragment::fromHtml(m.next().captured(1)).toPlainText().simplified();
-            EXPECT_TRUE(naTela.contains(nome)) << nome.toStdString();
-        }
-    }
-    EXPECT_GE(nomes, 30);
+    const auto nomes = Marcados(QStringLiteral("tela"));
+    for (const auto& [pagina, nome] : nomes)
+        EXPECT_TRUE(naTela.contains(nome)) << pagina.toStdString() << ": " << nome.toStdString();
+    EXPECT_GE(nomes.size(), 30u);
 }
 
 // The menu paths the guide gives ("Arquivo › Imprimir..."), or their last
@@ -268,20 +273,12 @@ TEST(Guia, CaminhosDeMenuExistem) {
         caminhos << a->text();
         percorre(a->menu(), a->text());
     }
-    const QRegularExpression menu(QStringLiteral(R"(<span class="menu">(.*?)</span>)"),
-                                  QRegularExpression::DotMatchesEverythingOption);
-    int nomes = 0;
-    for (const QString& pagina : Paginas()) {
-        SCOPED_TRACE(pagina.toStdString());
-        for (auto m = menu.globalMatch(Html(pagina)); m.hasNext(); ++nomes) {
-            const QString nome =
-                QTextDocumentFragment::fromHtml(m.next().captured(1)).toPlainText().simplified();
-            EXPECT_TRUE(std::any_of(caminhos.begin(), caminhos.end(), [&nome](const QString& c) {
-                return c.endsWith(nome);
-            })) << nome.toStdString();
-        }
-    }
-    EXPECT_GE(nomes, 15);
+    const auto nomes = Marcados(QStringLiteral("menu"));
+    for (const auto& [pagina, nome] : nomes)
+        EXPECT_TRUE(std::any_of(caminhos.begin(), caminhos.end(),
+                                [&nome](const QString& c) { return c.endsWith(nome); }))
+            << pagina.toStdString() << ": " << nome.toStdString();
+    EXPECT_GE(nomes.size(), 15u);
 }
 
 } // namespace
