@@ -125,6 +125,11 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         },
         [this, contaBandas](const EstadoSpin& e) {
             contaBandas(e);
+            // A redraw during the run's yields (a resize, say) computed the
+            // envelope and the scale from the previous results: they are
+            // stale from the moment the new ones are in, not before.
+            g_.RecalcEscala = true;
+            g_.env.EnvValida = false;
             areaGrafico_.Restaurar();
         },
         SepDec_);
