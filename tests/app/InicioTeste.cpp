@@ -1,6 +1,7 @@
 // The program's command line: `halvora aula.esm` opens the file as "Abrir
 // Dados de Entrada" would, over the start-up system.
 #include "app/Inicio.h"
+#include "display/AreaGrafico.h"
 #include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
 #include "mainwindow/JanelaSobre.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <string>
 
@@ -114,6 +116,26 @@ TEST(AbreNoInicio, ProblemaNaLinhaAvisaEDeixaOSistemaInicial) {
         EXPECT_EQ(ok.textos[0], LeLinhaComando(args).problema);
         EXPECT_EQ(t.Caixas(), caixas);
         EXPECT_EQ(t.w.windowTitle(), "Halvora");
+    }
+}
+
+// A redraw while the file's run yields (the window's relayout after it is
+// shown, say) must not leave the start-up system's envelope on screen.
+TEST(AbreNoInicio, RedesenhoDuranteAExecucaoNaoDeixaAEnvolventeAntiga) {
+    QTemporaryDir pasta;
+    const QString arquivo = Grava(pasta, "aula.esm", ProcuraExemplo("acrilato-60")->bytes);
+    Tela t;
+    QTimer redesenho;
+    QObject::connect(&redesenho, &QTimer::timeout, [&] { t.f.areaGrafico()->Grafico(); });
+    redesenho.start(0);
+    AbreNoInicio(t.w, LeLinhaComando({arquivo}));
+    redesenho.stop();
+    const auto& env = t.f.EstadoDoGrafico().env;
+    ASSERT_TRUE(env.EnvValida);
+    const double alto = env.EnvFreq[0], baixo = env.EnvFreq[std::size_t(env.EnvPontos - 1)];
+    for (double f : t.Freqs()) {
+        EXPECT_LE(f, alto);
+        EXPECT_GE(f, baixo);
     }
 }
 
