@@ -40,14 +40,14 @@ ArquivoEspectro::ArquivoEspectro(const PecasArquivo& p, QWidget* janela)
       dialogos_(p.dialogos), alternaTabela_(p.alternaTabela), mostraTitulo_(p.mostraTitulo),
       SepDec_(p.SepDec) {}
 
-void ArquivoEspectro::SalvaDados() {
+bool ArquivoEspectro::SalvaDados() {
     DadosArquivo d;
     d.Titulo = o_.TituloEspectro;
     CopiaDoEstado(e_, d);
     if (auto erro = CopiaDasCaixas(entrada_.caixaFrequencia()->text().toStdString(),
                                    entrada_.caixaLargura()->text().toStdString(), SepDec_, d)) {
         QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
-        return;
+        return false;
     }
     d.Mistura = opcoes_.controleMistura()->value();
     d.PPM = entrada_.PPM();
@@ -60,15 +60,16 @@ void ArquivoEspectro::SalvaDados() {
     d.TwPerHz = g_.TwPerHz;
 
     const QString caminho = dialogos_.Escolhe(PedidoDados(true));
-    if (caminho.isEmpty()) return;
+    if (caminho.isEmpty()) return false;
     const Ampulheta ampulheta;
     if (!dialogos_.Grava(QStringLiteral("Salvar dados"), [&](OpcoesGravacao opcoes) {
             return GravaArquivoDados(caminho.toStdString(), d, SepDec_, opcoes);
         }))
-        return;
+        return false;
     dialogos_.Usado(caminho);
     emit Salvos();
     emit ArquivoUsado(QFileInfo(caminho).fileName());
+    return true;
 }
 
 void ArquivoEspectro::AbreDados() {

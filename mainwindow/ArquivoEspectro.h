@@ -45,7 +45,8 @@ class ArquivoEspectro : public QObject {
   public:
     ArquivoEspectro(const PecasArquivo& p, QWidget* janela);
 
-    void SalvaDados();
+    // True when the file was written.
+    bool SalvaDados();
     void AbreDados();
     // What "Abrir Dados de Entrada" does with the file it is given: the
     // program's command line opens a file this way.

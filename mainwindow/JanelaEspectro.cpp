@@ -178,8 +178,8 @@ bool JanelaEspectro::PodeFechar() {
         this, QStringLiteral("Salvar dados?"), QStringLiteral("Deseja salvar os dados de entrada?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (resposta == QMessageBox::No) return true;
-    if (resposta == QMessageBox::Yes) arquivo_->SalvaDados();
-    return false;
+    // A save that was cancelled or failed keeps the program open.
+    return resposta == QMessageBox::Yes && arquivo_->SalvaDados();
 }
 
 void JanelaEspectro::AlternaTabela() {

@@ -47,8 +47,8 @@ class JanelaEspectro : public QWidget {
     // The start-up system and its first run; the frame calls it once the
     // window is in place and whatever listens to it is connected.
     void Inicia();
-    // False when the program must not end now (Cancel, or Yes: the save runs
-    // and the program stays open).
+    // False when the program must not end now: Cancel, or Yes with a save
+    // that was cancelled or failed.
     bool PodeFechar();
     // "Fechar tabela" / "Abrir tabela".
     void AlternaTabela();

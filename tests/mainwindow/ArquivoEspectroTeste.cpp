@@ -209,7 +209,7 @@ TEST(ArquivoEspectro, SomenteLeituraEPipe) {
 TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
     const Local L(',');
     QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath("saida.esm");
+    QString arquivo = pasta.filePath("saida.esm");
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
@@ -231,17 +231,26 @@ TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
         EXPECT_EQ(dialogos, 0);
     }
     {
-        // Yes saves and stays open; the next close asks nothing.
+        // Yes with the save dialog cancelled: nothing written, nothing closed.
+        const QString destino = arquivo;
+        arquivo.clear();
         Modal sim(QMessageBox::Yes);
         EXPECT_FALSE(t.w.close());
         EXPECT_EQ(sim.vezes(), 1);
         EXPECT_EQ(dialogos, 1);
-        EXPECT_TRUE(QFile::exists(arquivo));
         EXPECT_TRUE(t.w.isVisible());
-        EXPECT_TRUE(f.DadosSalvos());
-        EXPECT_EQ(t.w.windowTitle(), "Halvora-[saida.esm]");
+        EXPECT_FALSE(f.DadosSalvos());
+        arquivo = destino;
+    }
+    {
+        // Yes and a saved file: the program ends.
+        Modal sim(QMessageBox::Yes);
         EXPECT_TRUE(t.w.close());
         EXPECT_EQ(sim.vezes(), 1);
+        EXPECT_EQ(dialogos, 2);
+        EXPECT_TRUE(QFile::exists(arquivo));
+        EXPECT_TRUE(f.DadosSalvos());
+        EXPECT_EQ(t.w.windowTitle(), "Halvora-[saida.esm]");
         EXPECT_FALSE(t.w.isVisible());
     }
     t.Mostra();
@@ -251,7 +260,7 @@ TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
         f.Acoes().sair->trigger();
         EXPECT_EQ(nao.vezes(), 1);
         EXPECT_FALSE(t.w.isVisible());
-        EXPECT_EQ(dialogos, 1);
+        EXPECT_EQ(dialogos, 2);
     }
 }
 
