@@ -108,8 +108,15 @@ void JanelaEspectro::Liga() {
         areaGrafico_->Grafico();
         areaGrafico_->FocoNoGrafico();
     });
-    connect(entrada_->caixaLargura(), &QLineEdit::textChanged, this,
-            [this](const QString& s) { o_.TextoLargura = s.toStdString(); });
+    // The copy's annotation states what the boxes hold.
+    const auto acompanha = [this](QLineEdit* caixa, std::string OpcoesGrafico::*texto) {
+        o_.*texto = caixa->text().toStdString();
+        connect(caixa, &QLineEdit::textChanged, this,
+                [this, texto](const QString& s) { o_.*texto = s.toStdString(); });
+    };
+    acompanha(entrada_->caixaLargura(), &OpcoesGrafico::TextoLargura);
+    acompanha(entrada_->caixaFrequencia(), &OpcoesGrafico::TextoFrequencia);
+    acompanha(entrada_->caixaIntMin(), &OpcoesGrafico::TextoIntMin);
 
     connect(botaoExecutar_, &QPushButton::clicked, execucao_, &ExecucaoEspectro::Executa);
     connect(entrada_->botaoHzPpm(), &QPushButton::clicked, this,

@@ -91,9 +91,43 @@ TEST(FiguraEspectro, SalvaOQueACopiaDesenhaEmCadaFormato) {
 
     const auto texto = TextoPdf(j.pasta.filePath(QStringLiteral("d.pdf")));
     if (!texto) GTEST_SKIP() << "pdftotext is not installed";
-    for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Título: Default",
-                          "Intensidade mínima: 0,01", "J(1,X)="})
+    for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Título: Default", "J(1,X)="})
         EXPECT_TRUE(texto->contains(QString::fromUtf8(s))) << s << " in " << texto->toStdString();
+    EXPECT_TRUE(texto->contains(QStringLiteral("Intensidade mínima: ") +
+                                f.Entrada().caixaIntMin()->text()));
+}
+
+// The annotation of every copy states the frequency and minimum intensity
+// in the boxes, not the start-up ones.
+TEST(FiguraEspectro, AnotacaoDizOQueAsCaixasTem) {
+    aux::Local virgula(',');
+    Janela j;
+    JanelaEspectro& f = j.t.f;
+    {
+        Modal nao(QMessageBox::No); // "Mudar para ppm?" while the box changes
+        f.Entrada().caixaFrequencia()->setText(QStringLiteral("400,112"));
+        f.Entrada().caixaIntMin()->setText(QStringLiteral("0,05"));
+    }
+    const QString mhz = QStringLiteral("Freqüência: 400,112 MHz");
+    const QString intMin = QStringLiteral("Intensidade mínima: 0,05");
+    auto diz = [&](const QString& texto, const char* onde) {
+        EXPECT_TRUE(texto.contains(mhz)) << onde;
+        EXPECT_TRUE(texto.contains(intMin)) << onde;
+    };
+    f.Acoes().copiarColorido->trigger();
+    diz(QString::fromUtf8(Le(j.curPic)), "copy");
+    diz(QString::fromUtf8(j.Salva(QStringLiteral("a.svg"))), "saved SVG");
+    j.Salva(QStringLiteral("b.pdf"));
+    const QString impresso = j.pasta.filePath(QStringLiteral("impresso.pdf"));
+    QPrinter& impressora = f.Figura().Impressora();
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(impresso);
+    ASSERT_TRUE(f.Figura().ImprimeEm(impressora));
+    for (const QString& pdf : {j.pasta.filePath(QStringLiteral("b.pdf")), impresso}) {
+        const auto texto = TextoPdf(pdf);
+        if (!texto) GTEST_SKIP() << "pdftotext is not installed";
+        diz(*texto, "PDF");
+    }
 }
 
 TEST(FiguraEspectro, CopiaDizNaBarraDeEstadoOndeGravouAFigura) {
