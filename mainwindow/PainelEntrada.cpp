@@ -56,8 +56,11 @@ PainelEntrada::PainelEntrada(QWidget* janela, const EstadoGrafico& g, char SepDe
     unidade_ = new UnidadeDesloc(UnidadeDesloc::Caixas{caixaDesloc_, rotuloOutraUnidade_,
                                                        rotuloCabecalho_, caixaFrequencia_},
                                  janela_, SepDec_, this);
-    connect(caixaFrequencia_, &QLineEdit::textEdited, unidade_,
-            &UnidadeDesloc::OfereceMudarParaPpm);
+    // The question waits until the frequency is confirmed: asked while typing,
+    // it would take the next keys as its answer.
+    connect(caixaFrequencia_, &QLineEdit::textEdited, this, [this] { frequenciaEditada_ = true; });
+    connect(caixaFrequencia_, &QLineEdit::editingFinished, this,
+            &PainelEntrada::OfereceMudarParaPpm);
     connect(unidade_, &UnidadeDesloc::Editado, this, &PainelEntrada::Editado);
     connect(unidade_, &UnidadeDesloc::FocoDevolvido, this, &PainelEntrada::FocoDevolvido);
     for (QLineEdit* t : {caixaFrequencia_, caixaIntMin_, caixaLargura_})
@@ -193,7 +196,15 @@ void PainelEntrada::ConfirmaDesloc(int i) {
         FocoSelecionado(acoplamentos_->caixaJ(1, 2));
 }
 
+void PainelEntrada::OfereceMudarParaPpm() {
+    if (!frequenciaEditada_) return;
+    frequenciaEditada_ = false;
+    unidade_->OfereceMudarParaPpm();
+}
+
 void PainelEntrada::ConfirmaFrequencia() {
+    // Before the run, so that a switch to ppm keeps the shifts' ppm values.
+    OfereceMudarParaPpm();
     unidade_->DefineAvisoPPMDado(false);
     std::string s = caixaFrequencia_->text().toStdString();
     if (ValorInicial(s) >= 1)

@@ -102,6 +102,7 @@ class PainelEntrada : public QObject {
     void ConfirmaNProt();
     void ConfirmaDesloc(int i);
     void ConfirmaFrequencia();
+    void OfereceMudarParaPpm();
     void ConfirmaIntMin();
     void ConfirmaLargura();
     void EsvaziaNProt();
@@ -115,6 +116,7 @@ class PainelEntrada : public QObject {
     bool cores_ = true;
     // The proton box lost the keyboard to another window or a menu, not to a control.
     bool caixaNProtVisitada_ = false;
+    bool frequenciaEditada_ = false; // typed into since the last confirmation
     std::string textoTolJac_;
     // What the proton box held before a visit emptied it.
     QString textoNProtAnterior_;

@@ -236,8 +236,16 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     f.Entrada().caixaFrequencia()->setFocus();
     QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_End);
     {
+        // Nothing is asked while typing: the keys stay in the box.
         Modal nao(QMessageBox::No);
+        QTest::keyClicks(f.Entrada().caixaFrequencia(), "00");
+        EXPECT_EQ(nao.vezes(), 0);
+        EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "30000");
+        f.Entrada().caixaFrequencia()->setText("400");
+        QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_Backspace);
         QTest::keyClicks(f.Entrada().caixaFrequencia(), "0");
+        EXPECT_EQ(nao.vezes(), 0);
+        Enter(f.Entrada().caixaFrequencia());
         ASSERT_EQ(nao.vezes(), 1);
         EXPECT_EQ(nao.titulos[0], "Mudar para ppm?");
         EXPECT_TRUE(nao.textos[0].startsWith(
@@ -245,19 +253,23 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
         EXPECT_TRUE(nao.textos[0].endsWith(
             "'ppm'.\r\n\r\nDeseja que o programa mude automaticamente para 'ppm'?"));
         EXPECT_FALSE(f.Entrada().PPM());
-        EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "3000");
+        EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400");
 
-        // Asked once until Enter in the box.
-        QTest::keyClicks(f.Entrada().caixaFrequencia(), "0");
-        EXPECT_EQ(nao.vezes(), 1);
+        // Asked once per typed change.
         f.Entrada().caixaFrequencia()->setText("300");
         Enter(f.Entrada().caixaFrequencia());
         EXPECT_EQ(nao.vezes(), 1);
         EXPECT_FALSE(f.Entrada().PPM());
     }
     {
+        // Leaving the box confirms the typed frequency too.
         Modal sim(QMessageBox::Yes);
+        t.w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&t.w));
+        f.Entrada().caixaFrequencia()->setFocus();
         QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_Backspace);
+        EXPECT_EQ(sim.vezes(), 0);
+        f.Entrada().caixaIntMin()->setFocus();
         ASSERT_EQ(sim.vezes(), 1);
         EXPECT_TRUE(f.Entrada().PPM());
         // The window's own focus: the offscreen platform does not give the
