@@ -73,6 +73,7 @@ bool ArquivoEspectro::SalvaDados() {
 }
 
 void ArquivoEspectro::AbreDados() {
+    if (podeSubstituir_ && !podeSubstituir_()) return;
     const Ampulheta ampulheta;
     const QString caminho = dialogos_.Escolhe(PedidoDados(false));
     if (!caminho.isEmpty()) AbreArquivo(caminho);
@@ -86,6 +87,7 @@ void ArquivoEspectro::AbreArquivo(const QString& caminho) {
 }
 
 void ArquivoEspectro::AbreExemplo(const Exemplo& exemplo) {
+    if (podeSubstituir_ && !podeSubstituir_()) return;
     const Ampulheta ampulheta;
     Carrega([&] { return LeDadosArquivo(exemplo.bytes, SepDec_); },
             QString::fromUtf8(exemplo.nome.data(), qsizetype(exemplo.nome.size())));

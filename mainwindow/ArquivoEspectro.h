@@ -54,6 +54,9 @@ class ArquivoEspectro : public QObject {
     // One of the built-in examples, read and run as a file would be; the
     // caption shows its name, and a save asks where to put it.
     void AbreExemplo(const Exemplo& exemplo);
+    // Asked before a file or an example replaces the system: false keeps it
+    // (the user cancelled, or saving the unsaved edits failed).
+    void DefinePodeSubstituir(std::function<bool()> f) { podeSubstituir_ = std::move(f); }
 
   signals:
     // A save or a load: the caption shows the file's name.
@@ -62,6 +65,7 @@ class ArquivoEspectro : public QObject {
     void Salvos();
 
   private:
+    std::function<bool()> podeSubstituir_;
     // The reading common to files and examples: `le` reads once the display
     // is neutral; `nome` goes to the caption.
     void Carrega(const std::function<LeituraArquivo()>& le, const QString& nome);

@@ -135,6 +135,8 @@ void JanelaEspectro::Liga() {
     connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, &JanelaEspectro::ResultadosNovos);
     connect(arquivo_, &ArquivoEspectro::ArquivoUsado, this, &JanelaEspectro::ArquivoUsado);
     connect(arquivo_, &ArquivoEspectro::Salvos, this, [this] { DadosSalvos_ = true; });
+    // Opening a file or an example asks about unsaved edits as the exit does.
+    arquivo_->DefinePodeSubstituir([this] { return PodeFechar(); });
 
     areaGrafico_->DefineTabelaVisivel([this] { return execucao_->ComTabela(); });
     tabelaResultados_->DefinePodeMarcar(

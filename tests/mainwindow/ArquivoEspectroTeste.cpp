@@ -2,6 +2,7 @@
 #include "JanelaAux.h"
 
 #include "display/AreaGrafico.h"
+#include "run/Exemplos.h"
 
 #include <QAction>
 #include <QFile>
@@ -100,6 +101,7 @@ TEST_P(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
         f.Menus().EditaTitulo();
     }
     t.w.setWindowTitle("Halvora");
+    f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
     f.Acoes().abrirDados->trigger();
     EXPECT_EQ(dialogos, 2);
     ASSERT_EQ(f.Estado().NProt, 4);
@@ -131,6 +133,7 @@ TEST(ArquivoEspectro, ArquivoEstragadoNaoMexeNaEntrada) {
     JanelaEspectro& f = t.f;
     QString escolhido = bom;
     f.Dialogos().EscolheArquivo = [&](bool) { return escolhido; };
+    f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
     f.Acoes().salvarDados->trigger();
     const QList<QByteArray> linhas = Linhas(bom);
     ASSERT_EQ(linhas.size(), 42);
@@ -204,6 +207,42 @@ TEST(ArquivoEspectro, SomenteLeituraEPipe) {
     ASSERT_EQ(erro.vezes(), 1);
     EXPECT_EQ(erro.textos[0], "Deu Crepe!");
     EXPECT_EQ(t.Freqs(), freqs);
+}
+
+// Unsaved edits are not replaced by an example or a file without the
+// question the exit asks; Cancel keeps them.
+TEST(ArquivoEspectro, AbrirPerguntaSeSalvaAsEdicoes) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    int dialogos = 0;
+    f.Dialogos().EscolheArquivo = [&](bool) {
+        ++dialogos;
+        return QString();
+    };
+    t.Mostra();
+    QTest::keyClicks(f.Entrada().caixaDesloc(1), "5");
+    const QString editado = f.Entrada().caixaDesloc(1)->text();
+    const Exemplo& exemplo = Exemplos().front();
+    {
+        Modal cancela(QMessageBox::Cancel);
+        f.Arquivo().AbreExemplo(exemplo);
+        f.Arquivo().AbreDados();
+        ASSERT_EQ(cancela.vezes(), 2);
+        EXPECT_EQ(cancela.titulos, (QStringList{"Salvar dados?", "Salvar dados?"}));
+        EXPECT_EQ(dialogos, 0);
+        EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), editado);
+        EXPECT_FALSE(f.DadosSalvos());
+    }
+    {
+        Modal nao(QMessageBox::No);
+        f.Arquivo().AbreExemplo(exemplo);
+        EXPECT_EQ(nao.vezes(), 1);
+        EXPECT_TRUE(f.DadosSalvos());
+        // Nothing unsaved now: the next one opens without a question.
+        f.Arquivo().AbreExemplo(exemplo);
+        EXPECT_EQ(nao.vezes(), 1);
+    }
 }
 
 TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {

@@ -101,6 +101,7 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     }
     const auto abre = [&](JanelaEspectro& f) {
         f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
+        f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
         f.Acoes().abrirDados->trigger();
     };
     Tela repouso;
