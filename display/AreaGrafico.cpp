@@ -204,7 +204,10 @@ void AreaGrafico::Restaurar() {
     }
     emit DesfazRealce();
     emit Restaurado();
-    if (visualizava) emit VisualizacaoMudou(false);
+    if (visualizava) {
+        botaoFixarJanela_->show();
+        emit VisualizacaoMudou(false);
+    }
     Grafico();
     FocoNoGrafico();
 }
@@ -293,6 +296,7 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
 void AreaGrafico::SaiDaVisualizacao() {
     if (!g_.Visualizando) return;
     g_.Visualizando = false;
+    botaoFixarJanela_->show();
     emit VisualizacaoMudou(false);
 }
 
@@ -329,6 +333,7 @@ void AreaGrafico::MostraRotulos() {
     for (QLabel* l : amostraFundo_) l->show();
     if (!o_.CompararCurvas) rotuloTitulo_->show();
     if (g_.env.EnvolventeLigada) rotuloMisturaGrafico_->show();
+    botaoFixarJanela_->show();
 }
 
 void AreaGrafico::EscondeRotulos() {
@@ -336,6 +341,8 @@ void AreaGrafico::EscondeRotulos() {
     for (QLabel* l : amostraFundo_) l->hide();
     rotuloTitulo_->hide();
     rotuloMisturaGrafico_->hide();
+    // The preview shows what a copy holds, and a copy holds no button.
+    botaoFixarJanela_->hide();
 }
 
 void AreaGrafico::EscolheFundo(int i) {

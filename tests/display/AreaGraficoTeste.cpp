@@ -111,6 +111,21 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
     }
 }
 
+// The preview holds only what a copy holds: no "Fixar Janela" on it,
+// back when the preview ends, by its menu or by "Restaurar".
+TEST(AreaGrafico, VisualizacaoSemOBotaoFixarJanela) {
+    Plot t;
+    QPushButton* botao = t.p.botaoFixarJanela();
+    EXPECT_FALSE(botao->isHidden());
+    ASSERT_TRUE(t.p.AlternaVisualizacao());
+    EXPECT_TRUE(botao->isHidden());
+    EXPECT_FALSE(t.p.AlternaVisualizacao());
+    EXPECT_FALSE(botao->isHidden());
+    ASSERT_TRUE(t.p.AlternaVisualizacao());
+    t.p.Restaurar();
+    EXPECT_FALSE(botao->isHidden());
+}
+
 TEST(AreaGrafico, LeituraVaziaSemBandas) {
     Plot t;
     const QPoint sobre = t.p.AreaInterna().topLeft() + QPoint(300, Px(t.g.LinhaBase) - 40);
