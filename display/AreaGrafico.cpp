@@ -109,8 +109,7 @@ void AreaGrafico::AmpliaPara(int SW, int SH) {
         g_.EscalaVertFixa *= y;
     }
     g_.env.EnvPontos = SW / 15;
-    g_.env.EnvValida = false;
-    g_.RecalcEscala = true;
+    InvalidaEnvolvente(g_);
     DefineTamanho(SW, SH);
     Grafico();
 }
@@ -195,7 +194,7 @@ void AreaGrafico::Rola(int valor) {
 }
 
 void AreaGrafico::Restaurar() {
-    const bool visualizava = g_.Visualizando;
+    SaiDaVisualizacao();
     Restaura(g_);
     {
         // Restaura has set the offset; the bar only has to follow.
@@ -204,10 +203,6 @@ void AreaGrafico::Restaurar() {
     }
     emit DesfazRealce();
     emit Restaurado();
-    if (visualizava) {
-        botaoFixarJanela_->show();
-        emit VisualizacaoMudou(false);
-    }
     Grafico();
     FocoNoGrafico();
 }
@@ -232,8 +227,7 @@ void AreaGrafico::AlternaFixarJanela() {
         rolagem_->setEnabled(false);
         emit JanelaFixada(true);
         g_.JanelaFixa = true;
-        g_.RecalcEscala = true;
-        g_.env.EnvValida = false;
+        InvalidaEnvolvente(g_);
         g_.BandaMarcada = false;
         g_.EscalaVertFixa = g_.EscalaVertBase;
         Grafico();
@@ -243,8 +237,7 @@ void AreaGrafico::AlternaFixarJanela() {
         rolagem_->setEnabled(true);
         emit JanelaFixada(false);
         g_.JanelaFixa = false;
-        g_.env.EnvValida = false;
-        g_.RecalcEscala = true;
+        InvalidaEnvolvente(g_);
         g_.BandaMarcada = false;
         Restaurar();
     }
@@ -307,9 +300,8 @@ bool AreaGrafico::AlternaVisualizacao() {
         EscondeRotulos();
         emit VisualizacaoMudou(true);
     } else {
-        g_.Visualizando = false;
+        SaiDaVisualizacao();
         MostraRotulos();
-        emit VisualizacaoMudou(false);
     }
     Grafico();
     return g_.Visualizando;
@@ -333,7 +325,6 @@ void AreaGrafico::MostraRotulos() {
     for (QLabel* l : amostraFundo_) l->show();
     if (!o_.CompararCurvas) rotuloTitulo_->show();
     if (g_.env.EnvolventeLigada) rotuloMisturaGrafico_->show();
-    botaoFixarJanela_->show();
 }
 
 void AreaGrafico::EscondeRotulos() {

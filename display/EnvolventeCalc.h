@@ -16,6 +16,13 @@ std::string TextoMisturaInverso(int slider); // "70% Gaussiana + 30% Lorentziana
 // positive number.
 double MeiaLarguraDe(const OpcoesGrafico& o, double anterior);
 
+// The bands, the width or the window changed: the sums must be computed
+// again and the vertical scale with them.
+inline void InvalidaEnvolvente(EstadoGrafico& g) {
+    g.RecalcEscala = true;
+    g.env.EnvValida = false;
+}
+
 // The envelope before it is drawn: recompute the sums when they are invalid and
 // the scale must be redone, remix, find the maxima, and set the vertical
 // scale. Returns the highest mixed value. `SH` is the plot height in twips.

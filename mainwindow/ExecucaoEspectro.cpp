@@ -4,7 +4,9 @@
 // panel.
 
 #include "mainwindow/ExecucaoEspectro.h"
+
 #include "display/AreaGrafico.h"
+#include "display/EnvolventeCalc.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
@@ -128,8 +130,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
             // A redraw during the run's yields (a resize, say) computed the
             // envelope and the scale from the previous results: they are
             // stale from the moment the new ones are in, not before.
-            g_.RecalcEscala = true;
-            g_.env.EnvValida = false;
+            InvalidaEnvolvente(g_);
             areaGrafico_.Restaurar();
         },
         SepDec_);
@@ -159,8 +160,7 @@ void ExecucaoEspectro::DefineComTabela(bool aberta) {
 // Steps of the run that belong to the window, from the flags to the wait panel.
 void ExecucaoEspectro::AntesDaExecucao(int N) {
     g_.BandaMarcada = false;
-    g_.RecalcEscala = true;
-    g_.env.EnvValida = false;
+    InvalidaEnvolvente(g_);
     TabelaPreenchida_ = false;
     g_.Visualizando = false;
     entrada_.DefineAvisoPPMDado(false);

@@ -1,6 +1,7 @@
 #include "mainwindow/JanelaEspectro.h"
 
 #include "display/AreaGrafico.h"
+#include "display/EnvolventeCalc.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -103,8 +104,7 @@ void JanelaEspectro::Liga() {
             [this] { botaoExecutar_->setFocus(Qt::OtherFocusReason); });
     connect(entrada_, &PainelEntrada::ProtonEscolhido, opcoes_, &OpcoesEspectro::FiltraProton);
     connect(entrada_, &PainelEntrada::LarguraConfirmada, this, [this] {
-        g_.RecalcEscala = true;
-        g_.env.EnvValida = false;
+        InvalidaEnvolvente(g_);
         areaGrafico_->Grafico();
         areaGrafico_->FocoNoGrafico();
     });
