@@ -1,5 +1,6 @@
 // The envelope at 10 protons: the sums over every band, the remix of the
-// slider, at 0.01 (15 540 bands) and 0 (167 960 bands) minimum intensity.
+// slider, at 0.01 (15 540 bands) and 0 (167 960 bands) minimum intensity,
+// and a zoom step, which samples the new view.
 #include "display/EnvolventeCalc.h"
 #include "display/Geometria.h"
 #include "run/Simulacao.h"
@@ -48,8 +49,27 @@ void Remistura(benchmark::State& st) {
     }
 }
 
+// A zoom step: the view moves, so the envelope is sampled again for it;
+// the vertical scale stays.
+void Zoom(benchmark::State& st) {
+    const EstadoSpin& e = DezProtons(false);
+    EstadoGrafico g;
+    OpcoesGrafico o;
+    CalculaJanela(g, e, LarguraLarga);
+    PreparaEnvolvente(g, e, o, AlturaLarga);
+    bool ampliar = true;
+    for (auto _ : st) {
+        ZoomHorizontal(g, ampliar);
+        ampliar = !ampliar;
+        CalculaJanela(g, e, LarguraLarga);
+        benchmark::DoNotOptimize(PreparaEnvolvente(g, e, o, AlturaLarga));
+    }
+    st.counters["amostras"] = g.env.Amostras();
+}
+
 } // namespace
 
+BENCHMARK(Zoom)->Unit(benchmark::kMillisecond);
 BENCHMARK(Recalculo)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(Remistura)->Unit(benchmark::kMicrosecond);
 BENCHMARK_MAIN();

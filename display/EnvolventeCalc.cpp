@@ -117,17 +117,14 @@ void SomasDaFaixa(Envolvente& env, const EstadoSpin& e, int ini, int fim, bool d
 // Samples are independent: a large plot shares blocks of them between two
 // cores with the very same results. Blocks, not halves, because the skipped
 // terms make one end of the plot far cheaper than the other.
-void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) {
-    const int n = env.EnvPontos;
-    for (int i = 0; i < n; ++i) {
-        if (g.TwPerHz != 0) env.EnvFreq[i] = g.NiInic - (15.0 * i - g.LimLeft) / g.TwPerHz;
-        env.EnvGauss[i] = 0;
-        env.EnvLorentz[i] = 0;
-    }
+void CalculaSomas(Envolvente& env, const EstadoSpin& e) {
+    const int n = env.Amostras();
+    std::fill(env.EnvGauss.begin(), env.EnvGauss.end(), 0.0);
+    std::fill(env.EnvLorentz.begin(), env.EnvLorentz.end(), 0.0);
     // NaN fails the test too, and gets the plain visit of every sample.
     const bool decrescente =
-        std::adjacent_find(env.EnvFreq.begin(), env.EnvFreq.begin() + n,
-                           [](double a, double b) { return !(b <= a); }) == env.EnvFreq.begin() + n;
+        std::adjacent_find(env.EnvFreq.begin(), env.EnvFreq.end(),
+                           [](double a, double b) { return !(b <= a); }) == env.EnvFreq.end();
     constexpr int Bloco = 128;
     EmDoisNucleos(std::size_t(n + Bloco - 1) / Bloco, double(n) * e.NBandas > 2e6,
                   [&](std::size_t b) {
@@ -136,23 +133,69 @@ void CalculaSomas(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e) 
                   });
 }
 
+// About 30 ms of sums on this machine's two cores: the ten-proton system
+// with every band at the default minimum intensity keeps two samples per
+// column on a full-HD plot.
+constexpr double OrcamentoSomas = 4e7;
+
+int AmostrasPorColuna(const EstadoGrafico& g, int colunas, int nBandas, double meia) {
+    const double hzPorColuna = 15 / std::fabs(g.TwPerHz);
+    if (!std::isfinite(hzPorColuna)) return 1; // no window yet
+    const double desejado = std::ceil(hzPorColuna / (meia / 4));
+    const double orcamento = std::floor(OrcamentoSomas / (double(colunas) * std::max(nBandas, 1)));
+    const double k = std::min({desejado, orcamento, double(AmostrasPorColunaMax)});
+    return k >= 1 ? int(k) : 1; // NaN, from a zero scale or width, too
+}
+
+void AmostraVista(Envolvente& env, const EstadoGrafico& g, const EstadoSpin& e, int porColuna) {
+    const int colunas = std::clamp(env.EnvPontos, 0, EnvCapacidade);
+    env.PorColuna = std::clamp(porColuna, 1, AmostrasPorColunaMax);
+    env.Dimensiona(colunas * env.PorColuna);
+    env.Vista = {g.NiInic, g.TwPerHz, g.LimLeft, env.MeiaLargura, env.EnvPontos};
+    const double passo = 15.0 / env.PorColuna;
+    for (int i = 0; i < env.Amostras(); ++i)
+        env.EnvFreq[std::size_t(i)] =
+            g.TwPerHz != 0 ? g.NiInic - (passo * i - g.LimLeft) / g.TwPerHz : g.NiInic;
+    CalculaSomas(env, e);
+}
+
 void Remistura(Envolvente& env, int slider) {
     env.MisturaMudou = false;
     env.FracGauss = 1 - slider / 100.0;
-    for (int i = 0; i < env.EnvPontos; ++i)
+    for (std::size_t i = 0; i < env.EnvComb.size(); ++i)
         env.EnvComb[i] = (1 - env.FracGauss) * env.EnvLorentz[i] + env.FracGauss * env.EnvGauss[i];
 }
 
+namespace {
+
+// The top of the parabola through the samples i-1, i, i+1: the envelope's
+// maximum lies between samples, and a label read off the sample itself
+// would move with the zoom and the window's width.
+void RefinaMaximo(Envolvente& env, int k, int i) {
+    const auto& y = env.EnvComb;
+    const std::size_t c = std::size_t(i);
+    const double curvatura = y[c - 1] - 2 * y[c] + y[c + 1];
+    double p = curvatura < 0 ? (y[c - 1] - y[c + 1]) / (2 * curvatura) : 0;
+    p = std::clamp(p, -0.5, 0.5);
+    const double passo = (env.EnvFreq[c + 1] - env.EnvFreq[c - 1]) / 2;
+    env.MaxEnvFreq[std::size_t(k)] = env.EnvFreq[c] + p * passo;
+    env.MaxEnvAltura[std::size_t(k)] = y[c] - (y[c - 1] - y[c + 1]) * p / 4;
+}
+
+} // namespace
+
 double ProcuraMaximos(Envolvente& env) {
+    const auto& y = env.EnvComb;
     double maior = 0;
-    for (int i = 0; i < env.EnvPontos; ++i)
-        if (env.EnvComb[i] > maior) maior = env.EnvComb[i];
+    for (double v : y)
+        if (v > maior) maior = v;
     env.MaxEnvCount = 0;
     // A flat top counts once, at its last sample; the two ends never count.
-    for (int i = 1; i <= env.EnvPontos - 2; ++i)
-        if (env.EnvComb[i] >= env.EnvComb[i - 1] && env.EnvComb[i] > env.EnvComb[i + 1] &&
-            env.MaxEnvCount < MaxEnvCapacidade)
-            env.MaxEnvPos[++env.MaxEnvCount] = i;
+    for (std::size_t i = 1; i + 1 < y.size(); ++i)
+        if (y[i] >= y[i - 1] && y[i] > y[i + 1] && env.MaxEnvCount < MaxEnvCapacidade) {
+            env.MaxEnvPos[std::size_t(++env.MaxEnvCount)] = int(i);
+            RefinaMaximo(env, env.MaxEnvCount, int(i));
+        }
     return maior;
 }
 
@@ -166,15 +209,15 @@ double MeiaLarguraDe(const OpcoesGrafico& o, double anterior) {
 
 double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int SH) {
     Envolvente& env = g.env;
-    double maior = 0;
-    if (g.RecalcEscala) {
-        env.MeiaLargura = MeiaLarguraDe(o, env.MeiaLargura);
-        if (!env.EnvValida) {
-            CalculaSomas(env, g, e);
-            env.EnvValida = true;
-        }
+    if (g.RecalcEscala) env.MeiaLargura = MeiaLarguraDe(o, env.MeiaLargura);
+    const VistaEnvolvente vista{g.NiInic, g.TwPerHz, g.LimLeft, env.MeiaLargura, env.EnvPontos};
+    const bool amostra = !env.EnvValida || !(env.Vista == vista);
+    if (amostra) {
+        AmostraVista(env, g, e, AmostrasPorColuna(g, env.EnvPontos, e.NBandas, env.MeiaLargura));
+        env.EnvValida = true;
     }
-    if (g.RecalcEscala || env.MisturaMudou) {
+    double maior = 0;
+    if (amostra || g.RecalcEscala || env.MisturaMudou) {
         Remistura(env, o.Mistura);
         maior = ProcuraMaximos(env);
     }

@@ -11,14 +11,17 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 using Cor = std::uint32_t; // 0xRRGGBB
 constexpr Cor Rgb(int r, int g, int b) {
     return Cor((r << 16) | (g << 8) | b);
 }
 
-// One sample per pixel column, up to a plot 4096 pixels wide.
+// A plot up to 4096 pixel columns wide, each sampled up to 16 times where
+// the lines are narrower than a column.
 inline constexpr int EnvCapacidade = 4096;
+inline constexpr int AmostrasPorColunaMax = 16;
 inline constexpr int MaxEnvCapacidade = 200; // maxima 1..200
 inline constexpr int PontosLargo = 963;
 inline constexpr int PontosCompacto = 773;
@@ -40,16 +43,36 @@ inline constexpr std::array<Cor, 8> CoresFundo = {
     Rgb(240, 224, 192), Rgb(255, 192, 192), Rgb(255, 128, 0),   Rgb(192, 192, 0),
     Rgb(0, 192, 0),     Rgb(0, 192, 192),   Rgb(192, 192, 255), Rgb(255, 255, 255)};
 
+// The plot's horizontal window and the half width when the envelope was
+// sampled: a zoom, a scroll, a resize or a new width changes it, and the
+// samples must be taken again.
+struct VistaEnvolvente {
+    double NiInic = 0, TwPerHz = 0, LimLeft = 0, meia = 0;
+    int colunas = 0;
+    bool operator==(const VistaEnvolvente&) const = default;
+};
+
 struct Envolvente {
-    int EnvPontos = PontosLargo;
-    std::array<double, EnvCapacidade> EnvFreq{}, EnvGauss{}, EnvLorentz{}, EnvComb{};
+    int EnvPontos = PontosLargo; // pixel columns of the plot
+    int PorColuna = 1;           // samples per column
+    // EnvPontos × PorColuna samples, from the left edge of the view.
+    std::vector<double> EnvFreq, EnvGauss, EnvLorentz, EnvComb;
+    VistaEnvolvente Vista;
     double MeiaLargura = 0.5;
     double FracGauss = 0.5;
+    // Maxima 1..MaxEnvCount: the sample of each, and where the curve through
+    // the samples around it peaks.
     std::array<int, MaxEnvCapacidade + 1> MaxEnvPos{};
+    std::array<double, MaxEnvCapacidade + 1> MaxEnvFreq{}, MaxEnvAltura{};
     int MaxEnvCount = 0;
     bool EnvolventeLigada = true;
     bool EnvValida = false;
     bool MisturaMudou = false;
+
+    int Amostras() const { return int(EnvComb.size()); }
+    void Dimensiona(int n) {
+        for (auto* v : {&EnvFreq, &EnvGauss, &EnvLorentz, &EnvComb}) v->assign(std::size_t(n), 0.0);
+    }
 };
 
 // A measured spectrum shown under the simulation, and the name of its file

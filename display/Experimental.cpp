@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -15,8 +14,7 @@ namespace {
 double Referencia(const EstadoGrafico& g, const EstadoSpin& e, int SW) {
     double maior = 0;
     if (g.env.EnvolventeLigada && g.env.EnvValida) {
-        for (int i = 0; i < std::clamp(g.env.EnvPontos, 0, EnvCapacidade); ++i)
-            maior = std::max(maior, g.env.EnvComb[std::size_t(i)]);
+        for (double v : g.env.EnvComb) maior = std::max(maior, v);
         return maior;
     }
     for (int b = 1; b <= e.NBandas; ++b) {
@@ -72,17 +70,18 @@ ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
     ExportacaoJcamp x;
     x.Titulo = o.TituloEspectro;
     x.MHz = e.FreqEspHz / 1e6;
-    // A copy: the plot's own envelope may be switched off or stale, and the
-    // export must not disturb what is on screen.
-    auto env = std::make_unique<Envolvente>(g.env);
-    env->MeiaLargura = MeiaLarguraDe(o, env->MeiaLargura);
-    CalculaSomas(*env, g, e);
-    Remistura(*env, o.Mistura);
-    const int n = std::clamp(env->EnvPontos, 0, EnvCapacidade);
-    if (n > 0) {
-        x.PrimeiroHz = env->EnvFreq[0];
-        x.UltimoHz = env->EnvFreq[std::size_t(n - 1)];
-        x.Envolvente.assign(env->EnvComb.begin(), env->EnvComb.begin() + n);
+    // Its own samples: the plot's envelope may be switched off, and the
+    // export takes one point per pixel column of the view, however finely
+    // the plot samples it.
+    Envolvente env;
+    env.EnvPontos = g.env.EnvPontos;
+    env.MeiaLargura = MeiaLarguraDe(o, g.env.MeiaLargura);
+    AmostraVista(env, g, e, 1);
+    Remistura(env, o.Mistura);
+    if (env.Amostras() > 0) {
+        x.PrimeiroHz = env.EnvFreq.front();
+        x.UltimoHz = env.EnvFreq.back();
+        x.Envolvente = env.EnvComb;
     }
     for (int b = 1; b <= e.NBandas; ++b) x.Bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
     return x;

@@ -25,8 +25,8 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
                                                     int SW);
 
 // The simulated spectrum as it is on screen, for BytesJcampDx: the envelope
-// as the plot samples it (recomputed when the plot shows none), the bands,
-// the title and the run's frequency.
+// at one point per pixel column of the view (whether or not the plot shows
+// it), the bands, the title and the run's frequency.
 ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
                                     const OpcoesGrafico& o);
 

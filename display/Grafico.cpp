@@ -125,17 +125,13 @@ void MaxEnvMark(Contexto& c) {
     c.p.setFont(Arial(altura, 400));
     const int n = std::min(env.MaxEnvCount, MaxEnvCapacidade);
     for (int k = 1; k <= n; ++k) {
-        const int i = env.MaxEnvPos[std::size_t(k)];
-        if (i < 0 || i >= EnvCapacidade) continue;
-        double x = XFreq(c.g, env.EnvFreq[std::size_t(i)]) / 15;
-        const double y = YInt(c.g, env.EnvComb[std::size_t(i)]) / 15;
-        if (c.o.CompararCurvas && c.e.NBandas >= 1) x = XFreq(c.g, c.e.FreqBanda(1)) / 15;
+        const double fk = env.MaxEnvFreq[std::size_t(k)], Ik = env.MaxEnvAltura[std::size_t(k)];
+        const double f = c.o.CompararCurvas && c.e.NBandas >= 1 ? c.e.FreqBanda(1) : fk;
+        const double x = XFreq(c.g, f) / 15, y = YInt(c.g, Ik) / 15;
         c.p.drawLine(Pt(x, y - 4), Pt(x, y - 15));
-        const double f = c.g.TwPerHz != 0 ? c.g.NiInic - (15 * x - c.g.LimLeft) / c.g.TwPerHz
-                                          : env.EnvFreq[std::size_t(i)];
         TextoGirado(c.p, Pt(x - desloc, y - 18), 90, Q(FormataGeral(f, 1, c.o.SepDec)), cor);
         if (c.o.CompararCurvas) {
-            const double yh = YInt(c.g, env.EnvComb[std::size_t(i)] / 2) / 15;
+            const double yh = YInt(c.g, Ik / 2) / 15;
             c.p.drawLine(Pt(x - 400, yh), Pt(x + 400, yh));
             const double w = c.g.TwPerHz * env.MeiaLargura / 15;
             const double base = c.g.LinhaBase / 15.0;
@@ -145,12 +141,33 @@ void MaxEnvMark(Contexto& c) {
     }
 }
 
-void Curva(Contexto& c, const std::array<double, EnvCapacidade>& valores) {
-    const Envolvente& env = c.g.env;
-    const int n = std::clamp(env.EnvPontos, 0, EnvCapacidade);
-    QPolygon linha(n);
-    for (int i = 0; i < n; ++i)
-        linha[i] = c.Ponto(env.EnvFreq[std::size_t(i)], valores[std::size_t(i)]);
+// The curve through every sample. Where a pixel column holds several, it
+// goes through their first, lowest, highest and last point, which paints
+// the very pixels all of them would.
+void Curva(Contexto& c, const std::vector<double>& valores) {
+    const std::vector<double>& freq = c.g.env.EnvFreq;
+    const std::size_t n = std::min(freq.size(), valores.size());
+    QPolygon linha;
+    linha.reserve(int(std::min<std::size_t>(n, 4 * EnvCapacidade)));
+    const auto junta = [&linha](QPoint q) {
+        if (linha.isEmpty() || linha.back() != q) linha << q;
+    };
+    for (std::size_t i = 0; i < n;) {
+        const QPoint primeiro = c.Ponto(freq[i], valores[i]);
+        QPoint alto = primeiro, baixo = primeiro, ultimo = primeiro;
+        std::size_t iAlto = i, iBaixo = i;
+        for (++i; i < n; ++i) {
+            const QPoint q = c.Ponto(freq[i], valores[i]);
+            if (q.x() != primeiro.x()) break;
+            if (q.y() < alto.y()) alto = q, iAlto = i;
+            if (q.y() > baixo.y()) baixo = q, iBaixo = i;
+            ultimo = q;
+        }
+        junta(primeiro);
+        junta(iAlto < iBaixo ? alto : baixo);
+        junta(iAlto < iBaixo ? baixo : alto);
+        junta(ultimo);
+    }
     c.p.drawPolyline(linha);
 }
 

@@ -132,7 +132,7 @@ TEST(AbreNoInicio, RedesenhoDuranteAExecucaoNaoDeixaAEnvolventeAntiga) {
     redesenho.stop();
     const auto& env = t.f.EstadoDoGrafico().env;
     ASSERT_TRUE(env.EnvValida);
-    const double alto = env.EnvFreq[0], baixo = env.EnvFreq[std::size_t(env.EnvPontos - 1)];
+    const double alto = env.EnvFreq.front(), baixo = env.EnvFreq.back();
     for (double f : t.Freqs()) {
         EXPECT_LE(f, alto);
         EXPECT_GE(f, baixo);

@@ -31,6 +31,21 @@ struct Cena {
     QByteArray Svg(bool bp = false) { return DesenhoSvg(g, e, o, LarguraLarga, AlturaLarga, bp); }
 };
 
+// A state with just these (frequency, intensity) bands, of one proton.
+inline EstadoSpin Bandas(std::initializer_list<std::pair<double, double>> bandas) {
+    EstadoSpin e;
+    e.NProt = 1;
+    e.NBandas = int(bandas.size());
+    e.FreqBanda.recria(e.NBandas);
+    e.IntBanda.recria(e.NBandas);
+    int k = 0;
+    for (auto [f, i] : bandas) {
+        e.FreqBanda(++k) = f;
+        e.IntBanda(k) = i;
+    }
+    return e;
+}
+
 // Pixels of exactly colour c inside r (the whole picture when r is null).
 inline int Conta(const QImage& im, Cor c, QRect r = {}) {
     r = r.isNull() ? im.rect() : r.intersected(im.rect());

@@ -42,8 +42,7 @@ TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
     ASSERT_FALSE(colunas.empty());
     const ColunaExperimental topo = MaisAlta(colunas);
     EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
-    const double maiorEnv =
-        *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.begin() + c.g.env.EnvPontos);
+    const double maiorEnv = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
     EXPECT_NEAR(topo.yMin, YInt(c.g, maiorEnv) / 15, 1e-9);
     for (const auto& k : colunas) {
         EXPECT_GE(k.x, 0);
@@ -60,6 +59,33 @@ TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
     const ColunaExperimental zoom = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga));
     EXPECT_NEAR(zoom.x, XFreq(c.g, 130) / 15, 1);
     EXPECT_NEAR(zoom.yMin, YInt(c.g, c.e.IntBanda(1)) / 15, 1e-9);
+}
+
+// Zoomed into the smaller of two lines, the measured one is as tall as the
+// envelope in view, not as the taller line out of view.
+TEST(Experimental, ZoomEscalaPelaEnvolventeNaVista) {
+    Cena c({.NProt = 3, .MHz = 100, .Desloc = {130, 130, 300}, .J = {0, 0, 0}});
+    auto x = std::make_shared<EspectroExperimental>(*Medido(1.30));
+    for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
+        const double d = (x->Ppm[k] - 3) * 100;
+        x->Intensidade[k] += 2.5 / (1 + d * d);
+    }
+    c.g.Experimental = {x, "medido.jdx"};
+    c.Tela();
+    for (int i = 0; i < 6; ++i) ZoomHorizontal(c.g, true);
+    CalculaJanela(c.g, c.e, LarguraLarga);
+    MudaRolagem(c.g, int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, 300)) / c.g.ZoomHoriz));
+    c.Tela();
+    ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
+    const ColunaExperimental topo = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga));
+    EXPECT_NEAR(topo.x, XFreq(c.g, 300) / 15, 1);
+    double linha130 = 0, linha300 = 0;
+    for (int k = 1; k <= c.e.NBandas; ++k)
+        (std::fabs(c.e.FreqBanda(k) - 300) < 1 ? linha300 : linha130) += c.e.IntBanda(k);
+    ASSERT_GT(linha130, 1.5 * linha300);
+    const double maiorNaVista = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
+    EXPECT_NEAR(maiorNaVista, linha300, 0.01 * linha300);
+    EXPECT_NEAR(topo.yMin, YInt(c.g, maiorNaVista) / 15, 1e-9);
 }
 
 TEST(Experimental, NaTelaENasCopias) {

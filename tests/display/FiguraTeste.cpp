@@ -100,7 +100,7 @@ TEST(Figura, UmProtonEComparacao) {
     const QImage im = c.Png();
     EXPECT_GT(Conta(im, 0x00ff00), 300);
     EXPECT_GT(Conta(im, 0xff0000), 300);
-    const int yh = Px(YInt(c.g, c.g.env.EnvComb[std::size_t(c.g.env.MaxEnvPos[1])] / 2));
+    const int yh = Px(YInt(c.g, c.g.env.MaxEnvAltura[1] / 2));
     EXPECT_GT(Conta(im, 0x0000ff, QRect(0, yh, im.width(), 1)), 700);
     t = Textos(c.Svg());
     for (const char* s : {"Gaussiana", "Lorentziana", "Combinação", "Espectro Simulado"})

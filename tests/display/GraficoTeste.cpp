@@ -52,8 +52,8 @@ TEST(Grafico, PalitosNasCoresDosProtonsSobAEnvolvente) {
     const Envolvente& env = c.g.env;
     ASSERT_EQ(env.MaxEnvCount, 9);
     for (int m = 1; m <= env.MaxEnvCount; ++m) {
-        const auto i = std::size_t(env.MaxEnvPos[std::size_t(m)]);
-        const int x = Px(XFreq(c.g, env.EnvFreq[i])), y = Px(YInt(c.g, env.EnvComb[i]));
+        const std::size_t i = std::size_t(m);
+        const int x = Px(XFreq(c.g, env.MaxEnvFreq[i])), y = Px(YInt(c.g, env.MaxEnvAltura[i]));
         EXPECT_GE(Conta(im, Preto, QRect(QPoint(x - 3, y), QPoint(x + 3, y + 12))), 6) << m;
         EXPECT_GE(Conta(im, Azul, QRect(QPoint(x, y - 14), QPoint(x, y - 5))), 9) << m;
     }
