@@ -24,10 +24,42 @@ double Referencia(const EstadoGrafico& g, const EstadoSpin& e, int SW) {
     return maior;
 }
 
+// The measured trace's baseline and noise: the median of its points and
+// 1.4826 × their median absolute deviation, which a spectrum that is mostly
+// baseline gives whatever its lines are.
+struct Ruido {
+    double base = 0, desvio = 0;
+};
+Ruido RuidoDe(std::vector<double> v) {
+    if (v.empty()) return {};
+    const auto meio = v.begin() + std::ptrdiff_t(v.size() / 2);
+    std::nth_element(v.begin(), meio, v.end());
+    const double base = *meio;
+    for (double& y : v) y = std::fabs(y - base);
+    std::nth_element(v.begin(), meio, v.end());
+    return {base, 1.4826 * *meio};
+}
+
+// What the measured points are multiplied by. A view with a line in it:
+// its tallest point reaches the simulation's tallest in view. A view of
+// noise only, or of points all below zero, or with nothing simulated in it:
+// the whole trace at the scale the whole simulation is drawn at, so noise
+// stays noise.
+double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, const EspectroExperimental& x,
+                         double maiorVisto, int SW, int SH) {
+    const Ruido r = RuidoDe(x.Intensidade);
+    const double ref = Referencia(g, e, SW);
+    if (maiorVisto > 0 && maiorVisto - r.base > 10 * r.desvio && ref > 0) return ref / maiorVisto;
+    double maiorTotal = 0;
+    for (double y : x.Intensidade) maiorTotal = std::max(maiorTotal, std::fabs(y));
+    const double refTotal = g.EscalaVertBase > 0 ? (SH / 1.5) / g.EscalaVertBase : ref;
+    return refTotal / maiorTotal;
+}
+
 } // namespace
 
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
-                                                    int SW) {
+                                                    int SW, int SH) {
     std::vector<ColunaExperimental> colunas;
     const EspectroExperimental* x = g.Experimental.espectro.get();
     const double MHz = e.FreqEspHz / 1e6;
@@ -36,16 +68,15 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
     // Pixel column of each point in view, and the tallest of them.
     const int largura = SW / 15;
     std::vector<int> coluna(x->Ppm.size(), -1);
-    double maiorVisto = 0;
+    double maiorVisto = -HUGE_VAL;
     for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
         const double px = std::floor(XFreq(g, x->Ppm[k] * MHz) / 15);
         if (!(px >= 0 && px <= largura)) continue;
         coluna[k] = int(px);
         maiorVisto = std::max(maiorVisto, x->Intensidade[k]);
     }
-    const double ref = Referencia(g, e, SW);
-    if (!(maiorVisto > 0) || !(ref > 0)) return colunas;
-    const double fator = ref / maiorVisto;
+    const double fator = FatorExperimental(g, e, *x, maiorVisto, SW, SH);
+    if (!(fator > 0) || !std::isfinite(fator)) return colunas;
 
     std::vector<ColunaExperimental> porPixel(std::size_t(largura) + 1);
     std::vector<bool> usado(porPixel.size(), false);

@@ -17,12 +17,14 @@ struct ColunaExperimental {
     double yMin = 0, yMax = 0; // yMin is the higher point on screen (smaller y)
 };
 
-// The columns of g.Experimental inside the plot's SW twips: each point at
-// its ppm × the run's spectrometer frequency, scaled so the tallest point in
-// the window reaches the envelope's tallest sample (the tallest stick when
-// the envelope is off). Empty without an overlay or with nothing in view.
+// The columns of g.Experimental inside the plot of SW × SH twips: each
+// point at its ppm × the run's spectrometer frequency, scaled so the tallest
+// point in the window reaches the envelope's tallest sample in view (the
+// tallest stick when the envelope is off); a window of noise only keeps the
+// scale of the whole spectrum. Empty without an overlay or with nothing in
+// view.
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
-                                                    int SW);
+                                                    int SW, int SH);
 
 // The simulated spectrum as it is on screen, for BytesJcampDx: the envelope
 // at one point per pixel column of the view (whether or not the plot shows

@@ -195,7 +195,7 @@ void Envolventes(Contexto& c) {
 // its lowest to its highest point, joined to the next. Grey in the
 // black-and-white copy.
 void Experimental(Contexto& c) {
-    const auto colunas = ColunasExperimental(c.g, c.e, c.s.SW);
+    const auto colunas = ColunasExperimental(c.g, c.e, c.s.SW, c.s.SH);
     if (colunas.empty()) return;
     QPolygon traco;
     traco.reserve(int(2 * colunas.size()));

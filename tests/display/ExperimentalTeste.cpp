@@ -38,7 +38,7 @@ TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
     Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
     c.g.Experimental = {Medido(1.30), "medido.jdx"};
     c.Tela();
-    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga);
+    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
     ASSERT_FALSE(colunas.empty());
     const ColunaExperimental topo = MaisAlta(colunas);
     EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
@@ -56,7 +56,8 @@ TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
     c.g.env.EnvolventeLigada = false;
     c.g.RecalcEscala = true;
     c.Tela();
-    const ColunaExperimental zoom = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga));
+    const ColunaExperimental zoom =
+        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
     EXPECT_NEAR(zoom.x, XFreq(c.g, 130) / 15, 1);
     EXPECT_NEAR(zoom.yMin, YInt(c.g, c.e.IntBanda(1)) / 15, 1e-9);
 }
@@ -77,7 +78,8 @@ TEST(Experimental, ZoomEscalaPelaEnvolventeNaVista) {
     MudaRolagem(c.g, int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, 300)) / c.g.ZoomHoriz));
     c.Tela();
     ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
-    const ColunaExperimental topo = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga));
+    const ColunaExperimental topo =
+        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
     EXPECT_NEAR(topo.x, XFreq(c.g, 300) / 15, 1);
     double linha130 = 0, linha300 = 0;
     for (int k = 1; k <= c.e.NBandas; ++k)
@@ -86,6 +88,48 @@ TEST(Experimental, ZoomEscalaPelaEnvolventeNaVista) {
     const double maiorNaVista = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
     EXPECT_NEAR(maiorNaVista, linha300, 0.01 * linha300);
     EXPECT_NEAR(topo.yMin, YInt(c.g, maiorNaVista) / 15, 1e-9);
+}
+
+// Noise of a tenth of a percent of the line, the same at every run, and a
+// stretch from 2.8 to 2.2 ppm that lies below zero.
+std::shared_ptr<const EspectroExperimental> ComRuido() {
+    auto x = std::make_shared<EspectroExperimental>(*Medido(1.30));
+    unsigned semente = 12345;
+    for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
+        semente = semente * 1103515245u + 12345u;
+        x->Intensidade[k] += 0.005 * (double((semente >> 16) & 0x7fff) / 0x7fff - 0.5);
+        if (x->Ppm[k] < 2.8 && x->Ppm[k] > 2.2) x->Intensidade[k] -= 0.05;
+    }
+    return x;
+}
+
+// Zoomed onto a simulated line the measured spectrum lacks, the noise stays
+// as small as it is at the whole spectrum's scale instead of growing into
+// a line; a view whose points all lie below zero still shows them.
+TEST(Experimental, RuidoNaoViraLinha) {
+    Cena c({.NProt = 2, .MHz = 100, .Desloc = {130, 300}, .J = {0}});
+    c.g.Experimental = {ComRuido(), "medido.jdx"};
+    c.Tela();
+    const auto inteiro = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+    const double alturaPico = YInt(c.g, 0) / 15 - MaisAlta(inteiro).yMin;
+    for (double centro : {300.0, 250.0}) {
+        SCOPED_TRACE(centro);
+        Restaura(c.g);
+        for (int i = 0; i < 4; ++i) ZoomHorizontal(c.g, true);
+        CalculaJanela(c.g, c.e, LarguraLarga);
+        MudaRolagem(c.g,
+                    int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, centro)) / c.g.ZoomHoriz));
+        c.Tela();
+        ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
+        const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+        ASSERT_GT(colunas.size(), 100u);
+        for (const auto& k : colunas) {
+            EXPECT_LT(std::fabs(YInt(c.g, 0) / 15 - k.yMin), alturaPico / 10) << k.x;
+            if (centro == 250.0) {
+                EXPECT_GT(k.yMax, YInt(c.g, 0) / 15) << "below the baseline";
+            }
+        }
+    }
 }
 
 TEST(Experimental, NaTelaENasCopias) {
@@ -103,7 +147,7 @@ TEST(Experimental, NaTelaENasCopias) {
     auto longe = std::make_shared<EspectroExperimental>(*Medido(1.30));
     for (double& p : longe->Ppm) p += 20;
     c.g.Experimental = {longe, "longe.jdx"};
-    EXPECT_TRUE(ColunasExperimental(c.g, c.e, LarguraLarga).empty());
+    EXPECT_TRUE(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga).empty());
     c.g.Experimental = {};
     EXPECT_FALSE(c.Svg().contains("Espectro experimental"));
 }
