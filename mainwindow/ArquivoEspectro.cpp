@@ -117,6 +117,7 @@ void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const Q
     emit Salvos();
     // The run re-armed the warning; the frequency the file set is no edit.
     entrada_.DefineAvisoPPMDado(true);
+    emit SistemaAberto();
 }
 
 // What the display looks like before a file is read, whatever the file says.

@@ -63,6 +63,8 @@ class ArquivoEspectro : public QObject {
     void ArquivoUsado(const QString& nome);
     // What is on screen is what a file holds.
     void Salvos();
+    // A data file or an example replaced the system and ran.
+    void SistemaAberto();
 
   private:
     std::function<bool()> podeSubstituir_;

@@ -66,15 +66,35 @@ void JcampEspectro::ConfereFrequencia(const EspectroExperimental& x) {
     const double MHz = e_.FreqEspHz / 1e6;
     if (!(x.MHz > 0) || std::fabs(MHz - x.MHz) <= 0.01 * x.MHz) return;
     const QString mhz = Q(TextoMHzExperimental(x, SepDec_));
-    const auto resposta = QMessageBox::question(
-        janela_, QStringLiteral("Espectro experimental"),
-        QStringLiteral("O espectro experimental foi medido a %1 MHz. Usar essa freqüência?")
-            .arg(mhz),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QString texto =
+        QStringLiteral("O espectro experimental foi medido a %1 MHz. Usar essa freqüência?\n\n"
+                       "Os deslocamentos químicos mantêm seus valores em ppm")
+            .arg(mhz);
+    texto += entrada_.PPM() ? QStringLiteral(".") : QStringLiteral(" (a entrada passa para ppm).");
+    const auto resposta =
+        QMessageBox::question(janela_, QStringLiteral("Espectro experimental"), texto,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (resposta != QMessageBox::Yes) return;
+    // Shifts kept in Hz would move in ppm, away from the measured lines.
+    if (!entrada_.PPM()) entrada_.AlternaHzPpm();
     entrada_.caixaFrequencia()->setText(mhz);
     emit FrequenciaMudada();
     execucao_.Executa();
+}
+
+void JcampEspectro::SistemaAberto() {
+    const auto& x = g_.Experimental.espectro;
+    if (!x) return;
+    const QString texto =
+        QStringLiteral("O espectro experimental %1 continua sob o novo sistema. Mantê-lo?")
+            .arg(Q(g_.Experimental.arquivo));
+    const auto resposta =
+        QMessageBox::question(janela_, QStringLiteral("Espectro experimental"), texto,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (resposta == QMessageBox::Yes)
+        ConfereFrequencia(*x);
+    else
+        RemoveExperimental();
 }
 
 void JcampEspectro::RemoveExperimental() {

@@ -36,6 +36,9 @@ class JcampEspectro : public QObject {
 
     void AbreExperimental();
     void RemoveExperimental();
+    // Another system was opened under the overlay: keep it (asking about the
+    // frequency again) or remove it.
+    void SistemaAberto();
     void Exporta();
     bool TemExperimental() const { return bool(g_.Experimental.espectro); }
 
@@ -45,7 +48,7 @@ class JcampEspectro : public QObject {
 
   private:
     // One question when the run's frequency is more than 1 % away from the
-    // file's; "Sim" sets the box and runs.
+    // file's; "Sim" switches the shifts to ppm, sets the box and runs.
     void ConfereFrequencia(const EspectroExperimental& x);
 
     QWidget* janela_;

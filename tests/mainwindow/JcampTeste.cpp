@@ -4,6 +4,7 @@
 
 #include "display/AreaGrafico.h"
 #include "mainwindow/JcampEspectro.h"
+#include "run/Exemplos.h"
 #include "run/JcampDx.h"
 
 #include <QAction>
@@ -31,13 +32,18 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
         return escolhido;
     };
     const auto freqs = t.Freqs();
+    const auto deslocamento = [&f](int i) { return f.Estado().FreqProt(i) - f.Estado().FreqEspHz; };
+    std::vector<double> antes;
+    for (int i = 1; i <= f.Estado().NProt; ++i) antes.push_back(deslocamento(i));
     {
         // 300 MHz in the panel, 400.13 in the file: one question; "Não" keeps 300.
         Modal nao(QMessageBox::No);
         f.Acoes().espectroExperimental->trigger();
         ASSERT_EQ(nao.vezes(), 1);
         EXPECT_EQ(nao.textos[0],
-                  "O espectro experimental foi medido a 400,132130 MHz. Usar essa freqüência?");
+                  "O espectro experimental foi medido a 400,132130 MHz. Usar essa freqüência?\n\n"
+                  "Os deslocamentos químicos mantêm seus valores em ppm (a entrada passa para "
+                  "ppm).");
     }
     EXPECT_TRUE(f.Jcamp().TemExperimental());
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
@@ -51,6 +57,10 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     }
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400,132130");
     EXPECT_DOUBLE_EQ(f.Estado().FreqEspHz, 400.13213e6);
+    // The shifts keep their ppm, so the lines stay where the measured ones are.
+    EXPECT_TRUE(f.Entrada().PPM());
+    for (int i = 1; i <= f.Estado().NProt; ++i)
+        EXPECT_NEAR(deslocamento(i) / 400.13213, antes[std::size_t(i - 1)] / 300, 1e-9) << i;
     EXPECT_FALSE(f.DadosSalvos()) << "the frequency is";
     {
         const Modal nenhuma;
@@ -75,6 +85,31 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
 
     f.Acoes().removerExperimental->trigger();
     EXPECT_FALSE(f.Jcamp().TemExperimental());
+}
+
+// Opening another system under a measured spectrum asks whether to keep
+// it: "Não" removes it, "Sim" keeps it and asks about the frequency again.
+TEST(Jcamp, OutroSistemaPerguntaSeMantemOEspectro) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+    const Exemplo* exemplo = ProcuraExemplo("acrilato-60");
+    ASSERT_TRUE(exemplo);
+    for (auto resposta : {QMessageBox::No, QMessageBox::Yes}) {
+        {
+            Modal nao(QMessageBox::No);
+            f.Acoes().espectroExperimental->trigger();
+        }
+        Modal modal(resposta);
+        f.Arquivo().AbreExemplo(*exemplo);
+        ASSERT_GE(modal.vezes(), 1);
+        EXPECT_EQ(modal.textos[0],
+                  "O espectro experimental affn.dx continua sob o novo sistema. Mantê-lo?");
+        EXPECT_EQ(f.Jcamp().TemExperimental(), resposta == QMessageBox::Yes);
+        EXPECT_EQ(modal.vezes(), resposta == QMessageBox::Yes ? 2 : 1);
+    }
+    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400,132130");
 }
 
 TEST(Jcamp, ExportaOQueEstaNaTela) {
