@@ -25,6 +25,8 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include <utility>
+
 namespace {
 
 const QString VisualizarCopia = QStringLiteral("Visualizar Cópia");
@@ -169,9 +171,11 @@ void MenusEspectro::AlternaCompararCurvas() {
     if (!menu->isChecked()) {
         o_.CompararCurvas = false;
         areaGrafico_.rotuloTitulo()->show();
-        areaGrafico_.Grafico();
+        DevolveSistema();
         return;
     }
+    antesDaComparacao_ = {entrada_.caixaNProt()->text(), opcoes_.controleMistura()->value(),
+                          g_.env.EnvolventeLigada};
     o_.CompararCurvas = true;
     areaGrafico_.rotuloTitulo()->hide();
     entrada_.caixaNProt()->setText(QStringLiteral("1"));
@@ -183,11 +187,25 @@ void MenusEspectro::AlternaCompararCurvas() {
         menu->setChecked(false);
         o_.CompararCurvas = false;
         areaGrafico_.rotuloTitulo()->show();
+        entrada_.caixaNProt()->setText(antesDaComparacao_->NProt);
+        antesDaComparacao_.reset();
         areaGrafico_.Grafico();
         return;
     }
     g_.ZoomHoriz = 11.390625;
     areaGrafico_.Grafico();
+}
+
+void MenusEspectro::DevolveSistema() {
+    if (!antesDaComparacao_) {
+        areaGrafico_.Grafico();
+        return;
+    }
+    const AntesDaComparacao antes = *std::exchange(antesDaComparacao_, std::nullopt);
+    entrada_.caixaNProt()->setText(antes.NProt);
+    opcoes_.controleMistura()->setValue(antes.mistura);
+    opcoes_.OpcaoEnvolvente(antes.envolvente);
+    execucao_.Executa();
 }
 
 void MenusEspectro::AlternaPrimeiraOrdem() {

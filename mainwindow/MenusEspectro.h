@@ -7,6 +7,9 @@
 #include "estado/EstadoSpin.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 #include <string>
 
@@ -65,6 +68,16 @@ class MenusEspectro : public QObject {
     void AlternaVisualizacao();
     void CopiaTabela();
 
+    // What "Comparar curvas" replaced with its one proton, given back when
+    // it is unticked.
+    struct AntesDaComparacao {
+        QString NProt;
+        int mistura = 50;
+        bool envolvente = true;
+    };
+    void DevolveSistema();
+
+    std::optional<AntesDaComparacao> antesDaComparacao_;
     QWidget* janela_;
     const EstadoSpin& e_;
     EstadoGrafico& g_;

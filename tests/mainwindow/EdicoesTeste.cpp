@@ -199,3 +199,30 @@ TEST(Edicoes, HzPpmIdaEVoltaDevolveOQueFoiDigitado) {
 }
 
 } // namespace
+
+namespace {
+
+// "Comparar curvas" shows one proton; unticking it gives back the system,
+// the mix and the envelope option it replaced.
+TEST(Edicoes, CompararCurvasDevolveOSistema) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    auto* mistura = f.findChild<QSlider*>();
+    ASSERT_TRUE(mistura);
+    mistura->setValue(30);
+    const auto freqs = t.Freqs();
+    const int N = f.Estado().NProt;
+    ASSERT_GT(N, 1);
+    f.Acoes().compararCurvas->trigger();
+    ASSERT_EQ(f.Estado().NProt, 1);
+    EXPECT_EQ(mistura->value(), 50);
+    f.Acoes().compararCurvas->trigger();
+    EXPECT_FALSE(f.Opcoes().CompararCurvas);
+    EXPECT_EQ(f.Estado().NProt, N);
+    EXPECT_EQ(t.Freqs(), freqs);
+    EXPECT_EQ(mistura->value(), 30);
+    EXPECT_EQ(f.Entrada().caixaNProt()->text(), QString::number(N));
+}
+
+} // namespace
