@@ -27,6 +27,7 @@ const QString FixarJanela = QStringLiteral("Fixar Janela");
 const QString LiberarJanela = QStringLiteral("Liberar Janela");
 const QString DicaFixar =
     QStringLiteral("Use este comando para manter a janela fixa na posição atual");
+const QString DicaTitulo = QStringLiteral("Clique duplo para mudar título");
 const QString DicaLiberar = QStringLiteral(
     "Use este comando para liberar e poder movimentar e ampliar a janela horizontalmente");
 
@@ -74,20 +75,19 @@ AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e
         amostraFundo_[i]->installEventFilter(this);
     }
 
-    rotuloTitulo_->setToolTip(QStringLiteral("Clique duplo para mudar título"));
     rotuloTitulo_->installEventFilter(this);
     rotuloMisturaGrafico_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rotuloMisturaGrafico_->installEventFilter(this);
     PintaFundo(rotuloTitulo_, g_.CorFundo);
     PintaFundo(rotuloMisturaGrafico_, g_.CorFundo);
     rotuloMisturaGrafico_->setVisible(g_.env.EnvolventeLigada);
-    AtualizaRotulos();
 
     botaoFixarJanela_->setToolTip(DicaFixar);
     botaoFixarJanela_->setCursor(Qt::ArrowCursor);
     connect(botaoFixarJanela_, &QPushButton::clicked, this, &AreaGrafico::AlternaFixarJanela);
 
     SetLayout(o_.TelaPequena);
+    AtualizaRotulos();
 }
 
 void AreaGrafico::SetLayout(bool compacto) {
@@ -154,7 +154,14 @@ QString AreaGrafico::ArqFiguraAtual() const {
 }
 
 void AreaGrafico::AtualizaRotulos() {
-    rotuloTitulo_->setText(QStringLiteral("Título: ") + QString::fromStdString(o_.TituloEspectro));
+    // A title longer than its place ends in "…" instead of running under the
+    // readout; the tooltip holds it whole.
+    const QString titulo = QStringLiteral("Título: ") + QString::fromStdString(o_.TituloEspectro);
+    const QString cabe = rotuloTitulo_->fontMetrics().elidedText(
+        titulo, Qt::ElideRight, rotuloTitulo_->contentsRect().width());
+    rotuloTitulo_->setText(cabe);
+    rotuloTitulo_->setToolTip(cabe == titulo ? DicaTitulo
+                                             : titulo + QStringLiteral("\n") + DicaTitulo);
     rotuloMisturaGrafico_->setText(QString::fromStdString(TextoMistura(o_.Mistura)));
 }
 

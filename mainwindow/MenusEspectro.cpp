@@ -25,9 +25,25 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
+
+// The title question, wide enough for its caption and a long title: the
+// window manager cuts a caption wider than its dialog ("Título… pectro").
+std::optional<QString> PedeTitulo(QWidget* janela, const QString& rotulo, const QString& atual) {
+    QInputDialog d(janela);
+    const QString legenda = QStringLiteral("Título do espectro");
+    d.setWindowTitle(legenda);
+    d.setLabelText(rotulo);
+    d.setTextValue(atual);
+    d.resize(std::max(400, d.fontMetrics().horizontalAdvance(legenda) * 2 + 160),
+             d.sizeHint().height());
+    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    return d.textValue();
+}
 
 const QString VisualizarCopia = QStringLiteral("Visualizar Cópia");
 const QString FecharVisualizacao = QStringLiteral("Fechar Visualização");
@@ -222,20 +238,18 @@ void MenusEspectro::AlternaVisualizacao() {
                                   QStringLiteral("Deseja adicionar um título ao espectro?"),
                                   QMessageBox::Yes | QMessageBox::No);
         if (resposta == QMessageBox::Yes)
-            MostraTitulo(QInputDialog::getText(janela_, QStringLiteral("Título do espectro"),
-                                               QStringLiteral("Título:"))
+            MostraTitulo(PedeTitulo(janela_, QStringLiteral("Título:"), QString())
+                             .value_or(QString())
                              .toStdString());
     }
     areaGrafico_.AlternaVisualizacao();
 }
 
 void MenusEspectro::EditaTitulo() {
-    bool ok = false;
-    const QString titulo = QInputDialog::getText(janela_, QStringLiteral("Título do espectro"),
-                                                 QStringLiteral("Título: "), QLineEdit::Normal,
-                                                 QString::fromStdString(o_.TituloEspectro), &ok);
-    if (!ok || titulo.isEmpty()) return;
-    MostraTitulo(titulo.toStdString());
+    const auto titulo =
+        PedeTitulo(janela_, QStringLiteral("Título: "), QString::fromStdString(o_.TituloEspectro));
+    if (!titulo || titulo->isEmpty()) return;
+    MostraTitulo(titulo->toStdString());
     emit TituloEditado();
     areaGrafico_.Grafico();
 }

@@ -135,8 +135,9 @@ void PainelEntrada::CriaCaixas() {
     caixaNProt_ = Caixa(painelFrequencia_, 1170, 15, 420);
     Rotulo(QStringLiteral("(1 a 10)"), painelFrequencia_, 1650, 45, 660, 255);
     Rotulo(QStringLiteral("Freqüência:"), painelFrequencia_, 2400, 45, 1020, 255)->setFont(negrito);
-    caixaFrequencia_ = Caixa(painelFrequencia_, 3420, 15, 720);
-    Rotulo(QStringLiteral("MHz"), painelFrequencia_, 4200, 45, 480, 255)->setFont(negrito);
+    // Room for a frequency as a file gives it: "400,132130".
+    caixaFrequencia_ = Caixa(painelFrequencia_, 3420, 15, 1050);
+    Rotulo(QStringLiteral("MHz"), painelFrequencia_, 4530, 45, 480, 255)->setFont(negrito);
     botaoHzPpm_ = new QPushButton(QStringLiteral("Mudar Hz/ppm"), painelFrequencia_);
     ColocaTwips(botaoHzPpm_, 5040, 0, 1500, 330);
 

@@ -4,8 +4,11 @@
 
 #include "display/AreaGrafico.h"
 #include "widgets/SeparadorDecimal.h"
+#include "widgets/TextoInteiro.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 
 #include <QGroupBox>
@@ -223,6 +226,28 @@ TEST(Edicoes, CompararCurvasDevolveOSistema) {
     EXPECT_EQ(t.Freqs(), freqs);
     EXPECT_EQ(mistura->value(), 30);
     EXPECT_EQ(f.Entrada().caixaNProt()->text(), QString::number(N));
+}
+
+} // namespace
+
+namespace {
+
+// Every number box of the panel shows the whole of a number a user types
+// or a file gives, not its last digits.
+TEST(Quadros, CaixasMostramONumeroInteiro) {
+    const Local L(',');
+    Tela t;
+    PainelEntrada& p = t.f.Entrada();
+    const std::pair<QLineEdit*, const char*> casos[] = {
+        {p.caixaDesloc(1), "2589,92"},       {p.caixaDesloc(10), "-2589,92"},
+        {p.caixaFrequencia(), "400,132130"}, {p.caixaIntMin(), "0,0001"},
+        {p.caixaLargura(), "0,25"},          {p.Acoplamentos().caixaJ(1, 2), "-14,36"}};
+    for (auto [caixa, texto] : casos) {
+        caixa->setText(QString::fromUtf8(texto));
+        EXPECT_LE(QFontMetricsF(caixa->font()).horizontalAdvance(caixa->text()), LarguraUtil(caixa))
+            << texto;
+        EXPECT_GE(caixa->font().pointSizeF(), 0.6 * QApplication::font().pointSizeF()) << texto;
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using aux::Digita;
 using aux::Enter;
@@ -594,6 +596,37 @@ TEST(JanelaEspectro, FecharATabelaDuranteUmaExecucao) {
     EXPECT_FALSE(f.Execucao().ComTabela());
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
+}
+
+} // namespace
+
+namespace {
+
+// A long title ends in "…" before the readout and is whole in the tooltip;
+// the title question is wide enough for its caption.
+TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
+    const Local L(',');
+    aux::Tela t;
+    JanelaEspectro& f = t.f;
+    const QString longo =
+        QStringLiteral("Acrilato de metila, grupo vinila (60 MHz), espectro de segunda ordem");
+    int largura = 0;
+    QString legenda;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(d);
+        largura = d->width();
+        legenda = d->windowTitle();
+        d->setTextValue(longo);
+        d->accept();
+    });
+    emit f.areaGrafico()->TituloClicado();
+    EXPECT_GE(largura, 2 * QFontMetrics(QApplication::font()).horizontalAdvance(legenda));
+    const QLabel* rotulo = f.areaGrafico()->rotuloTitulo();
+    EXPECT_TRUE(rotulo->text().endsWith(QStringLiteral("…"))) << rotulo->text().toStdString();
+    EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
+              rotulo->contentsRect().width());
+    EXPECT_TRUE(rotulo->toolTip().contains(longo));
 }
 
 } // namespace
