@@ -1,6 +1,7 @@
 // The main window inside its frame, driven through its boxes, buttons and
 // menus, offscreen.
 #include "JanelaAux.h"
+#include "Menus.h"
 
 #include "display/AreaGrafico.h"
 #include "display/Geometria.h"
@@ -410,8 +411,7 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
 
 // "Janela" as it opens: "Matrizes" is enabled then or not.
 bool MatrizesDisponivel(Tela& t) {
-    for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
-        if (m->title() == "Janela") emit m->aboutToShow();
+    emit menus::Submenu(t.w.menuBar()->actions(), "Janela")->aboutToShow();
     return t.f.Acoes().matrizes->isEnabled();
 }
 
