@@ -27,6 +27,18 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The file by its name, the reader's reason and what would be taken.
+void Recusa(QWidget* janela, const QString& nome, const LeituraJcamp& lido) {
+    QMessageBox caixa(
+        QMessageBox::Critical, QStringLiteral("Deu Crepe!"),
+        QStringLiteral("O arquivo \"%1\" não pôde ser usado como espectro experimental: %2.")
+            .arg(nome, Q(lido.Mensagem())),
+        QMessageBox::Ok, janela);
+    caixa.setInformativeText(QStringLiteral("Escolha um espectro de RMN de 1H em JCAMP-DX "
+                                            "(arquivo .jdx ou .dx) com eixo em Hz ou ppm."));
+    caixa.exec();
+}
+
 } // namespace
 
 JcampEspectro::JcampEspectro(const PecasJcamp& p, QWidget* janela)
@@ -44,10 +56,7 @@ void JcampEspectro::AbreExperimental() {
         lido = LeArquivoJcamp(caminho.toStdString());
     }
     if (!lido.espectro) {
-        QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
-                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, janela_);
-        caixa.setInformativeText(Q(lido.Mensagem()));
-        caixa.exec();
+        Recusa(janela_, QFileInfo(caminho).fileName(), lido);
         return;
     }
     auto x = std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));

@@ -69,7 +69,14 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
         Modal erro(QMessageBox::Ok);
         f.Acoes().espectroExperimental->trigger();
         ASSERT_EQ(erro.vezes(), 1);
-        EXPECT_EQ(erro.textos[0], "Deu Crepe!");
+        EXPECT_EQ(erro.titulos[0], "Deu Crepe!");
+        // By its name, with the reader's reason, and what to choose instead.
+        const std::string motivo = LeArquivoJcamp(escolhido.toStdString()).Mensagem();
+        EXPECT_EQ(erro.textos[0].toStdString(),
+                  "O arquivo \"ruim.jdx\" não pôde ser usado como espectro experimental: " +
+                      motivo + ".");
+        EXPECT_EQ(erro.informativos[0], "Escolha um espectro de RMN de 1H em JCAMP-DX (arquivo "
+                                        ".jdx ou .dx) com eixo em Hz ou ppm.");
     }
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
 
