@@ -7,6 +7,7 @@
 #include "display/Geometria.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "run/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 
@@ -105,6 +106,32 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
         EXPECT_TRUE(segundos.match(linha[1]).hasMatch()) << r << linha[1].toStdString();
         EXPECT_TRUE(segundos.match(linha[2]).hasMatch()) << r << linha[2].toStdString();
     }
+}
+
+// The wait notice of a run of more than 6 protons says how long it takes,
+// and the heaviest run there is, 10 protons all coupled and every line kept,
+// keeps to it: well under a second here, a few seconds on a slow computer.
+TEST(JanelaEspectro, AvisoDeEsperaDizQuantoLeva) {
+    const Local L(',');
+    Tela t;
+    PainelEntrada& p = t.f.Entrada();
+    p.caixaNProt()->setText("10");
+    Enter(p.caixaNProt());
+    ASSERT_EQ(t.f.Estado().NProt, 10);
+    for (int i = 1; i <= 10; ++i) p.caixaDesloc(i)->setText(QString::number(100 + 37 * i));
+    int k = 0;
+    for (int r = 1; r < 10; ++r)
+        for (int c = r + 1; c <= 10; ++c)
+            p.Acoplamentos().caixaJ(r, c)->setText(QString::number(3 + k++ % 9));
+    p.caixaIntMin()->setText("0");
+    t.f.Execucao().Executa();
+    ASSERT_EQ(t.f.Estado().NBandas, 167960);
+    EXPECT_FALSE(t.f.painelTempos()->rotuloAguarde()->isHidden());
+    EXPECT_EQ(t.f.painelTempos()->rotuloAguarde()->text(),
+              "Isto leva menos de um segundo (alguns segundos num computador lento).");
+    const auto total = ConverteNumero(LinhasTempos(t.f, 6)[2].toStdString(), ',');
+    ASSERT_TRUE(total);
+    EXPECT_LT(*total, 10);
 }
 
 TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
