@@ -134,6 +134,23 @@ TEST(JanelaEspectro, AvisoDeEsperaDizQuantoLeva) {
     EXPECT_LT(*total, 10);
 }
 
+// The mix reads the same over the slider as in the plot's corner, from the
+// start and as the slider moves.
+TEST(JanelaEspectro, MisturaDizOMesmoNosDoisLugares) {
+    Tela t;
+    const auto sobreOControle = [&t] {
+        return t.f.OpcoesDaJanela().rotuloMistura()->text().toStdString();
+    };
+    const auto noGrafico = [&t] {
+        return t.f.areaGrafico()->rotuloMisturaGrafico()->text().toStdString();
+    };
+    EXPECT_EQ(sobreOControle(), "50% Lorentziana + 50% Gaussiana");
+    EXPECT_EQ(noGrafico(), sobreOControle());
+    t.f.OpcoesDaJanela().controleMistura()->setValue(30);
+    EXPECT_EQ(sobreOControle(), "30% Lorentziana + 70% Gaussiana");
+    EXPECT_EQ(noGrafico(), sobreOControle());
+}
+
 TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
     const Local L(GetParam());
     Tela t;
