@@ -16,11 +16,6 @@ std::string TextoMistura(int slider) {
            "% Gaussiana";
 }
 
-std::string TextoMisturaInverso(int slider) {
-    return FormataInteiro(100 - slider) + "% Gaussiana + " + FormataInteiro(slider) +
-           "% Lorentziana";
-}
-
 namespace {
 
 // Below this exponent exp() is exactly zero, so a Gaussian term that far from

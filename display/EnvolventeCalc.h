@@ -11,7 +11,6 @@
 
 // The mix caption of the slider: "30% Lorentziana + 70% Gaussiana".
 std::string TextoMistura(int slider);
-std::string TextoMisturaInverso(int slider); // "70% Gaussiana + 30% Lorentziana"
 
 // Half the width in the width box, or `anterior` when the box holds no
 // positive number.

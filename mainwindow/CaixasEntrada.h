@@ -3,6 +3,7 @@
 // how Enter treats a number box in both.
 
 #include "run/TextoDecimal.h"
+#include "widgets/AltDeMenu.h"
 #include "widgets/TextoInteiro.h"
 #include "widgets/Twips.h"
 #include "widgets/UmaLinha.h"
@@ -38,6 +39,7 @@ inline QLineEdit* Caixa(QWidget* pai, int esq, int topo, int larg, int alt = 285
     ColocaTwips(t, esq, topo, larg, alt);
     SoUmaLinha(t);
     MostraTextoInteiro(t);
+    new AltDeMenu(t);
     return t;
 }
 

@@ -158,10 +158,6 @@ void JanelaEspectro::Liga() {
     });
     connect(areaGrafico_, &AreaGrafico::TituloClicado, menus_, &MenusEspectro::EditaTitulo);
     connect(menus_, &MenusEspectro::MatrizesPedidas, this, &JanelaEspectro::MatrizesPedidas);
-    connect(areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
-        acoes_.visualizarCopia->setText(visualizando ? QStringLiteral("Fechar Visualização")
-                                                     : QStringLiteral("Visualizar Cópia"));
-    });
     connect(areaGrafico_, &AreaGrafico::FundoMudou, entrada_, &PainelEntrada::PintaFundoDasCores);
     connect(areaGrafico_, &AreaGrafico::Redesenhado, this, [this] {
         const bool picos = g_.env.EnvolventeLigada;

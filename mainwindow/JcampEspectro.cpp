@@ -27,6 +27,29 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// One sentence a warning: "Espectro experimental: o arquivo ...; supõe-se 1H. O eixo ...".
+QString TextoAvisos(const std::vector<std::string>& avisos) {
+    QString texto = QStringLiteral("Espectro experimental:");
+    for (const std::string& a : avisos) {
+        QString frase = Q(a);
+        if (!texto.endsWith(QLatin1Char(':')) && !frase.isEmpty()) frase[0] = frase[0].toUpper();
+        texto += QLatin1Char(' ') + frase + QLatin1Char('.');
+    }
+    return texto;
+}
+
+// The file by its name, the reader's reason and what would be taken.
+void Recusa(QWidget* janela, const QString& nome, const LeituraJcamp& lido) {
+    QMessageBox caixa(
+        QMessageBox::Critical, QStringLiteral("Deu Crepe!"),
+        QStringLiteral("O arquivo \"%1\" não pôde ser usado como espectro experimental: %2.")
+            .arg(nome, Q(lido.Mensagem())),
+        QMessageBox::Ok, janela);
+    caixa.setInformativeText(QStringLiteral("Escolha um espectro de RMN de 1H em JCAMP-DX "
+                                            "(arquivo .jdx ou .dx) com eixo em Hz ou ppm."));
+    caixa.exec();
+}
+
 } // namespace
 
 JcampEspectro::JcampEspectro(const PecasJcamp& p, QWidget* janela)
@@ -41,23 +64,15 @@ void JcampEspectro::AbreExperimental() {
     LeituraJcamp lido;
     {
         const Ampulheta ampulheta;
-        lido = LeArquivoJcamp(caminho.toStdString());
+        lido = LeArquivoJcamp(caminho.toStdString(), SepDec_);
     }
     if (!lido.espectro) {
-        QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
-                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, janela_);
-        caixa.setInformativeText(Q(lido.Mensagem()));
-        caixa.exec();
+        Recusa(janela_, QFileInfo(caminho).fileName(), lido);
         return;
     }
     auto x = std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
     g_.Experimental = {x, QFileInfo(caminho).fileName().toStdString()};
-    if (!lido.avisos.empty()) {
-        QString avisos = QStringLiteral("Espectro experimental: ");
-        for (const std::string& a : lido.avisos) avisos += Q(a) + QStringLiteral("; ");
-        avisos.chop(2);
-        barra_.showMessage(avisos, 15000);
-    }
+    if (!lido.avisos.empty()) barra_.showMessage(TextoAvisos(lido.avisos), 15000);
     areaGrafico_.Grafico();
     ConfereFrequencia(*x);
 }

@@ -45,10 +45,10 @@ std::optional<QString> PedeTitulo(QWidget* janela, const QString& rotulo, const 
     return d.textValue();
 }
 
-const QString VisualizarCopia = QStringLiteral("Visualizar Cópia");
-const QString FecharVisualizacao = QStringLiteral("Fechar Visualização");
-const QString PrimeiraOrdem = QStringLiteral("Espectro de Primeira Ordem");
-const QString OrdemSuperior = QStringLiteral("Espectro de ordem superior");
+const QString VisualizarCopia = QStringLiteral("&Visualizar Cópia");
+const QString FecharVisualizacao = QStringLiteral("&Fechar Visualização");
+const QString PrimeiraOrdem = QStringLiteral("&Espectro de Primeira Ordem");
+const QString OrdemSuperior = QStringLiteral("&Espectro de ordem superior");
 
 } // namespace
 
@@ -58,6 +58,9 @@ MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* jane
       jcamp_(p.jcamp), figura_(p.figura), areaGrafico_(p.areaGrafico),
       tabelaResultados_(p.tabelaResultados), painelTempos_(p.painelTempos) {
     CriaMenus(barra);
+    connect(&areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
+        acoes_.visualizarCopia->setText(visualizando ? FecharVisualizacao : VisualizarCopia);
+    });
 }
 
 void MenusEspectro::CriaMenus(QMenuBar* barra) {
@@ -69,57 +72,57 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     };
     AcoesEspectro& a = acoes_;
 
-    QMenu* arquivo = barra->addMenu(QStringLiteral("Arquivo"));
-    a.abrirDados = item(arquivo, QStringLiteral("Abrir Dados de Entrada"),
+    QMenu* arquivo = barra->addMenu(QStringLiteral("&Arquivo"));
+    a.abrirDados = item(arquivo, QStringLiteral("&Abrir Dados de Entrada"),
                         [this] { execucao_.QuandoLivre([this] { arquivo_.AbreDados(); }); });
-    a.salvarDados =
-        item(arquivo, QStringLiteral("Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
-    MenuExemplos(arquivo->addMenu(QStringLiteral("Exemplos")));
-    a.exportarJcamp = item(arquivo, QStringLiteral("Exportar Espectro (JCAMP-DX)..."),
+    a.salvarDados = item(arquivo, QStringLiteral("&Salvar Dados de Entrada"),
+                         [this] { arquivo_.SalvaDados(); });
+    MenuExemplos(arquivo->addMenu(QStringLiteral("&Exemplos")));
+    a.exportarJcamp = item(arquivo, QStringLiteral("E&xportar Espectro (JCAMP-DX)..."),
                            [this] { execucao_.QuandoLivre([this] { jcamp_.Exporta(); }); });
     arquivo->addSeparator();
-    a.imprimir = item(arquivo, QStringLiteral("Imprimir..."),
+    a.imprimir = item(arquivo, QStringLiteral("&Imprimir..."),
                       [this] { execucao_.QuandoLivre([this] { figura_.Imprime(); }); });
     a.imprimir->setShortcut(QKeySequence::Print);
-    a.visualizarImpressao = item(arquivo, QStringLiteral("Visualizar Impressão"), [this] {
+    a.visualizarImpressao = item(arquivo, QStringLiteral("&Visualizar Impressão"), [this] {
         execucao_.QuandoLivre([this] { figura_.VisualizaImpressao(); });
     });
     arquivo->addSeparator();
-    a.sair = item(arquivo, QStringLiteral("Sair"), [this] { janela_->window()->close(); });
+    a.sair = item(arquivo, QStringLiteral("Sai&r"), [this] { janela_->window()->close(); });
 
-    QMenu* editar = barra->addMenu(QStringLiteral("Editar"));
+    QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
     a.copiarTabela =
-        item(editar, QStringLiteral("Copiar tabela de resultados"), [this] { CopiaTabela(); });
+        item(editar, QStringLiteral("&Copiar tabela de resultados"), [this] { CopiaTabela(); });
     editar->addSeparator();
-    QMenu* copiar = editar->addMenu(QStringLiteral("Copiar Espectro Simulado"));
+    QMenu* copiar = editar->addMenu(QStringLiteral("Copiar &Espectro Simulado"));
     a.visualizarCopia = item(copiar, VisualizarCopia, [this] { AlternaVisualizacao(); });
     copiar->addSeparator();
     a.copiarColorido =
-        item(copiar, QStringLiteral("Copiar (Colorido)"), [this] { figura_.Copia(false); });
+        item(copiar, QStringLiteral("&Copiar (Colorido)"), [this] { figura_.Copia(false); });
     a.copiarPretoEBranco =
-        item(copiar, QStringLiteral("Copiar (Branco e Preto)"), [this] { figura_.Copia(true); });
-    a.salvarFigura = item(copiar, QStringLiteral("Salvar Figura..."),
+        item(copiar, QStringLiteral("Copiar (&Branco e Preto)"), [this] { figura_.Copia(true); });
+    a.salvarFigura = item(copiar, QStringLiteral("&Salvar Figura..."),
                           [this] { execucao_.QuandoLivre([this] { figura_.Salva(); }); });
     connect(editar, &QMenu::aboutToShow, this,
             [this] { acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas); });
 
-    QMenu* mostrar = barra->addMenu(QStringLiteral("Mostrar"));
-    a.tempos = item(mostrar, QStringLiteral("Tempo consumido em cada operação"),
+    QMenu* mostrar = barra->addMenu(QStringLiteral("&Mostrar"));
+    a.tempos = item(mostrar, QStringLiteral("&Tempo consumido em cada operação"),
                     [this] { painelTempos_.Alterna(); });
     a.compararCurvas = item(
-        mostrar, QStringLiteral("Comparar curvas"),
+        mostrar, QStringLiteral("&Comparar curvas"),
         [this] { execucao_.QuandoLivre([this] { AlternaCompararCurvas(); }); }, true);
     a.primeiraOrdem = item(mostrar, PrimeiraOrdem, [this] { AlternaPrimeiraOrdem(); });
 
-    QMenu* opcoes = barra->addMenu(QStringLiteral("Opções"));
-    QMenu* histograma = opcoes->addMenu(QStringLiteral("Histograma"));
-    QMenu* com = histograma->addMenu(QStringLiteral("Com Histograma"));
+    QMenu* opcoes = barra->addMenu(QStringLiteral("&Opções"));
+    QMenu* histograma = opcoes->addMenu(QStringLiteral("&Histograma"));
+    QMenu* com = histograma->addMenu(QStringLiteral("&Com Histograma"));
     a.colorido = item(
-        com, QStringLiteral("Colorido"), [this] { opcoes_.EscolheHistograma(0); }, true);
+        com, QStringLiteral("&Colorido"), [this] { opcoes_.EscolheHistograma(0); }, true);
     a.semCores = item(
-        com, QStringLiteral("Sem cores"), [this] { opcoes_.EscolheHistograma(1); }, true);
+        com, QStringLiteral("&Sem cores"), [this] { opcoes_.EscolheHistograma(1); }, true);
     a.semHistograma = item(
-        histograma, QStringLiteral("Sem Histograma"), [this] { opcoes_.EscolheHistograma(2); },
+        histograma, QStringLiteral("&Sem Histograma"), [this] { opcoes_.EscolheHistograma(2); },
         true);
     // With the table closed "Colorido" is off and may be the only choice left
     // unticked, so the group allows none.
@@ -128,30 +131,30 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     for (QAction* x : {a.colorido, a.semCores, a.semHistograma}) grupoHistograma->addAction(x);
     a.colorido->setChecked(true);
 
-    QMenu* envolvente = opcoes->addMenu(QStringLiteral("Envolvente"));
+    QMenu* envolvente = opcoes->addMenu(QStringLiteral("&Envolvente"));
     a.comEnvolvente = item(
-        envolvente, QStringLiteral("Com Envolvente"), [this] { opcoes_.OpcaoEnvolvente(true); },
+        envolvente, QStringLiteral("&Com Envolvente"), [this] { opcoes_.OpcaoEnvolvente(true); },
         true);
     a.semEnvolvente = item(
-        envolvente, QStringLiteral("Sem Envolvente"), [this] { opcoes_.OpcaoEnvolvente(false); },
+        envolvente, QStringLiteral("&Sem Envolvente"), [this] { opcoes_.OpcaoEnvolvente(false); },
         true);
     auto* grupoEnvolvente = new QActionGroup(this);
     for (QAction* x : {a.comEnvolvente, a.semEnvolvente}) grupoEnvolvente->addAction(x);
     a.comEnvolvente->setChecked(true);
     a.numerosGrandes = item(
-        opcoes, QStringLiteral("Números Grandes na Cópia"),
+        opcoes, QStringLiteral("&Números Grandes na Cópia"),
         [this] {
             o_.NumerosGrandes = acoes_.numerosGrandes->isChecked();
             areaGrafico_.Grafico();
         },
         true);
 
-    QMenu* janela = barra->addMenu(QStringLiteral("Janela"));
-    a.matrizes = item(janela, QStringLiteral("Matrizes"), [this] { emit MatrizesPedidas(); });
-    a.espectroExperimental = item(janela, QStringLiteral("Espectro Experimental..."), [this] {
+    QMenu* janela = barra->addMenu(QStringLiteral("&Janela"));
+    a.matrizes = item(janela, QStringLiteral("&Matrizes"), [this] { emit MatrizesPedidas(); });
+    a.espectroExperimental = item(janela, QStringLiteral("&Espectro Experimental..."), [this] {
         execucao_.QuandoLivre([this] { jcamp_.AbreExperimental(); });
     });
-    a.removerExperimental = item(janela, QStringLiteral("Remover espectro experimental"),
+    a.removerExperimental = item(janela, QStringLiteral("&Remover espectro experimental"),
                                  [this] { jcamp_.RemoveExperimental(); });
     connect(janela, &QMenu::aboutToShow, this, [this] {
         acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena);
@@ -226,7 +229,7 @@ void MenusEspectro::DevolveSistema() {
 
 void MenusEspectro::AlternaPrimeiraOrdem() {
     QAction* menu = acoes_.primeiraOrdem;
-    execucao_.DefinePrimOrdem(menu->text() == PrimeiraOrdem);
+    execucao_.DefinePrimOrdem(!execucao_.PrimOrdem());
     menu->setText(execucao_.PrimOrdem() ? OrdemSuperior : PrimeiraOrdem);
     execucao_.Executa();
 }

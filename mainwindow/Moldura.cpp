@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QShortcut>
 
 Moldura::Moldura(EstadosPrograma& estados, std::optional<int> larguraTela, QWidget* parent)
     : QMainWindow(parent), estados_(estados), barraEstado_(new BarraEstado(this)) {
@@ -26,14 +27,17 @@ Moldura::Moldura(EstadosPrograma& estados, std::optional<int> larguraTela, QWidg
     rolagem->setFrameShape(QFrame::NoFrame);
     setCentralWidget(rolagem);
 
-    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Ajuda"));
-    QAction* guia = ajuda->addAction(QStringLiteral("Guia do Halvora"));
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("Aj&uda"));
+    QAction* guia = ajuda->addAction(QStringLiteral("&Guia do Halvora"));
     guia->setShortcut(QKeySequence(Qt::Key_F1));
     // F1 from the matrix window too, not only from the frame.
     guia->setShortcutContext(Qt::ApplicationShortcut);
     connect(guia, &QAction::triggered, this, &Moldura::MostraGuia);
-    connect(ajuda->addAction(QStringLiteral("Sobre o Programa Halvora")), &QAction::triggered, this,
-            &Moldura::MostraSobre);
+    connect(ajuda->addAction(QStringLiteral("&Sobre o Programa Halvora")), &QAction::triggered,
+            this, &Moldura::MostraSobre);
+    // F10 opens the menus, as in other desktop programs, wherever the keyboard is.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
     connect(janela_, &JanelaEspectro::ArquivoUsado, this, [this](const QString& nome) {
         setWindowTitle(QStringLiteral("Halvora-[%1]").arg(nome));
     });

@@ -72,7 +72,8 @@ void OpcoesEspectro::CriaQuadros() {
     controleMistura_->setValue(50);
     auto* lor = new QLabel(QStringLiteral("Lor"), quadroMistura_);
     ColocaTwips(lor, 2130, 90, 360, 255);
-    rotuloMistura_ = new QLabel(QStringLiteral("50 % Gaussiana + 50 % Lorentziana"), janela_);
+    rotuloMistura_ =
+        new QLabel(QString::fromStdString(TextoMistura(controleMistura_->value())), janela_);
     rotuloMistura_->resize(Px(3630), Px(240));
 }
 
@@ -138,7 +139,7 @@ void OpcoesEspectro::AtualizaPainelPontos() {
 
 void OpcoesEspectro::MisturaMovida(int valor) {
     areaGrafico_.MudaMistura(valor);
-    rotuloMistura_->setText(QString::fromStdString(TextoMisturaInverso(valor)));
+    rotuloMistura_->setText(QString::fromStdString(TextoMistura(valor)));
 }
 
 void OpcoesEspectro::MisturaSolta() {

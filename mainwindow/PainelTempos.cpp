@@ -11,7 +11,7 @@ PainelTempos::PainelTempos(QWidget* parent)
     : QFrame(parent), rotuloCalculando_(new QLabel(QStringLiteral("Calculando, aguarde..."), this)),
       tabelaTempos_(new FlexGrid(this)),
       rotuloAguarde_(new QLabel(
-          QStringLiteral("Isto pode levar de vários segundos a alguns minutos. Seja paciente..."),
+          QStringLiteral("Isto leva menos de um segundo (alguns segundos num computador lento)."),
           this)),
       botaoFechar_(new QPushButton(QStringLiteral("Fechar"), this)) {
     setAutoFillBackground(true);

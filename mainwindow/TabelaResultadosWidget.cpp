@@ -59,7 +59,7 @@ void TabelaResultadosWidget::Esvazia() {
 
 void TabelaResultadosWidget::CopiaTabela(const EstadoSpin& e) {
     const Ampulheta ampulheta;
-    const std::string texto = TextoCopiaTabela(e, SepDec_);
+    const std::string texto = TextoCopiaTabela(e, SepDec_, LetrasSpin::Gregas);
     QClipboard* cb = QApplication::clipboard();
     cb->clear();
     cb->setText(QString::fromStdString(texto));

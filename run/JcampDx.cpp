@@ -75,8 +75,8 @@ class Linhas {
     int numero_;
 };
 
-std::string Num(double x) {
-    return FormataNumeroG(x, 10, '.');
+std::string Num(double x, char SepDec) {
+    return FormataNumeroG(x, 10, SepDec);
 }
 
 // ---- The labels this reader uses --------------------------------------------
@@ -362,6 +362,7 @@ struct Grade {
     double primeiroX, delta; // Delta: from point to point, from ##FIRSTX and ##LASTX
     double fatorX, fatorY;
     std::string unidade; // "Hz" or "ppm", for the messages
+    char SepDec;         // of the numbers in the messages
 };
 
 // Decodes the Y values of the table into y (times YFACTOR), checking each
@@ -423,9 +424,10 @@ std::optional<Falha> Decodifica(std::string_view bytes, const Tabela& t, const G
                 if (primeiroY && difNoFim) {
                     const double tol = 1e-9 * std::max({1.0, std::fabs(v), std::fabs(ultimo)});
                     if (!(std::fabs(v - ultimo) <= tol))
-                        return falha("o valor de verificação no início da linha (" + Num(v) +
-                                     ") difere do último valor da linha anterior (" + Num(ultimo) +
-                                     ")");
+                        return falha("o valor de verificação no início da linha (" +
+                                     Num(v, g.SepDec) +
+                                     ") difere do último valor da linha anterior (" +
+                                     Num(ultimo, g.SepDec) + ")");
                     cheque = true;
                 } else if (auto f = acrescenta(v)) {
                     return f;
@@ -482,9 +484,9 @@ std::optional<Falha> Decodifica(std::string_view bytes, const Tabela& t, const G
         const double tol = 0.01 * std::fabs(g.delta) + meia + meiaPrimeira +
                            1e-12 * (std::fabs(xLinha) + std::fabs(esperado));
         if (!(std::fabs(xLinha - esperado) <= tol))
-            return falha("a abscissa da linha (" + Num(xLinha) + " " + g.unidade +
+            return falha("a abscissa da linha (" + Num(xLinha, g.SepDec) + " " + g.unidade +
                          ") não segue a sequência de ##FIRSTX= a ##LASTX= (esperado " +
-                         Num(esperado) + " " + g.unidade + ")");
+                         Num(esperado, g.SepDec) + " " + g.unidade + ")");
     }
     if (y.size() < g.N)
         return Falha{t.linhaFim, "a tabela termina com " + FormataInteiro((long long)y.size()) +
@@ -517,14 +519,14 @@ std::string TextoUtf8(std::string_view s) {
 
 } // namespace
 
-LeituraJcamp LeArquivoJcamp(const std::string& caminho) {
+LeituraJcamp LeArquivoJcamp(const std::string& caminho, char SepDec) {
     std::string bytes;
     if (auto erro = LeArquivo(caminho, TamanhoMaximoJcamp, "64 MB", bytes)) {
         LeituraJcamp r;
         r.erro = erro->texto;
         return r;
     }
-    return LeJcampDx(bytes);
+    return LeJcampDx(bytes, SepDec);
 }
 
 std::string LeituraJcamp::Mensagem() const {
@@ -569,7 +571,7 @@ std::optional<Falha> Referencia(const Valor& referencia, const Valor& offset,
     return std::nullopt;
 }
 
-LeituraJcamp LeJcampDx(std::string_view bytes) {
+LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     LeituraJcamp r;
     const auto falha = [&r](int linha, std::string erro) {
         r.linha = linha;
@@ -817,7 +819,7 @@ LeituraJcamp LeJcampDx(std::string_view bytes) {
     const double delta = pontos > 1 ? (*ultimoX - *primeiroX) / double(pontos - 1) : 0;
     if (!std::isfinite(delta))
         return falha(iUltimo.v.linha, "##FIRSTX= e ##LASTX= fora da faixa dos números");
-    const Grade g{pontos, *primeiroX, delta, *fatorX, *fatorY, hz ? "Hz" : "ppm"};
+    const Grade g{pontos, *primeiroX, delta, *fatorX, *fatorY, hz ? "Hz" : "ppm", SepDec};
     double desloc = 0, meiaPrimeira = 0;
     if (auto f = Decodifica(bytes, tab, g, e.Intensidade, desloc, meiaPrimeira))
         return falha(f->linha, std::move(f->erro));
@@ -856,9 +858,9 @@ LeituraJcamp LeJcampDx(std::string_view bytes) {
     const double tolDesloc = 0.01 * std::fabs(delta) + meiaPrimeira + meiaTexto(iPrimeiro.v.texto) +
                              1e-12 * std::fabs(*primeiroX);
     if (!(std::fabs(desloc) <= tolDesloc))
-        r.avisos.push_back("as abscissas X das linhas de dados estão deslocadas " + Num(desloc) +
+        r.avisos.push_back("o eixo das linhas de dados está deslocado " + Num(desloc, SepDec) +
                            " " + g.unidade +
-                           " de ##FIRSTX=; as posições seguem ##FIRSTX= e ##LASTX=");
+                           " do que o cabeçalho declara; as posições seguem o cabeçalho");
     r.espectro = std::move(e);
     return r;
 }

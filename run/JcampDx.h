@@ -46,10 +46,11 @@ struct LeituraJcamp {
 // x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
 // other kinds of data are refused. CR LF, LF and CR line ends; text outside
 // ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.
-LeituraJcamp LeJcampDx(std::string_view bytes);
+// The messages write their numbers with SepDec.
+LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec = '.');
 // The same from a file, opened through LeArquivo (a regular file of at most
 // TamanhoMaximoJcamp bytes).
-LeituraJcamp LeArquivoJcamp(const std::string& caminho);
+LeituraJcamp LeArquivoJcamp(const std::string& caminho, char SepDec = '.');
 
 struct BandaJcamp {
     double Hz = 0; // from the reference, so 0 Hz is 0 ppm

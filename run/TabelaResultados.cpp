@@ -37,9 +37,18 @@ char* EscreveNiveis(char* p, const EstadoSpin& e, int b) {
     return EscreveInteiro(p + Travessao.size(), e.NivelB(b));
 }
 
-char* EscreveSpins(char* p, const EstadoSpin& e, int nivel) {
+char* EscreveSpins(char* p, const EstadoSpin& e, int nivel,
+                   LetrasSpin letras = LetrasSpin::Latinas) {
     const float* spin = e.SpinEst.linha(nivel);
-    for (int i = 1; i <= e.NProt; ++i) *p++ = spin[i] > 0 ? 'a' : 'b';
+    if (letras == LetrasSpin::Latinas) {
+        for (int i = 1; i <= e.NProt; ++i) *p++ = spin[i] > 0 ? 'a' : 'b';
+        return p;
+    }
+    // α U+03B1 and β U+03B2 in UTF-8.
+    for (int i = 1; i <= e.NProt; ++i) {
+        *p++ = '\xCE';
+        *p++ = spin[i] > 0 ? '\xB1' : '\xB2';
+    }
     return p;
 }
 
@@ -59,11 +68,11 @@ char* EscreveProtons(char* p, const EstadoSpin& e, int b) {
 std::size_t TamanhoMaximo(const EstadoSpin& e, int b) {
     const int nProt = e.NProt > 0 ? e.NProt : 0;
     const int nAfet = e.NProtAfet(b) > 1 ? e.NProtAfet(b) : 1;
-    return 64 + 2 * std::size_t(nProt) + 24 * std::size_t(nAfet);
+    return 64 + 4 * std::size_t(nProt) + 24 * std::size_t(nAfet);
 }
 
 // Every cell of band b that is not a fractional number fits in this when N <= NProtMax.
-constexpr std::size_t TamanhoLinha = 64 + 2 * NProtMax + 24 * NProtMax;
+constexpr std::size_t TamanhoLinha = 64 + 4 * NProtMax + 24 * NProtMax;
 
 template <typename Escritor>
 void AnexaEscrito(std::string& s, const EstadoSpin& e, int b, Escritor escreve) {
@@ -120,7 +129,7 @@ namespace {
 // Each line is written in three pieces: the cells before the two numbers, the
 // numbers (short enough for the small-string buffer, so no allocation), and
 // the cells after them. The last line has no line end.
-void AnexaLinha(std::string& s, const EstadoSpin& e, int b, char SepDec) {
+void AnexaLinha(std::string& s, const EstadoSpin& e, int b, char SepDec, LetrasSpin letras) {
     AnexaEscrito(s, e, b, [&](char* p) {
         p = EscreveInteiro(p, b);
         *p++ = '\t';
@@ -133,9 +142,9 @@ void AnexaLinha(std::string& s, const EstadoSpin& e, int b, char SepDec) {
     s += FormataGeral(e.IntBanda(b), 3, SepDec);
     AnexaEscrito(s, e, b, [&](char* p) {
         *p++ = '\t';
-        p = EscreveSpins(p, e, e.NivelA(b));
+        p = EscreveSpins(p, e, e.NivelA(b), letras);
         *p++ = '\t';
-        p = EscreveSpins(p, e, e.NivelB(b));
+        p = EscreveSpins(p, e, e.NivelB(b), letras);
         *p++ = '\t';
         p = EscreveProtons(p, e, b);
         if (b < e.NBandas) {
@@ -149,7 +158,7 @@ void AnexaLinha(std::string& s, const EstadoSpin& e, int b, char SepDec) {
 } // namespace
 
 void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
-                        const std::function<void(std::string_view)>& entrega) {
+                        const std::function<void(std::string_view)>& entrega, LetrasSpin letras) {
     std::string cabecalho;
     for (int c = 0; c < ColunasTabela; ++c) {
         if (c > 0) cabecalho += '\t';
@@ -172,16 +181,17 @@ void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
             // share a cache line, which every append would pass between the cores.
             std::string s;
             s.reserve(TamanhoPrevisto(e, ultima - primeira + 1));
-            for (int b = primeira; b <= ultima; ++b) AnexaLinha(s, e, b, SepDec);
+            for (int b = primeira; b <= ultima; ++b) AnexaLinha(s, e, b, SepDec, letras);
             pedacos[k] = std::move(s);
         });
         for (std::size_t k = 0; k < n; ++k) entrega(pedacos[k]);
     }
 }
 
-std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec) {
+std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec, LetrasSpin letras) {
     std::string texto;
     texto.reserve(TamanhoPrevisto(e, e.NBandas));
-    EscreveCopiaTabela(e, SepDec, [&](std::string_view pedaco) { texto += pedaco; });
+    EscreveCopiaTabela(
+        e, SepDec, [&](std::string_view pedaco) { texto += pedaco; }, letras);
     return texto;
 }

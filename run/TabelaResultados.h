@@ -17,10 +17,16 @@ extern const char* const CabecalhoCopiaTabela[ColunasTabela]; // copy's header l
 // intensity with the decimal separator SepDec.
 std::string TextoCelulaBanda(const EstadoSpin& e, int b, int col, char SepDec);
 
-// The whole clipboard text: header line, then one line per band, tab
+// How the two spin columns write a spin: "a" and "b" as the cells hold them
+// (halvora-calc), or "α" and "β" as the grid shows them (the clipboard).
+enum class LetrasSpin { Latinas, Gregas };
+
+// The whole table as text: header line, then one line per band, tab
 // separated, CR LF between lines, no line end after the last band.
-std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec);
+std::string TextoCopiaTabela(const EstadoSpin& e, char SepDec,
+                             LetrasSpin letras = LetrasSpin::Latinas);
 // The same text handed over in pieces, for a 10-proton table written
 // straight to a file or a pipe.
 void EscreveCopiaTabela(const EstadoSpin& e, char SepDec,
-                        const std::function<void(std::string_view)>& entrega);
+                        const std::function<void(std::string_view)>& entrega,
+                        LetrasSpin letras = LetrasSpin::Latinas);

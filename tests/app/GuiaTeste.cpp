@@ -1,6 +1,7 @@
 // The guide as a student meets it: F1 from any window of the program, pages
 // whose every link and picture leads somewhere, and the captions it names
 // as the program shows them.
+#include "Menus.h"
 #include "app/LigaInspetor.h"
 #include "inspector/JanelaMatrizes.h"
 #include "mainwindow/JanelaEspectro.h"
@@ -171,15 +172,13 @@ struct Programa {
 
 TEST(Guia, F1AbreUmSoGuiaDeQualquerJanela) {
     Programa p;
-    QMenu* ajuda = nullptr;
-    for (QAction* a : p.moldura.menuBar()->actions())
-        if (a->text() == "Ajuda") ajuda = a->menu();
+    QMenu* ajuda = menus::Submenu(p.moldura.menuBar()->actions(), "Ajuda");
     ASSERT_TRUE(ajuda);
     const QList<QAction*> itens = ajuda->actions();
     ASSERT_GE(itens.size(), 2);
-    EXPECT_EQ(itens[0]->text(), "Guia do Halvora");
+    EXPECT_EQ(menus::Legenda(itens[0]), "Guia do Halvora");
     EXPECT_EQ(itens[0]->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(itens[1]->text(), "Sobre o Programa Halvora");
+    EXPECT_EQ(menus::Legenda(itens[1]), "Sobre o Programa Halvora");
 
     ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
     EXPECT_EQ(p.Guias(), 0) << "built only when asked for";
@@ -264,14 +263,14 @@ TEST(Guia, CaminhosDeMenuExistem) {
                                                                            const QString& antes) {
         for (const QAction* a : m->actions()) {
             if (a->isSeparator()) continue;
-            const QString caminho = antes + QStringLiteral(" › ") + a->text();
+            const QString caminho = antes + QStringLiteral(" › ") + menus::Legenda(a);
             caminhos << caminho;
             if (a->menu()) percorre(a->menu(), caminho);
         }
     };
     for (const QAction* a : p.moldura.menuBar()->actions()) {
-        caminhos << a->text();
-        percorre(a->menu(), a->text());
+        caminhos << menus::Legenda(a);
+        percorre(a->menu(), menus::Legenda(a));
     }
     const auto nomes = Marcados(QStringLiteral("menu"));
     for (const auto& [pagina, nome] : nomes)

@@ -1,5 +1,6 @@
 // "Arquivo" > "Exemplos": every built-in system opens and runs like a file.
 #include "JanelaAux.h"
+#include "Menus.h"
 
 #include "run/Exemplos.h"
 
@@ -13,27 +14,20 @@ using aux::Tela;
 
 namespace {
 
-QMenu* Submenu(QMenu* m, const QString& titulo) {
-    for (QAction* a : m->actions())
-        if (a->menu() && a->text() == titulo) return a->menu();
-    return nullptr;
-}
-
 TEST(Exemplos, MenuAgrupadoAbreERodaCadaUm) {
     const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
-    QMenu* arquivo = nullptr;
-    for (QAction* a : t.w.menuBar()->actions())
-        if (a->text() == "Arquivo") arquivo = a->menu();
+    QMenu* arquivo = menus::Submenu(t.w.menuBar()->actions(), "Arquivo");
     ASSERT_TRUE(arquivo);
-    QMenu* exemplos = Submenu(arquivo, "Exemplos");
+    QMenu* exemplos = menus::Submenu(arquivo->actions(), "Exemplos");
     ASSERT_TRUE(exemplos);
     EXPECT_EQ(exemplos->actions().size(), 5) << "one submenu per group";
 
     int abertos = 0;
     for (const Exemplo& ex : Exemplos()) {
-        QMenu* grupo = Submenu(exemplos, QString::fromUtf8(ex.grupo.data(), ex.grupo.size()));
+        QMenu* grupo = menus::Submenu(exemplos->actions(),
+                                      QString::fromUtf8(ex.grupo.data(), ex.grupo.size()));
         ASSERT_TRUE(grupo) << ex.grupo;
         QAction* item = nullptr;
         for (QAction* a : grupo->actions())

@@ -65,7 +65,7 @@ class Modal {
     }
     explicit Modal(const QString& resposta) : resposta_(resposta) { Arma(); }
     int vezes() const { return int(titulos.size()); }
-    QStringList titulos, textos;
+    QStringList titulos, textos, informativos;
 
   private:
     void Arma() {
@@ -79,6 +79,7 @@ class Modal {
         auto* m = qobject_cast<QMessageBox*>(d);
         auto* e = qobject_cast<QInputDialog*>(d);
         textos << (m ? m->text() : e ? e->labelText() : QString());
+        informativos << (m ? m->informativeText() : QString());
         if (QAbstractButton* b = m ? m->button(botao_) : nullptr) {
             b->click();
         } else if (e && resposta_) {

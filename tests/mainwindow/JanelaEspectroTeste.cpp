@@ -1,11 +1,13 @@
 // The main window inside its frame, driven through its boxes, buttons and
 // menus, offscreen.
 #include "JanelaAux.h"
+#include "Menus.h"
 
 #include "display/AreaGrafico.h"
 #include "display/Geometria.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "run/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 
@@ -106,6 +108,49 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
         EXPECT_TRUE(segundos.match(linha[1]).hasMatch()) << r << linha[1].toStdString();
         EXPECT_TRUE(segundos.match(linha[2]).hasMatch()) << r << linha[2].toStdString();
     }
+}
+
+// The wait notice of a run of more than 6 protons says how long it takes,
+// and the heaviest run there is, 10 protons all coupled and every line kept,
+// keeps to it: well under a second here, a few seconds on a slow computer.
+TEST(JanelaEspectro, AvisoDeEsperaDizQuantoLeva) {
+    const Local L(',');
+    Tela t;
+    PainelEntrada& p = t.f.Entrada();
+    p.caixaNProt()->setText("10");
+    Enter(p.caixaNProt());
+    ASSERT_EQ(t.f.Estado().NProt, 10);
+    for (int i = 1; i <= 10; ++i) p.caixaDesloc(i)->setText(QString::number(100 + 37 * i));
+    int k = 0;
+    for (int r = 1; r < 10; ++r)
+        for (int c = r + 1; c <= 10; ++c)
+            p.Acoplamentos().caixaJ(r, c)->setText(QString::number(3 + k++ % 9));
+    p.caixaIntMin()->setText("0");
+    t.f.Execucao().Executa();
+    ASSERT_EQ(t.f.Estado().NBandas, 167960);
+    EXPECT_FALSE(t.f.painelTempos()->rotuloAguarde()->isHidden());
+    EXPECT_EQ(t.f.painelTempos()->rotuloAguarde()->text(),
+              "Isto leva menos de um segundo (alguns segundos num computador lento).");
+    const auto total = ConverteNumero(LinhasTempos(t.f, 6)[2].toStdString(), ',');
+    ASSERT_TRUE(total);
+    EXPECT_LT(*total, 10);
+}
+
+// The mix reads the same over the slider as in the plot's corner, from the
+// start and as the slider moves.
+TEST(JanelaEspectro, MisturaDizOMesmoNosDoisLugares) {
+    Tela t;
+    const auto sobreOControle = [&t] {
+        return t.f.OpcoesDaJanela().rotuloMistura()->text().toStdString();
+    };
+    const auto noGrafico = [&t] {
+        return t.f.areaGrafico()->rotuloMisturaGrafico()->text().toStdString();
+    };
+    EXPECT_EQ(sobreOControle(), "50% Lorentziana + 50% Gaussiana");
+    EXPECT_EQ(noGrafico(), sobreOControle());
+    t.f.OpcoesDaJanela().controleMistura()->setValue(30);
+    EXPECT_EQ(sobreOControle(), "30% Lorentziana + 70% Gaussiana");
+    EXPECT_EQ(noGrafico(), sobreOControle());
 }
 
 TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
@@ -345,7 +390,7 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     f.Acoes().copiarTabela->trigger();
     const QString texto = cb->text();
     ASSERT_TRUE(texto.startsWith(cabecalho));
-    EXPECT_TRUE(QRegularExpression("^1\t[12] – [12]\t194,35\t1\t[ab]\t[ab]\tH1$")
+    EXPECT_TRUE(QRegularExpression("^1\t[12] – [12]\t194,35\t1\t[αβ]\t[αβ]\tH1$")
                     .match(texto.mid(cabecalho.size()))
                     .hasMatch())
         << texto.toStdString();
@@ -412,8 +457,7 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
 
 // "Janela" as it opens: "Matrizes" is enabled then or not.
 bool MatrizesDisponivel(Tela& t) {
-    for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
-        if (m->title() == "Janela") emit m->aboutToShow();
+    emit menus::Submenu(t.w.menuBar()->actions(), "Janela")->aboutToShow();
     return t.f.Acoes().matrizes->isEnabled();
 }
 

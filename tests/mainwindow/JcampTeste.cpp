@@ -79,7 +79,14 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
         Modal erro(QMessageBox::Ok);
         f.Acoes().espectroExperimental->trigger();
         ASSERT_EQ(erro.vezes(), 1);
-        EXPECT_EQ(erro.textos[0], "Deu Crepe!");
+        EXPECT_EQ(erro.titulos[0], "Deu Crepe!");
+        // By its name, with the reader's reason, and what to choose instead.
+        const std::string motivo = LeArquivoJcamp(escolhido.toStdString()).Mensagem();
+        EXPECT_EQ(erro.textos[0].toStdString(),
+                  "O arquivo \"ruim.jdx\" não pôde ser usado como espectro experimental: " +
+                      motivo + ".");
+        EXPECT_EQ(erro.informativos[0], "Escolha um espectro de RMN de 1H em JCAMP-DX (arquivo "
+                                        ".jdx ou .dx) com eixo em Hz ou ppm.");
     }
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
 
@@ -110,6 +117,38 @@ TEST(Jcamp, OutroSistemaPerguntaSeMantemOEspectro) {
         EXPECT_EQ(modal.vezes(), resposta == QMessageBox::Yes ? 2 : 1);
     }
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400,132130");
+}
+
+// A file read with warnings: they go to the status bar, one sentence each,
+// their numbers written as the user writes them.
+TEST(Jcamp, AvisosNaBarraEmFrasesComOSeparadorDoUsuario) {
+    const Local L(',');
+    QFile jeol(QStringLiteral(HALVORA_ESPECTROS "/jeol.dx"));
+    ASSERT_TRUE(jeol.open(QIODevice::ReadOnly));
+    QByteArray bytes = jeol.readAll();
+    const qsizetype nucleo = bytes.indexOf("##.OBSERVE NUCLEUS=");
+    ASSERT_GE(nucleo, 0);
+    bytes.remove(nucleo, bytes.indexOf('\n', nucleo) + 1 - nucleo);
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath("sem-nucleo.dx");
+    QFile copia(arquivo);
+    ASSERT_TRUE(copia.open(QIODevice::WriteOnly));
+    copia.write(bytes);
+    copia.close();
+
+    Tela t;
+    t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
+    {
+        const Modal nao(QMessageBox::No); // the file's frequency
+        t.f.Acoes().espectroExperimental->trigger();
+    }
+    ASSERT_TRUE(t.f.Jcamp().TemExperimental());
+    const QString aviso = t.w.barraEstado()->currentMessage();
+    EXPECT_TRUE(aviso.startsWith("Espectro experimental: o arquivo não diz o núcleo observado"))
+        << aviso.toStdString();
+    EXPECT_TRUE(aviso.contains("supõe-se 1H. O eixo das linhas de dados está deslocado 1953,61"))
+        << aviso.toStdString();
+    EXPECT_TRUE(aviso.endsWith("as posições seguem o cabeçalho.")) << aviso.toStdString();
 }
 
 TEST(Jcamp, ExportaOQueEstaNaTela) {

@@ -69,7 +69,8 @@ TEST(TabelaResultados, PreencheTresProtons) {
     EXPECT_EQ(t.cellAlignment(2, 6), Qt::AlignLeft | Qt::AlignVCenter);
     EXPECT_EQ(t.cellFont(2, 1).family(), "Arial");
 
-    // Greek letters on screen, Latin letters in the cell and in the copy.
+    // Greek letters on screen, Latin letters in the cell and in the
+    // calculator's table.
     for (int c : {4, 5}) {
         const QModelIndex i = t.model()->index(0, c - 1);
         const QString texto = t.textMatrix(1, c);
@@ -176,6 +177,25 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
     EXPECT_EQ(t.cellBackColor(4, 6), QColor(Qt::white));
 }
 
+// The copy reads as the grid shows it, α and β included, line for line.
+TEST(TabelaResultados, CopiaComoATelaMostra) {
+    Tabela tab;
+    tab.t.CopiaTabela(tab.e);
+    const QStringList linhas = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(linhas.size(), tab.e.NBandas + 1);
+    for (int b = 1; b <= tab.e.NBandas; ++b) {
+        const QStringList campos = linhas[b].split('\t');
+        ASSERT_EQ(campos.size(), 7) << b;
+        EXPECT_EQ(campos[0], tab.t.textMatrix(b, 0)) << b;
+        // The grid's columns after the band number, as displayed.
+        for (int c = 1; c < 7; ++c) {
+            const QModelIndex i = tab.t.model()->index(b - 1, c - 1);
+            EXPECT_EQ(campos[c].toStdString(), i.data().toString().toStdString()) << b << ' ' << c;
+        }
+    }
+    EXPECT_TRUE(linhas[1].contains(QChar(0x3b1)) || linhas[1].contains(QChar(0x3b2)));
+}
+
 TEST(TabelaResultados, CopiaEDezProtons) {
     EntradaSimulacao in = EntradaInicial(10);
     in.IntMin = 0;
@@ -192,7 +212,8 @@ TEST(TabelaResultados, CopiaEDezProtons) {
     EXPECT_EQ(t.LinhaRealcada(), e.NBandas - 3);
 
     t.CopiaTabela(e);
-    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(TextoCopiaTabela(e, '.')));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString::fromStdString(TextoCopiaTabela(e, '.', LetrasSpin::Gregas)));
     EXPECT_TRUE(QApplication::clipboard()->text().endsWith(t.textMatrix(e.NBandas, 6)));
 }
 

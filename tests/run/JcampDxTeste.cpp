@@ -105,7 +105,7 @@ TEST(JcampDx, OutrosFabricantes) {
     EXPECT_DOUBLE_EQ(jeol.espectro->Ppm.front(), 6037.9072694778 / 399.784493896);
     EXPECT_DOUBLE_EQ(jeol.espectro->Ppm.back(), -1953.6127495766 / 399.784493896);
     ASSERT_EQ(jeol.avisos.size(), 1u);
-    EXPECT_NE(jeol.avisos[0].find("deslocadas 1953.61"), std::string::npos) << jeol.avisos[0];
+    EXPECT_NE(jeol.avisos[0].find("deslocado 1953.61"), std::string::npos) << jeol.avisos[0];
 
     // A negative XFACTOR; 6.0 in ##JCAMPDX; the labels without blanks.
     const LeituraJcamp m = Le(Espectro("mestrec-1h.jcamp"));

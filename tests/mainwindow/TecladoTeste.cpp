@@ -1,0 +1,135 @@
+// The menus from the keyboard: Alt and a caption's underlined letter, F10,
+// with the keyboard in a box that must not take the letter.
+#include "JanelaAux.h"
+#include "Menus.h"
+#include "mainwindow/AcoesEspectro.h"
+
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QTest>
+
+#include <functional>
+#include <utility>
+
+using aux::Tela;
+
+namespace {
+
+// The underlined letters of one menu's items, each a different one.
+void ConfereLetras(const QList<QAction*>& acoes, const QString& onde) {
+    QSet<QString> letras;
+    for (const QAction* a : acoes) {
+        if (a->isSeparator()) continue;
+        const QString letra = QKeySequence::mnemonic(a->text()).toString();
+        const std::string item = (onde + " › " + a->text()).toStdString();
+        EXPECT_FALSE(letra.isEmpty()) << item;
+        EXPECT_TRUE(letra.isEmpty() || !letras.contains(letra)) << item;
+        letras.insert(letra);
+    }
+}
+
+TEST(Teclado, CadaMenuTemSuaLetra) {
+    Tela t;
+    const QList<QAction*> barra = t.w.menuBar()->actions();
+    QStringList legendas;
+    for (const QAction* a : barra) legendas << menus::Legenda(a);
+    EXPECT_EQ(legendas, QStringList({"Arquivo", "Editar", "Mostrar", "Opções", "Janela", "Ajuda"}));
+    ConfereLetras(barra, "barra");
+    // The examples' groups are named by the data they list.
+    const QMenu* exemplos = menus::Submenu(menus::Submenu(barra, "Arquivo")->actions(), "Exemplos");
+    const std::function<void(const QMenu*, const QString&)> percorre = [&](const QMenu* m,
+                                                                           const QString& onde) {
+        if (m == exemplos) return;
+        ConfereLetras(m->actions(), onde);
+        for (const QAction* a : m->actions())
+            if (a->menu()) percorre(a->menu(), onde + " › " + menus::Legenda(a));
+    };
+    for (const QAction* a : barra) percorre(a->menu(), menus::Legenda(a));
+}
+
+// The menu bar's open menu, once the event loop has shown it.
+const QMenu* MenuAberto(const QMenuBar& barra) {
+    QTest::qWait(20);
+    const QAction* a = barra.activeAction();
+    return a && a->menu() && a->menu()->isVisible() ? a->menu() : nullptr;
+}
+
+void Fecha(QMenuBar& barra) {
+    if (const QAction* a = barra.activeAction(); a && a->menu()) a->menu()->close();
+    EXPECT_TRUE(QTest::qWaitFor([&barra] { return !barra.activeAction(); }));
+}
+
+// In a shift box, typing a number, Alt and each menu's letter opens that
+// menu and leaves the box as it was; Alt and a letter no menu has types
+// nothing either.
+TEST(Teclado, AltELetraNaCaixaAbreOMenu) {
+    Tela t;
+    ASSERT_NO_FATAL_FAILURE(t.Mostra());
+    QLineEdit* caixa = t.f.Entrada().caixaDesloc(1);
+    caixa->setFocus(Qt::OtherFocusReason);
+    const QString antes = caixa->text();
+    QMenuBar& barra = *t.w.menuBar();
+    const std::pair<Qt::Key, const char*> letras[] = {{Qt::Key_A, "Arquivo"}, {Qt::Key_E, "Editar"},
+                                                      {Qt::Key_M, "Mostrar"}, {Qt::Key_O, "Opções"},
+                                                      {Qt::Key_J, "Janela"},  {Qt::Key_U, "Ajuda"}};
+    for (const auto& [tecla, legenda] : letras) {
+        SCOPED_TRACE(legenda);
+        QTest::keyClick(caixa, tecla, Qt::AltModifier);
+        EXPECT_EQ(MenuAberto(barra), menus::Submenu(barra.actions(), legenda));
+        EXPECT_EQ(caixa->text().toStdString(), antes.toStdString());
+        Fecha(barra);
+        caixa->setFocus(Qt::OtherFocusReason);
+    }
+    QTest::keyClick(caixa, Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(caixa->text().toStdString(), antes.toStdString());
+    // A letter without Alt is still typed.
+    QTest::keyClick(caixa, Qt::Key_End);
+    QTest::keyClick(caixa, Qt::Key_Z);
+    EXPECT_EQ(caixa->text().toStdString(), antes.toStdString() + "z");
+}
+
+// F10 opens the first menu wherever the keyboard is in the window.
+TEST(Teclado, F10AbreABarraDeMenus) {
+    Tela t;
+    ASSERT_NO_FATAL_FAILURE(t.Mostra());
+    QMenuBar& barra = *t.w.menuBar();
+    QLineEdit* caixa = t.f.Entrada().caixaLargura();
+    for (QWidget* w : {static_cast<QWidget*>(caixa), static_cast<QWidget*>(t.f.botaoTabela())}) {
+        SCOPED_TRACE(w->metaObject()->className());
+        w->setFocus(Qt::OtherFocusReason);
+        const QString antes = caixa->text();
+        QTest::keyClick(w, Qt::Key_F10);
+        EXPECT_EQ(MenuAberto(barra), barra.actions().first()->menu());
+        EXPECT_EQ(caixa->text().toStdString(), antes.toStdString());
+        Fecha(barra);
+    }
+}
+
+} // namespace
+
+// The items whose caption tells their state keep their letter, and the
+// state is the program's, not read back from the caption.
+TEST(Teclado, ItensQueAlternamGuardamALetra) {
+    Tela t;
+    const AcoesEspectro& a = t.f.Acoes();
+    const auto confere = [](const QAction* item, const char* legenda) {
+        EXPECT_EQ(menus::Legenda(item).toStdString(), legenda);
+        EXPECT_FALSE(QKeySequence::mnemonic(item->text()).isEmpty()) << legenda;
+    };
+    for (bool primeira : {true, false}) {
+        a.primeiraOrdem->trigger();
+        EXPECT_EQ(t.f.Execucao().PrimOrdem(), primeira);
+        EXPECT_EQ(t.f.Estado().PrimOrdem, primeira);
+        confere(a.primeiraOrdem,
+                primeira ? "Espectro de ordem superior" : "Espectro de Primeira Ordem");
+    }
+    {
+        const aux::Modal semTitulo(QMessageBox::No);
+        a.visualizarCopia->trigger();
+    }
+    confere(a.visualizarCopia, "Fechar Visualização");
+    a.visualizarCopia->trigger();
+    confere(a.visualizarCopia, "Visualizar Cópia");
+}
