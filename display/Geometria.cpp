@@ -6,6 +6,16 @@
 #include <climits>
 #include <cmath>
 
+namespace {
+
+// The scroll position the offset stands for, unrounded: a zoom about a point
+// is finer than one unit of the bar.
+double PosicaoExata(const EstadoGrafico& g) {
+    return RolagemNeutra - g.DeslocHoriz / g.ZoomHoriz;
+}
+
+} // namespace
+
 double XFreq(const EstadoGrafico& g, double f) {
     return (g.NiInic - f) * g.TwPerHz + g.LimLeft;
 }
@@ -35,15 +45,11 @@ void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW) {
 std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW) {
     if (!g.RolarParaBanda) return std::nullopt;
     const double xs = XFreq(g, g.FreqMarcada);
-    double novo;
-    if (xs < 0)
-        novo = g.PosRolagem + xs / g.ZoomHoriz - 100 / g.ZoomHoriz;
-    else if (xs > SW)
-        novo = g.PosRolagem + (xs - SW) / g.ZoomHoriz + 100 / g.ZoomHoriz;
-    else {
+    if (xs >= 0 && xs <= SW) {
         g.RolarParaBanda = false;
         return std::nullopt;
     }
+    const double novo = PosicaoExata(g) + (xs - SW / 2.0) / g.ZoomHoriz;
     return int(std::clamp(std::nearbyint(novo), double(INT_MIN / 2), double(INT_MAX / 2)));
 }
 

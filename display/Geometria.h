@@ -24,8 +24,8 @@ void CalculaLinhaBase(EstadoGrafico& g, int SH, int maxima = INT_MAX);
 void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW);
 
 // When RolarParaBanda is set and the selected band lies outside 0..SW: the
-// new scroll bar value that brings it 100 twips inside the edge. Clears
-// RolarParaBanda when the band is already in view.
+// new scroll bar value that brings it to the centre. Clears RolarParaBanda
+// when the band is already in view.
 std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW);
 
 // Vertical scale from the sticks when the envelope is off.

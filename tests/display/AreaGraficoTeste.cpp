@@ -37,6 +37,7 @@ struct Plot {
         QTest::mouseClick(&p, b, {}, p.AreaInterna().topLeft() + QPoint(x, y));
     }
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
+    int rolagemValor() const { return p.rolagem()->value(); }
 };
 
 TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
@@ -73,6 +74,27 @@ TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     t.p.AlternaVisualizacao();
     t.Clica(t.XBanda(1), y);
     EXPECT_EQ(escolhida.count(), 0);
+}
+
+// A band chosen out of view comes to the middle, the bar following, not to
+// just inside the edge, where its mark is cut.
+TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
+    Plot t;
+    for (int i = 0; i < 6; ++i) t.p.ZoomH(true);
+    t.p.rolagem()->setValue(t.p.rolagem()->minimum());
+    const double meio = (t.e.FreqBanda(1) + t.e.FreqBanda(t.e.NBandas)) / 2;
+    const double largura = std::fabs(t.e.FreqBanda(1) - t.e.FreqBanda(t.e.NBandas));
+    int banda = 0;
+    for (int k = 1; k <= t.e.NBandas && banda == 0; ++k) {
+        const int x = t.XBanda(k);
+        if ((x < 0 || x > Px(t.p.SW())) && std::fabs(t.e.FreqBanda(k) - meio) < 0.3 * largura)
+            banda = k;
+    }
+    ASSERT_NE(banda, 0);
+    t.p.MarcaBanda(banda);
+    EXPECT_NEAR(t.XBanda(banda), Px(t.p.SW()) / 2, 1);
+    EXPECT_FALSE(t.g.RolarParaBanda);
+    EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
 }
 
 // The lowest row of the plot's image that holds anything but the background
