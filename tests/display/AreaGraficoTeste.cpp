@@ -98,7 +98,7 @@ TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
 }
 
 // The lowest row of the plot's image that holds anything but the background
-// and the orange centre line, which runs the whole height.
+// and the orange centre line of a selected band, which runs the whole height.
 int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
     for (int y = im.height() - 1; y >= 0; --y)
         for (int x = 0; x < im.width(); ++x) {
