@@ -53,11 +53,6 @@ AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    // One unit of the scroll bar is one twip of offset at zoom 1.
-    rolagem_->setRange(0, 32767);
-    rolagem_->setSingleStep(150);
-    rolagem_->setPageStep(1500);
-    rolagem_->setValue(g_.PosRolagem);
     rolagem_->setCursor(Qt::ArrowCursor);
     connect(rolagem_, &QScrollBar::valueChanged, this, &AreaGrafico::Rola);
 
@@ -146,7 +141,19 @@ void AreaGrafico::DefineTamanho(int SW, int SH) {
                AmostraLado);
     coloca(botaoFixarJanela_, FixarEsq, 0, FixarLarg, 255);
     coloca(rotuloMisturaGrafico_, SW_ - MargemDireita - MisturaLarg, 30, MisturaLarg, AlturaRotulo);
+    AjustaRolagem();
     update();
+}
+
+void AreaGrafico::AjustaRolagem() {
+    LimitaRolagem(g_, SW_);
+    const FaixaRolagem f = FaixaDaRolagem(g_, SW_);
+    // The offset is already where the bar is put: no scroll to redraw for.
+    const QSignalBlocker bloqueio(rolagem_);
+    rolagem_->setRange(f.minimo, f.maximo);
+    rolagem_->setPageStep(f.pagina);
+    rolagem_->setSingleStep(f.passo);
+    rolagem_->setValue(g_.PosRolagem);
 }
 
 QString AreaGrafico::ArqFiguraAtual() const {
@@ -159,6 +166,7 @@ void AreaGrafico::AtualizaRotulos() {
 }
 
 void AreaGrafico::Grafico() {
+    AjustaRolagem();
     if (e_.NProt == 0) return;
     if (!g_.Visualizando && !o_.CompararCurvas) rotuloTitulo_->show();
     AtualizaRotulos();
@@ -196,11 +204,6 @@ void AreaGrafico::Rola(int valor) {
 void AreaGrafico::Restaurar() {
     SaiDaVisualizacao();
     Restaura(g_);
-    {
-        // Restaura has set the offset; the bar only has to follow.
-        const QSignalBlocker bloqueio(rolagem_);
-        rolagem_->setValue(RolagemNeutra);
-    }
     emit DesfazRealce();
     emit Restaurado();
     Grafico();

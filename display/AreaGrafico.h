@@ -118,6 +118,8 @@ class AreaGrafico : public QFrame {
   private:
     void DefineTamanho(int SW, int SH);
     void Rola(int valor);
+    // The scroll bar's range, thumb and value for the zoom and width.
+    void AjustaRolagem();
     void EscolheFundo(int i);
     void MostraRotulos();
     void EscondeRotulos();

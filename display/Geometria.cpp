@@ -14,6 +14,11 @@ double PosicaoExata(const EstadoGrafico& g) {
     return RolagemNeutra - g.DeslocHoriz / g.ZoomHoriz;
 }
 
+// How far the centre may move either way from the neutral position.
+double MeiaFaixa(const EstadoGrafico& g, int SW) {
+    return g.ZoomHoriz > 1 ? 0.375 * SW * (1 - 1 / g.ZoomHoriz) : 0.0;
+}
+
 } // namespace
 
 double XFreq(const EstadoGrafico& g, double f) {
@@ -107,6 +112,20 @@ std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f) {
         }
     }
     return banda;
+}
+
+FaixaRolagem FaixaDaRolagem(const EstadoGrafico& g, int SW) {
+    const int meia = int(std::nearbyint(MeiaFaixa(g, SW)));
+    const int pagina = int(std::clamp(std::nearbyint(SW / g.ZoomHoriz), 1.0, double(SW)));
+    return {RolagemNeutra - meia, RolagemNeutra + meia, pagina, std::max(1, pagina / 10)};
+}
+
+void LimitaRolagem(EstadoGrafico& g, int SW) {
+    const FaixaRolagem f = FaixaDaRolagem(g, SW);
+    const double meia = MeiaFaixa(g, SW), p = PosicaoExata(g);
+    const double limitada = std::clamp(p, RolagemNeutra - meia, RolagemNeutra + meia);
+    if (limitada != p) g.DeslocHoriz = (RolagemNeutra - limitada) * g.ZoomHoriz;
+    g.PosRolagem = int(std::clamp(std::nearbyint(limitada), double(f.minimo), double(f.maximo)));
 }
 
 void MudaRolagem(EstadoGrafico& g, int valor) {

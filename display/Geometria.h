@@ -44,6 +44,17 @@ std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
 // distances), or nothing.
 std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f);
 
+// The scroll bar for the zoom and width. One unit is one twip of offset at
+// zoom 1. The view's edges go no further past the spectrum's ends than at
+// zoom 1 (an eighth of the width), so there the bar cannot move; the page is
+// the view's width, and the thumb shows the part of the spectrum in view.
+struct FaixaRolagem {
+    int minimo, maximo, pagina, passo;
+};
+FaixaRolagem FaixaDaRolagem(const EstadoGrafico& g, int SW);
+// Brings DeslocHoriz and PosRolagem within that range.
+void LimitaRolagem(EstadoGrafico& g, int SW);
+
 // Navigation.
 void MudaRolagem(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar);

@@ -17,7 +17,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace aux;
 
@@ -38,6 +40,13 @@ struct Plot {
     }
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
     int rolagemValor() const { return p.rolagem()->value(); }
+    // The highest and the lowest band's frequency.
+    std::pair<double, double> Extremos() const {
+        double fmax = -1e9, fmin = 1e9;
+        for (int k = 1; k <= e.NBandas; ++k)
+            fmax = std::max(fmax, e.FreqBanda(k)), fmin = std::min(fmin, e.FreqBanda(k));
+        return {fmax, fmin};
+    }
 };
 
 TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
@@ -82,8 +91,8 @@ TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
     Plot t;
     for (int i = 0; i < 6; ++i) t.p.ZoomH(true);
     t.p.rolagem()->setValue(t.p.rolagem()->minimum());
-    const double meio = (t.e.FreqBanda(1) + t.e.FreqBanda(t.e.NBandas)) / 2;
-    const double largura = std::fabs(t.e.FreqBanda(1) - t.e.FreqBanda(t.e.NBandas));
+    const auto [fmax, fmin] = t.Extremos();
+    const double meio = (fmax + fmin) / 2, largura = fmax - fmin;
     int banda = 0;
     for (int k = 1; k <= t.e.NBandas && banda == 0; ++k) {
         const int x = t.XBanda(k);
@@ -95,6 +104,32 @@ TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
     EXPECT_NEAR(t.XBanda(banda), Px(t.p.SW()) / 2, 1);
     EXPECT_FALSE(t.g.RolarParaBanda);
     EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+}
+
+// The bar runs from the view's left edge an eighth of its width beyond the
+// highest band to its right edge as far beyond the lowest, as at zoom 1,
+// where the bar cannot move; the thumb is the part of that run in view.
+TEST(AreaGrafico, RolagemMostraAFracaoVisivelEParaNosExtremos) {
+    Plot t;
+    QScrollBar* r = t.p.rolagem();
+    const double SW = t.p.SW(), limLeft = t.g.LimLeft;
+    const auto [fmax, fmin] = t.Extremos();
+    EXPECT_EQ(r->minimum(), r->maximum());
+
+    for (int i = 0; i < 3; ++i) t.p.ZoomH(true);
+    ASSERT_LT(r->minimum(), r->maximum());
+    const double vista = SW / t.g.TwPerHz; // Hz across the plot
+    const double fracao = double(r->pageStep()) / (r->maximum() - r->minimum() + r->pageStep());
+    EXPECT_NEAR(fracao, vista / (fmax - fmin + vista / 4), 1e-3);
+    r->setValue(r->minimum() - 5000);
+    EXPECT_NEAR(XFreq(t.g, fmax), SW / 8, 15);
+    r->setValue(r->maximum() + 5000);
+    EXPECT_NEAR(XFreq(t.g, fmin), 7 * SW / 8, 15);
+
+    // Zooming out from an end comes back to the whole spectrum.
+    for (int i = 0; i < 3; ++i) t.p.ZoomH(false);
+    EXPECT_EQ(r->value(), RolagemNeutra);
+    EXPECT_NEAR(t.g.LimLeft, limLeft, 1e-6);
 }
 
 // The lowest row of the plot's image that holds anything but the background
