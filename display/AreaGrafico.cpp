@@ -18,8 +18,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -392,6 +394,25 @@ void AreaGrafico::mousePressEvent(QMouseEvent* ev) {
         emit DesfazRealce();
         Grafico();
     }
+}
+
+bool AreaGrafico::PodeAmpliar() const {
+    return e_.NProt > 0 && g_.TwPerHz != 0 && !g_.JanelaFixa;
+}
+
+// Up zooms in by the zoom button's step, a fraction of a step for the finer
+// wheels of touchpads; with or without Ctrl.
+void AreaGrafico::wheelEvent(QWheelEvent* ev) {
+    const int angulo = ev->angleDelta().y();
+    if (angulo == 0) {
+        ev->ignore();
+        return;
+    }
+    ev->accept();
+    if (!PodeAmpliar()) return;
+    const double X = (ev->position().x() - contentsRect().left()) * 15.0;
+    AmpliaEm(g_, SW_, X, std::pow(1.5, angulo / 120.0));
+    Grafico();
 }
 
 bool AreaGrafico::eventFilter(QObject* obj, QEvent* ev) {

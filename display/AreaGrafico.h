@@ -113,6 +113,7 @@ class AreaGrafico : public QFrame {
     void paintEvent(QPaintEvent* ev) override;
     void mouseMoveEvent(QMouseEvent* ev) override;
     void mousePressEvent(QMouseEvent* ev) override;
+    void wheelEvent(QWheelEvent* ev) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
   private:
@@ -125,6 +126,9 @@ class AreaGrafico : public QFrame {
     void EscondeRotulos();
     void SaiDaVisualizacao();
     void CursorPara(double Y);
+    // The mouse may zoom: something is drawn and the window is not fixed
+    // (whose zoom buttons are off).
+    bool PodeAmpliar() const;
 
     EstadoGrafico& g_;
     OpcoesGrafico& o_;

@@ -138,6 +138,17 @@ void ZoomHorizontal(EstadoGrafico& g, bool ampliar) {
     MudaRolagem(g, g.PosRolagem);
 }
 
+void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator) {
+    const double antes = g.ZoomHoriz;
+    // A zoom the buttons took beyond the bounds is not pulled back.
+    const double depois = std::clamp(antes * fator, std::min(antes, ZoomHorizMinimo),
+                                     std::max(antes, ZoomHorizMaximo));
+    const double posicao = PosicaoExata(g) + (X - SW / 2.0) * (1 / antes - 1 / depois);
+    g.ZoomHoriz = depois;
+    g.DeslocHoriz = (RolagemNeutra - posicao) * depois;
+    LimitaRolagem(g, SW);
+}
+
 void ZoomVertical(EstadoGrafico& g, bool ampliar) {
     g.ZoomVert = ampliar ? g.ZoomVert * 1.5 : g.ZoomVert / 1.5;
 }

@@ -58,6 +58,10 @@ void LimitaRolagem(EstadoGrafico& g, int SW);
 // Navigation.
 void MudaRolagem(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar);
+// The mouse's zoom by `fator`, the frequency under X twips staying there; it
+// goes no further than ZoomHorizMinimo..ZoomHorizMaximo.
+inline constexpr double ZoomHorizMinimo = 0.01, ZoomHorizMaximo = 1000;
+void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator);
 void ZoomVertical(EstadoGrafico& g, bool ampliar);
 void Restaura(EstadoGrafico& g); // zoom 1, scroll neutral, no mark, no preview, no filter
 void MudaFundo(EstadoGrafico& g, int swatch);

@@ -16,9 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 using namespace aux;
@@ -39,6 +41,14 @@ struct Plot {
         QTest::mouseClick(&p, b, {}, p.AreaInterna().topLeft() + QPoint(x, y));
     }
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
+    // One wheel notch (120) up, or down when negative, at (x, y).
+    void Roda(int x, int y, int angulo, Qt::KeyboardModifiers teclas = {}) {
+        const QPointF em = p.AreaInterna().topLeft() + QPoint(x, y);
+        QWheelEvent ev(em, p.mapToGlobal(em), {}, {0, angulo}, Qt::NoButton, teclas,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&p, &ev);
+    }
+    std::tuple<double, double, double> Janela() const { return {g.NiInic, g.TwPerHz, g.LimLeft}; }
     int rolagemValor() const { return p.rolagem()->value(); }
     // The highest and the lowest band's frequency.
     std::pair<double, double> Extremos() const {
@@ -130,6 +140,41 @@ TEST(AreaGrafico, RolagemMostraAFracaoVisivelEParaNosExtremos) {
     for (int i = 0; i < 3; ++i) t.p.ZoomH(false);
     EXPECT_EQ(r->value(), RolagemNeutra);
     EXPECT_NEAR(t.g.LimLeft, limLeft, 1e-6);
+}
+
+// The wheel zooms as the zoom buttons do, about the pointer instead of the
+// middle, with or without Ctrl; not a fixed window.
+TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
+    Plot t;
+    const int y = Px(t.g.LinhaBase) - 40;
+    struct Passo {
+        int x, angulo;
+        Qt::KeyboardModifiers teclas;
+        double zoom;
+    };
+    for (const Passo& d : {Passo{300, 120, {}, 1.5}, Passo{700, 120, Qt::ControlModifier, 2.25},
+                           Passo{150, 240, {}, 2.25 * 2.25}, Passo{150, -120, {}, 2.25 * 1.5}}) {
+        const double X = d.x * 15.0;
+        const double f = FreqNoPonto(t.g, X);
+        t.Roda(d.x, y, d.angulo, d.teclas);
+        EXPECT_NEAR(t.g.ZoomHoriz, d.zoom, 1e-9) << d.x;
+        EXPECT_NEAR(XFreq(t.g, f), X, 15) << d.x;
+        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+    }
+
+    // Deep zooms keep the point finer than one unit of the bar, up to the limit.
+    const float f = FreqNoPonto(t.g, 200 * 15.0);
+    for (int i = 0; i < 20; ++i) t.Roda(200, y, 120);
+    EXPECT_EQ(t.g.ZoomHoriz, ZoomHorizMaximo);
+    EXPECT_NEAR(XFreq(t.g, f), 200 * 15.0, 15);
+
+    t.p.AlternaFixarJanela();
+    const auto janela = t.Janela();
+    const double zoom = t.g.ZoomHoriz;
+    t.Roda(300, y, 120);
+    t.Roda(300, y, -120, Qt::ControlModifier);
+    EXPECT_EQ(t.Janela(), janela);
+    EXPECT_EQ(t.g.ZoomHoriz, zoom);
 }
 
 // The lowest row of the plot's image that holds anything but the background
