@@ -42,6 +42,8 @@ constexpr int AmostraEsq = 4500, AmostraPasso = 225, AmostraLado = 195, AmostraT
 constexpr int FixarEsq = 6480, FixarLarg = 1455;
 constexpr int MisturaLarg = 3450, MargemDireita = 60;
 constexpr int AlturaRolagem = 255;
+// Pixels sideways from where the left button went down that make a drag.
+constexpr int ArrastoMinimo = 5;
 
 } // namespace
 
@@ -354,19 +356,34 @@ void AreaGrafico::FocoNoGrafico() {
     if (isVisible()) setFocus(Qt::OtherFocusReason);
 }
 
+bool AreaGrafico::AcimaDaBase(double Y) const {
+    return Y <= g_.LinhaBase;
+}
+
 void AreaGrafico::CursorPara(double Y) {
-    cruz_ = Y <= g_.LinhaBase;
-    setCursor(cruz_ ? Qt::CrossCursor : Qt::ArrowCursor);
+    setCursor(AcimaDaBase(Y) ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void AreaGrafico::paintEvent(QPaintEvent* ev) {
     QFrame::paintEvent(ev);
     QPainter p(this);
     p.drawImage(contentsRect().topLeft(), imagem_);
+    if (!arrasto_ || !arrasto_->ativo) return;
+    const int a = std::min(arrasto_->inicio.x(), arrasto_->x);
+    const int b = std::max(arrasto_->inicio.x(), arrasto_->x);
+    const QRect faixa(contentsRect().left() + a, contentsRect().top(), b - a + 1,
+                      contentsRect().height());
+    p.fillRect(faixa, QColor(0, 120, 215, 40));
+    p.setPen(QColor(0, 120, 215, 140));
+    p.drawRect(faixa.adjusted(0, 0, -1, -1));
+}
+
+QPoint AreaGrafico::NoInterior(const QMouseEvent* ev) const {
+    return ev->position().toPoint() - contentsRect().topLeft();
 }
 
 void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
-    const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
+    const QPoint q = NoInterior(ev);
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
         rotuloLeitura_->setText(
@@ -374,26 +391,49 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);
+    if (!arrasto_ || !(ev->buttons() & Qt::LeftButton)) return;
+    arrasto_->x = std::clamp(q.x(), 0, imagem_.width() - 1);
+    if (std::abs(arrasto_->x - arrasto_->inicio.x()) >= ArrastoMinimo && PodeAmpliar())
+        arrasto_->ativo = true;
+    if (arrasto_->ativo) update();
 }
 
 void AreaGrafico::mousePressEvent(QMouseEvent* ev) {
-    const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
-    const double X = q.x() * 15.0, Y = q.y() * 15.0;
+    const QPoint q = NoInterior(ev);
     // The pointer got here through a move that set its shape.
-    CursorPara(Y);
+    CursorPara(q.y() * 15.0);
     if (ev->button() == Qt::LeftButton) {
-        if (!tabelaVisivel_() || g_.Visualizando || g_.HistogramaOculto || !cruz_) return;
-        const Ampulheta ampulheta;
-        if (g_.TwPerHz == 0) return;
-        if (const auto k = BandaMaisProxima(e_, FreqNoPonto(g_, X))) g_.BandaClicada = *k;
-        if (g_.BandaClicada >= 1 && g_.BandaClicada <= e_.NBandas)
-            emit BandaEscolhida(g_.BandaClicada);
+        arrasto_ = Arrasto{q, q.x(), false};
     } else if (ev->button() == Qt::RightButton) {
         if (!g_.BandaMarcada) return;
         g_.BandaMarcada = false;
         emit DesfazRealce();
         Grafico();
     }
+}
+
+void AreaGrafico::mouseReleaseEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton || !arrasto_) return;
+    const Arrasto a = *arrasto_;
+    arrasto_.reset();
+    if (!a.ativo) {
+        Clique(a.inicio);
+        return;
+    }
+    update();
+    // Back to within a few pixels of the start: no range, nothing happens.
+    if (std::abs(a.x - a.inicio.x()) < ArrastoMinimo || !PodeAmpliar()) return;
+    MostraFaixa(g_, SW_, a.inicio.x() * 15.0, a.x * 15.0);
+    Grafico();
+}
+
+void AreaGrafico::Clique(QPoint q) {
+    if (!tabelaVisivel_() || g_.Visualizando || g_.HistogramaOculto || !AcimaDaBase(q.y() * 15.0))
+        return;
+    const Ampulheta ampulheta;
+    if (g_.TwPerHz == 0) return;
+    if (const auto k = BandaMaisProxima(e_, FreqNoPonto(g_, q.x() * 15.0))) g_.BandaClicada = *k;
+    if (g_.BandaClicada >= 1 && g_.BandaClicada <= e_.NBandas) emit BandaEscolhida(g_.BandaClicada);
 }
 
 bool AreaGrafico::PodeAmpliar() const {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -113,6 +114,7 @@ class AreaGrafico : public QFrame {
     void paintEvent(QPaintEvent* ev) override;
     void mouseMoveEvent(QMouseEvent* ev) override;
     void mousePressEvent(QMouseEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
     void wheelEvent(QWheelEvent* ev) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
@@ -125,10 +127,16 @@ class AreaGrafico : public QFrame {
     void MostraRotulos();
     void EscondeRotulos();
     void SaiDaVisualizacao();
+    // The cross-hair and the band pick are for the plot above the baseline.
+    bool AcimaDaBase(double Y) const;
     void CursorPara(double Y);
     // The mouse may zoom: something is drawn and the window is not fixed
     // (whose zoom buttons are off).
     bool PodeAmpliar() const;
+    // A left click at q (inner pixels): the nearest band is chosen.
+    void Clique(QPoint q);
+    // Inner pixels of a mouse event.
+    QPoint NoInterior(const QMouseEvent* ev) const;
 
     EstadoGrafico& g_;
     OpcoesGrafico& o_;
@@ -136,7 +144,15 @@ class AreaGrafico : public QFrame {
     int SW_ = LarguraLarga, SH_ = AlturaLarga;
     int topoRolagem_ = AlturaLarga; // twips from the inner top
     QImage imagem_;
-    bool cruz_ = false; // the cursor is the cross-hair
+    // The left button is down: where it went down, and the pointer's x, in
+    // inner pixels. Past a few pixels sideways it is a drag, which zooms
+    // into the range it spans instead of clicking.
+    struct Arrasto {
+        QPoint inicio;
+        int x;
+        bool ativo;
+    };
+    std::optional<Arrasto> arrasto_;
     std::function<bool()> tabelaVisivel_;
     QString arqFigura_;
 

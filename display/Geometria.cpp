@@ -149,6 +149,14 @@ void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator) {
     LimitaRolagem(g, SW);
 }
 
+void MostraFaixa(EstadoGrafico& g, int SW, double X1, double X2) {
+    const double largura = std::fabs(X2 - X1);
+    if (!(largura > 0)) return;
+    // Their middle to the plot's, then a zoom about it.
+    g.DeslocHoriz -= (X1 + X2) / 2 - SW / 2.0;
+    AmpliaEm(g, SW, SW / 2.0, SW / largura);
+}
+
 void ZoomVertical(EstadoGrafico& g, bool ampliar) {
     g.ZoomVert = ampliar ? g.ZoomVert * 1.5 : g.ZoomVert / 1.5;
 }

@@ -62,6 +62,9 @@ void ZoomHorizontal(EstadoGrafico& g, bool ampliar);
 // goes no further than ZoomHorizMinimo..ZoomHorizMaximo.
 inline constexpr double ZoomHorizMinimo = 0.01, ZoomHorizMaximo = 1000;
 void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator);
+// The frequencies between X1 and X2 twips across the whole width, within
+// the same limits.
+void MostraFaixa(EstadoGrafico& g, int SW, double X1, double X2);
 void ZoomVertical(EstadoGrafico& g, bool ampliar);
 void Restaura(EstadoGrafico& g); // zoom 1, scroll neutral, no mark, no preview, no filter
 void MudaFundo(EstadoGrafico& g, int swatch);

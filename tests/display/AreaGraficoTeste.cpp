@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <tuple>
 #include <utility>
 
@@ -49,6 +51,20 @@ struct Plot {
         QApplication::sendEvent(&p, &ev);
     }
     std::tuple<double, double, double> Janela() const { return {g.NiInic, g.TwPerHz, g.LimLeft}; }
+    // The left button down at x1, moved to x2 and let go there, at height y.
+    // `meio` runs while the button is still down.
+    void Arrasta(int x1, int x2, int y, const std::function<void()>& meio = {}) {
+        const QPoint topo = p.AreaInterna().topLeft();
+        QTest::mousePress(&p, Qt::LeftButton, {}, topo + QPoint(x1, y));
+        for (int x : {(x1 + x2) / 2, x2}) {
+            const QPointF em = topo + QPoint(x, y);
+            QMouseEvent ev(QEvent::MouseMove, em, p.mapToGlobal(em), Qt::NoButton, Qt::LeftButton,
+                           {});
+            QApplication::sendEvent(&p, &ev);
+        }
+        if (meio) meio();
+        QTest::mouseRelease(&p, Qt::LeftButton, {}, topo + QPoint(x2, y));
+    }
     int rolagemValor() const { return p.rolagem()->value(); }
     // The highest and the lowest band's frequency.
     std::pair<double, double> Extremos() const {
@@ -175,6 +191,49 @@ TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
     t.Roda(300, y, -120, Qt::ControlModifier);
     EXPECT_EQ(t.Janela(), janela);
     EXPECT_EQ(t.g.ZoomHoriz, zoom);
+}
+
+// A drag spreads the range it spans across the plot, either way, after a
+// light band over that range; a shorter one is a click, and a fixed window
+// only clicks.
+TEST(AreaGrafico, ArrastoAmpliaAFaixaArrastada) {
+    Plot t;
+    QSignalSpy escolhida(&t.p, &AreaGrafico::BandaEscolhida);
+    const int y = Px(t.g.LinhaBase) - 40;
+    const double SW = t.p.SW();
+    const int sonda = Px(t.g.LinhaBase) / 2; // a row no control covers
+    for (auto [x1, x2] : {std::pair{200, 600}, std::pair{700, 350}, std::pair{100, 300}}) {
+        const float f1 = FreqNoPonto(t.g, x1 * 15.0), f2 = FreqNoPonto(t.g, x2 * 15.0);
+        int sobre = 0, fora = 0;
+        t.Arrasta(x1, x2, y, [&] {
+            const QImage tela = t.p.grab().toImage();
+            const QPoint topo = t.p.AreaInterna().topLeft();
+            for (int x = 0; x < t.p.Imagem().width(); x += 10) {
+                const bool dentro = x >= std::min(x1, x2) && x <= std::max(x1, x2);
+                const bool igual =
+                    tela.pixel(topo + QPoint(x, sonda)) == t.p.Imagem().pixel(x, sonda);
+                (dentro ? sobre : fora) += !igual;
+            }
+        });
+        EXPECT_GT(sobre, std::abs(x2 - x1) / 10 - 2) << x1;
+        EXPECT_EQ(fora, 0) << x1;
+        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f1 : f2), 0, 15) << x1;
+        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f2 : f1), SW, 15) << x1;
+        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+    }
+    EXPECT_EQ(escolhida.count(), 0);
+    EXPECT_EQ(t.p.grab().toImage().pixel(t.p.AreaInterna().topLeft() + QPoint(400, sonda)),
+              t.p.Imagem().pixel(400, sonda)); // the band goes with the button
+
+    const double zoom = t.g.ZoomHoriz;
+    t.Arrasta(400, 403, y);
+    EXPECT_EQ(escolhida.count(), 1);
+    t.p.AlternaFixarJanela();
+    const auto janela = t.Janela();
+    t.Arrasta(200, 600, y);
+    EXPECT_EQ(t.Janela(), janela);
+    EXPECT_EQ(t.g.ZoomHoriz, zoom);
+    EXPECT_EQ(escolhida.count(), 2);
 }
 
 // The lowest row of the plot's image that holds anything but the background
