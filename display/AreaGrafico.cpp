@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -425,6 +426,22 @@ void AreaGrafico::mouseReleaseEvent(QMouseEvent* ev) {
     if (std::abs(a.x - a.inicio.x()) < ArrastoMinimo || !PodeAmpliar()) return;
     MostraFaixa(g_, SW_, a.inicio.x() * 15.0, a.x * 15.0);
     Grafico();
+}
+
+void AreaGrafico::mouseDoubleClickEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton) return QFrame::mouseDoubleClickEvent(ev);
+    arrasto_.reset();
+    Restaurar();
+}
+
+void AreaGrafico::keyPressEvent(QKeyEvent* ev) {
+    if (ev->key() != Qt::Key_Escape) return QFrame::keyPressEvent(ev);
+    if (arrasto_ && arrasto_->ativo) {
+        arrasto_.reset();
+        update();
+        return;
+    }
+    Restaurar();
 }
 
 void AreaGrafico::Clique(QPoint q) {

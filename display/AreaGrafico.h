@@ -115,6 +115,10 @@ class AreaGrafico : public QFrame {
     void mouseMoveEvent(QMouseEvent* ev) override;
     void mousePressEvent(QMouseEvent* ev) override;
     void mouseReleaseEvent(QMouseEvent* ev) override;
+    // A double click with the left button, or Escape, is "Restaurar";
+    // Escape during a drag only drops it.
+    void mouseDoubleClickEvent(QMouseEvent* ev) override;
+    void keyPressEvent(QKeyEvent* ev) override;
     void wheelEvent(QWheelEvent* ev) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
 

@@ -236,6 +236,39 @@ TEST(AreaGrafico, ArrastoAmpliaAFaixaArrastada) {
     EXPECT_EQ(escolhida.count(), 2);
 }
 
+// A double click and Escape are "Restaurar": the whole spectrum, no zoom,
+// no mark. Escape during a drag drops only the drag.
+TEST(AreaGrafico, CliqueDuploEEscapeRestauram) {
+    Plot t;
+    QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
+    QSignalSpy restaurado(&t.p, &AreaGrafico::Restaurado);
+    const auto inteiro = t.Janela();
+    const int y = Px(t.g.LinhaBase) - 40;
+    const auto afasta = [&] {
+        t.Roda(300, y, 240);
+        t.p.ZoomV(true);
+        t.Clica(300, y);
+        ASSERT_TRUE(t.g.BandaMarcada);
+        ASSERT_NE(t.Janela(), inteiro);
+    };
+    afasta();
+    QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.p.AreaInterna().topLeft() + QPoint(500, y));
+    EXPECT_EQ(t.Janela(), inteiro);
+    EXPECT_EQ(t.g.ZoomVert, 1);
+    EXPECT_FALSE(t.g.BandaMarcada);
+    EXPECT_EQ(restaurado.count(), 1);
+
+    afasta();
+    const auto ampliada = t.Janela();
+    t.Arrasta(200, 600, y, [&] { QTest::keyClick(&t.p, Qt::Key_Escape); });
+    EXPECT_EQ(t.Janela(), ampliada);
+    EXPECT_EQ(restaurado.count(), 1);
+    QTest::keyClick(&t.p, Qt::Key_Escape);
+    EXPECT_EQ(t.Janela(), inteiro);
+    EXPECT_FALSE(t.g.BandaMarcada);
+    EXPECT_EQ(restaurado.count(), 2);
+}
+
 // The lowest row of the plot's image that holds anything but the background
 // and the orange centre line of a selected band, which runs the whole height.
 int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
