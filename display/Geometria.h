@@ -45,9 +45,9 @@ std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
 std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f);
 
 // The scroll bar for the zoom and width. One unit is one twip of offset at
-// zoom 1. The view's edges go no further past the spectrum's ends than at
-// zoom 1 (an eighth of the width), so there the bar cannot move; the page is
-// the view's width, and the thumb shows the part of the spectrum in view.
+// zoom 1. The view's edges go at most an eighth of its width past the
+// spectrum's ends, as at zoom 1, where the bar cannot move; the page is the
+// view's width, and the thumb shows the part of the spectrum in view.
 struct FaixaRolagem {
     int minimo, maximo, pagina, passo;
 };
