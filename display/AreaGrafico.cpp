@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -18,8 +19,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -41,6 +44,8 @@ constexpr int AmostraEsq = 4500, AmostraPasso = 225, AmostraLado = 195, AmostraT
 constexpr int FixarEsq = 6480, FixarLarg = 1455;
 constexpr int MisturaLarg = 3450, MargemDireita = 60;
 constexpr int AlturaRolagem = 255;
+// Pixels sideways from where the left button went down that make a drag.
+constexpr int ArrastoMinimo = 5;
 
 } // namespace
 
@@ -54,11 +59,6 @@ AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    // One unit of the scroll bar is one twip of offset at zoom 1.
-    rolagem_->setRange(0, 32767);
-    rolagem_->setSingleStep(150);
-    rolagem_->setPageStep(1500);
-    rolagem_->setValue(g_.PosRolagem);
     rolagem_->setCursor(Qt::ArrowCursor);
     connect(rolagem_, &QScrollBar::valueChanged, this, &AreaGrafico::Rola);
 
@@ -146,7 +146,19 @@ void AreaGrafico::DefineTamanho(int SW, int SH) {
                AmostraLado);
     coloca(botaoFixarJanela_, FixarEsq, 0, FixarLarg, 255);
     coloca(rotuloMisturaGrafico_, SW_ - MargemDireita - MisturaLarg, 30, MisturaLarg, AlturaRotulo);
+    AjustaRolagem();
     update();
+}
+
+void AreaGrafico::AjustaRolagem() {
+    LimitaRolagem(g_, SW_);
+    const FaixaRolagem f = FaixaDaRolagem(g_, SW_);
+    // The offset is already where the bar is put: no scroll to redraw for.
+    const QSignalBlocker bloqueio(rolagem_);
+    rolagem_->setRange(f.minimo, f.maximo);
+    rolagem_->setPageStep(f.pagina);
+    rolagem_->setSingleStep(f.passo);
+    rolagem_->setValue(g_.PosRolagem);
 }
 
 QString AreaGrafico::ArqFiguraAtual() const {
@@ -166,6 +178,7 @@ void AreaGrafico::AtualizaRotulos() {
 }
 
 void AreaGrafico::Grafico() {
+    AjustaRolagem();
     if (e_.NProt == 0) return;
     if (!g_.Visualizando && !o_.CompararCurvas) rotuloTitulo_->show();
     AtualizaRotulos();
@@ -203,11 +216,6 @@ void AreaGrafico::Rola(int valor) {
 void AreaGrafico::Restaurar() {
     SaiDaVisualizacao();
     Restaura(g_);
-    {
-        // Restaura has set the offset; the bar only has to follow.
-        const QSignalBlocker bloqueio(rolagem_);
-        rolagem_->setValue(RolagemNeutra);
-    }
     emit DesfazRealce();
     emit Restaurado();
     Grafico();
@@ -356,19 +364,34 @@ void AreaGrafico::FocoNoGrafico() {
     if (isVisible()) setFocus(Qt::OtherFocusReason);
 }
 
+bool AreaGrafico::AcimaDaBase(double Y) const {
+    return Y <= g_.LinhaBase;
+}
+
 void AreaGrafico::CursorPara(double Y) {
-    cruz_ = Y <= g_.LinhaBase;
-    setCursor(cruz_ ? Qt::CrossCursor : Qt::ArrowCursor);
+    setCursor(AcimaDaBase(Y) ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void AreaGrafico::paintEvent(QPaintEvent* ev) {
     QFrame::paintEvent(ev);
     QPainter p(this);
     p.drawImage(contentsRect().topLeft(), imagem_);
+    if (!arrasto_ || !arrasto_->ativo) return;
+    const int a = std::min(arrasto_->inicio.x(), arrasto_->x);
+    const int b = std::max(arrasto_->inicio.x(), arrasto_->x);
+    const QRect faixa(contentsRect().left() + a, contentsRect().top(), b - a + 1,
+                      contentsRect().height());
+    p.fillRect(faixa, QColor(0, 120, 215, 40));
+    p.setPen(QColor(0, 120, 215, 140));
+    p.drawRect(faixa.adjusted(0, 0, -1, -1));
+}
+
+QPoint AreaGrafico::NoInterior(const QMouseEvent* ev) const {
+    return ev->position().toPoint() - contentsRect().topLeft();
 }
 
 void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
-    const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
+    const QPoint q = NoInterior(ev);
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
         rotuloLeitura_->setText(
@@ -376,26 +399,84 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);
+    if (!arrasto_ || !(ev->buttons() & Qt::LeftButton)) return;
+    arrasto_->x = std::clamp(q.x(), 0, imagem_.width() - 1);
+    if (std::abs(arrasto_->x - arrasto_->inicio.x()) >= ArrastoMinimo && PodeAmpliar())
+        arrasto_->ativo = true;
+    if (arrasto_->ativo) update();
 }
 
 void AreaGrafico::mousePressEvent(QMouseEvent* ev) {
-    const QPoint q = ev->position().toPoint() - contentsRect().topLeft();
-    const double X = q.x() * 15.0, Y = q.y() * 15.0;
+    const QPoint q = NoInterior(ev);
     // The pointer got here through a move that set its shape.
-    CursorPara(Y);
+    CursorPara(q.y() * 15.0);
     if (ev->button() == Qt::LeftButton) {
-        if (!tabelaVisivel_() || g_.Visualizando || g_.HistogramaOculto || !cruz_) return;
-        const Ampulheta ampulheta;
-        if (g_.TwPerHz == 0) return;
-        if (const auto k = BandaMaisProxima(e_, FreqNoPonto(g_, X))) g_.BandaClicada = *k;
-        if (g_.BandaClicada >= 1 && g_.BandaClicada <= e_.NBandas)
-            emit BandaEscolhida(g_.BandaClicada);
+        arrasto_ = Arrasto{q, q.x(), false};
     } else if (ev->button() == Qt::RightButton) {
         if (!g_.BandaMarcada) return;
         g_.BandaMarcada = false;
         emit DesfazRealce();
         Grafico();
     }
+}
+
+void AreaGrafico::mouseReleaseEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton || !arrasto_) return;
+    const Arrasto a = *arrasto_;
+    arrasto_.reset();
+    if (!a.ativo) {
+        Clique(a.inicio);
+        return;
+    }
+    update();
+    // Back to within a few pixels of the start: no range, nothing happens.
+    if (std::abs(a.x - a.inicio.x()) < ArrastoMinimo || !PodeAmpliar()) return;
+    MostraFaixa(g_, SW_, a.inicio.x() * 15.0, a.x * 15.0);
+    Grafico();
+}
+
+void AreaGrafico::mouseDoubleClickEvent(QMouseEvent* ev) {
+    if (ev->button() != Qt::LeftButton) return QFrame::mouseDoubleClickEvent(ev);
+    arrasto_.reset();
+    Restaurar();
+}
+
+void AreaGrafico::keyPressEvent(QKeyEvent* ev) {
+    if (ev->key() != Qt::Key_Escape) return QFrame::keyPressEvent(ev);
+    if (arrasto_ && arrasto_->ativo) {
+        arrasto_.reset();
+        update();
+        return;
+    }
+    Restaurar();
+}
+
+void AreaGrafico::Clique(QPoint q) {
+    if (!tabelaVisivel_() || g_.Visualizando || g_.HistogramaOculto || !AcimaDaBase(q.y() * 15.0))
+        return;
+    const Ampulheta ampulheta;
+    if (g_.TwPerHz == 0) return;
+    if (const auto k = BandaMaisProxima(e_, FreqNoPonto(g_, q.x() * 15.0))) g_.BandaClicada = *k;
+    if (g_.BandaClicada >= 1 && g_.BandaClicada <= e_.NBandas) emit BandaEscolhida(g_.BandaClicada);
+}
+
+bool AreaGrafico::PodeAmpliar() const {
+    return e_.NProt > 0 && g_.TwPerHz != 0 && !g_.JanelaFixa;
+}
+
+// Up zooms in by the zoom button's step, a fraction of a step for the finer
+// wheels of touchpads; with or without Ctrl.
+void AreaGrafico::wheelEvent(QWheelEvent* ev) {
+    const int angulo = ev->angleDelta().y();
+    if (angulo == 0) {
+        ev->ignore();
+        return;
+    }
+    ev->accept();
+    if (!PodeAmpliar()) return;
+    const double X = (ev->position().x() - contentsRect().left()) * 15.0;
+    AmpliaEm(g_, SW_, X, std::pow(1.5, angulo / 120.0));
+    Grafico();
 }
 
 bool AreaGrafico::eventFilter(QObject* obj, QEvent* ev) {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -113,16 +114,33 @@ class AreaGrafico : public QFrame {
     void paintEvent(QPaintEvent* ev) override;
     void mouseMoveEvent(QMouseEvent* ev) override;
     void mousePressEvent(QMouseEvent* ev) override;
+    void mouseReleaseEvent(QMouseEvent* ev) override;
+    // A double click with the left button, or Escape, is "Restaurar";
+    // Escape during a drag only drops it.
+    void mouseDoubleClickEvent(QMouseEvent* ev) override;
+    void keyPressEvent(QKeyEvent* ev) override;
+    void wheelEvent(QWheelEvent* ev) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
 
   private:
     void DefineTamanho(int SW, int SH);
     void Rola(int valor);
+    // The scroll bar's range, thumb and value for the zoom and width.
+    void AjustaRolagem();
     void EscolheFundo(int i);
     void MostraRotulos();
     void EscondeRotulos();
     void SaiDaVisualizacao();
+    // The cross-hair and the band pick are for the plot above the baseline.
+    bool AcimaDaBase(double Y) const;
     void CursorPara(double Y);
+    // The mouse may zoom: something is drawn and the window is not fixed
+    // (whose zoom buttons are off).
+    bool PodeAmpliar() const;
+    // A left click at q (inner pixels): the nearest band is chosen.
+    void Clique(QPoint q);
+    // Inner pixels of a mouse event.
+    QPoint NoInterior(const QMouseEvent* ev) const;
 
     EstadoGrafico& g_;
     OpcoesGrafico& o_;
@@ -130,7 +148,15 @@ class AreaGrafico : public QFrame {
     int SW_ = LarguraLarga, SH_ = AlturaLarga;
     int topoRolagem_ = AlturaLarga; // twips from the inner top
     QImage imagem_;
-    bool cruz_ = false; // the cursor is the cross-hair
+    // The left button is down: where it went down, and the pointer's x, in
+    // inner pixels. Past a few pixels sideways it is a drag, which zooms
+    // into the range it spans instead of clicking.
+    struct Arrasto {
+        QPoint inicio;
+        int x;
+        bool ativo;
+    };
+    std::optional<Arrasto> arrasto_;
     std::function<bool()> tabelaVisivel_;
     QString arqFigura_;
 

@@ -6,6 +6,21 @@
 #include <climits>
 #include <cmath>
 
+namespace {
+
+// The scroll position the offset stands for, unrounded: a zoom about a point
+// is finer than one unit of the bar.
+double PosicaoExata(const EstadoGrafico& g) {
+    return RolagemNeutra - g.DeslocHoriz / g.ZoomHoriz;
+}
+
+// How far the centre may move either way from the neutral position.
+double MeiaFaixa(const EstadoGrafico& g, int SW) {
+    return g.ZoomHoriz > 1 ? 0.375 * SW * (1 - 1 / g.ZoomHoriz) : 0.0;
+}
+
+} // namespace
+
 double XFreq(const EstadoGrafico& g, double f) {
     return (g.NiInic - f) * g.TwPerHz + g.LimLeft;
 }
@@ -35,15 +50,11 @@ void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW) {
 std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW) {
     if (!g.RolarParaBanda) return std::nullopt;
     const double xs = XFreq(g, g.FreqMarcada);
-    double novo;
-    if (xs < 0)
-        novo = g.PosRolagem + xs / g.ZoomHoriz - 100 / g.ZoomHoriz;
-    else if (xs > SW)
-        novo = g.PosRolagem + (xs - SW) / g.ZoomHoriz + 100 / g.ZoomHoriz;
-    else {
+    if (xs >= 0 && xs <= SW) {
         g.RolarParaBanda = false;
         return std::nullopt;
     }
+    const double novo = PosicaoExata(g) + (xs - SW / 2.0) / g.ZoomHoriz;
     return int(std::clamp(std::nearbyint(novo), double(INT_MIN / 2), double(INT_MAX / 2)));
 }
 
@@ -103,6 +114,20 @@ std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f) {
     return banda;
 }
 
+FaixaRolagem FaixaDaRolagem(const EstadoGrafico& g, int SW) {
+    const int meia = int(std::nearbyint(MeiaFaixa(g, SW)));
+    const int pagina = int(std::clamp(std::nearbyint(SW / g.ZoomHoriz), 1.0, double(SW)));
+    return {RolagemNeutra - meia, RolagemNeutra + meia, pagina, std::max(1, pagina / 10)};
+}
+
+void LimitaRolagem(EstadoGrafico& g, int SW) {
+    const FaixaRolagem f = FaixaDaRolagem(g, SW);
+    const double meia = MeiaFaixa(g, SW), p = PosicaoExata(g);
+    const double limitada = std::clamp(p, RolagemNeutra - meia, RolagemNeutra + meia);
+    if (limitada != p) g.DeslocHoriz = (RolagemNeutra - limitada) * g.ZoomHoriz;
+    g.PosRolagem = int(std::clamp(std::nearbyint(limitada), double(f.minimo), double(f.maximo)));
+}
+
 void MudaRolagem(EstadoGrafico& g, int valor) {
     g.PosRolagem = valor;
     g.DeslocHoriz = (RolagemNeutra - valor) * g.ZoomHoriz;
@@ -111,6 +136,25 @@ void MudaRolagem(EstadoGrafico& g, int valor) {
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar) {
     g.ZoomHoriz = ampliar ? g.ZoomHoriz * 1.5 : g.ZoomHoriz / 1.5;
     MudaRolagem(g, g.PosRolagem);
+}
+
+void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator) {
+    const double antes = g.ZoomHoriz;
+    // A zoom the buttons took beyond the bounds is not pulled back.
+    const double depois = std::clamp(antes * fator, std::min(antes, ZoomHorizMinimo),
+                                     std::max(antes, ZoomHorizMaximo));
+    const double posicao = PosicaoExata(g) + (X - SW / 2.0) * (1 / antes - 1 / depois);
+    g.ZoomHoriz = depois;
+    g.DeslocHoriz = (RolagemNeutra - posicao) * depois;
+    LimitaRolagem(g, SW);
+}
+
+void MostraFaixa(EstadoGrafico& g, int SW, double X1, double X2) {
+    const double largura = std::fabs(X2 - X1);
+    if (!(largura > 0)) return;
+    // Their middle to the plot's, then a zoom about it.
+    g.DeslocHoriz -= (X1 + X2) / 2 - SW / 2.0;
+    AmpliaEm(g, SW, SW / 2.0, SW / largura);
 }
 
 void ZoomVertical(EstadoGrafico& g, bool ampliar) {

@@ -24,8 +24,8 @@ void CalculaLinhaBase(EstadoGrafico& g, int SH, int maxima = INT_MAX);
 void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW);
 
 // When RolarParaBanda is set and the selected band lies outside 0..SW: the
-// new scroll bar value that brings it 100 twips inside the edge. Clears
-// RolarParaBanda when the band is already in view.
+// new scroll bar value that brings it to the centre. Clears RolarParaBanda
+// when the band is already in view.
 std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW);
 
 // Vertical scale from the sticks when the envelope is off.
@@ -44,9 +44,27 @@ std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
 // distances), or nothing.
 std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f);
 
+// The scroll bar for the zoom and width. One unit is one twip of offset at
+// zoom 1. The view's edges go at most an eighth of its width past the
+// spectrum's ends, as at zoom 1, where the bar cannot move; the page is the
+// view's width, and the thumb shows the part of the spectrum in view.
+struct FaixaRolagem {
+    int minimo, maximo, pagina, passo;
+};
+FaixaRolagem FaixaDaRolagem(const EstadoGrafico& g, int SW);
+// Brings DeslocHoriz and PosRolagem within that range.
+void LimitaRolagem(EstadoGrafico& g, int SW);
+
 // Navigation.
 void MudaRolagem(EstadoGrafico& g, int valor); // DeslocHoriz from the scroll bar
 void ZoomHorizontal(EstadoGrafico& g, bool ampliar);
+// The mouse's zoom by `fator`, the frequency under X twips staying there; it
+// goes no further than ZoomHorizMinimo..ZoomHorizMaximo.
+inline constexpr double ZoomHorizMinimo = 0.01, ZoomHorizMaximo = 1000;
+void AmpliaEm(EstadoGrafico& g, int SW, double X, double fator);
+// The frequencies between X1 and X2 twips across the whole width, within
+// the same limits.
+void MostraFaixa(EstadoGrafico& g, int SW, double X1, double X2);
 void ZoomVertical(EstadoGrafico& g, bool ampliar);
 void Restaura(EstadoGrafico& g); // zoom 1, scroll neutral, no mark, no preview, no filter
 void MudaFundo(EstadoGrafico& g, int swatch);

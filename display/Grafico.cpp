@@ -411,7 +411,9 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
     p.setPen(c.canetas[1]);
 
     if (e.PrimOrdem) MarcaDaguaPrimeiraOrdem(c);
-    if (s.tela) {
+    // The centre line is where a selected band is brought to; the preview
+    // shows what a copy holds, and copies hold no mark.
+    if (s.tela && g.BandaMarcada && !g.Visualizando) {
         p.setPen(Caneta(Rgb(255, 192, 128)));
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -16,8 +17,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <tuple>
+#include <utility>
 
 using namespace aux;
 
@@ -37,6 +43,36 @@ struct Plot {
         QTest::mouseClick(&p, b, {}, p.AreaInterna().topLeft() + QPoint(x, y));
     }
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
+    // One wheel notch (120) up, or down when negative, at (x, y).
+    void Roda(int x, int y, int angulo, Qt::KeyboardModifiers teclas = {}) {
+        const QPointF em = p.AreaInterna().topLeft() + QPoint(x, y);
+        QWheelEvent ev(em, p.mapToGlobal(em), {}, {0, angulo}, Qt::NoButton, teclas,
+                       Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&p, &ev);
+    }
+    std::tuple<double, double, double> Janela() const { return {g.NiInic, g.TwPerHz, g.LimLeft}; }
+    // The left button down at x1, moved to x2 and let go there, at height y.
+    // `meio` runs while the button is still down.
+    void Arrasta(int x1, int x2, int y, const std::function<void()>& meio = {}) {
+        const QPoint topo = p.AreaInterna().topLeft();
+        QTest::mousePress(&p, Qt::LeftButton, {}, topo + QPoint(x1, y));
+        for (int x : {(x1 + x2) / 2, x2}) {
+            const QPointF em = topo + QPoint(x, y);
+            QMouseEvent ev(QEvent::MouseMove, em, p.mapToGlobal(em), Qt::NoButton, Qt::LeftButton,
+                           {});
+            QApplication::sendEvent(&p, &ev);
+        }
+        if (meio) meio();
+        QTest::mouseRelease(&p, Qt::LeftButton, {}, topo + QPoint(x2, y));
+    }
+    int rolagemValor() const { return p.rolagem()->value(); }
+    // The highest and the lowest band's frequency.
+    std::pair<double, double> Extremos() const {
+        double fmax = -1e9, fmin = 1e9;
+        for (int k = 1; k <= e.NBandas; ++k)
+            fmax = std::max(fmax, e.FreqBanda(k)), fmin = std::min(fmin, e.FreqBanda(k));
+        return {fmax, fmin};
+    }
 };
 
 TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
@@ -75,8 +111,166 @@ TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     EXPECT_EQ(escolhida.count(), 0);
 }
 
+// A band chosen out of view comes to the middle, the bar following, not to
+// just inside the edge, where its mark is cut.
+TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
+    Plot t;
+    for (int i = 0; i < 6; ++i) t.p.ZoomH(true);
+    t.p.rolagem()->setValue(t.p.rolagem()->minimum());
+    const auto [fmax, fmin] = t.Extremos();
+    const double meio = (fmax + fmin) / 2, largura = fmax - fmin;
+    int banda = 0;
+    for (int k = 1; k <= t.e.NBandas && banda == 0; ++k) {
+        const int x = t.XBanda(k);
+        if ((x < 0 || x > Px(t.p.SW())) && std::fabs(t.e.FreqBanda(k) - meio) < 0.3 * largura)
+            banda = k;
+    }
+    ASSERT_NE(banda, 0);
+    t.p.MarcaBanda(banda);
+    EXPECT_NEAR(t.XBanda(banda), Px(t.p.SW()) / 2, 1);
+    EXPECT_FALSE(t.g.RolarParaBanda);
+    EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+}
+
+// The bar runs from the view's left edge an eighth of its width beyond the
+// highest band to its right edge as far beyond the lowest, as at zoom 1,
+// where the bar cannot move; the thumb is the part of that run in view.
+TEST(AreaGrafico, RolagemMostraAFracaoVisivelEParaNosExtremos) {
+    Plot t;
+    QScrollBar* r = t.p.rolagem();
+    const double SW = t.p.SW(), limLeft = t.g.LimLeft;
+    const auto [fmax, fmin] = t.Extremos();
+    EXPECT_EQ(r->minimum(), r->maximum());
+
+    for (int i = 0; i < 3; ++i) t.p.ZoomH(true);
+    ASSERT_LT(r->minimum(), r->maximum());
+    const double vista = SW / t.g.TwPerHz; // Hz across the plot
+    const double fracao = double(r->pageStep()) / (r->maximum() - r->minimum() + r->pageStep());
+    EXPECT_NEAR(fracao, vista / (fmax - fmin + vista / 4), 1e-3);
+    r->setValue(r->minimum() - 5000);
+    EXPECT_NEAR(XFreq(t.g, fmax), SW / 8, 15);
+    r->setValue(r->maximum() + 5000);
+    EXPECT_NEAR(XFreq(t.g, fmin), 7 * SW / 8, 15);
+
+    // Zooming out from an end comes back to the whole spectrum.
+    for (int i = 0; i < 3; ++i) t.p.ZoomH(false);
+    EXPECT_EQ(r->value(), RolagemNeutra);
+    EXPECT_NEAR(t.g.LimLeft, limLeft, 1e-6);
+}
+
+// The wheel zooms as the zoom buttons do, about the pointer instead of the
+// middle, with or without Ctrl; not a fixed window.
+TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
+    Plot t;
+    const int y = Px(t.g.LinhaBase) - 40;
+    struct Passo {
+        int x, angulo;
+        Qt::KeyboardModifiers teclas;
+        double zoom;
+    };
+    for (const Passo& d : {Passo{300, 120, {}, 1.5}, Passo{700, 120, Qt::ControlModifier, 2.25},
+                           Passo{150, 240, {}, 2.25 * 2.25}, Passo{150, -120, {}, 2.25 * 1.5}}) {
+        const double X = d.x * 15.0;
+        const double f = FreqNoPonto(t.g, X);
+        t.Roda(d.x, y, d.angulo, d.teclas);
+        EXPECT_NEAR(t.g.ZoomHoriz, d.zoom, 1e-9) << d.x;
+        EXPECT_NEAR(XFreq(t.g, f), X, 15) << d.x;
+        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+    }
+
+    // Deep zooms keep the point finer than one unit of the bar, up to the limit.
+    const float f = FreqNoPonto(t.g, 200 * 15.0);
+    for (int i = 0; i < 20; ++i) t.Roda(200, y, 120);
+    EXPECT_EQ(t.g.ZoomHoriz, ZoomHorizMaximo);
+    EXPECT_NEAR(XFreq(t.g, f), 200 * 15.0, 15);
+
+    t.p.AlternaFixarJanela();
+    const auto janela = t.Janela();
+    const double zoom = t.g.ZoomHoriz;
+    t.Roda(300, y, 120);
+    t.Roda(300, y, -120, Qt::ControlModifier);
+    EXPECT_EQ(t.Janela(), janela);
+    EXPECT_EQ(t.g.ZoomHoriz, zoom);
+}
+
+// A drag spreads the range it spans across the plot, either way, after a
+// light band over that range; a shorter one is a click, and a fixed window
+// only clicks.
+TEST(AreaGrafico, ArrastoAmpliaAFaixaArrastada) {
+    Plot t;
+    QSignalSpy escolhida(&t.p, &AreaGrafico::BandaEscolhida);
+    const int y = Px(t.g.LinhaBase) - 40;
+    const double SW = t.p.SW();
+    const int sonda = Px(t.g.LinhaBase) / 2; // a row no control covers
+    for (auto [x1, x2] : {std::pair{200, 600}, std::pair{700, 350}, std::pair{100, 300}}) {
+        const float f1 = FreqNoPonto(t.g, x1 * 15.0), f2 = FreqNoPonto(t.g, x2 * 15.0);
+        int sobre = 0, fora = 0;
+        t.Arrasta(x1, x2, y, [&] {
+            const QImage tela = t.p.grab().toImage();
+            const QPoint topo = t.p.AreaInterna().topLeft();
+            for (int x = 0; x < t.p.Imagem().width(); x += 10) {
+                const bool dentro = x >= std::min(x1, x2) && x <= std::max(x1, x2);
+                const bool igual =
+                    tela.pixel(topo + QPoint(x, sonda)) == t.p.Imagem().pixel(x, sonda);
+                (dentro ? sobre : fora) += !igual;
+            }
+        });
+        EXPECT_GT(sobre, std::abs(x2 - x1) / 10 - 2) << x1;
+        EXPECT_EQ(fora, 0) << x1;
+        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f1 : f2), 0, 15) << x1;
+        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f2 : f1), SW, 15) << x1;
+        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+    }
+    EXPECT_EQ(escolhida.count(), 0);
+    EXPECT_EQ(t.p.grab().toImage().pixel(t.p.AreaInterna().topLeft() + QPoint(400, sonda)),
+              t.p.Imagem().pixel(400, sonda)); // the band goes with the button
+
+    const double zoom = t.g.ZoomHoriz;
+    t.Arrasta(400, 403, y);
+    EXPECT_EQ(escolhida.count(), 1);
+    t.p.AlternaFixarJanela();
+    const auto janela = t.Janela();
+    t.Arrasta(200, 600, y);
+    EXPECT_EQ(t.Janela(), janela);
+    EXPECT_EQ(t.g.ZoomHoriz, zoom);
+    EXPECT_EQ(escolhida.count(), 2);
+}
+
+// A double click and Escape are "Restaurar": the whole spectrum, no zoom,
+// no mark. Escape during a drag drops only the drag.
+TEST(AreaGrafico, CliqueDuploEEscapeRestauram) {
+    Plot t;
+    QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
+    QSignalSpy restaurado(&t.p, &AreaGrafico::Restaurado);
+    const auto inteiro = t.Janela();
+    const int y = Px(t.g.LinhaBase) - 40;
+    const auto afasta = [&] {
+        t.Roda(300, y, 240);
+        t.p.ZoomV(true);
+        t.Clica(300, y);
+        ASSERT_TRUE(t.g.BandaMarcada);
+        ASSERT_NE(t.Janela(), inteiro);
+    };
+    afasta();
+    QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.p.AreaInterna().topLeft() + QPoint(500, y));
+    EXPECT_EQ(t.Janela(), inteiro);
+    EXPECT_EQ(t.g.ZoomVert, 1);
+    EXPECT_FALSE(t.g.BandaMarcada);
+    EXPECT_EQ(restaurado.count(), 1);
+
+    afasta();
+    const auto ampliada = t.Janela();
+    t.Arrasta(200, 600, y, [&] { QTest::keyClick(&t.p, Qt::Key_Escape); });
+    EXPECT_EQ(t.Janela(), ampliada);
+    EXPECT_EQ(restaurado.count(), 1);
+    QTest::keyClick(&t.p, Qt::Key_Escape);
+    EXPECT_EQ(t.Janela(), inteiro);
+    EXPECT_FALSE(t.g.BandaMarcada);
+    EXPECT_EQ(restaurado.count(), 2);
+}
+
 // The lowest row of the plot's image that holds anything but the background
-// and the orange centre line, which runs the whole height.
+// and the orange centre line of a selected band, which runs the whole height.
 int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
     for (int y = im.height() - 1; y >= 0; --y)
         for (int x = 0; x < im.width(); ++x) {

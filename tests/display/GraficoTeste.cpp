@@ -106,7 +106,14 @@ TEST(Grafico, CentroEBandaMarcadaSoNaTela) {
     EXPECT_EQ(Conta(copia, Preto, haste), 0);
     EXPECT_EQ(Conta(copia, Laranja), 0);
     c.g.Visualizando = true;
-    EXPECT_EQ(Conta(c.Tela(), Preto, haste), 0);
+    const QImage previa = c.Tela();
+    EXPECT_EQ(Conta(previa, Preto, haste), 0);
+    EXPECT_EQ(Conta(previa, Laranja), 0);
+
+    // With no band selected the centre line marks nothing.
+    c.g.Visualizando = false;
+    c.g.BandaMarcada = false;
+    EXPECT_EQ(Conta(c.Tela(), Laranja), 0);
 }
 
 } // namespace
