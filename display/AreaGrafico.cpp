@@ -100,7 +100,7 @@ void AreaGrafico::SetLayout(bool compacto) {
 void AreaGrafico::AmpliaPara(int SW, int SH) {
     if (o_.TelaPequena) return;
     SW = std::clamp(SW, LarguraLarga, 15 * EnvCapacidade);
-    SH = std::max(SH, AlturaLarga);
+    SH = std::max(SH, AlturaMinima);
     if (SW == SW_ && SH == SH_) return;
     if (g_.JanelaFixa) {
         const double x = double(SW) / SW_, y = double(SH) / SH_;

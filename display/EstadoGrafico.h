@@ -29,6 +29,8 @@ inline constexpr int RolagemNeutra = 16384;
 
 // The plot's inner drawing size in twips, wide and compact layouts.
 inline constexpr int LarguraLarga = 14445, AlturaLarga = 6440;
+// The wide plot's least height, on a laptop's screen.
+inline constexpr int AlturaMinima = 4200;
 inline constexpr int LarguraCompacta = 11595, AlturaCompacta = 5475;
 
 // Colours of protons 0..10: 0 is the colour of bands where several protons flip.

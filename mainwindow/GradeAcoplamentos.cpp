@@ -2,6 +2,8 @@
 
 #include "mainwindow/CaixasEntrada.h"
 
+#include <algorithm>
+
 namespace {
 
 // Tops of the coupling rows 1..9.
@@ -88,4 +90,12 @@ void GradeAcoplamentos::ConfirmaJ(int r, int k) {
         FocoSelecionado(caixaJ(r, r + k + 2));
     else if (N > r + 1)
         FocoSelecionado(caixaJ(r + 1, r + 2));
+}
+
+int GradeAcoplamentos::Fundo() const {
+    int fundo = 0;
+    for (int r = 1; r < NProtMax; ++r)
+        if (const QLineEdit* t = caixaJ(r, r + 1); t && !t->isHidden())
+            fundo = std::max(fundo, t->geometry().bottom() + 1);
+    return fundo;
 }

@@ -27,6 +27,10 @@ class GradeAcoplamentos : public QObject {
     // Before the first layout: no grid, no heading.
     void Esconde();
 
+    // The bottom edge of the lowest row shown, in the window's pixels (0
+    // with none shown): what lies under the grid must start below it.
+    int Fundo() const;
+
     QLineEdit* caixaJ(int r, int c) const { return caixaJ_[std::size_t(r)][std::size_t(c)]; }
     // "Constantes de Acoplamento".
     QLabel* rotuloCabecalho() const { return rotuloCabecalho_; }

@@ -134,6 +134,11 @@ void JanelaEspectro::Liga() {
     connect(execucao_, &ExecucaoEspectro::CompararCurvasDesligado, this,
             [this] { acoes_.compararCurvas->setChecked(false); });
     connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, &JanelaEspectro::ResultadosNovos);
+    // A new number of protons moves the grid's bottom, which a closed table's
+    // plot starts under.
+    connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, [this] {
+        if (!o_.TelaPequena) relayout_.start();
+    });
     connect(arquivo_, &ArquivoEspectro::ArquivoUsado, this, &JanelaEspectro::ArquivoUsado);
     connect(arquivo_, &ArquivoEspectro::Salvos, this, [this] { DadosSalvos_ = true; });
     // Opening a file or an example asks about unsaved edits as the exit does.
@@ -229,5 +234,6 @@ void JanelaEspectro::AlternaTabela() {
         opcoes_->botaoTodasBandas()->setEnabled(false);
         areaGrafico_->Grafico();
     }
+    AjustaGraficoAoEspaco();
     areaGrafico_->FocoNoGrafico();
 }

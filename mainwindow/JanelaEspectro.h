@@ -97,6 +97,8 @@ class JanelaEspectro : public QWidget {
     // The wide layout's plot grows into the room the window has beyond the
     // design, and the vertical zoom buttons follow its right edge.
     void AjustaGraficoAoEspaco();
+    int TopoDoGrafico(int fundo);
+    void PoeFileira(int esq, int topoGrafico);
     void Liga();
     void AjTamanhoTela(int larguraPixels);
 

@@ -5,9 +5,18 @@
 #include "display/AreaGrafico.h"
 #include "display/Figura.h"
 #include "display/Geometria.h"
+#include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
+#include "mainwindow/GradeAcoplamentos.h"
+#include "mainwindow/OpcoesEspectro.h"
+#include "mainwindow/PainelEntrada.h"
+#include "mainwindow/TabelaResultadosWidget.h"
+#include "run/Exemplos.h"
 
+#include <QGroupBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <algorithm>
@@ -39,7 +48,7 @@ TEST(Tamanho, GraficoOcupaAJanelaEmTresTamanhos) {
         SCOPED_TRACE(largura);
         const EstadoGrafico& g = t.f.EstadoDoGrafico();
         EXPECT_GE(a->SW(), LarguraLarga);
-        EXPECT_GE(a->SH(), AlturaLarga);
+        EXPECT_GE(a->SH(), AlturaMinima);
         EXPECT_EQ(g.env.EnvPontos, a->SW() / 15) << "one envelope sample per pixel";
         EXPECT_EQ(t.Painel(BarraEstado::PainelPontos).toInt(), g.env.EnvPontos);
         // The plot reaches the zoom buttons, which stay inside the window.
@@ -107,6 +116,73 @@ TEST(Tamanho, CopiaTemOTamanhoDoGraficoNaTela) {
     const double mm = a->SW() / 15.0 / 96 * 25.4;
     EXPECT_TRUE(svg.contains(QByteArray("width=\"") + QByteArray::number(mm, 'f', 3)))
         << svg.left(300).toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// The controls that must be seen whole and apart from each other and from
+// the grid's boxes.
+void ConfereSeparadasEVisiveis(JanelaEspectro& f) {
+    std::vector<QWidget*> controles = {f.tabelaResultados(),
+                                       f.areaGrafico(),
+                                       f.botaoTabela(),
+                                       f.botaoExecutar(),
+                                       f.botaoAmpliarV(),
+                                       f.botaoReduzirV(),
+                                       f.OpcoesDaJanela().quadroMistura()};
+    std::erase_if(controles, [](QWidget* w) { return w->isHidden(); });
+    std::vector<QWidget*> grade;
+    for (int r = 1; r < NProtMax; ++r)
+        for (int c = r + 1; c <= NProtMax; ++c)
+            if (QWidget* j = f.Entrada().Acoplamentos().caixaJ(r, c); !j->isHidden())
+                grade.push_back(j);
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        const QRect r = controles[i]->geometry();
+        EXPECT_TRUE(f.rect().contains(r)) << i;
+        for (std::size_t k = i + 1; k < controles.size(); ++k)
+            EXPECT_FALSE(r.intersects(controles[k]->geometry())) << i << " " << k;
+        for (const QWidget* j : grade) EXPECT_FALSE(r.intersects(j->geometry())) << i << " J";
+    }
+}
+
+// From a laptop's window to a large monitor's, a 10-proton system shows every
+// control whole, without the outer scroll bars; the table uses the height a
+// large window has, and closing it gives that room to the plot.
+TEST(Tamanho, TudoVisivelDoPortatilAoMonitorGrande) {
+    const Local L(',');
+    Tela t(1920);
+    t.Mostra();
+    t.f.Arquivo().DefinePodeSubstituir([] { return true; });
+    const Exemplo* butila = ProcuraExemplo("butila-10");
+    ASSERT_TRUE(butila);
+    t.f.Arquivo().AbreExemplo(*butila);
+    ASSERT_EQ(t.f.Estado().NProt, 10);
+    const auto* rolagem = t.w.findChild<QScrollArea*>();
+    ASSERT_TRUE(rolagem);
+    int tabelaAntes = 0;
+    for (auto [largura, altura] : {std::pair{1280, 700}, {1366, 700}, {1920, 1020}, {2560, 1380}}) {
+        SCOPED_TRACE(largura);
+        Redimensiona(t, largura, altura);
+        EXPECT_EQ(t.w.size(), QSize(largura, altura));
+        EXPECT_FALSE(rolagem->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(rolagem->horizontalScrollBar()->isVisible());
+        ConfereSeparadasEVisiveis(t.f);
+        const int tabela = t.f.tabelaResultados()->height();
+        EXPECT_GE(tabela, tabelaAntes);
+        tabelaAntes = tabela;
+    }
+    EXPECT_GT(tabelaAntes, 300) << "a large window's table shows many rows";
+
+    const QRect antes = t.f.areaGrafico()->geometry();
+    t.f.botaoTabela()->click();
+    ASSERT_TRUE(t.f.tabelaResultados()->isHidden());
+    EXPECT_LT(t.f.areaGrafico()->y(), antes.y() - 100);
+    EXPECT_EQ(t.f.areaGrafico()->geometry().bottom(), antes.bottom());
+    ConfereSeparadasEVisiveis(t.f);
+    t.f.botaoTabela()->click();
+    EXPECT_EQ(t.f.areaGrafico()->geometry(), antes);
 }
 
 } // namespace
