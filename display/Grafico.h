@@ -26,3 +26,12 @@ struct Superficie {
 // view (the caller moves the scroll bar, which redraws).
 std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
                            const OpcoesGrafico& o);
+
+struct TamanhoTwips {
+    int SW = 0, SH = 0;
+};
+// The smallest plot whose copy holds its annotations clear of each other: the
+// corner's lines and the shifts beside the coupling table, the bottom line
+// (the title stretched no more than room allows), the shifts above the
+// baseline and the proton labels under it.
+TamanhoTwips MinimoDaCopia(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o);
