@@ -17,6 +17,9 @@
 namespace {
 
 constexpr double DpiTela = 96, DpiImpressao = 300;
+// The widest plot a page lays out, in cm: a landscape A4 page a tenth wider
+// gets the text a tenth larger than on the screen.
+constexpr double CmImpressao = 25;
 
 // Grafico with the copy flags set, restoring them afterwards.
 void DesenhaCopia(QPainter& p, EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o,
@@ -54,17 +57,38 @@ QSizeF TamanhoNoPapel(MedidaFigura m) {
     return QSizeF(TamanhoFigura(m.SW, m.SH)) * m.escala;
 }
 
-MedidaFigura MedidaNaLargura(double cm, double proporcao, const EstadoGrafico& g,
-                             const EstadoSpin& e, const OpcoesGrafico& o) {
-    const double pixels = cm / 2.54 * DpiTela;
-    const TamanhoTwips minimo = MinimoDaCopia(g, e, o);
+namespace {
+
+// Laid out as a plot `cmLayout` wide at 96 dpi, or at the narrowest that
+// holds the annotations, the picture `proporcao` times as tall as wide less
+// `menos` twips; shown `cmPapel` wide.
+MedidaFigura Medida(double cmLayout, double cmPapel, double proporcao, double menos,
+                    TamanhoTwips minimo) {
+    const double pixels = cmLayout / 2.54 * DpiTela;
     // Whole pixels, so that the layout's pixel grid is the screen's.
     const int colunas =
         std::clamp(std::max(int(std::lround(pixels)), (minimo.SW + 14) / 15), 1, EnvCapacidade);
-    MedidaFigura m{15 * colunas, 0, pixels / colunas};
-    const double SH = m.SW * proporcao;
+    MedidaFigura m{15 * colunas, 0, cmPapel / 2.54 * DpiTela / colunas};
+    const double SH = m.SW * proporcao - menos;
     m.SH = std::max(std::isfinite(SH) ? int(std::min(SH, 1e7)) : 0, minimo.SH);
     return m;
+}
+
+} // namespace
+
+MedidaFigura MedidaNaLargura(double cm, double proporcao, const EstadoGrafico& g,
+                             const EstadoSpin& e, const OpcoesGrafico& o) {
+    return Medida(cm, cm, proporcao, 0, MinimoDaCopia(g, e, o));
+}
+
+MedidaFigura MedidaNaPagina(QSizeF polegadas, const EstadoGrafico& g, const EstadoSpin& e,
+                            const OpcoesGrafico& o) {
+    if (polegadas.isEmpty()) return {};
+    const double cm = polegadas.width() * 2.54;
+    // A portrait page gets a square picture at its top, not a plot taller
+    // than wide.
+    const double proporcao = std::min(polegadas.height() / polegadas.width(), 1.0);
+    return Medida(std::min(cm, CmImpressao), cm, proporcao, 500, MinimoDaCopia(g, e, o));
 }
 
 EstadoGrafico EstadoDaCopia(const EstadoGrafico& g, int SW, int SH, MedidaFigura m) {

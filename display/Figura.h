@@ -51,6 +51,11 @@ QSizeF TamanhoNoPapel(MedidaFigura m);
 // them and shrinks the picture to `cm`.
 MedidaFigura MedidaNaLargura(double cm, double proporcao, const EstadoGrafico& g,
                              const EstadoSpin& e, const OpcoesGrafico& o);
+// A copy that fills a printed page's area, `polegadas` in inches: laid out
+// as a plot of the page's width at 96 dpi but no wider than 25 cm, with the
+// page's proportions (a square at most), to be scaled to the page.
+MedidaFigura MedidaNaPagina(QSizeF polegadas, const EstadoGrafico& g, const EstadoSpin& e,
+                            const OpcoesGrafico& o);
 // The plot's state for a copy laid out at `m` instead of the window's SW x
 // SH: the same view and vertical scale, stretched to the copy, its envelope
 // sampled for the copy's width when it is drawn.

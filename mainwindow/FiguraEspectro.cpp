@@ -108,14 +108,16 @@ bool FiguraEspectro::ImprimeEm(QPrinter& impressora) {
         const Ampulheta ampulheta;
         QPainter p;
         if (p.begin(&impressora)) {
-            const int SW = areaGrafico_.SW(), SH = areaGrafico_.SH();
             const QRectF pagina(0, 0, impressora.width(), impressora.height());
-            DesenhaFiguraEm(p, RetanguloImpressao(QSizeF(TamanhoFigura(SW, SH)), pagina), g_, e_,
-                            o_, SW, SH, PretoEBranco());
+            const QSizeF polegadas(pagina.width() / impressora.logicalDpiX(),
+                                   pagina.height() / impressora.logicalDpiY());
+            const MedidaFigura m = MedidaNaPagina(polegadas, g_, e_, o_);
+            EstadoGrafico copia = EstadoDaCopia(g_, areaGrafico_.SW(), areaGrafico_.SH(), m);
+            DesenhaFiguraEm(p, RetanguloImpressao(QSizeF(TamanhoFigura(m.SW, m.SH)), pagina), copia,
+                            e_, o_, m.SW, m.SH, PretoEBranco());
             impresso = p.end();
         }
     }
-    areaGrafico_.Grafico();
     if (!impresso)
         QMessageBox::warning(janela_, QStringLiteral("Imprimir"),
                              QStringLiteral("Não foi possível imprimir o espectro."));

@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QPageSize>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -326,6 +327,53 @@ TEST(FiguraEspectro, ImprimeNaPaginaDeitadaComAAnotacao) {
     if (!texto) GTEST_SKIP() << "pdftotext is not installed";
     for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Freqüência: 300 MHz"})
         EXPECT_TRUE(texto->contains(QString::fromUtf8(s))) << s << " in " << texto->toStdString();
+}
+
+// Printed from a large window on A4, lying and standing: the picture fills
+// the printable area's width, and its height too when the page lies; its
+// smallest text is no smaller than 7 points.
+TEST(FiguraEspectro, ImpressaoEncheAPaginaComTextoLegivel) {
+    QTemporaryDir pasta;
+    Tela t(1920);
+    t.Mostra();
+    t.Redimensiona(1920, 1080);
+    QPrinter& impressora = t.f.Figura().Impressora();
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    for (const auto orientacao : {QPageLayout::Landscape, QPageLayout::Portrait}) {
+        const bool deitada = orientacao == QPageLayout::Landscape;
+        SCOPED_TRACE(deitada ? "landscape" : "portrait");
+        impressora.setPageOrientation(orientacao);
+        const QString arquivo =
+            pasta.filePath(deitada ? QStringLiteral("deitada.pdf") : QStringLiteral("empe.pdf"));
+        impressora.setOutputFileName(arquivo);
+        ASSERT_TRUE(t.f.Figura().ImprimeEm(impressora));
+
+        const auto palavras = PalavrasPdf(arquivo);
+        const auto imagem = ImagemPdf(arquivo, 50);
+        if (!palavras || !imagem) GTEST_SKIP() << "poppler-utils are not installed";
+        // Across the line only: a label written upwards is taller than wide.
+        // The box spans the font's ascent and descent, 1.117 times its size.
+        double menor = 1e9;
+        for (const PalavraPdf& p : *palavras)
+            if (p.caixa.width() > p.caixa.height()) menor = std::min(menor, p.caixa.height());
+        ASSERT_LT(menor, 1e9);
+        EXPECT_GE(menor / 1.117, 7) << "points";
+
+        QRect tinta;
+        for (int y = 0; y < imagem->height(); ++y)
+            for (int x = 0; x < imagem->width(); ++x)
+                if ((imagem->pixel(x, y) & 0xffffff) != 0xffffff) tinta |= QRect(x, y, 1, 1);
+        const QRectF area = impressora.pageLayout().paintRectPoints().toRectF();
+        const QRectF esperado(area.topLeft() * 50 / 72, area.size() * 50 / 72);
+        EXPECT_NEAR(tinta.left(), esperado.left(), 2);
+        EXPECT_NEAR(tinta.right(), esperado.right(), 2);
+        EXPECT_NEAR(tinta.top(), esperado.top(), 2);
+        if (deitada)
+            EXPECT_NEAR(tinta.bottom(), esperado.bottom(), 2);
+        else
+            EXPECT_NEAR(tinta.height(), tinta.width(), 2);
+    }
 }
 
 } // namespace
