@@ -111,27 +111,38 @@ void MarcaDaguaPrimeiraOrdem(Contexto& c) {
                 Rgb(210, 210, 210));
 }
 
+struct LetraMaximos {
+    int altura, desloc; // pixels: the font's, and the label's left of the tick
+};
+LetraMaximos LetraDosMaximos(const EstadoGrafico& g, const OpcoesGrafico& o) {
+    if ((g.Visualizando || g.CopiandoFigura) && o.NumerosGrandes) return {16, 8};
+    return {11, 6};
+}
+
+// The frequency the label of maximum k gives, and the point under its tick;
+// in comparison mode, at the band.
+double FreqDoMaximo(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int k) {
+    return o.CompararCurvas && e.NBandas >= 1 ? e.FreqBanda(1) : g.env.MaxEnvFreq[std::size_t(k)];
+}
+QPointF PontoDoMaximo(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int k) {
+    return {XFreq(g, FreqDoMaximo(g, e, o, k)) / 15,
+            YInt(g, g.env.MaxEnvAltura[std::size_t(k)]) / 15};
+}
+
 // The maxima of the envelope: a tick above each and its frequency written
 // upwards; in comparison mode, at the band, with the half-height construction.
 void MaxEnvMark(Contexto& c) {
     const Envolvente& env = c.g.env;
     const Cor cor = c.bp ? Preto : Rgb(0, 0, 255);
     c.p.setPen(Caneta(cor));
-    int altura = 11, desloc = 6;
-    if ((c.g.Visualizando || c.g.CopiandoFigura) && c.o.NumerosGrandes) {
-        altura = 16;
-        desloc = 8;
-    }
-    c.p.setFont(Arial(altura, 400));
-    const int n = std::min(env.MaxEnvCount, MaxEnvCapacidade);
-    for (int k = 1; k <= n; ++k) {
-        const double fk = env.MaxEnvFreq[std::size_t(k)], Ik = env.MaxEnvAltura[std::size_t(k)];
-        const double f = c.o.CompararCurvas && c.e.NBandas >= 1 ? c.e.FreqBanda(1) : fk;
-        const double x = XFreq(c.g, f) / 15, y = YInt(c.g, Ik) / 15;
+    c.p.setFont(Arial(LetraDosMaximos(c.g, c.o).altura, 400));
+    const std::vector<RotuloMaximo> rotulos = RotulosDosMaximos(c.g, c.e, c.o);
+    for (const RotuloMaximo& r : rotulos) {
+        const double x = r.ponto.x(), y = r.ponto.y();
         c.p.drawLine(Pt(x, y - 4), Pt(x, y - 15));
-        TextoGirado(c.p, Pt(x - desloc, y - 18), 90, Q(FormataGeral(f, 1, c.o.SepDec)), cor);
+        if (r.escrito) TextoGirado(c.p, r.origem, 90, r.texto, cor);
         if (c.o.CompararCurvas) {
-            const double yh = YInt(c.g, Ik / 2) / 15;
+            const double yh = YInt(c.g, env.MaxEnvAltura[std::size_t(r.k)] / 2) / 15;
             c.p.drawLine(Pt(x - 400, yh), Pt(x + 400, yh));
             const double w = c.g.TwPerHz * env.MeiaLargura / 15;
             const double base = c.g.LinhaBase / 15.0;
@@ -466,6 +477,42 @@ void Anotacoes(Contexto& c) {
 }
 
 } // namespace
+
+std::vector<RotuloMaximo> RotulosDosMaximos(const EstadoGrafico& g, const EstadoSpin& e,
+                                            const OpcoesGrafico& o) {
+    const LetraMaximos letra = LetraDosMaximos(g, o);
+    const QFont fonte = Arial(letra.altura, 400);
+    const QFontMetricsF metricas(fonte);
+    const int n = std::min(g.env.MaxEnvCount, MaxEnvCapacidade);
+    std::vector<RotuloMaximo> r;
+    r.reserve(std::size_t(std::max(n, 0)));
+    for (int k = 1; k <= n; ++k) {
+        const QPointF ponto = PontoDoMaximo(g, e, o, k);
+        const QString texto = Q(FormataGeral(FreqDoMaximo(g, e, o, k), 1, o.SepDec));
+        const QPoint origem = Pt(ponto.x() - letra.desloc, ponto.y() - 18);
+        // Turned upwards about its cell's top-left corner: the cell runs up
+        // from there, one line height across.
+        const double comprimento = metricas.horizontalAdvance(texto);
+        const QRectF caixa(origem.x(), origem.y() - comprimento, metricas.height(), comprimento);
+        r.push_back({k, ponto, origem, caixa, texto, false});
+    }
+    // The tallest maxima are written first; a label that would run into one
+    // already written is left out, its tick kept.
+    std::vector<std::size_t> ordem(r.size());
+    for (std::size_t i = 0; i < ordem.size(); ++i) ordem[i] = i;
+    std::stable_sort(ordem.begin(), ordem.end(), [&](std::size_t a, std::size_t b) {
+        return g.env.MaxEnvAltura[std::size_t(r[a].k)] > g.env.MaxEnvAltura[std::size_t(r[b].k)];
+    });
+    std::vector<QRectF> ocupado;
+    for (std::size_t i : ordem) {
+        // A pixel between two labels, so they never touch.
+        const QRectF folga = r[i].caixa.adjusted(-1, -1, 1, 1);
+        r[i].escrito = std::none_of(ocupado.begin(), ocupado.end(),
+                                    [&](const QRectF& q) { return q.intersects(folga); });
+        if (r[i].escrito) ocupado.push_back(r[i].caixa);
+    }
+    return r;
+}
 
 TamanhoTwips MinimoDaCopia(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o) {
     // The proton labels hang in the tenth of the plot under the baseline,
