@@ -64,7 +64,7 @@ void CopiaSvg(benchmark::State& st) {
     EstadoGrafico g;
     OpcoesGrafico o;
     for (auto _ : st)
-        benchmark::DoNotOptimize(DesenhoSvg(g, e, o, LarguraLarga, AlturaLarga, false));
+        benchmark::DoNotOptimize(DesenhoSvg(g, e, o, {LarguraLarga, AlturaLarga}, false));
 }
 
 } // namespace

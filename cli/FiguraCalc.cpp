@@ -47,8 +47,8 @@ std::optional<Erro> GravaFiguraCalc(const OpcoesCalc& o, const EstadoSpin& e) {
         {o.svg, FormatoFigura::Svg}, {o.png, FormatoFigura::Png}, {o.pdf, FormatoFigura::Pdf}};
     for (const auto& [arquivo, formato] : figuras)
         if (arquivo)
-            if (auto erro = GravaFigura(QString::fromStdString(*arquivo), formato, g, e, og, SW, SH,
-                                        o.pretoEBranco))
+            if (auto erro = GravaFigura(QString::fromStdString(*arquivo), formato, g, e, og,
+                                        {SW, SH}, o.pretoEBranco))
                 return erro;
     return std::nullopt;
 }

@@ -276,7 +276,7 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
     const QString arquivo = ArqFiguraAtual();
     QByteArray svg;
     const auto erro =
-        GravaFigura(arquivo, FormatoFigura::Svg, g_, e_, o_, SW_, SH_, pretoEBranco, {}, &svg);
+        GravaFigura(arquivo, FormatoFigura::Svg, g_, e_, o_, {SW_, SH_}, pretoEBranco, {}, &svg);
     if (erro) {
         QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"),
                           QStringLiteral("NECA DE PITIBIRIBA"), QMessageBox::Ok, this);
@@ -291,7 +291,7 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
     if (!erro) {
         auto* dados = new QMimeData;
         dados->setData(QStringLiteral("image/svg+xml"), svg);
-        const QImage png = DesenhoPng(g_, e_, o_, SW_, SH_, pretoEBranco);
+        const QImage png = DesenhoPng(g_, e_, o_, {SW_, SH_}, pretoEBranco);
         if (!png.isNull()) dados->setImageData(png);
         QApplication::clipboard()->setMimeData(dados);
     }

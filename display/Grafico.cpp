@@ -111,27 +111,38 @@ void MarcaDaguaPrimeiraOrdem(Contexto& c) {
                 Rgb(210, 210, 210));
 }
 
+struct LetraMaximos {
+    int altura, desloc; // pixels: the font's, and the label's left of the tick
+};
+LetraMaximos LetraDosMaximos(const EstadoGrafico& g, const OpcoesGrafico& o) {
+    if ((g.Visualizando || g.CopiandoFigura) && o.NumerosGrandes) return {16, 8};
+    return {11, 6};
+}
+
+// The frequency the label of maximum k gives, and the point under its tick;
+// in comparison mode, at the band.
+double FreqDoMaximo(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int k) {
+    return o.CompararCurvas && e.NBandas >= 1 ? e.FreqBanda(1) : g.env.MaxEnvFreq[std::size_t(k)];
+}
+QPointF PontoDoMaximo(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o, int k) {
+    return {XFreq(g, FreqDoMaximo(g, e, o, k)) / 15,
+            YInt(g, g.env.MaxEnvAltura[std::size_t(k)]) / 15};
+}
+
 // The maxima of the envelope: a tick above each and its frequency written
 // upwards; in comparison mode, at the band, with the half-height construction.
 void MaxEnvMark(Contexto& c) {
     const Envolvente& env = c.g.env;
     const Cor cor = c.bp ? Preto : Rgb(0, 0, 255);
     c.p.setPen(Caneta(cor));
-    int altura = 11, desloc = 6;
-    if ((c.g.Visualizando || c.g.CopiandoFigura) && c.o.NumerosGrandes) {
-        altura = 16;
-        desloc = 8;
-    }
-    c.p.setFont(Arial(altura, 400));
-    const int n = std::min(env.MaxEnvCount, MaxEnvCapacidade);
-    for (int k = 1; k <= n; ++k) {
-        const double fk = env.MaxEnvFreq[std::size_t(k)], Ik = env.MaxEnvAltura[std::size_t(k)];
-        const double f = c.o.CompararCurvas && c.e.NBandas >= 1 ? c.e.FreqBanda(1) : fk;
-        const double x = XFreq(c.g, f) / 15, y = YInt(c.g, Ik) / 15;
+    c.p.setFont(Arial(LetraDosMaximos(c.g, c.o).altura, 400));
+    const std::vector<RotuloMaximo> rotulos = RotulosDosMaximos(c.g, c.e, c.o);
+    for (const RotuloMaximo& r : rotulos) {
+        const double x = r.ponto.x(), y = r.ponto.y();
         c.p.drawLine(Pt(x, y - 4), Pt(x, y - 15));
-        TextoGirado(c.p, Pt(x - desloc, y - 18), 90, Q(FormataGeral(f, 1, c.o.SepDec)), cor);
+        if (r.escrito) TextoGirado(c.p, r.origem, 90, r.texto, cor);
         if (c.o.CompararCurvas) {
-            const double yh = YInt(c.g, Ik / 2) / 15;
+            const double yh = YInt(c.g, env.MaxEnvAltura[std::size_t(r.k)] / 2) / 15;
             c.p.drawLine(Pt(x - 400, yh), Pt(x + 400, yh));
             const double w = c.g.TwPerHz * env.MeiaLargura / 15;
             const double base = c.g.LinhaBase / 15.0;
@@ -297,102 +308,233 @@ double LarguraMedia(const QFont& f) {
     return soma / 1000;
 }
 
+double Largura(const QFont& f, const QString& s) {
+    return QFontMetricsF(f).horizontalAdvance(s);
+}
+
+QFont FonteTitulo() {
+    return Times(18, 700);
+}
+QFont FonteCredito() {
+    return Times(16, 700);
+}
+// "ms sans serif" 14 is served by its 8-point raster face, whose letters
+// are those of an 11-pixel sans; at 14 pixels the mix line would run into
+// the credit line.
+QFont FonteCanto() {
+    return Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
+}
+QFont FonteDeslocamento() {
+    return Arial(14, 400);
+}
+const QString TituloFigura = QStringLiteral("Espectro Simulado");
+const QString Credito = QStringLiteral("Halvora (Corvel)");
+
 // "Times New Roman" 18 with an average character width of 16 pixels: the
-// glyphs are stretched sideways to that width.
-void TituloLargo(QPainter& p, QPoint topo, const QString& s) {
-    const QFont f = Times(18, 700);
+// glyphs are stretched sideways to that width, here `esticado` times their own.
+void TituloLargo(QPainter& p, QPoint topo, double esticado) {
+    const QFont f = FonteTitulo();
     p.setFont(f);
-    const double media = LarguraMedia(f);
     p.save();
     p.setPen(ParaQColor(Preto));
     p.translate(topo);
-    if (media > 0) p.scale(16 / media, 1);
-    p.drawText(0, QFontMetrics(f).ascent(), s);
+    p.scale(esticado, 1);
+    p.drawText(0, QFontMetrics(f).ascent(), TituloFigura);
     p.restore();
 }
 
-// The frame and annotation block of copies and the preview.
-void Anotacoes(Contexto& c) {
-    QPainter& p = c.p;
-    const EstadoSpin& e = c.e;
-    const OpcoesGrafico& o = c.o;
+// The bottom line under the plot, in pixels from the left edge.
+struct Rodape {
+    double esticado; // the title's sideways stretch
+    double xMistura, xCredito;
+};
+constexpr double XTitulo = 5, XMistura = 350, Folga = 12;
+
+QString LinhaMistura(const OpcoesGrafico& o) {
+    return Q("Curva Combinada: " + TextoMistura(o.Mistura));
+}
+
+// The credit keeps its place where the mix line leaves room for it; a
+// narrower picture takes it to the right edge, and one narrower still moves
+// the mix line left, the title giving up as much of its stretch as that
+// needs. The envelope, and with it the mix line, may come and go: the
+// credit stays put.
+Rodape LayoutRodape(double W, const OpcoesGrafico& o) {
+    const double media = LarguraMedia(FonteTitulo());
+    const double titulo = Largura(FonteTitulo(), TituloFigura);
+    const double mistura = Largura(FonteCanto(), LinhaMistura(o));
+    Rodape r{media > 0 ? 16 / media : 1, XMistura, W - 4200.0 / 15};
+    if (r.xCredito >= XMistura + mistura + Folga) return r;
+    r.xCredito = W - Folga - Largura(FonteCredito(), Credito);
+    const double antesDoCredito = r.xCredito - Folga - mistura;
+    if (antesDoCredito < XMistura && titulo > 0) {
+        r.esticado = std::clamp((antesDoCredito - Folga - XTitulo) / titulo, 1.0, r.esticado);
+        r.xMistura = std::max(antesDoCredito, XTitulo + titulo * r.esticado + Folga);
+    }
+    r.xCredito = std::max(r.xCredito, r.xMistura + mistura + Folga);
+    return r;
+}
+
+// The corner's lines, a row of 20 pixels each from the top: the run's
+// parameters, then the measured spectrum's file.
+QStringList LinhasDoCanto(const EstadoGrafico& g, const OpcoesGrafico& o) {
+    QStringList l{Q("Freqüência: " + o.TextoFrequencia +
+                    " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
+                  Q("Intensidade mínima: " + o.TextoIntMin), Q("Título: " + o.TituloEspectro)};
+    if (const EspectroExperimental* x = g.Experimental.espectro.get())
+        l << Q(LinhaExperimental(g.Experimental.arquivo, *x, o.SepDec));
+    return l;
+}
+
+// Proton i's shift, written after a Greek nu in the row under the corner's lines.
+constexpr double XNu = 5, XDeslocamento = 18;
+QString LinhaDeslocamento(const EstadoSpin& e, const OpcoesGrafico& o, int i) {
+    const std::string d = FormataGeral(e.FreqProt(i) - e.FreqEspHz, 2, o.SepDec);
+    return Q("(H" + FormataInteiro(i) + ") = " + d);
+}
+
+// The coupling table's columns, 40 pixels each, end at the right edge; row
+// r of the table (0 its header, then J(r,X)) starts r - 1 columns in.
+double InicioTabelaJ(double W, int N, int linha) {
+    return W - 40.0 * N - 5 + 40.0 * std::max(linha - 1, 0);
+}
+
+// The left column, row by row: where each row's text ends, in pixels.
+std::vector<double> FinsDasLinhas(const EstadoGrafico& g, const EstadoSpin& e,
+                                  const OpcoesGrafico& o) {
+    std::vector<double> fins;
+    for (const QString& s : LinhasDoCanto(g, o)) fins.push_back(XNu + Largura(FonteCanto(), s));
+    const int N = std::min(e.NProt, NProtMax);
+    for (int i = 1; i <= N; ++i)
+        fins.push_back(XDeslocamento + Largura(FonteDeslocamento(), LinhaDeslocamento(e, o, i)));
+    return fins;
+}
+
+void Moldura(Contexto& c) {
     const double SW = c.s.SW, SH = c.s.SH;
-    const double W = SW / 15, B = (SH + 500) / 15, H = SH / 15;
-    p.setPen(c.canetas[1]);
+    const double W = SW / 15, B = (SH + 500) / 15;
+    c.p.setPen(c.canetas[1]);
     QPolygon moldura;
     moldura << Pt(W, 1) << Pt(W, B) << Pt(1, B) << Pt(0, B - 1) << Pt(0, 0) << Pt(W - 1, 0)
             << Pt(W - 1, B - 1) << Pt(0, B - 1);
-    p.drawPolyline(moldura);
-    p.drawLine(Pt(0, (SH - 100) / 15), Pt(W, (SH - 100) / 15));
+    c.p.drawPolyline(moldura);
+    c.p.drawLine(Pt(0, (SH - 100) / 15), Pt(W, (SH - 100) / 15));
+}
 
-    TituloLargo(p, Pt(5, H), QStringLiteral("Espectro Simulado"));
-    // "ms sans serif" 14 is served by its 8-point raster face, whose letters
-    // are those of an 11-pixel sans; at 14 pixels the mix line would run into
-    // the credit line.
-    const QFont f3 = Fonte({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, 11, 400);
-    const QString mistura = Q("Curva Combinada: " + TextoMistura(o.Mistura));
-    constexpr double XMistura = 350, Folga = 12;
-    const double fimMistura = XMistura + QFontMetricsF(f3).horizontalAdvance(mistura);
-    // The credit keeps its place where the mix line leaves room for it; the
-    // compact picture is too narrow for that, and it goes to the right edge.
-    // The envelope, and with it the mix line, may come and go: the credit
-    // stays put.
-    const QFont fonteCredito = Times(16, 700);
-    const QString credito = QStringLiteral("Halvora (Corvel)");
-    double xCredito = (SW - 4200) / 15;
-    if (xCredito < fimMistura + Folga) {
-        const double largura = QFontMetricsF(fonteCredito).horizontalAdvance(credito);
-        xCredito = std::max(W - Folga - largura, fimMistura + Folga);
-    }
-    p.setFont(fonteCredito);
-    Texto(p, Pt(xCredito, H + 2), credito, Preto);
+void LinhaDeBaixo(Contexto& c) {
+    QPainter& p = c.p;
+    const double H = c.s.SH / 15.0;
+    const Rodape r = LayoutRodape(c.s.SW / 15.0, c.o);
+    TituloLargo(p, Pt(XTitulo, H), r.esticado);
+    p.setFont(FonteCredito());
+    Texto(p, Pt(r.xCredito, H + 2), Credito, Preto);
     if (c.g.env.EnvolventeLigada) {
-        p.setFont(f3);
-        Texto(p, Pt(XMistura, H + 4), mistura, Preto);
+        p.setFont(FonteCanto());
+        Texto(p, Pt(r.xMistura, H + 4), LinhaMistura(c.o), Preto);
     }
-    if (o.CompararCurvas) return;
+}
 
-    const int N = std::min(e.NProt, NProtMax);
-    // The measured spectrum's line takes the row under the title; the shifts
-    // move down one row.
-    const int linhaExperimental = c.g.Experimental.espectro ? 1 : 0;
-    for (int i = 1; i <= N; ++i) {
-        const int y = 20 * (i + 2 + linhaExperimental);
-        // The Greek nu of the original Symbol font, as a Unicode letter.
-        p.setFont(Times(14, 400, true));
-        Texto(p, Pt(5, y), QStringLiteral("ν"), Preto);
-        p.setFont(Arial(14, 400));
-        const std::string d = FormataGeral(e.FreqProt(i) - e.FreqEspHz, 2, o.SepDec);
-        Texto(p, Pt(18, y), Q("(H" + FormataInteiro(i) + ") = " + d), Preto);
-    }
-    p.setFont(f3);
-    Texto(p, Pt(5, 1),
-          Q("Freqüência: " + o.TextoFrequencia +
-            " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
-          Preto);
-    Texto(p, Pt(5, 20), Q("Intensidade mínima: " + o.TextoIntMin), Preto);
-    Texto(p, Pt(5, 40), Q("Título: " + o.TituloEspectro), Preto);
-    if (const EspectroExperimental* x = c.g.Experimental.espectro.get())
-        Texto(p, Pt(5, 60), Q(LinhaExperimental(c.g.Experimental.arquivo, *x, o.SepDec)), Preto);
-
-    const double Lx = (SW - 600.0 * N) / 15 - 20;
+void TabelaJ(Contexto& c, int N) {
+    QPainter& p = c.p;
+    const double W = c.s.SW / 15.0;
+    const double Lx = InicioTabelaJ(W, N, 0) - 15;
     p.setFont(Arial(12, 700, true));
     Texto(p, Pt(Lx + 15, 1), QStringLiteral("X(H)="), Preto);
     for (int j = 2; j <= N; ++j) Texto(p, Pt(Lx - 5 + 40 * j, 1), QString::number(j), Preto);
     for (int i = 1; i < N; ++i)
-        Texto(p, Pt(Lx + 15 + 40 * (i - 1), 20 * i + 1), QStringLiteral("J(%1,X)=").arg(i), Preto);
+        Texto(p, Pt(InicioTabelaJ(W, N, i), 20 * i + 1), QStringLiteral("J(%1,X)=").arg(i), Preto);
     p.setFont(Arial(11, 400));
     for (int i = 1; i < N; ++i) {
         for (int j = i + 1; j <= N; ++j) {
-            const double J = e.ValJ(i, j);
-            const std::string s = FormatValSinal(J, o.SepDec);
+            const double J = c.e.ValJ(i, j);
+            const std::string s = FormatValSinal(J, c.o.SepDec);
             const double pad = 6.0 * (6 - double(s.size())) + (J < 0 ? 2 : 0);
             Texto(p, Pt(40 * j + Lx - 20 + pad, 20 * i + 1), Q(s), Preto);
         }
     }
 }
 
+// The frame and annotation block of copies and the preview.
+void Anotacoes(Contexto& c) {
+    QPainter& p = c.p;
+    Moldura(c);
+    LinhaDeBaixo(c);
+    if (c.o.CompararCurvas) return;
+
+    const QStringList canto = LinhasDoCanto(c.g, c.o);
+    const int N = std::min(c.e.NProt, NProtMax);
+    for (int i = 1; i <= N; ++i) {
+        const int y = 20 * (i + int(canto.size()) - 1);
+        // The Greek nu of the original Symbol font, as a Unicode letter.
+        p.setFont(Times(14, 400, true));
+        Texto(p, Pt(XNu, y), QStringLiteral("ν"), Preto);
+        p.setFont(FonteDeslocamento());
+        Texto(p, Pt(XDeslocamento, y), LinhaDeslocamento(c.e, c.o, i), Preto);
+    }
+    p.setFont(FonteCanto());
+    for (int k = 0; k < canto.size(); ++k) Texto(p, Pt(XNu, k == 0 ? 1 : 20 * k), canto[k], Preto);
+    TabelaJ(c, N);
+}
+
 } // namespace
+
+std::vector<RotuloMaximo> RotulosDosMaximos(const EstadoGrafico& g, const EstadoSpin& e,
+                                            const OpcoesGrafico& o) {
+    const LetraMaximos letra = LetraDosMaximos(g, o);
+    const QFont fonte = Arial(letra.altura, 400);
+    const QFontMetricsF metricas(fonte);
+    const int n = std::min(g.env.MaxEnvCount, MaxEnvCapacidade);
+    std::vector<RotuloMaximo> r;
+    r.reserve(std::size_t(std::max(n, 0)));
+    for (int k = 1; k <= n; ++k) {
+        const QPointF ponto = PontoDoMaximo(g, e, o, k);
+        const QString texto = Q(FormataGeral(FreqDoMaximo(g, e, o, k), 1, o.SepDec));
+        const QPoint origem = Pt(ponto.x() - letra.desloc, ponto.y() - 18);
+        // Turned upwards about its cell's top-left corner: the cell runs up
+        // from there, one line height across.
+        const double comprimento = metricas.horizontalAdvance(texto);
+        const QRectF caixa(origem.x(), origem.y() - comprimento, metricas.height(), comprimento);
+        r.push_back({k, ponto, origem, caixa, texto, false});
+    }
+    // The tallest maxima are written first; a label that would run into one
+    // already written is left out, its tick kept.
+    std::vector<std::size_t> ordem(r.size());
+    for (std::size_t i = 0; i < ordem.size(); ++i) ordem[i] = i;
+    std::stable_sort(ordem.begin(), ordem.end(), [&](std::size_t a, std::size_t b) {
+        return g.env.MaxEnvAltura[std::size_t(r[a].k)] > g.env.MaxEnvAltura[std::size_t(r[b].k)];
+    });
+    std::vector<QRectF> ocupado;
+    for (std::size_t i : ordem) {
+        // A pixel between two labels, so they never touch.
+        const QRectF folga = r[i].caixa.adjusted(-1, -1, 1, 1);
+        r[i].escrito = std::none_of(ocupado.begin(), ocupado.end(),
+                                    [&](const QRectF& q) { return q.intersects(folga); });
+        if (r[i].escrito) ocupado.push_back(r[i].caixa);
+    }
+    return r;
+}
+
+TamanhoTwips MinimoDaCopia(const EstadoGrafico& g, const EstadoSpin& e, const OpcoesGrafico& o) {
+    // The proton labels hang in the tenth of the plot under the baseline,
+    // above the line that closes the plot.
+    TamanhoTwips m{0, 10 * (AlturaRotulos() + 100)};
+    const double titulo = XTitulo + Largura(FonteTitulo(), TituloFigura);
+    const double mistura = Largura(FonteCanto(), LinhaMistura(o));
+    double W = titulo + mistura + Largura(FonteCredito(), Credito) + 3 * Folga;
+    if (!o.CompararCurvas) {
+        const std::vector<double> fins = FinsDasLinhas(g, e, o);
+        const int N = std::min(e.NProt, NProtMax);
+        // Each row's text clear of the coupling table's row beside it.
+        for (int k = 0; k < std::min(int(fins.size()), N); ++k)
+            W = std::max(W, fins[std::size_t(k)] + Folga - InicioTabelaJ(0, N, k));
+        // The shifts' column above the baseline, with room for a line's label.
+        const double fimColuna =
+            20.0 * double(fins.size() - 1) + QFontMetricsF(FonteDeslocamento()).height() + 20;
+        m.SH = std::max(m.SH, int(std::ceil(15 * fimColuna / 0.9)));
+    }
+    m.SW = int(std::ceil(15 * W));
+    return m;
+}
 
 std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
                            const OpcoesGrafico& o) {

@@ -53,24 +53,44 @@ bool FiguraEspectro::PretoEBranco() const {
     return ultimaCopiaBP_ && !o_.CompararCurvas;
 }
 
+std::optional<EscolhaTamanho> FiguraEspectro::PerguntaTamanho() {
+    if (EscolheTamanho) return EscolheTamanho();
+    DialogoTamanho dialogo(tamanho_, janela_);
+    if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
+    return dialogo.Escolha();
+}
+
+MedidaFigura FiguraEspectro::MedidaSalva(const EscolhaTamanho& escolha) const {
+    const int SW = areaGrafico_.SW(), SH = areaGrafico_.SH();
+    if (escolha.daJanela) return {SW, SH};
+    return MedidaNaLargura(escolha.cm, double(SH) / SW, g_, e_, o_);
+}
+
 void FiguraEspectro::Salva() {
     const PedidoArquivo pedido{
         true, {FiltroSvg, FiltroPng, FiltroPdf}, QStringLiteral("svg"), true};
     QString filtro;
     const QString caminho = dialogos_.Escolhe(pedido, &filtro);
     if (caminho.isEmpty()) return;
+    const std::optional<EscolhaTamanho> escolha = PerguntaTamanho();
+    if (!escolha) return;
+    tamanho_ = *escolha;
     const FormatoFigura formato = FormatoEscolhido(caminho, filtro);
     const bool bp = PretoEBranco();
+    const MedidaFigura medida = MedidaSalva(*escolha);
+    EstadoGrafico copia = EstadoDaCopia(g_, areaGrafico_.SW(), areaGrafico_.SH(), medida);
+    bool salva = false;
     {
         const Ampulheta ampulheta;
-        if (dialogos_.Grava(QStringLiteral("Salvar figura"), [&](OpcoesGravacao opcoes) {
-                return GravaFigura(caminho, formato, g_, e_, o_, areaGrafico_.SW(),
-                                   areaGrafico_.SH(), bp, opcoes);
-            }))
-            dialogos_.Usado(caminho);
+        salva = dialogos_.Grava(QStringLiteral("Salvar figura"), [&](OpcoesGravacao opcoes) {
+            return GravaFigura(caminho, formato, copia, e_, o_, medida, bp, opcoes);
+        });
     }
-    // The copy's drawing leaves its own layout in the plot's state.
-    areaGrafico_.Grafico();
+    if (!salva) return;
+    dialogos_.Usado(caminho);
+    barra_.showMessage(QStringLiteral("Figura salva em %1")
+                           .arg(QDir::toNativeSeparators(QFileInfo(caminho).absoluteFilePath())),
+                       6000);
 }
 
 QPrinter& FiguraEspectro::Impressora() {
@@ -88,14 +108,16 @@ bool FiguraEspectro::ImprimeEm(QPrinter& impressora) {
         const Ampulheta ampulheta;
         QPainter p;
         if (p.begin(&impressora)) {
-            const int SW = areaGrafico_.SW(), SH = areaGrafico_.SH();
             const QRectF pagina(0, 0, impressora.width(), impressora.height());
-            DesenhaFiguraEm(p, RetanguloImpressao(QSizeF(TamanhoFigura(SW, SH)), pagina), g_, e_,
-                            o_, SW, SH, PretoEBranco());
+            const QSizeF polegadas(pagina.width() / impressora.logicalDpiX(),
+                                   pagina.height() / impressora.logicalDpiY());
+            const MedidaFigura m = MedidaNaPagina(polegadas, g_, e_, o_);
+            EstadoGrafico copia = EstadoDaCopia(g_, areaGrafico_.SW(), areaGrafico_.SH(), m);
+            DesenhaFiguraEm(p, RetanguloImpressao(QSizeF(TamanhoFigura(m.SW, m.SH)), pagina), copia,
+                            e_, o_, m.SW, m.SH, PretoEBranco());
             impresso = p.end();
         }
     }
-    areaGrafico_.Grafico();
     if (!impresso)
         QMessageBox::warning(janela_, QStringLiteral("Imprimir"),
                              QStringLiteral("Não foi possível imprimir o espectro."));

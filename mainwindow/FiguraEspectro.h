@@ -6,11 +6,14 @@
 #include "display/EstadoGrafico.h"
 #include "display/Figura.h"
 #include "estado/EstadoSpin.h"
+#include "mainwindow/DialogoTamanho.h"
 
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class AreaGrafico;
 class DialogosArquivo;
@@ -48,8 +51,17 @@ class FiguraEspectro : public QObject {
     QPrinter& Impressora();
     // What saving and printing draw.
     bool PretoEBranco() const;
+    // The layout of a saved picture: the window's plot, or the width chosen
+    // with the window's proportions.
+    MedidaFigura MedidaSalva(const EscolhaTamanho& escolha) const;
+
+    // Tests put their own answer to the size question here; nothing is a
+    // cancel.
+    std::function<std::optional<EscolhaTamanho>()> EscolheTamanho;
 
   private:
+    std::optional<EscolhaTamanho> PerguntaTamanho();
+
     QWidget* janela_;
     const EstadoSpin& e_;
     EstadoGrafico& g_;
@@ -58,6 +70,7 @@ class FiguraEspectro : public QObject {
     DialogosArquivo& dialogos_;
     QStatusBar& barra_;
     bool ultimaCopiaBP_ = false;
+    EscolhaTamanho tamanho_; // the last answer, offered again
     std::unique_ptr<QPrinter> impressora_;
 };
 

@@ -217,11 +217,12 @@ TEST(Envolvente, MaximosSobreAsLinhasEmCadaZoom) {
     }
 }
 
-// The labels a copy carries come from those maxima, whatever the window.
+// The labels a copy carries come from those maxima, whatever the window
+// (zoomed in far enough for the four labels to be written side by side).
 TEST(Envolvente, RotulosDaCopiaSaoOsMaximos) {
     Cena c(EterVinilico());
     const std::vector<double> linhas = Linhas(c.e, 2570, 2610);
-    CentraComZoom(c.g, c.e, LarguraLarga, 4, (linhas[1] + linhas[2]) / 2);
+    CentraComZoom(c.g, c.e, LarguraLarga, 5, (linhas[1] + linhas[2]) / 2);
     const QString svg = QString::fromUtf8(c.Svg());
     static const QRegularExpression re(QStringLiteral("<text[^>]*>(\\d+),(\\d)</text>"));
     std::vector<double> rotulos;

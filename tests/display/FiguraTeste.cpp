@@ -59,30 +59,43 @@ template <class F> QRect CaixaNaFaixa(const QImage& im, int SH, F marca) {
 }
 
 TEST(Figura, CreditoLongeDaLinhaDaMistura) {
-    for (const bool compacto : {false, true}) {
-        const int SW = compacto ? LarguraCompacta : LarguraLarga;
-        const int SH = compacto ? AlturaCompacta : AlturaLarga;
+    enum { Larga, Compacta, Minima };
+    for (const int layout : {Larga, Compacta, Minima}) {
         for (const int mistura : {0, 50, 100}) {
             Cena c(EntradaInicial(3));
-            c.g.env.EnvPontos = compacto ? PontosCompacto : PontosLargo;
             c.o.Mistura = mistura;
-            const QImage com = DesenhoPng(c.g, c.e, c.o, SW, SH, false);
+            // The narrowest copy that holds the annotations, as a narrow
+            // width on paper lays them out.
+            const TamanhoTwips minimo = MinimoDaCopia(c.g, c.e, c.o);
+            const int SW = layout == Larga      ? LarguraLarga
+                           : layout == Compacta ? LarguraCompacta
+                                                : minimo.SW;
+            const int SH = layout == Larga      ? AlturaLarga
+                           : layout == Compacta ? AlturaCompacta
+                                                : minimo.SH;
+            c.g.env.EnvPontos = SW / 15;
+            const QImage com = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
             c.g.env.EnvolventeLigada = false;
-            const QImage sem = DesenhoPng(c.g, c.e, c.o, SW, SH, false);
+            const QImage sem = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
             // Without the envelope the strip holds the title, which ends well
-            // before the mix line would begin, and the credit.
-            const QRect credito = CaixaNaFaixa(sem, SH, [&](int x, int y) {
-                return x > 340 && (sem.pixel(x, y) & 0xffffff) != 0xffffff;
-            });
+            // before 340 pixels, and the credit.
+            const auto escrito = [&](int x, int y) {
+                return (sem.pixel(x, y) & 0xffffff) != 0xffffff;
+            };
+            const QRect titulo =
+                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x < 340 && escrito(x, y); });
+            const QRect credito =
+                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x > 340 && escrito(x, y); });
             const QRect linha = CaixaNaFaixa(
                 com, SH, [&](int x, int y) { return com.pixel(x, y) != sem.pixel(x, y); });
             ASSERT_FALSE(credito.isNull());
             ASSERT_FALSE(linha.isNull());
-            EXPECT_FALSE(credito.intersects(linha))
-                << (compacto ? "compact " : "wide ") << mistura << ": credit " << credito.left()
-                << ".." << credito.right() << ", mix line " << linha.left() << ".."
-                << linha.right();
-            EXPECT_LT(credito.right(), com.width() - 2);
+            const char* nomes[] = {"wide", "compact", "narrowest"};
+            EXPECT_FALSE(credito.intersects(linha) || titulo.intersects(linha))
+                << nomes[layout] << ' ' << mistura << ": title ..." << titulo.right() << ", credit "
+                << credito.left() << ".." << credito.right() << ", mix line " << linha.left()
+                << ".." << linha.right();
+            EXPECT_LT(credito.right(), com.width() - 2) << nomes[layout];
         }
     }
 }
@@ -115,7 +128,7 @@ TEST(Figura, UmProtonEComparacao) {
 // 300 dpi, and a PDF page of the picture's size.
 TEST(Figura, Png300DpiEPdf) {
     Cena c(EntradaInicial(3));
-    const QImage png = DesenhoPng(c.g, c.e, c.o, LarguraLarga, AlturaLarga, false, 300);
+    const QImage png = DesenhoPng(c.g, c.e, c.o, {LarguraLarga, AlturaLarga}, false, 300);
     // 963 x 463 screen pixels at 300/96, rounded up.
     EXPECT_EQ(png.size(), QSize(3010, 1447));
     EXPECT_EQ(png.dotsPerMeterX(), 11811);
@@ -130,14 +143,14 @@ TEST(Figura, Png300DpiEPdf) {
     // The bytes keep the resolution; black and white has no proton colour.
     QImage lida;
     ASSERT_TRUE(lida.loadFromData(
-        BytesFigura(FormatoFigura::Png, c.g, c.e, c.o, LarguraLarga, AlturaLarga, true), "PNG"));
+        BytesFigura(FormatoFigura::Png, c.g, c.e, c.o, {LarguraLarga, AlturaLarga}, true), "PNG"));
     EXPECT_EQ(lida.size(), png.size());
     EXPECT_EQ(lida.dotsPerMeterX(), 11811);
     EXPECT_EQ(Conta(lida, 0xff0000), 0);
 
     // Vectors only, on a page of whole points rounded up from 722.25 x 347.25.
     const QByteArray pdf =
-        BytesFigura(FormatoFigura::Pdf, c.g, c.e, c.o, LarguraLarga, AlturaLarga, false);
+        BytesFigura(FormatoFigura::Pdf, c.g, c.e, c.o, {LarguraLarga, AlturaLarga}, false);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_FALSE(pdf.contains("/Subtype /Image"));
     static const QRegularExpression caixa(
@@ -146,6 +159,89 @@ TEST(Figura, Png300DpiEPdf) {
     ASSERT_TRUE(m.hasMatch());
     EXPECT_EQ(m.captured(1).toDouble(), 723);
     EXPECT_EQ(m.captured(2).toDouble(), 348);
+}
+
+// The SVG's width on paper in millimetres over its drawing's width: what a
+// pixel of the layout measures.
+double MmPorPixel(const QByteArray& svg) {
+    static const QRegularExpression re(
+        QStringLiteral(R"re(width="([0-9.]+)mm"[^>]*viewBox="0 0 ([0-9.]+) )re"));
+    const auto m = re.match(QString::fromLatin1(svg.left(400)));
+    return m.hasMatch() ? m.captured(1).toDouble() / m.captured(2).toDouble() : 0;
+}
+
+// The labels of the envelope's maxima, the only blue text.
+QStringList Rotulos(const QByteArray& svg) {
+    QStringList r;
+    for (const TextoSvg& t : TextosSvg(svg))
+        if (t.cor == QStringLiteral("#0000ff")) r << t.s;
+    return r;
+}
+
+// A width on paper: the picture that wide, its text at its screen size
+// (11 to 16 pixels at 96 dpi, 8 to 12 points), unless the annotations need a
+// wider layout and it is shrunk, never below 7 points at 16 cm.
+TEST(Figura, LarguraNoPapelComTextoLegivel) {
+    constexpr double proporcao = double(AlturaLarga) / LarguraLarga;
+    for (const int N : {3, 10}) {
+        for (const double cm : {5.0, 16.0, 50.0}) {
+            SCOPED_TRACE(testing::Message() << N << " protons, " << cm << " cm");
+            Cena c(EntradaInicial(N));
+            const MedidaFigura m = MedidaNaLargura(cm, proporcao, c.g, c.e, c.o);
+            EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
+            const QImage png = DesenhoPng(copia, c.e, c.o, m, false, 300);
+            EXPECT_NEAR(png.width(), cm / 2.54 * 300, 1);
+            EXPECT_EQ(png.dotsPerMeterX(), 11811);
+            const QByteArray svg = DesenhoSvg(copia, c.e, c.o, m, false);
+            EXPECT_NEAR(MmPorPixel(svg) * Px(m.SW), 10 * cm, 0.3);
+            double menor = 1e9;
+            for (const TextoSvg& t : TextosSvg(svg))
+                menor = std::min(menor, t.tamanho * MmPorPixel(svg) / 25.4 * 72);
+            if (cm >= 16) {
+                EXPECT_GE(menor, N == 3 ? 8.2 : 7);
+            }
+            if (cm == 50) {
+                EXPECT_LE(menor, 8.3);
+            }
+            // The envelope is sampled for the copy's width.
+            EXPECT_EQ(copia.env.EnvPontos, m.SW / 15);
+            EXPECT_EQ(copia.env.Amostras(), copia.env.EnvPontos * copia.env.PorColuna);
+        }
+    }
+}
+
+// A copy of another size shows the window's view: zoom, scroll and fixed
+// window stretched to it, the same maxima labelled; the window's own
+// samples stay as they were.
+TEST(Figura, CopiaDeOutroTamanhoMostraAMesmaVista) {
+    for (const bool fixa : {false, true}) {
+        SCOPED_TRACE(fixa ? "fixed window" : "free window");
+        Cena c(EntradaInicial(3));
+        ZoomHorizontal(c.g, true);
+        ZoomHorizontal(c.g, true);
+        MudaRolagem(c.g, RolagemNeutra - 700);
+        c.Tela();
+        if (fixa) {
+            c.g.JanelaFixa = true;
+            c.g.EscalaVertFixa = c.g.EscalaVertBase;
+            MudaRolagem(c.g, RolagemNeutra);
+            c.Tela();
+        }
+        const std::vector<double> amostras = c.g.env.EnvFreq;
+        const QStringList naJanela = Rotulos(c.Svg());
+        ASSERT_GE(naJanela.size(), 3);
+        for (const double cm : {16.0, 40.0}) {
+            const MedidaFigura m = MedidaNaLargura(cm, 0.45, c.g, c.e, c.o);
+            EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
+            EXPECT_EQ(Rotulos(DesenhoSvg(copia, c.e, c.o, m, false)), naJanela) << cm << " cm";
+            // As tall, for the plot's height, as the window's peaks.
+            const double topo = (copia.LinhaBase - YInt(copia, copia.env.MaxEnvAltura[1])) / m.SH;
+            EXPECT_NEAR(topo, (c.g.LinhaBase - YInt(c.g, c.g.env.MaxEnvAltura[1])) / AlturaLarga,
+                        0.01);
+        }
+        EXPECT_EQ(c.g.env.EnvFreq, amostras);
+        EXPECT_EQ(c.g.env.EnvPontos, PontosLargo);
+    }
 }
 
 TEST(Figura, RetanguloDaPaginaImpressa) {

@@ -1,7 +1,16 @@
 // What Grafico puts on the screen plot and on copies, checked pixel by pixel.
 #include "DesenhoAux.h"
 
+#include "run/ArquivoDados.h"
+#include "run/Exemplos.h"
+#include "run/TextoDecimal.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 #include <set>
+#include <tuple>
 #include <vector>
 
 using namespace aux;
@@ -117,3 +126,122 @@ TEST(Grafico, CentroEBandaMarcadaSoNaTela) {
 }
 
 } // namespace
+
+namespace {
+
+// butila-10 as its file sets the run and the line width.
+Cena Butila() {
+    const Exemplo* x = ProcuraExemplo("butila-10");
+    EXPECT_TRUE(x);
+    const DadosArquivo d =
+        x ? LeDadosArquivo(x->bytes, ',').dados.value_or(DadosArquivo{}) : DadosArquivo{};
+    EntradaSimulacao in;
+    in.NProt = d.NProt;
+    in.MHz = d.MHz;
+    in.IntMin = d.IntMin;
+    in.Desloc = d.Desloc;
+    in.J = d.J;
+    Cena c(in);
+    c.o.TextoLargura = FormataGeral(d.Largura, 3, ',');
+    return c;
+}
+
+// Forty lines 1,5 Hz apart, of uneven heights, narrower than their
+// spacing, in a spectrum 800 Hz wide: a pixel or two between them.
+Cena Multipleto() {
+    Cena c(EntradaInicial(1));
+    std::vector<std::pair<double, double>> b{{600, 1}, {1400, 1}};
+    for (int i = 0; i < 40; ++i) b.emplace_back(1000 + 1.5 * i, 1 + 0.6 * std::sin(i * 1.3));
+    EstadoSpin& e = c.e;
+    e.NBandas = int(b.size());
+    e.FreqBanda.recria(e.NBandas);
+    e.IntBanda.recria(e.NBandas);
+    for (int k = 1; k <= e.NBandas; ++k)
+        std::tie(e.FreqBanda(k), e.IntBanda(k)) = b[std::size_t(k - 1)];
+    c.o.TextoLargura = "0,3";
+    return c;
+}
+
+// The cell of a label written upwards, from where the SVG puts its baseline.
+QRectF CelulaSvg(const TextoSvg& t) {
+    QFont f;
+    f.setFamilies({"Arial", "Liberation Sans"});
+    f.setPixelSize(int(t.tamanho));
+    const QFontMetricsF m(f);
+    return QRectF(t.origem.x() - m.ascent(), t.origem.y() - m.horizontalAdvance(t.s), m.height(),
+                  m.horizontalAdvance(t.s));
+}
+
+// The blue lines of the SVG: the ticks over the maxima.
+int Tiques(const QByteArray& svg) {
+    static const QRegularExpression grupo(
+        QStringLiteral(R"re(<g [^>]*stroke="#0000ff"[^>]*>(.*?)</g>)re"),
+        QRegularExpression::DotMatchesEverythingOption);
+    int n = 0;
+    for (const auto& m : grupo.globalMatch(QString::fromUtf8(svg)))
+        n += int(m.captured(1).count(QStringLiteral("<polyline")));
+    return n;
+}
+
+} // namespace
+
+// In dense multiplets the labels of the maxima never pile up: the drawn
+// ones are clear of each other, the tallest maximum keeps its label, every
+// label left out would have run into that of a maximum at least as tall,
+// and every maximum keeps its tick. Screen and copies lay them out alike.
+TEST(Grafico, RotulosDosMaximosNaoSeSobrepoem) {
+    for (const bool butila : {true, false}) {
+        for (const bool grandes : {false, true}) {
+            for (const double cm : {0.0, 16.0}) {
+                SCOPED_TRACE(testing::Message() << (butila ? "butila-10" : "multiplet")
+                                                << (grandes ? ", large numbers" : "") << ", "
+                                                << (cm > 0 ? "16 cm" : "window"));
+                Cena c = butila ? Butila() : Multipleto();
+                c.o.NumerosGrandes = grandes;
+                MedidaFigura m;
+                if (cm > 0) m = MedidaNaLargura(cm, 0.45, c.g, c.e, c.o);
+                EstadoGrafico g = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
+                const QByteArray svg = DesenhoSvg(g, c.e, c.o, m, false);
+                std::vector<TextoSvg> azuis;
+                for (const TextoSvg& t : TextosSvg(svg))
+                    if (t.cor == QStringLiteral("#0000ff")) azuis.push_back(t);
+                for (std::size_t i = 0; i < azuis.size(); ++i) {
+                    EXPECT_NEAR(azuis[i].graus, 90, 1e-6);
+                    for (std::size_t j = 0; j < i; ++j)
+                        EXPECT_FALSE(CelulaSvg(azuis[i]).intersects(CelulaSvg(azuis[j])))
+                            << azuis[j].s.toStdString() << " and " << azuis[i].s.toStdString();
+                }
+                EXPECT_EQ(Tiques(svg), g.env.MaxEnvCount);
+
+                g.CopiandoFigura = true;
+                const std::vector<RotuloMaximo> r = RotulosDosMaximos(g, c.e, c.o);
+                ASSERT_EQ(int(r.size()), g.env.MaxEnvCount);
+                ASSERT_GT(r.size(), 20u);
+                std::vector<const RotuloMaximo*> escritos;
+                for (const RotuloMaximo& x : r)
+                    if (x.escrito) escritos.push_back(&x);
+                ASSERT_EQ(escritos.size(), azuis.size());
+                EXPECT_LT(escritos.size(), r.size()) << "a dense multiplet leaves some out";
+                for (std::size_t i = 0; i < azuis.size(); ++i) {
+                    EXPECT_EQ(escritos[i]->texto, azuis[i].s);
+                    const QRectF d = CelulaSvg(azuis[i]);
+                    EXPECT_NEAR(escritos[i]->caixa.left(), d.left(), 1);
+                    EXPECT_NEAR(escritos[i]->caixa.bottom(), d.bottom(), 1);
+                }
+                const auto altura = [&](const RotuloMaximo& x) {
+                    return g.env.MaxEnvAltura[std::size_t(x.k)];
+                };
+                const auto maior = std::max_element(
+                    r.begin(), r.end(), [&](auto& a, auto& b) { return altura(a) < altura(b); });
+                EXPECT_TRUE(maior->escrito);
+                for (const RotuloMaximo& x : r) {
+                    if (x.escrito) continue;
+                    EXPECT_TRUE(std::any_of(escritos.begin(), escritos.end(), [&](auto* q) {
+                        return altura(*q) >= altura(x) &&
+                               q->caixa.intersects(x.caixa.adjusted(-1, -1, 1, 1));
+                    })) << x.texto.toStdString();
+                }
+            }
+        }
+    }
+}

@@ -4,13 +4,17 @@
 
 #include "display/AreaGrafico.h"
 #include "display/Figura.h"
+#include "display/Geometria.h"
 #include "mainwindow/FiguraEspectro.h"
 
 #include <QAction>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QImage>
+#include <QPageSize>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -36,19 +40,22 @@ int Vermelhos(const QImage& im) {
     return n;
 }
 
-// The window with its copies recorded in `pasta` and every save dialog
-// answering `destino`.
+// The window with its copies recorded in `pasta`, every save dialog
+// answering `destino` and the size question `tamanho` (the window's size
+// unless a test says otherwise).
 struct Janela {
     QTemporaryDir pasta;
     Tela t;
     QString destino;
+    std::optional<EscolhaTamanho> tamanho = EscolhaTamanho{true};
     const QString curPic = pasta.filePath(QStringLiteral("CurPic.svg"));
-    Janela() {
+    explicit Janela(int largura = 1280) : t(largura) {
         t.f.areaGrafico()->DefineArqFigura(curPic);
         t.f.Dialogos().EscolheArquivo = [this](bool salvar) {
             EXPECT_TRUE(salvar);
             return destino;
         };
+        t.f.Figura().EscolheTamanho = [this] { return tamanho; };
     }
     QByteArray Salva(const QString& nome) {
         destino = pasta.filePath(nome);
@@ -149,6 +156,102 @@ TEST(FiguraEspectro, CopiaDizNaBarraDeEstadoOndeGravouAFigura) {
     EXPECT_FALSE(mensagem->isVisible());
 }
 
+QImage Png(const QByteArray& bytes) {
+    QImage im;
+    EXPECT_TRUE(im.loadFromData(bytes, "PNG"));
+    return im;
+}
+
+// On a large window the saved picture is as wide on paper as asked, its text
+// at its screen size, whatever the window's width; the status bar says
+// where it went. The window's size is still on offer.
+TEST(FiguraEspectro, SalvaNaLarguraEscolhidaEDizOnde) {
+    Janela j(1920);
+    j.t.Mostra();
+    j.t.Redimensiona(1920, 1080);
+    const AreaGrafico* a = j.t.f.areaGrafico();
+    ASSERT_GT(a->SW(), LarguraLarga * 3 / 2);
+    const EstadoGrafico& g = j.t.f.EstadoDoGrafico();
+    const int pontos = g.env.EnvPontos;
+
+    j.tamanho = EscolhaTamanho{false, 16};
+    QImage png = Png(j.Salva(QStringLiteral("16cm.png")));
+    EXPECT_NEAR(png.width(), 16 / 2.54 * 300, 1);
+    EXPECT_EQ(j.t.w.barraEstado()->currentMessage(),
+              QStringLiteral("Figura salva em ") +
+                  QDir::toNativeSeparators(j.pasta.filePath(QStringLiteral("16cm.png"))));
+    EXPECT_EQ(g.env.EnvPontos, pontos);
+
+    const QByteArray svg = j.Salva(QStringLiteral("16cm.svg"));
+    EXPECT_TRUE(svg.contains("font-size=\"11\"")) << "text at its screen size";
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 605 ")) << svg.left(200).toStdString();
+
+    // Wide enough for the plot to keep the window's proportions.
+    j.tamanho = EscolhaTamanho{false, 30};
+    png = Png(j.Salva(QStringLiteral("30cm.png")));
+    EXPECT_NEAR(png.width(), 30 / 2.54 * 300, 1);
+    EXPECT_NEAR(double(png.height()) / png.width(),
+                double(TamanhoFigura(a->SW(), a->SH()).height()) / Px(a->SW()), 0.02);
+
+    j.tamanho = EscolhaTamanho{true};
+    png = Png(j.Salva(QStringLiteral("janela.png")));
+    const QSize tela = TamanhoFigura(a->SW(), a->SH());
+    EXPECT_EQ(png.width(), int(std::ceil(tela.width() * 300 / 96.0)));
+
+    // Cancelled: nothing written, nothing said.
+    j.t.w.barraEstado()->clearMessage();
+    j.tamanho.reset();
+    EXPECT_TRUE(j.Salva(QStringLiteral("nada.png")).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(j.pasta.filePath(QStringLiteral("nada.png"))));
+    EXPECT_TRUE(j.t.w.barraEstado()->currentMessage().isEmpty());
+}
+
+// The size question itself: a width of 16 cm at first, the box off while the
+// window's size is chosen, the last answer offered again.
+TEST(FiguraEspectro, PerguntaOTamanhoDaFigura) {
+    aux::Local virgula(',');
+    Janela j;
+    j.t.f.Figura().EscolheTamanho = nullptr;
+    QStringList vistos;
+    const auto responde = [&](auto&& mexe) {
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<DialogoTamanho*>(QApplication::activeModalWidget());
+            if (!d) return;
+            vistos << d->windowTitle() + QStringLiteral(": ") +
+                          (d->opcaoJanela()->isChecked() ? QStringLiteral("janela")
+                                                         : d->caixaCm()->text());
+            mexe(*d);
+        });
+    };
+    const guarda::Respondedor respondendo;
+    responde([](DialogoTamanho& d) {
+        EXPECT_TRUE(d.caixaCm()->isEnabled());
+        EXPECT_EQ(d.caixaCm()->minimum(), 5);
+        EXPECT_EQ(d.caixaCm()->maximum(), 50);
+        d.opcaoJanela()->click();
+        EXPECT_FALSE(d.caixaCm()->isEnabled());
+        d.opcaoLargura()->click();
+        d.caixaCm()->setValue(20);
+        d.accept();
+    });
+    EXPECT_NEAR(Png(j.Salva(QStringLiteral("a.png"))).width(), 20 / 2.54 * 300, 1);
+    responde([](DialogoTamanho& d) { d.reject(); });
+    EXPECT_TRUE(j.Salva(QStringLiteral("b.png")).isEmpty());
+    responde([](DialogoTamanho& d) {
+        d.opcaoJanela()->click();
+        d.accept();
+    });
+    const QSize tela = TamanhoFigura(j.t.f.areaGrafico()->SW(), j.t.f.areaGrafico()->SH());
+    EXPECT_EQ(Png(j.Salva(QStringLiteral("c.png"))).width(),
+              int(std::ceil(tela.width() * 300 / 96.0)));
+    responde([](DialogoTamanho& d) { d.reject(); });
+    j.Salva(QStringLiteral("d.png"));
+    EXPECT_EQ(vistos, QStringList({QStringLiteral("Tamanho da figura: 16,0 cm"),
+                                   QStringLiteral("Tamanho da figura: 20,0 cm"),
+                                   QStringLiteral("Tamanho da figura: 20,0 cm"),
+                                   QStringLiteral("Tamanho da figura: janela")}));
+}
+
 TEST(FiguraEspectro, FormatoPelaExtensaoSenaoPeloFiltro) {
     const QString png = QStringLiteral("Figura PNG (*.png)");
     const QString pdf = QStringLiteral("Documento PDF (*.pdf)");
@@ -224,6 +327,53 @@ TEST(FiguraEspectro, ImprimeNaPaginaDeitadaComAAnotacao) {
     if (!texto) GTEST_SKIP() << "pdftotext is not installed";
     for (const char* s : {"Espectro Simulado", "Halvora (Corvel)", "Freqüência: 300 MHz"})
         EXPECT_TRUE(texto->contains(QString::fromUtf8(s))) << s << " in " << texto->toStdString();
+}
+
+// Printed from a large window on A4, lying and standing: the picture fills
+// the printable area's width, and its height too when the page lies; its
+// smallest text is no smaller than 7 points.
+TEST(FiguraEspectro, ImpressaoEncheAPaginaComTextoLegivel) {
+    QTemporaryDir pasta;
+    Tela t(1920);
+    t.Mostra();
+    t.Redimensiona(1920, 1080);
+    QPrinter& impressora = t.f.Figura().Impressora();
+    impressora.setPageSize(QPageSize(QPageSize::A4));
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    for (const auto orientacao : {QPageLayout::Landscape, QPageLayout::Portrait}) {
+        const bool deitada = orientacao == QPageLayout::Landscape;
+        SCOPED_TRACE(deitada ? "landscape" : "portrait");
+        impressora.setPageOrientation(orientacao);
+        const QString arquivo =
+            pasta.filePath(deitada ? QStringLiteral("deitada.pdf") : QStringLiteral("empe.pdf"));
+        impressora.setOutputFileName(arquivo);
+        ASSERT_TRUE(t.f.Figura().ImprimeEm(impressora));
+
+        const auto palavras = PalavrasPdf(arquivo);
+        const auto imagem = ImagemPdf(arquivo, 50);
+        if (!palavras || !imagem) GTEST_SKIP() << "poppler-utils are not installed";
+        // Across the line only: a label written upwards is taller than wide.
+        // The box spans the font's ascent and descent, 1.117 times its size.
+        double menor = 1e9;
+        for (const PalavraPdf& p : *palavras)
+            if (p.caixa.width() > p.caixa.height()) menor = std::min(menor, p.caixa.height());
+        ASSERT_LT(menor, 1e9);
+        EXPECT_GE(menor / 1.117, 7) << "points";
+
+        QRect tinta;
+        for (int y = 0; y < imagem->height(); ++y)
+            for (int x = 0; x < imagem->width(); ++x)
+                if ((imagem->pixel(x, y) & 0xffffff) != 0xffffff) tinta |= QRect(x, y, 1, 1);
+        const QRectF area = impressora.pageLayout().paintRectPoints().toRectF();
+        const QRectF esperado(area.topLeft() * 50 / 72, area.size() * 50 / 72);
+        EXPECT_NEAR(tinta.left(), esperado.left(), 2);
+        EXPECT_NEAR(tinta.right(), esperado.right(), 2);
+        EXPECT_NEAR(tinta.top(), esperado.top(), 2);
+        if (deitada)
+            EXPECT_NEAR(tinta.bottom(), esperado.bottom(), 2);
+        else
+            EXPECT_NEAR(tinta.height(), tinta.width(), 2);
+    }
 }
 
 } // namespace

@@ -121,6 +121,17 @@ struct Tela {
         w.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
+    // The window resized, and the plot's layout settled at the new size.
+    void Redimensiona(int largura, int altura) {
+        w.resize(largura, altura);
+        // The new size comes back through the event queue, and the plot's
+        // layout then waits for the coalescing timer; a loaded machine may
+        // take a while.
+        const QSize esperado = QSize(largura, altura).expandedTo(w.minimumSize());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.size() == esperado; }));
+        QCoreApplication::sendPostedEvents();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !f.AjusteDoGraficoPendente(); }));
+    }
     std::vector<double> Freqs() const {
         std::vector<double> v;
         for (int b = 1; b <= f.Estado().NBandas; ++b) v.push_back(f.Estado().FreqBanda(b));

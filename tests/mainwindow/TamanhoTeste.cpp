@@ -26,16 +26,6 @@ using aux::Tela;
 
 namespace {
 
-void Redimensiona(Tela& t, int largura, int altura) {
-    t.w.resize(largura, altura);
-    // The new size comes back through the event queue, and the plot's layout
-    // then waits for the coalescing timer; a loaded machine may take a while.
-    const QSize esperado = QSize(largura, altura).expandedTo(t.w.minimumSize());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return t.w.size() == esperado; }));
-    QCoreApplication::sendPostedEvents();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.f.AjusteDoGraficoPendente(); }));
-}
-
 TEST(Tamanho, GraficoOcupaAJanelaEmTresTamanhos) {
     const Local L(',');
     Tela t(2560);
@@ -44,7 +34,7 @@ TEST(Tamanho, GraficoOcupaAJanelaEmTresTamanhos) {
     int larguraAntes = 0;
     // Below the design size the window scrolls and the plot keeps its size.
     for (auto [largura, altura] : {std::pair{900, 700}, {1920, 1080}, {2560, 1440}}) {
-        Redimensiona(t, largura, altura);
+        t.Redimensiona(largura, altura);
         SCOPED_TRACE(largura);
         const EstadoGrafico& g = t.f.EstadoDoGrafico();
         EXPECT_GE(a->SW(), LarguraLarga);
@@ -82,7 +72,7 @@ TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
     a->MarcaBanda(4);
     const double zoomH = g.ZoomHoriz, zoomV = g.ZoomVert;
     const int rolagem = g.PosRolagem;
-    Redimensiona(t, 1920, 1080);
+    t.Redimensiona(1920, 1080);
     EXPECT_EQ(g.ZoomHoriz, zoomH);
     EXPECT_EQ(g.ZoomVert, zoomV);
     EXPECT_EQ(g.PosRolagem, rolagem);
@@ -98,7 +88,7 @@ TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
     };
     const auto antes = faixa();
     const double escala = g.EscalaVert / a->SH();
-    Redimensiona(t, 2560, 1440);
+    t.Redimensiona(2560, 1440);
     EXPECT_TRUE(g.JanelaFixa);
     EXPECT_NEAR(faixa().first, antes.first, 1e-9);
     EXPECT_NEAR(faixa().second, antes.second, 1e-9);
@@ -109,10 +99,10 @@ TEST(Tamanho, CopiaTemOTamanhoDoGraficoNaTela) {
     const Local L(',');
     Tela t(2560);
     t.Mostra();
-    Redimensiona(t, 1920, 1080);
+    t.Redimensiona(1920, 1080);
     AreaGrafico* a = t.f.areaGrafico();
     const QByteArray svg = DesenhoSvg(const_cast<EstadoGrafico&>(t.f.EstadoDoGrafico()),
-                                      t.f.Estado(), t.f.Opcoes(), a->SW(), a->SH(), false);
+                                      t.f.Estado(), t.f.Opcoes(), {a->SW(), a->SH()}, false);
     const double mm = a->SW() / 15.0 / 96 * 25.4;
     EXPECT_TRUE(svg.contains(QByteArray("width=\"") + QByteArray::number(mm, 'f', 3)))
         << svg.left(300).toStdString();
