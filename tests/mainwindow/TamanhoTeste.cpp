@@ -154,7 +154,7 @@ TEST(Tamanho, TudoVisivelDoPortatilAoMonitorGrande) {
     int tabelaAntes = 0;
     for (auto [largura, altura] : {std::pair{1280, 700}, {1366, 700}, {1920, 1020}, {2560, 1380}}) {
         SCOPED_TRACE(largura);
-        Redimensiona(t, largura, altura);
+        t.Redimensiona(largura, altura);
         EXPECT_EQ(t.w.size(), QSize(largura, altura));
         EXPECT_FALSE(rolagem->verticalScrollBar()->isVisible());
         EXPECT_FALSE(rolagem->horizontalScrollBar()->isVisible());
