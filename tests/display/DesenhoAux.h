@@ -70,10 +70,12 @@ inline EstadoSpin Bandas(std::initializer_list<std::pair<double, double>> bandas
     e.NBandas = int(bandas.size());
     e.FreqBanda.recria(e.NBandas);
     e.IntBanda.recria(e.NBandas);
+    e.ProtBanda.recria(e.NBandas);
     int k = 0;
     for (auto [f, i] : bandas) {
         e.FreqBanda(++k) = f;
         e.IntBanda(k) = i;
+        e.ProtBanda(k) = 1;
     }
     return e;
 }

@@ -156,8 +156,11 @@ Cena Multipleto() {
     e.NBandas = int(b.size());
     e.FreqBanda.recria(e.NBandas);
     e.IntBanda.recria(e.NBandas);
-    for (int k = 1; k <= e.NBandas; ++k)
+    e.ProtBanda.recria(e.NBandas);
+    for (int k = 1; k <= e.NBandas; ++k) {
         std::tie(e.FreqBanda(k), e.IntBanda(k)) = b[std::size_t(k - 1)];
+        e.ProtBanda(k) = 1;
+    }
     c.o.TextoLargura = "0,3";
     return c;
 }
