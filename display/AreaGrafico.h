@@ -43,6 +43,8 @@ class AreaGrafico : public QFrame {
     void Limpa();
     int SW() const { return SW_; }
     int SH() const { return SH_; }
+    // How far down the plot is seen, in twips: the scroll bar's top.
+    int AlturaVisivel() const { return topoRolagem_; }
 
     // Full redraw. When the selected band lies out of view the scroll bar
     // moves to it, and its change redraws again.

@@ -27,7 +27,9 @@ void DesenhaCopia(QPainter& p, EstadoGrafico& g, const EstadoSpin& e, const Opco
     const bool copiando = g.CopiandoFigura, bp = g.CopiaBP;
     g.CopiandoFigura = true;
     g.CopiaBP = pretoEBranco;
-    Grafico(Superficie{p, false, SW, SH}, g, e, o);
+    // The annotation block's rule, 100 twips above the plot's bottom, ends
+    // what the plot may hold.
+    Grafico(Superficie{p, false, SW, SH, SH - 100}, g, e, o);
     g.CopiandoFigura = copiando;
     g.CopiaBP = bp;
 }

@@ -1,6 +1,7 @@
 #include "display/Grafico.h"
 
 #include "display/CorQt.h"
+#include "display/EixoPpm.h"
 #include "display/EnvolventeCalc.h"
 #include "display/Experimental.h"
 #include "display/Geometria.h"
@@ -294,6 +295,44 @@ void MarcadoresProtons(Contexto& c) {
     }
 }
 
+// The ppm scale hangs under the proton labels: a rule this far below them,
+// ticks down from it and their labels under the ticks, with as much room
+// again under the labels, in twips.
+constexpr int FolgaEixo = 45, Tique = 60, DescidaNumeros = 75;
+QFont FonteEixo() {
+    return Arial(11, 400);
+}
+// From the bottom of the proton labels to the bottom of the scale.
+int AlturaEixo() {
+    return 2 * FolgaEixo + DescidaNumeros + 15 * QFontMetrics(FonteEixo()).height();
+}
+// The line shapes of one band are compared in Hz; the scale is not drawn then.
+bool ComEixo(const OpcoesGrafico& o) {
+    return !o.CompararCurvas;
+}
+
+// The chemical shift scale of the view, in ppm at the run's frequency, read
+// from left to right like the spectrum. "ppm" at its right end.
+void EscalaPpm(Contexto& c) {
+    const double topo = c.g.LinhaBase + AlturaRotulos() + FolgaEixo;
+    const QFont fonte = FonteEixo();
+    const QFontMetricsF m(fonte);
+    c.p.setFont(fonte);
+    c.p.setPen(Caneta(Preto));
+    c.p.drawLine(Tw(0, topo), Tw(c.s.SW, topo));
+    const QString unidade = QStringLiteral("ppm");
+    const double xUnidade = c.s.SW - 60 - 15 * m.horizontalAdvance(unidade);
+    const double yNumeros = topo + DescidaNumeros;
+    Texto(c.p, Tw(xUnidade, yNumeros), unidade, Preto);
+    const auto largura = [&m](const std::string& t) { return 15 * m.horizontalAdvance(Q(t)); };
+    for (const MarcaPpm& k :
+         MarcasPpm(c.g, c.e.FreqEspHz / 1e6, c.s.SW, c.o.SepDec, largura, 300, xUnidade - 150)) {
+        c.p.drawLine(Tw(k.x, topo), Tw(k.x, topo + Tique));
+        if (!k.texto.empty())
+            Texto(c.p, Tw(k.x - largura(k.texto) / 2, yNumeros), Q(k.texto), Preto);
+    }
+}
+
 // The average character width a font asks for is measured the classic way:
 // lowercase letters and the space weighted by their frequency in English
 // text. Qt's own average runs over every glyph and is far wider.
@@ -559,7 +598,8 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         p.setPen(Caneta(Rgb(255, 192, 128)));
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }
-    CalculaLinhaBase(g, s.SH, s.alturaVisivel - AlturaRotulos());
+    const int abaixo = AlturaRotulos() + (ComEixo(o) ? AlturaEixo() : 0);
+    CalculaLinhaBase(g, s.SH, std::min(s.alturaVisivel, s.SH) - abaixo);
     if (s.tela) {
         p.setPen(Caneta(Preto));
         p.drawLine(Tw(0, g.LinhaBase), Tw(s.SW, g.LinhaBase));
@@ -576,6 +616,7 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);
     MarcadoresProtons(c);
+    if (ComEixo(o)) EscalaPpm(c);
 
     p.setPen(c.canetas[1]);
     p.drawLine(Pt(0, g.LinhaBase / 15.0), Pt(s.SW / 15.0, g.LinhaBase / 15.0));

@@ -21,8 +21,9 @@ struct Superficie {
     bool tela;  // the screen plot: centre line, screen baseline and band mark are drawn
     int SW, SH; // inner size in twips
     // How far down, in twips, the surface can be seen: a control laid over
-    // the plot (the screen's scroll bar) hides the rest. The baseline rises
-    // when the proton labels would reach it.
+    // the plot (the screen's scroll bar) or the copy's annotation block hides
+    // the rest. The baseline rises when the proton labels and the ppm scale
+    // under them would reach it.
     int alturaVisivel = std::numeric_limits<int>::max();
 };
 

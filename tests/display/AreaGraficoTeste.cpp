@@ -298,11 +298,16 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
             EXPECT_EQ(topoRolagem, Px(5400 - extra));
         }
         EXPECT_EQ(p.rolagem()->geometry().bottom(), p.AreaInterna().bottom()) << N;
-        // The labels are the lowest drawing: all of them above the bar.
+        // The labels, and the ppm scale under them, all above the bar.
         const int ultima = UltimaLinhaDesenhada(p.Imagem(), g.CorFundo);
-        EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
+        EXPECT_GT(ultima, Px(g.LinhaBase + 500)) << N;
         EXPECT_LT(ultima, topoRolagem) << N;
     }
+    Plot largo;
+    const int topoRolagem = largo.p.rolagem()->y() - largo.p.AreaInterna().top();
+    const int ultima = UltimaLinhaDesenhada(largo.p.Imagem(), largo.g.CorFundo);
+    EXPECT_GT(ultima, Px(largo.g.LinhaBase + 500));
+    EXPECT_LT(ultima, topoRolagem);
 }
 
 // The preview holds only what a copy holds: no "Fixar Janela" on it,

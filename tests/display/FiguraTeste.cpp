@@ -48,6 +48,20 @@ TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
 }
 
+// The copy's ppm scale reads in the user's decimal form: the default
+// system's lines at 0.65 to 0.73 ppm, ticked every 0.02 ppm.
+TEST(Figura, EscalaPpmComOSeparadorDoUsuario) {
+    Cena c(EntradaInicial(3));
+    QStringList t = Textos(c.Svg());
+    for (const char* s : {"ppm", "0,64", "0,70", "0,78"}) EXPECT_TRUE(t.contains(s)) << s;
+    EXPECT_FALSE(t.contains("0,71"));
+    EXPECT_FALSE(t.contains("0.70"));
+    c.o.SepDec = '.';
+    t = Textos(c.Svg());
+    EXPECT_TRUE(t.contains("0.70"));
+    EXPECT_FALSE(t.contains("0,70"));
+}
+
 // The box around the pixels of the strip under the plot (the annotation
 // block's bottom line) that `marca` picks.
 template <class F> QRect CaixaNaFaixa(const QImage& im, int SH, F marca) {
@@ -120,7 +134,7 @@ TEST(Figura, UmProtonEComparacao) {
         EXPECT_TRUE(t.contains(QString::fromUtf8(s))) << s;
     for (const QString& s : t)
         EXPECT_TRUE(!s.startsWith(QString::fromUtf8("Freqüência")) && !s.startsWith("(H") &&
-                    s != "X(H)=")
+                    s != "X(H)=" && s != "ppm")
             << s.toStdString();
 }
 

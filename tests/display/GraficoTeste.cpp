@@ -125,6 +125,64 @@ TEST(Grafico, CentroEBandaMarcadaSoNaTela) {
     EXPECT_EQ(Conta(c.Tela(), Laranja), 0);
 }
 
+// The first row from `de` to before `ate` that is black from column 2 to
+// the third last (inside the copy's frame), or -1.
+int LinhaPreta(const QImage& im, int de, int ate) {
+    for (int y = std::max(de, 0); y < std::min(ate, im.height()); ++y) {
+        bool preta = true;
+        for (int x = 2; x < im.width() - 2 && preta; ++x) preta = (im.pixel(x, y) & 0xffffff) == 0;
+        if (preta) return y;
+    }
+    return -1;
+}
+
+// The lowest row from `de` to before `ate` with a pixel that is not white
+// (inside the frame), and the lowest with a coloured one: the proton labels
+// are coloured, the ppm scale black and grey.
+struct Fundo {
+    int desenho = -1, cor = -1;
+};
+Fundo MaisBaixos(const QImage& im, int de, int ate) {
+    Fundo f;
+    for (int y = de; y < std::min(ate, im.height()); ++y)
+        for (int x = 2; x < im.width() - 2; ++x) {
+            const QRgb p = im.pixel(x, y);
+            if ((p & 0xffffff) != Branco) f.desenho = y;
+            if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) f.cor = y;
+        }
+    return f;
+}
+
+// Under the proton labels, the ppm scale: its rule, then ticks and labels,
+// all above the annotation block's rule at SH - 100 in the copy (the screen's
+// scroll bar: AreaGraficoTeste). Ten protons bring labels jogged apart.
+TEST(Grafico, EscalaPpmSobOsRotulosDosProtons) {
+    for (const int N : {3, 10}) {
+        Cena c(EntradaInicial(N));
+        const int fimCopia = Px(AlturaLarga - 100);
+        const QImage copia = c.Png();
+        const int base = Px(c.g.LinhaBase);
+        const int regra = LinhaPreta(copia, base + 2, fimCopia);
+        ASSERT_GT(regra, base + 12) << N << ": no rule under the labels";
+        const Fundo acima = MaisBaixos(copia, base + 1, regra);
+        const Fundo abaixo = MaisBaixos(copia, regra + 1, fimCopia);
+        EXPECT_GT(acima.cor, base + 8) << N << ": the labels are there";
+        EXPECT_EQ(abaixo.cor, -1) << N << ": a proton label under the rule";
+        EXPECT_GT(abaixo.desenho, regra + 8) << N << ": the scale's numbers";
+        EXPECT_LT(abaixo.desenho, fimCopia - 1) << N;
+    }
+}
+
+// The line shapes of one band are compared in Hz: no ppm scale, and the
+// baseline keeps its place.
+TEST(Grafico, ComparacaoSemEscalaPpm) {
+    Cena c(EntradaInicial(1));
+    c.o.CompararCurvas = true;
+    const QImage copia = c.Png();
+    EXPECT_EQ(c.g.LinhaBase, int(std::lround(AlturaLarga * 0.9)));
+    EXPECT_EQ(LinhaPreta(copia, Px(c.g.LinhaBase) + 2, Px(AlturaLarga - 100)), -1);
+}
+
 } // namespace
 
 namespace {

@@ -50,7 +50,8 @@ QImage PlotDoZero(const JanelaEspectro& f) {
     imagem.fill(QColor(QRgb(g->CorFundo)));
     {
         QPainter p(&imagem);
-        Grafico(Superficie{p, true, area.SW(), area.SH()}, *g, f.Estado(), f.Opcoes());
+        Grafico(Superficie{p, true, area.SW(), area.SH(), area.AlturaVisivel()}, *g, f.Estado(),
+                f.Opcoes());
     }
     return imagem;
 }
