@@ -306,9 +306,16 @@ QFont FonteEixo() {
 int AlturaEixo() {
     return 2 * FolgaEixo + DescidaNumeros + 15 * QFontMetrics(FonteEixo()).height();
 }
-// The line shapes of one band are compared in Hz; the scale is not drawn then.
-bool ComEixo(const OpcoesGrafico& o) {
-    return !o.CompararCurvas;
+// The scale takes its room from above the lines: it is drawn only while
+// the tallest line at zoom 1 (two thirds of SH over the baseline) keeps this
+// much room over it for its label and the controls along the top. The
+// compact plot has none to spare. The line shapes of one band are compared
+// in Hz: no scale then either.
+constexpr int AcimaDosPicos = 1100;
+bool ComEixo(const Superficie& s, const OpcoesGrafico& o) {
+    const int visivel = std::min(s.alturaVisivel, s.SH);
+    const double base = std::min(s.SH * 0.9, double(visivel - AlturaRotulos() - AlturaEixo()));
+    return !o.CompararCurvas && base - s.SH / 1.5 >= AcimaDosPicos;
 }
 
 // The chemical shift scale of the view, in ppm at the run's frequency, read
@@ -598,7 +605,8 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         p.setPen(Caneta(Rgb(255, 192, 128)));
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }
-    const int abaixo = AlturaRotulos() + (ComEixo(o) ? AlturaEixo() : 0);
+    const bool eixo = ComEixo(s, o);
+    const int abaixo = AlturaRotulos() + (eixo ? AlturaEixo() : 0);
     CalculaLinhaBase(g, s.SH, std::min(s.alturaVisivel, s.SH) - abaixo);
     if (s.tela) {
         p.setPen(Caneta(Preto));
@@ -616,7 +624,7 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);
     MarcadoresProtons(c);
-    if (ComEixo(o)) EscalaPpm(c);
+    if (eixo) EscalaPpm(c);
 
     p.setPen(c.canetas[1]);
     p.drawLine(Pt(0, g.LinhaBase / 15.0), Pt(s.SW / 15.0, g.LinhaBase / 15.0));

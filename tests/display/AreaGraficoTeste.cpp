@@ -298,11 +298,14 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
             EXPECT_EQ(topoRolagem, Px(5400 - extra));
         }
         EXPECT_EQ(p.rolagem()->geometry().bottom(), p.AreaInterna().bottom()) << N;
-        // The labels, and the ppm scale under them, all above the bar.
+        // The labels are the lowest drawing (the compact plot has no room
+        // for the ppm scale): all of them above the bar.
         const int ultima = UltimaLinhaDesenhada(p.Imagem(), g.CorFundo);
-        EXPECT_GT(ultima, Px(g.LinhaBase + 500)) << N;
+        EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
+        EXPECT_LT(ultima, Px(g.LinhaBase + 500)) << N;
         EXPECT_LT(ultima, topoRolagem) << N;
     }
+    // The wide plot's ppm scale under the labels, above the bar too.
     Plot largo;
     const int topoRolagem = largo.p.rolagem()->y() - largo.p.AreaInterna().top();
     const int ultima = UltimaLinhaDesenhada(largo.p.Imagem(), largo.g.CorFundo);

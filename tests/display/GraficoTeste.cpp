@@ -173,14 +173,27 @@ TEST(Grafico, EscalaPpmSobOsRotulosDosProtons) {
     }
 }
 
-// The line shapes of one band are compared in Hz: no ppm scale, and the
-// baseline keeps its place.
-TEST(Grafico, ComparacaoSemEscalaPpm) {
-    Cena c(EntradaInicial(1));
-    c.o.CompararCurvas = true;
-    const QImage copia = c.Png();
-    EXPECT_EQ(c.g.LinhaBase, int(std::lround(AlturaLarga * 0.9)));
-    EXPECT_EQ(LinhaPreta(copia, Px(c.g.LinhaBase) + 2, Px(AlturaLarga - 100)), -1);
+// The scale's room comes from above the lines: the wide plot's tallest line
+// keeps 1100 twips over it for its label. The compact plot has none to
+// spare, and the line shapes of one band are compared in Hz: no scale in
+// either, and the baseline stays where the proton labels alone put it.
+TEST(Grafico, EscalaPpmSoComEspacoAcimaDasLinhas) {
+    Cena c(EntradaInicial(3));
+    c.Png();
+    EXPECT_GE(c.g.LinhaBase - AlturaLarga / 1.5, 1100);
+    c.Tela();
+    EXPECT_GE(c.g.LinhaBase - AlturaLarga / 1.5, 1100);
+
+    const QImage compacta =
+        DesenhoPng(c.g, c.e, c.o, MedidaFigura{LarguraCompacta, AlturaCompacta}, false);
+    EXPECT_EQ(c.g.LinhaBase, int(std::lround(AlturaCompacta * 0.9)));
+    EXPECT_EQ(LinhaPreta(compacta, Px(c.g.LinhaBase) + 2, Px(AlturaCompacta - 100)), -1);
+
+    Cena u(EntradaInicial(1));
+    u.o.CompararCurvas = true;
+    const QImage comparacao = u.Png();
+    EXPECT_EQ(u.g.LinhaBase, int(std::lround(AlturaLarga * 0.9)));
+    EXPECT_EQ(LinhaPreta(comparacao, Px(u.g.LinhaBase) + 2, Px(AlturaLarga - 100)), -1);
 }
 
 } // namespace
