@@ -38,11 +38,13 @@ const QString DicaLiberar = QStringLiteral(
 // the left, then readout, swatches and "Fixar Janela" along the top edge;
 // the mix caption is right-aligned against the right edge.
 constexpr int AlturaRotulo = 255;
-constexpr int TituloEsq = 60, TituloLarg = 3150;
-constexpr int LeituraEsq = 3300, LeituraLarg = 1050;
-constexpr int AmostraEsq = 4500, AmostraPasso = 225, AmostraLado = 195, AmostraTopo = 45;
-constexpr int FixarEsq = 6480, FixarLarg = 1455;
-constexpr int MisturaLarg = 3450, MargemDireita = 60;
+// The readout holds "-12345,6 Hz  -41,152 ppm"; the mix caption its longest
+// text, and no more, so that the compact plot keeps room for them all.
+constexpr int TituloEsq = 60, TituloLarg = 2775;
+constexpr int LeituraEsq = 2925, LeituraLarg = 2025;
+constexpr int AmostraEsq = 5100, AmostraPasso = 225, AmostraLado = 195, AmostraTopo = 45;
+constexpr int FixarEsq = 7080, FixarLarg = 1455;
+constexpr int MisturaLarg = 2850, MargemDireita = 60;
 constexpr int AlturaRolagem = 255;
 // Pixels sideways from where the left button went down that make a drag.
 constexpr int ArrastoMinimo = 5;
@@ -394,8 +396,9 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
     const QPoint q = NoInterior(ev);
     const double X = q.x() * 15.0, Y = q.y() * 15.0;
     if (g_.TwPerHz != 0) {
-        rotuloLeitura_->setText(
-            e_.NBandas > 0 ? QString::fromStdString(TextoLeitura(g_, X, o_.SepDec)) : QString());
+        rotuloLeitura_->setText(e_.NBandas > 0 ? QString::fromStdString(TextoLeitura(
+                                                     g_, e_.FreqEspHz / 1e6, X, o_.SepDec))
+                                               : QString());
         if (!g_.Visualizando) MostraRotulos();
     }
     CursorPara(Y);

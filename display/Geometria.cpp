@@ -97,8 +97,11 @@ float FreqNoPonto(const EstadoGrafico& g, double X) {
     return float(g.NiInic - (X - g.LimLeft) / g.TwPerHz);
 }
 
-std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec) {
-    return FormataGeral(double(FreqNoPonto(g, X)), 1, SepDec);
+std::string TextoLeitura(const EstadoGrafico& g, double MHz, double X, char SepDec) {
+    const double f = double(FreqNoPonto(g, X));
+    std::string t = FormataFixo(f, 1, SepDec) + " Hz";
+    if (MHz > 0) t += "  " + FormataFixo(f / MHz, 3, SepDec) + " ppm";
+    return t;
 }
 
 std::optional<int> BandaMaisProxima(const EstadoSpin& e, double f) {

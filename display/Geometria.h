@@ -36,9 +36,10 @@ std::array<long, NProtMax + 1> DeslocamentosRotulos(const std::array<double, NPr
                                                     int NProt);
 
 // Frequency under x twips (single precision, as the readout holds it), and
-// the readout text with one decimal.
+// the readout text: Hz with one decimal and, for a run at `MHz`, the shift
+// in ppm with three ("1234,5 Hz  3,086 ppm").
 float FreqNoPonto(const EstadoGrafico& g, double X);
-std::string TextoLeitura(const EstadoGrafico& g, double X, char SepDec);
+std::string TextoLeitura(const EstadoGrafico& g, double MHz, double X, char SepDec);
 
 // The band nearest to f among those closer than 10000 Hz (the first of equal
 // distances), or nothing.

@@ -328,11 +328,44 @@ TEST(AreaGrafico, VisualizacaoSemOBotaoFixarJanela) {
     EXPECT_FALSE(botao->isHidden());
 }
 
+// Along the top edge, in both layouts: no control over another, and the
+// readout and the mix caption hold their widest texts in the program's font
+// (app/main.cpp).
+TEST(AreaGrafico, ControlesDoTopoSemSobreposicao) {
+    const QFont antes = QApplication::font();
+    QFont programa(QStringLiteral("Arial"));
+    programa.setPointSizeF(8.25);
+    QApplication::setFont(programa);
+    for (const bool compacto : {false, true}) {
+        Plot t;
+        t.p.SetLayout(compacto);
+        std::vector<QWidget*> controles = {t.p.rotuloTitulo(), t.p.rotuloLeitura(),
+                                           t.p.botaoFixarJanela(), t.p.rotuloMisturaGrafico()};
+        for (int i = 0; i < 8; ++i) controles.push_back(t.p.amostraFundo(i));
+        for (std::size_t a = 0; a < controles.size(); ++a) {
+            EXPECT_TRUE(t.p.AreaInterna().contains(controles[a]->geometry())) << compacto << a;
+            for (std::size_t b = a + 1; b < controles.size(); ++b)
+                EXPECT_FALSE(controles[a]->geometry().intersects(controles[b]->geometry()))
+                    << compacto << ": " << a << " and " << b;
+        }
+        const auto cabe = [](QLabel* l, const char* texto) {
+            return l->fontMetrics().horizontalAdvance(QString::fromUtf8(texto)) <=
+                   l->contentsRect().width();
+        };
+        EXPECT_TRUE(cabe(t.p.rotuloLeitura(), "-12345,6 Hz  -41,152 ppm")) << compacto;
+        EXPECT_TRUE(cabe(t.p.rotuloMisturaGrafico(), "100% Lorentziana + 0% Gaussiana"))
+            << compacto;
+    }
+    QApplication::setFont(antes);
+}
+
 TEST(AreaGrafico, LeituraVaziaSemBandas) {
     Plot t;
     const QPoint sobre = t.p.AreaInterna().topLeft() + QPoint(300, Px(t.g.LinhaBase) - 40);
     QTest::mouseMove(&t.p, sobre);
-    EXPECT_FALSE(t.p.rotuloLeitura()->text().isEmpty());
+    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(),
+              TextoLeitura(t.g, 300, 300 * 15, t.o.SepDec));
+    EXPECT_TRUE(t.p.rotuloLeitura()->text().endsWith(" ppm"));
 
     // A minimum intensity above every band: a run with none.
     EntradaSimulacao in = EntradaInicial(3);

@@ -56,4 +56,17 @@ TEST(Geometria, JanelaZoomRotulosEFundo) {
     EXPECT_EQ(g.CorProt[0], Rgb(255, 255, 255));
 }
 
+TEST(Geometria, LeituraEmHzEPpm) {
+    EstadoGrafico g;
+    g.NiInic = 1234.4;
+    g.LimLeft = 3000;
+    g.TwPerHz = 10;
+    EXPECT_EQ(TextoLeitura(g, 400, 3000, ','), "1234,4 Hz  3,086 ppm");
+    EXPECT_EQ(TextoLeitura(g, 400, 3000, '.'), "1234.4 Hz  3.086 ppm");
+    // 12 Hz below the spectrometer's frequency; whole values keep their decimals.
+    EXPECT_EQ(TextoLeitura(g, 300, 3000 + 12464, ','), "-12,0 Hz  -0,040 ppm");
+    EXPECT_EQ(TextoLeitura(g, 300, 3000 + 12344.2, ','), "0,0 Hz  0,000 ppm") << "never -0";
+    EXPECT_EQ(TextoLeitura(g, 0, 3000, ','), "1234,4 Hz") << "no frequency, no ppm";
+}
+
 } // namespace
