@@ -77,11 +77,13 @@ struct Envolvente {
     }
 };
 
-// A measured spectrum shown under the simulation, and the name of its file
-// for the copy's annotation.
+// A measured spectrum shown under the simulation, the name of its file for
+// the copy's annotation, and what the user adds to every point's ppm so
+// that its reference line sits where they say.
 struct Sobreposicao {
     std::shared_ptr<const EspectroExperimental> espectro;
     std::string arquivo;
+    double ReferenciaPpm = 0;
 };
 
 struct EstadoGrafico {

@@ -70,7 +70,8 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
     std::vector<int> coluna(x->Ppm.size(), -1);
     double maiorVisto = -HUGE_VAL;
     for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
-        const double px = std::floor(XFreq(g, x->Ppm[k] * MHz) / 15);
+        const double ppm = x->Ppm[k] + g.Experimental.ReferenciaPpm;
+        const double px = std::floor(XFreq(g, ppm * MHz) / 15);
         if (!(px >= 0 && px <= largura)) continue;
         coluna[k] = int(px);
         maiorVisto = std::max(maiorVisto, x->Intensidade[k]);
@@ -122,7 +123,15 @@ std::string TextoMHzExperimental(const EspectroExperimental& x, char SepDec) {
     return FormataFixo(x.MHz, x.CasasMHz, SepDec);
 }
 
-std::string LinhaExperimental(const std::string& arquivo, const EspectroExperimental& x,
-                              char SepDec) {
-    return "Espectro experimental: " + arquivo + " (" + TextoMHzExperimental(x, SepDec) + " MHz)";
+std::string TextoReferencia(double ppm, char SepDec) {
+    return FormataGeral(ppm, 6, SepDec);
+}
+
+std::string LinhaExperimental(const Sobreposicao& s, char SepDec) {
+    std::string t = "Espectro experimental: " + s.arquivo;
+    if (s.espectro) t += " (" + TextoMHzExperimental(*s.espectro, SepDec) + " MHz)";
+    if (s.ReferenciaPpm != 0)
+        t += ", deslocado " + std::string(s.ReferenciaPpm > 0 ? "+" : "") +
+             TextoReferencia(s.ReferenciaPpm, SepDec) + " ppm";
+    return t;
 }

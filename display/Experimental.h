@@ -18,11 +18,10 @@ struct ColunaExperimental {
 };
 
 // The columns of g.Experimental inside the plot of SW × SH twips: each
-// point at its ppm × the run's spectrometer frequency, scaled so the tallest
-// point in the window reaches the envelope's tallest sample in view (the
-// tallest stick when the envelope is off); a window of noise only keeps the
-// scale of the whole spectrum. Empty without an overlay or with nothing in
-// view.
+// point at its ppm plus the reference shift × the run's spectrometer frequency, scaled so the
+// tallest point in the window reaches the envelope's tallest sample in view (the tallest stick when
+// the envelope is off); a window of noise only keeps the scale of the whole spectrum. Empty without
+// an overlay or with nothing in view.
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
                                                     int SW, int SH);
 
@@ -35,6 +34,9 @@ ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
 // The observe frequency with the decimals its file gives: "400,112".
 std::string TextoMHzExperimental(const EspectroExperimental& x, char SepDec);
 
-// The copy's annotation line: "Espectro experimental: NOME (400,112 MHz)".
-std::string LinhaExperimental(const std::string& arquivo, const EspectroExperimental& x,
-                              char SepDec);
+// The reference shift as the user types it: "0", "-0,0125".
+std::string TextoReferencia(double ppm, char SepDec);
+
+// The copy's annotation line: "Espectro experimental: NOME (400,112 MHz)",
+// and ", deslocado +0,05 ppm" when the reference shift is not zero.
+std::string LinhaExperimental(const Sobreposicao& s, char SepDec);

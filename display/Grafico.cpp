@@ -427,8 +427,7 @@ QStringList LinhasDoCanto(const EstadoGrafico& g, const OpcoesGrafico& o) {
     QStringList l{Q("Freqüência: " + o.TextoFrequencia +
                     " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
                   Q("Intensidade mínima: " + o.TextoIntMin), Q("Título: " + o.TituloEspectro)};
-    if (const EspectroExperimental* x = g.Experimental.espectro.get())
-        l << Q(LinhaExperimental(g.Experimental.arquivo, *x, o.SepDec));
+    if (g.Experimental.espectro) l << Q(LinhaExperimental(g.Experimental, o.SepDec));
     return l;
 }
 

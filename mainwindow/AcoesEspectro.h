@@ -11,6 +11,7 @@ struct AcoesEspectro {
     QAction *comEnvolvente{}, *semEnvolvente{};         // exactly one
     QAction* numerosGrandes{};
     QAction* matrizes{};
-    QAction *espectroExperimental{}, *removerExperimental{}, *exportarJcamp{};
+    QAction *espectroExperimental{}, *referenciaExperimental{}, *removerExperimental{},
+        *exportarJcamp{};
     QAction *salvarFigura{}, *imprimir{}, *visualizarImpressao{};
 };

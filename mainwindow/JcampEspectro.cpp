@@ -6,9 +6,12 @@
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "run/JcampDx.h"
+#include "run/Limites.h"
+#include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -110,6 +113,29 @@ void JcampEspectro::SistemaAberto() {
         ConfereFrequencia(*x);
     else
         RemoveExperimental();
+}
+
+void JcampEspectro::AjustaReferencia() {
+    if (!TemExperimental()) return;
+    const QString titulo = QStringLiteral("Referência do espectro experimental");
+    bool ok = false;
+    const QString texto = QInputDialog::getText(
+        janela_, titulo, QStringLiteral("Deslocamento (ppm) a somar ao espectro experimental:"),
+        QLineEdit::Normal, Q(TextoReferencia(g_.Experimental.ReferenciaPpm, SepDec_)), &ok);
+    if (!ok) return;
+    std::string s = texto.toStdString();
+    const auto ppm = ConverteNumero(AjSepDecimal(s, SepDec_), SepDec_);
+    if (!ppm) {
+        QMessageBox::warning(janela_, titulo, QStringLiteral("O deslocamento não é um número."));
+        return;
+    }
+    if (!(std::fabs(*ppm) <= ReferenciaPpmMaxima)) {
+        QMessageBox::warning(janela_, titulo,
+                             QStringLiteral("O deslocamento deve estar entre -1000 e 1000 ppm."));
+        return;
+    }
+    g_.Experimental.ReferenciaPpm = *ppm;
+    areaGrafico_.Grafico();
 }
 
 void JcampEspectro::RemoveExperimental() {

@@ -36,6 +36,10 @@ class JcampEspectro : public QObject {
 
     void AbreExperimental();
     void RemoveExperimental();
+    // "Referência do Espectro Experimental...": the ppm added to every
+    // measured point, asked for; a value that is no number or is out of
+    // range is refused and nothing changes.
+    void AjustaReferencia();
     // Another system was opened under the overlay: keep it (asking about the
     // frequency again) or remove it.
     void SistemaAberto();

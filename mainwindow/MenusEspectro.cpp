@@ -154,11 +154,15 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     a.espectroExperimental = item(janela, QStringLiteral("&Espectro Experimental..."), [this] {
         execucao_.QuandoLivre([this] { jcamp_.AbreExperimental(); });
     });
+    a.referenciaExperimental =
+        item(janela, QStringLiteral("Re&ferência do Espectro Experimental..."),
+             [this] { jcamp_.AjustaReferencia(); });
     a.removerExperimental = item(janela, QStringLiteral("&Remover espectro experimental"),
                                  [this] { jcamp_.RemoveExperimental(); });
     connect(janela, &QMenu::aboutToShow, this, [this] {
         acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena);
         acoes_.removerExperimental->setEnabled(jcamp_.TemExperimental());
+        acoes_.referenciaExperimental->setEnabled(jcamp_.TemExperimental());
     });
 }
 

@@ -15,3 +15,6 @@ inline constexpr double HzMaximo = 1e9;
 
 // Line width at half height, Hz.
 inline constexpr double LarguraMinima = 0.000001;
+
+// The shift added to a measured spectrum's ppm, in absolute value.
+inline constexpr double ReferenciaPpmMaxima = 1000;

@@ -132,6 +132,31 @@ TEST(Experimental, RuidoNaoViraLinha) {
     }
 }
 
+// The reference shift moves every measured point by that many ppm, and
+// the copy says so.
+TEST(Experimental, ReferenciaDeslocaOEspectroMedido) {
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    c.g.Experimental = {Medido(1.10), "medido.jdx"};
+    c.Tela();
+    EXPECT_NEAR(MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga)).x,
+                XFreq(c.g, 110) / 15, 1);
+    c.g.Experimental.ReferenciaPpm = 0.2;
+    const ColunaExperimental topo =
+        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
+    EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
+    EXPECT_TRUE(c.Svg().contains("Espectro experimental: medido.jdx (100,000 MHz), deslocado "
+                                 "+0,2 ppm"));
+    c.g.Experimental.ReferenciaPpm = -0.0125;
+    EXPECT_EQ(LinhaExperimental(c.g.Experimental, '.'),
+              "Espectro experimental: medido.jdx (100.000 MHz), deslocado -0.0125 ppm");
+    // The value the reference box opens on.
+    EXPECT_EQ(TextoReferencia(-0.0125, ','), "-0,0125");
+    EXPECT_EQ(TextoReferencia(0, ','), "0");
+    c.g.Experimental.ReferenciaPpm = 0;
+    EXPECT_EQ(LinhaExperimental(c.g.Experimental, ','),
+              "Espectro experimental: medido.jdx (100,000 MHz)");
+}
+
 TEST(Experimental, NaTelaENasCopias) {
     Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
     const QImage sem = c.Tela();

@@ -1,6 +1,7 @@
 // A measured spectrum under the simulation, and the export, through the
 // window's menus.
 #include "JanelaAux.h"
+#include "Menus.h"
 
 #include "display/AreaGrafico.h"
 #include "mainwindow/JcampEspectro.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -149,6 +151,62 @@ TEST(Jcamp, AvisosNaBarraEmFrasesComOSeparadorDoUsuario) {
     EXPECT_TRUE(aviso.contains("supõe-se 1H. O eixo das linhas de dados está deslocado 1953,61"))
         << aviso.toStdString();
     EXPECT_TRUE(aviso.endsWith("as posições seguem o cabeçalho.")) << aviso.toStdString();
+}
+
+// "Janela" as it opens enables the reference item or not.
+bool ReferenciaDisponivel(Tela& t) {
+    for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
+        if (menus::Legenda(m->title()) == "Janela") emit m->aboutToShow();
+    return t.f.Acoes().referenciaExperimental->isEnabled();
+}
+
+// The ppm added to the measured spectrum: asked with the current value,
+// refused with a message when it is no number or too large.
+TEST(Jcamp, ReferenciaDoEspectroExperimental) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    const double& referencia = f.EstadoDoGrafico().Experimental.ReferenciaPpm;
+    EXPECT_FALSE(ReferenciaDisponivel(t));
+    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+    {
+        Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+    }
+    EXPECT_TRUE(ReferenciaDisponivel(t));
+    {
+        Modal resposta(QStringLiteral("0,25"));
+        f.Acoes().referenciaExperimental->trigger();
+        ASSERT_EQ(resposta.vezes(), 1);
+        EXPECT_EQ(resposta.titulos[0], "Referência do espectro experimental");
+        EXPECT_EQ(resposta.textos[0], "Deslocamento (ppm) a somar ao espectro experimental:");
+    }
+    EXPECT_EQ(referencia, 0.25);
+    for (const auto& [texto, mensagem] :
+         {std::pair{"abc", "O deslocamento não é um número."},
+          std::pair{"", "O deslocamento não é um número."},
+          std::pair{"-1000,5", "O deslocamento deve estar entre -1000 e 1000 ppm."}}) {
+        // The answer, then the message, closed.
+        Modal resposta(QString::fromUtf8(texto));
+        f.Acoes().referenciaExperimental->trigger();
+        ASSERT_EQ(resposta.vezes(), 2) << texto;
+        EXPECT_EQ(resposta.textos[1], QString::fromUtf8(mensagem)) << texto;
+        EXPECT_EQ(referencia, 0.25) << texto;
+    }
+    {
+        // A cancel keeps the value.
+        Modal cancela;
+        f.Acoes().referenciaExperimental->trigger();
+    }
+    EXPECT_EQ(referencia, 0.25);
+    // A new measured spectrum starts unshifted.
+    {
+        Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+    }
+    EXPECT_EQ(referencia, 0);
+    f.Acoes().removerExperimental->trigger();
+    EXPECT_FALSE(ReferenciaDisponivel(t));
 }
 
 TEST(Jcamp, ExportaOQueEstaNaTela) {
