@@ -62,6 +62,8 @@ struct Item {
 };
 
 const char* const ChaveNProt = "#N° de prótons";
+const char* const ChaveExperimental = "#Espectro experimental";
+const char* const ChaveReferencia = "#Referência do espectro (ppm)";
 
 std::vector<Item> Leiaute(int N) {
     std::vector<Item> v = {{"#Título", Campo::Titulo},
@@ -304,6 +306,21 @@ std::optional<std::string> CopiaDasCaixas(std::string textoFrequencia, std::stri
     return std::nullopt;
 }
 
+namespace {
+
+bool TemQuebra(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+std::optional<std::string> ForaDaReferencia(double ppm) {
+    const std::string de = std::string("o valor de ") + ChaveReferencia;
+    if (!std::isfinite(ppm)) return de + " não é um número";
+    if (!(std::fabs(ppm) <= ReferenciaPpmMaxima)) return de + " deve estar entre -1000 e 1000";
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<std::string> ValidaDados(const DadosArquivo& d) {
     if (d.NProt < 1 || d.NProt > NProtMax) return "O número de prótons deve estar entre 1 e 10.";
     if (int(d.Desloc.size()) != d.NProt || int(d.J.size()) != d.NProt * (d.NProt - 1) / 2)
@@ -324,6 +341,12 @@ std::optional<std::string> ValidaDados(const DadosArquivo& d) {
             (*erro)[0] = 'O';
             return *erro + ".";
         }
+    }
+    if (TemQuebra(d.ArquivoExperimental))
+        return "O nome do espectro experimental não pode ter quebras de linha.";
+    if (auto erro = ForaDaReferencia(d.ReferenciaPpm)) {
+        (*erro)[0] = 'O';
+        return *erro + ".";
     }
     return std::nullopt;
 }
@@ -349,6 +372,14 @@ std::string BytesArquivo(const DadosArquivo& d, char SepDec) {
             linha(TextoNumero(double(d.IntMin), 7, SepDec));
         else if (it.campo == Campo::Mistura)
             linha(TextoNumero(d.Mistura, 15, SepDec));
+    }
+    if (!d.ArquivoExperimental.empty()) {
+        linha(ChaveExperimental);
+        linha(d.ArquivoExperimental);
+        if (d.ReferenciaPpm != 0) {
+            linha(ChaveReferencia);
+            linha(TextoNumero(d.ReferenciaPpm, 15, SepDec));
+        }
     }
     if (auto cp = Para1252(t)) return *cp;
     return t;
@@ -403,6 +434,29 @@ std::optional<std::string> LeValor(const Item& it, std::string_view valor, char 
     return std::nullopt;
 }
 
+// The measured spectrum's keys after the `E` lines of the system, when the
+// file has them: the line and message of what is wrong with them.
+std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E, char SepDec,
+                                                          DadosArquivo& d) {
+    if (l.total <= E) return std::nullopt;
+    if (l.total == E + 1) return std::pair{E + 1, "falta o nome do espectro experimental"};
+    const std::string_view nome = l.v[std::size_t(E + 1)];
+    if (nome.empty()) return std::pair{E + 2, "o nome do espectro experimental está vazio"};
+    if (TemQuebra(nome))
+        return std::pair{E + 2, "o nome do espectro experimental tem uma quebra de linha"};
+    d.ArquivoExperimental = nome;
+    if (l.total == E + 2) return std::nullopt;
+    if (l.v[std::size_t(E + 2)] != ChaveReferencia)
+        return std::pair{E + 3, "linha a mais depois do espectro experimental"};
+    if (l.total == E + 3)
+        return std::pair{E + 3, std::string("falta o valor de ") + ChaveReferencia};
+    const auto ppm = NumeroDoArquivo<double>(l.v[std::size_t(E + 3)], SepDec);
+    if (auto erro = ForaDaReferencia(ppm ? *ppm : NAN)) return std::pair{E + 4, *erro};
+    d.ReferenciaPpm = *ppm;
+    if (l.total > E + 4) return std::pair{E + 5, "linha a mais depois da referência do espectro"};
+    return std::nullopt;
+}
+
 LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     LeituraArquivo r;
     const auto falha = [&r](int linha, std::string erro) {
@@ -419,7 +473,7 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     }
 
     const std::string texto = TextoDoArquivo(bytes); // the lines below point into it
-    const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 1);
+    const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 5);
     if (l.total >= 2) r.Titulo = std::string(l.v[1]);
     if (l.total < 3)
         return falha(l.total, std::string("o arquivo termina antes de \"") + ChaveNProt + "\"");
@@ -437,7 +491,8 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     const std::string para = "para " + FormataInteiro(N) + (N == 1 ? " próton" : " prótons") +
                              " o arquivo tem " + FormataInteiro(esperadas) + " linhas";
     if (l.total < esperadas) return falha(l.total, "o arquivo termina aqui; " + para);
-    if (l.total > esperadas) return falha(esperadas + 1, "linha a mais; " + para);
+    if (l.total > esperadas && l.v[std::size_t(esperadas)] != ChaveExperimental)
+        return falha(esperadas + 1, "linha a mais; " + para);
     if (!l.terminada) return falha(l.total, "falta o fim de linha; o arquivo parece truncado");
 
     d.Desloc.assign(std::size_t(N), 0);
@@ -451,6 +506,8 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
         ++k;
         if (auto erro = LeValor(it, l.v[k - 1], SepDec, d)) return falha(k, *erro);
     }
+    if (auto erro = LeExperimental(l, esperadas, SepDec, d))
+        return falha(erro->first, erro->second);
     r.dados = std::move(d);
     return r;
 }

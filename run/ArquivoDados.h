@@ -3,6 +3,10 @@
 // frequency, the minimum intensity, the line width, the mix and the display
 // options, one item a line under "#" keys, in Windows-1252 with CR LF. The
 // reader is positional, so the order and the line count are the format.
+// A measured spectrum laid under the simulation adds two keys at the end:
+// "#Espectro experimental" with its file, and "#Referência do espectro
+// (ppm)" with its reference shift when that is not zero; a file without
+// them is what it always was.
 // Teachers exchange these files: the reader takes any bytes and refuses what
 // is not such a file without touching anything.
 
@@ -30,12 +34,16 @@ struct DadosArquivo {
     double NiInic = 0, LimLeft = 0, TwPerHz = 0;
     std::vector<double> Desloc; // Hz, protons 1..N (index 0 = proton 1)
     std::vector<double> J;      // J(1,2), J(1,3), ..., J(N-1,N), as IndiceJ orders them
+    // The measured spectrum's file as the data file names it (UTF-8, one
+    // line; empty for none) and the ppm added to its points.
+    std::string ArquivoExperimental{};
+    double ReferenciaPpm = 0;
 };
 
 // Larger files are refused before they are read.
 inline constexpr std::size_t TamanhoMaximoArquivo = 1 << 20;
 
-// 30 + 2N + N(N-1).
+// 30 + 2N + N(N-1), without the measured spectrum's keys.
 int LinhasArquivo(int NProt);
 
 // x in the general form with up to `digitos` significant digits, like
@@ -54,11 +62,12 @@ std::optional<std::string> CopiaDasCaixas(std::string textoFrequencia, std::stri
 
 // A message when the values cannot make a file the reader takes back (N out
 // of 1..10, a value that is not finite or out of its range, counts that do
-// not match N).
+// not match N, a measured spectrum's name with a line break in it).
 std::optional<std::string> ValidaDados(const DadosArquivo& d);
 
-// The bytes of the file. Line breaks in the title become blanks; a title
-// that Windows-1252 cannot hold makes the whole file UTF-8.
+// The bytes of the file. Line breaks in the title become blanks; a title or
+// a measured spectrum's name that Windows-1252 cannot hold makes the whole
+// file UTF-8. The reference shift goes only with a spectrum's name.
 std::string BytesArquivo(const DadosArquivo& d, char SepDec);
 
 // Writes the file through GravaArquivo. Returns why not when the values

@@ -153,6 +153,90 @@ TEST(ArquivoDados, AceitaLFUtf8EOutroSeparador) {
     }
 }
 
+// A measured spectrum adds its keys after the couplings, the reference only
+// when it shifts; without a name nothing is added, whatever the reference.
+TEST(ArquivoDados, EspectroExperimentalNoFim) {
+    DadosArquivo d = Dados(3);
+    d.ReferenciaPpm = 0.05;
+    const std::string sem = BytesArquivo(Dados(3), ',');
+    EXPECT_EQ(BytesArquivo(d, ','), sem);
+
+    d.ArquivoExperimental = "espectros/etanol (CDCl3).jdx";
+    const std::string com = BytesArquivo(d, ',');
+    EXPECT_EQ(com, sem + "#Espectro experimental\r\nespectros/etanol (CDCl3).jdx\r\n"
+                         "#Refer\xEAncia do espectro (ppm)\r\n 0,05 \r\n");
+    for (const char sep : {',', '.'}) {
+        const LeituraArquivo r = LeDadosArquivo(com, sep);
+        ASSERT_TRUE(r.dados) << r.Mensagem();
+        EXPECT_EQ(r.dados->ArquivoExperimental, d.ArquivoExperimental);
+        EXPECT_EQ(r.dados->ReferenciaPpm, 0.05);
+        EXPECT_EQ(BytesArquivo(*r.dados, ','), com);
+    }
+    d.ReferenciaPpm = 0;
+    const std::string semReferencia = BytesArquivo(d, '.');
+    EXPECT_EQ(Linhas(semReferencia).size(), std::size_t(LinhasArquivo(3) + 2));
+    const LeituraArquivo r = LeDadosArquivo(semReferencia, '.');
+    ASSERT_TRUE(r.dados) << r.Mensagem();
+    EXPECT_EQ(r.dados->ReferenciaPpm, 0);
+    EXPECT_EQ(r.dados->ArquivoExperimental, d.ArquivoExperimental);
+
+    // A name Windows-1252 cannot hold makes the file UTF-8, as a title does,
+    // and it comes back whole, through a file too.
+    d.ArquivoExperimental = "/home/bő/スペクトル.jdx";
+    d.ReferenciaPpm = -0.0125;
+    const std::string arq = ::testing::TempDir() + "halvora_experimental.esm";
+    ASSERT_FALSE(GravaArquivoDados(arq, d, ','));
+    const std::string u8 = LeBytes(arq);
+    EXPECT_EQ(Linhas(u8).at(0), "#Título");
+    const LeituraArquivo lido = LeArquivoDados(arq, ',');
+    ASSERT_TRUE(lido.dados) << lido.Mensagem();
+    EXPECT_EQ(lido.dados->ArquivoExperimental, d.ArquivoExperimental);
+    EXPECT_EQ(lido.dados->ReferenciaPpm, -0.0125);
+
+    // A line break would make the name two lines: refused, nothing written.
+    for (const char* nome : {"a\nb.jdx", "a.jdx\r"}) {
+        d.ArquivoExperimental = nome;
+        EXPECT_EQ(ValidaDados(d), "O nome do espectro experimental não pode ter quebras de linha.");
+        const auto erro = GravaArquivoDados(arq + "2", d, ',');
+        ASSERT_TRUE(erro);
+        EXPECT_EQ(erro->tipo, TipoErro::Entrada);
+        EXPECT_FALSE(fs::exists(arq + "2"));
+    }
+    d.ArquivoExperimental = "x.jdx";
+    d.ReferenciaPpm = 1000.5;
+    EXPECT_EQ(ValidaDados(d),
+              "O valor de #Referência do espectro (ppm) deve estar entre -1000 e 1000.");
+}
+
+TEST(ArquivoDados, RecusaEspectroExperimentalDanificado) {
+    const std::string bom = BytesArquivo(Dados(3), ',');
+    const auto mensagem = [&](const std::string& cauda) {
+        const LeituraArquivo r = LeDadosArquivo(bom + cauda, ',');
+        EXPECT_FALSE(r.dados) << cauda;
+        return r.Mensagem();
+    };
+    const std::string chave = "#Espectro experimental\r\n",
+                      ref = "#Refer\xEAncia do espectro (ppm)\r\n";
+    EXPECT_EQ(mensagem("#Espectro\r\nx.jdx\r\n"),
+              "linha 43: linha a mais; para 3 prótons o arquivo tem 42 linhas");
+    EXPECT_EQ(mensagem(chave), "linha 43: falta o nome do espectro experimental");
+    EXPECT_EQ(mensagem(chave + "\r\n"), "linha 44: o nome do espectro experimental está vazio");
+    EXPECT_EQ(mensagem(chave + "a\rb\r\n"),
+              "linha 44: o nome do espectro experimental tem uma quebra de linha");
+    EXPECT_EQ(mensagem(chave + "x.jdx\r\n#extra\r\n 1 \r\n"),
+              "linha 45: linha a mais depois do espectro experimental");
+    EXPECT_EQ(mensagem(chave + "x.jdx\r\n" + ref),
+              "linha 45: falta o valor de #Referência do espectro (ppm)");
+    EXPECT_EQ(mensagem(chave + "x.jdx\r\n" + ref + " zero \r\n"),
+              "linha 46: o valor de #Referência do espectro (ppm) não é um número");
+    EXPECT_EQ(mensagem(chave + "x.jdx\r\n" + ref + " -2000 \r\n"),
+              "linha 46: o valor de #Referência do espectro (ppm) deve estar entre -1000 e 1000");
+    EXPECT_EQ(mensagem(chave + "x.jdx\r\n" + ref + " 1 \r\n#mais\r\n"),
+              "linha 47: linha a mais depois da referência do espectro");
+    EXPECT_EQ(mensagem(chave + "x.jdx"),
+              "linha 44: falta o fim de linha; o arquivo parece truncado");
+}
+
 TEST(ArquivoDados, RecusaArquivosDanificados) {
     const std::string bom = BytesArquivo(Dados(3), ',');
     ASSERT_EQ(Linhas(bom).size(), std::size_t(LinhasArquivo(3)));
