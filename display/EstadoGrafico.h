@@ -78,11 +78,13 @@ struct Envolvente {
 };
 
 // A measured spectrum shown under the simulation, the name of its file for
-// the copy's annotation, and what the user adds to every point's ppm so
-// that its reference line sits where they say.
+// the copy's annotation and its whole path for the data file, and what the
+// user adds to every point's ppm so that its reference line sits where they
+// say.
 struct Sobreposicao {
     std::shared_ptr<const EspectroExperimental> espectro;
     std::string arquivo;
+    std::string caminho{};
     double ReferenciaPpm = 0;
 };
 

@@ -61,6 +61,10 @@ bool ArquivoEspectro::SalvaDados() {
 
     const QString caminho = dialogos_.Escolhe(PedidoDados(true));
     if (caminho.isEmpty()) return false;
+    if (const Sobreposicao& x = g_.Experimental; x.espectro && !x.caminho.empty()) {
+        d.ArquivoExperimental = NomeDoEspectro(x.caminho, caminho.toStdString());
+        d.ReferenciaPpm = x.ReferenciaPpm;
+    }
     const Ampulheta ampulheta;
     if (!dialogos_.Grava(QStringLiteral("Salvar dados"), [&](OpcoesGravacao opcoes) {
             return GravaArquivoDados(caminho.toStdString(), d, SepDec_, opcoes);
@@ -83,7 +87,8 @@ void ArquivoEspectro::AbreArquivo(const QString& caminho) {
     const Ampulheta ampulheta;
     dialogos_.Usado(caminho);
     const std::string arquivo = caminho.toStdString();
-    Carrega([&] { return LeArquivoDados(arquivo, SepDec_); }, QFileInfo(caminho).fileName());
+    Carrega([&] { return LeArquivoDados(arquivo, SepDec_); }, QFileInfo(caminho).fileName(),
+            caminho);
 }
 
 void ArquivoEspectro::AbreExemplo(const Exemplo& exemplo) {
@@ -93,7 +98,8 @@ void ArquivoEspectro::AbreExemplo(const Exemplo& exemplo) {
             QString::fromUtf8(exemplo.nome.data(), qsizetype(exemplo.nome.size())));
 }
 
-void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const QString& nome) {
+void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const QString& nome,
+                              const QString& caminho) {
     entrada_.DefineAvisoPPMDado(true);
     QCoreApplication::processEvents();
     EstadoNeutro();
@@ -117,7 +123,11 @@ void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const Q
     emit Salvos();
     // The run re-armed the warning; the frequency the file set is no edit.
     entrada_.DefineAvisoPPMDado(true);
-    emit SistemaAberto();
+    if (const std::string& x = lido.dados->ArquivoExperimental; !x.empty())
+        emit EspectroNomeado(Q(CaminhoDoEspectro(x, caminho.toStdString())),
+                             lido.dados->ReferenciaPpm);
+    else
+        emit SistemaAberto();
 }
 
 // What the display looks like before a file is read, whatever the file says.

@@ -63,14 +63,19 @@ class ArquivoEspectro : public QObject {
     void ArquivoUsado(const QString& nome);
     // What is on screen is what a file holds.
     void Salvos();
-    // A data file or an example replaced the system and ran.
+    // A data file or an example replaced the system and ran: the file named
+    // no measured spectrum, or it named this one (its whole path), shifted
+    // by `referencia` ppm.
     void SistemaAberto();
+    void EspectroNomeado(const QString& caminho, double referencia);
 
   private:
     std::function<bool()> podeSubstituir_;
     // The reading common to files and examples: `le` reads once the display
-    // is neutral; `nome` goes to the caption.
-    void Carrega(const std::function<LeituraArquivo()>& le, const QString& nome);
+    // is neutral; `nome` goes to the caption; the names in the data file of
+    // `caminho` (none for an example) are relative to its folder.
+    void Carrega(const std::function<LeituraArquivo()>& le, const QString& nome,
+                 const QString& caminho = {});
     // What the display looks like before a file is read, whatever the file says.
     void EstadoNeutro();
     void AplicaOpcoesArquivo(const DadosArquivo& d);

@@ -99,7 +99,9 @@ void JanelaEspectro::Liga() {
     connect(opcoes_, &OpcoesEspectro::Editado, this, editado);
     connect(menus_, &MenusEspectro::TituloEditado, this, editado);
     connect(jcamp_, &JcampEspectro::FrequenciaMudada, this, editado);
+    connect(jcamp_, &JcampEspectro::SobreposicaoEditada, this, editado);
     connect(arquivo_, &ArquivoEspectro::SistemaAberto, jcamp_, &JcampEspectro::SistemaAberto);
+    connect(arquivo_, &ArquivoEspectro::EspectroNomeado, jcamp_, &JcampEspectro::AbreDoArquivo);
     connect(entrada_, &PainelEntrada::FocoDevolvido, areaGrafico_, &AreaGrafico::FocoNoGrafico);
     connect(entrada_, &PainelEntrada::PassaAoExecutar, this,
             [this] { botaoExecutar_->setFocus(Qt::OtherFocusReason); });

@@ -10,6 +10,7 @@
 #include "run/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -60,24 +61,45 @@ JcampEspectro::JcampEspectro(const PecasJcamp& p, QWidget* janela)
       execucao_(p.execucao), areaGrafico_(p.areaGrafico), dialogos_(p.dialogos), barra_(p.barra),
       SepDec_(p.SepDec) {}
 
-void JcampEspectro::AbreExperimental() {
-    const QString caminho = dialogos_.Escolhe(PedidoJcamp(false));
-    if (caminho.isEmpty()) return;
-    dialogos_.Usado(caminho);
+std::optional<LeituraJcamp> JcampEspectro::Le(const QString& caminho) {
     LeituraJcamp lido;
     {
         const Ampulheta ampulheta;
         lido = LeArquivoJcamp(caminho.toStdString(), SepDec_);
     }
-    if (!lido.espectro) {
-        Recusa(janela_, QFileInfo(caminho).fileName(), lido);
+    if (!lido.espectro) return lido;
+    const QFileInfo info(caminho);
+    g_.Experimental = {std::make_shared<const EspectroExperimental>(std::move(*lido.espectro)),
+                       info.fileName().toStdString(), info.absoluteFilePath().toStdString()};
+    if (!lido.avisos.empty()) barra_.showMessage(TextoAvisos(lido.avisos), 15000);
+    return std::nullopt;
+}
+
+void JcampEspectro::AbreExperimental() {
+    const QString caminho = dialogos_.Escolhe(PedidoJcamp(false));
+    if (caminho.isEmpty()) return;
+    dialogos_.Usado(caminho);
+    if (const auto falha = Le(caminho)) {
+        Recusa(janela_, QFileInfo(caminho).fileName(), *falha);
         return;
     }
-    auto x = std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
-    g_.Experimental = {x, QFileInfo(caminho).fileName().toStdString()};
-    if (!lido.avisos.empty()) barra_.showMessage(TextoAvisos(lido.avisos), 15000);
+    emit SobreposicaoEditada();
     areaGrafico_.Grafico();
-    ConfereFrequencia(*x);
+    ConfereFrequencia(*g_.Experimental.espectro);
+}
+
+void JcampEspectro::AbreDoArquivo(const QString& caminho, double referencia) {
+    if (const auto falha = Le(caminho)) {
+        QMessageBox::warning(
+            janela_, QStringLiteral("Espectro experimental"),
+            QStringLiteral(
+                "O espectro experimental %1, que o arquivo de dados indica, não pôde ser lido: %2.")
+                .arg(QDir::toNativeSeparators(caminho), Q(falha->Mensagem())));
+        SistemaAberto();
+        return;
+    }
+    g_.Experimental.ReferenciaPpm = referencia;
+    areaGrafico_.Grafico();
 }
 
 void JcampEspectro::ConfereFrequencia(const EspectroExperimental& x) {
@@ -109,10 +131,12 @@ void JcampEspectro::SistemaAberto() {
     const auto resposta =
         QMessageBox::question(janela_, QStringLiteral("Espectro experimental"), texto,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (resposta == QMessageBox::Yes)
+    if (resposta == QMessageBox::Yes) {
+        emit SobreposicaoEditada();
         ConfereFrequencia(*x);
-    else
-        RemoveExperimental();
+    } else {
+        Retira();
+    }
 }
 
 void JcampEspectro::AjustaReferencia() {
@@ -135,10 +159,17 @@ void JcampEspectro::AjustaReferencia() {
         return;
     }
     g_.Experimental.ReferenciaPpm = *ppm;
+    emit SobreposicaoEditada();
     areaGrafico_.Grafico();
 }
 
 void JcampEspectro::RemoveExperimental() {
+    if (!TemExperimental()) return;
+    Retira();
+    emit SobreposicaoEditada();
+}
+
+void JcampEspectro::Retira() {
     g_.Experimental = {};
     areaGrafico_.Grafico();
 }

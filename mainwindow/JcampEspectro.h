@@ -6,8 +6,12 @@
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
+#include "run/JcampDx.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class AreaGrafico;
 class DialogosArquivo;
@@ -35,6 +39,10 @@ class JcampEspectro : public QObject {
     JcampEspectro(const PecasJcamp& p, QWidget* janela);
 
     void AbreExperimental();
+    // The spectrum a data file names, shifted as it says, with no question
+    // about its frequency (the file holds the one chosen). One that cannot
+    // be read is told, and the system opens as under any other file.
+    void AbreDoArquivo(const QString& caminho, double referencia);
     void RemoveExperimental();
     // "Referência do Espectro Experimental...": the ppm added to every
     // measured point, asked for; a value that is no number or is out of
@@ -49,8 +57,15 @@ class JcampEspectro : public QObject {
   signals:
     // The frequency box took the measured spectrum's frequency.
     void FrequenciaMudada();
+    // The user laid a spectrum under, removed it, kept it under another
+    // system or shifted it: the data file would name it otherwise.
+    void SobreposicaoEditada();
 
   private:
+    // The spectrum of `caminho` in place of the overlay; the failed reading
+    // when it cannot be read.
+    std::optional<LeituraJcamp> Le(const QString& caminho);
+    void Retira();
     // One question when the run's frequency is more than 1 % away from the
     // file's; "Sim" switches the shifts to ppm, sets the box and runs.
     void ConfereFrequencia(const EspectroExperimental& x);

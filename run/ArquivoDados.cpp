@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <type_traits>
 #include <utility>
 
@@ -389,6 +390,29 @@ std::optional<Erro> GravaArquivoDados(const std::string& caminho, const DadosArq
                                       char SepDec, OpcoesGravacao opcoes) {
     if (auto erro = ValidaDados(d)) return Erro{TipoErro::Entrada, *erro};
     return GravaArquivo(caminho, BytesArquivo(d, SepDec), opcoes);
+}
+
+namespace {
+
+std::filesystem::path Absoluto(const std::string& caminho) {
+    std::error_code erro;
+    std::filesystem::path p = std::filesystem::absolute(caminho, erro);
+    return (erro ? std::filesystem::path(caminho) : p).lexically_normal();
+}
+
+} // namespace
+
+std::string NomeDoEspectro(const std::string& espectro, const std::string& arquivoDados) {
+    const std::filesystem::path alvo = Absoluto(espectro);
+    const std::filesystem::path relativo =
+        alvo.lexically_relative(Absoluto(arquivoDados).parent_path());
+    const bool abaixo = !relativo.empty() && relativo != "." && *relativo.begin() != "..";
+    return abaixo ? relativo.generic_string() : alvo.string();
+}
+
+std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquivoDados) {
+    if (std::filesystem::path(nome).is_absolute()) return nome;
+    return (Absoluto(arquivoDados).parent_path() / nome).lexically_normal().string();
 }
 
 std::string LeituraArquivo::Mensagem() const {

@@ -75,6 +75,14 @@ std::string BytesArquivo(const DadosArquivo& d, char SepDec);
 std::optional<Erro> GravaArquivoDados(const std::string& caminho, const DadosArquivo& d,
                                       char SepDec, OpcoesGravacao opcoes = {});
 
+// The measured spectrum `espectro` as the data file `arquivoDados` names it:
+// relative to that file's folder when it lies there or below, so that a
+// folder moved whole keeps them together; its whole path otherwise.
+std::string NomeDoEspectro(const std::string& espectro, const std::string& arquivoDados);
+// The file a data file's name stands for: from the data file's folder,
+// unless the name is absolute.
+std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquivoDados);
+
 struct LeituraArquivo {
     std::optional<DadosArquivo> dados; // only when the whole file is good
     // The title of line 2 whenever the file reaches it: the window shows it

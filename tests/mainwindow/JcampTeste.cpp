@@ -9,6 +9,7 @@
 #include "run/JcampDx.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -51,7 +52,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
     EXPECT_EQ(t.Freqs(), freqs);
-    EXPECT_TRUE(f.DadosSalvos()) << "the overlay is not in the data file";
+    EXPECT_FALSE(f.DadosSalvos()) << "the data file would name the overlay";
     {
         Modal sim(QMessageBox::Yes);
         f.Acoes().espectroExperimental->trigger();
@@ -102,7 +103,9 @@ TEST(Jcamp, OutroSistemaPerguntaSeMantemOEspectro) {
     const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
-    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+    QTemporaryDir pasta;
+    const QString dados = pasta.filePath("sistema.esm");
+    f.Dialogos().EscolheArquivo = [&](bool salvar) { return salvar ? dados : Affn; };
     const Exemplo* exemplo = ProcuraExemplo("acrilato-60");
     ASSERT_TRUE(exemplo);
     for (auto resposta : {QMessageBox::No, QMessageBox::Yes}) {
@@ -110,6 +113,8 @@ TEST(Jcamp, OutroSistemaPerguntaSeMantemOEspectro) {
             Modal nao(QMessageBox::No);
             f.Acoes().espectroExperimental->trigger();
         }
+        // Saved, so that no question about saving comes first.
+        ASSERT_TRUE(f.Arquivo().SalvaDados());
         Modal modal(resposta);
         f.Arquivo().AbreExemplo(*exemplo);
         ASSERT_GE(modal.vezes(), 1);
@@ -168,7 +173,7 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     JanelaEspectro& f = t.f;
     const double& referencia = f.EstadoDoGrafico().Experimental.ReferenciaPpm;
     EXPECT_FALSE(ReferenciaDisponivel(t));
-    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+    f.Dialogos().EscolheArquivo = [](bool salvar) { return salvar ? QString() : Affn; };
     {
         Modal nao(QMessageBox::No);
         f.Acoes().espectroExperimental->trigger();
@@ -182,6 +187,7 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
         EXPECT_EQ(resposta.textos[0], "Deslocamento (ppm) a somar ao espectro experimental:");
     }
     EXPECT_EQ(referencia, 0.25);
+    EXPECT_FALSE(f.DadosSalvos()) << "the data file holds the shift";
     for (const auto& [texto, mensagem] :
          {std::pair{"abc", "O deslocamento não é um número."},
           std::pair{"", "O deslocamento não é um número."},
@@ -207,6 +213,116 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     EXPECT_EQ(referencia, 0);
     f.Acoes().removerExperimental->trigger();
     EXPECT_FALSE(ReferenciaDisponivel(t));
+}
+
+// The data file's lines from `chave` on, in the file's own bytes.
+QByteArray Cauda(const QString& arquivo, const QByteArray& chave) {
+    QFile f(arquivo);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const auto k = bytes.indexOf(chave);
+    return k < 0 ? QByteArray() : bytes.mid(k);
+}
+
+// A measured spectrum, shifted, is named in the data file: beside it, by
+// its name from the file's folder; elsewhere, by its whole path. Opening
+// the file lays it under again, shifted, without a question.
+TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    ASSERT_TRUE(QDir(pasta.path()).mkpath("espectros/sub"));
+    const QString jdx = pasta.filePath("espectros/sub/affn.dx"), dados = pasta.filePath("a.esm");
+    ASSERT_TRUE(QFile::copy(Affn, jdx));
+    Tela t;
+    JanelaEspectro& f = t.f;
+    QString salvarEm = dados;
+    f.Dialogos().EscolheArquivo = [&](bool salvar) { return salvar ? salvarEm : jdx; };
+    const Sobreposicao& x = f.EstadoDoGrafico().Experimental;
+    {
+        Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+    }
+    {
+        Modal resposta(QStringLiteral("-0,125"));
+        f.Acoes().referenciaExperimental->trigger();
+    }
+    ASSERT_TRUE(f.Arquivo().SalvaDados());
+    EXPECT_EQ(Cauda(dados, "#Espectro"), "#Espectro experimental\r\nespectros/sub/affn.dx\r\n"
+                                         "#Refer\xEAncia do espectro (ppm)\r\n-0,125 \r\n");
+    salvarEm = pasta.filePath("outra/b.esm");
+    ASSERT_TRUE(QDir(pasta.path()).mkpath("outra"));
+    ASSERT_TRUE(f.Arquivo().SalvaDados());
+    EXPECT_TRUE(Cauda(salvarEm, "#Espectro")
+                    .startsWith("#Espectro experimental\r\n" + jdx.toUtf8() + "\r\n"));
+
+    for (const QString& arquivo : {dados, salvarEm}) {
+        f.Acoes().removerExperimental->trigger();
+        for (int vez = 0; vez < 2; ++vez) {
+            // The second time under its own spectrum: no question either.
+            const Modal nenhuma;
+            f.Arquivo().AbreArquivo(arquivo);
+            EXPECT_EQ(nenhuma.vezes(), 0) << nenhuma.textos.join(" | ").toStdString();
+            EXPECT_EQ(x.arquivo, "affn.dx");
+            EXPECT_EQ(x.caminho, jdx.toStdString());
+            EXPECT_EQ(x.ReferenciaPpm, -0.125);
+            EXPECT_TRUE(f.DadosSalvos());
+        }
+    }
+    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300") << "the file's, not the spectrum's";
+
+    // Gone: the message names it and says why; the system opens, and the
+    // spectrum still under it is asked about as under any other file.
+    ASSERT_TRUE(QFile::remove(jdx));
+    {
+        Modal nao(QMessageBox::No);
+        f.Arquivo().AbreArquivo(dados);
+        ASSERT_EQ(nao.vezes(), 2);
+        EXPECT_EQ(nao.textos[0], "O espectro experimental " + jdx +
+                                     ", que o arquivo de dados indica, não pôde ser lido: não foi "
+                                     "possível abrir o arquivo (o arquivo ou a pasta não existe).");
+        EXPECT_EQ(nao.textos[1],
+                  "O espectro experimental affn.dx continua sob o novo sistema. Mantê-lo?");
+    }
+    EXPECT_FALSE(f.Jcamp().TemExperimental());
+    EXPECT_TRUE(f.DadosSalvos());
+}
+
+// Names Windows-1252 cannot hold make the file UTF-8 and come back whole; a
+// name with a line break is refused, and no file is written.
+TEST(Jcamp, NomesDoEspectroNoArquivoDeDados) {
+    const Local L(',');
+    QTemporaryDir pasta;
+    Tela t;
+    JanelaEspectro& f = t.f;
+    QString jdx;
+    const QString dados = pasta.filePath("c.esm");
+    f.Dialogos().EscolheArquivo = [&](bool salvar) { return salvar ? dados : jdx; };
+    const auto sob = [&](const QString& nome) {
+        jdx = pasta.filePath(nome);
+        EXPECT_TRUE(QFile::copy(Affn, jdx));
+        Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+    };
+    sob(QStringLiteral("ő スペクトル.dx"));
+    ASSERT_TRUE(f.Arquivo().SalvaDados());
+    EXPECT_TRUE(Cauda(dados, "#Espectro").contains(QStringLiteral("ő スペクトル.dx").toUtf8()));
+    EXPECT_TRUE(Cauda(dados, "#T").startsWith("#T\xC3\xADtulo")) << "the whole file in UTF-8";
+    f.Acoes().removerExperimental->trigger();
+    {
+        const Modal nenhuma;
+        f.Arquivo().AbreArquivo(dados);
+    }
+    EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "ő スペクトル.dx");
+
+    ASSERT_TRUE(QFile::remove(dados));
+    sob(QStringLiteral("linha\nquebrada.dx"));
+    {
+        Modal ok(QMessageBox::Ok);
+        EXPECT_FALSE(f.Arquivo().SalvaDados());
+        ASSERT_EQ(ok.vezes(), 1);
+        EXPECT_EQ(ok.textos[0], "O nome do espectro experimental não pode ter quebras de linha.");
+    }
+    EXPECT_FALSE(QFile::exists(dados));
 }
 
 TEST(Jcamp, ExportaOQueEstaNaTela) {

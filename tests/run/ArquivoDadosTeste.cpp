@@ -208,6 +208,22 @@ TEST(ArquivoDados, EspectroExperimentalNoFim) {
               "O valor de #Referência do espectro (ppm) deve estar entre -1000 e 1000.");
 }
 
+// Beside the data file or below it, the spectrum is named from the data
+// file's folder; anywhere else by its whole path. Names read back resolve
+// from that folder.
+TEST(ArquivoDados, NomeDoEspectroPelaPastaDoArquivo) {
+    EXPECT_EQ(NomeDoEspectro("/aula/rmn/etanol.jdx", "/aula/rmn/etanol.esm"), "etanol.jdx");
+    EXPECT_EQ(NomeDoEspectro("/aula/rmn/med/../med/e.jdx", "/aula/rmn/x.esm"), "med/e.jdx");
+    EXPECT_EQ(NomeDoEspectro("/aula/outros/e.jdx", "/aula/rmn/x.esm"), "/aula/outros/e.jdx");
+    EXPECT_EQ(NomeDoEspectro("/e.jdx", "/aula/x.esm"), "/e.jdx");
+    EXPECT_EQ(CaminhoDoEspectro("med/e.jdx", "/aula/rmn/x.esm"), "/aula/rmn/med/e.jdx");
+    EXPECT_EQ(CaminhoDoEspectro("../e.jdx", "/aula/rmn/x.esm"), "/aula/e.jdx");
+    EXPECT_EQ(CaminhoDoEspectro("/outro/e.jdx", "/aula/rmn/x.esm"), "/outro/e.jdx");
+    const std::string aqui = fs::current_path().string();
+    EXPECT_EQ(NomeDoEspectro("e.jdx", "x.esm"), "e.jdx");
+    EXPECT_EQ(CaminhoDoEspectro("e.jdx", "x.esm"), aqui + "/e.jdx");
+}
+
 TEST(ArquivoDados, RecusaEspectroExperimentalDanificado) {
     const std::string bom = BytesArquivo(Dados(3), ',');
     const auto mensagem = [&](const std::string& cauda) {
