@@ -35,7 +35,8 @@ const char* const TextoAjudaCalc =
     "x 4096)\n"
     "  --save=ARQ       grava os dados de entrada em ARQ, como \"Salvar Dados de Entrada\"\n"
     "  --experimental=ARQ  um espectro medido (JCAMP-DX): descrito na saída de erros e,\n"
-    "                   na figura, desenhado sob o espectro simulado\n"
+    "                   na figura, desenhado sob o espectro simulado (padrão: o que\n"
+    "                   ARQ.esm indicar)\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
     "  --exemplos       lista os exemplos (nome e título, um por linha)\n"
     "  --exemplo=NOME   usa um dos exemplos como ARQ.esm\n"
@@ -194,6 +195,26 @@ EntradaSimulacao Iniciais(int N, const std::optional<DadosArquivo>& d) {
     return in;
 }
 
+// Without --experimental, the spectrum the data file names, shifted as it
+// says. One that cannot be read is a warning: the run goes on without it,
+// as the window opens the file without it.
+void EspectroDoArquivo(OpcoesCalc& o) {
+    if (!o.arquivo || !o.dados || o.dados->ArquivoExperimental.empty()) return;
+    const std::string caminho = CaminhoDoEspectro(o.dados->ArquivoExperimental, *o.arquivo);
+    LeituraJcamp lido = LeArquivoJcamp(caminho);
+    if (!lido.espectro) {
+        o.avisosExperimental.push_back("o espectro experimental " + caminho +
+                                       ", que o arquivo de dados indica, não pôde ser lido: " +
+                                       lido.Mensagem() + "; segue sem ele");
+        return;
+    }
+    o.experimental = caminho;
+    o.espectroExperimental =
+        std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
+    o.avisosExperimental = std::move(lido.avisos);
+    o.referenciaExperimental = o.dados->ReferenciaPpm;
+}
+
 // The defaults of the values the command line left out (the file's, else
 // the start-up ones), and the counts.
 std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
@@ -300,6 +321,8 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
         r.opcoes.espectroExperimental =
             std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
         r.opcoes.avisosExperimental = std::move(lido.avisos);
+    } else {
+        EspectroDoArquivo(r.opcoes);
     }
     r.erro = Completa(b, r.opcoes);
     return r;

@@ -35,10 +35,12 @@ struct OpcoesCalc {
     std::optional<std::string> titulo;
     std::optional<double> largura;
     // A measured spectrum (JCAMP-DX) to lay under the picture, with what its
-    // reader had to say; the JCAMP-DX export to write after the run.
+    // reader had to say: --experimental's, or else the one the data file
+    // names, shifted as it says; the JCAMP-DX export to write after the run.
     std::optional<std::string> experimental;
     std::shared_ptr<const EspectroExperimental> espectroExperimental;
     std::vector<std::string> avisosExperimental;
+    double referenciaExperimental = 0;
     std::optional<std::string> jcamp;
 };
 

@@ -63,6 +63,10 @@ std::optional<Erro> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
     d.NiInic = g.NiInic;
     d.LimLeft = g.LimLeft;
     d.TwPerHz = g.TwPerHz;
+    if (o.espectroExperimental && o.experimental) {
+        d.ArquivoExperimental = NomeDoEspectro(*o.experimental, *o.salvar);
+        d.ReferenciaPpm = o.referenciaExperimental;
+    }
     return GravaArquivoDados(*o.salvar, d, og.SepDec);
 }
 
@@ -131,12 +135,11 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     // script that sees a failure then knows nothing was written.
     if (const int status = StatusDaSaida(saida, erros)) return status;
     if (o.tempos) erros << obs.tabelaTempos();
-    if (o.espectroExperimental) {
-        for (const std::string& aviso : o.avisosExperimental)
-            erros << "halvora-calc: aviso: " << aviso << "\n";
+    for (const std::string& aviso : o.avisosExperimental)
+        erros << "halvora-calc: aviso: " << aviso << "\n";
+    if (o.espectroExperimental)
         erros << "halvora-calc: espectro experimental: "
               << DescricaoExperimental(*o.espectroExperimental) << "\n";
-    }
     if (o.svg || o.png || o.pdf)
         if (auto erro = GravaFiguraCalc(o, estado)) {
             erros << "halvora-calc: " << erro->texto << "\n";

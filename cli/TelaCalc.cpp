@@ -39,7 +39,8 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
     og.TelaPequena = compacto;
     if (o.espectroExperimental)
         g.Experimental = {o.espectroExperimental,
-                          std::filesystem::path(*o.experimental).filename().string()};
+                          std::filesystem::path(*o.experimental).filename().string(),
+                          *o.experimental, o.referenciaExperimental};
     const auto [SW, SH] = TamanhoDaTela(o, compacto);
     g.env.EnvPontos = SW / 15;
     Restaura(g);

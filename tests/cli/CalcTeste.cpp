@@ -1,12 +1,14 @@
 #include "cli/Calc.h"
 #include "run/ArquivoDados.h"
 #include "run/JcampDx.h"
+#include "run/Simulacao.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -339,6 +341,54 @@ TEST(HalvoraCalc, TamanhoDaFigura) {
          {"--svg=x.svg --size=772x400", "--svg=x.svg --size=800x364", "--svg=x.svg --size=4097x800",
           "--svg=x.svg --size=800", "--size=800x600"})
         EXPECT_EQ(Calc(ruim).status, 2) << ruim;
+}
+
+// The spectrum a data file names is laid under the picture, shifted, unless
+// --experimental gives another; --save names it from the new file's folder;
+// one that cannot be read is a warning and the run goes on.
+TEST(HalvoraCalc, EspectroQueOArquivoIndica) {
+    namespace fs = std::filesystem;
+    const fs::path aula = fs::path(Pasta) / "halvora_calc_aula";
+    fs::remove_all(aula);
+    fs::create_directories(aula / "sub");
+    const std::string affn = std::string(HALVORA_ESPECTROS) + "/affn.dx";
+    fs::copy_file(affn, aula / "affn.dx");
+    const EntradaSimulacao in = EntradaInicial(3);
+    DadosArquivo d{.NProt = 3, .TwPerHz = 225, .Desloc = in.Desloc, .J = in.J};
+    d.ArquivoExperimental = "affn.dx";
+    d.ReferenciaPpm = 0.02;
+    const std::string esm = (aula / "a.esm").string(), svg = (aula / "a.svg").string();
+    ASSERT_FALSE(GravaArquivoDados(esm, d, '.'));
+
+    const std::string b = (aula / "b.esm").string(), c = (aula / "sub" / "c.esm").string();
+    const Saida s = Calc(esm + " --svg=" + svg + " --save=" + b);
+    ASSERT_EQ(s.status, 0) << s.err;
+    EXPECT_NE(s.err.find("espectro experimental: 16384 pontos"), std::string::npos) << s.err;
+    EXPECT_NE(LeArquivo(svg).find(
+                  ">Espectro experimental: affn.dx (400.132130 MHz), deslocado +0.02 ppm<"),
+              std::string::npos);
+    const auto nomeado = [](const std::string& arq) {
+        const LeituraArquivo lido = LeArquivoDados(arq, '.');
+        EXPECT_TRUE(lido.dados) << lido.Mensagem();
+        return lido.dados ? std::pair{lido.dados->ArquivoExperimental, lido.dados->ReferenciaPpm}
+                          : std::pair{std::string(), 0.0};
+    };
+    EXPECT_EQ(nomeado(b), (std::pair{std::string("affn.dx"), 0.02}));
+    ASSERT_EQ(Calc(esm + " --save=" + c).status, 0);
+    EXPECT_EQ(nomeado(c), (std::pair{(aula / "affn.dx").string(), 0.02}));
+    ASSERT_EQ(Calc(esm + " --experimental=" + affn + " --save=" + c).status, 0);
+    EXPECT_EQ(nomeado(c), (std::pair{fs::path(affn).lexically_normal().string(), 0.0}));
+
+    fs::remove(aula / "affn.dx");
+    const Saida sem = Calc(esm + " --svg=" + svg);
+    EXPECT_EQ(sem.status, 0);
+    EXPECT_FALSE(sem.out.empty());
+    EXPECT_EQ(sem.err, "halvora-calc: aviso: o espectro experimental " +
+                           (aula / "affn.dx").string() +
+                           ", que o arquivo de dados indica, não pôde ser lido: não foi possível "
+                           "abrir o arquivo (o arquivo ou a pasta não existe); segue sem ele\n");
+    EXPECT_EQ(LeArquivo(svg).find("Espectro experimental"), std::string::npos);
+    fs::remove_all(aula);
 }
 
 } // namespace
