@@ -1,5 +1,7 @@
 #include "display/EnvolventeCalc.h"
 
+#include "display/Geometria.h"
+
 #include "run/TextoDecimal.h"
 #include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
@@ -221,7 +223,7 @@ double PreparaEnvolvente(EstadoGrafico& g, const EstadoSpin& e, const OpcoesGraf
             g.EscalaVertBase = g.EscalaVertFixa;
         } else {
             g.RecalcEscala = false;
-            if (maior != 0) g.EscalaVertBase = (SH / 1.5) / maior;
+            if (maior != 0) g.EscalaVertBase = AlturaDosPicos(g, SH) / maior;
         }
     }
     g.EscalaVert = g.EscalaVertBase * g.ZoomVert;

@@ -52,7 +52,7 @@ double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, const Espe
     if (maiorVisto > 0 && maiorVisto - r.base > 10 * r.desvio && ref > 0) return ref / maiorVisto;
     double maiorTotal = 0;
     for (double y : x.Intensidade) maiorTotal = std::max(maiorTotal, std::fabs(y));
-    const double refTotal = g.EscalaVertBase > 0 ? (SH / 1.5) / g.EscalaVertBase : ref;
+    const double refTotal = g.EscalaVertBase > 0 ? AlturaDosPicos(g, SH) / g.EscalaVertBase : ref;
     return refTotal / maiorTotal;
 }
 

@@ -58,12 +58,16 @@ std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW) {
     return int(std::clamp(std::nearbyint(novo), double(INT_MIN / 2), double(INT_MAX / 2)));
 }
 
+double AlturaDosPicos(const EstadoGrafico& g, int SH) {
+    return std::max(SH / 3.0, std::min(SH / 1.5, double(g.LinhaBase) - AcimaDosPicos));
+}
+
 void EscalaDosPalitos(EstadoGrafico& g, const EstadoSpin& e, int SH) {
     if (g.RecalcEscala) {
         g.RecalcEscala = false;
         double maior = 0;
         for (int k = 1; k <= e.NBandas; ++k) maior = std::max(maior, e.IntBanda(k));
-        if (maior != 0) g.EscalaVertBase = (SH / 1.5) / maior;
+        if (maior != 0) g.EscalaVertBase = AlturaDosPicos(g, SH) / maior;
     }
     g.EscalaVert = g.EscalaVertBase * g.ZoomVert;
 }

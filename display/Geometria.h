@@ -28,6 +28,13 @@ void CalculaJanela(EstadoGrafico& g, const EstadoSpin& e, int SW);
 // when the band is already in view.
 std::optional<int> RolagemParaBanda(EstadoGrafico& g, int SW);
 
+// The tallest line at zoom 1 stands two thirds of SH over the baseline, or
+// lower when a short plot's risen baseline would leave it less than
+// AcimaDosPicos twips for its label and the controls along the top; never
+// below a third of SH.
+inline constexpr int AcimaDosPicos = 1100;
+double AlturaDosPicos(const EstadoGrafico& g, int SH);
+
 // Vertical scale from the sticks when the envelope is off.
 void EscalaDosPalitos(EstadoGrafico& g, const EstadoSpin& e, int SH);
 

@@ -306,16 +306,17 @@ QFont FonteEixo() {
 int AlturaEixo() {
     return 2 * FolgaEixo + DescidaNumeros + 15 * QFontMetrics(FonteEixo()).height();
 }
-// The scale takes its room from above the lines: it is drawn only while
-// the tallest line at zoom 1 (two thirds of SH over the baseline) keeps this
-// much room over it for its label and the controls along the top. The
-// compact plot has none to spare. The line shapes of one band are compared
-// in Hz: no scale then either.
-constexpr int AcimaDosPicos = 1100;
+// The scale takes its room from above the lines: it is drawn while the
+// tallest line keeps AcimaDosPicos over it. A plot as wide as the wide
+// layout's, shortened on a laptop's screen, draws its lines lower for it
+// (AlturaDosPicos), down to a third of its height; narrower pictures, the
+// compact plot among them, keep their lines where they were. The line
+// shapes of one band are compared in Hz: no scale then either.
 bool ComEixo(const Superficie& s, const OpcoesGrafico& o) {
     const int visivel = std::min(s.alturaVisivel, s.SH);
     const double base = std::min(s.SH * 0.9, double(visivel - AlturaRotulos() - AlturaEixo()));
-    return !o.CompararCurvas && base - s.SH / 1.5 >= AcimaDosPicos;
+    const double picos = s.SW >= LarguraLarga ? s.SH / 3.0 : s.SH / 1.5;
+    return !o.CompararCurvas && base - picos >= AcimaDosPicos;
 }
 
 // The chemical shift scale of the view, in ppm at the run's frequency, read

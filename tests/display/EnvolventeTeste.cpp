@@ -115,6 +115,7 @@ TEST(Envolvente, MisturaMaximosEEscala) {
     // The highest point at two thirds of the height; a fixed window keeps its scale.
     Cena c(EntradaInicial(4));
     CalculaJanela(c.g, c.e, LarguraLarga);
+    CalculaLinhaBase(c.g, AlturaLarga);
     EXPECT_NEAR(PreparaEnvolvente(c.g, c.e, c.o, AlturaLarga) * c.g.EscalaVert, AlturaLarga / 1.5,
                 1e-6);
     c.g.JanelaFixa = c.g.RecalcEscala = true;

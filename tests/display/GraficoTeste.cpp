@@ -189,6 +189,14 @@ TEST(Grafico, EscalaPpmSoComEspacoAcimaDasLinhas) {
     EXPECT_EQ(c.g.LinhaBase, int(std::lround(AlturaCompacta * 0.9)));
     EXPECT_EQ(LinhaPreta(compacta, Px(c.g.LinhaBase) + 2, Px(AlturaCompacta - 100)), -1);
 
+    // The wide plot of a laptop's window, shortened to its least height, keeps
+    // the scale and draws its lines lower, leaving their labels room.
+    const QImage baixa = DesenhoPng(c.g, c.e, c.o, MedidaFigura{LarguraLarga, AlturaMinima}, false);
+    EXPECT_GE(LinhaPreta(baixa, Px(c.g.LinhaBase) + 2, Px(AlturaMinima - 100)), 0);
+    const double alturaPicos = AlturaDosPicos(c.g, AlturaMinima);
+    EXPECT_LE(alturaPicos, c.g.LinhaBase - AcimaDosPicos);
+    EXPECT_GE(alturaPicos, AlturaMinima / 3.0);
+
     Cena u(EntradaInicial(1));
     u.o.CompararCurvas = true;
     const QImage comparacao = u.Png();
