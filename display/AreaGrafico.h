@@ -30,11 +30,11 @@ class AreaGrafico : public QFrame {
     // Inner drawing size and control positions of the wide or compact layout;
     // also sets EnvPontos and TelaPequena.
     void SetLayout(bool compacto);
-    // A wide plot larger than the layout's, to fill a large window: the
-    // inner size in twips, never below the wide layout's nor beyond one
-    // envelope sample per pixel. The envelope gets one sample per pixel
-    // column; zoom, scroll, the selected band and filters stay, and a fixed
-    // window keeps its Hz range and vertical scale, stretched to the new size.
+    // The wide plot sized to the window's room: the inner size in twips,
+    // never narrower than the wide layout's nor wider than EnvCapacidade
+    // columns, never lower than AlturaMinima. Zoom, scroll, the selected band
+    // and filters stay, and a fixed window keeps its Hz range and vertical
+    // scale, stretched to the new size.
     void AmpliaPara(int SW, int SH);
     // The compact layout gives room to the coupling grid of large systems by
     // shortening the plot from the top; the inner width stays.
