@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -894,10 +895,15 @@ const char* const LetrasLatinas = // U+00C0..U+017F; '*' for the ones spelt with
     "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi**JjKkkLlLlLlL"
     "lLlNnNnNn*NnOoOoOo**RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
 
+// The names other NMR programs' readers know, whatever their language.
 const char* const NomesGregos[] = {
-    "alfa",  "beta",   "gama",    "delta", "epsilon", "zeta",    "eta",  "teta", "iota",
-    "capa",  "lambda", "mi",      "ni",    "csi",     "omicron", "pi",   "ro",   "sigma",
-    "sigma", "tau",    "upsilon", "fi",    "qui",     "psi",     "omega"};
+    "alpha", "beta",   "gamma",   "delta", "epsilon", "zeta",    "eta",  "theta", "iota",
+    "kappa", "lambda", "mu",      "nu",    "xi",      "omicron", "pi",   "rho",   "sigma",
+    "sigma", "tau",    "upsilon", "phi",   "chi",     "psi",     "omega"};
+
+bool Grega(char32_t c) {
+    return (c >= 0x391 && c <= 0x3A9) || (c >= 0x3B1 && c <= 0x3C9);
+}
 
 // What the letters above do not cover; the rest becomes "?".
 struct Grafia {
@@ -935,8 +941,19 @@ std::string Ascii(char32_t c) {
 // open a comment, so a blank goes between the two.
 std::string TituloAscii(std::string_view utf8, std::size_t maximo) {
     std::string r;
+    const auto alfanumerico = [](char a) { return std::isalnum(static_cast<unsigned char>(a)); };
+    bool gregaAntes = false;
     for (std::size_t i = 0; i < utf8.size();) {
-        for (char a : Ascii(ProximoCaractere(utf8, i))) {
+        const char32_t c = ProximoCaractere(utf8, i);
+        const std::string ascii = Ascii(c);
+        // A spelt-out Greek letter is a word of its own: "Δν" is "Delta nu",
+        // not "Deltanu".
+        const bool grega = Grega(c);
+        if ((grega && !r.empty() && alfanumerico(r.back())) ||
+            (gregaAntes && !ascii.empty() && alfanumerico(ascii[0])))
+            r += ' ';
+        gregaAntes = grega;
+        for (char a : ascii) {
             if (a == '$' && !r.empty() && r.back() == '$') r += ' ';
             if (a == ' ' && (r.empty() || r.back() == ' ')) continue;
             r += a;

@@ -345,6 +345,18 @@ ExportacaoJcamp Simulado() {
     return e;
 }
 
+// Greek letters keep their meaning in the ASCII title: each is a word.
+TEST(JcampDx, TituloComLetrasGregas) {
+    ExportacaoJcamp e = Simulado();
+    for (auto [titulo, ascii] : {std::pair{"AB: Δν/J = 0,5", "AB: Delta nu/J = 0,5"},
+                                 {"Hα e Hβ", "H alpha e H beta"},
+                                 {"α-β", "alpha-beta"}}) {
+        e.Titulo = titulo;
+        EXPECT_TRUE(BytesJcampDx(e).starts_with("##TITLE= " + std::string(ascii) + "\r\n"))
+            << titulo;
+    }
+}
+
 TEST(JcampDx, ExportacaoIdaEVolta) {
     const ExportacaoJcamp e = Simulado();
     ASSERT_FALSE(ValidaExportacao(e));
@@ -359,7 +371,7 @@ TEST(JcampDx, ExportacaoIdaEVolta) {
         return c > 0 && c < 0x7F && (c >= ' ' || c == '\r' || c == '\n');
     }));
     EXPECT_TRUE(bytes.starts_with(
-        "##TITLE= Eter etilico: alfa-beta \"quarteto\" ?\r\n##JCAMP-DX= 5.01\r\n"));
+        "##TITLE= Eter etilico: alpha-beta \"quarteto\" ?\r\n##JCAMP-DX= 5.01\r\n"));
     EXPECT_NE(bytes.find("##DATA TYPE= LINK\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("##.SHIFT REFERENCE= (INTERNAL, TMS, 1, 3.99870042236)\r\n"),
               std::string::npos);
@@ -371,7 +383,7 @@ TEST(JcampDx, ExportacaoIdaEVolta) {
     ASSERT_TRUE(r.espectro);
     EXPECT_TRUE(r.avisos.empty());
     EXPECT_EQ(r.espectro->MHz, e.MHz);
-    EXPECT_EQ(r.espectro->Titulo, "Eter etilico: alfa-beta \"quarteto\" ?");
+    EXPECT_EQ(r.espectro->Titulo, "Eter etilico: alpha-beta \"quarteto\" ?");
     ASSERT_EQ(r.espectro->Ppm.size(), e.Envolvente.size());
     double maior = 0;
     for (double y : e.Envolvente) maior = std::max(maior, std::fabs(y));
