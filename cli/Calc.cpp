@@ -82,12 +82,13 @@ std::string DescricaoExperimental(const EspectroExperimental& x) {
            FormataFixo(ppmMaximo, 5, '.') + " ppm";
 }
 
-// The simulated spectrum in JCAMP-DX, from the plot right after start-up.
+// The whole simulated spectrum in JCAMP-DX, with the plot's width and mix
+// (and the measured spectrum's grid when one is given).
 std::optional<Erro> GravaJcamp(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, false, g, og);
-    const ExportacaoJcamp x = ExportacaoDoGrafico(g, e, og);
+    const ExportacaoJcamp x = ExportacaoDoEspectro(g, e, og);
     if (auto erro = ValidaExportacao(x)) return Erro{TipoErro::Entrada, *erro};
     return GravaArquivo(*o.jcamp, BytesJcampDx(x));
 }

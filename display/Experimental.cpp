@@ -97,23 +97,58 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
     return colunas;
 }
 
-ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
-                                    const OpcoesGrafico& o) {
+namespace {
+
+// The export's grid, from high to low Hz: the measured spectrum's, shifted
+// as it is drawn, when one lies under the simulation, so that another
+// program compares them point by point; otherwise every band with twenty
+// line widths either side, at eight points a width or more.
+struct GradeExportacao {
+    double primeiro = 0, ultimo = 0;
+    std::size_t pontos = 0;
+};
+GradeExportacao GradeDaExportacao(const EstadoGrafico& g, const EstadoSpin& e, double largura) {
+    const double MHz = e.FreqEspHz / 1e6;
+    if (const EspectroExperimental* x = g.Experimental.espectro.get();
+        x && x->Ppm.size() >= 2 && MHz > 0) {
+        const double ref = g.Experimental.ReferenciaPpm;
+        return {(x->Ppm.front() + ref) * MHz, (x->Ppm.back() + ref) * MHz,
+                std::min(x->Ppm.size(), PontosMaximosJcamp)};
+    }
+    double alto = -HUGE_VAL, baixo = HUGE_VAL;
+    for (int k = 1; k <= e.NBandas; ++k) {
+        alto = std::max(alto, e.FreqBanda(k));
+        baixo = std::min(baixo, e.FreqBanda(k));
+    }
+    if (!(alto >= baixo)) return {};
+    alto += 20 * largura;
+    baixo -= 20 * largura;
+    const double porLargura = std::ceil((alto - baixo) / (largura / 8)) + 1;
+    const double pontos =
+        std::clamp(porLargura, double(PontosMinimosExportacao), double(PontosMaximosExportacao));
+    return {alto, baixo, std::size_t(pontos)};
+}
+
+} // namespace
+
+ExportacaoJcamp ExportacaoDoEspectro(const EstadoGrafico& g, const EstadoSpin& e,
+                                     const OpcoesGrafico& o) {
     ExportacaoJcamp x;
     x.Titulo = o.TituloEspectro;
     x.MHz = e.FreqEspHz / 1e6;
-    // Its own samples: the plot's envelope may be switched off, and the
-    // export takes one point per pixel column of the view, however finely
-    // the plot samples it.
     Envolvente env;
-    env.EnvPontos = g.env.EnvPontos;
     env.MeiaLargura = MeiaLarguraDe(o, g.env.MeiaLargura);
-    AmostraVista(env, g, e, 1);
-    Remistura(env, o.Mistura);
-    if (env.Amostras() > 0) {
-        x.PrimeiroHz = env.EnvFreq.front();
-        x.UltimoHz = env.EnvFreq.back();
-        x.Envolvente = env.EnvComb;
+    const GradeExportacao grade = GradeDaExportacao(g, e, 2 * env.MeiaLargura);
+    if (grade.pontos >= 2) {
+        env.Dimensiona(int(grade.pontos));
+        const double passo = (grade.ultimo - grade.primeiro) / double(grade.pontos - 1);
+        for (std::size_t i = 0; i < grade.pontos; ++i)
+            env.EnvFreq[i] = grade.primeiro + passo * double(i);
+        CalculaSomas(env, e);
+        Remistura(env, o.Mistura);
+        x.PrimeiroHz = grade.primeiro;
+        x.UltimoHz = grade.ultimo;
+        x.Envolvente = std::move(env.EnvComb);
     }
     for (int b = 1; b <= e.NBandas; ++b) x.Bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
     return x;

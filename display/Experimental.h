@@ -25,11 +25,16 @@ struct ColunaExperimental {
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
                                                     int SW, int SH);
 
-// The simulated spectrum as it is on screen, for BytesJcampDx: the envelope
-// at one point per pixel column of the view (whether or not the plot shows
-// it), the bands, the title and the run's frequency.
-ExportacaoJcamp ExportacaoDoGrafico(const EstadoGrafico& g, const EstadoSpin& e,
-                                    const OpcoesGrafico& o);
+// The whole simulated spectrum for BytesJcampDx, whatever the view: the
+// envelope with the plot's width and mix (whether or not the plot shows it)
+// on the measured spectrum's range and grid when one is laid under, else
+// over every band ± 20 line widths at 8 points a width or more, between
+// PontosMinimosExportacao and PontosMaximosExportacao points; the bands, the
+// title and the run's frequency.
+inline constexpr std::size_t PontosMinimosExportacao = 16384;
+inline constexpr std::size_t PontosMaximosExportacao = std::size_t(1) << 20;
+ExportacaoJcamp ExportacaoDoEspectro(const EstadoGrafico& g, const EstadoSpin& e,
+                                     const OpcoesGrafico& o);
 
 // The observe frequency with the decimals its file gives: "400,112".
 std::string TextoMHzExperimental(const EspectroExperimental& x, char SepDec);

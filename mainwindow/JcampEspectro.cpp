@@ -175,7 +175,7 @@ void JcampEspectro::Retira() {
 }
 
 void JcampEspectro::Exporta() {
-    const ExportacaoJcamp x = ExportacaoDoGrafico(g_, e_, o_);
+    const ExportacaoJcamp x = ExportacaoDoEspectro(g_, e_, o_);
     if (auto erro = ValidaExportacao(x)) {
         QMessageBox::warning(janela_, QStringLiteral("Exportar espectro"), Q(*erro));
         return;

@@ -1,4 +1,5 @@
 #include "cli/Calc.h"
+#include "display/Experimental.h"
 #include "run/ArquivoDados.h"
 #include "run/JcampDx.h"
 #include "run/Simulacao.h"
@@ -295,7 +296,9 @@ TEST(HalvoraCalc, EspectroExperimentalEExportacao) {
     ASSERT_TRUE(lido.espectro) << lido.Mensagem();
     const EspectroExperimental& x = *lido.espectro;
     EXPECT_EQ(x.MHz, 100);
-    EXPECT_EQ(x.Ppm.size(), 963u) << "the plot's envelope, one sample per pixel";
+    EXPECT_EQ(x.Ppm.size(), PontosMinimosExportacao) << "the whole spectrum, not the plot's view";
+    EXPECT_GT(x.Ppm.front(), 3.05 + 0.19);
+    EXPECT_LT(x.Ppm.back(), 1.95 - 0.19);
     // The tallest point is an inner line of the AB quartet: 3 ppm minus a bit.
     const auto maior = std::max_element(x.Intensidade.begin(), x.Intensidade.end());
     const double ppm = x.Ppm[std::size_t(maior - x.Intensidade.begin())];

@@ -157,6 +157,33 @@ TEST(Experimental, ReferenciaDeslocaOEspectroMedido) {
               "Espectro experimental: medido.jdx (100,000 MHz)");
 }
 
+// The export is the whole spectrum whatever the view: every band with
+// twenty widths either side at eight points a width or more; under a
+// measured spectrum, that spectrum's own range and grid.
+TEST(Experimental, ExportaOEspectroInteiro) {
+    Cena c({.NProt = 2, .MHz = 100, .Desloc = {130, 300}, .J = {7}});
+    c.o.TextoLargura = "0,5";
+    for (int i = 0; i < 5; ++i) ZoomHorizontal(c.g, true);
+    c.Tela();
+    const LeituraJcamp lido = LeJcampDx(BytesJcampDx(ExportacaoDoEspectro(c.g, c.e, c.o)));
+    ASSERT_TRUE(lido.espectro) << lido.Mensagem();
+    const auto& ppm = lido.espectro->Ppm;
+    ASSERT_GE(ppm.size(), PontosMinimosExportacao);
+    EXPECT_LE((ppm.front() - ppm.back()) * 100 / double(ppm.size() - 1), 0.5 / 8 + 1e-9);
+    for (int k = 1; k <= c.e.NBandas; ++k) {
+        EXPECT_GE(ppm.front() * 100, c.e.FreqBanda(k) + 20 * 0.5 - 1e-6);
+        EXPECT_LE(ppm.back() * 100, c.e.FreqBanda(k) - 20 * 0.5 + 1e-6);
+    }
+
+    const auto medido = Medido(1.30);
+    c.g.Experimental = {medido, "medido.jdx"};
+    const LeituraJcamp sob = LeJcampDx(BytesJcampDx(ExportacaoDoEspectro(c.g, c.e, c.o)));
+    ASSERT_TRUE(sob.espectro) << sob.Mensagem();
+    ASSERT_EQ(sob.espectro->Ppm.size(), medido->Ppm.size());
+    EXPECT_NEAR(sob.espectro->Ppm.front(), medido->Ppm.front(), 1e-9);
+    EXPECT_NEAR(sob.espectro->Ppm.back(), medido->Ppm.back(), 1e-9);
+}
+
 TEST(Experimental, NaTelaENasCopias) {
     Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
     const QImage sem = c.Tela();

@@ -4,6 +4,7 @@
 #include "Menus.h"
 
 #include "display/AreaGrafico.h"
+#include "display/Experimental.h"
 #include "mainwindow/JcampEspectro.h"
 #include "run/Exemplos.h"
 #include "run/JcampDx.h"
@@ -325,7 +326,7 @@ TEST(Jcamp, NomesDoEspectroNoArquivoDeDados) {
     EXPECT_FALSE(QFile::exists(dados));
 }
 
-TEST(Jcamp, ExportaOQueEstaNaTela) {
+TEST(Jcamp, ExportaOEspectroInteiro) {
     const Local L(',');
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath("simulado.jdx");
@@ -340,7 +341,7 @@ TEST(Jcamp, ExportaOQueEstaNaTela) {
     ASSERT_TRUE(lido.espectro) << lido.Mensagem();
     EXPECT_EQ(lido.espectro->MHz, 300);
     EXPECT_EQ(lido.espectro->Titulo, "Default");
-    EXPECT_EQ(int(lido.espectro->Ppm.size()), f.EstadoDoGrafico().env.EnvPontos);
+    EXPECT_EQ(lido.espectro->Ppm.size(), PontosMinimosExportacao);
 }
 
 } // namespace
