@@ -364,20 +364,73 @@ struct Grade {
     double fatorX, fatorY;
     std::string unidade; // "Hz" or "ppm", for the messages
     char SepDec;         // of the numbers in the messages
+    bool umAMenos;       // a table one point short of N is whole
+};
+
+// Where the lines' X put their first points. Most writers give each line the
+// X of its point on the grid, give or take rounding and a spacing rounded
+// in the writing, which drifts the lines by up to half a point; a lost or
+// extra point moves the lines after it by a whole one. Some instead number
+// the lines with the point's 0-based index.
+class EixoDasLinhas {
+  public:
+    explicit EixoDasLinhas(const Grade& g) : g_(g) {}
+    // A message when the line whose X is xBruto (before ##XFACTOR=, written
+    // to meiaX) does not open with point k.
+    std::optional<std::string> Confere(double xBruto, double meiaX, std::size_t k) {
+        const double x = xBruto * g_.fatorX;
+        const double meia = meiaX * std::fabs(g_.fatorX);
+        if (++linhas_ == 1) {
+            desloc = x - g_.primeiroX;
+            meiaPrimeira = meia;
+            primeiraNoZero_ = xBruto == 0;
+            return std::nullopt;
+        }
+        if (indices) return DoIndice(xBruto, k);
+        auto erro = DaGrade(x, meia, k);
+        if (erro && linhas_ == 2 && primeiraNoZero_ && !DoIndice(xBruto, k)) {
+            indices = true;
+            return std::nullopt;
+        }
+        return erro;
+    }
+
+    double desloc = 0;       // the first line's X less ##FIRSTX
+    double meiaPrimeira = 0; // the rounding of that X as written
+    bool indices = false;    // the lines' X are point indices
+
+  private:
+    std::optional<std::string> DaGrade(double x, double meia, std::size_t k) const {
+        const double esperado = g_.primeiroX + desloc + double(k) * g_.delta;
+        const double tol = 0.5 * std::fabs(g_.delta) + meia + meiaPrimeira +
+                           1e-12 * (std::fabs(x) + std::fabs(esperado));
+        if (std::fabs(x - esperado) <= tol) return std::nullopt;
+        return "a abscissa da linha (" + Num(x, g_.SepDec) + " " + g_.unidade +
+               ") não segue a sequência de ##FIRSTX= a ##LASTX= (esperado " +
+               Num(esperado, g_.SepDec) + " " + g_.unidade + ")";
+    }
+    std::optional<std::string> DoIndice(double xBruto, std::size_t k) const {
+        if (std::fabs(xBruto - double(k)) <= 0.5) return std::nullopt;
+        return "a abscissa da linha (" + Num(xBruto, g_.SepDec) +
+               ") não é o índice do seu primeiro ponto (esperado " + FormataInteiro((long long)k) +
+               ")";
+    }
+    const Grade& g_;
+    int linhas_ = 0;
+    bool primeiraNoZero_ = false;
 };
 
 // Decodes the Y values of the table into y (times YFACTOR), checking each
-// line's X against the grid. desloc receives the first line's X less
-// ##FIRSTX, meiaPrimeira the rounding of that X as written.
+// line's X through eixo.
 std::optional<Falha> Decodifica(std::string_view bytes, const Tabela& t, const Grade& g,
-                                std::vector<double>& y, double& desloc, double& meiaPrimeira) {
+                                std::vector<double>& y, EixoDasLinhas& eixo) {
     y.clear();
     // A header value must not size an allocation: the table's own bytes do.
     y.reserve(std::min(g.N, t.fim - t.ini));
     Linhas ls(bytes.substr(0, t.fim), t.ini, t.primeiraLinha);
     std::string_view linha;
     bool difNoFim = false; // the previous line ended in DIF form: this one opens with its Y-check
-    bool temUltimo = false, primeiraLinha = true;
+    bool temUltimo = false;
     double ultimo = 0;
     const std::string totalPontos = "##NPOINTS= " + FormataInteiro((long long)g.N);
     while (ls.Proxima(linha)) {
@@ -470,26 +523,10 @@ std::optional<Falha> Decodifica(std::string_view bytes, const Tabela& t, const G
         difNoFim = ultimoToken == Diferenca;
 
         // The line's X is that of its first point, the Y-check's point included.
-        const double xLinha = x * g.fatorX;
-        const double meia = meiaX * std::fabs(g.fatorX);
-        if (!std::isfinite(xLinha)) return falha("a abscissa X está fora da faixa");
-        if (primeiraLinha) {
-            desloc = xLinha - g.primeiroX;
-            meiaPrimeira = meia;
-            primeiraLinha = false;
-            continue;
-        }
-        const double k = double(cheque ? antes - 1 : antes);
-        const double esperado = g.primeiroX + desloc + k * g.delta;
-        // 1 % of the spacing, beyond what the X values as written can resolve.
-        const double tol = 0.01 * std::fabs(g.delta) + meia + meiaPrimeira +
-                           1e-12 * (std::fabs(xLinha) + std::fabs(esperado));
-        if (!(std::fabs(xLinha - esperado) <= tol))
-            return falha("a abscissa da linha (" + Num(xLinha, g.SepDec) + " " + g.unidade +
-                         ") não segue a sequência de ##FIRSTX= a ##LASTX= (esperado " +
-                         Num(esperado, g.SepDec) + " " + g.unidade + ")");
+        if (!std::isfinite(x * g.fatorX)) return falha("a abscissa X está fora da faixa");
+        if (auto erro = eixo.Confere(x, meiaX, cheque ? antes - 1 : antes)) return falha(*erro);
     }
-    if (y.size() < g.N)
+    if (y.size() < g.N && !(g.umAMenos && y.size() + 1 == g.N))
         return Falha{t.linhaFim, "a tabela termina com " + FormataInteiro((long long)y.size()) +
                                      " pontos; " + totalPontos};
     return std::nullopt;
@@ -535,10 +572,11 @@ std::string LeituraJcamp::Mensagem() const {
 }
 // Hz from an origin of the instrument's choosing become ppm from the
 // reference: ##.SHIFT REFERENCE= (kind, compound, point, ppm) gives the ppm
-// of one point; without it, Bruker's ##$OFFSET= gives the ppm of the first.
+// of one point; without it, or with point 0 (none), Bruker's ##$OFFSET=
+// gives the ppm of the first, and without that the Hz are from the reference.
 std::optional<Falha> Referencia(const Valor& referencia, const Valor& offset,
                                 std::vector<double>& ppm) {
-    std::size_t ponto = 1;
+    std::size_t ponto = 0;
     std::optional<double> valor;
     int linha = 0;
     if (referencia.linha) {
@@ -553,16 +591,17 @@ std::optional<Falha> Referencia(const Valor& referencia, const Valor& offset,
         campos.push_back(t);
         const auto p = campos.size() == 4 ? ConverteNumero(campos[2], '.') : std::nullopt;
         valor = campos.size() == 4 ? ConverteNumero(campos[3], '.') : std::nullopt;
-        if (!p || !valor || *p < 1 || *p > double(ppm.size()) || *p != std::floor(*p))
+        if (!p || !valor || *p < 0 || *p > double(ppm.size()) || *p != std::floor(*p))
             return Falha{linha, "##.SHIFT REFERENCE= deve ser (tipo, composto, ponto, ppm) "
                                 "com um ponto do espectro"};
         ponto = std::size_t(*p);
-    } else if (offset.linha) {
+    }
+    if (ponto == 0) {
+        if (!offset.linha) return std::nullopt;
         linha = offset.linha;
         valor = ConverteNumero(offset.texto, '.');
         if (!valor) return Falha{linha, "##$OFFSET= não é um número"};
-    } else {
-        return std::nullopt;
+        ponto = 1;
     }
     const double desloc = *valor - ppm[ponto - 1];
     for (double& x : ppm) {
@@ -820,13 +859,16 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     const double delta = pontos > 1 ? (*ultimoX - *primeiroX) / double(pontos - 1) : 0;
     if (!std::isfinite(delta))
         return falha(iUltimo.v.linha, "##FIRSTX= e ##LASTX= fora da faixa dos números");
-    const Grade g{pontos, *primeiroX, delta, *fatorX, *fatorY, hz ? "Hz" : "ppm", SepDec};
-    double desloc = 0, meiaPrimeira = 0;
-    if (auto f = Decodifica(bytes, tab, g, e.Intensidade, desloc, meiaPrimeira))
+    // A count written as a real number comes from a writer that may leave
+    // out the last point.
+    const bool nReal = pontos > 1 && iN.v.texto.find_first_of(".Ee") != std::string_view::npos;
+    const Grade g{pontos, *primeiroX, delta, *fatorX, *fatorY, hz ? "Hz" : "ppm", SepDec, nReal};
+    EixoDasLinhas eixo(g);
+    if (auto f = Decodifica(bytes, tab, g, e.Intensidade, eixo))
         return falha(f->linha, std::move(f->erro));
 
-    e.Ppm.resize(pontos);
-    for (std::size_t k = 0; k < pontos; ++k) {
+    e.Ppm.resize(e.Intensidade.size());
+    for (std::size_t k = 0; k < e.Ppm.size(); ++k) {
         const double x = k + 1 == pontos ? *ultimoX : *primeiroX + double(k) * delta;
         e.Ppm[k] = hz ? x / e.MHz : x;
         if (!std::isfinite(e.Ppm[k]))
@@ -856,12 +898,18 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
         LeAffn(s, i, x, &meia);
         return meia;
     };
-    const double tolDesloc = 0.01 * std::fabs(delta) + meiaPrimeira + meiaTexto(iPrimeiro.v.texto) +
-                             1e-12 * std::fabs(*primeiroX);
-    if (!(std::fabs(desloc) <= tolDesloc))
-        r.avisos.push_back("o eixo das linhas de dados está deslocado " + Num(desloc, SepDec) +
+    const double tolDesloc = 0.01 * std::fabs(delta) + eixo.meiaPrimeira +
+                             meiaTexto(iPrimeiro.v.texto) + 1e-12 * std::fabs(*primeiroX);
+    if (!eixo.indices && !(std::fabs(eixo.desloc) <= tolDesloc))
+        r.avisos.push_back("o eixo das linhas de dados está deslocado " + Num(eixo.desloc, SepDec) +
                            " " + g.unidade +
                            " do que o cabeçalho declara; as posições seguem o cabeçalho");
+    if (e.Ppm.size() < pontos)
+        r.avisos.push_back("a tabela tem " + FormataInteiro((long long)e.Ppm.size()) +
+                           " pontos, um a menos que ##NPOINTS=; os pontos seguem de "
+                           "##FIRSTX= com o espaçamento de ##FIRSTX= a ##LASTX=, e o último fica "
+                           "em " +
+                           Num(e.Ppm.back(), SepDec) + " ppm");
     r.espectro = std::move(e);
     return r;
 }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -222,6 +224,16 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
     EXPECT_EQ(comLinha("$$ ##$OFFSET= 10"), r.espectro->Ppm) << "a comment is no reference";
     Recusa(Troca(NTuplas, "##NTUPLES=", "##.SHIFT REFERENCE= (INTERNAL, TMS, 5, 1)\n##NTUPLES="), 7,
            "SHIFT REFERENCE");
+    // Point 0 names no point: the offset places the spectrum, or else the
+    // Hz are already from the reference.
+    const std::vector<double> dmso =
+        comLinha("##.SHIFT REFERENCE= (INTERNAL, DMSO, 0, 16.4614)\n##$OFFSET= 16.46138");
+    ASSERT_EQ(dmso.size(), 4u);
+    EXPECT_EQ(dmso.front(), 16.46138);
+    EXPECT_NEAR(dmso.back(), 13.46138, 1e-12);
+    EXPECT_EQ(comLinha("##.SHIFT REFERENCE = INTERNAL, TMS, 0, 0"), r.espectro->Ppm);
+    Recusa(Troca(NTuplas, "##NTUPLES=", "##.SHIFT REFERENCE= (INTERNAL, TMS, -1, 0)\n##NTUPLES="),
+           7, "SHIFT REFERENCE");
 }
 
 TEST(JcampDx, LinkDaOPrimeiroEspectro) {
@@ -289,6 +301,117 @@ TEST(JcampDx, RecusasComALinha) {
                  "##VAR_TYPE= INDEPENDENT, INDEPENDENT,"),
            10, "2D");
     Recusa(Troca(NTuplas, "(X++(R..R)), XYDATA", "(F2++(Y..Y)), PROFILE"), 21, "2D");
+}
+
+// A table of n points, `porLinha` to a line, each line opened by the X
+// xDaLinha gives its first point; the values peak at point `pico`.
+std::string TabelaSintetica(std::size_t n, std::size_t porLinha, std::size_t pico,
+                            const std::function<std::string(std::size_t)>& xDaLinha) {
+    std::string s;
+    for (std::size_t k = 0; k < n; ++k) {
+        if (k % porLinha == 0) {
+            if (k) s += '\n';
+            s += xDaLinha(k);
+        }
+        s += ' ';
+        s += std::to_string(k == pico ? 5000 : 10 + k % 7);
+    }
+    return s + "\n##END=\n";
+}
+
+std::string XComCasas(double x, int casas) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.*f", casas, x);
+    return buf;
+}
+
+void EsperaPontos(const LeituraJcamp& r, std::size_t n, double primeiro, double ultimo, double mhz,
+                  std::size_t pico) {
+    ASSERT_TRUE(r.espectro) << r.Mensagem();
+    const EspectroExperimental& e = *r.espectro;
+    ASSERT_EQ(e.Ppm.size(), n);
+    ASSERT_EQ(e.Intensidade.size(), n);
+    EXPECT_NEAR(e.Ppm.front(), primeiro, 1e-12);
+    EXPECT_NEAR(e.Ppm.back(), ultimo, 1e-12);
+    EXPECT_EQ(e.MHz, mhz);
+    const auto maior = std::max_element(e.Intensidade.begin(), e.Intensidade.end());
+    EXPECT_EQ(std::size_t(maior - e.Intensidade.begin()), pico);
+    EXPECT_NEAR(e.Ppm[pico], primeiro + double(pico) * (ultimo - primeiro) / double(n - 1), 1e-12);
+}
+
+// The lines' X run on a spacing a little off the header's (a rounded
+// ##DELTAX=, or X rounded to few decimals) and drift up to 0.45 of a point
+// from where the count puts them; a point lost or added still moves them by
+// a whole one.
+TEST(JcampDx, AbscissasQueDerivamDaGrade) {
+    const double primeiro = 2391.297363, delta = -0.341045, mhz = 400.13;
+    const double ultimo = primeiro + 40 * delta;
+    const auto cabecalho = [&](const std::string& deltaX) {
+        return "##TITLE= Deriva\n##DATA TYPE= NMR SPECTRUM\n##.OBSERVE FREQUENCY= 400.13\n"
+               "##.OBSERVE NUCLEUS= ^1H\n##XUNITS= HZ\n##XFACTOR= 1\n##YFACTOR= 1\n"
+               "##FIRSTX= " +
+               XComCasas(primeiro, 6) + "\n##LASTX= " + XComCasas(ultimo, 6) +
+               "\n##DELTAX= " + deltaX + "\n##NPOINTS= 41\n##XYDATA=(X++(Y..Y))\n";
+    };
+    const auto deriva = [&](int casas) {
+        return [=](std::size_t k) {
+            return XComCasas(primeiro + double(k) * delta * (1 + 0.45 / 40), casas);
+        };
+    };
+    const std::string seis = cabecalho("-0.341045") + TabelaSintetica(41, 5, 17, deriva(6));
+    EsperaPontos(Le(seis), 41, primeiro / mhz, ultimo / mhz, mhz, 17);
+    // One decimal, and a ##DELTAX= in ppm: only ##FIRSTX=, ##LASTX= and
+    // ##NPOINTS= place the points.
+    const LeituraJcamp uma = Le(cabecalho("-0.000852") + TabelaSintetica(41, 5, 17, deriva(1)));
+    EsperaPontos(uma, 41, primeiro / mhz, ultimo / mhz, mhz, 17);
+    EXPECT_TRUE(uma.avisos.empty()) << uma.avisos.front();
+    // x in ppm, each line's X a whole number of ##XFACTOR=.
+    const double fator = 0.0000035013;
+    std::string ppm = Troca(Troca(seis, "##XUNITS= HZ", "##XUNITS= PPM"), "##XFACTOR= 1",
+                            "##XFACTOR= 0.0000035013");
+    ppm = ppm.substr(0, ppm.find("##FIRSTX=")) + "##FIRSTX= " + XComCasas(primeiro / mhz, 9) +
+          "\n##LASTX= " + XComCasas(ultimo / mhz, 9) + "\n##NPOINTS= 41\n##XYDATA=(X++(Y..Y))\n" +
+          TabelaSintetica(41, 5, 17, [&](std::size_t k) {
+              const double x = (primeiro + double(k) * delta * (1 + 0.45 / 40)) / mhz;
+              return XComCasas(std::round(x / fator), 0);
+          });
+    EsperaPontos(Le(ppm), 41, std::stod(XComCasas(primeiro / mhz, 9)),
+                 std::stod(XComCasas(ultimo / mhz, 9)), mhz, 17);
+    // Every label after blanks.
+    std::string recuado = "  " + seis;
+    for (std::size_t i = 0; (i = recuado.find("\n##", i)) != std::string::npos; i += 3)
+        recuado.insert(i + 1, "  ");
+    EsperaPontos(Le(recuado), 41, primeiro / mhz, ultimo / mhz, mhz, 17);
+
+    // The second line of the table (line 14) one point short, or long: the
+    // third is a whole point off.
+    const std::size_t ini = seis.find("\n" + deriva(6)(5) + " ") + 1;
+    const std::string linha2 = seis.substr(ini, seis.find('\n', ini) - ini);
+    Recusa(Troca(seis, linha2, linha2.substr(0, linha2.rfind(' '))), 15, "abscissa");
+    Recusa(Troca(seis, linha2, linha2 + " 12"), 15, "abscissa");
+}
+
+// Lines numbered with the 0-based index of their first point, x in ppm, and
+// a count written as a real number one more than the table holds.
+TEST(JcampDx, AbscissasQueSaoIndices) {
+    const std::string cabecalho =
+        "##TITLE= Indices\n##JCAMP-DX= 5.0\n##DATA TYPE= NMR SPECTRUM\n"
+        "##.OBSERVE FREQUENCY= 399.987\n##.OBSERVE NUCLEUS= ^1H\n##XUNITS= ppm\n"
+        "##YUNITS= ARBITRARY UNITS\n##XFACTOR= 0.5\n##YFACTOR= 1\n##FIRSTX= 10\n"
+        "##LASTX= 0\n##DELTAX= -0.5\n##NPOINTS= 21.000000000\n##XYDATA=(X++(Y..Y))\n";
+    const auto indice = [](std::size_t k) { return std::to_string(k); };
+    const std::string arquivo = cabecalho + TabelaSintetica(20, 5, 7, indice);
+    const LeituraJcamp r = Le(arquivo);
+    EsperaPontos(r, 20, 10, 0.5, 399.987, 7);
+    ASSERT_EQ(r.avisos.size(), 1u);
+    EXPECT_NE(r.avisos[0].find("20 pontos, um a menos que ##NPOINTS="), std::string::npos);
+    EXPECT_NE(LeJcampDx(arquivo, ',').avisos[0].find("em 0,5 ppm"), std::string::npos);
+
+    // The table must still be whole, and each line at its index.
+    Recusa(Troca(arquivo, "= 21.000000000", "= 21"), 19, "termina com 20 pontos");
+    Recusa(Troca(arquivo, "= 21.000000000", "= 22.0"), 19, "termina com 20 pontos");
+    Recusa(Troca(arquivo, "\n5 15 16 5000", "\n5 15 16"), 17, "índice do seu primeiro ponto");
+    Recusa(Troca(arquivo, "\n10 ", "\n11 "), 17, "índice do seu primeiro ponto");
 }
 
 TEST(JcampDx, PpmNucleoEAvisos) {
