@@ -109,6 +109,7 @@ enum Chave {
     XyDados,
     ReferenciaDesloc,
     DeslocBruker,
+    VersaoCs,
     NChaves,
     Nenhuma = NChaves
 };
@@ -139,7 +140,8 @@ constexpr std::array<std::string_view, NChaves> NomesChaves = {"TITLE",
                                                                "DATATABLE",
                                                                "XYDATA",
                                                                ".SHIFTREFERENCE",
-                                                               "$OFFSET"};
+                                                               "$OFFSET",
+                                                               "JCAMPCS"};
 
 Chave Procura(const std::string& nome) {
     for (int c = 0; c < NChaves; ++c)
@@ -167,6 +169,9 @@ struct PaginaBloco {
     Valores v;
     std::optional<Tabela> tabela;
 };
+
+// LINK blocks within LINK blocks, as far as this; deeper is refused.
+constexpr std::size_t ProfundidadeLink = 8;
 
 // A 1D spectrum has one or two pages; more are kept only as far as this.
 constexpr std::size_t PaginasGuardadas = 64;
@@ -226,7 +231,7 @@ bool TipoMultidimensional(const std::string& tipo) {
            tipo.find("NMR") == 2;
 }
 
-enum class Classe { Espectro, Espectro2D, Fid, SemTabela, Outra, Link };
+enum class Classe { Espectro, Espectro2D, Fid, SemTabela, Outra, Link, Estrutura };
 struct Avaliacao {
     Avaliacao(Classe c, int l = 0, std::string t = {}) : classe(c), linha(l), texto(std::move(t)) {}
     Classe classe;
@@ -238,6 +243,7 @@ Avaliacao Avalia(const Bloco& b) {
     const Valores& v = b.v();
     const std::string tipo = Normaliza(v[TipoDados].texto);
     if (tipo == "LINK") return {Classe::Link};
+    if (tipo.empty() && v[VersaoCs].linha) return {Classe::Estrutura}; // a molecule, no data
     if (TipoMultidimensional(tipo)) return {Classe::Espectro2D, v[TipoDados].linha};
     if (TipoMultidimensional(Normaliza(v[NTuplas].texto)))
         return {Classe::Espectro2D, v[NTuplas].linha};
@@ -624,7 +630,10 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
                 if (Normaliza(pilha.back().v()[TipoDados].texto) != "LINK")
                     return falha(n, "##TITLE= antes do ##END= do bloco da linha " +
                                         FormataInteiro(pilha.back().v()[Titulo].linha));
-                if (pilha.size() > 1) return falha(n, "bloco LINK dentro de outro bloco LINK");
+                if (pilha.size() > ProfundidadeLink)
+                    return falha(pilha.back().v()[Titulo].linha,
+                                 "blocos LINK aninhados em mais de " +
+                                     FormataInteiro((long long)ProfundidadeLink) + " níveis");
             }
             pilha.emplace_back();
             pilha.back().paginas[0].v[Titulo] = valor;

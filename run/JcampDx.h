@@ -40,9 +40,11 @@ struct LeituraJcamp {
 
 // The first 1D NMR spectrum of the file: a block with ##XYDATA=(X++(Y..Y)) in
 // any ASDF form (AFFN, PAC, SQZ, DIF, DUP), the real page of an NTUPLES
-// block, or the first such block inside a LINK block. Every point is checked:
-// the count against ##NPOINTS, each line's abscissa against the sequence from
-// ##FIRSTX to ##LASTX and each DIF Y-check value against the line before.
+// block, or the first such block inside LINK blocks (nested to eight levels;
+// structure and assignment blocks beside it are passed over). Every point is
+// checked: the count against ##NPOINTS, each line's abscissa against the
+// sequence from ##FIRSTX to ##LASTX and each DIF Y-check value against the
+// line before.
 // x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
 // other kinds of data are refused. CR LF, LF and CR line ends; text outside
 // ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.

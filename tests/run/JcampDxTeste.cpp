@@ -241,6 +241,42 @@ TEST(JcampDx, LinkDaOPrimeiroEspectro) {
     Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
 }
 
+std::string Link(const std::string& titulo, const std::string& blocos) {
+    return "##TITLE= " + titulo + "\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n" + blocos + "##END=\n";
+}
+
+// A structure with its assignments in one LINK, the spectrum with its peaks
+// in another, both in the file's LINK.
+TEST(JcampDx, LinkDentroDeLink) {
+    const std::string estrutura = "##TITLE= Estrutura\n##JCAMP-CS= 3.7\n##BLOCK_ID= 1\n"
+                                  "##NPOINTS= 2\n##ATOMLIST= $$ Atom Symbol\n1 C\n2 O\n"
+                                  "##BONDLIST= $$ Atom1 Atom2 Order\n1 2 S\n##END=\n";
+    const std::string atribuicoes = "##TITLE= Atribuições\n##JCAMP-DX= 5.01\n"
+                                    "##DATA TYPE= NMR PEAK ASSIGNMENTS\n"
+                                    "##PEAK ASSIGNMENTS= (XYMA)\n(3.5, 1, 1, <1>)\n##END=\n";
+    const std::string picos = "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n"
+                              "##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
+    const std::string arquivo =
+        Link("Tudo", Link("Molécula", estrutura + atribuicoes) + Link("RMN", Affn + picos));
+    const LeituraJcamp r = LeJcampDx(arquivo);
+    EsperaDezPontos(r);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->MHz, 100);
+    EXPECT_EQ(r.espectro->Titulo, "Teste");
+
+    // Eight levels of LINK are followed; a ninth is refused at its start.
+    std::string fundo = Affn;
+    for (int k = 0; k < 8; ++k) fundo = Link("Nível", fundo);
+    EsperaDezPontos(LeJcampDx(fundo));
+    Recusa(Link("Nível", fundo), 25, "mais de 8 níveis");
+
+    // A block without its end, deep inside: the line where it starts.
+    const std::string semFim = Link("Tudo", Link("RMN", Troca(Affn, "##END=\n", "") + picos));
+    Recusa(semFim, 23, "##TITLE= antes do ##END= do bloco da linha 7");
+    Recusa(Link("Tudo", Link("Molécula", estrutura + atribuicoes)), 19,
+           "não é um espectro de RMN (##DATA TYPE= NMR PEAK ASSIGNMENTS)");
+}
+
 TEST(JcampDx, RecusasComALinha) {
     const auto linha = [](int k, const std::string& nova) {
         std::string s = Affn;
