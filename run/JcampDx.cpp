@@ -85,7 +85,6 @@ enum Chave {
     Titulo,
     Fim,
     TipoDados,
-    NumDim,
     UnidadesX,
     PrimeiroX,
     UltimoX,
@@ -117,7 +116,6 @@ enum Chave {
 constexpr std::array<std::string_view, NChaves> NomesChaves = {"TITLE",
                                                                "END",
                                                                "DATATYPE",
-                                                               "NUMDIM",
                                                                "XUNITS",
                                                                "FIRSTX",
                                                                "LASTX",
@@ -225,6 +223,14 @@ bool EixoDeFrequencia(std::string_view s) {
     return s.size() >= 2 && s[0] == 'F' && EhDigito(s[1]);
 }
 
+// The items of a list label that satisfy `cumpre`, compared as labels.
+template <class Predicado> int Quantos(std::string_view lista, Predicado cumpre) {
+    int n = 0;
+    for (std::string_view t : Lista(lista))
+        if (cumpre(Normaliza(t))) ++n;
+    return n;
+}
+
 // "nD NMR SPECTRUM", "2D NMR FID" and the like.
 bool TipoMultidimensional(const std::string& tipo) {
     return tipo.size() > 2 && (tipo[0] == 'N' || EhDigito(tipo[0])) && tipo[1] == 'D' &&
@@ -247,15 +253,13 @@ Avaliacao Avalia(const Bloco& b) {
     if (TipoMultidimensional(tipo)) return {Classe::Espectro2D, v[TipoDados].linha};
     if (TipoMultidimensional(Normaliza(v[NTuplas].texto)))
         return {Classe::Espectro2D, v[NTuplas].linha};
-    if (v[NumDim].linha)
-        if (const auto n = ConverteNumero(v[NumDim].texto, '.'); n && *n >= 2)
-            return {Classe::Espectro2D, v[NumDim].linha};
-    if (v[TiposVar].linha) {
-        int independentes = 0;
-        for (std::string_view t : Lista(v[TiposVar].texto))
-            if (Normaliza(t) == "INDEPENDENT") ++independentes;
-        if (independentes > 1) return {Classe::Espectro2D, v[TiposVar].linha};
-    }
+    // ##NUM DIM= alone says nothing: some programs write 2 for a 1D spectrum
+    // with its real and imaginary parts.
+    const auto independente = [](std::string_view t) { return t == "INDEPENDENT"; };
+    if (Quantos(v[TiposVar].texto, independente) > 1)
+        return {Classe::Espectro2D, v[TiposVar].linha};
+    if (Quantos(v[Simbolos].texto, EixoDeFrequencia) > 1)
+        return {Classe::Espectro2D, v[Simbolos].linha};
     bool temTabela = false;
     for (const PaginaBloco& p : b.paginas) {
         if (!p.tabela) continue;

@@ -319,12 +319,74 @@ TEST(JcampDx, RecusasComALinha) {
     Recusa(linha(10, "$$"), 14, "falta ##FIRSTX=");
     Recusa(linha(14, "##XYDATA= (XY..XY)"), 14, "forma");
     // 2D in each of its guises.
-    Recusa(linha(2, "##NUM DIM= 2"), 2, "2D");
     Recusa(linha(3, "##DATA TYPE= nD NMR SPECTRUM"), 3, "2D");
     Recusa(Troca(NTuplas, "##VAR_TYPE= INDEPENDENT, DEPENDENT,",
                  "##VAR_TYPE= INDEPENDENT, INDEPENDENT,"),
            10, "2D");
     Recusa(Troca(NTuplas, "(X++(R..R)), XYDATA", "(F2++(Y..Y)), PROFILE"), 21, "2D");
+    Recusa(Troca(NTuplas, "##SYMBOL= X, I, R, N", "##SYMBOL= F1, F2, Y, N"), 9, "2D");
+}
+
+// A 1D spectrum with its real and imaginary parts, which its program counts
+// as two dimensions.
+TEST(JcampDx, NumDimNaoFazUm2D) {
+    const std::string real = "##TITLE= Duas partes\n"
+                             "##JCAMP-DX= 5.01\n"
+                             "##DATA TYPE= NMR SPECTRUM\n"
+                             "##DATA CLASS= NTUPLES\n"
+                             "##NUM DIM= 2\n"
+                             "##.OBSERVE FREQUENCY= 250\n"
+                             "##NTUPLES= NMR SPECTRUM\n"
+                             "##VAR_NAME= FREQUENCY, SPECTRUM/REAL, SPECTRUM/IMAG\n"
+                             "##SYMBOL= X, R, I\n"
+                             "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT\n"
+                             "##VAR_DIM= 5, 5, 5\n"
+                             "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS\n"
+                             "##FIRST= 1000, 1, 1\n"
+                             "##LAST= 0, 1, 1\n"
+                             "##PAGE= N=1\n"
+                             "##DATA TABLE= (X++(R..R)), XYDATA\n"
+                             "1000 1 3 7 2 1\n"
+                             "##PAGE= N=2\n"
+                             "##DATA TABLE= (X++(I..I)), XYDATA\n"
+                             "1000 5 5 5 5 5\n"
+                             "##END NTUPLES= NMR SPECTRUM\n"
+                             "##END=\n";
+    const LeituraJcamp r = Le(real);
+    ASSERT_TRUE(r.espectro);
+    const EspectroExperimental& e = *r.espectro;
+    EXPECT_EQ(e.MHz, 250);
+    ASSERT_EQ(e.Ppm.size(), 5u);
+    EXPECT_EQ(e.Ppm.front(), 4);
+    EXPECT_EQ(e.Ppm.back(), 0);
+    EXPECT_EQ(std::max_element(e.Intensidade.begin(), e.Intensidade.end()) - e.Intensidade.begin(),
+              2);
+    // The same header with two frequency axes is a 2D spectrum.
+    Recusa(Troca(Troca(real, "##SYMBOL= X, R, I", "##SYMBOL= F1, F2, Y"), "(X++(R..R))",
+                 "(F2++(Y..Y))"),
+           9, "2D");
+}
+
+// The first spectrum of the file, whether the blocks follow one another or
+// a LINK holds them.
+TEST(JcampDx, PrimeiroDeDoisEspectros) {
+    const std::string outro = Troca(Troca(Affn, "##TITLE= Teste", "##TITLE= Outro"),
+                                    "##.OBSERVE FREQUENCY= 100.0", "##.OBSERVE FREQUENCY= 50");
+    const std::string link = "##TITLE= Composto\n##DATA TYPE= LINK\n";
+    for (const std::string& arquivo :
+         {Affn + outro, Affn + "\n" + outro, link + Affn + outro + "##END=\n"}) {
+        const LeituraJcamp r = LeJcampDx(arquivo);
+        EsperaDezPontos(r);
+        ASSERT_TRUE(r.espectro);
+        EXPECT_EQ(r.espectro->Titulo, "Teste");
+        EXPECT_EQ(r.espectro->MHz, 100);
+    }
+    const LeituraJcamp r = Le(outro + Affn);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->Titulo, "Outro");
+    EXPECT_EQ(r.espectro->Ppm.front(), 18);
+    // Only the first is read: a damaged second one does not matter.
+    EsperaDezPontos(LeJcampDx(Affn + Troca(outro, "400 60", "300 60")));
 }
 
 TEST(JcampDx, PpmNucleoEAvisos) {
