@@ -27,6 +27,9 @@ struct EspectroExperimental {
     std::string Nucleo;   // as the file writes it ("^1H"), empty when absent
     // One entry per point, in the file's order (usually high ppm to low).
     std::vector<double> Ppm, Intensidade;
+    // The points are separate peaks (a peak table), drawn as sticks, not a
+    // trace.
+    bool Picos = false;
 };
 
 struct LeituraJcamp {
@@ -45,7 +48,8 @@ struct LeituraJcamp {
 // checked: the count against ##NPOINTS, each line's abscissa against the
 // sequence from ##FIRSTX to ##LASTX and each DIF Y-check value against the
 // line before.
-// x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
+// A file with only ##PEAK TABLE= or ##XYPOINTS= in (XY..XY) form gives its
+// points as peaks. x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
 // other kinds of data are refused. CR LF, LF and CR line ends; text outside
 // ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.
 // The messages write their numbers with SepDec.

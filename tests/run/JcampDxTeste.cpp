@@ -235,8 +235,9 @@ TEST(JcampDx, LinkDaOPrimeiroEspectro) {
     EsperaDezPontos(LeJcampDx(link + fid + Affn + picos + "##END=\n"));
     // Blocks one after another, outside a LINK, are read the same way.
     EsperaDezPontos(LeJcampDx(fid + picos + Affn));
-    Recusa(link + fid + picos + "##END=\n", 6, "FID");
-    Recusa(picos, 2, "não é um espectro de RMN");
+    Recusa(link + fid + "##END=\n", 6, "FID");
+    Recusa(Troca(picos, "NMR PEAK", "IR PEAK"), 2,
+           "não é um espectro de RMN (##DATA TYPE= IR PEAK");
     Recusa(link + Affn, 21, "sem o ##END= do bloco da linha 1");
     Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
 }
@@ -275,6 +276,44 @@ TEST(JcampDx, LinkDentroDeLink) {
     Recusa(semFim, 23, "##TITLE= antes do ##END= do bloco da linha 7");
     Recusa(Link("Tudo", Link("Molécula", estrutura + atribuicoes)), 19,
            "não é um espectro de RMN (##DATA TYPE= NMR PEAK ASSIGNMENTS)");
+}
+
+// Databases publish 1H spectra as their peaks alone: each pair is a stick.
+TEST(JcampDx, SoPicosViramPalitos) {
+    const std::string ppm = "##TITLE= Banco\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n"
+                            "##.OBSERVE FREQUENCY= 400.13\n##.OBSERVE NUCLEUS= ^1H\n"
+                            "##XUNITS= PPM\n##NPOINTS= 4\n##PEAK TABLE= (XY..XY)\n"
+                            "7.26, 100\n3.71, 45.5; 3.69,50  $$ CH2\n1.25 1000\n##END=\n";
+    const LeituraJcamp r = Le(ppm);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_TRUE(r.espectro->Picos);
+    EXPECT_EQ(r.espectro->MHz, 400.13);
+    EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{7.26, 3.71, 3.69, 1.25}));
+    EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{100, 45.5, 50, 1000}));
+
+    // Hz, with the factors; the peak table's own data type.
+    const std::string hz = "##TITLE= Pontos\n##DATA TYPE= NMR PEAK TABLE\n"
+                           "##.OBSERVE FREQUENCY= 250\n##XUNITS= HZ\n##XFACTOR= 2\n"
+                           "##YFACTOR= 0.5\n##XYPOINTS= (XY..XY)\n1000, 10\n500, 20\n##END=\n";
+    const LeituraJcamp p = Le(hz);
+    ASSERT_TRUE(p.espectro);
+    EXPECT_EQ(p.espectro->Ppm, (std::vector<double>{8, 4}));
+    EXPECT_EQ(p.espectro->Intensidade, (std::vector<double>{5, 10}));
+    EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
+
+    // A trace anywhere in the file comes first.
+    const LeituraJcamp t = LeJcampDx(hz + Affn);
+    EsperaDezPontos(t);
+    EXPECT_FALSE(t.espectro && t.espectro->Picos);
+
+    Recusa(Troca(ppm, "1.25 1000", "1.25"), 11, "X sem o seu Y");
+    Recusa(Troca(ppm, "1.25 1000", "1.25 ?"), 11, "\"?\"");
+    Recusa(Troca(ppm, "##NPOINTS= 4", "##NPOINTS= 5"), 12, "traz 4 picos; ##NPOINTS= 5");
+    Recusa(Troca(ppm, "(XY..XY)", "(XYW..XYW)"), 8, "só (XY..XY)");
+    Recusa(Troca(hz, "##.OBSERVE FREQUENCY= 250\n", ""), 6, "OBSERVE FREQUENCY");
+    Recusa(Troca(hz, "##YFACTOR= 0.5", "##YFACTOR= 0"), 6, "zero");
+    Recusa(Troca(hz, "1000, 10\n500, 20\n", ""), 8, "nenhum pico");
+    Recusa(Troca(ppm, "##PEAK TABLE= (XY..XY)\n", ""), 1, "nenhuma tabela");
 }
 
 TEST(JcampDx, RecusasComALinha) {
