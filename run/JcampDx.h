@@ -47,12 +47,12 @@ struct LeituraJcamp {
 // structure and assignment blocks beside it are passed over). Every point is
 // checked: the count against ##NPOINTS, each line's abscissa against the
 // sequence from ##FIRSTX to ##LASTX and each DIF Y-check value against the
-// line before.
-// A file with only ##PEAK TABLE= or ##XYPOINTS= in (XY..XY) form gives its
-// points as peaks. x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
-// other kinds of data are refused. CR LF, LF and CR line ends; text outside
-// ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.
-// The messages write their numbers with SepDec.
+// line before. A file with only ##PEAK TABLE= or ##XYPOINTS= in (XY..XY)
+// form gives its pairs as peaks. x in Hz becomes ppm through ##.OBSERVE
+// FREQUENCY. 2D spectra, FIDs and other kinds of data are refused. CR LF, LF
+// and CR line ends; text outside ASCII is taken as UTF-8 when it is valid
+// UTF-8, otherwise as Windows-1252. The messages write their numbers with
+// SepDec.
 LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec = '.');
 // The same from a file, opened through LeArquivo (a regular file of at most
 // TamanhoMaximoJcamp bytes).
