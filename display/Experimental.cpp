@@ -44,10 +44,10 @@ Ruido RuidoDe(std::vector<double> v) {
 // its tallest point reaches the simulation's tallest in view. A view of
 // noise only, or of points all below zero, or with nothing simulated in it:
 // the whole trace at the scale the whole simulation is drawn at, so noise
-// stays noise.
+// stays noise. Peaks have no noise: every one is a line.
 double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, const EspectroExperimental& x,
                          double maiorVisto, int SW, int SH) {
-    const Ruido r = RuidoDe(x.Intensidade);
+    const Ruido r = x.Picos ? Ruido{} : RuidoDe(x.Intensidade);
     const double ref = Referencia(g, e, SW);
     if (maiorVisto > 0 && maiorVisto - r.base > 10 * r.desvio && ref > 0) return ref / maiorVisto;
     double maiorTotal = 0;
@@ -81,6 +81,7 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
 
     std::vector<ColunaExperimental> porPixel(std::size_t(largura) + 1);
     std::vector<bool> usado(porPixel.size(), false);
+    const double base = YInt(g, 0) / 15; // where a peak's stick stands
     for (std::size_t k = 0; k < coluna.size(); ++k) {
         if (coluna[k] < 0) continue;
         const double y = YInt(g, x->Intensidade[k] * fator) / 15;
@@ -89,8 +90,8 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
             c = {coluna[k], y, y};
             usado[std::size_t(coluna[k])] = true;
         }
-        c.yMin = std::min(c.yMin, y);
-        c.yMax = std::max(c.yMax, y);
+        c.yMin = std::min({c.yMin, y, x->Picos ? base : y});
+        c.yMax = std::max({c.yMax, y, x->Picos ? base : y});
     }
     for (std::size_t i = 0; i < porPixel.size(); ++i)
         if (usado[i]) colunas.push_back(porPixel[i]);
@@ -100,7 +101,8 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
 namespace {
 
 // The export's grid, from high to low Hz: the measured spectrum's, shifted
-// as it is drawn, when one lies under the simulation, so that another
+// as it is drawn, when a measured trace (not a list of peaks) lies under the
+// simulation, so that another
 // program compares them point by point; otherwise every band with twenty
 // line widths either side, at eight points a width or more.
 struct GradeExportacao {
@@ -110,7 +112,7 @@ struct GradeExportacao {
 GradeExportacao GradeDaExportacao(const EstadoGrafico& g, const EstadoSpin& e, double largura) {
     const double MHz = e.FreqEspHz / 1e6;
     if (const EspectroExperimental* x = g.Experimental.espectro.get();
-        x && x->Ppm.size() >= 2 && MHz > 0) {
+        x && !x->Picos && x->Ppm.size() >= 2 && MHz > 0) {
         const double ref = g.Experimental.ReferenciaPpm;
         return {(x->Ppm.front() + ref) * MHz, (x->Ppm.back() + ref) * MHz,
                 std::min(x->Ppm.size(), PontosMaximosJcamp)};

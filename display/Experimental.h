@@ -21,7 +21,8 @@ struct ColunaExperimental {
 // point at its ppm plus the reference shift × the run's spectrometer frequency, scaled so the
 // tallest point in the window reaches the envelope's tallest sample in view (the tallest stick when
 // the envelope is off); a window of noise only keeps the scale of the whole spectrum. Empty without
-// an overlay or with nothing in view.
+// an overlay or with nothing in view. Peaks (EspectroExperimental::Picos) reach down to the
+// baseline in their column, as sticks do.
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
                                                     int SW, int SH);
 

@@ -204,8 +204,8 @@ void Envolventes(Contexto& c) {
 }
 
 // The measured spectrum, under everything simulated: each pixel column from
-// its lowest to its highest point, joined to the next. Grey in the
-// black-and-white copy.
+// its lowest to its highest point, joined to the next, or standing alone
+// when the file gives peaks. Grey in the black-and-white copy.
 void Experimental(Contexto& c) {
     const auto colunas = ColunasExperimental(c.g, c.e, c.s.SW, c.s.SH);
     if (colunas.empty()) return;
@@ -215,7 +215,10 @@ void Experimental(Contexto& c) {
         traco << Pt(k.x, k.yMax) << Pt(k.x, k.yMin);
     }
     c.p.setPen(Caneta(c.bp ? CinzaExperimentalBP : CorExperimental));
-    c.p.drawPolyline(traco);
+    if (c.g.Experimental.espectro->Picos)
+        c.p.drawLines(traco);
+    else
+        c.p.drawPolyline(traco);
 }
 
 // One vertical line per band, in the colour of the proton that flips. Runs

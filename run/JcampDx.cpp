@@ -86,7 +86,6 @@ enum Chave {
     Titulo,
     Fim,
     TipoDados,
-    NumDim,
     UnidadesX,
     PrimeiroX,
     UltimoX,
@@ -110,6 +109,9 @@ enum Chave {
     XyDados,
     ReferenciaDesloc,
     DeslocBruker,
+    VersaoCs,
+    TabelaPicos,
+    PontosXy,
     NChaves,
     Nenhuma = NChaves
 };
@@ -117,7 +119,6 @@ enum Chave {
 constexpr std::array<std::string_view, NChaves> NomesChaves = {"TITLE",
                                                                "END",
                                                                "DATATYPE",
-                                                               "NUMDIM",
                                                                "XUNITS",
                                                                "FIRSTX",
                                                                "LASTX",
@@ -140,7 +141,10 @@ constexpr std::array<std::string_view, NChaves> NomesChaves = {"TITLE",
                                                                "DATATABLE",
                                                                "XYDATA",
                                                                ".SHIFTREFERENCE",
-                                                               "$OFFSET"};
+                                                               "$OFFSET",
+                                                               "JCAMPCS",
+                                                               "PEAKTABLE",
+                                                               "XYPOINTS"};
 
 Chave Procura(const std::string& nome) {
     for (int c = 0; c < NChaves; ++c)
@@ -169,12 +173,16 @@ struct PaginaBloco {
     std::optional<Tabela> tabela;
 };
 
+// LINK blocks within LINK blocks, as far as this; deeper is refused.
+constexpr std::size_t ProfundidadeLink = 8;
+
 // A 1D spectrum has one or two pages; more are kept only as far as this.
 constexpr std::size_t PaginasGuardadas = 64;
 
 struct Bloco {
     std::vector<PaginaBloco> paginas = std::vector<PaginaBloco>(1); // [0]: the block's own labels
     int pagina = 0;                                                 // -1 past the kept pages
+    std::optional<Tabela> picos; // the first ##PEAK TABLE= or ##XYPOINTS=
     const Valores& v() const { return paginas[0].v; }
     // A label of page p, or the block's when the page does not give it.
     Valor De(std::size_t p, Chave c) const {
@@ -221,13 +229,21 @@ bool EixoDeFrequencia(std::string_view s) {
     return s.size() >= 2 && s[0] == 'F' && EhDigito(s[1]);
 }
 
+// The items of a list label that satisfy `cumpre`, compared as labels.
+template <class Predicado> int Quantos(std::string_view lista, Predicado cumpre) {
+    int n = 0;
+    for (std::string_view t : Lista(lista))
+        if (cumpre(Normaliza(t))) ++n;
+    return n;
+}
+
 // "nD NMR SPECTRUM", "2D NMR FID" and the like.
 bool TipoMultidimensional(const std::string& tipo) {
     return tipo.size() > 2 && (tipo[0] == 'N' || EhDigito(tipo[0])) && tipo[1] == 'D' &&
            tipo.find("NMR") == 2;
 }
 
-enum class Classe { Espectro, Espectro2D, Fid, SemTabela, Outra, Link };
+enum class Classe { Espectro, Espectro2D, Fid, Picos, SemTabela, Outra, Link, Estrutura };
 struct Avaliacao {
     Avaliacao(Classe c, int l = 0, std::string t = {}) : classe(c), linha(l), texto(std::move(t)) {}
     Classe classe;
@@ -239,18 +255,17 @@ Avaliacao Avalia(const Bloco& b) {
     const Valores& v = b.v();
     const std::string tipo = Normaliza(v[TipoDados].texto);
     if (tipo == "LINK") return {Classe::Link};
+    if (tipo.empty() && v[VersaoCs].linha) return {Classe::Estrutura}; // a molecule, no data
     if (TipoMultidimensional(tipo)) return {Classe::Espectro2D, v[TipoDados].linha};
     if (TipoMultidimensional(Normaliza(v[NTuplas].texto)))
         return {Classe::Espectro2D, v[NTuplas].linha};
-    if (v[NumDim].linha)
-        if (const auto n = ConverteNumero(v[NumDim].texto, '.'); n && *n >= 2)
-            return {Classe::Espectro2D, v[NumDim].linha};
-    if (v[TiposVar].linha) {
-        int independentes = 0;
-        for (std::string_view t : Lista(v[TiposVar].texto))
-            if (Normaliza(t) == "INDEPENDENT") ++independentes;
-        if (independentes > 1) return {Classe::Espectro2D, v[TiposVar].linha};
-    }
+    // ##NUM DIM= alone says nothing: some programs write 2 for a 1D spectrum
+    // with its real and imaginary parts.
+    const auto independente = [](std::string_view t) { return t == "INDEPENDENT"; };
+    if (Quantos(v[TiposVar].texto, independente) > 1)
+        return {Classe::Espectro2D, v[TiposVar].linha};
+    if (Quantos(v[Simbolos].texto, EixoDeFrequencia) > 1)
+        return {Classe::Espectro2D, v[Simbolos].linha};
     bool temTabela = false;
     for (const PaginaBloco& p : b.paginas) {
         if (!p.tabela) continue;
@@ -259,8 +274,10 @@ Avaliacao Avalia(const Bloco& b) {
             return {Classe::Espectro2D, p.tabela->forma.linha};
     }
     if (tipo.find("FID") != std::string::npos) return {Classe::Fid, v[TipoDados].linha};
-    if (!tipo.empty() && tipo != "NMRSPECTRUM")
+    const bool soPicos = !temTabela && b.picos;
+    if (!tipo.empty() && tipo != "NMRSPECTRUM" && !(soPicos && tipo == "NMRPEAKTABLE"))
         return {Classe::Outra, v[TipoDados].linha, std::string(v[TipoDados].texto)};
+    if (soPicos) return {Classe::Picos};
     if (!temTabela) return {Classe::SemTabela, v[Titulo].linha};
     return {Classe::Espectro};
 }
@@ -555,6 +572,111 @@ std::string TextoUtf8(std::string_view s) {
     return r;
 }
 
+// ##XUNITS= (hz receives whether it is Hz) and ##.OBSERVE FREQUENCY=, which
+// x in Hz cannot do without.
+std::optional<Falha> LeUnidadeEFrequencia(const Valor& vUnid, const Valor& vMHz, int linhaTabela,
+                                          bool& hz, EspectroExperimental& e) {
+    const std::string unidade = Normaliza(vUnid.texto);
+    if (!vUnid.linha) return Falha{linhaTabela, "falta ##XUNITS="};
+    if (unidade != "HZ" && unidade != "PPM")
+        return Falha{vUnid.linha,
+                     "as abscissas devem estar em HZ ou PPM, não em " + TextoUtf8(vUnid.texto)};
+    hz = unidade == "HZ";
+    if (vMHz.linha) {
+        const auto mhz = ConverteNumero(vMHz.texto, '.');
+        if (!mhz || !(*mhz > 0) || *mhz > MHzMaximo)
+            return Falha{vMHz.linha, "##.OBSERVE FREQUENCY= deve ser um número maior que zero e "
+                                     "no máximo 100000 (MHz)"};
+        e.MHz = *mhz;
+        e.TextoMHz = vMHz.texto;
+        e.CasasMHz = CasasDoTexto(vMHz.texto);
+    } else if (hz) {
+        return Falha{linhaTabela, "falta ##.OBSERVE FREQUENCY=: sem a freqüência do "
+                                  "espectrômetro as posições em Hz não se põem em ppm"};
+    }
+    return std::nullopt;
+}
+
+// The title and nucleus, and a warning when the nucleus is not 1H.
+void Identifica(const Valor& titulo, const Valor& vNucleo, EspectroExperimental& e,
+                std::vector<std::string>& avisos) {
+    e.Titulo = TextoUtf8(titulo.texto);
+    e.Nucleo = TextoUtf8(vNucleo.texto);
+    std::string nucleo;
+    for (char c : Normaliza(e.Nucleo))
+        if (c != '^') nucleo += c;
+    if (nucleo.empty())
+        avisos.push_back("o arquivo não diz o núcleo observado (##.OBSERVE NUCLEUS=); "
+                         "supõe-se 1H");
+    else if (nucleo != "1H" && nucleo != "H1")
+        avisos.push_back("o núcleo observado é " + e.Nucleo +
+                         ", não 1H: o espectro foi lido, mas a simulação é de prótons");
+}
+
+// A factor label: 1 when absent, never 0.
+std::optional<Falha> Fator(const Valor& v, const char* rotulo, double& f) {
+    if (!v.linha) return std::nullopt;
+    const auto x = ConverteNumero(v.texto, '.');
+    if (!x) return Falha{v.linha, std::string("o valor de ##") + rotulo + "= não é um número"};
+    if (*x == 0) return Falha{v.linha, std::string("o fator (##") + rotulo + "=) é zero"};
+    f = *x;
+    return std::nullopt;
+}
+
+// The x, y pairs of a (XY..XY) table, x in the block's unit, one peak each:
+// pairs apart by blanks or ";", x and y by a comma or blanks.
+std::optional<Falha> LePicos(std::string_view bytes, const Bloco& b, EspectroExperimental& e) {
+    const Tabela& tab = *b.picos;
+    const Valores& v = b.v();
+    if (Normaliza(tab.forma.texto) != "(XY..XY)")
+        return Falha{tab.forma.linha, "tabela de picos em forma não aceita: só (XY..XY)"};
+    double fatorX = 1, fatorY = 1;
+    if (auto f = Fator(v[FatorX], "XFACTOR", fatorX)) return f;
+    if (auto f = Fator(v[FatorY], "YFACTOR", fatorY)) return f;
+    bool hz = false;
+    if (auto f = LeUnidadeEFrequencia(v[UnidadesX], v[Frequencia], tab.forma.linha, hz, e))
+        return f;
+
+    Linhas ls(bytes.substr(0, tab.fim), tab.ini, tab.primeiraLinha);
+    std::string_view linha;
+    while (ls.Proxima(linha)) {
+        const std::string_view s = SemBrancos(SemComentario(linha));
+        const auto falha = [&ls](std::string erro) { return Falha{ls.Numero(), std::move(erro)}; };
+        bool x = true;
+        for (std::size_t i = 0; i < s.size();) {
+            if (EhBranco(s[i]) || s[i] == ',' || s[i] == ';') {
+                ++i;
+                continue;
+            }
+            double valor = 0;
+            const Lido l = LeAffn(s, i, valor);
+            if (l == Lido::ForaDaFaixa) return falha("valor fora da faixa");
+            if (l == Lido::SemDigitos) {
+                const unsigned char u = static_cast<unsigned char>(s[i]);
+                return falha(u >= 0x20 && u < 0x7F
+                                 ? std::string("caractere inesperado \"") + s[i] + "\" na tabela"
+                                 : "caractere inesperado na tabela (byte " + FormataInteiro(u) +
+                                       ")");
+            }
+            if (x && e.Ppm.size() == PontosMaximosJcamp)
+                return falha("a tabela passa do limite de " +
+                             FormataInteiro((long long)PontosMaximosJcamp) + " picos");
+            const double p = valor * (x ? fatorX : fatorY) / (x && hz ? e.MHz : 1);
+            if (!std::isfinite(p)) return falha("valor fora da faixa");
+            (x ? e.Ppm : e.Intensidade).push_back(p);
+            x = !x;
+        }
+        if (!x) return falha("a linha termina num X sem o seu Y");
+    }
+    if (e.Ppm.empty()) return Falha{tab.linhaFim, "a tabela de picos não traz nenhum pico"};
+    if (v[NPontos].linha)
+        if (const auto n = ConverteNumero(v[NPontos].texto, '.'); !n || *n != double(e.Ppm.size()))
+            return Falha{tab.linhaFim, "a tabela traz " + FormataInteiro((long long)e.Ppm.size()) +
+                                           " picos; ##NPOINTS= " + std::string(v[NPontos].texto)};
+    e.Picos = true;
+    return std::nullopt;
+}
+
 } // namespace
 
 LeituraJcamp LeArquivoJcamp(const std::string& caminho, char SepDec) {
@@ -634,10 +756,10 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     // ---- The blocks: the first 1D NMR spectrum is kept, every block checked
     // for its end.
     std::vector<Bloco> pilha;
-    std::optional<Bloco> escolhido;
+    std::optional<Bloco> escolhido, picos;
     std::optional<Avaliacao> dd, fid, semTabela, outra;
     bool algumBloco = false;
-    int tabelaAberta = -1; // page of pilha.back() whose table is open
+    Tabela* aberta = nullptr; // in pilha.back(), closed by the next label
     Linhas ls(bytes, bom, 1);
     std::string_view linha;
     int ultimaLinha = 0;
@@ -651,11 +773,10 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
                 return falha(n, "não é um arquivo JCAMP-DX: o texto deveria começar por ##TITLE=");
             continue; // a data line, a value continued, or text between blocks
         }
-        if (tabelaAberta >= 0) {
-            Tabela& tab = *pilha.back().paginas[std::size_t(tabelaAberta)].tabela;
-            tab.fim = ls.Inicio();
-            tab.linhaFim = n;
-            tabelaAberta = -1;
+        if (aberta) {
+            aberta->fim = ls.Inicio();
+            aberta->linhaFim = n;
+            aberta = nullptr;
         }
         const Chave chave = Procura(Normaliza(t.substr(2, igual - 2)));
         const Valor valor{SemBrancos(SemComentario(t.substr(igual + 1))), n};
@@ -664,7 +785,10 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
                 if (Normaliza(pilha.back().v()[TipoDados].texto) != "LINK")
                     return falha(n, "##TITLE= antes do ##END= do bloco da linha " +
                                         FormataInteiro(pilha.back().v()[Titulo].linha));
-                if (pilha.size() > 1) return falha(n, "bloco LINK dentro de outro bloco LINK");
+                if (pilha.size() > ProfundidadeLink)
+                    return falha(pilha.back().v()[Titulo].linha,
+                                 "blocos LINK aninhados em mais de " +
+                                     FormataInteiro((long long)ProfundidadeLink) + " níveis");
             }
             pilha.emplace_back();
             pilha.back().paginas[0].v[Titulo] = valor;
@@ -681,6 +805,7 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
         if (chave == Fim) {
             Avaliacao a = Avalia(b);
             if (a.classe == Classe::Espectro && !escolhido) escolhido = std::move(b);
+            if (a.classe == Classe::Picos && !picos) picos = std::move(b);
             const auto guarda = [&a](std::optional<Avaliacao>& o) {
                 if (!o) o = std::move(a);
             };
@@ -704,11 +829,15 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
         if (!p.v[chave].linha) p.v[chave] = valor;
         if ((chave == XyDados || chave == TabelaDados) && !p.tabela) {
             p.tabela = Tabela{valor, ls.Depois(), bytes.size(), n + 1, n + 1, chave == XyDados};
-            tabelaAberta = b.pagina;
+            aberta = &*p.tabela;
+        }
+        if ((chave == TabelaPicos || chave == PontosXy) && !b.picos) {
+            b.picos = Tabela{valor, ls.Depois(), bytes.size(), n + 1, n + 1, false};
+            aberta = &*b.picos;
         }
     }
     if (!pilha.empty()) {
-        if (tabelaAberta >= 0)
+        if (aberta)
             return falha(ultimaLinha,
                          "o arquivo termina no meio da tabela de dados, sem ##END= (truncado?)");
         return falha(ultimaLinha, "o arquivo termina sem o ##END= do bloco da linha " +
@@ -716,13 +845,20 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
                                       " (truncado?)");
     }
     if (!algumBloco) return falha(0, "não é um arquivo JCAMP-DX: não há ##TITLE=");
+    if (!escolhido && picos) {
+        EspectroExperimental e;
+        if (auto f = LePicos(bytes, *picos, e)) return falha(f->linha, std::move(f->erro));
+        Identifica(picos->v()[Titulo], picos->v()[Nucleo], e, r.avisos);
+        r.espectro = std::move(e);
+        return r;
+    }
     if (!escolhido) {
         if (dd) return falha(dd->linha, "espectros 2D não são aceitos, só espectros 1D");
         if (fid)
             return falha(fid->linha, "o arquivo traz o FID (o sinal no tempo), não o espectro");
         if (semTabela)
-            return falha(semTabela->linha, "o espectro não traz a tabela ##XYDATA= nem "
-                                           "##DATA TABLE= (só picos ou pontos soltos não bastam)");
+            return falha(semTabela->linha, "o espectro não traz nenhuma tabela (##XYDATA=, "
+                                           "##DATA TABLE=, ##XYPOINTS= ou ##PEAK TABLE=)");
         if (outra)
             return falha(outra->linha,
                          "não é um espectro de RMN (##DATA TYPE= " + TextoUtf8(outra->texto) + ")");
@@ -832,28 +968,11 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     if (*fatorX == 0) return falha(iFatorX.v.linha, "o fator de X (##XFACTOR=) é zero");
     if (*fatorY == 0) return falha(iFatorY.v.linha, "o fator de Y (##YFACTOR=) é zero");
 
-    const Valor vUnid = item(UnidadesX, Unidades, false).v;
-    const std::string unidade = Normaliza(vUnid.texto);
-    if (!vUnid.linha) return falha(tab.forma.linha, "falta ##XUNITS=");
-    if (unidade != "HZ" && unidade != "PPM")
-        return falha(vUnid.linha,
-                     "as abscissas devem estar em HZ ou PPM, não em " + TextoUtf8(vUnid.texto));
-    const bool hz = unidade == "HZ";
-
+    bool hz = false;
     EspectroExperimental e;
-    const Valor vMHz = b.De(pg, Frequencia);
-    if (vMHz.linha) {
-        const auto mhz = ConverteNumero(vMHz.texto, '.');
-        if (!mhz || !(*mhz > 0) || *mhz > MHzMaximo)
-            return falha(vMHz.linha, "##.OBSERVE FREQUENCY= deve ser um número maior que zero e "
-                                     "no máximo 100000 (MHz)");
-        e.MHz = *mhz;
-        e.TextoMHz = vMHz.texto;
-        e.CasasMHz = CasasDoTexto(vMHz.texto);
-    } else if (hz) {
-        return falha(tab.forma.linha, "falta ##.OBSERVE FREQUENCY=: sem a freqüência do "
-                                      "espectrômetro as posições em Hz não se põem em ppm");
-    }
+    if (auto f = LeUnidadeEFrequencia(item(UnidadesX, Unidades, false).v, b.De(pg, Frequencia),
+                                      tab.forma.linha, hz, e))
+        return falha(f->linha, std::move(f->erro));
 
     const std::size_t pontos = std::size_t(*N);
     const double delta = pontos > 1 ? (*ultimoX - *primeiroX) / double(pontos - 1) : 0;
@@ -877,18 +996,7 @@ LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     if (hz)
         if (auto f = Referencia(b.De(pg, ReferenciaDesloc), b.De(pg, DeslocBruker), e.Ppm))
             return falha(f->linha, std::move(f->erro));
-    e.Titulo = TextoUtf8(v[Titulo].texto);
-    e.Nucleo = TextoUtf8(b.De(pg, Nucleo).texto);
-
-    std::string nucleo;
-    for (char c : Normaliza(e.Nucleo))
-        if (c != '^') nucleo += c;
-    if (nucleo.empty())
-        r.avisos.push_back("o arquivo não diz o núcleo observado (##.OBSERVE NUCLEUS=); "
-                           "supõe-se 1H");
-    else if (nucleo != "1H" && nucleo != "H1")
-        r.avisos.push_back("o núcleo observado é " + e.Nucleo +
-                           ", não 1H: o espectro foi lido, mas a simulação é de prótons");
+    Identifica(v[Titulo], b.De(pg, Nucleo), e, r.avisos);
     // Some instruments number the lines' X from another origin than
     // ##FIRSTX; the lines still follow one another, and the header places
     // the points.

@@ -27,6 +27,9 @@ struct EspectroExperimental {
     std::string Nucleo;   // as the file writes it ("^1H"), empty when absent
     // One entry per point, in the file's order (usually high ppm to low).
     std::vector<double> Ppm, Intensidade;
+    // The points are separate peaks (a peak table), drawn as sticks, not a
+    // trace.
+    bool Picos = false;
 };
 
 struct LeituraJcamp {
@@ -40,14 +43,16 @@ struct LeituraJcamp {
 
 // The first 1D NMR spectrum of the file: a block with ##XYDATA=(X++(Y..Y)) in
 // any ASDF form (AFFN, PAC, SQZ, DIF, DUP), the real page of an NTUPLES
-// block, or the first such block inside a LINK block. Every point is checked:
-// the count against ##NPOINTS, each line's abscissa against the sequence from
-// ##FIRSTX to ##LASTX (to half a point, or as the index of its first point)
-// and each DIF Y-check value against the line before.
-// x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs and
-// other kinds of data are refused. CR LF, LF and CR line ends; text outside
-// ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as Windows-1252.
-// The messages write their numbers with SepDec.
+// block, or the first such block inside LINK blocks (nested to eight levels;
+// structure and assignment blocks beside it are passed over). Every point is
+// checked: the count against ##NPOINTS, each line's abscissa against the
+// sequence from ##FIRSTX to ##LASTX (to half a point, or as the index of its
+// first point) and each DIF Y-check value against the line before. A file
+// with only ##PEAK TABLE= or ##XYPOINTS= in (XY..XY) form gives its pairs as
+// peaks. x in Hz becomes ppm through ##.OBSERVE FREQUENCY. 2D spectra, FIDs
+// and other kinds of data are refused. CR LF, LF and CR line ends; text
+// outside ASCII is taken as UTF-8 when it is valid UTF-8, otherwise as
+// Windows-1252. The messages write their numbers with SepDec.
 LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec = '.');
 // The same from a file, opened through LeArquivo (a regular file of at most
 // TamanhoMaximoJcamp bytes).

@@ -182,6 +182,42 @@ TEST(Experimental, ExportaOEspectroInteiro) {
     ASSERT_EQ(sob.espectro->Ppm.size(), medido->Ppm.size());
     EXPECT_NEAR(sob.espectro->Ppm.front(), medido->Ppm.front(), 1e-9);
     EXPECT_NEAR(sob.espectro->Ppm.back(), medido->Ppm.back(), 1e-9);
+
+    // A list of peaks has no grid: the export keeps its own.
+    auto picos = std::make_shared<EspectroExperimental>(*medido);
+    picos->Picos = true;
+    c.g.Experimental = {picos, "picos.jdx"};
+    EXPECT_EQ(ExportacaoDoEspectro(c.g, c.e, c.o).Envolvente.size(), PontosMinimosExportacao);
+}
+
+// A file of peaks: each one a stick from the baseline, the tallest as tall as
+// the envelope even when they are all alike, and nothing drawn between them.
+TEST(Experimental, PicosEmPalitos) {
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    auto x = std::make_shared<EspectroExperimental>();
+    x->MHz = 100;
+    x->Picos = true;
+    x->Ppm = {1.45, 1.30, 1.15};
+    x->Intensidade = {3, 3, 3};
+    c.g.Experimental = {x, "picos.jdx"};
+    c.Tela();
+    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+    ASSERT_EQ(colunas.size(), 3u);
+    const double maiorEnv = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
+    for (const auto& k : colunas) {
+        EXPECT_DOUBLE_EQ(k.yMax, YInt(c.g, 0) / 15) << k.x;
+        EXPECT_NEAR(k.yMin, YInt(c.g, maiorEnv) / 15, 1e-9) << k.x;
+    }
+    EXPECT_NEAR(colunas[1].x, XFreq(c.g, 130) / 15, 1);
+
+    const QImage im = c.Tela();
+    const int topo = int(colunas[0].yMin), base = int(colunas[0].yMax);
+    EXPECT_GT(Conta(im, 0x4682b4, QRect(colunas[0].x - 1, topo, 3, base - topo)),
+              (base - topo) / 2);
+    EXPECT_EQ(
+        Conta(im, 0x4682b4,
+              QRect(colunas[0].x + 3, topo, colunas[1].x - colunas[0].x - 6, base - topo - 3)),
+        0);
 }
 
 TEST(Experimental, NaTelaENasCopias) {

@@ -247,10 +247,85 @@ TEST(JcampDx, LinkDaOPrimeiroEspectro) {
     EsperaDezPontos(LeJcampDx(link + fid + Affn + picos + "##END=\n"));
     // Blocks one after another, outside a LINK, are read the same way.
     EsperaDezPontos(LeJcampDx(fid + picos + Affn));
-    Recusa(link + fid + picos + "##END=\n", 6, "FID");
-    Recusa(picos, 2, "não é um espectro de RMN");
+    Recusa(link + fid + "##END=\n", 6, "FID");
+    Recusa(Troca(picos, "NMR PEAK", "IR PEAK"), 2,
+           "não é um espectro de RMN (##DATA TYPE= IR PEAK");
     Recusa(link + Affn, 21, "sem o ##END= do bloco da linha 1");
     Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
+}
+
+std::string Link(const std::string& titulo, const std::string& blocos) {
+    return "##TITLE= " + titulo + "\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n" + blocos + "##END=\n";
+}
+
+// A structure with its assignments in one LINK, the spectrum with its peaks
+// in another, both in the file's LINK.
+TEST(JcampDx, LinkDentroDeLink) {
+    const std::string estrutura = "##TITLE= Estrutura\n##JCAMP-CS= 3.7\n##BLOCK_ID= 1\n"
+                                  "##NPOINTS= 2\n##ATOMLIST= $$ Atom Symbol\n1 C\n2 O\n"
+                                  "##BONDLIST= $$ Atom1 Atom2 Order\n1 2 S\n##END=\n";
+    const std::string atribuicoes = "##TITLE= Atribuições\n##JCAMP-DX= 5.01\n"
+                                    "##DATA TYPE= NMR PEAK ASSIGNMENTS\n"
+                                    "##PEAK ASSIGNMENTS= (XYMA)\n(3.5, 1, 1, <1>)\n##END=\n";
+    const std::string picos = "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n"
+                              "##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
+    const std::string arquivo =
+        Link("Tudo", Link("Molécula", estrutura + atribuicoes) + Link("RMN", Affn + picos));
+    const LeituraJcamp r = LeJcampDx(arquivo);
+    EsperaDezPontos(r);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->MHz, 100);
+    EXPECT_EQ(r.espectro->Titulo, "Teste");
+
+    // Eight levels of LINK are followed; a ninth is refused at its start.
+    std::string fundo = Affn;
+    for (int k = 0; k < 8; ++k) fundo = Link("Nível", fundo);
+    EsperaDezPontos(LeJcampDx(fundo));
+    Recusa(Link("Nível", fundo), 25, "mais de 8 níveis");
+
+    // A block without its end, deep inside: the line where it starts.
+    const std::string semFim = Link("Tudo", Link("RMN", Troca(Affn, "##END=\n", "") + picos));
+    Recusa(semFim, 23, "##TITLE= antes do ##END= do bloco da linha 7");
+    Recusa(Link("Tudo", Link("Molécula", estrutura + atribuicoes)), 19,
+           "não é um espectro de RMN (##DATA TYPE= NMR PEAK ASSIGNMENTS)");
+}
+
+// Databases publish 1H spectra as their peaks alone: each pair is a stick.
+TEST(JcampDx, SoPicosViramPalitos) {
+    const std::string ppm = "##TITLE= Banco\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n"
+                            "##.OBSERVE FREQUENCY= 400.13\n##.OBSERVE NUCLEUS= ^1H\n"
+                            "##XUNITS= PPM\n##NPOINTS= 4\n##PEAK TABLE= (XY..XY)\n"
+                            "7.26, 100\n3.71, 45.5; 3.69,50  $$ CH2\n1.25 1000\n##END=\n";
+    const LeituraJcamp r = Le(ppm);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_TRUE(r.espectro->Picos);
+    EXPECT_EQ(r.espectro->MHz, 400.13);
+    EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{7.26, 3.71, 3.69, 1.25}));
+    EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{100, 45.5, 50, 1000}));
+
+    // Hz, with the factors; the peak table's own data type.
+    const std::string hz = "##TITLE= Pontos\n##DATA TYPE= NMR PEAK TABLE\n"
+                           "##.OBSERVE FREQUENCY= 250\n##XUNITS= HZ\n##XFACTOR= 2\n"
+                           "##YFACTOR= 0.5\n##XYPOINTS= (XY..XY)\n1000, 10\n500, 20\n##END=\n";
+    const LeituraJcamp p = Le(hz);
+    ASSERT_TRUE(p.espectro);
+    EXPECT_EQ(p.espectro->Ppm, (std::vector<double>{8, 4}));
+    EXPECT_EQ(p.espectro->Intensidade, (std::vector<double>{5, 10}));
+    EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
+
+    // A trace anywhere in the file comes first.
+    const LeituraJcamp t = LeJcampDx(hz + Affn);
+    EsperaDezPontos(t);
+    EXPECT_FALSE(t.espectro && t.espectro->Picos);
+
+    Recusa(Troca(ppm, "1.25 1000", "1.25"), 11, "X sem o seu Y");
+    Recusa(Troca(ppm, "1.25 1000", "1.25 ?"), 11, "\"?\"");
+    Recusa(Troca(ppm, "##NPOINTS= 4", "##NPOINTS= 5"), 12, "traz 4 picos; ##NPOINTS= 5");
+    Recusa(Troca(ppm, "(XY..XY)", "(XYW..XYW)"), 8, "só (XY..XY)");
+    Recusa(Troca(hz, "##.OBSERVE FREQUENCY= 250\n", ""), 6, "OBSERVE FREQUENCY");
+    Recusa(Troca(hz, "##YFACTOR= 0.5", "##YFACTOR= 0"), 6, "zero");
+    Recusa(Troca(hz, "1000, 10\n500, 20\n", ""), 8, "nenhum pico");
+    Recusa(Troca(ppm, "##PEAK TABLE= (XY..XY)\n", ""), 1, "nenhuma tabela");
 }
 
 TEST(JcampDx, RecusasComALinha) {
@@ -295,12 +370,74 @@ TEST(JcampDx, RecusasComALinha) {
     Recusa(linha(10, "$$"), 14, "falta ##FIRSTX=");
     Recusa(linha(14, "##XYDATA= (XY..XY)"), 14, "forma");
     // 2D in each of its guises.
-    Recusa(linha(2, "##NUM DIM= 2"), 2, "2D");
     Recusa(linha(3, "##DATA TYPE= nD NMR SPECTRUM"), 3, "2D");
     Recusa(Troca(NTuplas, "##VAR_TYPE= INDEPENDENT, DEPENDENT,",
                  "##VAR_TYPE= INDEPENDENT, INDEPENDENT,"),
            10, "2D");
     Recusa(Troca(NTuplas, "(X++(R..R)), XYDATA", "(F2++(Y..Y)), PROFILE"), 21, "2D");
+    Recusa(Troca(NTuplas, "##SYMBOL= X, I, R, N", "##SYMBOL= F1, F2, Y, N"), 9, "2D");
+}
+
+// A 1D spectrum with its real and imaginary parts, which its program counts
+// as two dimensions.
+TEST(JcampDx, NumDimNaoFazUm2D) {
+    const std::string real = "##TITLE= Duas partes\n"
+                             "##JCAMP-DX= 5.01\n"
+                             "##DATA TYPE= NMR SPECTRUM\n"
+                             "##DATA CLASS= NTUPLES\n"
+                             "##NUM DIM= 2\n"
+                             "##.OBSERVE FREQUENCY= 250\n"
+                             "##NTUPLES= NMR SPECTRUM\n"
+                             "##VAR_NAME= FREQUENCY, SPECTRUM/REAL, SPECTRUM/IMAG\n"
+                             "##SYMBOL= X, R, I\n"
+                             "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT\n"
+                             "##VAR_DIM= 5, 5, 5\n"
+                             "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS\n"
+                             "##FIRST= 1000, 1, 1\n"
+                             "##LAST= 0, 1, 1\n"
+                             "##PAGE= N=1\n"
+                             "##DATA TABLE= (X++(R..R)), XYDATA\n"
+                             "1000 1 3 7 2 1\n"
+                             "##PAGE= N=2\n"
+                             "##DATA TABLE= (X++(I..I)), XYDATA\n"
+                             "1000 5 5 5 5 5\n"
+                             "##END NTUPLES= NMR SPECTRUM\n"
+                             "##END=\n";
+    const LeituraJcamp r = Le(real);
+    ASSERT_TRUE(r.espectro);
+    const EspectroExperimental& e = *r.espectro;
+    EXPECT_EQ(e.MHz, 250);
+    ASSERT_EQ(e.Ppm.size(), 5u);
+    EXPECT_EQ(e.Ppm.front(), 4);
+    EXPECT_EQ(e.Ppm.back(), 0);
+    EXPECT_EQ(std::max_element(e.Intensidade.begin(), e.Intensidade.end()) - e.Intensidade.begin(),
+              2);
+    // The same header with two frequency axes is a 2D spectrum.
+    Recusa(Troca(Troca(real, "##SYMBOL= X, R, I", "##SYMBOL= F1, F2, Y"), "(X++(R..R))",
+                 "(F2++(Y..Y))"),
+           9, "2D");
+}
+
+// The first spectrum of the file, whether the blocks follow one another or
+// a LINK holds them.
+TEST(JcampDx, PrimeiroDeDoisEspectros) {
+    const std::string outro = Troca(Troca(Affn, "##TITLE= Teste", "##TITLE= Outro"),
+                                    "##.OBSERVE FREQUENCY= 100.0", "##.OBSERVE FREQUENCY= 50");
+    const std::string link = "##TITLE= Composto\n##DATA TYPE= LINK\n";
+    for (const std::string& arquivo :
+         {Affn + outro, Affn + "\n" + outro, link + Affn + outro + "##END=\n"}) {
+        const LeituraJcamp r = LeJcampDx(arquivo);
+        EsperaDezPontos(r);
+        ASSERT_TRUE(r.espectro);
+        EXPECT_EQ(r.espectro->Titulo, "Teste");
+        EXPECT_EQ(r.espectro->MHz, 100);
+    }
+    const LeituraJcamp r = Le(outro + Affn);
+    ASSERT_TRUE(r.espectro);
+    EXPECT_EQ(r.espectro->Titulo, "Outro");
+    EXPECT_EQ(r.espectro->Ppm.front(), 18);
+    // Only the first is read: a damaged second one does not matter.
+    EsperaDezPontos(LeJcampDx(Affn + Troca(outro, "400 60", "300 60")));
 }
 
 // A table of n points, `porLinha` to a line, each line opened by the X
