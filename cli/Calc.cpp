@@ -77,9 +77,9 @@ std::string DescricaoExperimental(const EspectroExperimental& x) {
     const double ppmMaximo = x.Ppm[std::size_t(maior - x.Intensidade.begin())];
     const std::string mhz =
         x.MHz > 0 ? TextoMHzExperimental(x, '.') + " MHz" : "freqüência não informada";
-    return FormataInteiro(long(x.Ppm.size())) + " pontos, " + FormataFixo(x.Ppm.front(), 5, '.') +
-           " a " + FormataFixo(x.Ppm.back(), 5, '.') + " ppm, " + mhz + ", máximo em " +
-           FormataFixo(ppmMaximo, 5, '.') + " ppm";
+    return FormataInteiro(long(x.Ppm.size())) + (x.Picos ? " picos, " : " pontos, ") +
+           FormataFixo(x.Ppm.front(), 5, '.') + " a " + FormataFixo(x.Ppm.back(), 5, '.') +
+           " ppm, " + mhz + ", máximo em " + FormataFixo(ppmMaximo, 5, '.') + " ppm";
 }
 
 // The whole simulated spectrum in JCAMP-DX, with the plot's width and mix

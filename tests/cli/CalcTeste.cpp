@@ -284,6 +284,15 @@ TEST(HalvoraCalc, EspectroExperimentalEExportacao) {
     ASSERT_EQ(s.status, 0) << s.err;
     EXPECT_EQ(s.err, "halvora-calc: espectro experimental: 16384 pontos, 12.31284 a -1.66465 "
                      "ppm, 400.132130 MHz, máximo em 2.54404 ppm\n");
+    const std::string picos = Pasta + "halvora_calc_picos.jdx";
+    std::ofstream(picos) << "##TITLE= Banco\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n"
+                            "##.OBSERVE FREQUENCY= 400.13\n##.OBSERVE NUCLEUS= ^1H\n"
+                            "##XUNITS= PPM\n##PEAK TABLE= (XY..XY)\n7.26, 100\n1.25, 1000\n"
+                            "##END=\n";
+    EXPECT_EQ(Calc("--experimental=" + picos).err,
+              "halvora-calc: espectro experimental: 2 picos, 7.26000 a 1.25000 ppm, 400.13 "
+              "MHz, máximo em 1.25000 ppm\n");
+    std::remove(picos.c_str());
     const Saida ruim = Calc("--experimental=" + std::string(HALVORA_ESPECTROS) + "/LICENSE");
     EXPECT_EQ(ruim.status, 2);
     EXPECT_EQ(ruim.out, "");
