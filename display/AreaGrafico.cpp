@@ -238,7 +238,7 @@ void AreaGrafico::ZoomV(bool ampliar) {
 
 void AreaGrafico::AlternaFixarJanela() {
     const Ampulheta ampulheta;
-    if (botaoFixarJanela_->text() == FixarJanela) {
+    if (!g_.JanelaFixa) {
         botaoFixarJanela_->setText(LiberarJanela);
         botaoFixarJanela_->setToolTip(DicaLiberar);
         rolagem_->setEnabled(false);

@@ -296,7 +296,7 @@ QPoint JanelaMatrizes::InicioImpressao() const {
 void JanelaMatrizes::AlternaPasseio() {
     // A click can reach the window before its activation does: the last run
     // is shown first.
-    const bool entra = botaoPasseio_->text().startsWith(QLatin1Char('C'));
+    const bool entra = !noPasseio_;
     const bool atual = GradesAtuais();
     if (!entra) {
         if (atual) Reconstroi(); // back to the four matrices

@@ -198,7 +198,7 @@ bool JanelaEspectro::PodeFechar() {
 void JanelaEspectro::AlternaTabela() {
     const Ampulheta ampulheta;
     DadosSalvos_ = false;
-    if (botaoTabela_->text() != QStringLiteral("Fechar tabela")) {
+    if (!execucao_->ComTabela()) {
         botaoTabela_->setText(QStringLiteral("Fechar tabela"));
         tabelaResultados_->Abre();
         execucao_->DefineComTabela(true);

@@ -674,3 +674,28 @@ TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
 }
 
 } // namespace
+
+namespace {
+
+// What a button does follows the state it shows, not its caption: a
+// translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
+TEST(JanelaEspectro, BotoesSeguemOEstadoNaoALegenda) {
+    const Local L(',');
+    aux::Tela t;
+    JanelaEspectro& f = t.f;
+    f.botaoTabela()->setText(QStringLiteral("Close table"));
+    f.botaoTabela()->click();
+    EXPECT_TRUE(f.tabelaResultados()->isHidden());
+    f.botaoTabela()->click();
+    EXPECT_FALSE(f.tabelaResultados()->isHidden());
+
+    QPushButton* fixar = f.areaGrafico()->botaoFixarJanela();
+    fixar->setText(QStringLiteral("Fix window"));
+    fixar->click();
+    EXPECT_TRUE(f.EstadoDoGrafico().JanelaFixa);
+    fixar->setText(QStringLiteral("Fix window"));
+    fixar->click();
+    EXPECT_FALSE(f.EstadoDoGrafico().JanelaFixa);
+}
+
+} // namespace
