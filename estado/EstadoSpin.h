@@ -2,6 +2,11 @@
 // The spin-system state: the inputs of the last run, the solver's matrices and
 // the bands it produced. One instance holds the results every reader sees; a
 // run builds into a second instance and swaps it in when it is complete.
+//
+// Units: Hz throughout. FreqProt holds absolute Larmor frequencies (the
+// spectrometer's plus the shift); FreqBanda holds absolute Hz inside the
+// solver and Hz from the reference once the run is done. docs/FISICA.md
+// gives the Hamiltonian, the basis and the intensity formula these hold.
 
 #include "estado/Matriz.h"
 

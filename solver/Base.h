@@ -1,6 +1,8 @@
 #pragma once
 // The product basis, the diagonal of the Hamiltonian and its blocks of equal
-// total spin.
+// total spin. In Hz: H = -sum_q nu_q Iz_q + sum_{a<b} J_ab I_a.I_b, diagonal
+// -sum m_q nu_q + sum J_ab m_a m_b, flip-flop elements J_ab / 2; see
+// docs/FISICA.md.
 
 #include "estado/EstadoSpin.h"
 

@@ -1,5 +1,7 @@
 #pragma once
-// Transition frequencies and intensities: the bands.
+// Transition frequencies and intensities: the bands. For levels i, j whose
+// total spin differs by one: frequency |E_i - E_j|, intensity
+// (v_j . MatTrans . v_i)^2, which sum to N 2^(N-1); see docs/FISICA.md.
 
 #include "estado/EstadoSpin.h"
 
