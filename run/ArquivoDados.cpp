@@ -419,6 +419,8 @@ std::string LeituraArquivo::Mensagem() const {
     return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
 }
 
+namespace {
+
 // The file's text in UTF-8: a file that is valid UTF-8 with some non-ASCII
 // byte (or a byte-order mark) is UTF-8, anything else Windows-1252.
 std::string TextoDoArquivo(std::string_view bytes) {
@@ -480,6 +482,8 @@ std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E
     if (l.total > E + 4) return std::pair{E + 5, "linha a mais depois da referência do espectro"};
     return std::nullopt;
 }
+
+} // namespace
 
 LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     LeituraArquivo r;

@@ -692,6 +692,8 @@ LeituraJcamp LeArquivoJcamp(const std::string& caminho, char SepDec) {
 std::string LeituraJcamp::Mensagem() const {
     return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
 }
+namespace {
+
 // Hz from an origin of the instrument's choosing become ppm from the
 // reference: ##.SHIFT REFERENCE= (kind, compound, point, ppm) gives the ppm
 // of one point; without it, or with point 0 (none), Bruker's ##$OFFSET=
@@ -732,6 +734,8 @@ std::optional<Falha> Referencia(const Valor& referencia, const Valor& offset,
     }
     return std::nullopt;
 }
+
+} // namespace
 
 LeituraJcamp LeJcampDx(std::string_view bytes, char SepDec) {
     LeituraJcamp r;
