@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# What CI runs: the formatting of every tracked source; every test, twice: a
-# Release build, then a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer; then short libFuzzer runs of the data-file
+# What CI runs: the layer check of every include and the formatting of every
+# tracked source; every test, twice: a Release build, then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer; then short libFuzzer runs of the data-file
 # reader and of the JCAMP-DX reader (FUZZ_SEGUNDOS each, default 10). Every
 # build treats compiler warnings as errors.
 #
@@ -32,6 +32,9 @@ case $limite in
 esac
 
 scripts/setup.sh test
+
+echo "== Layers (includes against docs/ARCHITECTURE.md)"
+scripts/confere_camadas.sh
 
 echo "== Formatting (clang-format)"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
