@@ -214,13 +214,7 @@ Cena Butila() {
     EXPECT_TRUE(x);
     const DadosArquivo d =
         x ? LeDadosArquivo(x->bytes, ',').dados.value_or(DadosArquivo{}) : DadosArquivo{};
-    EntradaSimulacao in;
-    in.NProt = d.NProt;
-    in.MHz = d.MHz;
-    in.IntMin = d.IntMin;
-    in.Desloc = d.Desloc;
-    in.J = d.J;
-    Cena c(in);
+    Cena c(testes::EntradaDoArquivo(d, ','));
     c.o.TextoLargura = FormataGeral(d.Largura, 3, ',');
     return c;
 }

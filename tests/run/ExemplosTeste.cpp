@@ -35,18 +35,6 @@ DadosArquivo Dados(std::string_view nome) {
     return l.dados.value_or(DadosArquivo{});
 }
 
-// The file's system as the calculator runs it.
-EntradaSimulacao Entrada(const DadosArquivo& d) {
-    EntradaSimulacao in;
-    in.NProt = d.NProt;
-    in.MHz = d.MHz;
-    in.IntMin = d.IntMin;
-    in.Desloc = d.Desloc;
-    in.J = d.J;
-    in.SepDec = '.';
-    return in;
-}
-
 struct Linha {
     double freq, intensidade;
 };
@@ -55,7 +43,7 @@ struct Linha {
 // one line, at their intensity-weighted position; from high to low
 // frequency.
 std::vector<Linha> Linhas(const DadosArquivo& d) {
-    const EstadoSpin e = testes::Calcula(Entrada(d));
+    const EstadoSpin e = testes::Calcula(testes::EntradaDoArquivo(d, '.'));
     std::vector<Linha> bandas;
     for (int b = 1; b <= e.NBandas; ++b) bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
     std::sort(bandas.begin(), bandas.end(),
@@ -139,7 +127,7 @@ TEST(Exemplos, CadaUmLeExecutaETemOCampoNoTitulo) {
         campo += FormataNumeroG(d.MHz, 15, ',');
         campo += " MHz)";
         EXPECT_NE(d.Titulo.find(campo), std::string::npos) << d.Titulo;
-        const EstadoSpin s = testes::Calcula(Entrada(d));
+        const EstadoSpin s = testes::Calcula(testes::EntradaDoArquivo(d, '.'));
         EXPECT_GT(s.NBandas, 0);
         dez = dez || d.NProt == 10;
     }
