@@ -2,8 +2,8 @@
 
 #include "display/Geometria.h"
 
+#include "comum/DoisNucleos.h"
 #include "run/TextoDecimal.h"
-#include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "run/TabelaResultados.h"
 
+#include "comum/DoisNucleos.h"
 #include "run/TextoDecimal.h"
-#include "solver/DoisNucleos.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "solver/DoisNucleos.h"
+#include "comum/DoisNucleos.h"
 #include "solver/Jacobi.h"
 
 #include <algorithm>

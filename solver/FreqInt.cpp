@@ -1,7 +1,7 @@
 #include "solver/FreqInt.h"
 
+#include "comum/DoisNucleos.h"
 #include "solver/Base.h"
-#include "solver/DoisNucleos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 // sort.
 
 #include "Sistemas.h"
-#include "solver/DoisNucleos.h"
+#include "comum/DoisNucleos.h"
 #include "solver/OrdenaBandas.h"
 
 #include <gtest/gtest.h>
