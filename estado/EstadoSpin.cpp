@@ -2,12 +2,14 @@
 
 #include <utility>
 
-void EstadoSpin::CriaMatrizes() {
+void EstadoSpin::CriaMatrizes(bool densas) {
     const int N = NProt, M = NEst, T = NPares;
     SpinEst.recria(M, N);
     EnerZProt.recria(N);
     EnerZ.recria(M);
-    MatHam.recria(M, M);
+    DiagHam.recria(M);
+    const int D = densas ? M : 0;
+    MatHam.recria(D, D);
     NivelA.recria(T);
     NivelB.recria(T);
     FreqBanda.recria(T);
@@ -16,10 +18,10 @@ void EstadoSpin::CriaMatrizes() {
     ProtBanda.recria(T);
     IntBanda.recria(T);
     MzEst.recria(M);
-    MatTrans.recria(M, M);
-    MatJac.recria(M, M);
-    MatDiag.recria(M, M);
-    MatVet.recria(M, M);
+    MatTrans.recria(D, D);
+    MatJac.recria(D, D);
+    MatDiag.recria(D, D);
+    MatVet.recria(D, D);
     NBandas = 0;
 }
 

@@ -33,6 +33,7 @@ struct EstadoSpin {
     Vetor<float> MzEst;      // (0..M): total z spin of each basis state
     Vetor<double> EnerZ;     // (0..M)
     int ContEst = 0;         // the next basis state GeraBase fills, 1..M
+    Vetor<double> DiagHam;   // (0..M): the Hamiltonian's diagonal, as the basis is built and sorted
     Matriz<double> MatHam;   // (0..M, 0..M)
     int SubMatCount = 0;
     std::array<int, 201> SubMatInic{}; // 1..200, never re-created
@@ -59,7 +60,10 @@ struct EstadoSpin {
     std::int32_t NBandas = 0;
 
     // Every array created, zero-filled, for the current NProt,
-    // NEst and NPares, in the program's order.
-    void CriaMatrizes();
+    // NEst and NPares, in the program's order. Without `densas` the M x M
+    // arrays (MatHam, MatTrans, MatJac, MatDiag, MatVet), which only the
+    // inspector reads, are left empty: a run then keeps its eigenvectors
+    // block by block (solver/Blocos.h).
+    void CriaMatrizes(bool densas = true);
     void troca(EstadoSpin& o) noexcept;
 };

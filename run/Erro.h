@@ -11,6 +11,7 @@ enum class TipoErro {
     Memoria,        // not enough memory for the system
     Arquivo,        // a file that cannot be read or written
     SomenteLeitura, // a read-only file the user may still choose to replace
+    Interrompido,   // the caller asked the run to stop
 };
 
 struct Erro {

@@ -4,6 +4,7 @@
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 #include "solver/Base.h"
+#include "solver/Blocos.h"
 #include "solver/FreqInt.h"
 #include "solver/Jacobi.h"
 #include "solver/MatTrans.h"
@@ -28,6 +29,7 @@ const char* const MsgMemoria =
 
 const char* const MsgJacobi =
     "A diagonalização (Jacobi) não convergiu. Verifique os valores de entrada.";
+const char* const MsgInterrompido = "O cálculo foi interrompido.";
 
 using Relogio = std::chrono::steady_clock;
 
@@ -57,13 +59,13 @@ class Etapas {
 
 bool DiagonalFinita(const EstadoSpin& e) {
     for (int s = 1; s <= e.NEst; ++s)
-        if (!std::isfinite(e.MatHam(s, s))) return false;
+        if (!std::isfinite(e.DiagHam(s))) return false;
     return true;
 }
 
 // Steps that read the inputs into the state; false when a magnitude
 // overflows on the way.
-bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpin& e) {
+bool LeValores(const EntradaSimulacao& in, const EstadoSpin* anterior, EstadoSpin& e) {
     const int N = in.NProt;
     e.NProt = N;
     e.IntMin = in.IntMin;
@@ -86,8 +88,8 @@ bool LeValores(const EntradaSimulacao& in, const EstadoSpin& anterior, EstadoSpi
                 e.ValJ(j, i) = e.ValJ(i, j);
                 ++e.NJ;
             }
-    } else {
-        e.ValJ = anterior.ValJ;
+    } else if (anterior) {
+        e.ValJ = anterior->ValJ;
     }
     e.TolJac = in.TolJac;
     e.PrimOrdem = in.PrimOrdem;
@@ -145,35 +147,94 @@ std::optional<std::string> ValidaEntrada(const EntradaSimulacao& in) {
 
 namespace {
 
-// The stages of a run whose values were checked.
+Erro DeEntrada(const char* texto) {
+    return Erro{TipoErro::Entrada, texto};
+}
+
+// The stages of one run over its own work state, the same for the window's
+// run and for SimulaBandas. `blocos` null: the M x M arrays are filled (the
+// inspector's), by Jacobi.
+class Corrida {
+  public:
+    Corrida(const EntradaSimulacao& in, EstadoSpin& e, BlocosAutovetores* blocos,
+            std::stop_token parar)
+        : in_(in), e_(e), blocos_(in.NProt >= 3 ? blocos : nullptr),
+          parar_(std::move(parar)) {}
+
+    // Values, arrays, the sorted basis and its blocks.
+    std::optional<Erro> Base(const EstadoSpin* anterior) {
+        if (!LeValores(in_, anterior, e_)) return DeEntrada(MsgGrandeDemais);
+        e_.CriaMatrizes(!blocos_);
+        e_.ContEst = 1;
+        GeraBase(e_, 1);
+        if (!DiagonalFinita(e_)) return DeEntrada(MsgGrandeDemais);
+        if (blocos_)
+            OrdenaBase(e_);
+        else
+            MontaSubMat(e_);
+        if (!MzNaoCresce(e_)) return DeEntrada(MsgMzMisturado);
+        return Parou();
+    }
+
+    std::optional<Erro> Diagonaliza(const Autovalores& solver) {
+        bool ok;
+        if (blocos_)
+            ok = DiagonalizaBlocos(e_, *blocos_, solver, parar_);
+        else
+            ok = e_.NProt < 3 ? DiagMatrizInteira(e_) : DiagSubMat(e_);
+        if (auto p = Parou()) return p;
+        if (!ok) return Erro{TipoErro::Calculo, MsgJacobi};
+        return std::nullopt;
+    }
+
+    // MatTrans, which only the inspector and the dense route read.
+    void Transicoes() {
+        if (!blocos_) MontaMatTrans(e_);
+    }
+
+    // The bands, their frequencies made offsets from the spectrometer's.
+    std::optional<Erro> Bandas() {
+        if (blocos_) {
+            if (!CalcFreqIntBlocos(e_, *blocos_, in_.ComTabela, parar_)) return Parou();
+        } else {
+            CalcFreqInt(e_, in_.ComTabela);
+        }
+        for (int b = 1; b <= e_.NBandas; ++b) e_.FreqBanda(b) = e_.FreqBanda(b) - e_.FreqEspHz;
+        return Parou();
+    }
+
+  private:
+    std::optional<Erro> Parou() const {
+        if (parar_.stop_requested()) return Erro{TipoErro::Interrompido, MsgInterrompido};
+        return std::nullopt;
+    }
+
+    const EntradaSimulacao& in_;
+    EstadoSpin& e_;
+    BlocosAutovetores* blocos_;
+    std::stop_token parar_;
+};
+
+// The window's run, whose values were checked: the stages timed and
+// yielding, the swap, the table and the plot.
 std::optional<Erro> SimulaValidada(const EntradaSimulacao& in, EstadoSpin& estado,
                                    EstadoSpin& trabalho, ObservadorSimulacao& obs) {
-    const auto entrada = [](const char* texto) { return Erro{TipoErro::Entrada, texto}; };
     Etapas etapas(obs);
-    EstadoSpin& e = trabalho;
-    if (!LeValores(in, estado, e)) return entrada(MsgGrandeDemais);
-    e.CriaMatrizes();
-
-    e.ContEst = 1;
-    GeraBase(e, 1);
-    if (!DiagonalFinita(e)) return entrada(MsgGrandeDemais);
-    MontaSubMat(e);
-    if (!MzNaoCresce(e)) return entrada(MsgMzMisturado);
+    Corrida corrida(in, trabalho, nullptr, {});
+    if (auto erro = corrida.Base(&estado)) return erro;
     obs.cedeEventos();
 
-    etapas.Inicio(1, e.NProt < 3 ? NomeEtapaJacobi : NomeEtapaSubmatrizes);
-    const bool convergiu = e.NProt < 3 ? DiagMatrizInteira(e) : DiagSubMat(e);
-    if (!convergiu) return Erro{TipoErro::Calculo, MsgJacobi};
+    etapas.Inicio(1, in.NProt < 3 ? NomeEtapaJacobi : NomeEtapaSubmatrizes);
+    if (auto erro = corrida.Diagonaliza(AutovaloresJacobi())) return erro;
     etapas.Fim(true);
 
     etapas.Inicio(2, NomeEtapaMatTrans);
-    MontaMatTrans(e);
+    corrida.Transicoes();
     etapas.Fim(false);
 
     etapas.Inicio(3, NomeEtapaFreq);
-    CalcFreqInt(e, in.ComTabela);
+    if (auto erro = corrida.Bandas()) return erro;
     etapas.Fim(true);
-    for (int b = 1; b <= e.NBandas; ++b) e.FreqBanda(b) = e.FreqBanda(b) - e.FreqEspHz;
     estado.troca(trabalho);
 
     int linhaGrafico = 4;
@@ -192,14 +253,41 @@ std::optional<Erro> SimulaValidada(const EntradaSimulacao& in, EstadoSpin& estad
     return std::nullopt;
 }
 
+std::optional<Erro> SimulaBandasValidada(const EntradaSimulacao& in, const Autovalores& solver,
+                                         TrabalhoSimulacao& t, std::stop_token parar,
+                                         bool ComMatrizes) {
+    Corrida corrida(in, t.estado, ComMatrizes ? nullptr : &t.blocos, std::move(parar));
+    if (auto erro = corrida.Base(nullptr)) return erro;
+    if (auto erro = corrida.Diagonaliza(solver)) return erro;
+    corrida.Transicoes();
+    return corrida.Bandas();
+}
+
+// Memory that runs out is a refusal like any other.
+template <class F> std::optional<Erro> SemFaltaDeMemoria(F&& etapas) {
+    try {
+        return etapas();
+    } catch (const std::bad_alloc&) {
+        return Erro{TipoErro::Memoria, MsgMemoria};
+    }
+}
+
 } // namespace
+
+std::optional<Erro> SimulaBandas(const EntradaSimulacao& in, const Autovalores& solver,
+                                 TrabalhoSimulacao& t, std::stop_token parar, bool ComMatrizes) {
+    std::optional<Erro> erro;
+    if (auto texto = ValidaEntrada(in))
+        erro = Erro{TipoErro::Entrada, *texto};
+    else
+        erro = SemFaltaDeMemoria(
+            [&] { return SimulaBandasValidada(in, solver, t, std::move(parar), ComMatrizes); });
+    if (erro) t.estado.NBandas = 0;
+    return erro;
+}
 
 std::optional<Erro> Simula(const EntradaSimulacao& in, EstadoSpin& estado, EstadoSpin& trabalho,
                            ObservadorSimulacao& obs) {
     if (auto erro = ValidaEntrada(in)) return Erro{TipoErro::Entrada, *erro};
-    try {
-        return SimulaValidada(in, estado, trabalho, obs);
-    } catch (const std::bad_alloc&) {
-        return Erro{TipoErro::Memoria, MsgMemoria};
-    }
+    return SemFaltaDeMemoria([&] { return SimulaValidada(in, estado, trabalho, obs); });
 }

@@ -5,8 +5,11 @@
 #include "estado/EstadoSpin.h"
 #include "run/Erro.h"
 #include "run/Limites.h"
+#include "solver/Autovalores.h"
+#include "solver/Blocos.h"
 
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,3 +57,23 @@ int IndiceJ(int NProt, int i, int j);
 // reason is returned.
 std::optional<Erro> Simula(const EntradaSimulacao& in, EstadoSpin& estado, EstadoSpin& trabalho,
                            ObservadorSimulacao& obs);
+
+// What one caller keeps from run to run of SimulaBandas: a fit runs many
+// systems in a row on each of its threads, each with its own.
+struct TrabalhoSimulacao {
+    EstadoSpin estado;        // the results
+    BlocosAutovetores blocos; // the eigenvectors, when the M x M arrays are not filled
+};
+
+// The bands of `in` into t.estado: FreqBanda in Hz from the reference and
+// IntBanda in the order they are generated (not sorted), NBandas, and with
+// in.ComTabela the levels and protons of each band. No observer, no event
+// loop, nothing shared: any thread may run it with its own `t`. With
+// ComMatrizes the inspector's M x M arrays are filled as the window's run
+// fills them, by the program's Jacobi whatever `solver` is; without them the
+// eigenvectors stay block by block in t.blocos (3 or more protons), from
+// `solver`. A stop requested on `parar` ends the run with
+// TipoErro::Interrompido; after any refusal t.estado holds no bands.
+std::optional<Erro> SimulaBandas(const EntradaSimulacao& in, const Autovalores& solver,
+                                 TrabalhoSimulacao& t, std::stop_token parar = {},
+                                 bool ComMatrizes = false);

@@ -29,7 +29,7 @@ void GeraBase(EstadoSpin& e, int nivel) {
 
 void FechaEstado(EstadoSpin& e) {
     const int S = e.ContEst;
-    e.MatHam(S, S) = -e.EnerZ(S);
+    e.DiagHam(S) = -e.EnerZ(S);
     e.MzEst(S) = 0;
     for (int q = 1; q <= e.NProt; ++q) e.MzEst(S) = e.SpinEst(S, q) + e.MzEst(S);
     SomaJDiag(e);
@@ -41,7 +41,7 @@ void SomaJDiag(EstadoSpin& e) {
     for (int a = 1; a <= e.NProt - 1; ++a)
         for (int b = a + 1; b <= e.NProt; ++b) {
             const float mm = e.SpinEst(S, a) * e.SpinEst(S, b);
-            e.MatHam(S, S) = double(mm) * e.ValJ(a, b) + e.MatHam(S, S);
+            e.DiagHam(S) = double(mm) * e.ValJ(a, b) + e.DiagHam(S);
         }
 }
 
@@ -54,7 +54,7 @@ void OrdenaEstados(EstadoSpin& e) {
     std::vector<double> chave(M + 1);
     std::vector<int> origem(M + 1);
     for (int i = 1; i <= M; ++i) {
-        chave[i] = e.MatHam(i, i);
+        chave[i] = e.DiagHam(i);
         origem[i] = i;
     }
     for (int i = 1; i <= M - 1; ++i) {
@@ -69,7 +69,7 @@ void OrdenaEstados(EstadoSpin& e) {
     const Matriz<float> spin = e.SpinEst;
     const Vetor<float> mz = e.MzEst;
     for (int i = 1; i <= M; ++i) {
-        e.MatHam(i, i) = chave[i];
+        e.DiagHam(i) = chave[i];
         e.MzEst(i) = mz(origem[i]);
         for (int q = 1; q <= N; ++q) e.SpinEst(i, q) = spin(origem[i], q);
     }
@@ -85,35 +85,43 @@ std::vector<unsigned> SpinsAcima(const EstadoSpin& e) {
     return acima;
 }
 
-void MontaSubMat(EstadoSpin& e) {
+bool DoisViram(unsigned acimaI, unsigned acimaJ, int& d1, int& d2) {
+    // Bit tricks: no popcount instruction on the base target.
+    const unsigned viradas = acimaI ^ acimaJ;
+    const unsigned segunda = viradas & (viradas - 1);
+    if (segunda == 0 || (segunda & (segunda - 1)) != 0) return false;
+    d1 = std::countr_zero(viradas) + 1;
+    d2 = std::countr_zero(segunda) + 1;
+    return true;
+}
+
+void OrdenaBase(EstadoSpin& e) {
     const int M = e.NEst;
     OrdenaEstados(e);
-
     if (M > 4) {
         e.SubMatCount = 1;
         e.SubMatInic[1] = 2;
     } else {
         e.SubMatCount = 0;
     }
+    // Without the bound a basis scrambled by absurd inputs could record more
+    // blocks than the table holds; such a run is refused afterwards anyway.
     const int maxSub = int(e.SubMatInic.size()) - 1;
+    for (int j = 3; j <= M - 1; ++j)
+        if (e.MzEst(j) != e.MzEst(j - 1) && j != e.SubMatInic[e.SubMatCount] &&
+            e.SubMatCount < maxSub)
+            e.SubMatInic[++e.SubMatCount] = j;
+}
+
+void MontaSubMat(EstadoSpin& e) {
+    const int M = e.NEst;
+    OrdenaBase(e);
+    for (int i = 1; i <= M; ++i) e.MatHam(i, i) = e.DiagHam(i);
     const std::vector<unsigned> spinsAcima = SpinsAcima(e);
     for (int i = 2; i <= M - 1; ++i)
-        for (int j = i + 1; j <= M - 1; ++j) {
-            if (e.MzEst(j) != e.MzEst(i)) {
-                // Without the bound a basis scrambled by absurd inputs could
-                // record more blocks than the table holds; such a run is
-                // refused afterwards anyway.
-                if (j != e.SubMatInic[e.SubMatCount] && e.SubMatCount < maxSub)
-                    e.SubMatInic[++e.SubMatCount] = j;
-                break;
-            }
-            // Two states are coupled when exactly two protons flip between
-            // them (bit tricks: no popcount instruction on the base target).
-            const unsigned viradas = spinsAcima[i] ^ spinsAcima[j];
-            const unsigned segunda = viradas & (viradas - 1);
-            if (segunda != 0 && (segunda & (segunda - 1)) == 0) {
-                const int d1 = std::countr_zero(viradas) + 1;
-                const int d2 = std::countr_zero(segunda) + 1;
+        for (int j = i + 1; j <= M - 1 && e.MzEst(j) == e.MzEst(i); ++j) {
+            int d1, d2;
+            if (DoisViram(spinsAcima[i], spinsAcima[j], d1, d2)) {
                 e.MatHam(i, j) = e.ValJ(d1, d2) * 0.5;
                 e.MatHam(j, i) = e.MatHam(i, j);
             }

@@ -14,9 +14,16 @@ void GeraBase(EstadoSpin& e, int nivel);
 void FechaEstado(EstadoSpin& e);
 void SomaJDiag(EstadoSpin& e);
 
-// Reorders the basis by increasing diagonal energy (exchange sort), fills the
-// flip-flop elements J/2 and records the sub-matrices.
+// Reorders the basis by increasing diagonal energy (exchange sort) and
+// records the sub-matrices.
+void OrdenaBase(EstadoSpin& e);
+// OrdenaBase, then MatHam: the sorted diagonal and the flip-flop elements J/2.
 void MontaSubMat(EstadoSpin& e);
+
+// True when exactly two protons differ between two basis states (their
+// SpinsAcima); d1 < d2 are those protons, 1-based. Their element is
+// ValJ(d1, d2) / 2.
+bool DoisViram(unsigned acimaI, unsigned acimaJ, int& d1, int& d2);
 
 // The block structure holds only while the states stay grouped by total spin
 // after the sort: MzEst must never increase along the basis. Shifts or

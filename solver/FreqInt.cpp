@@ -2,6 +2,7 @@
 
 #include "comum/DoisNucleos.h"
 #include "solver/Base.h"
+#include "solver/Blocos.h"
 #include "solver/Vetorizacao.h"
 
 #include <algorithm>
@@ -52,15 +53,16 @@ bool DiferemPorUm(const EstadoSpin& e, int i, int j) {
 // `acima`: the spins of the basis states as bits (SpinsAcima); the protons
 // that differ between levels i and j are the bits of the exclusive or, in
 // ascending order.
-void RegistraBanda(EstadoSpin& e, bool ComTabela, const std::vector<unsigned>& acima,
-                   std::int32_t& nb, int i, int j, double intensidade) {
+void RegistraBanda(EstadoSpin& e, const FonteAutovetores& v, bool ComTabela,
+                   const std::vector<unsigned>& acima, std::int32_t& nb, int i, int j,
+                   double intensidade) {
     ++nb;
     e.IntBanda(nb) = intensidade;
     if (float(e.IntBanda(nb)) < e.IntMin) {
         --nb;
         return;
     }
-    e.FreqBanda(nb) = std::fabs(e.MatDiag(i, i) - e.MatDiag(j, j));
+    e.FreqBanda(nb) = std::fabs(v.Energia(i) - v.Energia(j));
     if (!ComTabela) return;
     e.NivelA(nb) = std::int16_t(i);
     e.NivelB(nb) = std::int16_t(j);
@@ -74,16 +76,30 @@ void RegistraBanda(EstadoSpin& e, bool ComTabela, const std::vector<unsigned>& a
     if (e.NProtAfet(nb) > 1) e.ProtBanda(nb) = 0;
 }
 
+// The dense arrays of a run that fills them.
+class AutovetoresDensos final : public FonteAutovetores {
+  public:
+    explicit AutovetoresDensos(const EstadoSpin& e) : e_(e) {}
+    const double* Linha(int estado, int nivel) const override {
+        return e_.MatVet.linha(estado) + nivel;
+    }
+    double Energia(int nivel) const override { return e_.MatDiag(nivel, nivel); }
+
+  private:
+    const EstadoSpin& e_;
+};
+
 // 1 or 2 protons: the whole-matrix route may leave a level spread over
 // states of different total spin, so every pair is taken as it comes.
 void CalcFreqIntGeral(EstadoSpin& e, bool ComTabela) {
     const std::vector<unsigned> acima = SpinsAcima(e);
+    const AutovetoresDensos v(e);
     std::int32_t nb = 0;
     for (int i = 1; i <= e.NEst - 1; ++i) {
         AplicaTrans(e, i);
         for (int j = e.NEst; j >= i + 1; --j)
             if (DiferemPorUm(e, i, j))
-                RegistraBanda(e, ComTabela, acima, nb, i, j, IntensTrans(e, j));
+                RegistraBanda(e, v, ComTabela, acima, nb, i, j, IntensTrans(e, j));
     }
     e.NBandas = nb;
 }
@@ -104,13 +120,12 @@ std::vector<Grupo> GruposDeMz(const EstadoSpin& e) {
 
 // For each state m of group `alvo`, its partners (one proton flipped) that lie
 // in group `fonte`, ascending: the non-zero entries of row m of MatTrans there.
-std::vector<std::vector<int>> Vizinhos(const EstadoSpin& e, Grupo alvo, Grupo fonte) {
+std::vector<std::vector<int>> Vizinhos(const std::vector<unsigned>& acima, Grupo alvo,
+                                       Grupo fonte) {
     std::vector<std::vector<int>> viz(alvo.fim - alvo.ini + 1);
-    for (int m = alvo.ini; m <= alvo.fim; ++m) {
-        const std::int16_t* t = e.MatTrans.linha(m);
+    for (int m = alvo.ini; m <= alvo.fim; ++m)
         for (int k = fonte.ini; k <= fonte.fim; ++k)
-            if (t[k] != 0) viz[m - alvo.ini].push_back(k);
-    }
+            if (std::has_single_bit(acima[m] ^ acima[k])) viz[m - alvo.ini].push_back(k);
     return viz;
 }
 
@@ -121,8 +136,8 @@ constexpr int NiveisJuntos = 4;
 // For the levels of the upper block in the rows of vt (`niveis` of them), the
 // sums over the states m of g for every level j of g, m ascending for each j
 // as the dense product adds them.
-HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, int niveis, const double* vt,
-                                   double* soma) {
+HALVORA_VETORIZA void SomasDoGrupo(const FonteAutovetores& fv, Grupo g, int niveis,
+                                   const double* vt, double* soma) {
     const int n = g.fim - g.ini + 1;
     std::fill(soma, soma + std::size_t(NiveisJuntos) * n, 0.0);
     double* __restrict s0 = soma;
@@ -130,7 +145,7 @@ HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, int niveis, con
     double* __restrict s2 = soma + 2 * n;
     double* __restrict s3 = soma + 3 * n;
     for (int m = 0; m < n; ++m) {
-        const double* __restrict v = e.MatVet.linha(g.ini + m) + g.ini;
+        const double* __restrict v = fv.Linha(g.ini + m, g.ini);
         const double w0 = vt[m], w1 = niveis > 1 ? vt[n + m] : 0,
                      w2 = niveis > 2 ? vt[2 * n + m] : 0, w3 = niveis > 3 ? vt[3 * n + m] : 0;
         for (int c = 0; c < n; ++c) {
@@ -145,13 +160,13 @@ HALVORA_VETORIZA void SomasDoGrupo(const EstadoSpin& e, Grupo g, int niveis, con
 
 // Row l of vt, entry m: level i0 + l summed over the partners of state m
 // (the states one flip away, ascending).
-void SomasDosVizinhos(const EstadoSpin& e, const std::vector<std::vector<int>>& viz, int i0,
-                      int niveis, double* vt) {
+void SomasDosVizinhos(const FonteAutovetores& fv, const std::vector<std::vector<int>>& viz,
+                      int i0, int niveis, double* vt) {
     const std::size_t n = viz.size();
     for (std::size_t m = 0; m < n; ++m) {
         double v[NiveisJuntos] = {};
         for (int k : viz[m]) {
-            const double* linha = e.MatVet.linha(k) + i0;
+            const double* linha = fv.Linha(k, i0);
             for (int l = 0; l < niveis; ++l) v[l] = linha[l] + v[l];
         }
         for (int l = 0; l < niveis; ++l) vt[l * n + m] = v[l];
@@ -166,17 +181,18 @@ struct ParDeGrupos {
     std::vector<double> intensidades;
 };
 
-void IntensidadesDoPar(const EstadoSpin& e, ParDeGrupos& par) {
+void IntensidadesDoPar(const FonteAutovetores& fv, const std::vector<unsigned>& acima,
+                       ParDeGrupos& par) {
     const Grupo gA = par.a, gB = par.b;
-    const auto viz = Vizinhos(e, gB, gA);
+    const auto viz = Vizinhos(acima, gB, gA);
     const int nB = gB.fim - gB.ini + 1;
     std::vector<double> vt(std::size_t(NiveisJuntos) * nB), soma(vt.size());
     par.intensidades.resize(std::size_t(gA.fim - gA.ini + 1) * std::size_t(nB));
     double* saida = par.intensidades.data();
     for (int i0 = gA.ini; i0 <= gA.fim; i0 += NiveisJuntos) {
         const int niveis = std::min(NiveisJuntos, gA.fim - i0 + 1);
-        SomasDosVizinhos(e, viz, i0, niveis, vt.data());
-        SomasDoGrupo(e, gB, niveis, vt.data(), soma.data());
+        SomasDosVizinhos(fv, viz, i0, niveis, vt.data());
+        SomasDoGrupo(fv, gB, niveis, vt.data(), soma.data());
         for (int l = 0; l < niveis; ++l)
             for (int j = nB - 1; j >= 0; --j) {
                 const double s = soma[std::size_t(l) * nB + j];
@@ -188,7 +204,9 @@ void IntensidadesDoPar(const EstadoSpin& e, ParDeGrupos& par) {
 // Each pair's intensities depend only on the eigenvectors, so a large system
 // shares the pairs between two cores; the bands are then registered in the
 // one order, with the very same values.
-void IntensidadesDosPares(const EstadoSpin& e, std::vector<ParDeGrupos>& pares) {
+void IntensidadesDosPares(const EstadoSpin& e, const FonteAutovetores& fv,
+                          const std::vector<unsigned>& acima, std::vector<ParDeGrupos>& pares,
+                          std::stop_token parar) {
     // The biggest pairs first, so that the two cores finish together.
     std::vector<ParDeGrupos*> ordem;
     for (ParDeGrupos& par : pares) ordem.push_back(&par);
@@ -198,39 +216,49 @@ void IntensidadesDosPares(const EstadoSpin& e, std::vector<ParDeGrupos>& pares) 
     std::stable_sort(ordem.begin(), ordem.end(), [&](const ParDeGrupos* x, const ParDeGrupos* y) {
         return tamanho(x) > tamanho(y);
     });
-    EmDoisNucleos(ordem.size(), e.NEst >= 512,
-                  [&](std::size_t k) { IntensidadesDoPar(e, *ordem[k]); });
+    EmDoisNucleos(ordem.size(), e.NEst >= 512, [&](std::size_t k) {
+        if (!parar.stop_requested()) IntensidadesDoPar(fv, acima, *ordem[k]);
+    });
 }
 
 // 3 or more protons: every level lies inside its block, so level i only meets
 // the levels of the next block (total spin one lower) and the products need
 // only the states of those two blocks. Each sum keeps the order and the terms
 // of the dense computation apart from exact zeros, so the bits are the same.
-void CalcFreqIntBlocos(EstadoSpin& e, bool ComTabela) {
+bool BandasDosBlocos(EstadoSpin& e, const FonteAutovetores& fv, bool ComTabela,
+                     std::stop_token parar) {
     const std::vector<unsigned> acima = SpinsAcima(e);
     const std::vector<Grupo> grupos = GruposDeMz(e);
     std::vector<ParDeGrupos> pares;
     for (std::size_t gi = 0; gi + 1 < grupos.size(); ++gi)
         if (DiferemPorUm(e, grupos[gi].ini, grupos[gi + 1].ini))
             pares.push_back({grupos[gi], grupos[gi + 1], {}});
-    IntensidadesDosPares(e, pares);
+    IntensidadesDosPares(e, fv, acima, pares, parar);
+    if (parar.stop_requested()) return false;
     std::int32_t nb = 0;
     for (const ParDeGrupos& par : pares) {
         const double* intensidade = par.intensidades.data();
         for (int i = par.a.ini; i <= par.a.fim; ++i)
             for (int j = par.b.fim; j >= par.b.ini; --j)
-                RegistraBanda(e, ComTabela, acima, nb, i, j, *intensidade++);
+                RegistraBanda(e, fv, ComTabela, acima, nb, i, j, *intensidade++);
     }
     e.NBandas = nb;
-    // Leave the work vector as the level-by-level computation would.
-    if (e.NEst > 1) AplicaTrans(e, e.NEst - 1);
+    return true;
 }
 
 } // namespace
 
 void CalcFreqInt(EstadoSpin& e, bool ComTabela) {
-    if (e.NProt < 3)
+    if (e.NProt < 3) {
         CalcFreqIntGeral(e, ComTabela);
-    else
-        CalcFreqIntBlocos(e, ComTabela);
+        return;
+    }
+    BandasDosBlocos(e, AutovetoresDensos(e), ComTabela, {});
+    // Leave the work vector as the level-by-level computation would.
+    if (e.NEst > 1) AplicaTrans(e, e.NEst - 1);
+}
+
+bool CalcFreqIntBlocos(EstadoSpin& e, const BlocosAutovetores& b, bool ComTabela,
+                       std::stop_token parar) {
+    return BandasDosBlocos(e, b, ComTabela, parar);
 }

@@ -5,6 +5,10 @@
 
 #include "estado/EstadoSpin.h"
 
+#include <stop_token>
+
+class BlocosAutovetores;
+
 // VetTrans = MatTrans applied to the eigenvector of level i.
 void AplicaTrans(EstadoSpin& e, int i);
 // Intensity of the transition between the level of the latest AplicaTrans and j.
@@ -16,3 +20,10 @@ double IntensTrans(const EstadoSpin& e, int j);
 // ProtBanda) are written only when ComTabela; otherwise they stay as
 // CriaMatrizes left them.
 void CalcFreqInt(EstadoSpin& e, bool ComTabela);
+
+// The same bands, 3 or more protons, from eigenvectors kept block by block
+// (DiagonalizaBlocos) instead of MatVet and MatDiag; with Jacobi's blocks the
+// bits are those of CalcFreqInt. False, with no bands, when `parar` was
+// requested.
+bool CalcFreqIntBlocos(EstadoSpin& e, const BlocosAutovetores& b, bool ComTabela,
+                       std::stop_token parar = {});
