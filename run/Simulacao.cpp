@@ -158,8 +158,7 @@ class Corrida {
   public:
     Corrida(const EntradaSimulacao& in, EstadoSpin& e, BlocosAutovetores* blocos,
             std::stop_token parar)
-        : in_(in), e_(e), blocos_(in.NProt >= 3 ? blocos : nullptr),
-          parar_(std::move(parar)) {}
+        : in_(in), e_(e), blocos_(in.NProt >= 3 ? blocos : nullptr), parar_(std::move(parar)) {}
 
     // Values, arrays, the sorted basis and its blocks.
     std::optional<Erro> Base(const EstadoSpin* anterior) {

@@ -26,7 +26,8 @@ class SolverJacobi final : public Autovalores {
         const bool ok = JacobiBloco(A, VT.data(), n, passo, TolJac, PrimOrdem);
         for (int r = 0; r < n; ++r) {
             valores[r] = A[std::size_t(r) * passo + r];
-            for (int c = 0; c < n; ++c) vetores[std::size_t(r) * n + c] = VT[std::size_t(c) * passo + r];
+            for (int c = 0; c < n; ++c)
+                vetores[std::size_t(r) * n + c] = VT[std::size_t(c) * passo + r];
         }
         return ok;
     }
@@ -72,7 +73,8 @@ class SolverLapack final : public Autovalores {
         if (info != 0) return false;
         for (int k = 0; k < n; ++k) {
             valores[k] += centro;
-            for (int r = 0; r < n; ++r) vetores[std::size_t(r) * n + k] = A[std::size_t(k) * passo + r];
+            for (int r = 0; r < n; ++r)
+                vetores[std::size_t(r) * n + k] = A[std::size_t(k) * passo + r];
         }
         return true;
     }

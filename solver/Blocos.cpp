@@ -29,8 +29,8 @@ void BlocosAutovetores::Divide(const EstadoSpin& e) {
 namespace {
 
 // The block's Hamiltonian as MontaSubMat leaves it in MatHam.
-void MontaBloco(const EstadoSpin& e, const std::vector<unsigned>& acima, int ini, int n,
-                int passo, double* A) {
+void MontaBloco(const EstadoSpin& e, const std::vector<unsigned>& acima, int ini, int n, int passo,
+                double* A) {
     std::fill(A, A + std::size_t(n) * passo, 0.0);
     for (int r = 0; r < n; ++r) {
         const int i = ini + r;
@@ -65,8 +65,8 @@ bool DiagonalizaBlocos(const EstadoSpin& e, BlocosAutovetores& b, const Autovalo
         thread_local std::vector<double> A;
         A.resize(std::size_t(bloco.n) * passo);
         MontaBloco(e, acima, bloco.ini, bloco.n, passo, A.data());
-        if (!solver.Diagonaliza(A.data(), bloco.n, passo, e.TolJac, e.PrimOrdem,
-                                b.Energias(bloco), b.Vetores(bloco)))
+        if (!solver.Diagonaliza(A.data(), bloco.n, passo, e.TolJac, e.PrimOrdem, b.Energias(bloco),
+                                b.Vetores(bloco)))
             ok = false;
     });
     return ok && !parar.stop_requested();

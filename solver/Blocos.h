@@ -25,8 +25,8 @@ class FonteAutovetores {
 class BlocosAutovetores final : public FonteAutovetores {
   public:
     struct Bloco {
-        int ini = 0, n = 0;      // basis states ini .. ini + n - 1, one total spin
-        std::size_t inicio = 0;  // its n x n vectors in vetores_, row: basis state
+        int ini = 0, n = 0;     // basis states ini .. ini + n - 1, one total spin
+        std::size_t inicio = 0; // its n x n vectors in vetores_, row: basis state
     };
 
     // The blocks of the sorted basis of `e`: every run of equal MzEst.
@@ -43,8 +43,8 @@ class BlocosAutovetores final : public FonteAutovetores {
 
   private:
     std::vector<Bloco> blocos_;
-    std::vector<int> blocoDe_;     // (0..M): the block of each basis state
-    std::vector<double> energia_;  // (0..M): the energy of each level
+    std::vector<int> blocoDe_;    // (0..M): the block of each basis state
+    std::vector<double> energia_; // (0..M): the energy of each level
     std::vector<double> vetores_;
 };
 

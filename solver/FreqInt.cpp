@@ -160,8 +160,8 @@ HALVORA_VETORIZA void SomasDoGrupo(const FonteAutovetores& fv, Grupo g, int nive
 
 // Row l of vt, entry m: level i0 + l summed over the partners of state m
 // (the states one flip away, ascending).
-void SomasDosVizinhos(const FonteAutovetores& fv, const std::vector<std::vector<int>>& viz,
-                      int i0, int niveis, double* vt) {
+void SomasDosVizinhos(const FonteAutovetores& fv, const std::vector<std::vector<int>>& viz, int i0,
+                      int niveis, double* vt) {
     const std::size_t n = viz.size();
     for (std::size_t m = 0; m < n; ++m) {
         double v[NiveisJuntos] = {};
