@@ -85,8 +85,24 @@ void ExecucaoCompleta(benchmark::State& st) {
     st.counters["bandas"] = estado.NBandas;
 }
 
+// The run a fit repeats: no table, no inspector's arrays, one work state
+// kept, the solver given by the second argument (0 Jacobi, 1 LAPACK).
+void SimulaBandasSolver(benchmark::State& st) {
+    EntradaSimulacao in = Entrada(int(st.range(0)), 0.01f);
+    in.ComTabela = false;
+    const Autovalores& solver = st.range(1) ? AutovaloresLapack() : AutovaloresJacobi();
+    TrabalhoSimulacao t;
+    for (auto _ : st) SimulaBandas(in, solver, t);
+    st.SetLabel(std::string(solver.Nome()));
+    st.counters["bandas"] = t.estado.NBandas;
+}
+
 } // namespace
 
+BENCHMARK(SimulaBandasSolver)
+    ->ArgsProduct({{8, 9, 10}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(Base)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK(Submatrizes)->DenseRange(8, 10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(MatrizTransicao)->DenseRange(8, 10)->Unit(benchmark::kMillisecond);
