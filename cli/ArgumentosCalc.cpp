@@ -183,14 +183,15 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
 // The start-up shifts and couplings for N protons, with those of the file in
 // the places it has: the boxes of the window after opening the file and
 // typing N.
-EntradaSimulacao Iniciais(int N, const std::optional<DadosArquivo>& d) {
+EntradaSimulacao Iniciais(int N, const std::optional<EntradaSimulacao>& arquivo) {
     EntradaSimulacao in = EntradaInicial(N);
-    if (!d) return in;
-    const int M = std::min(N, d->NProt);
+    if (!arquivo) return in;
+    const int M = std::min(N, arquivo->NProt);
     for (int i = 1; i <= M; ++i) {
-        in.Desloc[std::size_t(i - 1)] = d->Desloc[std::size_t(i - 1)];
+        in.Desloc[std::size_t(i - 1)] = arquivo->Desloc[std::size_t(i - 1)];
         for (int j = i + 1; j <= M; ++j)
-            in.J[std::size_t(IndiceJ(N, i, j))] = d->J[std::size_t(IndiceJ(d->NProt, i, j))];
+            in.J[std::size_t(IndiceJ(N, i, j))] =
+                arquivo->J[std::size_t(IndiceJ(arquivo->NProt, i, j))];
     }
     return in;
 }
@@ -199,8 +200,8 @@ EntradaSimulacao Iniciais(int N, const std::optional<DadosArquivo>& d) {
 // says. One that cannot be read is a warning: the run goes on without it,
 // as the window opens the file without it.
 void EspectroDoArquivo(OpcoesCalc& o) {
-    if (!o.arquivo || !o.dados || o.dados->ArquivoExperimental.empty()) return;
-    const std::string caminho = CaminhoDoEspectro(o.dados->ArquivoExperimental, *o.arquivo);
+    if (!o.arquivo || !o.vista || o.vista->Espectro.empty()) return;
+    const std::string& caminho = o.vista->Espectro;
     LeituraJcamp lido = LeArquivoJcamp(caminho);
     if (!lido.espectro) {
         o.avisosExperimental.push_back("o espectro experimental " + caminho +
@@ -212,27 +213,32 @@ void EspectroDoArquivo(OpcoesCalc& o) {
     o.espectroExperimental =
         std::make_shared<const EspectroExperimental>(std::move(*lido.espectro));
     o.avisosExperimental = std::move(lido.avisos);
-    o.referenciaExperimental = o.dados->ReferenciaPpm;
+    o.referenciaExperimental = o.vista->ReferenciaPpm;
 }
 
 // The defaults of the values the command line left out (the file's, else
 // the start-up ones), and the counts.
 std::optional<std::string> Completa(const Bruto& b, OpcoesCalc& o) {
     EntradaSimulacao& in = o.entrada;
-    const std::optional<DadosArquivo>& d = o.dados;
-    in.NProt = b.n ? *b.n : b.shifts ? int(b.shifts->size()) : d ? d->NProt : NProtInicial;
+    // The file's system, as a run would take it.
+    std::optional<EntradaSimulacao> arquivo;
+    if (o.dados) arquivo = EntradaDoArquivo(*o.dados, in.SepDec);
+    in.NProt = b.n        ? *b.n
+               : b.shifts ? int(b.shifts->size())
+               : arquivo  ? arquivo->NProt
+                          : NProtInicial;
     const int N = in.NProt;
     if (N < 1 || N > NProtMax)
         return "O número de prótons deve estar entre 1 e 10 (--n=" + FormataInteiro(N) + ").";
     if (b.mhz)
         in.MHz = *b.mhz;
-    else if (d)
-        in.MHz = d->MHz;
+    else if (arquivo)
+        in.MHz = arquivo->MHz;
     if (b.intmin)
         in.IntMin = *b.intmin;
-    else if (d)
-        in.IntMin = d->IntMin;
-    const EntradaSimulacao inicial = Iniciais(N, d);
+    else if (arquivo)
+        in.IntMin = arquivo->IntMin;
+    const EntradaSimulacao inicial = Iniciais(N, arquivo);
     if (b.shifts) {
         if (int(b.shifts->size()) != N)
             return "--shifts: são " + FormataInteiro(long(b.shifts->size())) +
@@ -311,6 +317,7 @@ LeituraArgumentos LeArgumentos(const std::vector<std::string>& args) {
             return r;
         }
         r.opcoes.dados = std::move(lido.dados);
+        r.opcoes.vista = VistaDoArquivo(*r.opcoes.dados, r.opcoes.arquivo.value_or(""));
     }
     if (r.opcoes.experimental) {
         LeituraJcamp lido = LeArquivoJcamp(*r.opcoes.experimental);

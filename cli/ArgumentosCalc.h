@@ -1,6 +1,7 @@
 #pragma once
 // The command line of halvora-calc.
 
+#include "formatos/SessaoArquivo.h"
 #include "run/ArquivoDados.h"
 #include "run/Exemplos.h"
 #include "run/JcampDx.h"
@@ -29,6 +30,7 @@ struct OpcoesCalc {
     const Exemplo* exemplo = nullptr; // --exemplo: one of the built-in files instead
     bool listaExemplos = false;
     std::optional<DadosArquivo> dados;
+    std::optional<VistaArquivo> vista; // the display the file asks for
     // The input data file to write after the run, as "Salvar Dados de
     // Entrada" would write it; the title and the width box of the window.
     std::optional<std::string> salvar;

@@ -4,6 +4,7 @@
 #include "cli/FiguraCalc.h"
 #include "cli/TelaCalc.h"
 #include "display/Experimental.h"
+#include "formatos/SessaoArquivo.h"
 #include "gerado/Versao.h"
 #include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
@@ -43,30 +44,34 @@ class ObservadorCalc : public ObservadorSimulacao {
     std::string nome_, linhas_;
 };
 
+// What the window of PreparaTela shows that the data file keeps.
+VistaArquivo VistaDaTela(const OpcoesCalc& o, const EstadoGrafico& g, const OpcoesGrafico& og) {
+    const Sobreposicao& x = g.Experimental;
+    return {.Titulo = og.TituloEspectro,
+            .Mistura = og.Mistura,
+            .PPM = o.entrada.PPM,
+            .ComTabela = o.vista ? o.vista->ComTabela : true,
+            .ComEnvolvente = g.env.EnvolventeLigada,
+            .Colorido = og.Colorido,
+            .JanelaFixa = g.JanelaFixa,
+            .NiInic = g.NiInic,
+            .LimLeft = g.LimLeft,
+            .TwPerHz = g.TwPerHz,
+            .Espectro = x.espectro ? x.caminho : std::string(),
+            .ReferenciaPpm = x.ReferenciaPpm};
+}
+
 // The input data file as "Salvar Dados de Entrada" writes it from the wide
 // layout, with the entry in ppm when the shifts were given in ppm.
 std::optional<Erro> GravaDados(const OpcoesCalc& o, const EstadoSpin& e) {
     EstadoGrafico g;
     OpcoesGrafico og;
     PreparaTela(o, e, false, g, og);
+    const VistaArquivo vista = VistaDaTela(o, g, og);
     DadosArquivo d;
-    d.Titulo = og.TituloEspectro;
-    CopiaDoEstado(e, d);
-    if (auto erro = CopiaDasCaixas(og.TextoFrequencia, og.TextoLargura, og.SepDec, d))
+    if (auto erro = DadosDaSessao(e, {og.TextoFrequencia, og.TextoLargura, og.SepDec}, vista, d))
         return Erro{TipoErro::Entrada, *erro};
-    d.Mistura = og.Mistura;
-    d.PPM = o.entrada.PPM;
-    d.ComTabela = o.dados ? o.dados->ComTabela : true;
-    d.ComEnvolvente = g.env.EnvolventeLigada;
-    d.Colorido = og.Colorido;
-    d.JanelaFixa = g.JanelaFixa;
-    d.NiInic = g.NiInic;
-    d.LimLeft = g.LimLeft;
-    d.TwPerHz = g.TwPerHz;
-    if (o.espectroExperimental && o.experimental) {
-        d.ArquivoExperimental = NomeDoEspectro(*o.experimental, *o.salvar);
-        d.ReferenciaPpm = o.referenciaExperimental;
-    }
+    NomeiaEspectro(vista, *o.salvar, d);
     return GravaArquivoDados(*o.salvar, d, og.SepDec);
 }
 

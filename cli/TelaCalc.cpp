@@ -28,14 +28,15 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
                  OpcoesGrafico& og) {
     const char sep = o.entrada.SepDec;
     const DadosArquivo* d = o.dados ? &*o.dados : nullptr;
+    const VistaArquivo* v = o.vista ? &*o.vista : nullptr;
     og.SepDec = sep;
     og.TextoFrequencia = TextoDaCaixa(o.entrada.MHz, 15, sep);
     og.TextoIntMin = TextoDaCaixa(double(o.entrada.IntMin), 7, sep);
     og.TextoLargura = o.largura ? TextoDaCaixa(*o.largura, 15, sep)
                       : d       ? TextoDaCaixa(d->Largura, 15, sep)
                                 : "1";
-    og.TituloEspectro = o.titulo ? *o.titulo : d ? d->Titulo : "Default";
-    og.Mistura = d ? d->Mistura : 50;
+    og.TituloEspectro = o.titulo ? *o.titulo : v ? v->Titulo : "Default";
+    og.Mistura = v ? v->Mistura : 50;
     og.TelaPequena = compacto;
     if (o.espectroExperimental)
         g.Experimental = {o.espectroExperimental,
@@ -45,20 +46,20 @@ void PreparaTela(const OpcoesCalc& o, const EstadoSpin& e, bool compacto, Estado
     g.env.EnvPontos = SW / 15;
     Restaura(g);
     CalculaJanela(g, e, SW);
-    if (!d) return;
-    if (d->JanelaFixa) {
+    if (!v) return;
+    if (v->JanelaFixa) {
         // Opening draws once with the window free and the envelope on, then
         // fixes the file's window at the scale of that drawing.
         CalculaLinhaBase(g, SH);
         PreparaEnvolvente(g, e, og, SH);
-        g.NiInic = d->NiInic;
-        g.LimLeft = d->LimLeft;
-        g.TwPerHz = d->TwPerHz;
+        g.NiInic = v->NiInic;
+        g.LimLeft = v->LimLeft;
+        g.TwPerHz = v->TwPerHz;
         g.JanelaFixa = true;
         g.env.EnvValida = false;
         g.EscalaVertFixa = g.EscalaVertBase;
     }
     g.RecalcEscala = true;
-    g.env.EnvolventeLigada = d->ComEnvolvente;
-    og.Colorido = d->Colorido;
+    g.env.EnvolventeLigada = v->ComEnvolvente;
+    og.Colorido = v->Colorido;
 }

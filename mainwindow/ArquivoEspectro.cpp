@@ -1,6 +1,7 @@
 
 #include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
+#include "formatos/SessaoArquivo.h"
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -40,31 +41,35 @@ ArquivoEspectro::ArquivoEspectro(const PecasArquivo& p, QWidget* janela)
       dialogos_(p.dialogos), alternaTabela_(p.alternaTabela), mostraTitulo_(p.mostraTitulo),
       SepDec_(p.SepDec) {}
 
+// What the window shows that the data file keeps, besides the system.
+VistaArquivo ArquivoEspectro::Vista() const {
+    const Sobreposicao& x = g_.Experimental;
+    return {.Titulo = o_.TituloEspectro,
+            .Mistura = opcoes_.controleMistura()->value(),
+            .PPM = entrada_.PPM(),
+            .ComTabela = execucao_.ComTabela(),
+            .ComEnvolvente = opcoes_.opcaoComEnvolvente()->isChecked(),
+            .Colorido = opcoes_.opcaoColorido()->isChecked(),
+            .JanelaFixa = g_.JanelaFixa,
+            .NiInic = g_.NiInic,
+            .LimLeft = g_.LimLeft,
+            .TwPerHz = g_.TwPerHz,
+            .Espectro = x.espectro ? x.caminho : std::string(),
+            .ReferenciaPpm = x.ReferenciaPpm};
+}
+
 bool ArquivoEspectro::SalvaDados() {
+    const VistaArquivo vista = Vista();
+    const CaixasArquivo caixas{entrada_.caixaFrequencia()->text().toStdString(),
+                               entrada_.caixaLargura()->text().toStdString(), SepDec_};
     DadosArquivo d;
-    d.Titulo = o_.TituloEspectro;
-    CopiaDoEstado(e_, d);
-    if (auto erro = CopiaDasCaixas(entrada_.caixaFrequencia()->text().toStdString(),
-                                   entrada_.caixaLargura()->text().toStdString(), SepDec_, d)) {
+    if (auto erro = DadosDaSessao(e_, caixas, vista, d)) {
         QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
         return false;
     }
-    d.Mistura = opcoes_.controleMistura()->value();
-    d.PPM = entrada_.PPM();
-    d.ComTabela = execucao_.ComTabela();
-    d.ComEnvolvente = opcoes_.opcaoComEnvolvente()->isChecked();
-    d.Colorido = opcoes_.opcaoColorido()->isChecked();
-    d.JanelaFixa = g_.JanelaFixa;
-    d.NiInic = g_.NiInic;
-    d.LimLeft = g_.LimLeft;
-    d.TwPerHz = g_.TwPerHz;
-
     const QString caminho = dialogos_.Escolhe(PedidoDados(true));
     if (caminho.isEmpty()) return false;
-    if (const Sobreposicao& x = g_.Experimental; x.espectro && !x.caminho.empty()) {
-        d.ArquivoExperimental = NomeDoEspectro(x.caminho, caminho.toStdString());
-        d.ReferenciaPpm = x.ReferenciaPpm;
-    }
+    NomeiaEspectro(vista, caminho.toStdString(), d);
     const Ampulheta ampulheta;
     if (!dialogos_.Grava(QStringLiteral("Salvar dados"), [&](OpcoesGravacao opcoes) {
             return GravaArquivoDados(caminho.toStdString(), d, SepDec_, opcoes);
@@ -114,18 +119,18 @@ void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const Q
         entrada_.DefineAvisoPPMDado(false);
         return;
     }
-    entrada_.AplicaDados(*lido.dados);
-    opcoes_.controleMistura()->setValue(lido.dados->Mistura);
+    const VistaArquivo vista = VistaDoArquivo(*lido.dados, caminho.toStdString());
+    entrada_.AplicaEntrada(EntradaDoArquivo(*lido.dados, SepDec_), lido.dados->Largura);
+    opcoes_.controleMistura()->setValue(vista.Mistura);
     emit Salvos();
     emit ArquivoUsado(nome);
     execucao_.Executa();
-    AplicaOpcoesArquivo(*lido.dados);
+    AplicaVista(vista);
     emit Salvos();
     // The run re-armed the warning; the frequency the file set is no edit.
     entrada_.DefineAvisoPPMDado(true);
-    if (const std::string& x = lido.dados->ArquivoExperimental; !x.empty())
-        emit EspectroNomeado(Q(CaminhoDoEspectro(x, caminho.toStdString())),
-                             lido.dados->ReferenciaPpm);
+    if (!vista.Espectro.empty())
+        emit EspectroNomeado(Q(vista.Espectro), vista.ReferenciaPpm);
     else
         emit SistemaAberto();
 }
@@ -145,16 +150,16 @@ void ArquivoEspectro::EstadoNeutro() {
     }
 }
 
-void ArquivoEspectro::AplicaOpcoesArquivo(const DadosArquivo& d) {
-    if (!d.ComTabela) alternaTabela_();
-    if (d.JanelaFixa) {
-        g_.NiInic = d.NiInic;
-        g_.LimLeft = d.LimLeft;
-        g_.TwPerHz = d.TwPerHz;
+void ArquivoEspectro::AplicaVista(const VistaArquivo& v) {
+    if (!v.ComTabela) alternaTabela_();
+    if (v.JanelaFixa) {
+        g_.NiInic = v.NiInic;
+        g_.LimLeft = v.LimLeft;
+        g_.TwPerHz = v.TwPerHz;
         areaGrafico_.AlternaFixarJanela();
     }
-    opcoes_.OpcaoEnvolvente(d.ComEnvolvente);
-    if (d.Colorido)
+    opcoes_.OpcaoEnvolvente(v.ComEnvolvente);
+    if (v.Colorido)
         opcoes_.EscolheColorido();
     else
         opcoes_.EscolheSemCores();

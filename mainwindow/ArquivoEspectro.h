@@ -13,9 +13,9 @@
 #include <string>
 
 struct AcoesEspectro;
-struct DadosArquivo;
 struct Exemplo;
 struct LeituraArquivo;
+struct VistaArquivo;
 class AreaGrafico;
 class DialogosArquivo;
 class ExecucaoEspectro;
@@ -78,7 +78,9 @@ class ArquivoEspectro : public QObject {
                  const QString& caminho = {});
     // What the display looks like before a file is read, whatever the file says.
     void EstadoNeutro();
-    void AplicaOpcoesArquivo(const DadosArquivo& d);
+    VistaArquivo Vista() const;
+    // The display options of a file just opened, once its system has run.
+    void AplicaVista(const VistaArquivo& v);
 
     QWidget* janela_;
     const EstadoSpin& e_;

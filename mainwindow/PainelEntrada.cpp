@@ -9,6 +9,7 @@
 #include "mainwindow/UnidadeDesloc.h"
 #include "run/ArquivoDados.h"
 #include "run/Limites.h"
+#include "run/Simulacao.h"
 #include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 #include "widgets/Ampulheta.h"
@@ -362,22 +363,22 @@ void PainelEntrada::MostraSistema(const EstadoSpin& e) {
     PreparaCaixas();
 }
 
-void PainelEntrada::AplicaDados(const DadosArquivo& d) {
+void PainelEntrada::AplicaEntrada(const EntradaSimulacao& in, double largura) {
     const auto numero = [this](double v, int digitos) {
         return QString::fromStdString(FormataNumeroG(v, digitos, SepDec_));
     };
-    caixaNProt_->setText(QString::number(d.NProt));
+    caixaNProt_->setText(QString::number(in.NProt));
     textoNProtAnterior_ = caixaNProt_->text();
-    NProt_ = d.NProt;
-    caixaFrequencia_->setText(numero(d.MHz, 15));
-    caixaIntMin_->setText(numero(d.IntMin, 7));
-    caixaLargura_->setText(numero(d.Largura, 15));
-    for (int i = 1; i <= d.NProt; ++i)
-        caixaDesloc(i)->setText(numero(d.Desloc[std::size_t(i - 1)], 15));
-    for (int i = 1; i < d.NProt; ++i)
-        for (int j = i + 1; j <= d.NProt; ++j)
+    NProt_ = in.NProt;
+    caixaFrequencia_->setText(numero(in.MHz, 15));
+    caixaIntMin_->setText(numero(in.IntMin, 7));
+    caixaLargura_->setText(numero(largura, 15));
+    for (int i = 1; i <= in.NProt; ++i)
+        caixaDesloc(i)->setText(numero(in.Desloc[std::size_t(i - 1)], 15));
+    for (int i = 1; i < in.NProt; ++i)
+        for (int j = i + 1; j <= in.NProt; ++j)
             acoplamentos_->caixaJ(i, j)->setText(
-                numero(d.J[std::size_t(IndiceJ(d.NProt, i, j))], 15));
+                numero(in.J[std::size_t(IndiceJ(in.NProt, i, j))], 15));
 }
 
 void PainelEntrada::PreparaCaixas() {

@@ -18,7 +18,7 @@
 #include <optional>
 #include <string>
 
-struct DadosArquivo;
+struct EntradaSimulacao;
 class GradeAcoplamentos;
 class QLabel;
 class QLineEdit;
@@ -41,8 +41,8 @@ class PainelEntrada : public QObject {
     // The system of the results on screen, after a run that was refused:
     // the count, the boxes laid out for it and the companion labels.
     void MostraSistema(const EstadoSpin& e);
-    // The values a data file holds.
-    void AplicaDados(const DadosArquivo& d);
+    // The system of a data file, its shifts in Hz, and its width.
+    void AplicaEntrada(const EntradaSimulacao& in, double largura);
     // Shows the boxes of NProt() protons and lays out the coupling grid.
     void PreparaCaixas();
     // The colour buttons of the protons, shown or not ("Colorido").

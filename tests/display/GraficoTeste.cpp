@@ -1,6 +1,7 @@
 // What Grafico puts on the screen plot and on copies, checked pixel by pixel.
 #include "DesenhoAux.h"
 
+#include "formatos/SessaoArquivo.h"
 #include "run/ArquivoDados.h"
 #include "run/Exemplos.h"
 #include "run/TextoDecimal.h"
@@ -214,7 +215,7 @@ Cena Butila() {
     EXPECT_TRUE(x);
     const DadosArquivo d =
         x ? LeDadosArquivo(x->bytes, ',').dados.value_or(DadosArquivo{}) : DadosArquivo{};
-    Cena c(testes::EntradaDoArquivo(d, ','));
+    Cena c(EntradaDoArquivo(d, ','));
     c.o.TextoLargura = FormataGeral(d.Largura, 3, ',');
     return c;
 }

@@ -1,10 +1,13 @@
 // The data file through the window's menus, and the exit prompt that saves.
 #include "JanelaAux.h"
 
+#include "cli/Calc.h"
 #include "display/AreaGrafico.h"
+#include "run/ArquivoDados.h"
 #include "run/Exemplos.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +15,10 @@
 #include <QTest>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <sys/stat.h>
+#include <vector>
 
 using aux::Local;
 using aux::Modal;
@@ -123,6 +129,55 @@ TEST_P(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_0);
     QTest::qWait(20);
     EXPECT_EQ(nenhum.vezes(), 0);
+}
+
+// The window and halvora-calc open the same file and save it back: the same
+// bytes, the file's own, with every display option away from its default, a
+// fixed window and a measured spectrum beside it.
+TEST_P(ArquivoEspectro, JanelaECalculadoraGravamOMesmoArquivo) {
+    const char sep = GetParam();
+    const Local L(sep);
+    QTemporaryDir pasta;
+    ASSERT_TRUE(QDir(pasta.path()).mkpath("espectros"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(HALVORA_ESPECTROS "/affn.dx"),
+                            pasta.filePath("espectros/affn.dx")));
+    const DadosArquivo d{.Titulo = "Aula: éter",
+                         .NProt = 4,
+                         .MHz = 400.13,
+                         .IntMin = 0.002f,
+                         .Largura = 2.5,
+                         .Mistura = 30,
+                         .ComTabela = false,
+                         .ComEnvolvente = false,
+                         .Colorido = false,
+                         .JanelaFixa = true,
+                         .NiInic = 3100.5,
+                         .LimLeft = 1700,
+                         .TwPerHz = 7.25,
+                         .Desloc = {1480.5, 1520.25, 2900, 2950.125},
+                         .J = {7, 1.5, 0, -2, 3, 0.25},
+                         .ArquivoExperimental = "espectros/affn.dx",
+                         .ReferenciaPpm = -0.125};
+    const QString original = pasta.filePath("aula.esm"), janela = pasta.filePath("janela.esm"),
+                  calc = pasta.filePath("calc.esm");
+    ASSERT_FALSE(GravaArquivoDados(original.toStdString(), d, sep));
+
+    Tela t;
+    t.f.Dialogos().EscolheArquivo = [&](bool) { return janela; };
+    {
+        const Modal nenhum;
+        t.f.Arquivo().AbreArquivo(original);
+        EXPECT_EQ(nenhum.vezes(), 0) << nenhum.textos.join(" | ").toStdString();
+    }
+    ASSERT_TRUE(t.f.Arquivo().SalvaDados());
+
+    std::ostringstream saida, erros;
+    const std::vector<std::string> args{original.toStdString(), std::string("--sep=") + sep,
+                                        "--save=" + calc.toStdString()};
+    ASSERT_EQ(ExecutaCalc(args, saida, erros), 0) << erros.str();
+
+    EXPECT_EQ(Linhas(janela), Linhas(calc));
+    EXPECT_EQ(Linhas(janela), Linhas(original));
 }
 
 TEST(ArquivoEspectro, ArquivoEstragadoNaoMexeNaEntrada) {

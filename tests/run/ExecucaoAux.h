@@ -3,7 +3,6 @@
 // Simula, so a test never follows a stage order of its own that could drift
 // from the program's.
 
-#include "run/ArquivoDados.h"
 #include "run/Simulacao.h"
 
 #include <gtest/gtest.h>
@@ -25,18 +24,6 @@ inline EstadoSpin Calcula(const EntradaSimulacao& in) {
     EstadoSpin estado, trabalho;
     Executa(in, estado, trabalho);
     return estado;
-}
-
-// A data file's system as the calculator runs it.
-inline EntradaSimulacao EntradaDoArquivo(const DadosArquivo& d, char SepDec) {
-    EntradaSimulacao in;
-    in.NProt = d.NProt;
-    in.MHz = d.MHz;
-    in.IntMin = d.IntMin;
-    in.Desloc = d.Desloc;
-    in.J = d.J;
-    in.SepDec = SepDec;
-    return in;
 }
 
 } // namespace testes

@@ -1,3 +1,4 @@
+#include "formatos/SessaoArquivo.h"
 #include "run/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
 #include "run/Exemplos.h"
@@ -43,7 +44,7 @@ struct Linha {
 // one line, at their intensity-weighted position; from high to low
 // frequency.
 std::vector<Linha> Linhas(const DadosArquivo& d) {
-    const EstadoSpin e = testes::Calcula(testes::EntradaDoArquivo(d, '.'));
+    const EstadoSpin e = testes::Calcula(EntradaDoArquivo(d, '.'));
     std::vector<Linha> bandas;
     for (int b = 1; b <= e.NBandas; ++b) bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
     std::sort(bandas.begin(), bandas.end(),
@@ -127,7 +128,7 @@ TEST(Exemplos, CadaUmLeExecutaETemOCampoNoTitulo) {
         campo += FormataNumeroG(d.MHz, 15, ',');
         campo += " MHz)";
         EXPECT_NE(d.Titulo.find(campo), std::string::npos) << d.Titulo;
-        const EstadoSpin s = testes::Calcula(testes::EntradaDoArquivo(d, '.'));
+        const EstadoSpin s = testes::Calcula(EntradaDoArquivo(d, '.'));
         EXPECT_GT(s.NBandas, 0);
         dez = dez || d.NProt == 10;
     }
