@@ -5,12 +5,14 @@
 // OpcoesGrafico in step with its controls; the drawing never looks at other
 // widgets. No Qt here.
 
+#include "espectro/Medido.h"
 #include "run/JcampDx.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using Cor = std::uint32_t; // 0xRRGGBB
@@ -80,12 +82,20 @@ struct Envolvente {
 // A measured spectrum shown under the simulation, the name of its file for
 // the copy's annotation and its whole path for the data file, and what the
 // user adds to every point's ppm so that its reference line sits where they
-// say.
+// say. Its noise and tallest point are worked out when it is laid under,
+// not at every drawing: a new spectrum comes with a new Sobreposicao.
 struct Sobreposicao {
     std::shared_ptr<const EspectroExperimental> espectro;
     std::string arquivo;
-    std::string caminho{};
+    std::string caminho;
     double ReferenciaPpm = 0;
+    NiveisMedidos niveis;
+
+    Sobreposicao() = default;
+    Sobreposicao(std::shared_ptr<const EspectroExperimental> x, std::string nome,
+                 std::string caminhoInteiro = {}, double referencia = 0)
+        : espectro(std::move(x)), arquivo(std::move(nome)), caminho(std::move(caminhoInteiro)),
+          ReferenciaPpm(referencia), niveis(espectro ? NiveisDe(*espectro) : NiveisMedidos{}) {}
 };
 
 struct EstadoGrafico {

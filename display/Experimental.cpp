@@ -2,6 +2,7 @@
 
 #include "display/EnvolventeCalc.h"
 #include "display/Geometria.h"
+#include "espectro/FormaDeLinha.h"
 #include "run/TextoDecimal.h"
 
 #include <algorithm>
@@ -24,36 +25,19 @@ double Referencia(const EstadoGrafico& g, const EstadoSpin& e, int SW) {
     return maior;
 }
 
-// The measured trace's baseline and noise: the median of its points and
-// 1.4826 × their median absolute deviation, which a spectrum that is mostly
-// baseline gives whatever its lines are.
-struct Ruido {
-    double base = 0, desvio = 0;
-};
-Ruido RuidoDe(std::vector<double> v) {
-    if (v.empty()) return {};
-    const auto meio = v.begin() + std::ptrdiff_t(v.size() / 2);
-    std::nth_element(v.begin(), meio, v.end());
-    const double base = *meio;
-    for (double& y : v) y = std::fabs(y - base);
-    std::nth_element(v.begin(), meio, v.end());
-    return {base, 1.4826 * *meio};
-}
-
 // What the measured points are multiplied by. A view with a line in it:
 // its tallest point reaches the simulation's tallest in view. A view of
 // noise only, or of points all below zero, or with nothing simulated in it:
 // the whole trace at the scale the whole simulation is drawn at, so noise
 // stays noise. Peaks have no noise: every one is a line.
-double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, const EspectroExperimental& x,
-                         double maiorVisto, int SW, int SH) {
-    const Ruido r = x.Picos ? Ruido{} : RuidoDe(x.Intensidade);
+double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, double maiorVisto, int SW,
+                         int SH) {
+    const NiveisMedidos& n = g.Experimental.niveis;
     const double ref = Referencia(g, e, SW);
-    if (maiorVisto > 0 && maiorVisto - r.base > 10 * r.desvio && ref > 0) return ref / maiorVisto;
-    double maiorTotal = 0;
-    for (double y : x.Intensidade) maiorTotal = std::max(maiorTotal, std::fabs(y));
+    if (maiorVisto > 0 && maiorVisto - n.ruido.base > 10 * n.ruido.desvio && ref > 0)
+        return ref / maiorVisto;
     const double refTotal = g.EscalaVertBase > 0 ? AlturaDosPicos(g, SH) / g.EscalaVertBase : ref;
-    return refTotal / maiorTotal;
+    return refTotal / n.maiorModulo;
 }
 
 } // namespace
@@ -76,7 +60,7 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
         coluna[k] = int(px);
         maiorVisto = std::max(maiorVisto, x->Intensidade[k]);
     }
-    const double fator = FatorExperimental(g, e, *x, maiorVisto, SW, SH);
+    const double fator = FatorExperimental(g, e, maiorVisto, SW, SH);
     if (!(fator > 0) || !std::isfinite(fator)) return colunas;
 
     std::vector<ColunaExperimental> porPixel(std::size_t(largura) + 1);
@@ -138,19 +122,16 @@ ExportacaoJcamp ExportacaoDoEspectro(const EstadoGrafico& g, const EstadoSpin& e
     ExportacaoJcamp x;
     x.Titulo = o.TituloEspectro;
     x.MHz = e.FreqEspHz / 1e6;
-    Envolvente env;
-    env.MeiaLargura = MeiaLarguraDe(o, g.env.MeiaLargura);
-    const GradeExportacao grade = GradeDaExportacao(g, e, 2 * env.MeiaLargura);
+    const FormaDeLinha forma{MeiaLarguraDe(o, g.env.MeiaLargura), FracGaussDe(o.Mistura)};
+    const GradeExportacao grade = GradeDaExportacao(g, e, 2 * forma.MeiaLargura);
     if (grade.pontos >= 2) {
-        env.Dimensiona(int(grade.pontos));
-        const double passo = (grade.ultimo - grade.primeiro) / double(grade.pontos - 1);
-        for (std::size_t i = 0; i < grade.pontos; ++i)
-            env.EnvFreq[i] = grade.primeiro + passo * double(i);
-        CalculaSomas(env, e);
-        Remistura(env, o.Mistura);
+        LinhaNaGrade linha;
+        linha.Uniforme(grade.primeiro, (grade.ultimo - grade.primeiro) / double(grade.pontos - 1),
+                       grade.pontos);
+        linha.Calcula(LinhasDe(e), forma);
         x.PrimeiroHz = grade.primeiro;
         x.UltimoHz = grade.ultimo;
-        x.Envolvente = std::move(env.EnvComb);
+        x.Envolvente = std::move(linha.Valor);
     }
     for (int b = 1; b <= e.NBandas; ++b) x.Bandas.push_back({e.FreqBanda(b), e.IntBanda(b)});
     return x;
