@@ -3,8 +3,8 @@
 #include "display/EstadoGrafico.h"
 #include "run/Exemplos.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <charconv>

@@ -8,7 +8,7 @@
 #include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <ostream>

@@ -3,8 +3,8 @@
 #include "display/Geometria.h"
 
 #include "comum/DoisNucleos.h"
-#include "run/TextoDecimal.h"
 #include "solver/Vetorizacao.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <bit>

@@ -8,7 +8,7 @@
 #include "mainwindow/PainelEntrada.h"
 #include "run/ArquivoDados.h"
 #include "run/Exemplos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
 #include <QAction>

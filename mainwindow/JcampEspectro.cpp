@@ -7,7 +7,7 @@
 #include "mainwindow/PainelEntrada.h"
 #include "run/JcampDx.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
 #include <QDir>

@@ -9,8 +9,8 @@
 #include "mainwindow/UnidadeDesloc.h"
 #include "run/ArquivoDados.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 

@@ -1,13 +1,13 @@
 #include "run/ArquivoDados.h"
 
 #include "run/ArquivoSeguro.h"
-#include "run/Cp1252.h"
 #include "run/Limites.h"
 #include "run/Simulacao.h"
-#include "run/TextoDecimal.h"
+#include "texto/Caracteres.h"
+#include "texto/Cp1252.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -209,12 +209,6 @@ template <typename T> std::optional<T> NumeroDoArquivo(std::string_view s, char 
     return std::nullopt;
 }
 
-std::string_view SemBrancos(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // ---- Lines ----------------------------------------------------------------
 
 // The first `guarda` lines (without their CR LF or LF), the count of all of
@@ -248,38 +242,6 @@ const char* const MsgGrandeDemais = "o arquivo é grande demais (mais de 1 MB)";
 
 int LinhasArquivo(int NProt) {
     return 30 + 2 * NProt + NProt * (NProt - 1);
-}
-
-std::string FormataNumeroG(double x, int digitos, char SepDec) {
-    if (x == 0) return "0";
-    digitos = std::max(digitos, 1);
-    char buf[400];
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1);
-    std::string_view t(buf, std::size_t(r.ptr - buf));
-    const std::size_t e = t.find('e');
-    if (r.ec != std::errc() || e == std::string_view::npos) return std::string(t);
-    int X = 0;
-    std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), X);
-    std::string s;
-    if (X >= -4 && X < digitos) {
-        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, digitos - 1 - X);
-        s.assign(buf, r.ptr);
-    } else {
-        s.assign(t.substr(0, e));
-    }
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0') s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    if (X < -4 || X >= digitos) {
-        s += X < 0 ? "E-" : "E+";
-        const std::string exp = FormataInteiro(X < 0 ? -X : X);
-        if (exp.size() < 2) s += '0';
-        s += exp;
-    }
-    for (char& c : s)
-        if (c == '.') c = SepDec;
-    return s;
 }
 
 void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d) {

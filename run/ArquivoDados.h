@@ -46,11 +46,6 @@ inline constexpr std::size_t TamanhoMaximoArquivo = 1 << 20;
 // 30 + 2N + N(N-1), without the measured spectrum's keys.
 int LinhasArquivo(int NProt);
 
-// x in the general form with up to `digitos` significant digits, like
-// %.15G: no trailing zeros, exponent as in 1E-05 and 1E+15 when the value
-// is below 1E-04 or has more integer digits than `digitos`; never "-0".
-std::string FormataNumeroG(double x, int digitos, char SepDec);
-
 // N, IntMin, the couplings and the shifts of the last run, the shifts as
 // FreqProt(i) - FreqEspHz rounded to 5 decimals (halves to even).
 void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d);

@@ -3,9 +3,9 @@
 #include "run/ArquivoSeguro.h"
 
 #include "run/ArquivoDados.h"
-#include "run/Cp1252.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
+#include "texto/Cp1252.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <array>

@@ -1,13 +1,13 @@
 #include "run/Simulacao.h"
 
 #include "run/TabelaTempos.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 #include "solver/Base.h"
 #include "solver/FreqInt.h"
 #include "solver/Jacobi.h"
 #include "solver/MatTrans.h"
 #include "solver/OrdenaBandas.h"
+#include "texto/TextoDecimal.h"
 
 #include <chrono>
 #include <cmath>

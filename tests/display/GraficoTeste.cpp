@@ -3,7 +3,7 @@
 
 #include "run/ArquivoDados.h"
 #include "run/Exemplos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <QFontMetricsF>
 

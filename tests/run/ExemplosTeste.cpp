@@ -1,6 +1,7 @@
 #include "run/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
 #include "run/Exemplos.h"
+#include "texto/TextoDecimal.h"
 
 #include <gtest/gtest.h>
 
