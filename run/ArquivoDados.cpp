@@ -1,6 +1,6 @@
 #include "run/ArquivoDados.h"
 
-#include "run/ArquivoSeguro.h"
+#include "arquivo/ArquivoSeguro.h"
 #include "run/Limites.h"
 #include "run/Simulacao.h"
 #include "texto/Caracteres.h"

@@ -10,8 +10,8 @@
 // Teachers exchange these files: the reader takes any bytes and refuses what
 // is not such a file without touching anything.
 
+#include "arquivo/ArquivoSeguro.h"
 #include "estado/EstadoSpin.h"
-#include "run/ArquivoSeguro.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "run/JcampDx.h"
 
-#include "run/ArquivoSeguro.h"
+#include "arquivo/ArquivoSeguro.h"
 
 #include "run/ArquivoDados.h"
 #include "run/Limites.h"
