@@ -1,7 +1,8 @@
 #include "cli/ArgumentosCalc.h"
 
 #include "display/EstadoGrafico.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
+#include "formatos/JcampDx.h"
 #include "run/Limites.h"
 #include "run/ValoresIniciais.h"
 #include "texto/TextoDecimal.h"

@@ -5,7 +5,7 @@
 #include "cli/TelaCalc.h"
 #include "display/Experimental.h"
 #include "gerado/Versao.h"
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
 #include "texto/TextoDecimal.h"

@@ -5,7 +5,7 @@
 // OpcoesGrafico in step with its controls; the drawing never looks at other
 // widgets. No Qt here.
 
-#include "run/JcampDx.h"
+#include "espectro/EspectroExperimental.h"
 
 #include <array>
 #include <cstdint>

@@ -6,8 +6,8 @@
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 

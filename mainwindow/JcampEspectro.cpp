@@ -5,7 +5,7 @@
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 #include "run/Limites.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"

@@ -10,7 +10,7 @@
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 #include "widgets/Ampulheta.h"
 
 #include <QAction>

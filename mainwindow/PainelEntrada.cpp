@@ -7,7 +7,7 @@
 #include "mainwindow/CaixasEntrada.h"
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/UnidadeDesloc.h"
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/Limites.h"
 #include "run/ValoresIniciais.h"
 #include "texto/TextoDecimal.h"

@@ -5,7 +5,7 @@
 #include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
 #include "mainwindow/JanelaSobre.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // What Grafico puts on the screen plot and on copies, checked pixel by pixel.
 #include "DesenhoAux.h"
 
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "texto/TextoDecimal.h"
 
 #include <QFontMetricsF>

@@ -2,7 +2,7 @@
 #include "JanelaAux.h"
 
 #include "display/AreaGrafico.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <QAction>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "display/AreaGrafico.h"
 #include "display/Experimental.h"
 #include "mainwindow/JcampEspectro.h"
-#include "run/Exemplos.h"
-#include "run/JcampDx.h"
+#include "formatos/Exemplos.h"
+#include "formatos/JcampDx.h"
 
 #include <QAction>
 #include <QDir>

@@ -11,7 +11,7 @@
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // Simula, so a test never follows a stage order of its own that could drift
 // from the program's.
 
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/Simulacao.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include "arquivo/ArquivoSeguro.h"
 
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/Limites.h"
 #include "texto/Cp1252.h"
 #include "texto/TextoDecimal.h"

@@ -1,4 +1,4 @@
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 
 #include "arquivo/ArquivoSeguro.h"
 #include "run/Limites.h"

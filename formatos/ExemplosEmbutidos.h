@@ -2,7 +2,7 @@
 // What the build generates from exemplos/ (cmake/EmbuteExemplos.cmake), in
 // the order of the index. Only run/Exemplos.cpp reads it.
 
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <cstddef>
 

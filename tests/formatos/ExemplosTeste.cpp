@@ -1,6 +1,6 @@
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 #include "texto/TextoDecimal.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
 #include "texto/Cp1252.h"
 
