@@ -1,9 +1,9 @@
 #pragma once
 // The command line of halvora-calc.
 
+#include "espectro/EspectroExperimental.h"
 #include "formatos/ArquivoDados.h"
 #include "formatos/Exemplos.h"
-#include "espectro/EspectroExperimental.h"
 #include "run/Simulacao.h"
 
 #include <memory>

@@ -236,8 +236,6 @@ Linhas Divide(std::string_view t, int guarda) {
     return l;
 }
 
-const char* const MsgGrandeDemais = "o arquivo é grande demais (mais de 1 MB)";
-
 } // namespace
 
 int LinhasArquivo(int NProt) {
@@ -377,10 +375,6 @@ std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquiv
     return (Absoluto(arquivoDados).parent_path() / nome).lexically_normal().string();
 }
 
-std::string LeituraArquivo::Mensagem() const {
-    return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
-}
-
 namespace {
 
 // The file's text in UTF-8: a file that is valid UTF-8 with some non-ASCII
@@ -391,6 +385,11 @@ std::string TextoDoArquivo(std::string_view bytes) {
         return std::string(bytes.substr(3));
     if (Utf8Valido(bytes, naoAscii) && naoAscii) return std::string(bytes);
     return De1252(bytes);
+}
+
+// Lines end in LF here, so a NUL is on the line after the last LF before it.
+int LinhaDoNulo(std::string_view ateONulo) {
+    return int(std::count(ateONulo.begin(), ateONulo.end(), '\n')) + 1;
 }
 
 // One value line into its field; the message when it does not fit.
@@ -450,17 +449,10 @@ std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E
 LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     LeituraArquivo r;
     const auto falha = [&r](int linha, std::string erro) {
-        r.linha = linha;
-        r.erro = std::move(erro);
+        r.Recusa({linha, std::move(erro)});
         return r;
     };
-    if (bytes.size() > TamanhoMaximoArquivo) return falha(0, MsgGrandeDemais);
-    if (bytes.empty()) return falha(0, "o arquivo está vazio");
-    if (const std::size_t nulo = bytes.find('\0'); nulo != std::string_view::npos) {
-        const auto antes = bytes.substr(0, nulo);
-        return falha(int(std::count(antes.begin(), antes.end(), '\n')) + 1,
-                     "byte nulo: não é um arquivo de texto");
-    }
+    if (auto f = ConfereBytes(bytes, LimiteArquivo, LinhaDoNulo)) return falha(f->linha, f->erro);
 
     const std::string texto = TextoDoArquivo(bytes); // the lines below point into it
     const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 5);
@@ -503,11 +495,7 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
 }
 
 LeituraArquivo LeArquivoDados(const std::string& caminho, char SepDec) {
-    std::string bytes;
-    if (auto erro = LeArquivo(caminho, TamanhoMaximoArquivo, "1 MB", bytes)) {
-        LeituraArquivo r;
-        r.erro = erro->texto;
-        return r;
-    }
-    return LeDadosArquivo(bytes, SepDec);
+    return LeDoArquivo<LeituraArquivo>(caminho, LimiteArquivo, [SepDec](std::string_view bytes) {
+        return LeDadosArquivo(bytes, SepDec);
+    });
 }

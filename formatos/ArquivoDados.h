@@ -12,6 +12,7 @@
 
 #include "arquivo/ArquivoSeguro.h"
 #include "estado/EstadoSpin.h"
+#include "formatos/Leitura.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,6 +43,7 @@ struct DadosArquivo {
 
 // Larger files are refused before they are read.
 inline constexpr std::size_t TamanhoMaximoArquivo = 1 << 20;
+inline constexpr LimiteLeitura LimiteArquivo{TamanhoMaximoArquivo, "1 MB"};
 
 // 30 + 2N + N(N-1), without the measured spectrum's keys.
 int LinhasArquivo(int NProt);
@@ -78,15 +80,11 @@ std::string NomeDoEspectro(const std::string& espectro, const std::string& arqui
 // unless the name is absolute.
 std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquivoDados);
 
-struct LeituraArquivo {
+struct LeituraArquivo : ResultadoLeitura {
     std::optional<DadosArquivo> dados; // only when the whole file is good
     // The title of line 2 whenever the file reaches it: the window shows it
     // even when the rest is refused.
     std::optional<std::string> Titulo;
-    int linha = 0;    // line of the fault, 0 for the file as a whole
-    std::string erro; // Portuguese, what is wrong
-    // "linha 3: ..." or the fault alone.
-    std::string Mensagem() const;
 };
 
 // Numbers are read with SepDec and, failing that, with the other separator.

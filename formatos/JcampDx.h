@@ -5,6 +5,7 @@
 // spectrum for those programs to open. Both work on bytes and open nothing.
 
 #include "espectro/EspectroExperimental.h"
+#include "formatos/Leitura.h"
 
 #include <cstddef>
 #include <optional>
@@ -14,18 +15,14 @@
 
 // Larger inputs are refused before they are read.
 inline constexpr std::size_t TamanhoMaximoJcamp = std::size_t(64) << 20;
+inline constexpr LimiteLeitura LimiteJcamp{TamanhoMaximoJcamp, "64 MB"};
 // ##NPOINTS above this is refused: far beyond any 1D spectrum, and it bounds
 // what a compressed table (one DUP can stand for millions of points) expands
 // to.
 inline constexpr std::size_t PontosMaximosJcamp = std::size_t(1) << 22;
 
-struct LeituraJcamp {
+struct LeituraJcamp : ResultadoLeitura {
     std::optional<EspectroExperimental> espectro; // only when the whole table is good
-    std::vector<std::string> avisos;              // Portuguese; the spectrum was read anyway
-    int linha = 0;                                // line of the fault, 0 for the file as a whole
-    std::string erro;                             // Portuguese, what is wrong
-    // "linha 12: ..." or the fault alone.
-    std::string Mensagem() const;
 };
 
 // The first 1D NMR spectrum of the file: a block with ##XYDATA=(X++(Y..Y)) in

@@ -1,13 +1,13 @@
 
 #include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "formatos/ArquivoDados.h"
-#include "formatos/Exemplos.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 

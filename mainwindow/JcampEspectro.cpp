@@ -2,10 +2,10 @@
 
 #include "display/AreaGrafico.h"
 #include "display/Experimental.h"
+#include "formatos/JcampDx.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "formatos/JcampDx.h"
 #include "run/Limites.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"

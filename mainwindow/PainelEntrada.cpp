@@ -4,10 +4,10 @@
 #include "mainwindow/PainelEntrada.h"
 
 #include "display/PintaFundo.h"
+#include "formatos/ArquivoDados.h"
 #include "mainwindow/CaixasEntrada.h"
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/UnidadeDesloc.h"
-#include "formatos/ArquivoDados.h"
 #include "run/Limites.h"
 #include "run/ValoresIniciais.h"
 #include "texto/TextoDecimal.h"

@@ -1,6 +1,6 @@
 #include "formatos/ArquivoDados.h"
-#include "run/ExecucaoAux.h"
 #include "formatos/Exemplos.h"
+#include "run/ExecucaoAux.h"
 #include "texto/TextoDecimal.h"
 
 #include <gtest/gtest.h>
