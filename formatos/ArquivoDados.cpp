@@ -423,24 +423,22 @@ std::optional<std::string> LeValor(const Item& it, std::string_view valor, char 
 
 // The measured spectrum's keys after the `E` lines of the system, when the
 // file has them: the line and message of what is wrong with them.
-std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E, char SepDec,
-                                                          DadosArquivo& d) {
+std::optional<Falha> LeExperimental(const Linhas& l, int E, char SepDec, DadosArquivo& d) {
     if (l.total <= E) return std::nullopt;
-    if (l.total == E + 1) return std::pair{E + 1, "falta o nome do espectro experimental"};
+    if (l.total == E + 1) return Falha{E + 1, "falta o nome do espectro experimental"};
     const std::string_view nome = l.v[std::size_t(E + 1)];
-    if (nome.empty()) return std::pair{E + 2, "o nome do espectro experimental está vazio"};
+    if (nome.empty()) return Falha{E + 2, "o nome do espectro experimental está vazio"};
     if (TemQuebra(nome))
-        return std::pair{E + 2, "o nome do espectro experimental tem uma quebra de linha"};
+        return Falha{E + 2, "o nome do espectro experimental tem uma quebra de linha"};
     d.ArquivoExperimental = nome;
     if (l.total == E + 2) return std::nullopt;
     if (l.v[std::size_t(E + 2)] != ChaveReferencia)
-        return std::pair{E + 3, "linha a mais depois do espectro experimental"};
-    if (l.total == E + 3)
-        return std::pair{E + 3, std::string("falta o valor de ") + ChaveReferencia};
+        return Falha{E + 3, "linha a mais depois do espectro experimental"};
+    if (l.total == E + 3) return Falha{E + 3, std::string("falta o valor de ") + ChaveReferencia};
     const auto ppm = NumeroDoArquivo<double>(l.v[std::size_t(E + 3)], SepDec);
-    if (auto erro = ForaDaReferencia(ppm ? *ppm : NAN)) return std::pair{E + 4, *erro};
+    if (auto erro = ForaDaReferencia(ppm ? *ppm : NAN)) return Falha{E + 4, *erro};
     d.ReferenciaPpm = *ppm;
-    if (l.total > E + 4) return std::pair{E + 5, "linha a mais depois da referência do espectro"};
+    if (l.total > E + 4) return Falha{E + 5, "linha a mais depois da referência do espectro"};
     return std::nullopt;
 }
 
@@ -452,7 +450,8 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
         r.Recusa({linha, std::move(erro)});
         return r;
     };
-    if (auto f = ConfereBytes(bytes, LimiteArquivo, LinhaDoNulo)) return falha(f->linha, f->erro);
+    if (auto f = ConfereBytes(bytes, LimiteArquivo, LinhaDoNulo))
+        return falha(f->linha, std::move(f->erro));
 
     const std::string texto = TextoDoArquivo(bytes); // the lines below point into it
     const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 5);
@@ -489,7 +488,7 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
         if (auto erro = LeValor(it, l.v[k - 1], SepDec, d)) return falha(k, *erro);
     }
     if (auto erro = LeExperimental(l, esperadas, SepDec, d))
-        return falha(erro->first, erro->second);
+        return falha(erro->linha, std::move(erro->erro));
     r.dados = std::move(d);
     return r;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the build generates from exemplos/ (cmake/EmbuteExemplos.cmake), in
-// the order of the index. Only run/Exemplos.cpp reads it.
+// the order of the index. Only formatos/Exemplos.cpp reads it.
 
 #include "formatos/Exemplos.h"
 
