@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+#include <utility>
 
 namespace jcamp {
 
@@ -156,18 +157,12 @@ std::optional<std::string> DecodificadorAsdf::Linha(std::string_view s, std::siz
             ++i;
             continue;
         }
-        std::optional<std::string> erro;
-        if (InicioAbsoluto(c))
-            erro = Absoluto(s, i);
-        else if (InicioDiferenca(c))
-            erro = Diferenca(s, i);
-        else if (InicioRepeticao(c))
-            erro = Repeticao(s, i);
-        else if (c == '?')
-            erro = "valor desconhecido (\"?\") na tabela";
-        else
-            erro = CaractereInesperado(c);
-        if (erro) return erro;
+        const bool ok = InicioAbsoluto(c)    ? Absoluto(s, i)
+                        : InicioDiferenca(c) ? Diferenca(s, i)
+                        : InicioRepeticao(c) ? Repeticao(s, i)
+                        : c == '?'           ? Recusa("valor desconhecido (\"?\") na tabela")
+                                             : Recusa(CaractereInesperado(c));
+        if (!ok) return std::move(erro_);
         primeiroY_ = false;
     }
     difNoFim_ = ultimoToken_ == Token::Diferenca;
@@ -175,7 +170,7 @@ std::optional<std::string> DecodificadorAsdf::Linha(std::string_view s, std::siz
 }
 
 // AFFN, PAC or SQZ; the line's first value after a DIF line is the Y-check.
-std::optional<std::string> DecodificadorAsdf::Absoluto(std::string_view s, std::size_t& i) {
+bool DecodificadorAsdf::Absoluto(std::string_view s, std::size_t& i) {
     const char c = s[i];
     double v = 0;
     Lido l;
@@ -186,59 +181,65 @@ std::optional<std::string> DecodificadorAsdf::Absoluto(std::string_view s, std::
         l = LeDigitosAsdf(s, i, c == '@' ? 0 : negativo ? c - 'a' + 1 : c - 'A' + 1, v);
         if (negativo) v = -v;
     }
-    if (l == Lido::SemDigitos) return std::string("\"") + c + "\" sem número";
-    if (l == Lido::ForaDaFaixa) return "valor fora da faixa";
+    if (l == Lido::SemDigitos) return Recusa(std::string("\"") + c + "\" sem número");
+    if (l == Lido::ForaDaFaixa) return Recusa("valor fora da faixa");
     if (primeiroY_ && difNoFim_) {
         const double tol = 1e-9 * std::max({1.0, std::fabs(v), std::fabs(ultimo_)});
         if (!(std::fabs(v - ultimo_) <= tol))
-            return "o valor de verificação no início da linha (" + Num(v, sep_) +
-                   ") difere do último valor da linha anterior (" + Num(ultimo_, sep_) + ")";
+            return Recusa("o valor de verificação no início da linha (" + Num(v, sep_) +
+                          ") difere do último valor da linha anterior (" + Num(ultimo_, sep_) +
+                          ")");
         cheque_ = true;
-    } else if (auto erro = Acrescenta(v)) {
-        return erro;
+    } else if (!Acrescenta(v)) {
+        return false;
     }
     ultimo_ = v;
     temUltimo_ = true;
     ultimoToken_ = Token::Absoluto;
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> DecodificadorAsdf::Diferenca(std::string_view s, std::size_t& i) {
+bool DecodificadorAsdf::Diferenca(std::string_view s, std::size_t& i) {
     const char c = s[i];
     const bool negativo = c >= 'j';
     double v = 0;
     const Lido l = LeDigitosAsdf(s, i, c == '%' ? 0 : negativo ? c - 'j' + 1 : c - 'J' + 1, v);
-    if (l != Lido::Ok) return "valor fora da faixa";
+    if (l != Lido::Ok) return Recusa("valor fora da faixa");
     if (negativo) v = -v;
-    if (!temUltimo_) return "diferença (DIF) sem valor anterior";
+    if (!temUltimo_) return Recusa("diferença (DIF) sem valor anterior");
     ultimo_ += v;
-    if (auto erro = Acrescenta(ultimo_)) return erro;
+    if (!Acrescenta(ultimo_)) return false;
     ultimaDif_ = v;
     ultimoToken_ = Token::Diferenca;
-    return std::nullopt;
+    return true;
 }
 
 // The value before, or the DIF before, again: a count of n stands for n - 1 more.
-std::optional<std::string> DecodificadorAsdf::Repeticao(std::string_view s, std::size_t& i) {
+bool DecodificadorAsdf::Repeticao(std::string_view s, std::size_t& i) {
     const char c = s[i];
     double v = 0;
     const Lido l = LeDigitosAsdf(s, i, c == 's' ? 9 : c - 'S' + 1, v);
-    if (ultimoToken_ == Token::Nada) return "repetição (DUP) sem valor antes dela na linha";
+    if (ultimoToken_ == Token::Nada) return Recusa("repetição (DUP) sem valor antes dela na linha");
     if (l != Lido::Ok || v - 1 > double(pontos_ - y_.size()))
-        return "a tabela passa de " + totalPontos_ + " pontos";
+        return Recusa("a tabela passa de " + totalPontos_ + " pontos");
     for (long long k = 1; k < (long long)v; ++k) {
         if (ultimoToken_ == Token::Diferenca) ultimo_ += ultimaDif_;
-        if (auto erro = Acrescenta(ultimo_)) return erro;
+        if (!Acrescenta(ultimo_)) return false;
     }
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> DecodificadorAsdf::Acrescenta(double v) {
-    if (y_.size() >= pontos_) return "a tabela passa de " + totalPontos_ + " pontos";
+bool DecodificadorAsdf::Acrescenta(double v) {
+    if (y_.size() >= pontos_) return Recusa("a tabela passa de " + totalPontos_ + " pontos");
     const double yv = v * fatorY_;
-    if (!std::isfinite(v) || !std::isfinite(yv)) return "valor fora da faixa";
+    if (!std::isfinite(v) || !std::isfinite(yv)) return Recusa("valor fora da faixa");
     y_.push_back(yv);
-    return std::nullopt;
+    return true;
+}
+
+bool DecodificadorAsdf::Recusa(std::string erro) {
+    erro_ = std::move(erro);
+    return false;
 }
 
 std::string Sqz(long long v) {

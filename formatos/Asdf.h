@@ -41,16 +41,19 @@ class DecodificadorAsdf {
 
   private:
     enum class Token { Nada, Absoluto, Diferenca };
-    std::optional<std::string> Absoluto(std::string_view s, std::size_t& i);
-    std::optional<std::string> Diferenca(std::string_view s, std::size_t& i);
-    std::optional<std::string> Repeticao(std::string_view s, std::size_t& i);
-    std::optional<std::string> Acrescenta(double v);
+    // Each token's reader: false, with the message in erro_, at a fault.
+    bool Absoluto(std::string_view s, std::size_t& i);
+    bool Diferenca(std::string_view s, std::size_t& i);
+    bool Repeticao(std::string_view s, std::size_t& i);
+    bool Acrescenta(double v);
+    bool Recusa(std::string erro);
 
     std::size_t pontos_;
     double fatorY_;
     char sep_;
     std::vector<double>& y_;
     std::string totalPontos_;
+    std::string erro_;
     // From line to line: the last value, and whether the line ended in DIF.
     bool temUltimo_ = false, difNoFim_ = false;
     double ultimo_ = 0;
