@@ -1,6 +1,6 @@
 // JCAMP-DX: reading a measured 65 536-point spectrum (DIFDUP, and the same
 // size in plain AFFN, the bulkiest form) and writing a simulated envelope.
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include <benchmark/benchmark.h>
 

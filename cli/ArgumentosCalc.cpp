@@ -1,10 +1,11 @@
 #include "cli/ArgumentosCalc.h"
 
 #include "display/EstadoGrafico.h"
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
+#include "formatos/JcampDx.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <charconv>

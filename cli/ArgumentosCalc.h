@@ -1,10 +1,11 @@
 #pragma once
 // The command line of halvora-calc.
 
+#include "espectro/EspectroExperimental.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
+#include "formatos/JcampDx.h"
 #include "formatos/SessaoArquivo.h"
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
-#include "run/JcampDx.h"
 #include "run/Simulacao.h"
 
 #include <memory>

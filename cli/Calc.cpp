@@ -4,12 +4,12 @@
 #include "cli/FiguraCalc.h"
 #include "cli/TelaCalc.h"
 #include "display/Experimental.h"
+#include "formatos/ArquivoDados.h"
 #include "formatos/SessaoArquivo.h"
 #include "gerado/Versao.h"
-#include "run/ArquivoDados.h"
 #include "run/TabelaResultados.h"
 #include "run/TabelaTempos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <ostream>

@@ -2,7 +2,7 @@
 
 #include "display/EnvolventeCalc.h"
 #include "display/Geometria.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "display/EixoPpm.h"
 
 #include "display/Geometria.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 // OpcoesGrafico in step with its controls; the drawing never looks at other
 // widgets. No Qt here.
 
+#include "espectro/EspectroExperimental.h"
 #include "espectro/Medido.h"
-#include "run/JcampDx.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "display/EnvolventeCalc.h"
 #include "display/Geometria.h"
 #include "espectro/FormaDeLinha.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <cmath>

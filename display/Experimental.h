@@ -4,7 +4,7 @@
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "display/Figura.h"
 
+#include "arquivo/ArquivoSeguro.h"
 #include "display/Geometria.h"
 #include "display/Grafico.h"
-#include "run/ArquivoSeguro.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -4,9 +4,9 @@
 // of the annotation block), the same drawing as a PNG for the clipboard, and
 // as the files "Salvar Figura...", printing and halvora-calc write.
 
+#include "arquivo/ArquivoSeguro.h"
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
-#include "run/ArquivoSeguro.h"
 #include "run/Erro.h"
 
 #include <QByteArray>

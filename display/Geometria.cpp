@@ -1,6 +1,6 @@
 #include "display/Geometria.h"
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <climits>

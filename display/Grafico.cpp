@@ -5,7 +5,7 @@
 #include "display/EnvolventeCalc.h"
 #include "display/Experimental.h"
 #include "display/Geometria.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <QFont>
 #include <QFontMetrics>

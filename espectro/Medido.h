@@ -3,7 +3,7 @@
 // on: its baseline and noise, and its tallest points.
 
 // EspectroExperimental, until the struct has a header of its own here.
-#include "run/JcampDx.h"
+#include "espectro/EspectroExperimental.h"
 
 // The trace's baseline and noise: the median of its points and 1.4826 ×
 // their median absolute deviation, which a spectrum that is mostly baseline

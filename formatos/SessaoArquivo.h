@@ -4,7 +4,7 @@
 // display, and what opening a file hands back to the run and to the plot.
 
 #include "estado/EstadoSpin.h"
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 #include "run/Simulacao.h"
 
 #include <optional>

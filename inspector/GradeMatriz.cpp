@@ -1,6 +1,6 @@
 #include "inspector/GradeMatriz.h"
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <cmath>
 #include <vector>

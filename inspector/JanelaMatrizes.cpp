@@ -4,7 +4,7 @@
 #include "inspector/GradeMatriz.h"
 #include "inspector/JanelaVerificacoes.h"
 #include "inspector/PasseioIntensidade.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"

@@ -3,8 +3,7 @@
 #include "inspector/Controle.h"
 #include "inspector/DetChio.h"
 #include "inspector/GradeMatriz.h"
-#include "run/ArquivoDados.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 

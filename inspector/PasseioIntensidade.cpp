@@ -2,8 +2,7 @@
 
 #include "inspector/Controle.h"
 #include "inspector/SetasValor.h"
-#include "run/ArquivoDados.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 

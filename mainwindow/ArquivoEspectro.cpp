@@ -1,15 +1,15 @@
 
 #include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "formatos/SessaoArquivo.h"
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // What the input panel and the coupling grid build their controls with, and
 // how Enter treats a number box in both.
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/AltDeMenu.h"
 #include "widgets/TextoInteiro.h"
 #include "widgets/Twips.h"

@@ -3,7 +3,7 @@
 // the folder they open in (the last one used), the question before a
 // read-only file is replaced, and the message of a save that failed.
 
-#include "run/ArquivoSeguro.h"
+#include "arquivo/ArquivoSeguro.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,12 +2,12 @@
 
 #include "display/AreaGrafico.h"
 #include "display/Experimental.h"
+#include "formatos/JcampDx.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/PainelEntrada.h"
-#include "run/JcampDx.h"
 #include "run/Limites.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
 #include <QDir>

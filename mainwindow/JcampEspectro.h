@@ -6,7 +6,7 @@
 
 #include "display/EstadoGrafico.h"
 #include "estado/EstadoSpin.h"
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include <QObject>
 #include <QString>

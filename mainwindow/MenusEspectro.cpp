@@ -1,6 +1,7 @@
 
 #include "mainwindow/MenusEspectro.h"
 #include "display/AreaGrafico.h"
+#include "formatos/Exemplos.h"
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -10,7 +11,6 @@
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Exemplos.h"
 #include "widgets/Ampulheta.h"
 
 #include <QAction>

@@ -4,14 +4,14 @@
 #include "mainwindow/PainelEntrada.h"
 
 #include "display/PintaFundo.h"
+#include "formatos/ArquivoDados.h"
 #include "mainwindow/CaixasEntrada.h"
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/UnidadeDesloc.h"
-#include "run/ArquivoDados.h"
 #include "run/Limites.h"
 #include "run/Simulacao.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 

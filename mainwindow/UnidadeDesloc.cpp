@@ -1,7 +1,6 @@
 #include "mainwindow/UnidadeDesloc.h"
 
-#include "run/ArquivoDados.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "run/LeituraEntrada.h"
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <cmath>
 

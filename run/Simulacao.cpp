@@ -1,7 +1,6 @@
 #include "run/Simulacao.h"
 
 #include "run/TabelaTempos.h"
-#include "run/TextoDecimal.h"
 #include "run/ValoresIniciais.h"
 #include "solver/Base.h"
 #include "solver/Blocos.h"
@@ -9,6 +8,7 @@
 #include "solver/Jacobi.h"
 #include "solver/MatTrans.h"
 #include "solver/OrdenaBandas.h"
+#include "texto/TextoDecimal.h"
 
 #include <chrono>
 #include <cmath>

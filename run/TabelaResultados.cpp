@@ -1,7 +1,7 @@
 #include "run/TabelaResultados.h"
 
 #include "comum/DoisNucleos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "run/TabelaTempos.h"
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 const char* const NomeEtapaJacobi = "JACOBI";
 const char* const NomeEtapaSubmatrizes = "Submatrizes";

@@ -1,5 +1,6 @@
 #include "widgets/FlexGrid.h"
 
+#include "texto/Cp1252.h"
 #include "widgets/Px.h"
 
 #include <QAbstractButton>
@@ -85,17 +86,6 @@ char32_t LetraSimbolo(char32_t u) {
 QString ComoSimbolo(QString s) {
     for (QChar& ch : s) ch = QChar(char16_t(LetraSimbolo(ch.unicode())));
     return s;
-}
-
-// The next code point of UTF-8 text at i, which moves past it.
-char32_t ProximoCaractere(std::string_view t, std::size_t& i) {
-    const auto b = static_cast<unsigned char>(t[i++]);
-    if (b < 0x80) return b;
-    const int seguintes = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t u = b & (0x3F >> seguintes);
-    for (int k = 0; k < seguintes && i < t.size(); ++k)
-        u = (u << 6) | (static_cast<unsigned char>(t[i++]) & 0x3F);
-    return u;
 }
 
 // A text's width in one font as the sum of its characters' advances, each

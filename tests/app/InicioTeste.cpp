@@ -2,10 +2,10 @@
 // Dados de Entrada" would, over the start-up system.
 #include "app/Inicio.h"
 #include "display/AreaGrafico.h"
+#include "formatos/Exemplos.h"
 #include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
 #include "mainwindow/JanelaSobre.h"
-#include "run/Exemplos.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "cli/Calc.h"
 #include "display/Experimental.h"
-#include "run/ArquivoDados.h"
-#include "run/JcampDx.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/JcampDx.h"
 #include "run/Simulacao.h"
 
 #include <gtest/gtest.h>

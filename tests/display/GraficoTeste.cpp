@@ -1,10 +1,10 @@
 // What Grafico puts on the screen plot and on copies, checked pixel by pixel.
 #include "DesenhoAux.h"
 
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "formatos/SessaoArquivo.h"
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <QFontMetricsF>
 

@@ -3,7 +3,7 @@
 // says why; what the reader takes, the writer writes and the reader takes
 // back; and once written from values it read, the file no longer changes.
 
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // existing file, a symbolic link or a second hard link, and read back into a
 // file that writes the very same bytes; whatever it refuses, it says why.
 
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

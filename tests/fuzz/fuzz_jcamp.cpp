@@ -4,7 +4,7 @@
 // and a trace exported again reads back to the same points to the written
 // precision.
 
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The "Matrizes" window over real runs: grids, colours, rebuild on
 // activation, copy and the symmetry check.
 #include "Auxiliar.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/TextoCabe.h"
 
 #include <QApplication>

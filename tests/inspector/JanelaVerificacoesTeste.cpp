@@ -3,7 +3,7 @@
 #include "Auxiliar.h"
 #include "GuardaModal.h"
 #include "inspector/JanelaVerificacoes.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/TextoCabe.h"
 
 #include <QApplication>

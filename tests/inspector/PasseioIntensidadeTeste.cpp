@@ -3,7 +3,7 @@
 // the level boxes.
 #include "Auxiliar.h"
 #include "inspector/SetasValor.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -3,8 +3,8 @@
 
 #include "cli/Calc.h"
 #include "display/AreaGrafico.h"
-#include "run/ArquivoDados.h"
-#include "run/Exemplos.h"
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "JanelaAux.h"
 #include "Menus.h"
 
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <QAction>
 #include <QMenu>

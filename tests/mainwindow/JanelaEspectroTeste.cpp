@@ -7,7 +7,7 @@
 #include "display/Geometria.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 

@@ -5,9 +5,9 @@
 
 #include "display/AreaGrafico.h"
 #include "display/Experimental.h"
+#include "formatos/Exemplos.h"
+#include "formatos/JcampDx.h"
 #include "mainwindow/JcampEspectro.h"
-#include "run/Exemplos.h"
-#include "run/JcampDx.h"
 
 #include <QAction>
 #include <QDir>

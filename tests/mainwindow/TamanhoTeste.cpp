@@ -5,13 +5,13 @@
 #include "display/AreaGrafico.h"
 #include "display/Figura.h"
 #include "display/Geometria.h"
+#include "formatos/Exemplos.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/GradeAcoplamentos.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/TabelaResultadosWidget.h"
-#include "run/Exemplos.h"
 
 #include <QGroupBox>
 #include <QPushButton>

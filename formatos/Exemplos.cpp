@@ -1,6 +1,6 @@
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
-#include "run/ExemplosEmbutidos.h"
+#include "formatos/ExemplosEmbutidos.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the build generates from exemplos/ (cmake/EmbuteExemplos.cmake), in
-// the order of the index. Only run/Exemplos.cpp reads it.
+// the order of the index. Only formatos/Exemplos.cpp reads it.
 
-#include "run/Exemplos.h"
+#include "formatos/Exemplos.h"
 
 #include <cstddef>
 

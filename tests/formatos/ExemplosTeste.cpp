@@ -1,7 +1,8 @@
+#include "formatos/ArquivoDados.h"
+#include "formatos/Exemplos.h"
 #include "formatos/SessaoArquivo.h"
-#include "run/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
-#include "run/Exemplos.h"
+#include "texto/TextoDecimal.h"
 
 #include <gtest/gtest.h>
 

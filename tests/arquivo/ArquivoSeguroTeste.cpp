@@ -1,4 +1,4 @@
-#include "run/ArquivoSeguro.h"
+#include "arquivo/ArquivoSeguro.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "run/ArquivoDados.h"
+#include "formatos/ArquivoDados.h"
 
-#include "run/ArquivoSeguro.h"
-#include "run/Cp1252.h"
+#include "arquivo/ArquivoSeguro.h"
 #include "run/Limites.h"
 #include "run/Simulacao.h"
-#include "run/TextoDecimal.h"
+#include "texto/Caracteres.h"
+#include "texto/Cp1252.h"
+#include "texto/TextoDecimal.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -209,12 +209,6 @@ template <typename T> std::optional<T> NumeroDoArquivo(std::string_view s, char 
     return std::nullopt;
 }
 
-std::string_view SemBrancos(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // ---- Lines ----------------------------------------------------------------
 
 // The first `guarda` lines (without their CR LF or LF), the count of all of
@@ -242,44 +236,10 @@ Linhas Divide(std::string_view t, int guarda) {
     return l;
 }
 
-const char* const MsgGrandeDemais = "o arquivo é grande demais (mais de 1 MB)";
-
 } // namespace
 
 int LinhasArquivo(int NProt) {
     return 30 + 2 * NProt + NProt * (NProt - 1);
-}
-
-std::string FormataNumeroG(double x, int digitos, char SepDec) {
-    if (x == 0) return "0";
-    digitos = std::max(digitos, 1);
-    char buf[400];
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1);
-    std::string_view t(buf, std::size_t(r.ptr - buf));
-    const std::size_t e = t.find('e');
-    if (r.ec != std::errc() || e == std::string_view::npos) return std::string(t);
-    int X = 0;
-    std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), X);
-    std::string s;
-    if (X >= -4 && X < digitos) {
-        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, digitos - 1 - X);
-        s.assign(buf, r.ptr);
-    } else {
-        s.assign(t.substr(0, e));
-    }
-    if (s.find('.') != std::string::npos) {
-        while (s.back() == '0') s.pop_back();
-        if (s.back() == '.') s.pop_back();
-    }
-    if (X < -4 || X >= digitos) {
-        s += X < 0 ? "E-" : "E+";
-        const std::string exp = FormataInteiro(X < 0 ? -X : X);
-        if (exp.size() < 2) s += '0';
-        s += exp;
-    }
-    for (char& c : s)
-        if (c == '.') c = SepDec;
-    return s;
 }
 
 void CopiaDoEstado(const EstadoSpin& e, DadosArquivo& d) {
@@ -415,10 +375,6 @@ std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquiv
     return (Absoluto(arquivoDados).parent_path() / nome).lexically_normal().string();
 }
 
-std::string LeituraArquivo::Mensagem() const {
-    return linha > 0 ? "linha " + FormataInteiro(linha) + ": " + erro : erro;
-}
-
 namespace {
 
 // The file's text in UTF-8: a file that is valid UTF-8 with some non-ASCII
@@ -429,6 +385,11 @@ std::string TextoDoArquivo(std::string_view bytes) {
         return std::string(bytes.substr(3));
     if (Utf8Valido(bytes, naoAscii) && naoAscii) return std::string(bytes);
     return De1252(bytes);
+}
+
+// Lines end in LF here, so a NUL is on the line after the last LF before it.
+int LinhaDoNulo(std::string_view ateONulo) {
+    return int(std::count(ateONulo.begin(), ateONulo.end(), '\n')) + 1;
 }
 
 // One value line into its field; the message when it does not fit.
@@ -462,24 +423,22 @@ std::optional<std::string> LeValor(const Item& it, std::string_view valor, char 
 
 // The measured spectrum's keys after the `E` lines of the system, when the
 // file has them: the line and message of what is wrong with them.
-std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E, char SepDec,
-                                                          DadosArquivo& d) {
+std::optional<Falha> LeExperimental(const Linhas& l, int E, char SepDec, DadosArquivo& d) {
     if (l.total <= E) return std::nullopt;
-    if (l.total == E + 1) return std::pair{E + 1, "falta o nome do espectro experimental"};
+    if (l.total == E + 1) return Falha{E + 1, "falta o nome do espectro experimental"};
     const std::string_view nome = l.v[std::size_t(E + 1)];
-    if (nome.empty()) return std::pair{E + 2, "o nome do espectro experimental está vazio"};
+    if (nome.empty()) return Falha{E + 2, "o nome do espectro experimental está vazio"};
     if (TemQuebra(nome))
-        return std::pair{E + 2, "o nome do espectro experimental tem uma quebra de linha"};
+        return Falha{E + 2, "o nome do espectro experimental tem uma quebra de linha"};
     d.ArquivoExperimental = nome;
     if (l.total == E + 2) return std::nullopt;
     if (l.v[std::size_t(E + 2)] != ChaveReferencia)
-        return std::pair{E + 3, "linha a mais depois do espectro experimental"};
-    if (l.total == E + 3)
-        return std::pair{E + 3, std::string("falta o valor de ") + ChaveReferencia};
+        return Falha{E + 3, "linha a mais depois do espectro experimental"};
+    if (l.total == E + 3) return Falha{E + 3, std::string("falta o valor de ") + ChaveReferencia};
     const auto ppm = NumeroDoArquivo<double>(l.v[std::size_t(E + 3)], SepDec);
-    if (auto erro = ForaDaReferencia(ppm ? *ppm : NAN)) return std::pair{E + 4, *erro};
+    if (auto erro = ForaDaReferencia(ppm ? *ppm : NAN)) return Falha{E + 4, *erro};
     d.ReferenciaPpm = *ppm;
-    if (l.total > E + 4) return std::pair{E + 5, "linha a mais depois da referência do espectro"};
+    if (l.total > E + 4) return Falha{E + 5, "linha a mais depois da referência do espectro"};
     return std::nullopt;
 }
 
@@ -488,17 +447,11 @@ std::optional<std::pair<int, std::string>> LeExperimental(const Linhas& l, int E
 LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
     LeituraArquivo r;
     const auto falha = [&r](int linha, std::string erro) {
-        r.linha = linha;
-        r.erro = std::move(erro);
+        r.Recusa({linha, std::move(erro)});
         return r;
     };
-    if (bytes.size() > TamanhoMaximoArquivo) return falha(0, MsgGrandeDemais);
-    if (bytes.empty()) return falha(0, "o arquivo está vazio");
-    if (const std::size_t nulo = bytes.find('\0'); nulo != std::string_view::npos) {
-        const auto antes = bytes.substr(0, nulo);
-        return falha(int(std::count(antes.begin(), antes.end(), '\n')) + 1,
-                     "byte nulo: não é um arquivo de texto");
-    }
+    if (auto f = ConfereBytes(bytes, LimiteArquivo, LinhaDoNulo))
+        return falha(f->linha, std::move(f->erro));
 
     const std::string texto = TextoDoArquivo(bytes); // the lines below point into it
     const Linhas l = Divide(texto, LinhasArquivo(NProtMax) + 5);
@@ -535,17 +488,13 @@ LeituraArquivo LeDadosArquivo(std::string_view bytes, char SepDec) {
         if (auto erro = LeValor(it, l.v[k - 1], SepDec, d)) return falha(k, *erro);
     }
     if (auto erro = LeExperimental(l, esperadas, SepDec, d))
-        return falha(erro->first, erro->second);
+        return falha(erro->linha, std::move(erro->erro));
     r.dados = std::move(d);
     return r;
 }
 
 LeituraArquivo LeArquivoDados(const std::string& caminho, char SepDec) {
-    std::string bytes;
-    if (auto erro = LeArquivo(caminho, TamanhoMaximoArquivo, "1 MB", bytes)) {
-        LeituraArquivo r;
-        r.erro = erro->texto;
-        return r;
-    }
-    return LeDadosArquivo(bytes, SepDec);
+    return LeDoArquivo<LeituraArquivo>(caminho, LimiteArquivo, [SepDec](std::string_view bytes) {
+        return LeDadosArquivo(bytes, SepDec);
+    });
 }

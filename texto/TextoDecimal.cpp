@@ -1,18 +1,14 @@
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
+#include "texto/Caracteres.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
 
 namespace {
-
-bool EhBranco(char c) {
-    return c == ' ' || c == '\t';
-}
-bool EhDigito(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Writes x in the general format into buf and returns its length. The fixed
 // text of a double needs at most 309 integer digits, a sign and a point.
@@ -177,6 +173,38 @@ std::string FormataInteiro(long long v) {
     char buf[24];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
     return std::string(buf, r.ptr);
+}
+
+std::string FormataNumeroG(double x, int digitos, char SepDec) {
+    if (x == 0) return "0";
+    digitos = std::max(digitos, 1);
+    char buf[400];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1);
+    std::string_view t(buf, std::size_t(r.ptr - buf));
+    const std::size_t e = t.find('e');
+    if (r.ec != std::errc() || e == std::string_view::npos) return std::string(t);
+    int X = 0;
+    std::from_chars(t.data() + e + (t[e + 1] == '+' ? 2 : 1), t.data() + t.size(), X);
+    std::string s;
+    if (X >= -4 && X < digitos) {
+        r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, digitos - 1 - X);
+        s.assign(buf, r.ptr);
+    } else {
+        s.assign(t.substr(0, e));
+    }
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == '.') s.pop_back();
+    }
+    if (X < -4 || X >= digitos) {
+        s += X < 0 ? "E-" : "E+";
+        const std::string exp = FormataInteiro(X < 0 ? -X : X);
+        if (exp.size() < 2) s += '0';
+        s += exp;
+    }
+    for (char& c : s)
+        if (c == '.') c = SepDec;
+    return s;
 }
 
 std::optional<double> ConverteNumero(std::string_view s, char SepDec) {

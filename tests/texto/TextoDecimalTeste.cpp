@@ -1,4 +1,4 @@
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <gtest/gtest.h>
 
@@ -141,3 +141,16 @@ TEST(TextoDecimal, ArredondaParInteiro) {
 }
 
 } // namespace
+
+TEST(TextoDecimal, FormaGeralDosNumeros) {
+    const auto G = [](double x, int digitos) { return FormataNumeroG(x, digitos, '.'); };
+    EXPECT_EQ(G(0.01f, 7), "0.01"); // the single, not its double neighbour 0.00999999977648258
+    EXPECT_EQ(G(1.0 / 3, 15), "0.333333333333333");
+    EXPECT_EQ(G(0.00001, 15), "1E-05");
+    EXPECT_EQ(G(0.000099999999999999999, 15), "0.0001"); // rounding moves the exponent back
+    EXPECT_EQ(G(123456789012340, 15), "123456789012340");
+    EXPECT_EQ(G(999999999999999.9, 15), "1E+15");
+    EXPECT_EQ(G(1234567890123456, 15), "1.23456789012346E+15");
+    EXPECT_EQ(G(-0.0, 15), "0");
+    EXPECT_EQ(G(0.125, 2), "0.12"); // an exact half goes to even, as %G does
+}

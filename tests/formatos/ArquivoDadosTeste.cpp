@@ -1,6 +1,6 @@
-#include "run/ArquivoDados.h"
-#include "run/Cp1252.h"
+#include "formatos/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
+#include "texto/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -61,19 +61,6 @@ TEST(ArquivoDados, BytesExatosELinhas) {
     const auto um = Linhas(BytesArquivo(Dados(1), ','));
     ASSERT_EQ(um.size(), std::size_t(LinhasArquivo(1)));
     EXPECT_EQ(um.back(), "#Valores de J");
-}
-
-TEST(ArquivoDados, FormaGeralDosNumeros) {
-    const auto G = [](double x, int digitos) { return FormataNumeroG(x, digitos, '.'); };
-    EXPECT_EQ(G(0.01f, 7), "0.01"); // the single, not its double neighbour 0.00999999977648258
-    EXPECT_EQ(G(1.0 / 3, 15), "0.333333333333333");
-    EXPECT_EQ(G(0.00001, 15), "1E-05");
-    EXPECT_EQ(G(0.000099999999999999999, 15), "0.0001"); // rounding moves the exponent back
-    EXPECT_EQ(G(123456789012340, 15), "123456789012340");
-    EXPECT_EQ(G(999999999999999.9, 15), "1E+15");
-    EXPECT_EQ(G(1234567890123456, 15), "1.23456789012346E+15");
-    EXPECT_EQ(G(-0.0, 15), "0");
-    EXPECT_EQ(G(0.125, 2), "0.12"); // an exact half goes to even, as %G does
 }
 
 // Shifts rounded to 5 decimals from the state, the frequency and the width

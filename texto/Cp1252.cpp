@@ -1,4 +1,4 @@
-#include "run/Cp1252.h"
+#include "texto/Cp1252.h"
 
 #include <array>
 

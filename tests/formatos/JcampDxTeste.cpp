@@ -1,4 +1,4 @@
-#include "run/JcampDx.h"
+#include "formatos/JcampDx.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,9 @@
 // Teachers exchange these files: the reader takes any bytes and refuses what
 // is not such a file without touching anything.
 
+#include "arquivo/ArquivoSeguro.h"
 #include "estado/EstadoSpin.h"
-#include "run/ArquivoSeguro.h"
+#include "formatos/Leitura.h"
 
 #include <cstddef>
 #include <optional>
@@ -42,14 +43,10 @@ struct DadosArquivo {
 
 // Larger files are refused before they are read.
 inline constexpr std::size_t TamanhoMaximoArquivo = 1 << 20;
+inline constexpr LimiteLeitura LimiteArquivo{TamanhoMaximoArquivo, "1 MB"};
 
 // 30 + 2N + N(N-1), without the measured spectrum's keys.
 int LinhasArquivo(int NProt);
-
-// x in the general form with up to `digitos` significant digits, like
-// %.15G: no trailing zeros, exponent as in 1E-05 and 1E+15 when the value
-// is below 1E-04 or has more integer digits than `digitos`; never "-0".
-std::string FormataNumeroG(double x, int digitos, char SepDec);
 
 // N, IntMin, the couplings and the shifts of the last run, the shifts as
 // FreqProt(i) - FreqEspHz rounded to 5 decimals (halves to even).
@@ -83,15 +80,11 @@ std::string NomeDoEspectro(const std::string& espectro, const std::string& arqui
 // unless the name is absolute.
 std::string CaminhoDoEspectro(const std::string& nome, const std::string& arquivoDados);
 
-struct LeituraArquivo {
+struct LeituraArquivo : ResultadoLeitura {
     std::optional<DadosArquivo> dados; // only when the whole file is good
     // The title of line 2 whenever the file reaches it: the window shows it
     // even when the rest is refused.
     std::optional<std::string> Titulo;
-    int linha = 0;    // line of the fault, 0 for the file as a whole
-    std::string erro; // Portuguese, what is wrong
-    // "linha 3: ..." or the fault alone.
-    std::string Mensagem() const;
 };
 
 // Numbers are read with SepDec and, failing that, with the other separator.

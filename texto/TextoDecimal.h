@@ -23,6 +23,11 @@ std::string FormataGeral(double x, int casas, char SepDec);
 // written: "400,110".
 std::string FormataFixo(double x, int casas, char SepDec);
 
+// x in the general form with up to `digitos` significant digits, like
+// %.15G: no trailing zeros, exponent as in 1E-05 and 1E+15 when the value
+// is below 1E-04 or has more integer digits than `digitos`; never "-0".
+std::string FormataNumeroG(double x, int digitos, char SepDec);
+
 // An integer as plain text.
 std::string FormataInteiro(long long v);
 

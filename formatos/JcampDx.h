@@ -4,6 +4,9 @@
 // that it can be laid beside a simulated one; the writer exports a simulated
 // spectrum for those programs to open. Both work on bytes and open nothing.
 
+#include "espectro/EspectroExperimental.h"
+#include "formatos/Leitura.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -12,33 +15,14 @@
 
 // Larger inputs are refused before they are read.
 inline constexpr std::size_t TamanhoMaximoJcamp = std::size_t(64) << 20;
+inline constexpr LimiteLeitura LimiteJcamp{TamanhoMaximoJcamp, "64 MB"};
 // ##NPOINTS above this is refused: far beyond any 1D spectrum, and it bounds
 // what a compressed table (one DUP can stand for millions of points) expands
 // to.
 inline constexpr std::size_t PontosMaximosJcamp = std::size_t(1) << 22;
 
-struct EspectroExperimental {
-    std::string Titulo; // UTF-8, one line
-    // The observe frequency, MHz; 0 when the file, with x in ppm, does not
-    // give it.
-    double MHz = 0;
-    std::string TextoMHz; // as the file writes it ("400.1321303162"), empty when absent
-    int CasasMHz = 0;     // decimals that text gives, at most 6
-    std::string Nucleo;   // as the file writes it ("^1H"), empty when absent
-    // One entry per point, in the file's order (usually high ppm to low).
-    std::vector<double> Ppm, Intensidade;
-    // The points are separate peaks (a peak table), drawn as sticks, not a
-    // trace.
-    bool Picos = false;
-};
-
-struct LeituraJcamp {
+struct LeituraJcamp : ResultadoLeitura {
     std::optional<EspectroExperimental> espectro; // only when the whole table is good
-    std::vector<std::string> avisos;              // Portuguese; the spectrum was read anyway
-    int linha = 0;                                // line of the fault, 0 for the file as a whole
-    std::string erro;                             // Portuguese, what is wrong
-    // "linha 12: ..." or the fault alone.
-    std::string Mensagem() const;
 };
 
 // The first 1D NMR spectrum of the file: a block with ##XYDATA=(X++(Y..Y)) in

@@ -1,6 +1,6 @@
-#include "run/ArquivoSeguro.h"
+#include "arquivo/ArquivoSeguro.h"
 
-#include "run/TextoDecimal.h"
+#include "texto/TextoDecimal.h"
 
 #include <cerrno>
 #include <cstdlib>
