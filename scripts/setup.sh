@@ -5,12 +5,12 @@
 # when everything is already there.
 set -euo pipefail
 
-PROGRAMA=(cmake ninja-build g++ libopenblas-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2)
+PROGRAMA=(cmake ninja-build g++ libopenblas-dev libeigen3-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2)
 case ${1:-test} in
 run) PACOTES=("${PROGRAMA[@]}") ;;
 test)
     # libclang-rt-dev: the fuzzer runtime of the distribution's default clang.
-    PACOTES=("${PROGRAMA[@]}" libgtest-dev libbenchmark-dev libeigen3-dev xvfb imagemagick
+    PACOTES=("${PROGRAMA[@]}" libgtest-dev libbenchmark-dev xvfb imagemagick
              clang libclang-rt-dev clang-format poppler-utils
              desktop-file-utils appstream shared-mime-info)
     ;;
