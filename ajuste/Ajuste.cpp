@@ -207,22 +207,27 @@ class Ajustador {
         return std::nullopt;
     }
 
-    // Before the stages: each group's shift placed where the broadest
-    // stage's residual is least, on a grid of VarreduraPassoHz over
-    // +-VarreduraAlcanceHz, so that a multiplet started on the wrong side of
-    // a neighbour's line need not find its way back through it.
-    void Varre() {
-        std::vector<ParametroAjuste> daEtapa = ParametrosDaEtapa(0);
+    // Each parameter of one kind placed, one after the other, where the
+    // residual of a broadened stage is least on a grid of `passo` over
+    // +-`alcance` around its value: a global step before the local ones, so
+    // that a multiplet started on the wrong side of a neighbour's line, or a
+    // splitting started near another line's spacing, need not find its way
+    // back through a worse fit.
+    void Varre(ParametroAjuste::Tipo tipo, int etapa, double alcance, double passo) {
+        const std::vector<ParametroAjuste> daEtapa = ParametrosDaEtapa(etapa);
         const Parametrizacao par(prob_.inicio, daEtapa);
-        const Funcao f(prob_, daEtapa, par, p_, Alargamentos[0], parar_);
+        const Funcao f(prob_, daEtapa, par, p_, Alargamentos[etapa], parar_);
         std::vector<double> inicio = par.Iniciais();
         Vetor x = Eigen::Map<Vetor>(inicio.data(), long(inicio.size())), r(f.values());
         for (std::size_t m = 0; m < par.Livres().size(); ++m) {
-            if (daEtapa[std::size_t(par.Livres()[m])].tipo != ParametroAjuste::Tipo::Deslocamento)
-                continue;
+            if (daEtapa[std::size_t(par.Livres()[m])].tipo != tipo) continue;
             const double centro = x[long(m)];
-            double melhor = x[long(m)], menor = INFINITY;
-            for (double d = -VarreduraAlcanceHz; d <= VarreduraAlcanceHz; d += VarreduraPassoHz) {
+            double melhor = centro, menor = INFINITY;
+            for (double d = -alcance; d <= alcance + 1e-9; d += passo) {
+                // A coupling keeps the sign it started with: the sign of a
+                // weak coupling is for the user to choose (or to be told).
+                if (tipo == ParametroAjuste::Tipo::Acoplamento && (centro + d) * centro < 0)
+                    continue;
                 x[long(m)] = centro + d;
                 if (f(x, r) < 0) return;
                 if (r.squaredNorm() < menor) menor = r.squaredNorm(), melhor = x[long(m)];
@@ -235,8 +240,6 @@ class Ajustador {
     int Iteracoes() const { return iteracoes_; }
 
   private:
-    static constexpr double VarreduraAlcanceHz = 16, VarreduraPassoHz = 2;
-
     std::vector<ParametroAjuste> ParametrosDaEtapa(int etapa) const {
         std::vector<ParametroAjuste> daEtapa = params_;
         if (Alargamentos[etapa] >= 3)
@@ -395,9 +398,11 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
     PontosAjuste pontos;
     if (auto erro = Prepara(p, params, regioes, pontos)) return erro;
     Ajustador ajustador(p, params, pontos, parar, progresso);
-    ajustador.Varre();
-    for (int etapa = 0; etapa < NEtapas; ++etapa)
+    for (int etapa = 0; etapa < NEtapas; ++etapa) {
+        if (etapa == 0) ajustador.Varre(ParametroAjuste::Tipo::Deslocamento, 0, 16, 2);
+        if (etapa == 2) ajustador.Varre(ParametroAjuste::Tipo::Acoplamento, 2, 2.5, 0.5);
         if (auto erro = ajustador.Etapa(etapa)) return erro;
+    }
 
     const Parametrizacao par(p.inicio, params);
     const Funcao f(p, params, par, pontos, 0, parar);
