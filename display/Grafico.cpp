@@ -30,6 +30,8 @@ constexpr Cor Branco = Rgb(255, 255, 255);
 constexpr Cor Preto = Rgb(0, 0, 0);
 constexpr Cor CorExperimental = Rgb(70, 130, 180);
 constexpr Cor CinzaExperimentalBP = Rgb(150, 150, 150);
+constexpr Cor CorRegiao = Rgb(255, 248, 200), CinzaRegiaoBP = Rgb(235, 235, 235);
+constexpr Cor CorResiduo = Rgb(200, 60, 0);
 
 // Points far outside the surface stay far outside but within what the
 // rasteriser and the SVG writer handle comfortably.
@@ -219,6 +221,28 @@ void Experimental(Contexto& c) {
         c.p.drawLines(traco);
     else
         c.p.drawPolyline(traco);
+}
+
+// The fit's regions, a light band from top to bottom behind everything.
+void RegioesDoAjuste(Contexto& c) {
+    const double MHz = c.e.FreqEspHz / 1e6;
+    if (!c.g.Experimental.espectro || !(MHz > 0)) return;
+    const QColor cor = QColor::fromRgb(c.bp ? CinzaRegiaoBP : CorRegiao);
+    for (const FaixaPpm& r : c.g.Experimental.ajuste.Regioes) {
+        const double a = std::clamp(XFreq(c.g, r.Max * MHz), 0.0, double(c.s.SW));
+        const double b = std::clamp(XFreq(c.g, r.Min * MHz), 0.0, double(c.s.SW));
+        if (b > a) c.p.fillRect(QRectF(a / 15, 0, (b - a) / 15, c.s.SH / 15.0), cor);
+    }
+}
+
+// Measured - fitted after an applied fit, about the baseline, over the measured trace.
+void ResiduoDoAjuste(Contexto& c) {
+    c.p.setPen(Caneta(c.bp ? Preto : CorResiduo));
+    for (const auto& traco : TracosDoResiduo(c.g, c.e, c.s.SW, c.s.SH)) {
+        QPolygonF linha;
+        for (const PontoResiduo& k : traco) linha << QPointF(k.x, k.y);
+        if (linha.size() >= 2) c.p.drawPolyline(linha);
+    }
 }
 
 // One vertical line per band, in the colour of the proton that flips. Runs
@@ -432,6 +456,8 @@ QStringList LinhasDoCanto(const EstadoGrafico& g, const OpcoesGrafico& o) {
                     " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
                   Q("Intensidade mínima: " + o.TextoIntMin), Q("Título: " + o.TituloEspectro)};
     if (g.Experimental.espectro) l << Q(LinhaExperimental(g.Experimental, o.SepDec));
+    if (g.Experimental.espectro && g.Experimental.ajuste.ComResiduo())
+        l << Q(LinhaResiduo(g.Experimental.ajuste, o.SepDec));
     return l;
 }
 
@@ -622,7 +648,9 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         PreparaEnvolvente(g, e, o, s.SH);
     else
         EscalaDosPalitos(g, e, s.SH);
+    RegioesDoAjuste(c);
     Experimental(c);
+    ResiduoDoAjuste(c);
     if (g.env.EnvolventeLigada) Envolventes(c);
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);
