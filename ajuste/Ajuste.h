@@ -56,7 +56,8 @@ struct ProblemaAjuste {
 
 // Protons whose starting shifts are equal move together; couplings between
 // the same two groups that start equal are one parameter; a coupling that
-// starts at 0 is held there; width, scale and baseline are free.
+// starts at 0, or joins two protons of one group, is held; width, scale and
+// baseline are free.
 std::vector<ParametroAjuste> ParametrosPadrao(const EntradaSimulacao& in, double largura);
 
 // The ppm ranges around the starting simulation's lines, widened by

@@ -39,6 +39,10 @@ const char* const TextoAjudaCalc =
     "                   na figura, desenhado sob o espectro simulado (padrão: o que\n"
     "                   ARQ.esm indicar)\n"
     "  --jcamp=ARQ      exporta o espectro simulado em ARQ (JCAMP-DX)\n"
+    "  --fit            ajusta deslocamentos, acoplamentos e largura ao espectro de\n"
+    "                   --experimental; a tabela e os arquivos são os do sistema ajustado\n"
+    "  --fit-ranges=a:b,c:d  as regiões do ajuste, em ppm (padrão: em torno das linhas)\n"
+    "  --fit-fixed=H2,J(1,3),largura  parâmetros mantidos nos valores iniciais\n"
     "  --exemplos       lista os exemplos (nome e título, um por linha)\n"
     "  --exemplo=NOME   usa um dos exemplos como ARQ.esm\n"
     "  --title=TEXTO    título do espectro (padrão \"Default\")\n"
@@ -68,6 +72,43 @@ std::optional<int> Inteiro(std::string_view s) {
     const auto [fim, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || fim != s.data() + s.size()) return std::nullopt;
     return v;
+}
+
+// "7.2:7.4,3.5:3.9": ppm ranges, either end first.
+bool Regioes(std::string_view v, std::vector<RegiaoPpm>& r) {
+    r.clear();
+    for (;;) {
+        const auto virgula = v.find(',');
+        const std::string_view par = v.substr(0, virgula);
+        const auto dois = par.find(':');
+        if (dois == std::string_view::npos) return false;
+        const auto a = ConverteNumero(par.substr(0, dois), '.'),
+                   b = ConverteNumero(par.substr(dois + 1), '.');
+        if (!a || !b || *a == *b) return false;
+        r.push_back({std::min(*a, *b), std::max(*a, *b)});
+        if (virgula == std::string_view::npos) return true;
+        v.remove_prefix(virgula + 1);
+    }
+}
+
+// "H2,J(1,3),largura": the commas inside a coupling's name are its own.
+bool Nomes(std::string_view v, std::vector<std::string>& nomes) {
+    nomes.clear();
+    std::string atual;
+    int nivel = 0;
+    for (char c : v) {
+        nivel += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (c == ',' && nivel == 0) {
+            if (atual.empty()) return false;
+            nomes.push_back(std::move(atual));
+            atual.clear();
+        } else {
+            atual += c;
+        }
+    }
+    if (atual.empty() || nivel != 0) return false;
+    nomes.push_back(std::move(atual));
+    return true;
 }
 
 struct Bruto {
@@ -140,6 +181,10 @@ const OpcaoComValor OpcoesComValor[] = {
          if (bom) o.largura = *x;
          return bom;
      }},
+    {"--fit-ranges", "uma lista de regiões a:b em ppm",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) { return Regioes(v, o.regioesAjuste); }},
+    {"--fit-fixed", "uma lista de parâmetros (H1, J(1,2), largura, escala, \"linha de base\")",
+     [](std::string_view v, Bruto&, OpcoesCalc& o) { return Nomes(v, o.fixosAjuste); }},
     {"--sep", "\".\" ou \",\"",
      [](std::string_view v, Bruto&, OpcoesCalc& o) {
          if (v == "." || v == ",") o.entrada.SepDec = v[0];
@@ -176,6 +221,8 @@ bool AplicaSinal(std::string_view nome, OpcoesCalc& o) {
         o.versao = true;
     else if (nome == "--exemplos")
         o.listaExemplos = true;
+    else if (nome == "--fit")
+        o.ajustar = true;
     else
         return false;
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of halvora-calc.
 
+#include "ajuste/Ajuste.h"
 #include "espectro/EspectroExperimental.h"
 #include "formatos/ArquivoDados.h"
 #include "formatos/Exemplos.h"
@@ -45,6 +46,12 @@ struct OpcoesCalc {
     std::vector<std::string> avisosExperimental;
     double referenciaExperimental = 0;
     std::optional<std::string> jcamp;
+    // --fit: the system fitted to the measured spectrum before anything is
+    // written, in the regions given (ppm, or around the starting lines) with
+    // the parameters named held.
+    bool ajustar = false;
+    std::vector<RegiaoPpm> regioesAjuste;
+    std::vector<std::string> fixosAjuste;
 };
 
 extern const char* const TextoAjudaCalc;

@@ -1,5 +1,6 @@
 #include "cli/Calc.h"
 
+#include "cli/AjusteCalc.h"
 #include "cli/ArgumentosCalc.h"
 #include "cli/FiguraCalc.h"
 #include "cli/TelaCalc.h"
@@ -115,7 +116,7 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         erros << "halvora-calc: " << *lidos.erro << "\n";
         return 2;
     }
-    const OpcoesCalc& o = lidos.opcoes;
+    OpcoesCalc& o = lidos.opcoes;
     if (o.ajuda) {
         saida << TextoAjudaCalc;
         return StatusDaSaida(saida, erros);
@@ -131,6 +132,12 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
         }
         return StatusDaSaida(saida, erros);
     }
+    std::string relatoAjuste;
+    if (o.ajustar)
+        if (auto erro = AjustaCalc(o, relatoAjuste)) {
+            erros << "halvora-calc: " << *erro << "\n";
+            return 2;
+        }
     EstadoSpin estado, trabalho;
     ObservadorCalc obs(o.entrada.SepDec, saida);
     if (auto erro = Simula(o.entrada, estado, trabalho, obs)) {
@@ -146,6 +153,7 @@ int ExecutaCalc(const std::vector<std::string>& args, std::ostream& saida, std::
     if (o.espectroExperimental)
         erros << "halvora-calc: espectro experimental: "
               << DescricaoExperimental(*o.espectroExperimental) << "\n";
+    erros << relatoAjuste;
     if (o.svg || o.png || o.pdf)
         if (auto erro = GravaFiguraCalc(o, estado)) {
             erros << "halvora-calc: " << erro->texto << "\n";

@@ -403,4 +403,38 @@ TEST(HalvoraCalc, EspectroQueOArquivoIndica) {
     fs::remove_all(aula);
 }
 
+// --fit: the table is the fitted system's, each parameter and the summary
+// on standard error, the save holds the fitted values; a fit that cannot be
+// done writes nothing and says why in one line.
+TEST(HalvoraCalc, AjusteAoEspectroExperimental) {
+    const std::string affn = std::string(HALVORA_ESPECTROS) + "/affn.dx";
+    const std::string sistema =
+        "--n=4 --mhz=400.13 --shifts=1538,1538,1477,1477 --j=-11.5,5.5,5,5,5.5,-11.5 ";
+    const std::string arq = Pasta + "halvora_ajuste.esm";
+    const Saida a = Calc(sistema + "--experimental=" + affn +
+                         " --fit --fit-fixed=J(1,2),J(3,4) "
+                         "--save=" +
+                         arq);
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_NE(a.err.find("halvora-calc: ajuste: H1,H2 = 1547.3"), std::string::npos) << a.err;
+    EXPECT_NE(a.err.find("halvora-calc: ajuste: J(1,2) = -11.500 Hz (mantido)\n"),
+              std::string::npos);
+    EXPECT_NE(a.err.find(" iterações, resíduo RMS "), std::string::npos);
+    const std::string salvo = LeArquivo(arq);
+    EXPECT_NE(salvo.find("\r\n 1547.3"), std::string::npos);
+    EXPECT_EQ(Calc(arq).out, a.out) << "the table is the saved system's";
+    std::remove(arq.c_str());
+
+    for (const std::string& linha :
+         {sistema + "--fit", sistema + "--experimental=" + affn + " --fit --fit-fixed=H9",
+          sistema + "--experimental=" + affn + " --fit --fit-ranges=9:10",
+          sistema + "--experimental=" + affn + " --fit --fit-ranges=1:x"}) {
+        const Saida r = Calc(linha + " --save=" + arq);
+        EXPECT_EQ(r.status, 2) << linha;
+        EXPECT_EQ(r.out, "") << linha;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_FALSE(std::ifstream(arq)) << linha;
+    }
+}
+
 } // namespace

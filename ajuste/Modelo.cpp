@@ -1,0 +1,143 @@
+#include "ajuste/Modelo.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool Dentro(const std::vector<RegiaoPpm>& regioes, double ppm) {
+    for (const RegiaoPpm& r : regioes)
+        if (ppm >= r.Min && ppm <= r.Max) return true;
+    return false;
+}
+
+bool Perto(const std::vector<RegiaoPpm>& regioes, double ppm, double margem) {
+    for (const RegiaoPpm& r : regioes)
+        if (ppm >= r.Min - margem && ppm <= r.Max + margem) return true;
+    return false;
+}
+
+} // namespace
+
+PontosAjuste PontosDasRegioes(const EspectroExperimental& x, double MHz, double ReferenciaPpm,
+                              const std::vector<RegiaoPpm>& regioes) {
+    PontosAjuste p;
+    const double margem = AlcanceKernelHz / MHz;
+    bool dentroAntes = false;
+    for (std::size_t k = 0; k < x.Ppm.size(); ++k) {
+        const double ppm = x.Ppm[k] + ReferenciaPpm;
+        const bool perto = Perto(regioes, ppm, margem);
+        if (!perto) {
+            dentroAntes = false;
+            continue;
+        }
+        if (!dentroAntes) p.trechos.push_back({p.Hz.size(), 0, 0});
+        dentroAntes = true;
+        auto& t = p.trechos.back();
+        ++t.n;
+        p.Hz.push_back(ppm * MHz);
+        p.y.push_back(x.Intensidade[k]);
+        p.PpmArquivo.push_back(x.Ppm[k]);
+        const bool conta = Dentro(regioes, ppm);
+        p.conta.push_back(conta);
+        if (conta) {
+            ++p.nConta;
+            p.maior = p.nConta == 1 ? x.Intensidade[k] : std::max(p.maior, x.Intensidade[k]);
+        }
+    }
+    for (auto& t : p.trechos)
+        if (t.n > 1) t.passoHz = std::fabs(p.Hz[t.ini + 1] - p.Hz[t.ini]);
+    return p;
+}
+
+void Alarga(const PontosAjuste& p, double largura, std::vector<double>& v) {
+    if (largura <= 0) return;
+    const double sigma = largura / (2 * std::sqrt(2 * std::log(2.0)));
+    std::vector<double> saida(v.size()), kernel;
+    for (const auto& t : p.trechos) {
+        if (t.n < 2 || !(t.passoHz > 0)) continue;
+        const int K = std::max(1, int(std::ceil(3 * sigma / t.passoHz)));
+        kernel.resize(std::size_t(2 * K + 1));
+        for (int j = -K; j <= K; ++j) {
+            const double d = j * t.passoHz / sigma;
+            kernel[std::size_t(j + K)] = std::exp(-0.5 * d * d);
+        }
+        for (std::size_t i = 0; i < t.n; ++i) {
+            double s = 0, w = 0;
+            const int a = std::max(-K, -int(i)), b = std::min(K, int(t.n - 1 - i));
+            for (int j = a; j <= b; ++j) {
+                s += kernel[std::size_t(j + K)] * v[t.ini + i + std::size_t(j)];
+                w += kernel[std::size_t(j + K)];
+            }
+            saida[t.ini + i] = s / w;
+        }
+        std::copy(saida.begin() + long(t.ini), saida.begin() + long(t.ini + t.n),
+                  v.begin() + long(t.ini));
+    }
+}
+
+Parametrizacao::Parametrizacao(const EntradaSimulacao& inicio,
+                               const std::vector<ParametroAjuste>& params)
+    : base_(inicio), params_(params) {
+    if (base_.PPM)
+        for (double& d : base_.Desloc) d *= base_.MHz;
+    base_.PPM = false;
+    base_.ComTabela = false;
+    for (int k = 0; k < int(params.size()); ++k) {
+        const auto tipo = params[std::size_t(k)].tipo;
+        if (tipo == ParametroAjuste::Tipo::Largura) largura_ = params[std::size_t(k)].Valor;
+        const bool linear =
+            tipo == ParametroAjuste::Tipo::Escala || tipo == ParametroAjuste::Tipo::Base;
+        if (params[std::size_t(k)].Ajustar && !linear) livres_.push_back(k);
+    }
+    // Held parameters take their values once.
+    for (const ParametroAjuste& q : params) {
+        if (q.Ajustar) continue;
+        if (q.tipo == ParametroAjuste::Tipo::Deslocamento)
+            for (int pr : q.Protons) base_.Desloc[std::size_t(pr - 1)] = q.Valor;
+        if (q.tipo == ParametroAjuste::Tipo::Acoplamento)
+            for (auto [i, j] : q.Pares) base_.J[std::size_t(IndiceJ(base_.NProt, i, j))] = q.Valor;
+    }
+}
+
+std::vector<double> Parametrizacao::Iniciais() const {
+    std::vector<double> x;
+    for (int k : livres_) x.push_back(params_[std::size_t(k)].Valor);
+    return x;
+}
+
+void Parametrizacao::Aplica(const double* x, EntradaSimulacao& in, double& largura) const {
+    in = base_;
+    largura = largura_;
+    for (std::size_t m = 0; m < livres_.size(); ++m) {
+        const ParametroAjuste& q = params_[std::size_t(livres_[m])];
+        switch (q.tipo) {
+        case ParametroAjuste::Tipo::Deslocamento:
+            for (int pr : q.Protons) in.Desloc[std::size_t(pr - 1)] = x[m];
+            break;
+        case ParametroAjuste::Tipo::Acoplamento:
+            for (auto [i, j] : q.Pares) in.J[std::size_t(IndiceJ(in.NProt, i, j))] = x[m];
+            break;
+        case ParametroAjuste::Tipo::Largura:
+            largura = std::fabs(x[m]);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool Forma(const EntradaSimulacao& in, double largura, int mistura, const PontosAjuste& p,
+           double alargamento, std::stop_token parar, std::vector<double>& forma) {
+    // Each thread of a fit keeps its own run and grid from evaluation to evaluation.
+    thread_local TrabalhoSimulacao trabalho;
+    thread_local LinhaNaGrade grade;
+    if (SimulaBandas(in, AutovaloresLapack(), trabalho, parar)) return false;
+    grade.Dimensiona(p.Hz.size());
+    std::copy(p.Hz.begin(), p.Hz.end(), grade.Hz.begin());
+    const EstadoSpin& e = trabalho.estado;
+    grade.Calcula(LinhasDe(e), {std::max(largura, 1e-6) / 2, FracGaussDe(mistura)});
+    forma.assign(grade.Valor.begin(), grade.Valor.end());
+    Alarga(p, alargamento, forma);
+    return true;
+}

@@ -1,0 +1,234 @@
+// The fit against spectra whose answer is known: synthetic ones made with
+// noise and a baseline, an AB quartet from its closed form, and the measured
+// 2-chloroethanol; groups, held parameters, the stop and every refusal.
+
+#include "ajuste/Ajuste.h"
+#include "espectro/FormaDeLinha.h"
+#include "formatos/JcampDx.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <random>
+
+namespace {
+
+struct Linha {
+    double hz, intensidade;
+};
+
+// A measured spectrum of the lines, 0.25 Hz a point from ppmMax down to
+// ppmMin, scaled, on a baseline, with Gaussian noise.
+std::shared_ptr<EspectroExperimental> Medido(const std::vector<Linha>& linhas, double MHz,
+                                             double largura, double ppmMin, double ppmMax,
+                                             double ruido, unsigned semente) {
+    auto x = std::make_shared<EspectroExperimental>();
+    x->MHz = MHz;
+    LinhaNaGrade g;
+    const std::size_t n = std::size_t((ppmMax - ppmMin) * MHz / 0.25);
+    g.Uniforme(ppmMax * MHz, -0.25, n);
+    std::vector<double> hz, in;
+    for (const Linha& l : linhas) hz.push_back(l.hz), in.push_back(l.intensidade);
+    g.Calcula({hz, in}, {largura / 2, 0.5});
+    std::mt19937 gen(semente);
+    std::normal_distribution<double> normal(0, ruido);
+    for (std::size_t k = 0; k < n; ++k) {
+        x->Ppm.push_back(g.Hz[k] / MHz);
+        x->Intensidade.push_back(1000 * g.Valor[k] + 50 + normal(gen));
+    }
+    return x;
+}
+
+std::vector<Linha> LinhasDe(const EntradaSimulacao& in) {
+    TrabalhoSimulacao t;
+    EXPECT_FALSE(SimulaBandas(in, AutovaloresLapack(), t));
+    std::vector<Linha> v;
+    for (int b = 1; b <= t.estado.NBandas; ++b)
+        v.push_back({t.estado.FreqBanda(b), t.estado.IntBanda(b)});
+    return v;
+}
+
+EntradaSimulacao Sistema(std::vector<double> desloc, std::vector<double> J, double MHz = 400) {
+    EntradaSimulacao in = EntradaInicial(int(desloc.size()));
+    in.MHz = MHz;
+    in.Desloc = std::move(desloc);
+    in.J = std::move(J);
+    return in;
+}
+
+const ParametroAjuste& Chamado(const ResultadoAjuste& r, const std::string& nome) {
+    for (const auto& q : r.parametros)
+        if (q.Chamado(nome)) return q;
+    ADD_FAILURE() << "no parameter " << nome;
+    return r.parametros.front();
+}
+
+// An ABX (styrene's vinyl at 400 MHz) with noise and a baseline, fitted from
+// shifts 8 Hz and couplings 1.5 Hz off: every value within three standard
+// errors of the truth.
+TEST(Ajuste, AbxSinteticoDeUmInicioGrosseiro) {
+    const EntradaSimulacao certo = Sistema({2688, 2302, 2092}, {17.6, 10.9, 1.1});
+    ProblemaAjuste p;
+    p.inicio = Sistema({2696, 2294, 2100}, {16.1, 12.4, 1.1});
+    p.Largura = 1.2;
+    p.medido = Medido(LinhasDe(certo), 400, 1.0, 5, 7, 2, 1);
+    ResultadoAjuste r;
+    ASSERT_FALSE(Ajusta(p, r));
+    for (auto [nome, valor] : {std::pair{"H1", 2688.0},
+                               {"H2", 2302.0},
+                               {"H3", 2092.0},
+                               {"J(1,2)", 17.6},
+                               {"J(1,3)", 10.9},
+                               {"J(2,3)", 1.1},
+                               {"largura", 1.0},
+                               {"escala", 1000.0},
+                               {"linha de base", 50.0}}) {
+        const ParametroAjuste& q = Chamado(r, nome);
+        EXPECT_GT(q.Erro, 0) << nome;
+        EXPECT_NEAR(q.Valor, valor, 3 * q.Erro) << nome;
+    }
+    EXPECT_EQ(r.sistema.Desloc[1], Chamado(r, "H2").Valor);
+    EXPECT_LT(r.RmsPorcento, 1);
+    EXPECT_EQ(r.PpmResiduo.size(), r.Residuo.size());
+}
+
+// The errors say how far a fit strays with the noise: over 30 noisy copies
+// the spread of each value matches its mean standard error within 1.5.
+TEST(Ajuste, ErrosPadraoComoADispersao) {
+    const EntradaSimulacao certo = Sistema({1500, 1460}, {7});
+    std::vector<std::vector<double>> valores(3);
+    std::vector<double> erros(3);
+    for (unsigned k = 0; k < 30; ++k) {
+        ProblemaAjuste p;
+        p.inicio = Sistema({1503, 1457}, {6.5});
+        p.medido = Medido(LinhasDe(certo), 400, 1.0, 3.5, 4.0, 20, 100 + k);
+        ResultadoAjuste r;
+        ASSERT_FALSE(Ajusta(p, r));
+        int i = 0;
+        for (const char* nome : {"H1", "H2", "J(1,2)"}) {
+            valores[i].push_back(Chamado(r, nome).Valor);
+            erros[i++] += Chamado(r, nome).Erro / 30;
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        const double media = std::accumulate(valores[i].begin(), valores[i].end(), 0.0) / 30;
+        double s2 = 0;
+        for (double v : valores[i]) s2 += (v - media) * (v - media) / 29;
+        EXPECT_GT(std::sqrt(s2) / erros[i], 1 / 1.5) << i;
+        EXPECT_LT(std::sqrt(s2) / erros[i], 1.5) << i;
+    }
+}
+
+// An AB quartet from its closed form, not from the program's solver: lines at
+// the centre +- (D +- J) / 2 with D = sqrt(dv^2 + J^2), the inner pair
+// stronger by (1 + J/D) / (1 - J/D).
+TEST(Ajuste, QuartetoAbDaFormaFechada) {
+    const double va = 1230, vb = 1218, J = 8.5, centro = (va + vb) / 2;
+    const double D = std::hypot(va - vb, J), forte = 1 + J / D, fraca = 1 - J / D;
+    const std::vector<Linha> linhas{{centro + (D + J) / 2, fraca},
+                                    {centro + (D - J) / 2, forte},
+                                    {centro - (D - J) / 2, forte},
+                                    {centro - (D + J) / 2, fraca}};
+    ProblemaAjuste p;
+    p.inicio = Sistema({1236, 1214}, {7.5});
+    p.medido = Medido(linhas, 400, 0.8, 2.9, 3.2, 0.5, 7);
+    ResultadoAjuste r;
+    ASSERT_FALSE(Ajusta(p, r));
+    EXPECT_NEAR(Chamado(r, "H1").Valor, va, 0.01);
+    EXPECT_NEAR(Chamado(r, "H2").Valor, vb, 0.01);
+    EXPECT_NEAR(std::fabs(Chamado(r, "J(1,2)").Valor), J, 0.01);
+}
+
+// Equal starting shifts move as one; a held value stays where it was put,
+// and the rest fit around it.
+TEST(Ajuste, GruposEParametrosMantidos) {
+    const EntradaSimulacao certo = Sistema({1200, 1200, 1200, 900}, {0, 0, 7, 0, 7, 7});
+    ProblemaAjuste p;
+    p.inicio = Sistema({1204, 1204, 1204, 896}, {0, 0, 6.5, 0, 6.5, 6.5});
+    p.medido = Medido(LinhasDe(certo), 400, 1.0, 2, 3.2, 1, 3);
+    p.parametros = ParametrosPadrao(p.inicio, 1);
+    ASSERT_EQ(p.parametros.size(), 7u) << "one shift group, one coupling group, the rest";
+    EXPECT_EQ(p.parametros[0].Nome(), "H1,H2,H3");
+    EXPECT_EQ(p.parametros[3].Nome(), "J(1,4),J(2,4),J(3,4)");
+    EXPECT_FALSE(p.parametros[2].Ajustar) << "a coupling inside a group is held";
+    p.parametros[1].Valor = 897;
+    p.parametros[1].Ajustar = false;
+    ResultadoAjuste r;
+    ASSERT_FALSE(Ajusta(p, r));
+    EXPECT_EQ(r.sistema.Desloc[3], 897);
+    EXPECT_EQ(Chamado(r, "H4").Erro, 0);
+    EXPECT_EQ(r.sistema.Desloc[0], r.sistema.Desloc[2]);
+    EXPECT_NEAR(r.sistema.Desloc[0], 1200, 0.05);
+    EXPECT_NEAR(r.sistema.J[IndiceJ(4, 1, 4)], 7, 0.1);
+}
+
+// The measured 2-chloroethanol (AA'BB' at 400 MHz) from a start 9 Hz and
+// 1.5 Hz away reaches the best fit, which the picture shows line for line.
+TEST(Ajuste, CloroetanolMedido) {
+    const LeituraJcamp lido = LeArquivoJcamp(HALVORA_ESPECTROS "/affn.dx");
+    ASSERT_TRUE(lido.espectro);
+    ProblemaAjuste p;
+    p.inicio = Sistema({1538, 1538, 1477, 1477}, {-11.5, 5.5, 5.0, 5.0, 5.5, -11.5}, 400.13);
+    p.medido = std::make_shared<EspectroExperimental>(*lido.espectro);
+    ResultadoAjuste r;
+    ASSERT_FALSE(Ajusta(p, r));
+    EXPECT_NEAR(Chamado(r, "H1").Valor, 1547.35, 0.05);
+    EXPECT_NEAR(Chamado(r, "H3").Valor, 1468.46, 0.05);
+    const double j = Chamado(r, "J(1,3)").Valor, jl = Chamado(r, "J(1,4)").Valor;
+    EXPECT_NEAR(std::min(j, jl), 3.99, 0.05);
+    EXPECT_NEAR(std::max(j, jl), 6.43, 0.05);
+    EXPECT_LT(r.RmsPorcento, 4);
+}
+
+TEST(Ajuste, PararNaoDeixaResultado) {
+    const EntradaSimulacao certo = Sistema({1500, 1460}, {7});
+    ProblemaAjuste p;
+    p.inicio = Sistema({1503, 1457}, {6.5});
+    p.medido = Medido(LinhasDe(certo), 400, 1.0, 3.5, 4.0, 1, 1);
+    std::stop_source fonte;
+    ResultadoAjuste r;
+    r.Iteracoes = -7;
+    const auto erro = Ajusta(p, r, fonte.get_token(), [&](const ProgressoAjuste& pr) {
+        EXPECT_GT(pr.iteracao, 0);
+        fonte.request_stop();
+    });
+    ASSERT_TRUE(erro);
+    EXPECT_EQ(erro->tipo, TipoErro::Interrompido);
+    EXPECT_EQ(r.Iteracoes, -7);
+}
+
+TEST(Ajuste, Recusas) {
+    const EntradaSimulacao certo = Sistema({1500, 1460}, {7});
+    ProblemaAjuste base;
+    base.inicio = Sistema({1503, 1457}, {6.5});
+    base.medido = Medido(LinhasDe(certo), 400, 1.0, 3.5, 4.0, 1, 1);
+    const auto recusa = [](ProblemaAjuste p) {
+        ResultadoAjuste r;
+        const auto erro = Ajusta(p, r);
+        return erro ? erro->texto : std::string("aceito");
+    };
+    ProblemaAjuste semEspectro = base;
+    semEspectro.medido.reset();
+    EXPECT_EQ(recusa(semEspectro), "Não há espectro experimental para o ajuste.");
+    ProblemaAjuste picos = base;
+    auto lista = std::make_shared<EspectroExperimental>(*base.medido);
+    lista->Picos = true;
+    picos.medido = lista;
+    EXPECT_NE(recusa(picos).find("lista de picos"), std::string::npos);
+    ProblemaAjuste longe = base;
+    longe.regioes = {{8, 9}};
+    EXPECT_NE(recusa(longe).find("não se sobrepõem"), std::string::npos);
+    ProblemaAjuste nada = base;
+    nada.parametros = ParametrosPadrao(base.inicio, 1);
+    for (auto& q : nada.parametros) q.Ajustar = false;
+    EXPECT_EQ(recusa(nada), "Não há parâmetros livres para ajustar.");
+    // A2: the coupling inside the pair leaves no trace in the spectrum.
+    ProblemaAjuste a2 = base;
+    a2.inicio = Sistema({1480, 1480}, {7});
+    a2.parametros = ParametrosPadrao(a2.inicio, 1);
+    a2.parametros[1].Ajustar = true;
+    EXPECT_NE(recusa(a2).find("não determina J(1,2)"), std::string::npos);
+}
+
+} // namespace
