@@ -177,7 +177,7 @@ std::string LinhaExperimental(const Sobreposicao& s, char SepDec) {
 }
 
 std::vector<std::vector<PontoResiduo>> TracosDoResiduo(const EstadoGrafico& g, const EstadoSpin& e,
-                                                       int SW, int SH) {
+                                                       int SW, int SH, double zero) {
     std::vector<std::vector<PontoResiduo>> tracos;
     const AjusteNoGrafico& a = g.Experimental.ajuste;
     const double fator = FatorDoExperimental(g, e, SW, SH);
@@ -193,7 +193,8 @@ std::vector<std::vector<PontoResiduo>> TracosDoResiduo(const EstadoGrafico& g, c
         const bool novo = k == 0 || std::fabs(a.PpmResiduo[k] - a.PpmResiduo[k - 1]) > 2 * passo;
         if (!(X >= 0 && X <= SW)) continue;
         if (novo || tracos.empty()) tracos.emplace_back();
-        tracos.back().push_back({X / 15, YInt(g, a.Residuo[k] * fator) / 15});
+        const double acima = YInt(g, 0) - YInt(g, a.Residuo[k] * fator);
+        tracos.back().push_back({X / 15, (zero - acima) / 15});
     }
     return tracos;
 }

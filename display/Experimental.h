@@ -30,12 +30,13 @@ std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, cons
 double FatorDoExperimental(const EstadoGrafico& g, const EstadoSpin& e, int SW, int SH);
 
 // The applied fit's measured - fitted points in view, in pixels, at the
-// measured trace's scale about the baseline: one run of points per region.
+// measured trace's scale about the line `zero` twips from the top: one run
+// of points per region.
 struct PontoResiduo {
     double x = 0, y = 0;
 };
 std::vector<std::vector<PontoResiduo>> TracosDoResiduo(const EstadoGrafico& g, const EstadoSpin& e,
-                                                       int SW, int SH);
+                                                       int SW, int SH, double zero);
 
 // The copy's annotation line: "Resíduo do ajuste: RMS 1,23 %".
 std::string LinhaResiduo(const AjusteNoGrafico& a, char SepDec);

@@ -235,14 +235,30 @@ void RegioesDoAjuste(Contexto& c) {
     }
 }
 
-// Measured - fitted after an applied fit, about the baseline, over the measured trace.
-void ResiduoDoAjuste(Contexto& c) {
+// After an applied fit the plot keeps a band under the ppm scale for
+// measured - fitted, at the measured trace's scale about its middle.
+bool ComResiduo(const EstadoGrafico& g) {
+    return g.Experimental.espectro && g.Experimental.ajuste.ComResiduo();
+}
+int AlturaResiduo(const EstadoGrafico& g, int SH) {
+    return ComResiduo(g) ? SH / 6 : 0;
+}
+
+void ResiduoDoAjuste(Contexto& c, int topo) {
+    const int altura = AlturaResiduo(c.g, c.s.SH);
+    if (altura == 0) return;
+    const double zero = topo + altura / 2.0;
+    c.p.save();
+    c.p.setClipRect(QRectF(0, topo / 15.0, c.s.SW / 15.0, altura / 15.0));
+    c.p.setPen(Caneta(CinzaExperimentalBP));
+    c.p.drawLine(Pt(0, zero / 15), Pt(c.s.SW / 15.0, zero / 15));
     c.p.setPen(Caneta(c.bp ? Preto : CorResiduo));
-    for (const auto& traco : TracosDoResiduo(c.g, c.e, c.s.SW, c.s.SH)) {
+    for (const auto& traco : TracosDoResiduo(c.g, c.e, c.s.SW, c.s.SH, zero)) {
         QPolygonF linha;
         for (const PontoResiduo& k : traco) linha << QPointF(k.x, k.y);
         if (linha.size() >= 2) c.p.drawPolyline(linha);
     }
+    c.p.restore();
 }
 
 // One vertical line per band, in the colour of the proton that flips. Runs
@@ -635,7 +651,8 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }
     const bool eixo = ComEixo(s, o);
-    const int abaixo = AlturaRotulos() + (eixo ? AlturaEixo() : 0);
+    const int escala = AlturaRotulos() + (eixo ? AlturaEixo() : 0);
+    const int abaixo = escala + AlturaResiduo(g, s.SH);
     CalculaLinhaBase(g, s.SH, std::min(s.alturaVisivel, s.SH) - abaixo);
     if (s.tela) {
         p.setPen(Caneta(Preto));
@@ -650,7 +667,7 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         EscalaDosPalitos(g, e, s.SH);
     RegioesDoAjuste(c);
     Experimental(c);
-    ResiduoDoAjuste(c);
+    ResiduoDoAjuste(c, g.LinhaBase + escala);
     if (g.env.EnvolventeLigada) Envolventes(c);
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);

@@ -48,7 +48,7 @@ std::string TextoHz(double hz, char SepDec) {
 }
 
 std::string TextoDeslocamento(double hz, const UnidadeAjuste& u) {
-    return u.PPM && u.MHz > 0 ? FormataGeral(hz / u.MHz, 6, u.SepDec) : TextoHz(hz, u.SepDec);
+    return u.PPM && u.MHz > 0 ? FormataGeral(hz / u.MHz, 5, u.SepDec) : TextoHz(hz, u.SepDec);
 }
 
 std::string TextoValor(const ParametroAjuste& p, double valor, const UnidadeAjuste& u) {

@@ -18,7 +18,7 @@ bool EhGrupo(const ParametroAjuste& p);
 void AcrescentaRegiao(std::vector<RegiaoPpm>& r, RegiaoPpm nova);
 
 // How a value is written in the boxes and the fit's tables: shifts in ppm
-// (six decimals) or Hz, couplings and the width in Hz (three decimals), the
+// (five decimals) or Hz, couplings and the width in Hz (three decimals), the
 // scale and the baseline with six significant digits.
 struct UnidadeAjuste {
     bool PPM = false;
