@@ -241,7 +241,7 @@ bool ComResiduo(const EstadoGrafico& g) {
     return g.Experimental.espectro && g.Experimental.ajuste.ComResiduo();
 }
 int AlturaResiduo(const EstadoGrafico& g, int SH) {
-    return ComResiduo(g) ? SH / 6 : 0;
+    return ComResiduo(g) ? SH / 5 : 0;
 }
 
 void ResiduoDoAjuste(Contexto& c, int topo) {

@@ -159,6 +159,8 @@ void AjusteEspectro::Aplica(const ResultadoAjuste& r) {
     a.Residuo = r.Residuo;
     a.RmsPorcento = r.RmsPorcento;
     assinaturaAjustada_ = Assinatura();
+    // The residual's band raises the baseline, and the scale follows it.
+    InvalidaEnvolvente(g_);
     areaGrafico_.Grafico();
 }
 
@@ -210,6 +212,7 @@ void AjusteEspectro::ResultadosNovos() {
     if (a.ComResiduo() && Assinatura() != assinaturaAjustada_) {
         a.PpmResiduo.clear();
         a.Residuo.clear();
+        InvalidaEnvolvente(g_);
         areaGrafico_.Grafico();
     }
 }

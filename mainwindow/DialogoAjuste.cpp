@@ -112,6 +112,7 @@ void DialogoAjuste::MostraRegioes() {
         regioes_->addItem(Q(FormataFixo(r.Min, 3, u_.SepDec) + " a " +
                             FormataFixo(r.Max, 3, u_.SepDec) + " ppm"));
     removerRegiao_->setEnabled(!p_.regioes.empty());
+    iniciar_->setEnabled(!p_.regioes.empty());
     emit RegioesMudaram(p_.regioes);
 }
 

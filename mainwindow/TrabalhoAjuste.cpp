@@ -16,6 +16,7 @@ void TrabalhoAjuste::Inicia(ProblemaAjuste p) {
     if (rodando_) return;
     if (fio_.joinable()) fio_.join();
     rodando_ = true;
+    cancelado_ = false;
     // The queued calls die with this object, so the thread never reaches a
     // window that is gone.
     fio_ = std::jthread([this, p = std::move(p)](std::stop_token parar) {
@@ -36,11 +37,17 @@ void TrabalhoAjuste::Inicia(ProblemaAjuste p) {
 }
 
 void TrabalhoAjuste::Cancela() {
+    if (!rodando_) return;
+    cancelado_ = true;
     fio_.request_stop();
 }
 
 void TrabalhoAjuste::Fim(std::optional<Erro> recusa, ResultadoAjuste r) {
     rodando_ = false;
+    // A fit that ended on its own just before the stop was asked for is
+    // dropped all the same: the user said not to want it.
+    if (std::exchange(cancelado_, false) && !recusa)
+        recusa = Erro{TipoErro::Interrompido, "Ajuste interrompido."};
     recusa_ = std::move(recusa);
     resultado_ = std::move(r);
     emit Terminou();

@@ -19,7 +19,8 @@ class TrabalhoAjuste : public QObject {
 
     // Starts the fit; nothing while one is going.
     void Inicia(ProblemaAjuste p);
-    // Asks the fit to stop; it ends with TipoErro::Interrompido.
+    // Asks the fit to stop; it ends with TipoErro::Interrompido, even when
+    // it was over before it heard.
     void Cancela();
     bool Rodando() const { return rodando_; }
     // What the last fit that ended left.
@@ -34,6 +35,7 @@ class TrabalhoAjuste : public QObject {
     void Fim(std::optional<Erro> recusa, ResultadoAjuste r);
 
     bool rodando_ = false;
+    bool cancelado_ = false;
     std::optional<Erro> recusa_;
     ResultadoAjuste resultado_;
     std::jthread fio_;
