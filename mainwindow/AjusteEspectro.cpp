@@ -145,7 +145,7 @@ void AjusteEspectro::Terminou() {
 }
 
 void AjusteEspectro::Aplica(const ResultadoAjuste& r) {
-    antes_ = Caixas{entrada_.Textos(), entrada_.caixaLargura()->text(), entrada_.NProt()};
+    antes_ = CaixasAtuais();
     EscreveCaixas(r);
     aplicando_ = true;
     execucao_.Executa();
@@ -182,14 +182,22 @@ void AjusteEspectro::Desfaz() {
     execucao_.Executa();
 }
 
+AjusteEspectro::Caixas AjusteEspectro::CaixasAtuais() const {
+    Caixas c{entrada_.PPM(), entrada_.NProt(), {}, {}, entrada_.caixaLargura()->text()};
+    for (int i = 1; i <= c.N; ++i) {
+        c.desloc << entrada_.caixaDesloc(i)->text();
+        for (int j = i + 1; j <= c.N; ++j) c.J << entrada_.Acoplamentos().caixaJ(i, j)->text();
+    }
+    return c;
+}
+
 void AjusteEspectro::DevolveCaixas() {
     const Caixas c = *std::exchange(antes_, std::nullopt);
-    if (c.textos.PPM != entrada_.PPM()) entrada_.AlternaHzPpm();
+    if (c.PPM != entrada_.PPM()) entrada_.AlternaHzPpm();
+    qsizetype k = 0;
     for (int i = 1; i <= c.N; ++i) {
-        entrada_.caixaDesloc(i)->setText(Q(c.textos.TextoDesloc[std::size_t(i)]));
-        for (int j = i + 1; j <= c.N; ++j)
-            entrada_.Acoplamentos().caixaJ(i, j)->setText(
-                Q(c.textos.TextoJ[std::size_t(i)][std::size_t(j)]));
+        entrada_.caixaDesloc(i)->setText(c.desloc[i - 1]);
+        for (int j = i + 1; j <= c.N; ++j) entrada_.Acoplamentos().caixaJ(i, j)->setText(c.J[k++]);
     }
     entrada_.caixaLargura()->setText(c.largura);
 }

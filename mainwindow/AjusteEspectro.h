@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -71,12 +72,15 @@ class AjusteEspectro : public QObject {
     // The boxes a residual stands for.
     QString Assinatura() const;
 
-    // The boxes before an applied fit.
+    // The boxes before an applied fit, as they showed: a shift box that
+    // stands for a whole value after a switch of unit does so again.
     struct Caixas {
-        TextosEntrada textos;
-        QString largura;
+        bool PPM = false;
         int N = 0;
+        QStringList desloc, J; // J(1,2), J(1,3), ..., J(N-1,N)
+        QString largura;
     };
+    Caixas CaixasAtuais() const;
 
     QWidget* janela_;
     EstadoGrafico& g_;

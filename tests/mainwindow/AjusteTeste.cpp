@@ -29,7 +29,7 @@ void MostraJanela(Tela& t) {
     emit menus::Submenu(t.w.menuBar()->actions(), "Editar")->aboutToShow();
 }
 
-// The AA'BB' of 2-chloroethanol at 400.13 MHz in ppm, a few Hz and a Hz or
+// The AA'BB' of 2-chloroethanol at 400.13 MHz, shown in ppm, a few Hz and a Hz or
 // two from the measured one, laid over it.
 void Cloroetanol(Tela& t, const Local& L) {
     JanelaEspectro& f = t.f;
@@ -37,15 +37,17 @@ void Cloroetanol(Tela& t, const Local& L) {
     p.caixaNProt()->setText("4");
     f.Execucao().Executa();
     p.caixaFrequencia()->setText(L("400,13"));
-    if (!p.PPM()) p.AlternaHzPpm();
-    const QStringList desloc{"3,85", "3,85", "3,68", "3,68"};
-    for (int i = 1; i <= 4; ++i) p.caixaDesloc(i)->setText(L(desloc[i - 1]));
+    if (p.PPM()) p.AlternaHzPpm();
+    const QStringList desloc{"1540", "1540", "1473", "1473"};
+    for (int i = 1; i <= 4; ++i) p.caixaDesloc(i)->setText(desloc[i - 1]);
     const QStringList j{"-11,5", "6", "5,5", "5,5", "6", "-11,5"};
     int k = 0;
     for (int r = 1; r < 4; ++r)
         for (int c = r + 1; c <= 4; ++c) p.Acoplamentos().caixaJ(r, c)->setText(L(j[k++]));
     p.caixaLargura()->setText("1");
     f.Execucao().Executa();
+    // In ppm by the switch: rounded boxes that stand for the whole values.
+    p.AlternaHzPpm();
     f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
     const Modal qualquer(QMessageBox::Yes);
     f.Acoes().espectroExperimental->trigger();
@@ -129,7 +131,7 @@ TEST(AjusteJanela, AplicaEDesfaz) {
     DialogoAjuste* d = f.Ajuste().Dialogo();
     ASSERT_TRUE(d && d->isVisible());
     EXPECT_EQ(d->tabelaParametros()->item(0, 0)->text(), "H1,H2");
-    EXPECT_EQ(d->tabelaParametros()->item(0, 1)->text(), "3,85 ppm");
+    EXPECT_EQ(d->tabelaParametros()->item(0, 1)->text(), L("3,84875 ppm"));
     ASSERT_GE(d->listaRegioes()->count(), 1);
     EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty()) << "shaded";
 
@@ -163,7 +165,7 @@ TEST(AjusteJanela, AplicaEDesfaz) {
     MostraJanela(t);
     ASSERT_TRUE(f.Acoes().desfazerAjuste->isEnabled());
     f.Acoes().desfazerAjuste->trigger();
-    EXPECT_EQ(t.Caixas(), antes);
+    EXPECT_EQ(t.Caixas(), antes) << "the rounded boxes as they were";
     EXPECT_EQ(t.Freqs(), freqsAntes);
     EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo());
     MostraJanela(t);
