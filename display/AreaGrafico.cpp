@@ -404,7 +404,8 @@ void AreaGrafico::mouseMoveEvent(QMouseEvent* ev) {
     CursorPara(Y);
     if (!arrasto_ || !(ev->buttons() & Qt::LeftButton)) return;
     arrasto_->x = std::clamp(q.x(), 0, imagem_.width() - 1);
-    if (std::abs(arrasto_->x - arrasto_->inicio.x()) >= ArrastoMinimo && PodeAmpliar())
+    if (std::abs(arrasto_->x - arrasto_->inicio.x()) >= ArrastoMinimo &&
+        (PodeAmpliar() || escolhendoRegioes_))
         arrasto_->ativo = true;
     if (arrasto_->ativo) update();
 }
@@ -433,7 +434,15 @@ void AreaGrafico::mouseReleaseEvent(QMouseEvent* ev) {
     }
     update();
     // Back to within a few pixels of the start: no range, nothing happens.
-    if (std::abs(a.x - a.inicio.x()) < ArrastoMinimo || !PodeAmpliar()) return;
+    if (std::abs(a.x - a.inicio.x()) < ArrastoMinimo) return;
+    if (escolhendoRegioes_) {
+        const double MHz = e_.FreqEspHz / 1e6;
+        const double p1 = FreqNoPonto(g_, a.inicio.x() * 15.0) / MHz;
+        const double p2 = FreqNoPonto(g_, a.x * 15.0) / MHz;
+        if (MHz > 0) emit FaixaArrastada(std::min(p1, p2), std::max(p1, p2));
+        return;
+    }
+    if (!PodeAmpliar()) return;
     MostraFaixa(g_, SW_, a.inicio.x() * 15.0, a.x * 15.0);
     Grafico();
 }

@@ -75,6 +75,10 @@ class AreaGrafico : public QFrame {
     // The title and mix captions from the options (Grafico does it too).
     void AtualizaRotulos();
 
+    // While the fit's regions are chosen a drag names a ppm range
+    // (FaixaArrastada) instead of zooming into it.
+    void DefineEscolhaDeRegioes(bool sim) { escolhendoRegioes_ = sim; }
+
     // "The results table is visible"; by default, the table is open.
     void DefineTabelaVisivel(std::function<bool()> f) { tabelaVisivel_ = std::move(f); }
     // Where copies are recorded; ArqFigura() unless set.
@@ -111,6 +115,8 @@ class AreaGrafico : public QFrame {
     void VisualizacaoMudou(bool visualizando);
     // After every redraw (status bar: envelope peaks).
     void Redesenhado();
+    // A drag while regions are chosen: the ppm range it spans.
+    void FaixaArrastada(double ppmMin, double ppmMax);
 
   protected:
     void paintEvent(QPaintEvent* ev) override;
@@ -159,6 +165,7 @@ class AreaGrafico : public QFrame {
         bool ativo;
     };
     std::optional<Arrasto> arrasto_;
+    bool escolhendoRegioes_ = false;
     std::function<bool()> tabelaVisivel_;
     QString arqFigura_;
 

@@ -79,6 +79,22 @@ struct Envolvente {
     }
 };
 
+// A ppm range of the simulation's scale, Min < Max.
+struct FaixaPpm {
+    double Min = 0, Max = 0;
+};
+
+// A fit to the measured spectrum as the plot shows it: the regions it
+// compares, shaded behind the spectrum, and after an applied fit measured
+// minus fitted at the measured points there (the file's ppm, without the
+// reference shift, and the file's units), with its RMS for the copy.
+struct AjusteNoGrafico {
+    std::vector<FaixaPpm> Regioes;
+    std::vector<double> PpmResiduo, Residuo;
+    double RmsPorcento = 0;
+    bool ComResiduo() const { return !Residuo.empty(); }
+};
+
 // A measured spectrum shown under the simulation, the name of its file for
 // the copy's annotation and its whole path for the data file, and what the
 // user adds to every point's ppm so that its reference line sits where they
@@ -90,6 +106,7 @@ struct Sobreposicao {
     std::string caminho;
     double ReferenciaPpm = 0;
     NiveisMedidos niveis;
+    AjusteNoGrafico ajuste; // goes with the spectrum it was fitted to
 
     Sobreposicao() = default;
     Sobreposicao(std::shared_ptr<const EspectroExperimental> x, std::string nome,

@@ -40,27 +40,49 @@ double FatorExperimental(const EstadoGrafico& g, const EstadoSpin& e, double mai
     return refTotal / n.maiorModulo;
 }
 
+// The pixel column of each measured point in view (-1 out of view), and the
+// tallest of them.
+struct PontosNaVista {
+    std::vector<int> coluna;
+    double maiorVisto = -HUGE_VAL;
+};
+PontosNaVista PontosVistos(const EstadoGrafico& g, const EspectroExperimental& x, double MHz,
+                           int SW) {
+    const int largura = SW / 15;
+    PontosNaVista v{std::vector<int>(x.Ppm.size(), -1)};
+    for (std::size_t k = 0; k < x.Ppm.size(); ++k) {
+        const double ppm = x.Ppm[k] + g.Experimental.ReferenciaPpm;
+        const double px = std::floor(XFreq(g, ppm * MHz) / 15);
+        if (!(px >= 0 && px <= largura)) continue;
+        v.coluna[k] = int(px);
+        v.maiorVisto = std::max(v.maiorVisto, x.Intensidade[k]);
+    }
+    return v;
+}
+
+bool PodeSobrepor(const EstadoGrafico& g, const EstadoSpin& e) {
+    const EspectroExperimental* x = g.Experimental.espectro.get();
+    return x && !x->Ppm.empty() && e.FreqEspHz > 0 && g.TwPerHz != 0;
+}
+
 } // namespace
+
+double FatorDoExperimental(const EstadoGrafico& g, const EstadoSpin& e, int SW, int SH) {
+    if (!PodeSobrepor(g, e)) return 0;
+    const PontosNaVista v = PontosVistos(g, *g.Experimental.espectro, e.FreqEspHz / 1e6, SW);
+    const double fator = FatorExperimental(g, e, v.maiorVisto, SW, SH);
+    return fator > 0 && std::isfinite(fator) ? fator : 0;
+}
 
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
                                                     int SW, int SH) {
     std::vector<ColunaExperimental> colunas;
+    if (!PodeSobrepor(g, e)) return colunas;
     const EspectroExperimental* x = g.Experimental.espectro.get();
-    const double MHz = e.FreqEspHz / 1e6;
-    if (!x || x->Ppm.empty() || !(MHz > 0) || g.TwPerHz == 0) return colunas;
-
-    // Pixel column of each point in view, and the tallest of them.
     const int largura = SW / 15;
-    std::vector<int> coluna(x->Ppm.size(), -1);
-    double maiorVisto = -HUGE_VAL;
-    for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
-        const double ppm = x->Ppm[k] + g.Experimental.ReferenciaPpm;
-        const double px = std::floor(XFreq(g, ppm * MHz) / 15);
-        if (!(px >= 0 && px <= largura)) continue;
-        coluna[k] = int(px);
-        maiorVisto = std::max(maiorVisto, x->Intensidade[k]);
-    }
-    const double fator = FatorExperimental(g, e, maiorVisto, SW, SH);
+    const PontosNaVista vistos = PontosVistos(g, *x, e.FreqEspHz / 1e6, SW);
+    const std::vector<int>& coluna = vistos.coluna;
+    const double fator = FatorExperimental(g, e, vistos.maiorVisto, SW, SH);
     if (!(fator > 0) || !std::isfinite(fator)) return colunas;
 
     std::vector<ColunaExperimental> porPixel(std::size_t(largura) + 1);
@@ -152,4 +174,31 @@ std::string LinhaExperimental(const Sobreposicao& s, char SepDec) {
         t += ", deslocado " + std::string(s.ReferenciaPpm > 0 ? "+" : "") +
              TextoReferencia(s.ReferenciaPpm, SepDec) + " ppm";
     return t;
+}
+
+std::vector<std::vector<PontoResiduo>> TracosDoResiduo(const EstadoGrafico& g, const EstadoSpin& e,
+                                                       int SW, int SH, double zero) {
+    std::vector<std::vector<PontoResiduo>> tracos;
+    const AjusteNoGrafico& a = g.Experimental.ajuste;
+    const double fator = FatorDoExperimental(g, e, SW, SH);
+    if (!a.ComResiduo() || !(fator > 0)) return tracos;
+    const EspectroExperimental& x = *g.Experimental.espectro;
+    // Points further apart than two of the file's steps lie in different regions.
+    const double passo =
+        x.Ppm.size() >= 2 ? std::fabs(x.Ppm.back() - x.Ppm.front()) / double(x.Ppm.size() - 1) : 0;
+    const double MHz = e.FreqEspHz / 1e6;
+    const std::size_t n = std::min(a.PpmResiduo.size(), a.Residuo.size());
+    for (std::size_t k = 0; k < n; ++k) {
+        const double X = XFreq(g, (a.PpmResiduo[k] + g.Experimental.ReferenciaPpm) * MHz);
+        const bool novo = k == 0 || std::fabs(a.PpmResiduo[k] - a.PpmResiduo[k - 1]) > 2 * passo;
+        if (!(X >= 0 && X <= SW)) continue;
+        if (novo || tracos.empty()) tracos.emplace_back();
+        const double acima = YInt(g, 0) - YInt(g, a.Residuo[k] * fator);
+        tracos.back().push_back({X / 15, (zero - acima) / 15});
+    }
+    return tracos;
+}
+
+std::string LinhaResiduo(const AjusteNoGrafico& a, char SepDec) {
+    return "Resíduo do ajuste: RMS " + FormataFixo(a.RmsPorcento, 2, SepDec) + " %";
 }

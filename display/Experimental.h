@@ -26,6 +26,21 @@ struct ColunaExperimental {
 std::vector<ColunaExperimental> ColunasExperimental(const EstadoGrafico& g, const EstadoSpin& e,
                                                     int SW, int SH);
 
+// What ColunasExperimental multiplies the measured points by; 0 when nothing is drawn.
+double FatorDoExperimental(const EstadoGrafico& g, const EstadoSpin& e, int SW, int SH);
+
+// The applied fit's measured - fitted points in view, in pixels, at the
+// measured trace's scale about the line `zero` twips from the top: one run
+// of points per region.
+struct PontoResiduo {
+    double x = 0, y = 0;
+};
+std::vector<std::vector<PontoResiduo>> TracosDoResiduo(const EstadoGrafico& g, const EstadoSpin& e,
+                                                       int SW, int SH, double zero);
+
+// The copy's annotation line: "Resíduo do ajuste: RMS 1,23 %".
+std::string LinhaResiduo(const AjusteNoGrafico& a, char SepDec);
+
 // The whole simulated spectrum for BytesJcampDx, whatever the view: the
 // envelope with the plot's width and mix (whether or not the plot shows it)
 // on the measured spectrum's range and grid when one is laid under, else

@@ -30,6 +30,8 @@ constexpr Cor Branco = Rgb(255, 255, 255);
 constexpr Cor Preto = Rgb(0, 0, 0);
 constexpr Cor CorExperimental = Rgb(70, 130, 180);
 constexpr Cor CinzaExperimentalBP = Rgb(150, 150, 150);
+constexpr Cor CorRegiao = Rgb(255, 248, 200), CinzaRegiaoBP = Rgb(235, 235, 235);
+constexpr Cor CorResiduo = Rgb(200, 60, 0);
 
 // Points far outside the surface stay far outside but within what the
 // rasteriser and the SVG writer handle comfortably.
@@ -219,6 +221,44 @@ void Experimental(Contexto& c) {
         c.p.drawLines(traco);
     else
         c.p.drawPolyline(traco);
+}
+
+// The fit's regions, a light band from top to bottom behind everything.
+void RegioesDoAjuste(Contexto& c) {
+    const double MHz = c.e.FreqEspHz / 1e6;
+    if (!c.g.Experimental.espectro || !(MHz > 0)) return;
+    const QColor cor = QColor::fromRgb(c.bp ? CinzaRegiaoBP : CorRegiao);
+    for (const FaixaPpm& r : c.g.Experimental.ajuste.Regioes) {
+        const double a = std::clamp(XFreq(c.g, r.Max * MHz), 0.0, double(c.s.SW));
+        const double b = std::clamp(XFreq(c.g, r.Min * MHz), 0.0, double(c.s.SW));
+        if (b > a) c.p.fillRect(QRectF(a / 15, 0, (b - a) / 15, c.s.SH / 15.0), cor);
+    }
+}
+
+// After an applied fit the plot keeps a band under the ppm scale for
+// measured - fitted, at the measured trace's scale about its middle.
+bool ComResiduo(const EstadoGrafico& g) {
+    return g.Experimental.espectro && g.Experimental.ajuste.ComResiduo();
+}
+int AlturaResiduo(const EstadoGrafico& g, int SH) {
+    return ComResiduo(g) ? SH / 5 : 0;
+}
+
+void ResiduoDoAjuste(Contexto& c, int topo) {
+    const int altura = AlturaResiduo(c.g, c.s.SH);
+    if (altura == 0) return;
+    const double zero = topo + altura / 2.0;
+    c.p.save();
+    c.p.setClipRect(QRectF(0, topo / 15.0, c.s.SW / 15.0, altura / 15.0));
+    c.p.setPen(Caneta(CinzaExperimentalBP));
+    c.p.drawLine(Pt(0, zero / 15), Pt(c.s.SW / 15.0, zero / 15));
+    c.p.setPen(Caneta(c.bp ? Preto : CorResiduo));
+    for (const auto& traco : TracosDoResiduo(c.g, c.e, c.s.SW, c.s.SH, zero)) {
+        QPolygonF linha;
+        for (const PontoResiduo& k : traco) linha << QPointF(k.x, k.y);
+        if (linha.size() >= 2) c.p.drawPolyline(linha);
+    }
+    c.p.restore();
 }
 
 // One vertical line per band, in the colour of the proton that flips. Runs
@@ -432,6 +472,8 @@ QStringList LinhasDoCanto(const EstadoGrafico& g, const OpcoesGrafico& o) {
                     " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
                   Q("Intensidade mínima: " + o.TextoIntMin), Q("Título: " + o.TituloEspectro)};
     if (g.Experimental.espectro) l << Q(LinhaExperimental(g.Experimental, o.SepDec));
+    if (g.Experimental.espectro && g.Experimental.ajuste.ComResiduo())
+        l << Q(LinhaResiduo(g.Experimental.ajuste, o.SepDec));
     return l;
 }
 
@@ -609,7 +651,8 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         p.drawLine(Tw((s.SW + 1) / 2.0, 0), Tw((s.SW + 1) / 2.0, s.SH));
     }
     const bool eixo = ComEixo(s, o);
-    const int abaixo = AlturaRotulos() + (eixo ? AlturaEixo() : 0);
+    const int escala = AlturaRotulos() + (eixo ? AlturaEixo() : 0);
+    const int abaixo = escala + AlturaResiduo(g, s.SH);
     CalculaLinhaBase(g, s.SH, std::min(s.alturaVisivel, s.SH) - abaixo);
     if (s.tela) {
         p.setPen(Caneta(Preto));
@@ -622,7 +665,9 @@ std::optional<int> Grafico(Superficie s, EstadoGrafico& g, const EstadoSpin& e,
         PreparaEnvolvente(g, e, o, s.SH);
     else
         EscalaDosPalitos(g, e, s.SH);
+    RegioesDoAjuste(c);
     Experimental(c);
+    ResiduoDoAjuste(c, g.LinhaBase + escala);
     if (g.env.EnvolventeLigada) Envolventes(c);
     if (!g.HistogramaOculto) Palitos(c);
     if (s.tela && g.BandaMarcada && !g.Visualizando) BandaMarcada(c);

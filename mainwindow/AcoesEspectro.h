@@ -13,5 +13,6 @@ struct AcoesEspectro {
     QAction* matrizes{};
     QAction *espectroExperimental{}, *referenciaExperimental{}, *removerExperimental{},
         *exportarJcamp{};
+    QAction *ajustar{}, *desfazerAjuste{};
     QAction *salvarFigura{}, *imprimir{}, *visualizarImpressao{};
 };

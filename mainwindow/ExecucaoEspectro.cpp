@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace {
 
 // Bad values are the user's to mend; the other refusals are not about a box.
@@ -83,11 +85,27 @@ void ExecucaoEspectro::Executa() {
         ExecutaUmaVez();
     } while (execucaoPendente_);
     executando_ = false;
+    AtendeEsperando();
+}
+
+void ExecucaoEspectro::AtendeEsperando() {
     while (!esperando_.empty()) {
         const auto acao = std::move(esperando_.front());
         esperando_.pop_front();
         acao();
     }
+}
+
+void ExecucaoEspectro::Reserva() {
+    executando_ = true;
+}
+
+void ExecucaoEspectro::Libera() {
+    executando_ = false;
+    if (std::exchange(execucaoPendente_, false))
+        Executa();
+    else
+        AtendeEsperando();
 }
 
 void ExecucaoEspectro::QuandoLivre(std::function<void()> acao) {

@@ -48,6 +48,11 @@ class ExecucaoEspectro : public QObject {
     // A handler that changes the inputs waits for the run in progress, so
     // that it acts on the results the run leaves, as it would at rest.
     void QuandoLivre(std::function<void()> acao);
+    // Work outside the window's thread that reads what a run would change
+    // (a fit): until Libera, runs and QuandoLivre's handlers wait as they do
+    // for a run, and then are served. Only while no run is in progress.
+    void Reserva();
+    void Libera();
     // The last run was refused (its boxes or the solver): the results on
     // screen are the ones before it.
     bool UltimaRecusada() const { return recusada_; }
@@ -71,6 +76,7 @@ class ExecucaoEspectro : public QObject {
 
   private:
     void ExecutaUmaVez();
+    void AtendeEsperando();
     void AntesDaExecucao(int N);
     void AjustaAlturaCompacta(int N);
 

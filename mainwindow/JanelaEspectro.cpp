@@ -2,6 +2,7 @@
 
 #include "display/AreaGrafico.h"
 #include "display/EnvolventeCalc.h"
+#include "mainwindow/AjusteEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -66,9 +67,11 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
     jcamp_ = new JcampEspectro(
         PecasJcamp{e_, g_, o_, *entrada_, *execucao_, *areaGrafico_, dialogos_, *barra_, SepDec_},
         this);
+    ajuste_ = new AjusteEspectro(PecasAjuste{g_, o_, *entrada_, *execucao_, *areaGrafico_, SepDec_},
+                                 this);
     figura_ = new FiguraEspectro(PecasFigura{e_, g_, o_, *areaGrafico_, dialogos_, *barra_}, this);
     menus_ = new MenusEspectro(PecasMenus{e_, g_, o_, acoes_, *entrada_, *opcoes_, *execucao_,
-                                          *arquivo_, *jcamp_, *figura_, *areaGrafico_,
+                                          *arquivo_, *jcamp_, *ajuste_, *figura_, *areaGrafico_,
                                           *tabelaResultados_, *painelTempos_},
                                moldura.menus, this);
     relayout_.setSingleShot(true);
@@ -136,6 +139,10 @@ void JanelaEspectro::Liga() {
     connect(execucao_, &ExecucaoEspectro::CompararCurvasDesligado, this,
             [this] { acoes_.compararCurvas->setChecked(false); });
     connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, &JanelaEspectro::ResultadosNovos);
+    connect(execucao_, &ExecucaoEspectro::ResultadosNovos, ajuste_,
+            &AjusteEspectro::ResultadosNovos);
+    connect(jcamp_, &JcampEspectro::SobreposicaoEditada, ajuste_,
+            &AjusteEspectro::SobreposicaoEditada);
     // A new number of protons moves the grid's bottom, which a closed table's
     // plot starts under.
     connect(execucao_, &ExecucaoEspectro::ResultadosNovos, this, [this] {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class AjusteEspectro;
 class AreaGrafico;
 class ArquivoEspectro;
 class BarraEstado;
@@ -59,6 +60,7 @@ class JanelaEspectro : public QWidget {
     ExecucaoEspectro& Execucao() const { return *execucao_; }
     ArquivoEspectro& Arquivo() const { return *arquivo_; }
     JcampEspectro& Jcamp() const { return *jcamp_; }
+    AjusteEspectro& Ajuste() const { return *ajuste_; }
     FiguraEspectro& Figura() const { return *figura_; }
     DialogosArquivo& Dialogos() { return dialogos_; }
     MenusEspectro& Menus() const { return *menus_; }
@@ -119,6 +121,7 @@ class JanelaEspectro : public QWidget {
     ExecucaoEspectro* execucao_ = nullptr;
     ArquivoEspectro* arquivo_ = nullptr;
     JcampEspectro* jcamp_ = nullptr;
+    AjusteEspectro* ajuste_ = nullptr;
     FiguraEspectro* figura_ = nullptr;
     MenusEspectro* menus_ = nullptr;
     QPushButton* botaoExecutar_ = nullptr;

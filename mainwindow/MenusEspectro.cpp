@@ -3,6 +3,7 @@
 #include "display/AreaGrafico.h"
 #include "formatos/Exemplos.h"
 #include "mainwindow/AcoesEspectro.h"
+#include "mainwindow/AjusteEspectro.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/FiguraEspectro.h"
@@ -55,7 +56,7 @@ const QString OrdemSuperior = QStringLiteral("&Espectro de ordem superior");
 MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* janela)
     : QObject(janela), janela_(janela), e_(p.estado), g_(p.g), o_(p.o), acoes_(p.acoes),
       entrada_(p.entrada), opcoes_(p.opcoes), execucao_(p.execucao), arquivo_(p.arquivo),
-      jcamp_(p.jcamp), figura_(p.figura), areaGrafico_(p.areaGrafico),
+      jcamp_(p.jcamp), ajuste_(p.ajuste), figura_(p.figura), areaGrafico_(p.areaGrafico),
       tabelaResultados_(p.tabelaResultados), painelTempos_(p.painelTempos) {
     CriaMenus(barra);
     connect(&areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
@@ -93,6 +94,9 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
     a.copiarTabela =
         item(editar, QStringLiteral("&Copiar tabela de resultados"), [this] { CopiaTabela(); });
+    a.desfazerAjuste = item(editar, QStringLiteral("&Desfazer ajuste"),
+                            [this] { execucao_.QuandoLivre([this] { ajuste_.Desfaz(); }); });
+    a.desfazerAjuste->setEnabled(false);
     editar->addSeparator();
     QMenu* copiar = editar->addMenu(QStringLiteral("Copiar &Espectro Simulado"));
     a.visualizarCopia = item(copiar, VisualizarCopia, [this] { AlternaVisualizacao(); });
@@ -103,8 +107,10 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
         item(copiar, QStringLiteral("Copiar (&Branco e Preto)"), [this] { figura_.Copia(true); });
     a.salvarFigura = item(copiar, QStringLiteral("&Salvar Figura..."),
                           [this] { execucao_.QuandoLivre([this] { figura_.Salva(); }); });
-    connect(editar, &QMenu::aboutToShow, this,
-            [this] { acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas); });
+    connect(editar, &QMenu::aboutToShow, this, [this] {
+        acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas);
+        acoes_.desfazerAjuste->setEnabled(ajuste_.PodeDesfazer());
+    });
 
     QMenu* mostrar = barra->addMenu(QStringLiteral("&Mostrar"));
     a.tempos = item(mostrar, QStringLiteral("&Tempo consumido em cada operação"),
@@ -159,10 +165,14 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
              [this] { jcamp_.AjustaReferencia(); });
     a.removerExperimental = item(janela, QStringLiteral("&Remover espectro experimental"),
                                  [this] { jcamp_.RemoveExperimental(); });
+    a.ajustar = item(janela, QStringLiteral("&Ajustar ao Espectro Experimental..."),
+                     [this] { execucao_.QuandoLivre([this] { ajuste_.Abre(); }); });
+    a.ajustar->setEnabled(false);
     connect(janela, &QMenu::aboutToShow, this, [this] {
         acoes_.matrizes->setEnabled(e_.NProt <= 8 && !o_.TelaPequena);
         acoes_.removerExperimental->setEnabled(jcamp_.TemExperimental());
         acoes_.referenciaExperimental->setEnabled(jcamp_.TemExperimental());
+        acoes_.ajustar->setEnabled(jcamp_.TemExperimental());
     });
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 struct AcoesEspectro;
+class AjusteEspectro;
 class AreaGrafico;
 class ArquivoEspectro;
 class ExecucaoEspectro;
@@ -38,6 +39,7 @@ struct PecasMenus {
     ExecucaoEspectro& execucao;
     ArquivoEspectro& arquivo;
     JcampEspectro& jcamp;
+    AjusteEspectro& ajuste;
     FiguraEspectro& figura;
     AreaGrafico& areaGrafico;
     TabelaResultadosWidget& tabelaResultados;
@@ -88,6 +90,7 @@ class MenusEspectro : public QObject {
     ExecucaoEspectro& execucao_;
     ArquivoEspectro& arquivo_;
     JcampEspectro& jcamp_;
+    AjusteEspectro& ajuste_;
     FiguraEspectro& figura_;
     AreaGrafico& areaGrafico_;
     TabelaResultadosWidget& tabelaResultados_;

@@ -240,4 +240,48 @@ TEST(Experimental, NaTelaENasCopias) {
     EXPECT_FALSE(c.Svg().contains("Espectro experimental"));
 }
 
+// The fit's regions shaded behind the spectrum, and the applied fit's
+// residual at the measured trace's own scale, with its RMS in the copy.
+TEST(Experimental, RegioesEResiduoDoAjuste) {
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+    c.g.Experimental.ajuste.Regioes = {{1.20, 1.40}};
+    const QImage im = c.Tela();
+    const int dentro = Px(XFreq(c.g, 125)), fora = Px(XFreq(c.g, 100));
+    EXPECT_EQ(Conta(im, 0xfff8c8, QRect(dentro, 5, 1, 20)), 20);
+    EXPECT_EQ(Conta(im, 0xfff8c8, QRect(fora, 5, 1, 20)), 0);
+    EXPECT_EQ(Conta(im, 0xc83c00), 0) << "no residual before a fit is applied";
+
+    // A residual equal to the measured points stands as high over its zero
+    // line as the measured trace over the baseline; the baseline rises to
+    // make room for it under the scale.
+    const int baseSem = c.g.LinhaBase;
+    const EspectroExperimental& x = *c.g.Experimental.espectro;
+    AjusteNoGrafico& a = c.g.Experimental.ajuste;
+    for (std::size_t k = 0; k < x.Ppm.size(); ++k)
+        if ((x.Ppm[k] > 1.25 && x.Ppm[k] < 1.35) || (x.Ppm[k] > 1.36 && x.Ppm[k] < 1.40)) {
+            a.PpmResiduo.push_back(x.Ppm[k]);
+            a.Residuo.push_back(x.Intensidade[k]);
+        }
+    a.RmsPorcento = 1.234;
+    c.Tela();
+    EXPECT_LT(c.g.LinhaBase, baseSem);
+    const double zero = 3000;
+    const auto tracos = TracosDoResiduo(c.g, c.e, LarguraLarga, AlturaLarga, zero);
+    ASSERT_EQ(tracos.size(), 2u) << "one run of points per region";
+    const auto& pico = tracos[1]; // the file runs from high to low ppm
+    const auto topo = std::min_element(pico.begin(), pico.end(),
+                                       [](const auto& p, const auto& q) { return p.y < q.y; });
+    const double medido = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga)).yMin;
+    EXPECT_NEAR(zero / 15 - topo->y, YInt(c.g, 0) / 15 - medido, 1e-9);
+    EXPECT_NEAR(topo->x, XFreq(c.g, 130) / 15, 1);
+    const QImage im2 = c.Tela();
+    EXPECT_GT(Conta(im2, 0xc83c00, QRect(0, Px(c.g.LinhaBase) + 1, im2.width(), im2.height())), 50)
+        << "under the baseline";
+    EXPECT_TRUE(c.Svg().contains("Resíduo do ajuste: RMS 1,23 %"));
+
+    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+    EXPECT_FALSE(c.Svg().contains("Resíduo do ajuste"));
+}
+
 } // namespace

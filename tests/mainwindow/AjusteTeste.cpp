@@ -1,0 +1,273 @@
+// The fit in the window: the menu item, the dialog, the fit off the window's
+// thread, the outcome applied and undone, the stop and the refusals, on the
+// measured 2-chloroethanol.
+#include "JanelaAux.h"
+#include "Menus.h"
+
+#include "display/AreaGrafico.h"
+#include "mainwindow/AjusteEspectro.h"
+#include "mainwindow/DialogoAjuste.h"
+#include "mainwindow/JcampEspectro.h"
+#include "mainwindow/TabelaResultadosWidget.h"
+#include "run/ExecucaoAux.h"
+
+#include <QListWidget>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QTableWidget>
+
+using aux::Local;
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
+
+void MostraJanela(Tela& t) {
+    emit menus::Submenu(t.w.menuBar()->actions(), "Janela")->aboutToShow();
+    emit menus::Submenu(t.w.menuBar()->actions(), "Editar")->aboutToShow();
+}
+
+// The AA'BB' of 2-chloroethanol at 400.13 MHz, shown in ppm, a few Hz and a Hz or
+// two from the measured one, laid over it.
+void Cloroetanol(Tela& t, const Local& L) {
+    JanelaEspectro& f = t.f;
+    PainelEntrada& p = f.Entrada();
+    p.caixaNProt()->setText("4");
+    f.Execucao().Executa();
+    p.caixaFrequencia()->setText(L("400,13"));
+    if (p.PPM()) p.AlternaHzPpm();
+    const QStringList desloc{"1540", "1540", "1473", "1473"};
+    for (int i = 1; i <= 4; ++i) p.caixaDesloc(i)->setText(desloc[i - 1]);
+    const QStringList j{"-11,5", "6", "5,5", "5,5", "6", "-11,5"};
+    int k = 0;
+    for (int r = 1; r < 4; ++r)
+        for (int c = r + 1; c <= 4; ++c) p.Acoplamentos().caixaJ(r, c)->setText(L(j[k++]));
+    p.caixaLargura()->setText("1");
+    f.Execucao().Executa();
+    // In ppm by the switch: rounded boxes that stand for the whole values.
+    p.AlternaHzPpm();
+    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+    const Modal qualquer(QMessageBox::Yes);
+    f.Acoes().espectroExperimental->trigger();
+    ASSERT_TRUE(f.Jcamp().TemExperimental());
+}
+
+// Starts the fit from the dialog and answers its end: the result's button,
+// or "Cancelar" at once. A refusal's message box is
+// recorded.
+struct Ajuste {
+    enum class Fim { Aplicar, Descartar, Cancelar };
+    explicit Ajuste(JanelaEspectro& janela) : f(janela) {}
+    JanelaEspectro& f;
+    QStringList mensagens;
+    bool execucaoDuranteAjuste = false;
+
+    void Roda(Fim fim) {
+        const guarda::Respondedor registro;
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            AjusteEspectro& a = f.Ajuste();
+            execucaoDuranteAjuste |= a.Ajustando() && !f.Execucao().Executando();
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                mensagens << m->text();
+                m->accept();
+            } else if (a.Resultado() && a.Resultado()->isVisible()) {
+                (fim == Fim::Aplicar ? a.Resultado()->botaoAplicar()
+                                     : a.Resultado()->botaoDescartar())
+                    ->click();
+            }
+        });
+        vigia.start(5);
+        ASSERT_TRUE(f.Ajuste().Dialogo());
+        f.Ajuste().Dialogo()->botaoIniciar()->click();
+        ASSERT_TRUE(f.Ajuste().Ajustando());
+        // The fit of four protons is over in a few milliseconds: the stop
+        // goes in before the event loop hears of its end.
+        if (fim == Fim::Cancelar) {
+            ASSERT_TRUE(f.Ajuste().Progresso());
+            auto* cancelar = f.Ajuste().Progresso()->findChild<QPushButton*>();
+            ASSERT_TRUE(cancelar);
+            EXPECT_EQ(cancelar->text(), "Cancelar");
+            cancelar->click();
+        }
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !f.Ajuste().Ajustando() && !f.Ajuste().Resultado() &&
+                       !f.Execucao().Executando();
+            },
+            60000));
+    }
+};
+
+TEST(AjusteJanela, MenuSoComEspectroExperimental) {
+    const Local L(',');
+    Tela t;
+    MostraJanela(t);
+    EXPECT_FALSE(t.f.Acoes().ajustar->isEnabled());
+    EXPECT_FALSE(t.f.Acoes().desfazerAjuste->isEnabled());
+    Cloroetanol(t, L);
+    MostraJanela(t);
+    EXPECT_TRUE(t.f.Acoes().ajustar->isEnabled());
+    t.f.Jcamp().RemoveExperimental();
+    MostraJanela(t);
+    EXPECT_FALSE(t.f.Acoes().ajustar->isEnabled());
+}
+
+// From the rough start to the measured lines; the boxes take the fitted
+// values in ppm and the table is the run of those boxes; "Desfazer ajuste"
+// brings the rough start back.
+TEST(AjusteJanela, AplicaEDesfaz) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    Cloroetanol(t, L);
+    const QStringList antes = t.Caixas();
+    const auto freqsAntes = t.Freqs();
+
+    MostraJanela(t);
+    f.Acoes().ajustar->trigger();
+    DialogoAjuste* d = f.Ajuste().Dialogo();
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_EQ(d->tabelaParametros()->item(0, 0)->text(), "H1,H2");
+    EXPECT_EQ(d->tabelaParametros()->item(0, 1)->text(), L("3,84875 ppm"));
+    ASSERT_GE(d->listaRegioes()->count(), 1);
+    EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty()) << "shaded";
+
+    Ajuste a{f};
+    a.Roda(Ajuste::Fim::Aplicar);
+    EXPECT_TRUE(a.mensagens.isEmpty()) << a.mensagens.join('\n').toStdString();
+    EXPECT_FALSE(a.execucaoDuranteAjuste) << "runs wait for the fit";
+    EXPECT_FALSE(f.Ajuste().Dialogo());
+    EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty());
+
+    const auto ppm = [&](int i) {
+        return f.Entrada().caixaDesloc(i)->text().replace(',', '.').toDouble();
+    };
+    EXPECT_NEAR(ppm(1) * 400.13, 1547.35, 0.1);
+    EXPECT_NEAR(ppm(3) * 400.13, 1468.46, 0.1);
+    const auto J = [&](int r, int c) {
+        return f.Entrada().Acoplamentos().caixaJ(r, c)->text().replace(',', '.').toDouble();
+    };
+    EXPECT_NEAR(std::max(J(1, 3), J(1, 4)), 6.43, 0.05);
+    EXPECT_NEAR(std::min(J(1, 3), J(1, 4)), 3.99, 0.05);
+    EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo());
+
+    // The table is that of the boxes typed in by hand.
+    const QStringList ajustadas = t.Caixas();
+    const auto freqsAjustadas = t.Freqs();
+    f.Execucao().Executa();
+    EXPECT_EQ(t.Freqs(), freqsAjustadas);
+    EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo())
+        << "the same system run again keeps its residual";
+
+    MostraJanela(t);
+    ASSERT_TRUE(f.Acoes().desfazerAjuste->isEnabled());
+    f.Acoes().desfazerAjuste->trigger();
+    EXPECT_EQ(t.Caixas(), antes) << "the rounded boxes as they were";
+    EXPECT_EQ(t.Freqs(), freqsAntes);
+    EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo());
+    MostraJanela(t);
+    EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());
+    EXPECT_NE(ajustadas, antes);
+}
+
+// "Cancelar" and "Descartar" leave the boxes and the results as they were,
+// and so does a refusal, which says why.
+TEST(AjusteJanela, CancelarDescartarERecusaNaoMudamNada) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    Cloroetanol(t, L);
+    const QStringList antes = t.Caixas();
+    const auto freqs = t.Freqs();
+    const auto igual = [&] {
+        EXPECT_EQ(t.Caixas(), antes);
+        EXPECT_EQ(t.Freqs(), freqs);
+        EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo());
+        MostraJanela(t);
+        EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());
+    };
+    MostraJanela(t);
+    f.Acoes().ajustar->trigger();
+    {
+        Ajuste a{f};
+        a.Roda(Ajuste::Fim::Cancelar);
+        EXPECT_TRUE(a.mensagens.isEmpty()) << "a stop is no refusal";
+        igual();
+    }
+    ASSERT_TRUE(f.Ajuste().Dialogo()) << "back to the dialog";
+    {
+        Ajuste a{f};
+        a.Roda(Ajuste::Fim::Descartar);
+        igual();
+    }
+
+    // Nothing left to fit: a refusal. With no region there is nothing to start.
+    MostraJanela(t);
+    f.Acoes().ajustar->trigger();
+    DialogoAjuste* d = f.Ajuste().Dialogo();
+    ASSERT_TRUE(d);
+    for (int i = 0; i < d->tabelaParametros()->rowCount(); ++i)
+        d->tabelaParametros()->item(i, 2)->setCheckState(Qt::Unchecked);
+    Ajuste a{f};
+    a.Roda(Ajuste::Fim::Aplicar);
+    ASSERT_EQ(a.mensagens.size(), 1);
+    EXPECT_FALSE(a.mensagens[0].isEmpty());
+    igual();
+    while (d->listaRegioes()->count() > 0) {
+        d->listaRegioes()->setCurrentRow(0);
+        d->botaoRemoverRegiao()->click();
+    }
+    EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty());
+    EXPECT_FALSE(d->botaoIniciar()->isEnabled());
+    d->close();
+}
+
+// A drag on the plot adds a region while the dialog is open, and zooms
+// again once it is closed; untying a group gives each member its row.
+TEST(AjusteJanela, RegiaoArrastadaEGrupoSeparado) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    Cloroetanol(t, L);
+    MostraJanela(t);
+    f.Acoes().ajustar->trigger();
+    DialogoAjuste* d = f.Ajuste().Dialogo();
+    ASSERT_TRUE(d);
+    while (d->listaRegioes()->count() > 0) {
+        d->listaRegioes()->setCurrentRow(0);
+        d->botaoRemoverRegiao()->click();
+    }
+    AreaGrafico* g = f.areaGrafico();
+    const QPoint a = g->AreaInterna().topLeft() + QPoint(100, 100);
+    const QPoint b = a + QPoint(60, 0);
+    const double zoom = f.EstadoDoGrafico().ZoomHoriz;
+    QTest::mousePress(g, Qt::LeftButton, {}, a);
+    QTest::mouseMove(g, b);
+    QTest::mouseRelease(g, Qt::LeftButton, {}, b);
+    ASSERT_EQ(f.EstadoDoGrafico().Experimental.ajuste.Regioes.size(), 1u);
+    const FaixaPpm r = f.EstadoDoGrafico().Experimental.ajuste.Regioes[0];
+    EXPECT_LT(r.Min, r.Max);
+    EXPECT_EQ(f.EstadoDoGrafico().ZoomHoriz, zoom);
+
+    QTableWidget* p = d->tabelaParametros();
+    const int linhas = p->rowCount();
+    p->selectRow(0);
+    ASSERT_TRUE(d->botaoSeparar()->isEnabled());
+    d->botaoSeparar()->click();
+    ASSERT_EQ(p->rowCount(), linhas + 1);
+    EXPECT_EQ(p->item(0, 0)->text(), "H1");
+    EXPECT_EQ(p->item(1, 0)->text(), "H2");
+    EXPECT_EQ(d->Problema().parametros[1].Protons, std::vector<int>{2});
+
+    d->close();
+    QTest::mousePress(g, Qt::LeftButton, {}, a);
+    QTest::mouseMove(g, b);
+    QTest::mouseRelease(g, Qt::LeftButton, {}, b);
+    EXPECT_GT(f.EstadoDoGrafico().ZoomHoriz, zoom);
+    EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty());
+}
+
+} // namespace
