@@ -429,6 +429,9 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
         }
     saida.Segundos =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    // A stop asked for while the last steps ran still wins: the caller said
+    // it wants no result.
+    if (parar.stop_requested()) return Erro{TipoErro::Interrompido, MsgInterrompido};
     r = std::move(saida);
     return std::nullopt;
 }
