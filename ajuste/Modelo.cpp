@@ -129,14 +129,67 @@ void Parametrizacao::Aplica(const double* x, EntradaSimulacao& in, double& largu
 
 namespace {
 
+// The protons joined by couplings that are not zero, each set apart: the
+// spectrum of independent sets is the sum of theirs, each line once for
+// every state of the other protons (2^(N - k) copies of the same intensity),
+// so an uncoupled OH halves a 10-proton run and more.
+std::vector<std::vector<int>> Conjuntos(const EntradaSimulacao& in) {
+    std::vector<int> de(std::size_t(in.NProt) + 1, 0);
+    std::vector<std::vector<int>> v;
+    for (int i = 1; i <= in.NProt; ++i) {
+        if (de[std::size_t(i)]) continue;
+        v.push_back({i});
+        de[std::size_t(i)] = int(v.size());
+        for (std::size_t k = 0; k < v.back().size(); ++k)
+            for (int j = 1; j <= in.NProt; ++j) {
+                const int a = v.back()[k];
+                if (j == a || de[std::size_t(j)]) continue;
+                if (in.J[std::size_t(IndiceJ(in.NProt, std::min(a, j), std::max(a, j)))] == 0)
+                    continue;
+                de[std::size_t(j)] = int(v.size());
+                v.back().push_back(j);
+            }
+    }
+    return v;
+}
+
+EntradaSimulacao Parte(const EntradaSimulacao& in, std::vector<int> protons) {
+    std::sort(protons.begin(), protons.end());
+    EntradaSimulacao p = in;
+    p.NProt = int(protons.size());
+    p.Desloc.clear();
+    p.J.clear();
+    for (std::size_t a = 0; a < protons.size(); ++a) {
+        p.Desloc.push_back(in.Desloc[std::size_t(protons[a] - 1)]);
+        for (std::size_t b = a + 1; b < protons.size(); ++b)
+            p.J.push_back(in.J[std::size_t(IndiceJ(in.NProt, protons[a], protons[b]))]);
+    }
+    return p;
+}
+
+// Every line of every independent set, with its copies counted.
+bool Bandas(const EntradaSimulacao& in, std::stop_token parar,
+            std::vector<std::pair<double, double>>& v) {
+    thread_local std::vector<TrabalhoSimulacao> trabalhos;
+    const auto conjuntos = Conjuntos(in);
+    if (trabalhos.size() < conjuntos.size()) trabalhos.resize(conjuntos.size());
+    v.clear();
+    for (std::size_t c = 0; c < conjuntos.size(); ++c) {
+        TrabalhoSimulacao& t = trabalhos[c];
+        if (SimulaBandas(Parte(in, conjuntos[c]), AutovaloresLapack(), t, parar)) return false;
+        const double copias = std::ldexp(1.0, in.NProt - int(conjuntos[c].size()));
+        for (int b = 1; b <= t.estado.NBandas; ++b)
+            v.emplace_back(t.estado.FreqBanda(b), copias * t.estado.IntBanda(b));
+    }
+    return true;
+}
+
 // Groups of equivalent protons give many lines at one frequency: summed
 // into one (lines closer than 1e-4 Hz, a ten-thousandth of a narrow line's
 // width), the line shape costs a fraction of the time and changes by less
 // than the last digits of a spectrum.
-void Junta(const EstadoSpin& e, std::vector<double>& hz, std::vector<double>& in) {
-    thread_local std::vector<std::pair<double, double>> v;
-    v.clear();
-    for (int b = 1; b <= e.NBandas; ++b) v.emplace_back(e.FreqBanda(b), e.IntBanda(b));
+void Junta(std::vector<std::pair<double, double>>& v, std::vector<double>& hz,
+           std::vector<double>& in) {
     std::sort(v.begin(), v.end());
     hz.clear();
     in.clear();
@@ -154,14 +207,14 @@ void Junta(const EstadoSpin& e, std::vector<double>& hz, std::vector<double>& in
 
 bool Forma(const EntradaSimulacao& in, double largura, int mistura, const PontosAjuste& p,
            double alargamento, std::stop_token parar, std::vector<double>& forma) {
-    // Each thread of a fit keeps its own run and grid from evaluation to evaluation.
-    thread_local TrabalhoSimulacao trabalho;
+    // Each thread of a fit keeps its own runs and grid from evaluation to evaluation.
     thread_local LinhaNaGrade grade;
+    thread_local std::vector<std::pair<double, double>> bandas;
     thread_local std::vector<double> hz, intensidade;
-    if (SimulaBandas(in, AutovaloresLapack(), trabalho, parar)) return false;
+    if (!Bandas(in, parar, bandas)) return false;
     grade.Dimensiona(p.Hz.size());
     std::copy(p.Hz.begin(), p.Hz.end(), grade.Hz.begin());
-    Junta(trabalho.estado, hz, intensidade);
+    Junta(bandas, hz, intensidade);
     grade.Calcula({hz, intensidade}, {std::max(largura, 1e-6) / 2, FracGaussDe(mistura)});
     forma.assign(grade.Valor.begin(), grade.Valor.end());
     Alarga(p, alargamento, forma);

@@ -3,6 +3,7 @@
 // 2-chloroethanol; groups, held parameters, the stop and every refusal.
 
 #include "ajuste/Ajuste.h"
+#include "ajuste/Modelo.h"
 #include "espectro/FormaDeLinha.h"
 #include "formatos/JcampDx.h"
 
@@ -238,6 +239,18 @@ TEST(Ajuste, Recusas) {
     a2.parametros = ParametrosPadrao(a2.inicio, 1);
     a2.parametros[1].Ajustar = true;
     EXPECT_NE(recusa(a2).find("não determina J(1,2)"), std::string::npos);
+}
+
+// The model simulates protons with no coupling between them apart: the
+// shape is the whole system's all the same.
+TEST(Ajuste, ConjuntosIndependentesDaoAFormaDoSistemaInteiro) {
+    const EntradaSimulacao in = Sistema({1500, 1460, 900, 1200}, {7, 0, 0, 0, 0, 0});
+    const auto medido = Medido(LinhasDe(in), 400, 1, 2, 4, 0, 1);
+    const PontosAjuste p = PontosDasRegioes(*medido, 400, 0, {{2, 4}});
+    std::vector<double> forma;
+    ASSERT_TRUE(Forma(in, 1, 50, p, 0, {}, forma));
+    for (std::size_t k = 0; k < forma.size(); ++k)
+        ASSERT_NEAR(1000 * forma[k] + 50, medido->Intensidade[k], 1e-6) << k;
 }
 
 } // namespace
