@@ -251,8 +251,8 @@ class Ajustador {
     Eigen::LevenbergMarquardtSpace::Status Minimiza(Funcao& f, Vetor& x, int etapa, bool larga) {
         Eigen::LevenbergMarquardt<Funcao> lm(f);
         lm.parameters.maxfev = 60 * (x.size() + 1);
-        lm.parameters.ftol = larga ? 1e-6 : 1e-10;
-        lm.parameters.xtol = larga ? 1e-6 : 1e-10;
+        lm.parameters.ftol = larga ? 1e-4 : 1e-10;
+        lm.parameters.xtol = larga ? 1e-4 : 1e-10;
         auto status = lm.minimizeInit(x);
         if (status == Eigen::LevenbergMarquardtSpace::ImproperInputParameters) return status;
         do {
