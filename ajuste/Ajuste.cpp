@@ -102,24 +102,44 @@ class Funcao {
             if (p_.conta[k]) r[m++] = y_[k] - (l.escala * s[k] + l.base);
     }
 
-    int operator()(const Vetor& x, Vetor& r) const {
+    // The residuals at x, the scale and baseline solved for (`fixo` null) or
+    // held at *fixo; false when the run refused or was stopped.
+    bool Avalia(const double* x, const Linear* fixo, double* r) const {
         thread_local std::vector<double> s;
-        if (!FormaEm(x.data(), s)) return -1;
-        Residuos(s, LinearDe(s), r.data());
-        return 0;
+        if (!FormaEm(x, s)) return false;
+        Residuos(s, fixo ? *fixo : LinearDe(s), r);
+        return true;
     }
 
-    int df(const Vetor& x, Matriz& J) const {
-        Vetor r0(values());
-        if ((*this)(x, r0) < 0) return -1;
+    // Forward differences around x, whose residuals are r0, shared between
+    // two cores.
+    bool Diferencas(const Vetor& x, const Vetor& r0, const Linear* fixo, Matriz& J) const {
         std::atomic<bool> ok{true};
         EmDoisNucleos(std::size_t(inputs()), true, [&](std::size_t c) {
             Vetor xc = x, rc(values());
             xc[long(c)] += Passo;
-            if ((*this)(xc, rc) < 0) ok = false;
+            if (!Avalia(xc.data(), fixo, rc.data())) ok = false;
             J.col(long(c)) = (rc - r0) / Passo;
         });
-        return ok ? 0 : -1;
+        return ok;
+    }
+
+    int operator()(const Vetor& x, Vetor& r) {
+        if (!Avalia(x.data(), nullptr, r.data())) return -1;
+        ultimoX_ = x;
+        ultimoR_ = r;
+        return 0;
+    }
+
+    // Levenberg-Marquardt asks for the Jacobian where it has just evaluated
+    // the residuals: those are reused.
+    int df(const Vetor& x, Matriz& J) {
+        if (ultimoX_.size() != x.size() || ultimoX_ != x) {
+            ultimoR_.resize(values());
+            if (!Avalia(x.data(), nullptr, ultimoR_.data())) return -1;
+            ultimoX_ = x;
+        }
+        return Diferencas(x, ultimoR_, nullptr, J) ? 0 : -1;
     }
 
     static constexpr double Passo = 1e-4; // Hz: shifts, couplings and the width alike
@@ -132,6 +152,7 @@ class Funcao {
     double alargamento_;
     std::stop_token parar_;
     std::vector<double> y_;
+    Vetor ultimoX_, ultimoR_; // the latest evaluation Levenberg-Marquardt asked for
 };
 
 double Rms(const Vetor& r) {
@@ -216,7 +237,7 @@ class Ajustador {
     void Varre(ParametroAjuste::Tipo tipo, int etapa, double alcance, double passo) {
         const std::vector<ParametroAjuste> daEtapa = ParametrosDaEtapa(etapa);
         const Parametrizacao par(prob_.inicio, daEtapa);
-        const Funcao f(prob_, daEtapa, par, p_, Alargamentos[etapa], parar_);
+        Funcao f(prob_, daEtapa, par, p_, Alargamentos[etapa], parar_);
         std::vector<double> inicio = par.Iniciais();
         Vetor x = Eigen::Map<Vetor>(inicio.data(), long(inicio.size())), r(f.values());
         for (std::size_t m = 0; m < par.Livres().size(); ++m) {
@@ -296,7 +317,8 @@ namespace {
 Matriz JacobianaCompleta(const Funcao& f, const Parametrizacao& par,
                          const std::vector<ParametroAjuste>& params, std::vector<int>& quais,
                          Vetor& r) {
-    std::vector<double> x = par.Iniciais(), s0;
+    std::vector<double> inicio = par.Iniciais(), s0;
+    const Vetor x = Eigen::Map<Vetor>(inicio.data(), long(inicio.size()));
     f.FormaEm(x.data(), s0);
     const Linear l = f.LinearDe(s0);
     r.resize(f.values());
@@ -308,24 +330,18 @@ Matriz JacobianaCompleta(const Funcao& f, const Parametrizacao& par,
             (t == ParametroAjuste::Tipo::Escala || t == ParametroAjuste::Tipo::Base))
             quais.push_back(k);
     }
+    Matriz nl(f.values(), x.size());
+    f.Diferencas(x, r, &l, nl);
     Matriz J(f.values(), long(quais.size()));
-    EmDoisNucleos(par.Livres().size(), true, [&](std::size_t c) {
-        std::vector<double> xc = x, s;
-        xc[c] += Funcao::Passo;
-        f.FormaEm(xc.data(), s);
-        Vetor rc(f.values());
-        f.Residuos(s, l, rc.data());
-        J.col(long(c)) = (rc - r) / Funcao::Passo;
-    });
-    for (std::size_t c = par.Livres().size(); c < quais.size(); ++c) {
-        const bool escala = params[std::size_t(quais[c])].tipo == ParametroAjuste::Tipo::Escala;
-        Vetor coluna(f.values());
-        f.Residuos(s0, {escala ? 1.0 : 0.0, escala ? 0.0 : 1.0}, coluna.data());
-        // r = y - (a s + c): d r / d a = -s, d r / d c = -1.
-        Vetor y0(f.values());
-        f.Residuos(s0, {0, 0}, y0.data());
-        J.col(long(c)) = coluna - y0;
-    }
+    J.leftCols(x.size()) = nl;
+    // r = y - (a s + c): d r / d a = -s, d r / d c = -1.
+    Vetor y(f.values()), ys(f.values());
+    f.Residuos(s0, {0, 0}, y.data());
+    f.Residuos(s0, {1, 0}, ys.data());
+    for (std::size_t c = par.Livres().size(); c < quais.size(); ++c)
+        J.col(long(c)) = params[std::size_t(quais[c])].tipo == ParametroAjuste::Tipo::Escala
+                             ? Vetor(ys - y)
+                             : Vetor::Constant(f.values(), -1);
     return J;
 }
 
