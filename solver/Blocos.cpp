@@ -35,8 +35,6 @@ void MontaBloco(const EstadoSpin& e, const std::vector<unsigned>& acima, int ini
     for (int r = 0; r < n; ++r) {
         const int i = ini + r;
         A[std::size_t(r) * passo + r] = e.DiagHam(i);
-        // The two ends of the basis are blocks of their own.
-        if (i == 1 || i == e.NEst) continue;
         for (int c = r + 1; c < n; ++c) {
             int d1, d2;
             if (DoisViram(acima[std::size_t(i)], acima[std::size_t(ini + c)], d1, d2)) {
