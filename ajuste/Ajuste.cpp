@@ -434,6 +434,9 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
     SinaisIndeterminados(f, par, params, rss, rss / double(J.rows() - J.cols()), saida.Avisos);
     std::vector<double> x = par.Iniciais();
     par.Aplica(x.data(), saida.sistema, saida.Largura);
+    // The model's run drew every line; the fitted system keeps the user's cut.
+    saida.sistema.IntMin = p.inicio.IntMin;
+    saida.sistema.ComTabela = p.inicio.ComTabela;
     saida.parametros = params;
     saida.regioes = regioes;
     saida.Iteracoes = ajustador.Iteracoes();

@@ -83,6 +83,11 @@ Parametrizacao::Parametrizacao(const EntradaSimulacao& inicio,
         for (double& d : base_.Desloc) d *= base_.MHz;
     base_.PPM = false;
     base_.ComTabela = false;
+    // A line cut at the minimum intensity would come and go as a parameter
+    // moves, and the model would jump by that much: the Jacobian's
+    // differences would be noise. The run keeps every line that could
+    // matter; DeixaAsFracas drops the rest smoothly.
+    base_.IntMin = 1e-12f;
     for (int k = 0; k < int(params.size()); ++k) {
         const auto tipo = params[std::size_t(k)].tipo;
         if (tipo == ParametroAjuste::Tipo::Largura) largura_ = params[std::size_t(k)].Valor;
@@ -195,12 +200,36 @@ void Junta(std::vector<std::pair<double, double>>& v, std::vector<double>& hz,
     in.clear();
     for (const auto& [f, i] : v) {
         if (!hz.empty() && f - hz.back() < 1e-4) {
-            in.back() += i;
+            // At the lines' centroid, so that the model moves smoothly as
+            // two lines close in on each other.
+            const double soma = in.back() + i;
+            if (soma > 0) hz.back() = (hz.back() * in.back() + f * i) / soma;
+            in.back() = soma;
             continue;
         }
         hz.push_back(f);
         in.push_back(i);
     }
+}
+
+// Most lines of a large system are far too weak to see, yet each costs as
+// much to draw as a strong one. Those below a ten-millionth of the total
+// intensity (which the parameters do not change) are left out, and those
+// just above it fade in smoothly, so that no line appears or vanishes with
+// a jump as a parameter moves.
+void DeixaAsFracas(std::vector<double>& hz, std::vector<double>& in) {
+    double total = 0;
+    for (double i : in) total += i;
+    const double limiar = 1e-7 * total;
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < in.size(); ++k) {
+        if (!(in[k] > limiar)) continue;
+        const double u = std::min(1.0, in[k] / limiar - 1);
+        hz[n] = hz[k];
+        in[n++] = in[k] * u * u * (3 - 2 * u);
+    }
+    hz.resize(n);
+    in.resize(n);
 }
 
 } // namespace
@@ -215,6 +244,7 @@ bool Forma(const EntradaSimulacao& in, double largura, int mistura, const Pontos
     grade.Dimensiona(p.Hz.size());
     std::copy(p.Hz.begin(), p.Hz.end(), grade.Hz.begin());
     Junta(bandas, hz, intensidade);
+    DeixaAsFracas(hz, intensidade);
     grade.Calcula({hz, intensidade}, {std::max(largura, 1e-6) / 2, FracGaussDe(mistura)});
     forma.assign(grade.Valor.begin(), grade.Valor.end());
     Alarga(p, alargamento, forma);

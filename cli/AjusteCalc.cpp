@@ -57,7 +57,6 @@ std::optional<std::string> AjustaCalc(OpcoesCalc& o, std::string& relato) {
     relato = Relato(r, o.entrada.MHz, o.entrada.SepDec);
     const bool ppm = o.entrada.PPM;
     o.entrada = r.sistema;
-    o.entrada.ComTabela = p.inicio.ComTabela;
     if (ppm) {
         for (double& d : o.entrada.Desloc) d /= o.entrada.MHz;
         o.entrada.PPM = true;
