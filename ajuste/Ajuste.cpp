@@ -239,21 +239,26 @@ class Ajustador {
         const Parametrizacao par(prob_.inicio, daEtapa);
         Funcao f(prob_, daEtapa, par, p_, Alargamentos[etapa], parar_);
         std::vector<double> inicio = par.Iniciais();
-        Vetor x = Eigen::Map<Vetor>(inicio.data(), long(inicio.size())), r(f.values());
+        Vetor x = Eigen::Map<Vetor>(inicio.data(), long(inicio.size()));
         for (std::size_t m = 0; m < par.Livres().size(); ++m) {
             if (daEtapa[std::size_t(par.Livres()[m])].tipo != tipo) continue;
             const double centro = x[long(m)];
-            double melhor = centro, menor = INFINITY;
-            for (double d = -alcance; d <= alcance + 1e-9; d += passo) {
+            const int n = int(std::lround(2 * alcance / passo)) + 1;
+            std::vector<double> rss(std::size_t(n), INFINITY);
+            std::atomic<bool> ok{true};
+            EmDoisNucleos(std::size_t(n), true, [&](std::size_t k) {
+                Vetor xk = x, r(f.values());
+                xk[long(m)] = centro - alcance + passo * double(k);
                 // A coupling keeps the sign it started with: the sign of a
                 // weak coupling is for the user to choose (or to be told).
-                if (tipo == ParametroAjuste::Tipo::Acoplamento && (centro + d) * centro < 0)
-                    continue;
-                x[long(m)] = centro + d;
-                if (f(x, r) < 0) return;
-                if (r.squaredNorm() < menor) menor = r.squaredNorm(), melhor = x[long(m)];
-            }
-            x[long(m)] = melhor;
+                if (tipo == ParametroAjuste::Tipo::Acoplamento && xk[long(m)] * centro < 0) return;
+                if (!f.Avalia(xk.data(), nullptr, r.data())) ok = false;
+                rss[k] = r.squaredNorm();
+            });
+            if (!ok) return;
+            const auto melhor = std::min_element(rss.begin(), rss.end()) - rss.begin();
+            if (rss[std::size_t(melhor)] < INFINITY)
+                x[long(m)] = centro - alcance + passo * double(melhor);
         }
         Guarda(f, par, x);
     }
