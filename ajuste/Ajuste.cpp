@@ -276,7 +276,7 @@ class Ajustador {
 
     Eigen::LevenbergMarquardtSpace::Status Minimiza(Funcao& f, Vetor& x, int etapa, bool larga) {
         Eigen::LevenbergMarquardt<Funcao> lm(f);
-        lm.parameters.maxfev = 60 * (x.size() + 1);
+        lm.parameters.maxfev = 20 * (x.size() + 1);
         lm.parameters.ftol = larga ? 1e-4 : 1e-10;
         lm.parameters.xtol = larga ? 1e-4 : 1e-10;
         auto status = lm.minimizeInit(x);
@@ -420,8 +420,8 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
     if (auto erro = Prepara(p, params, regioes, pontos)) return erro;
     Ajustador ajustador(p, params, pontos, parar, progresso);
     for (int etapa = 0; etapa < NEtapas; ++etapa) {
-        if (etapa == 0) ajustador.Varre(ParametroAjuste::Tipo::Deslocamento, 0, 16, 2);
-        if (etapa == 2) ajustador.Varre(ParametroAjuste::Tipo::Acoplamento, 2, 2.5, 0.5);
+        if (etapa == 0) ajustador.Varre(ParametroAjuste::Tipo::Deslocamento, 0, 16, 4);
+        if (etapa == 2) ajustador.Varre(ParametroAjuste::Tipo::Acoplamento, 2, 3, 1);
         if (auto erro = ajustador.Etapa(etapa)) return erro;
     }
 
