@@ -7,6 +7,11 @@
 #   espectro-ab.png  the copy picture of the AB example (Δν/J = 3), drawn by
 #                    halvora-calc --svg and converted to PNG.
 #
+# ajuste-dialogo.png and ajuste-residuo.png (the fit's dialog, and the fitted
+# 2-chloroethanol with its residual) are not made here: they are screenshots
+# of the walk-through on the page, cropped by hand, because the measured
+# spectrum is chosen in a file dialog.
+#
 #   guia/gera_figuras.sh [PASTA_DO_BUILD]     (default: build)
 #
 # Needs Xvfb, xdotool, ImageMagick (import, convert) and rsvg-convert
