@@ -264,18 +264,13 @@ TEST(Ajuste, ConjuntosIndependentesDaoAFormaDoSistemaInteiro) {
 TEST(Ajuste, AFormaESuaveNosParametros) {
     EntradaSimulacao in = Sistema({1500, 1480, 1300, 1300, 1260, 1260, 900, 900}, {});
     in.J.assign(28, 0);
-    for (auto [i, j, v] : {std::tuple{1, 2, 10.5},
-                           {2, 3, 7.0},
-                           {2, 4, 7.0},
-                           {3, 5, 7.4},
-                           {3, 6, 7.4},
-                           {4, 5, 7.4},
-                           {4, 6, 7.4},
-                           {5, 7, 6.8},
-                           {5, 8, 6.8},
-                           {6, 7, 6.8},
-                           {6, 8, 6.8}})
-        in.J[std::size_t(IndiceJ(8, i, j))] = v;
+    // A chain of groups: each coupling joins every proton of one to every
+    // proton of the next.
+    const std::vector<std::vector<int>> grupos{{1}, {2}, {3, 4}, {5, 6}, {7, 8}};
+    const double J[] = {10.5, 7.0, 7.4, 6.8};
+    for (std::size_t g = 0; g + 1 < grupos.size(); ++g)
+        for (int i : grupos[g])
+            for (int j : grupos[g + 1]) in.J[std::size_t(IndiceJ(8, i, j))] = J[g];
     ASSERT_GT(in.IntMin, 0);
     const auto medido = Medido(LinhasDe(in), 400, 1, 1.5, 4, 0, 1);
     const PontosAjuste p = PontosDasRegioes(*medido, 400, 0, {{1.5, 4}});
