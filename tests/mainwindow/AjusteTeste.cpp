@@ -54,6 +54,21 @@ void Cloroetanol(Tela& t, const Local& L) {
     ASSERT_TRUE(f.Jcamp().TemExperimental());
 }
 
+// A window with the 2-chloroethanol laid under, and its boxes and results
+// before any fit.
+struct AjusteCloroetanol : ::testing::Test {
+    const Local L{','};
+    Tela t;
+    JanelaEspectro& f = t.f;
+    QStringList antes;
+    std::vector<double> freqsAntes;
+    void SetUp() override {
+        Cloroetanol(t, L);
+        antes = t.Caixas();
+        freqsAntes = t.Freqs();
+    }
+};
+
 // Starts the fit from the dialog and answers its end: the result's button,
 // or "Cancelar" at once. A refusal's message box is
 // recorded.
@@ -118,13 +133,7 @@ TEST(AjusteJanela, MenuSoComEspectroExperimental) {
 // From the rough start to the measured lines; the boxes take the fitted
 // values in ppm and the table is the run of those boxes; "Desfazer ajuste"
 // brings the rough start back.
-TEST(AjusteJanela, AplicaEDesfaz) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    Cloroetanol(t, L);
-    const QStringList antes = t.Caixas();
-    const auto freqsAntes = t.Freqs();
+TEST_F(AjusteCloroetanol, AplicaEDesfaz) {
 
     MostraJanela(t);
     f.Acoes().ajustar->trigger();
@@ -175,16 +184,10 @@ TEST(AjusteJanela, AplicaEDesfaz) {
 
 // "Cancelar" and "Descartar" leave the boxes and the results as they were,
 // and so does a refusal, which says why.
-TEST(AjusteJanela, CancelarDescartarERecusaNaoMudamNada) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    Cloroetanol(t, L);
-    const QStringList antes = t.Caixas();
-    const auto freqs = t.Freqs();
+TEST_F(AjusteCloroetanol, CancelarDescartarERecusaNaoMudamNada) {
     const auto igual = [&] {
         EXPECT_EQ(t.Caixas(), antes);
-        EXPECT_EQ(t.Freqs(), freqs);
+        EXPECT_EQ(t.Freqs(), freqsAntes);
         EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.ComResiduo());
         MostraJanela(t);
         EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());
@@ -227,11 +230,7 @@ TEST(AjusteJanela, CancelarDescartarERecusaNaoMudamNada) {
 
 // A drag on the plot adds a region while the dialog is open, and zooms
 // again once it is closed; untying a group gives each member its row.
-TEST(AjusteJanela, RegiaoArrastadaEGrupoSeparado) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    Cloroetanol(t, L);
+TEST_F(AjusteCloroetanol, RegiaoArrastadaEGrupoSeparado) {
     MostraJanela(t);
     f.Acoes().ajustar->trigger();
     DialogoAjuste* d = f.Ajuste().Dialogo();
