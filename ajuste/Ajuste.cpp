@@ -27,7 +27,6 @@ const char* const MsgNadaLivre = "Não há parâmetros livres para ajustar.";
 const char* const MsgNaoConvergiu =
     "O ajuste não convergiu. Aproxime os valores iniciais do espectro medido ou fixe alguns "
     "parâmetros.";
-const char* const MsgInterrompido = "O ajuste foi interrompido.";
 
 // The broadened stages (Gaussian width, Hz) before the final fit.
 constexpr double Alargamentos[] = {12, 6, 3, 1.5, 0};
@@ -221,7 +220,7 @@ class Ajustador {
         auto status = Eigen::LevenbergMarquardtSpace::RelativeErrorTooSmall;
         if (x.size() > 0) {
             status = Minimiza(f, x, etapa, b > 0);
-            if (parar_.stop_requested()) return Erro{TipoErro::Interrompido, MsgInterrompido};
+            if (parar_.stop_requested()) return AjusteInterrompido();
             if (b == 0 && !Convergiu(status)) return Erro{TipoErro::Calculo, MsgNaoConvergiu};
         }
         Guarda(f, par, x);
@@ -430,7 +429,7 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
     std::vector<int> quais;
     Vetor res;
     const Matriz J = JacobianaCompleta(f, par, params, quais, res);
-    if (parar.stop_requested()) return Erro{TipoErro::Interrompido, MsgInterrompido};
+    if (parar.stop_requested()) return AjusteInterrompido();
     if (auto nome = Erros(J, res, quais, params))
         return Erro{TipoErro::Calculo, "O espectro não determina " + *nome +
                                            ": fixe esse parâmetro ou junte-o a outro."};
@@ -455,12 +454,16 @@ std::optional<Erro> AjustaPreparado(const ProblemaAjuste& p, ResultadoAjuste& r,
         std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     // A stop asked for while the last steps ran still wins: the caller said
     // it wants no result.
-    if (parar.stop_requested()) return Erro{TipoErro::Interrompido, MsgInterrompido};
+    if (parar.stop_requested()) return AjusteInterrompido();
     r = std::move(saida);
     return std::nullopt;
 }
 
 } // namespace
+
+Erro AjusteInterrompido() {
+    return {TipoErro::Interrompido, "O ajuste foi interrompido."};
+}
 
 std::optional<Erro> Ajusta(const ProblemaAjuste& p, ResultadoAjuste& r, std::stop_token parar,
                            const std::function<void(const ProgressoAjuste&)>& progresso) {

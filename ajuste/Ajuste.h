@@ -97,3 +97,6 @@ struct ResultadoAjuste {
 // converged fit fills `r`.
 std::optional<Erro> Ajusta(const ProblemaAjuste& p, ResultadoAjuste& r, std::stop_token parar = {},
                            const std::function<void(const ProgressoAjuste&)>& progresso = {});
+
+// The refusal of a fit stopped by its caller.
+Erro AjusteInterrompido();

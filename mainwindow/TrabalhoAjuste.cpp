@@ -46,8 +46,7 @@ void TrabalhoAjuste::Fim(std::optional<Erro> recusa, ResultadoAjuste r) {
     rodando_ = false;
     // A fit that ended on its own just before the stop was asked for is
     // dropped all the same: the user said not to want it.
-    if (std::exchange(cancelado_, false) && !recusa)
-        recusa = Erro{TipoErro::Interrompido, "Ajuste interrompido."};
+    if (std::exchange(cancelado_, false) && !recusa) recusa = AjusteInterrompido();
     recusa_ = std::move(recusa);
     resultado_ = std::move(r);
     emit Terminou();
