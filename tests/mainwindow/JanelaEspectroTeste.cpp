@@ -507,7 +507,8 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_FALSE(MatrizesDisponivel(t));
 
     // Seven protons: the plot gives the coupling grid room from the top and
-    // the wait panel comes up; a smaller system gives the room back.
+    // the wait panel comes up, and goes; a smaller system gives the room back.
+    f.Execucao().DefineEsperaPainelTempos(std::chrono::milliseconds(1));
     f.Entrada().caixaNProt()->setText("7");
     Enter(f.Entrada().caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 7);
