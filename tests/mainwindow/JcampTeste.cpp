@@ -26,6 +26,17 @@ namespace {
 
 const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
 
+// The items of "Janela" that need a measured spectrum, enabled as the user
+// finds them on opening the menu.
+void ConfereMenuJanela(Tela& t, bool comExperimental) {
+    QMenu* janela = menus::Submenu(t.w.menuBar()->actions(), QStringLiteral("Janela"));
+    ASSERT_TRUE(janela);
+    emit janela->aboutToShow();
+    const AcoesEspectro& a = t.f.Acoes();
+    for (const QAction* item : {a.removerExperimental, a.referenciaExperimental, a.ajustar})
+        EXPECT_EQ(item->isEnabled(), comExperimental) << menus::Legenda(item).toStdString();
+}
+
 TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     const Local L(',');
     Tela t;
@@ -39,6 +50,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     const auto deslocamento = [&f](int i) { return f.Estado().FreqProt(i) - f.Estado().FreqEspHz; };
     std::vector<double> antes;
     for (int i = 1; i <= f.Estado().NProt; ++i) antes.push_back(deslocamento(i));
+    ConfereMenuJanela(t, false);
     {
         // 300 MHz in the panel, 400.13 in the file: one question; "Não" keeps 300.
         Modal nao(QMessageBox::No);
@@ -50,6 +62,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
                   "ppm).");
     }
     EXPECT_TRUE(f.Jcamp().TemExperimental());
+    ConfereMenuJanela(t, true);
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
     EXPECT_EQ(t.Freqs(), freqs);
@@ -96,6 +109,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
 
     f.Acoes().removerExperimental->trigger();
     EXPECT_FALSE(f.Jcamp().TemExperimental());
+    ConfereMenuJanela(t, false);
 }
 
 // Opening another system under a measured spectrum asks whether to keep
