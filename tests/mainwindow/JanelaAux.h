@@ -4,6 +4,7 @@
 // decimal form.
 
 #include "GuardaModal.h"
+#include "display/AreaGrafico.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -13,10 +14,12 @@
 #include "mainwindow/Moldura.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
+#include "mainwindow/TabelaResultadosWidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -154,5 +158,31 @@ struct Tela {
         return s;
     }
 };
+
+// What a user must see of a layout: the main controls and the coupling
+// boxes inside the window, none over another.
+inline void ConfereLeiaute(JanelaEspectro& f) {
+    std::vector<QWidget*> controles = {f.tabelaResultados(),
+                                       f.areaGrafico(),
+                                       f.botaoTabela(),
+                                       f.botaoExecutar(),
+                                       f.botaoAmpliarV(),
+                                       f.botaoReduzirV(),
+                                       f.OpcoesDaJanela().quadroMistura()};
+    std::erase_if(controles, [](QWidget* w) { return w->isHidden(); });
+    for (int r = 1; r < NProtMax; ++r)
+        for (int c = r + 1; c <= NProtMax; ++c)
+            if (QWidget* j = f.Entrada().Acoplamentos().caixaJ(r, c); !j->isHidden())
+                controles.push_back(j);
+    // Twips rounded to pixels may share an edge: the compact layout's do.
+    const auto miolo = [](const QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        const QString nome = controles[i]->metaObject()->className();
+        EXPECT_TRUE(f.rect().contains(controles[i]->geometry())) << nome.toStdString();
+        for (std::size_t k = i + 1; k < controles.size(); ++k)
+            EXPECT_FALSE(miolo(controles[i]).intersects(miolo(controles[k])))
+                << nome.toStdString() << " " << controles[k]->metaObject()->className();
+    }
+}
 
 } // namespace aux
