@@ -173,13 +173,6 @@ TEST(Jcamp, AvisosNaBarraEmFrasesComOSeparadorDoUsuario) {
     EXPECT_TRUE(aviso.endsWith("as posições seguem o cabeçalho.")) << aviso.toStdString();
 }
 
-// "Janela" as it opens enables the reference item or not.
-bool ReferenciaDisponivel(Tela& t) {
-    for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
-        if (menus::Legenda(m->title()) == "Janela") emit m->aboutToShow();
-    return t.f.Acoes().referenciaExperimental->isEnabled();
-}
-
 // The ppm added to the measured spectrum: asked with the current value,
 // refused with a message when it is no number or too large.
 TEST(Jcamp, ReferenciaDoEspectroExperimental) {
@@ -187,13 +180,13 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     Tela t;
     JanelaEspectro& f = t.f;
     const double& referencia = f.EstadoDoGrafico().Experimental.ReferenciaPpm;
-    EXPECT_FALSE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, false);
     f.Dialogos().EscolheArquivo = [](bool salvar) { return salvar ? QString() : Affn; };
     {
         Modal nao(QMessageBox::No);
         f.Acoes().espectroExperimental->trigger();
     }
-    EXPECT_TRUE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, true);
     {
         Modal resposta(QStringLiteral("0,25"));
         f.Acoes().referenciaExperimental->trigger();
@@ -227,7 +220,7 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     }
     EXPECT_EQ(referencia, 0);
     f.Acoes().removerExperimental->trigger();
-    EXPECT_FALSE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, false);
 }
 
 // The data file's lines from `chave` on, in the file's own bytes.
@@ -340,6 +333,9 @@ TEST(Jcamp, NomesDoEspectroNoArquivoDeDados) {
     EXPECT_FALSE(QFile::exists(dados));
 }
 
+// The window hands the exporter the spectrum it shows, with its width and
+// mix: the file holds the bytes BytesJcampDx makes of it (the format and its
+// bands are the core's tests).
 TEST(Jcamp, ExportaOEspectroInteiro) {
     const Local L(',');
     QTemporaryDir pasta;
@@ -350,12 +346,14 @@ TEST(Jcamp, ExportaOEspectroInteiro) {
         EXPECT_TRUE(salvar);
         return arquivo;
     };
+    f.Entrada().caixaLargura()->setText("2,5");
+    f.OpcoesDaJanela().controleMistura()->setValue(20);
     f.Acoes().exportarJcamp->trigger();
-    const LeituraJcamp lido = LeArquivoJcamp(arquivo.toStdString());
-    ASSERT_TRUE(lido.espectro) << lido.Mensagem();
-    EXPECT_EQ(lido.espectro->MHz, 300);
-    EXPECT_EQ(lido.espectro->Titulo, "Default");
-    EXPECT_EQ(lido.espectro->Ppm.size(), PontosMinimosExportacao);
+    QFile lido(arquivo);
+    ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
+    const ExportacaoJcamp x = ExportacaoDoEspectro(f.EstadoDoGrafico(), f.Estado(), f.Opcoes());
+    EXPECT_EQ(lido.readAll().toStdString(), BytesJcampDx(x));
+    EXPECT_EQ(x.Titulo, "Default");
 }
 
 } // namespace
