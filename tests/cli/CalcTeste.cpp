@@ -108,6 +108,7 @@ TEST(HalvoraCalc, RecusasDaoStatus2EUmaLinha) {
         {"--svg=x.svg --size=772x400", "--size: \"772x400\" não é um tamanho LxA"},
         {"--svg=x.svg --size=800x364", "--size:"},
         {"--svg=x.svg --size=4097x800", "--size:"},
+        {"--svg=x.svg --size=800x4097", "--size:"},
         {"--svg=x.svg --size=800", "--size:"},
         {"/nao-existe/aula.esm", "/nao-existe/aula.esm: não foi possível abrir o arquivo"},
         {"--exemplo=nenhum", "--exemplo: \"nenhum\" não é o nome de um exemplo"},

@@ -21,8 +21,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -53,7 +55,7 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     const PainelEntrada& p = f.Entrada();
     const EntradaSimulacao in = EntradaInicial(NProtInicial);
     const auto caixa = [&L](double v) {
-        return QString::fromStdString(FormataGeral(v, 15, L.sep()));
+        return QString::fromStdString(FormataNumeroG(v, 15, L.sep()));
     };
 
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
@@ -65,7 +67,8 @@ TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
             EXPECT_EQ(p.Acoplamentos().caixaJ(i, c)->text(), caixa(JInicial(i, c))) << i << c;
     }
     EXPECT_EQ(p.caixaFrequencia()->text(), caixa(MHzInicial));
-    EXPECT_EQ(p.caixaIntMin()->text(), caixa(IntMinInicial));
+    EXPECT_EQ(float(ConverteNumero(p.caixaIntMin()->text().toStdString(), L.sep()).value_or(0)),
+              IntMinInicial);
     EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), L("0,6478")) << "the run's four decimals";
     EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
     EXPECT_FALSE(p.PPM());
@@ -131,6 +134,30 @@ TEST(JanelaEspectro, MisturaDizOMesmoNosDoisLugares) {
     t.f.OpcoesDaJanela().controleMistura()->setValue(30);
     EXPECT_EQ(sobreOControle(), "30% Lorentziana + 70% Gaussiana");
     EXPECT_EQ(noGrafico(), sobreOControle());
+}
+
+// The envelope and the mix through the controls a user touches: the menu
+// twins follow the radio buttons, a slider dragged and let go is an edit
+// that redraws, and no busy pointer is left behind.
+TEST(JanelaEspectro, EnvolventeEMisturaPelosControles) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    OpcoesEspectro& o = f.OpcoesDaJanela();
+    QSlider* mistura = o.controleMistura();
+    mistura->setSliderDown(true);
+    mistura->setValue(20);
+    EXPECT_TRUE(f.DadosSalvos()) << "not while it is dragged";
+    mistura->setSliderDown(false);
+    EXPECT_FALSE(f.DadosSalvos());
+    EXPECT_EQ(f.areaGrafico()->rotuloMisturaGrafico()->text(), "20% Lorentziana + 80% Gaussiana");
+    for (bool ligada : {false, true}) {
+        (ligada ? o.opcaoComEnvolvente() : o.opcaoSemEnvolvente())->click();
+        EXPECT_EQ(f.Acoes().comEnvolvente->isChecked(), ligada);
+        EXPECT_EQ(f.Acoes().semEnvolvente->isChecked(), !ligada);
+        EXPECT_EQ(f.EstadoDoGrafico().env.EnvolventeLigada, ligada);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
