@@ -168,7 +168,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
         areaGrafico_.Restaurar();
         QMessageBox::warning(janela_, TituloDaRecusa(erro->tipo), Q(erro->texto));
     }
-    temporizadorTempos_.start(1000);
+    temporizadorTempos_.start(esperaPainel_);
 }
 
 void ExecucaoEspectro::DefineComTabela(bool aberta) {

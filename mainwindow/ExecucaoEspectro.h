@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <deque>
 #include <functional>
 
@@ -65,7 +66,9 @@ class ExecucaoEspectro : public QObject {
     bool TabelaPreenchida() const { return TabelaPreenchida_; }
     void DefinePrimOrdem(bool primOrdem) { PrimOrdem_ = primOrdem; }
     bool PrimOrdem() const { return PrimOrdem_; }
-    // Hides the timing panel a second after a run.
+    // Hides the timing panel a while after a run: a second, or what a test sets.
+    static constexpr std::chrono::milliseconds EsperaPainelTempos{1000};
+    void DefineEsperaPainelTempos(std::chrono::milliseconds espera) { esperaPainel_ = espera; }
     QTimer& temporizadorTempos() { return temporizadorTempos_; }
 
   signals:
@@ -99,4 +102,5 @@ class ExecucaoEspectro : public QObject {
     bool recusada_ = false;
     std::deque<std::function<void()>> esperando_;
     QTimer temporizadorTempos_;
+    std::chrono::milliseconds esperaPainel_ = EsperaPainelTempos;
 };

@@ -36,6 +36,9 @@ scripts/setup.sh test
 echo "== Layers (includes against docs/ARCHITECTURE.md)"
 scripts/confere_camadas.sh
 
+echo "== The planted faults' list (scripts/mutacao.py --confere: each still where it says)"
+python3 scripts/mutacao.py --confere
+
 echo "== Formatting (clang-format)"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -61,4 +62,13 @@ inline std::optional<QImage> ImagemPdf(const QString& arquivo, int dpi) {
     QImage im;
     if (p.waitForFinished(-1) && p.exitCode() == 0) im.load(raiz + QStringLiteral(".png"));
     return im;
+}
+
+// The smallest rectangle that holds every pixel of `im` that is not white.
+inline QRect Tinta(const QImage& im) {
+    QRect r;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if ((im.pixel(x, y) & 0xffffff) != 0xffffff) r |= QRect(x, y, 1, 1);
+    return r;
 }

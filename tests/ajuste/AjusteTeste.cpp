@@ -66,6 +66,23 @@ const ParametroAjuste& Chamado(const ResultadoAjuste& r, const std::string& nome
     return r.parametros.front();
 }
 
+// The regions the fit starts from: around each line, merged where they meet,
+// and never beyond the measured spectrum; a line out of it gives no region.
+TEST(Ajuste, RegioesPadraoDentroDoMedido) {
+    ProblemaAjuste p;
+    p.inicio = Sistema({400, 1200, 3000}, {0, 0, 0});
+    p.medido = Medido(LinhasDe(p.inicio), 400, 1, 0.5, 4, 0, 1);
+    const std::vector<RegiaoPpm> r = RegioesPadrao(p);
+    ASSERT_EQ(r.size(), 2u) << "the line at 7.5 ppm lies beyond the measured 4 ppm";
+    const double meia = (p.Largura + AlargamentoRegioesHz) / 400;
+    EXPECT_NEAR(r[0].Min, 1 - meia, 1e-9);
+    EXPECT_NEAR(r[0].Max, 1 + meia, 1e-9);
+    EXPECT_NEAR(r[1].Min, 3 - meia, 1e-9);
+    EXPECT_NEAR(r[1].Max, 3 + meia, 1e-9);
+    p.inicio.Desloc = {3000, 3100, 3200};
+    EXPECT_TRUE(RegioesPadrao(p).empty());
+}
+
 // An ABX (styrene's vinyl at 400 MHz) with noise and a baseline, fitted from
 // shifts 8 Hz and couplings 1.5 Hz off: every value within three standard
 // errors of the truth.

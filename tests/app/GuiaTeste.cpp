@@ -223,12 +223,26 @@ TEST(Guia, QuemApertaF1AchaOZoom) {
     for (const auto& [href, texto] : Le(*navegador.document()).links)
         if (texto.contains(QStringLiteral("zoom"), Qt::CaseInsensitive)) zoom.push_back(href);
     ASSERT_FALSE(zoom.empty());
+    const auto botao = [&p](const char* legenda) {
+        for (QAbstractButton* b : p.moldura.guia()->findChildren<QAbstractButton*>())
+            if (b->text() == QString::fromUtf8(legenda)) return b;
+        ADD_FAILURE() << "no button " << legenda;
+        return static_cast<QAbstractButton*>(nullptr);
+    };
+    QAbstractButton *voltar = botao("◀ Voltar"), *avancar = botao("Avançar ▶");
+    ASSERT_TRUE(voltar && avancar);
+    EXPECT_FALSE(voltar->isEnabled());
     for (const QString& href : zoom) {
         SCOPED_TRACE(href.toStdString());
         navegador.setSource(JanelaGuia::Indice().resolved(QUrl(href)));
         const QString texto = navegador.toPlainText();
-        for (const char* botao : {"◀▶", "▶◀", "▲", "▼"})
-            EXPECT_TRUE(texto.contains(QString::fromUtf8(botao))) << botao;
+        for (const char* b : {"◀▶", "▶◀", "▲", "▼"})
+            EXPECT_TRUE(texto.contains(QString::fromUtf8(b))) << b;
+        // And back to where the student was.
+        ASSERT_TRUE(voltar->isEnabled());
+        voltar->click();
+        EXPECT_EQ(navegador.source(), JanelaGuia::Indice());
+        EXPECT_TRUE(avancar->isEnabled());
     }
 }
 

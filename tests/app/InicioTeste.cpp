@@ -26,9 +26,16 @@ QString Grava(const QTemporaryDir& pasta, const QString& nome, std::string_view 
     return f.fileName();
 }
 
+// An example's bytes; a name the index lacks fails the test, not the program.
+std::string_view BytesDoExemplo(std::string_view nome) {
+    const Exemplo* e = ProcuraExemplo(nome);
+    EXPECT_TRUE(e) << "no example " << nome;
+    return e ? e->bytes : std::string_view();
+}
+
 // A real saved file of four protons, where the start-up system has three.
 std::string_view Aula() {
-    return ProcuraExemplo("aabb-clorotolueno")->bytes;
+    return BytesDoExemplo("aabb-clorotolueno");
 }
 
 TEST(LinhaComando, UmNomeAbreOArquivo) {
@@ -123,7 +130,7 @@ TEST(AbreNoInicio, ProblemaNaLinhaAvisaEDeixaOSistemaInicial) {
 // shown, say) must not leave the start-up system's envelope on screen.
 TEST(AbreNoInicio, RedesenhoDuranteAExecucaoNaoDeixaAEnvolventeAntiga) {
     QTemporaryDir pasta;
-    const QString arquivo = Grava(pasta, "aula.esm", ProcuraExemplo("acrilato-60")->bytes);
+    const QString arquivo = Grava(pasta, "aula.esm", BytesDoExemplo("acrilato-60"));
     Tela t;
     QTimer redesenho;
     QObject::connect(&redesenho, &QTimer::timeout, [&] { t.f.areaGrafico()->Grafico(); });

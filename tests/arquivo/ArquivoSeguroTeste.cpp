@@ -1,5 +1,7 @@
 #include "arquivo/ArquivoSeguro.h"
 
+#include "PipeDestravado.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -176,6 +178,7 @@ TEST(ArquivoSeguro, PipeEscritoDiretoSemTravar) {
     const std::string p = Pasta("pipe");
     const std::string fifo = p + "/f";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const PipeDestravado destravado(fifo);
     const auto semLeitor = GravaArquivo(fifo, "x");
     ASSERT_TRUE(semLeitor) << "nobody reads: an error, not a wait";
     EXPECT_NE(semLeitor->texto.find("ninguém está lendo"), std::string::npos);

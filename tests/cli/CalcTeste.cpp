@@ -75,23 +75,61 @@ TEST(HalvoraCalc, TabelaEFormasDasOpcoes) {
     EXPECT_NE(Calc("--times --n=2").err.find("JACOBI\t"), std::string::npos);
 }
 
-TEST(HalvoraCalc, ArgumentoRuimDaStatus2SemSaida) {
-    const char* const ruins[] = {
-        "--bogus", "--n=11", "--n=0", "--n=x", "--n=3 --shifts=1,2", "--n=3 --j=1,2", "--mhz=0",
-        "--mhz=abc", "--mhz=1e999", "--mhz=1e7", "--mhz", "--shifts=1,2,x", "--intmin=1,5",
-        "--sep=;", "--width=0", "--bw",
-        "--svg=", "--png=", "--pdf=", "--save=", "/nao-existe/aula.esm",
+// Every refusal: status 2, nothing on standard output, one line on standard
+// error that starts by saying what was wrong.
+TEST(HalvoraCalc, RecusasDaoStatus2EUmaLinha) {
+    const std::string exemplos = HALVORA_EXEMPLOS, espectros = HALVORA_ESPECTROS;
+    const std::string ajuste = "--n=4 --mhz=400.13 --shifts=1538,1538,1477,1477 "
+                               "--j=-11.5,5.5,5,5,5.5,-11.5 --experimental=" +
+                               espectros + "/affn.dx --fit ";
+    const std::pair<std::string, std::string> recusas[] = {
+        {"--bogus", "Opção desconhecida: --bogus"},
+        // Caught before the start-up values of 11 protons are looked up.
+        {"--n=11", "O número de prótons deve estar entre 1 e 10 (--n=11)."},
+        {"--n=0", "O número de prótons deve estar entre 1 e 10"},
+        {"--n=x", "--n: \"x\" não é um número inteiro."},
+        {"--n=3 --shifts=1,2", "--shifts: são 2 deslocamentos para 3 prótons."},
+        {"--n=3 --j=1,2", "--j:"},
+        {"--mhz=0", "A freqüência do espectrômetro deve ser maior que zero."},
+        {"--mhz=abc", "--mhz: \"abc\" não é um número."},
+        {"--mhz=1e999", "--mhz:"},
+        {"--mhz=1e7", "A freqüência do espectrômetro deve ser de no máximo 100000 MHz"},
+        {"--mhz", "Falta o valor da opção --mhz."},
+        {"--shifts=1,2,x", "--shifts:"},
+        {"--intmin=1,5", "--intmin: \"1,5\" não é um número."},
+        {"--sep=;", "--sep: \";\" não é \".\" ou \",\"."},
+        {"--width=0", "--width: \"0\" não é um número entre 0.000001 e 1000000000."},
+        {"--bw", "--bw, --compact e --size só valem com --svg, --png ou --pdf."},
+        {"--size=800x600", "--bw, --compact e --size só valem com --svg, --png ou --pdf."},
+        {"--svg=", "--svg: \"\" não é um nome de arquivo."},
+        {"--png=", "--png:"},
+        {"--pdf=", "--pdf:"},
+        {"--save=", "--save:"},
+        {"--svg=x.svg --size=772x400", "--size: \"772x400\" não é um tamanho LxA"},
+        {"--svg=x.svg --size=800x364", "--size:"},
+        {"--svg=x.svg --size=4097x800", "--size:"},
+        {"--svg=x.svg --size=800x4097", "--size:"},
+        {"--svg=x.svg --size=800", "--size:"},
+        {"/nao-existe/aula.esm", "/nao-existe/aula.esm: não foi possível abrir o arquivo"},
+        {"--exemplo=nenhum", "--exemplo: \"nenhum\" não é o nome de um exemplo"},
+        {"--exemplo=ab-1 " + exemplos + "/a2.esm", ""},
+        {"--experimental=" + espectros + "/LICENSE", ""},
         // A system the solver refuses: shifts far beyond 1 Hz of spectrometer.
-        "--mhz=0.000001 --shifts=2000000,0,5"};
-    for (const char* linha : ruins) {
+        {"--mhz=0.000001 --shifts=2000000,0,5", "Os deslocamentos químicos ou as constantes"},
+        {"--mhz=4.9e-324", "A freqüência do espectrômetro deve ser de pelo menos"},
+        {"--shifts=1e308,1e308,1e308", ""},
+        {"--j=2e9,0,0", ""},
+        {"--n=4 --mhz=400.13 --fit", ""},
+        {ajuste + "--fit-fixed=H9", ""},
+        {ajuste + "--fit-ranges=9:10", ""},
+        {ajuste + "--fit-ranges=1:x", "--fit-ranges:"}};
+    for (const auto& [linha, inicio] : recusas) {
         const Saida s = Calc(linha);
         EXPECT_EQ(s.status, 2) << linha;
         EXPECT_EQ(s.out, "") << linha;
         EXPECT_EQ(s.err.find('\n'), s.err.size() - 1) << linha << ": " << s.err;
+        EXPECT_EQ(s.err.rfind("halvora-calc: " + inicio, 0), 0u) << linha << ": " << s.err;
     }
-    // Caught before the start-up values of 11 protons are looked up.
-    EXPECT_EQ(Calc("--n=11").err,
-              "halvora-calc: O número de prótons deve estar entre 1 e 10 (--n=11).\n");
 }
 
 // A destination that takes nothing, as a full disk or a closed pipe.
@@ -136,6 +174,8 @@ unsigned long Numero32(const std::string& s, std::size_t de) {
     return n;
 }
 
+// --compact draws the compact plot, --bw in black and white; the formats
+// themselves are the display's (tests/display/FiguraTeste.cpp).
 TEST(HalvoraCalc, FiguraPngEPdf) {
     const std::string png = Pasta + "halvora_calc_teste.png",
                       pdf = Pasta + "halvora_calc_teste.pdf",
@@ -144,24 +184,10 @@ TEST(HalvoraCalc, FiguraPngEPdf) {
     ASSERT_EQ(s.status, 0) << s.err;
     const std::string cores = LeArquivo(png);
     ASSERT_EQ(cores.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
-    // The compact plot, 773 x 398 screen pixels, at 300/96 rounded up, and
-    // 300 dpi in pixels per metre.
+    // The compact plot, 773 x 398 screen pixels, at 300/96 rounded up.
     EXPECT_EQ(Numero32(cores, 16), 2416u);
     EXPECT_EQ(Numero32(cores, 20), 1244u);
-    const std::size_t phys = cores.find("pHYs");
-    ASSERT_NE(phys, std::string::npos);
-    EXPECT_EQ(Numero32(cores, phys + 4), 11811u);
-    EXPECT_EQ(Numero32(cores, phys + 8), 11811u);
-    const std::string documento = LeArquivo(pdf);
-    EXPECT_EQ(documento.rfind("%PDF-", 0), 0u);
-    const std::size_t caixa = documento.find("/MediaBox [0 0 ");
-    ASSERT_NE(caixa, std::string::npos);
-    std::istringstream pontos(documento.substr(caixa + 15, 40));
-    double largura = 0, altura = 0;
-    pontos >> largura >> altura;
-    EXPECT_EQ(largura, 580); // 773 x 398 pixels in whole points, rounded up
-    EXPECT_EQ(altura, 299);
-
+    EXPECT_EQ(LeArquivo(pdf).rfind("%PDF-", 0), 0u);
     ASSERT_EQ(Calc("--png=" + bp + " --compact --bw").status, 0);
     const std::string pretoEBranco = LeArquivo(bp);
     EXPECT_EQ(Numero32(pretoEBranco, 16), 2416u);
@@ -272,8 +298,6 @@ TEST(HalvoraCalc, OQueExecutaPodeSerSalvoELido) {
         const LeituraArquivo lido = LeArquivoDados(arq, '.');
         EXPECT_TRUE(lido.dados) << linha << ": " << lido.Mensagem();
     }
-    for (const char* recusada : {"--mhz=4.9e-324", "--shifts=1e308,1e308,1e308", "--j=2e9,0,0"})
-        EXPECT_EQ(Calc(recusada).status, 2) << recusada;
 }
 
 // A measured spectrum: described on standard error for a script to check,
@@ -293,10 +317,6 @@ TEST(HalvoraCalc, EspectroExperimentalEExportacao) {
               "halvora-calc: espectro experimental: 2 picos, 7.26000 a 1.25000 ppm, 400.13 "
               "MHz, máximo em 1.25000 ppm\n");
     std::remove(picos.c_str());
-    const Saida ruim = Calc("--experimental=" + std::string(HALVORA_ESPECTROS) + "/LICENSE");
-    EXPECT_EQ(ruim.status, 2);
-    EXPECT_EQ(ruim.out, "");
-    EXPECT_EQ(ruim.err.find('\n'), ruim.err.size() - 1) << ruim.err;
 
     const std::string arq = Pasta + "halvora_calc_exporta.jdx";
     std::remove(arq.c_str());
@@ -332,13 +352,6 @@ TEST(HalvoraCalc, Exemplos) {
     EXPECT_EQ(Calc("--exemplo=ab-1").out, Calc(std::string(HALVORA_EXEMPLOS) + "/ab-1.esm").out);
     EXPECT_EQ(Calc("--exemplo=ab-1 --mhz=60").out,
               Calc(std::string(HALVORA_EXEMPLOS) + "/ab-1.esm --mhz=60").out);
-    for (const std::string& linha : std::vector<std::string>{
-             "--exemplo=nenhum", "--exemplo=ab-1 " + std::string(HALVORA_EXEMPLOS) + "/a2.esm"}) {
-        const Saida s = Calc(linha);
-        EXPECT_EQ(s.status, 2) << linha;
-        EXPECT_EQ(s.out, "") << linha;
-        EXPECT_EQ(s.err.find('\n'), s.err.size() - 1) << s.err;
-    }
 }
 
 // --size: the picture of a plot as large as a big window shows it.
@@ -349,10 +362,6 @@ TEST(HalvoraCalc, TamanhoDaFigura) {
     // 1865 pixels at 96 dpi; 800 plus the annotation's 500 twips.
     EXPECT_NE(svg.find("width=\"493.448mm\" height=\"220.398mm\""), std::string::npos)
         << svg.substr(0, 300);
-    for (const char* ruim :
-         {"--svg=x.svg --size=772x400", "--svg=x.svg --size=800x364", "--svg=x.svg --size=4097x800",
-          "--svg=x.svg --size=800", "--size=800x600"})
-        EXPECT_EQ(Calc(ruim).status, 2) << ruim;
 }
 
 // The spectrum a data file names is laid under the picture, shifted, unless
@@ -428,16 +437,9 @@ TEST(HalvoraCalc, AjusteAoEspectroExperimental) {
     EXPECT_EQ(Linhas(relido.out).size(), Linhas(a.out).size());
     std::remove(arq.c_str());
 
-    for (const std::string& linha :
-         {sistema + "--fit", sistema + "--experimental=" + affn + " --fit --fit-fixed=H9",
-          sistema + "--experimental=" + affn + " --fit --fit-ranges=9:10",
-          sistema + "--experimental=" + affn + " --fit --fit-ranges=1:x"}) {
-        const Saida r = Calc(linha + " --save=" + arq);
-        EXPECT_EQ(r.status, 2) << linha;
-        EXPECT_EQ(r.out, "") << linha;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_FALSE(std::ifstream(arq)) << linha;
-    }
+    // A refused fit (see RecusasDaoStatus2EUmaLinha) saves nothing.
+    EXPECT_EQ(Calc(sistema + "--fit --save=" + arq).status, 2);
+    EXPECT_FALSE(std::ifstream(arq));
 }
 
 } // namespace

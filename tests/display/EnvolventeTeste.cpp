@@ -125,6 +125,27 @@ TEST(Envolvente, MisturaMaximosEEscala) {
     EXPECT_EQ(c.g.EscalaVert, 4.5);
 }
 
+// The width box holds the whole width at half height, as the window hands
+// it to the plot: one line, width 1 Hz, is half its peak 0.5 Hz either side.
+TEST(Envolvente, LarguraDaCaixaEAInteiraAMeiaAltura) {
+    for (const char* largura : {"1", "1,0"}) {
+        Cena c(EntradaInicial(1));
+        c.o.TextoLargura = largura;
+        CalculaJanela(c.g, c.e, LarguraLarga);
+        PreparaEnvolvente(c.g, c.e, c.o, AlturaLarga);
+        Envolvente& env = c.g.env;
+        const double f = c.e.FreqBanda(1);
+        env.Dimensiona(3);
+        env.EnvFreq = {f, f - 0.5, f + 0.5};
+        CalculaSomas(env, c.e);
+        for (int slider : {0, 100}) {
+            Remistura(env, slider);
+            EXPECT_NEAR(env.EnvComb[1] / env.EnvComb[0], 0.5, 1e-12) << largura << " " << slider;
+            EXPECT_NEAR(env.EnvComb[2] / env.EnvComb[0], 0.5, 1e-12) << largura << " " << slider;
+        }
+    }
+}
+
 // Ethyl vinyl ether at 400 MHz, 2 100 Hz wide: the vinyl proton's doublet
 // of doublets (14,36 and 6,8 Hz) and its partner's (14,36 and 1,9 Hz).
 EntradaSimulacao EterVinilico() {

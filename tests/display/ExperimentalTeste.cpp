@@ -220,6 +220,24 @@ TEST(Experimental, PicosEmPalitos) {
         0);
 }
 
+// A column holds every point that falls in it, not only its top: a tall and
+// a low point one pixel column apart in frequency paint the span between.
+TEST(Experimental, ColunaDoPontoMaisBaixoAoMaisAlto) {
+    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+    auto x = std::make_shared<EspectroExperimental>();
+    x->MHz = 100;
+    x->Ppm = {1.3001, 1.3, 1.2999};
+    x->Intensidade = {0.1, 5, 0.1};
+    c.g.Experimental = {x, "coluna.jdx"};
+    const QImage im = c.Tela();
+    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+    ASSERT_EQ(colunas.size(), 1u);
+    const ColunaExperimental& k = colunas[0];
+    ASSERT_GT(k.yMax - k.yMin, 100);
+    const int altura = int(k.yMax - k.yMin) - 4;
+    EXPECT_GT(Conta(im, 0x4682b4, QRect(k.x - 1, int(k.yMin) + 2, 3, altura)), altura * 9 / 10);
+}
+
 TEST(Experimental, NaTelaENasCopias) {
     Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
     const QImage sem = c.Tela();

@@ -1,8 +1,11 @@
 // The recorded copy: the SVG picture and its annotation block.
 #include "DesenhoAux.h"
+#include "TextoPdf.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -173,6 +176,21 @@ TEST(Figura, Png300DpiEPdf) {
     ASSERT_TRUE(m.hasMatch());
     EXPECT_EQ(m.captured(1).toDouble(), 723);
     EXPECT_EQ(m.captured(2).toDouble(), 348);
+
+    // The drawing fills its page, frame to frame, as the reader shows it.
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("figura.pdf"));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(pdf) == pdf.size());
+    f.close();
+    const auto pagina = ImagemPdf(arquivo, 72);
+    if (!pagina) GTEST_SKIP() << "pdftoppm is not installed";
+    ASSERT_EQ(pagina->size(), QSize(723, 348));
+    const QRect tinta = Tinta(*pagina);
+    EXPECT_LE(tinta.left(), 1);
+    EXPECT_LE(tinta.top(), 1);
+    EXPECT_GE(tinta.right(), 720);
+    EXPECT_GE(tinta.bottom(), 345);
 }
 
 // The SVG's width on paper in millimetres over its drawing's width: what a

@@ -1,5 +1,6 @@
 // The data file through the window's menus, and the exit prompt that saves.
 #include "JanelaAux.h"
+#include "arquivo/PipeDestravado.h"
 
 #include "cli/Calc.h"
 #include "display/AreaGrafico.h"
@@ -255,6 +256,7 @@ TEST(ArquivoEspectro, SomenteLeituraEPipe) {
     }
 
     ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const PipeDestravado destravado(pipe.toStdString());
     escolhido = pipe;
     const auto freqs = t.Freqs();
     Modal erro(QMessageBox::Ok);

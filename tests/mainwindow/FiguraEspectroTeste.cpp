@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPageSize>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -20,6 +21,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
@@ -318,9 +320,33 @@ TEST(FiguraEspectro, ImprimeNaPaginaDeitadaComAAnotacao) {
     EXPECT_GT(m.captured(1).toDouble(), m.captured(2).toDouble()) << "landscape";
 
     {
-        Modal fecha;
+        // The preview shows the page with the spectrum on it, in its colours.
+        const guarda::Respondedor respondedor;
+        QString titulo;
+        int paginas = -1, coloridos = 0;
+        QTimer olho;
+        QObject::connect(&olho, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d || !d->isVisible()) return;
+            titulo = d->windowTitle();
+            if (auto* previa = d->findChild<QPrintPreviewWidget*>()) {
+                paginas = previa->pageCount();
+                const QImage im = previa->grab().toImage();
+                for (int y = 0; y < im.height(); ++y)
+                    for (int x = 0; x < im.width(); ++x) {
+                        const QColor c = im.pixelColor(x, y);
+                        coloridos += std::max({c.red(), c.green(), c.blue()}) -
+                                         std::min({c.red(), c.green(), c.blue()}) >
+                                     100;
+                    }
+            }
+            d->reject();
+        });
+        olho.start(0);
         t.f.Acoes().visualizarImpressao->trigger();
-        EXPECT_EQ(fecha.titulos, QStringList{QStringLiteral("Visualizar Impressão")});
+        EXPECT_EQ(titulo, QStringLiteral("Visualizar Impressão"));
+        EXPECT_EQ(paginas, 1);
+        EXPECT_GT(coloridos, 20);
     }
 
     const auto texto = TextoPdf(arquivo);
@@ -360,10 +386,7 @@ TEST(FiguraEspectro, ImpressaoEncheAPaginaComTextoLegivel) {
         ASSERT_LT(menor, 1e9);
         EXPECT_GE(menor / 1.117, 7) << "points";
 
-        QRect tinta;
-        for (int y = 0; y < imagem->height(); ++y)
-            for (int x = 0; x < imagem->width(); ++x)
-                if ((imagem->pixel(x, y) & 0xffffff) != 0xffffff) tinta |= QRect(x, y, 1, 1);
+        const QRect tinta = Tinta(*imagem);
         const QRectF area = impressora.pageLayout().paintRectPoints().toRectF();
         const QRectF esperado(area.topLeft() * 50 / 72, area.size() * 50 / 72);
         EXPECT_NEAR(tinta.left(), esperado.left(), 2);

@@ -181,6 +181,7 @@ TEST_P(Guarda, DialogoDeSalvarAcrescentaEsm) {
 
 // The watcher in main_qt.cpp: an unanswered box fails the test and is closed.
 TEST(Guarda, CaixaSemRespostaFalhaEFecha) {
+    const guarda::ToleranciaCurta curta(50);
     // Should the watcher never act, this closes the box so the test fails
     // instead of hanging.
     bool reservaAgiu = false;
@@ -204,10 +205,11 @@ TEST(Guarda, CaixaSemRespostaFalhaEFecha) {
 
 // A test that answers a dialog itself, however slowly, keeps the watcher off.
 TEST(Guarda, QuemRespondeDevagarNaoEAtropelado) {
+    const guarda::ToleranciaCurta curta(50);
     const guarda::Respondedor respondedor;
     QMessageBox caixa(QMessageBox::Question, QStringLiteral("Esperada"),
                       QStringLiteral("Respondida pelo teste"), QMessageBox::Yes | QMessageBox::No);
-    QTimer::singleShot(3 * guarda::ToleranciaMs, &caixa,
+    QTimer::singleShot(3 * guarda::ToleranciaMs(), &caixa,
                        [&caixa] { caixa.button(QMessageBox::Yes)->click(); });
     EXPECT_EQ(caixa.exec(), QMessageBox::Yes);
 }

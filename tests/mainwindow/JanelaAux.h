@@ -4,6 +4,7 @@
 // decimal form.
 
 #include "GuardaModal.h"
+#include "display/AreaGrafico.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -13,10 +14,12 @@
 #include "mainwindow/Moldura.h"
 #include "mainwindow/OpcoesEspectro.h"
 #include "mainwindow/PainelEntrada.h"
+#include "mainwindow/TabelaResultadosWidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -154,5 +158,43 @@ struct Tela {
         return s;
     }
 };
+
+// What a user must see of a layout: the main controls, the input boxes and
+// their headings inside the window, none over another (a heading as wide as
+// its text).
+inline void ConfereLeiaute(JanelaEspectro& f) {
+    PainelEntrada& p = f.Entrada();
+    std::vector<QWidget*> controles = {f.tabelaResultados(),
+                                       f.areaGrafico(),
+                                       f.botaoTabela(),
+                                       f.botaoExecutar(),
+                                       f.botaoAmpliarV(),
+                                       f.botaoReduzirV(),
+                                       f.OpcoesDaJanela().quadroMistura(),
+                                       p.rotuloCabecalho(),
+                                       p.Acoplamentos().rotuloCabecalho()};
+    for (int r = 1; r <= NProtMax; ++r) {
+        controles.push_back(p.caixaDesloc(r));
+        for (int c = r + 1; c <= NProtMax; ++c) controles.push_back(p.Acoplamentos().caixaJ(r, c));
+    }
+    std::erase_if(controles, [](QWidget* w) { return !w->isVisibleTo(w->window()); });
+    // In the window's coordinates; twips rounded to pixels may share an edge,
+    // as the compact layout's do.
+    const auto ocupa = [&f](const QWidget* w) {
+        QSize tamanho = w->size();
+        if (const auto* l = qobject_cast<const QLabel*>(w))
+            tamanho.setWidth(l->fontMetrics().horizontalAdvance(l->text()));
+        return QRect(w->mapTo(&f, QPoint(0, 0)), tamanho);
+    };
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        const std::string nome = controles[i]->metaObject()->className();
+        EXPECT_TRUE(f.rect().contains(ocupa(controles[i]))) << nome;
+        for (std::size_t k = i + 1; k < controles.size(); ++k)
+            EXPECT_FALSE(ocupa(controles[i])
+                             .adjusted(0, 0, -1, -1)
+                             .intersects(ocupa(controles[k]).adjusted(0, 0, -1, -1)))
+                << nome << " " << controles[k]->metaObject()->className();
+    }
+}
 
 } // namespace aux

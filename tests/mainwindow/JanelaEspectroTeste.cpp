@@ -7,6 +7,8 @@
 #include "display/Geometria.h"
 #include "mainwindow/PainelTempos.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "run/ExecucaoAux.h"
+#include "run/ValoresIniciais.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
@@ -19,8 +21,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -42,61 +46,40 @@ QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     return s;
 }
 
+// The window opens on the start-up system (run/ValoresIniciais.h), its boxes
+// in the user's separator, already run: the same bands a run of it gives.
 TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
     const Local L(GetParam());
     Tela t;
     const JanelaEspectro& f = t.f;
-    const EstadoSpin& e = f.Estado();
+    const PainelEntrada& p = f.Entrada();
+    const EntradaSimulacao in = EntradaInicial(NProtInicial);
+    const auto caixa = [&L](double v) {
+        return QString::fromStdString(FormataNumeroG(v, 15, L.sep()));
+    };
 
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    EXPECT_EQ(f.Entrada().caixaNProt()->text(), "3");
-    EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), L("194,35"));
-    EXPECT_EQ(f.Entrada().caixaDesloc(2)->text(), L("208,41"));
-    EXPECT_EQ(f.Entrada().caixaDesloc(3)->text(), L("218,08"));
-    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(1, 2)->text(), "12");
-    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(1, 3)->text(), "10");
-    EXPECT_EQ(f.Entrada().Acoplamentos().caixaJ(2, 3)->text(), "8");
-    EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
-    EXPECT_EQ(f.Entrada().caixaIntMin()->text(), L("0,01"));
-    EXPECT_EQ(f.Entrada().caixaLargura()->text(), "1");
-    // The run rewrites the ppm labels of 1..N with 4 decimals; the others
-    // keep their start-up 3.
-    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), L("0,6478"));
-    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(4)->text(), L("0,734"));
-    EXPECT_EQ(f.Opcoes().TituloEspectro, "Default");
+    EXPECT_EQ(p.caixaNProt()->text(), QString::number(NProtInicial));
+    for (int i = 1; i <= NProtMax; ++i) {
+        EXPECT_EQ(p.caixaDesloc(i)->text(), caixa(DeslocInicial[i - 1])) << i;
+        EXPECT_EQ(p.caixaDesloc(i)->isHidden(), i > NProtInicial) << i;
+        for (int c = i + 1; c <= NProtMax; ++c)
+            EXPECT_EQ(p.Acoplamentos().caixaJ(i, c)->text(), caixa(JInicial(i, c))) << i << c;
+    }
+    EXPECT_EQ(p.caixaFrequencia()->text(), caixa(MHzInicial));
+    EXPECT_EQ(float(ConverteNumero(p.caixaIntMin()->text().toStdString(), L.sep()).value_or(0)),
+              IntMinInicial);
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), L("0,6478")) << "the run's four decimals";
     EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Default");
-    EXPECT_FALSE(f.Entrada().PPM());
+    EXPECT_FALSE(p.PPM());
     EXPECT_TRUE(f.DadosSalvos());
-    EXPECT_FALSE(f.TelaPequena());
     EXPECT_FALSE(f.Execucao().Executando());
 
-    // Only the boxes of three protons are laid out.
-    EXPECT_FALSE(f.Entrada().caixaDesloc(3)->isHidden());
-    EXPECT_TRUE(f.Entrada().caixaDesloc(4)->isHidden());
-    EXPECT_FALSE(f.Entrada().Acoplamentos().caixaJ(2, 3)->isHidden());
-    EXPECT_TRUE(f.Entrada().Acoplamentos().caixaJ(1, 4)->isHidden());
-
-    ASSERT_EQ(e.NProt, 3);
-    EXPECT_EQ(e.FreqEspHz, 300e6);
-    EXPECT_NEAR(e.FreqProt(1) - e.FreqEspHz, 194.35, 1e-6);
-    EXPECT_NEAR(e.FreqProt(3) - e.FreqEspHz, 218.08, 1e-6);
-    EXPECT_EQ(e.ValJ(1, 2), 12);
-    EXPECT_EQ(e.ValJ(3, 1), 10);
-    EXPECT_EQ(e.ValJ(2, 3), 8);
-    EXPECT_FLOAT_EQ(e.IntMin, 0.01f);
-    ASSERT_GT(e.NBandas, 0);
-    // Three protons: at most 15 lines, all of them inside the shift range
-    // widened by the couplings.
-    EXPECT_LE(e.NBandas, 15);
-    for (int b = 1; b <= e.NBandas; ++b) {
-        EXPECT_GT(e.FreqBanda(b), 194.35 - 30) << b;
-        EXPECT_LT(e.FreqBanda(b), 218.08 + 30) << b;
-    }
-
-    EXPECT_EQ(f.tabelaResultados()->rows(), e.NBandas + 1);
-    EXPECT_FALSE(f.tabelaResultados()->isHidden());
-    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(e.NBandas));
-    EXPECT_EQ(t.Painel(BarraEstado::PainelPontos), "963");
+    const EstadoSpin esperado = testes::Calcula(in);
+    EXPECT_EQ(t.Freqs(), std::vector<double>(esperado.FreqBanda.dados() + 1,
+                                             esperado.FreqBanda.dados() + 1 + esperado.NBandas));
+    EXPECT_EQ(f.tabelaResultados()->rows(), esperado.NBandas + 1);
+    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(esperado.NBandas));
 
     const char* etapas[] = {
         "Submatrizes",         "Matriz de transição",     "Cálculo de freqüências",
@@ -151,6 +134,30 @@ TEST(JanelaEspectro, MisturaDizOMesmoNosDoisLugares) {
     t.f.OpcoesDaJanela().controleMistura()->setValue(30);
     EXPECT_EQ(sobreOControle(), "30% Lorentziana + 70% Gaussiana");
     EXPECT_EQ(noGrafico(), sobreOControle());
+}
+
+// The envelope and the mix through the controls a user touches: the menu
+// twins follow the radio buttons, a slider dragged and let go is an edit
+// that redraws, and no busy pointer is left behind.
+TEST(JanelaEspectro, EnvolventeEMisturaPelosControles) {
+    const Local L(',');
+    Tela t;
+    JanelaEspectro& f = t.f;
+    OpcoesEspectro& o = f.OpcoesDaJanela();
+    QSlider* mistura = o.controleMistura();
+    mistura->setSliderDown(true);
+    mistura->setValue(20);
+    EXPECT_TRUE(f.DadosSalvos()) << "not while it is dragged";
+    mistura->setSliderDown(false);
+    EXPECT_FALSE(f.DadosSalvos());
+    EXPECT_EQ(f.areaGrafico()->rotuloMisturaGrafico()->text(), "20% Lorentziana + 80% Gaussiana");
+    for (bool ligada : {false, true}) {
+        (ligada ? o.opcaoComEnvolvente() : o.opcaoSemEnvolvente())->click();
+        EXPECT_EQ(f.Acoes().comEnvolvente->isChecked(), ligada);
+        EXPECT_EQ(f.Acoes().semEnvolvente->isChecked(), !ligada);
+        EXPECT_EQ(f.EstadoDoGrafico().env.EnvolventeLigada, ligada);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
@@ -461,20 +468,18 @@ bool MatrizesDisponivel(Tela& t) {
     return t.f.Acoes().matrizes->isEnabled();
 }
 
+// Every layout a user meets, wide and compact, with 3, 7 and 2 protons, seen
+// whole (aux::ConfereLeiaute); the compact one drops the status bar and two
+// frames, and gives the coupling grid of 7 protons room from the plot's top.
 TEST(JanelaEspectro, LeiautesCompactoELargo) {
     const Local L(',');
-    const auto em = [](const QWidget* w) { return w->geometry(); };
     {
         Tela t(1280);
+        t.Mostra();
+        t.Redimensiona(1280, 720);
         JanelaEspectro& f = t.f;
         EXPECT_FALSE(f.TelaPequena());
-        EXPECT_EQ(em(f.areaGrafico()), QRect(Px(300), Px(3920), Px(14505), Px(6500)));
-        EXPECT_EQ(em(f.tabelaResultados()), QRect(Px(300), Px(1920), Px(9135), Px(2000)));
-        EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9495), Px(3485)));
-        EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(13365), Px(3485)));
-        EXPECT_EQ(f.OpcoesDaJanela().quadroMistura()->pos(), QPoint(Px(10770), Px(3430)));
-        EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(14860), Px(3980)));
-        EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(14860), Px(4595)));
+        aux::ConfereLeiaute(f);
         EXPECT_FALSE(t.w.barraEstado()->isHidden());
         EXPECT_FALSE(f.OpcoesDaJanela().quadroCores()->isHidden());
         EXPECT_FALSE(f.OpcoesDaJanela().quadroEnvolvente()->isHidden());
@@ -487,31 +492,31 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     }
     Modal aviso(QMessageBox::Ok);
     Tela t(800);
+    t.Mostra();
+    t.Redimensiona(800, 600);
     JanelaEspectro& f = t.f;
     ASSERT_EQ(aviso.vezes(), 1);
     EXPECT_EQ(aviso.titulos[0], "Resolução da Tela");
     EXPECT_TRUE(aviso.textos[0].startsWith(
         "Este programa é mais apropriado para funcionar em uma resolução\r\nde 1024 x 768"));
     EXPECT_TRUE(f.TelaPequena());
-    EXPECT_EQ(f.EstadoDoGrafico().env.EnvPontos, 773);
-    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
-    EXPECT_EQ(em(f.tabelaResultados()), QRect(0, Px(7440), Px(9135), Px(900)));
-    EXPECT_EQ(f.botaoTabela()->pos(), QPoint(Px(9240), Px(7920)));
-    EXPECT_EQ(f.botaoExecutar()->pos(), QPoint(Px(10680), Px(7920)));
-    EXPECT_EQ(f.OpcoesDaJanela().quadroMistura()->pos(), QPoint(Px(9120), Px(7440)));
-    EXPECT_EQ(f.botaoAmpliarV()->pos(), QPoint(Px(11640), Px(3600)));
-    EXPECT_EQ(f.botaoReduzirV()->pos(), QPoint(Px(11640), Px(4200)));
+    EXPECT_EQ(f.EstadoDoGrafico().env.EnvPontos, f.areaGrafico()->SW() / 15);
+    aux::ConfereLeiaute(f);
     EXPECT_TRUE(t.w.barraEstado()->isHidden());
     EXPECT_TRUE(f.OpcoesDaJanela().quadroCores()->isHidden());
     EXPECT_TRUE(f.OpcoesDaJanela().quadroEnvolvente()->isHidden());
     EXPECT_FALSE(MatrizesDisponivel(t));
+    const QRect grafico = f.areaGrafico()->geometry();
 
-    // Seven protons: the plot gives the coupling grid room from the top and
-    // the wait panel comes up; a smaller system gives the room back.
+    // Seven protons: the wait panel comes up, and goes; a smaller system
+    // gives the room back.
+    f.Execucao().DefineEsperaPainelTempos(std::chrono::milliseconds(1));
     f.Entrada().caixaNProt()->setText("7");
     Enter(f.Entrada().caixaNProt());
     ASSERT_EQ(f.Estado().NProt, 7);
-    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(2085), Px(11655), Px(5370)));
+    EXPECT_GT(f.areaGrafico()->y(), grafico.y());
+    EXPECT_EQ(f.areaGrafico()->geometry().bottom(), grafico.bottom());
+    aux::ConfereLeiaute(f);
     EXPECT_FALSE(f.painelTempos()->isHidden());
     EXPECT_FALSE(f.painelTempos()->rotuloCalculando()->isHidden());
     EXPECT_TRUE(f.painelTempos()->botaoFechar()->isHidden());
@@ -519,7 +524,7 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_FALSE(MatrizesDisponivel(t));
     f.Entrada().caixaNProt()->setText("2");
     Enter(f.Entrada().caixaNProt());
-    EXPECT_EQ(em(f.areaGrafico()), QRect(0, Px(1920), Px(11655), Px(5535)));
+    EXPECT_EQ(f.areaGrafico()->geometry(), grafico);
     EXPECT_EQ(LinhasTempos(f, 1)[0], "JACOBI");
     EXPECT_EQ(aviso.vezes(), 1);
 }

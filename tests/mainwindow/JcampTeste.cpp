@@ -26,6 +26,17 @@ namespace {
 
 const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
 
+// The items of "Janela" that need a measured spectrum, enabled as the user
+// finds them on opening the menu.
+void ConfereMenuJanela(Tela& t, bool comExperimental) {
+    QMenu* janela = menus::Submenu(t.w.menuBar()->actions(), QStringLiteral("Janela"));
+    ASSERT_TRUE(janela);
+    emit janela->aboutToShow();
+    const AcoesEspectro& a = t.f.Acoes();
+    for (const QAction* item : {a.removerExperimental, a.referenciaExperimental, a.ajustar})
+        EXPECT_EQ(item->isEnabled(), comExperimental) << menus::Legenda(item).toStdString();
+}
+
 TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     const Local L(',');
     Tela t;
@@ -39,6 +50,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     const auto deslocamento = [&f](int i) { return f.Estado().FreqProt(i) - f.Estado().FreqEspHz; };
     std::vector<double> antes;
     for (int i = 1; i <= f.Estado().NProt; ++i) antes.push_back(deslocamento(i));
+    ConfereMenuJanela(t, false);
     {
         // 300 MHz in the panel, 400.13 in the file: one question; "Não" keeps 300.
         Modal nao(QMessageBox::No);
@@ -50,6 +62,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
                   "ppm).");
     }
     EXPECT_TRUE(f.Jcamp().TemExperimental());
+    ConfereMenuJanela(t, true);
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "300");
     EXPECT_EQ(t.Freqs(), freqs);
@@ -96,6 +109,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
 
     f.Acoes().removerExperimental->trigger();
     EXPECT_FALSE(f.Jcamp().TemExperimental());
+    ConfereMenuJanela(t, false);
 }
 
 // Opening another system under a measured spectrum asks whether to keep
@@ -159,13 +173,6 @@ TEST(Jcamp, AvisosNaBarraEmFrasesComOSeparadorDoUsuario) {
     EXPECT_TRUE(aviso.endsWith("as posições seguem o cabeçalho.")) << aviso.toStdString();
 }
 
-// "Janela" as it opens enables the reference item or not.
-bool ReferenciaDisponivel(Tela& t) {
-    for (QMenu* m : t.w.menuBar()->findChildren<QMenu*>())
-        if (menus::Legenda(m->title()) == "Janela") emit m->aboutToShow();
-    return t.f.Acoes().referenciaExperimental->isEnabled();
-}
-
 // The ppm added to the measured spectrum: asked with the current value,
 // refused with a message when it is no number or too large.
 TEST(Jcamp, ReferenciaDoEspectroExperimental) {
@@ -173,13 +180,13 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     Tela t;
     JanelaEspectro& f = t.f;
     const double& referencia = f.EstadoDoGrafico().Experimental.ReferenciaPpm;
-    EXPECT_FALSE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, false);
     f.Dialogos().EscolheArquivo = [](bool salvar) { return salvar ? QString() : Affn; };
     {
         Modal nao(QMessageBox::No);
         f.Acoes().espectroExperimental->trigger();
     }
-    EXPECT_TRUE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, true);
     {
         Modal resposta(QStringLiteral("0,25"));
         f.Acoes().referenciaExperimental->trigger();
@@ -213,7 +220,7 @@ TEST(Jcamp, ReferenciaDoEspectroExperimental) {
     }
     EXPECT_EQ(referencia, 0);
     f.Acoes().removerExperimental->trigger();
-    EXPECT_FALSE(ReferenciaDisponivel(t));
+    ConfereMenuJanela(t, false);
 }
 
 // The data file's lines from `chave` on, in the file's own bytes.
@@ -326,6 +333,9 @@ TEST(Jcamp, NomesDoEspectroNoArquivoDeDados) {
     EXPECT_FALSE(QFile::exists(dados));
 }
 
+// The window hands the exporter the spectrum it shows, with its width and
+// mix: the file holds the bytes BytesJcampDx makes of it (the format and its
+// bands are the core's tests).
 TEST(Jcamp, ExportaOEspectroInteiro) {
     const Local L(',');
     QTemporaryDir pasta;
@@ -336,12 +346,14 @@ TEST(Jcamp, ExportaOEspectroInteiro) {
         EXPECT_TRUE(salvar);
         return arquivo;
     };
+    f.Entrada().caixaLargura()->setText("2,5");
+    f.OpcoesDaJanela().controleMistura()->setValue(20);
     f.Acoes().exportarJcamp->trigger();
-    const LeituraJcamp lido = LeArquivoJcamp(arquivo.toStdString());
-    ASSERT_TRUE(lido.espectro) << lido.Mensagem();
-    EXPECT_EQ(lido.espectro->MHz, 300);
-    EXPECT_EQ(lido.espectro->Titulo, "Default");
-    EXPECT_EQ(lido.espectro->Ppm.size(), PontosMinimosExportacao);
+    QFile lido(arquivo);
+    ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
+    const ExportacaoJcamp x = ExportacaoDoEspectro(f.EstadoDoGrafico(), f.Estado(), f.Opcoes());
+    EXPECT_EQ(lido.readAll().toStdString(), BytesJcampDx(x));
+    EXPECT_EQ(x.Titulo, "Default");
 }
 
 } // namespace

@@ -112,31 +112,6 @@ TEST(Tamanho, CopiaTemOTamanhoDoGraficoNaTela) {
 
 namespace {
 
-// The controls that must be seen whole and apart from each other and from
-// the grid's boxes.
-void ConfereSeparadasEVisiveis(JanelaEspectro& f) {
-    std::vector<QWidget*> controles = {f.tabelaResultados(),
-                                       f.areaGrafico(),
-                                       f.botaoTabela(),
-                                       f.botaoExecutar(),
-                                       f.botaoAmpliarV(),
-                                       f.botaoReduzirV(),
-                                       f.OpcoesDaJanela().quadroMistura()};
-    std::erase_if(controles, [](QWidget* w) { return w->isHidden(); });
-    std::vector<QWidget*> grade;
-    for (int r = 1; r < NProtMax; ++r)
-        for (int c = r + 1; c <= NProtMax; ++c)
-            if (QWidget* j = f.Entrada().Acoplamentos().caixaJ(r, c); !j->isHidden())
-                grade.push_back(j);
-    for (std::size_t i = 0; i < controles.size(); ++i) {
-        const QRect r = controles[i]->geometry();
-        EXPECT_TRUE(f.rect().contains(r)) << i;
-        for (std::size_t k = i + 1; k < controles.size(); ++k)
-            EXPECT_FALSE(r.intersects(controles[k]->geometry())) << i << " " << k;
-        for (const QWidget* j : grade) EXPECT_FALSE(r.intersects(j->geometry())) << i << " J";
-    }
-}
-
 // From a laptop's window to a large monitor's, a 10-proton system shows every
 // control whole, without the outer scroll bars; the table uses the height a
 // large window has, and closing it gives that room to the plot.
@@ -158,7 +133,7 @@ TEST(Tamanho, TudoVisivelDoPortatilAoMonitorGrande) {
         EXPECT_EQ(t.w.size(), QSize(largura, altura));
         EXPECT_FALSE(rolagem->verticalScrollBar()->isVisible());
         EXPECT_FALSE(rolagem->horizontalScrollBar()->isVisible());
-        ConfereSeparadasEVisiveis(t.f);
+        aux::ConfereLeiaute(t.f);
         const int tabela = t.f.tabelaResultados()->height();
         EXPECT_GE(tabela, tabelaAntes);
         tabelaAntes = tabela;
@@ -170,7 +145,7 @@ TEST(Tamanho, TudoVisivelDoPortatilAoMonitorGrande) {
     ASSERT_TRUE(t.f.tabelaResultados()->isHidden());
     EXPECT_LT(t.f.areaGrafico()->y(), antes.y() - 100);
     EXPECT_EQ(t.f.areaGrafico()->geometry().bottom(), antes.bottom());
-    ConfereSeparadasEVisiveis(t.f);
+    aux::ConfereLeiaute(t.f);
     t.f.botaoTabela()->click();
     EXPECT_EQ(t.f.areaGrafico()->geometry(), antes);
 }

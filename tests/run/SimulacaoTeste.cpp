@@ -78,25 +78,34 @@ TEST(Simulacao, EntradaRecusadaNaoMudaOResultado) {
     const int bandas = estado.NBandas;
     const double freq = estado.FreqBanda(1);
 
-    std::vector<EntradaSimulacao> ruins(9, Sistema(3));
-    // At absurd frequencies the shifts drown in the absolute energies.
-    ruins[8].MHz = 1e9;
-    ruins[0].MHz = 0;
-    ruins[1].MHz = -300;
-    ruins[2].MHz = NAN;
-    ruins[3].Desloc[1] = INFINITY;
-    ruins[4].J.pop_back();
-    ruins[5].NProt = 11;
+    // Each refused with the reason the user reads.
+    std::vector<std::pair<EntradaSimulacao, std::string>> ruins(9, {Sistema(3), ""});
+    ruins[0].first.MHz = 0;
+    ruins[0].second = "A freqüência do espectrômetro deve ser maior que zero.";
+    ruins[1].first.MHz = -300;
+    ruins[1].second = ruins[0].second;
+    ruins[2].first.MHz = NAN;
+    ruins[2].second = "A freqüência do espectrômetro não é um número válido.";
+    ruins[3].first.Desloc[1] = INFINITY;
+    ruins[3].second = "O deslocamento químico de H2 não é um número válido.";
+    ruins[4].first.J.pop_back();
+    ruins[5].first.NProt = 11;
+    ruins[5].second = "O número de prótons deve estar entre 1 e 10.";
     // Shifts far beyond the spectrometer frequency: the states no longer
     // group by total spin after the sort.
-    ruins[6].MHz = 0.000001;
-    ruins[6].Desloc = {2000000, 0, 5};
-    ruins[7].TolJac = 0;
+    ruins[6].first.MHz = 0.000001;
+    ruins[6].first.Desloc = {2000000, 0, 5};
+    ruins[7].first.TolJac = 0;
+    // At absurd frequencies the shifts drown in the absolute energies.
+    ruins[8].first.MHz = 1e9;
     ObservadorSimulacao nada;
-    for (const EntradaSimulacao& in : ruins) {
+    for (const auto& [in, motivo] : ruins) {
         const auto erro = Simula(in, estado, trabalho, nada);
         ASSERT_TRUE(erro.has_value());
         EXPECT_FALSE(erro->texto.empty());
+        if (!motivo.empty()) {
+            EXPECT_EQ(erro->texto, motivo);
+        }
         EXPECT_EQ(estado.NProt, 4);
         EXPECT_EQ(estado.NBandas, bandas);
         EXPECT_EQ(estado.FreqBanda(1), freq);
