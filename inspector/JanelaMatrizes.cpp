@@ -91,7 +91,7 @@ JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas,
     : QWidget(parent), e_(e), consultas_(std::move(consultas)) {
     setWindowFlag(Qt::Window);
     setWindowTitle(tr("Matrizes"));
-    setObjectName(tr("JanelaMatrizes"));
+    setObjectName(QStringLiteral("JanelaMatrizes"));
     setFocusPolicy(Qt::StrongFocus);
 
     gradeHamiltoniana_ = Controle<FlexGrid>(this, QStringLiteral("gradeHamiltoniana"));
@@ -102,7 +102,7 @@ JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas,
     passeio_ = new PasseioIntensidade(
         e_, *gradeAutovetores_, *gradeTransicoes_, consultas_, [this] { return GradesAtuais(); },
         this);
-    passeio_->setObjectName(tr("PasseioIntensidade"));
+    passeio_->setObjectName(QStringLiteral("PasseioIntensidade"));
     passeio_->lower();
     passeio_->hide();
     for (FlexGrid* g : {gradeHamiltoniana_, gradeAutovalores_, gradeAutovetores_, gradeTransicoes_})

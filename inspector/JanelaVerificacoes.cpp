@@ -29,7 +29,7 @@ QString Completo(double x, char SepDec) {
 
 JanelaVerificacoes::JanelaVerificacoes(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Verificações"));
-    setObjectName(tr("JanelaVerificacoes"));
+    setObjectName(QStringLiteral("JanelaVerificacoes"));
     setModal(true);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(CriaValores());

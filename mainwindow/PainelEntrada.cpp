@@ -25,11 +25,33 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <vector>
 
 namespace {
+
+// A caption longer in another language than the place its row was drawn
+// for takes the room it needs, and what stands right of it moves along;
+// the row, which has room to spare on its right, grows. A caption that
+// fits leaves the row as drawn.
+void DaEspacoAosRotulos(QWidget* linha) {
+    QList<QWidget*> filhos = linha->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(filhos.begin(), filhos.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    int desvio = 0;
+    for (QWidget* w : filhos) {
+        w->move(w->x() + desvio, w->y());
+        const auto* l = qobject_cast<QLabel*>(w);
+        if (!l) continue;
+        const int falta = l->fontMetrics().horizontalAdvance(l->text()) - l->contentsRect().width();
+        if (falta <= 0) continue;
+        w->resize(w->width() + falta, w->height());
+        desvio += falta;
+    }
+    if (desvio > 0) linha->resize(linha->width() + desvio, linha->height());
+}
 
 // A colour button: its proton's colour, with a caption that stays readable.
 void PintaBotao(QPushButton* b, Cor c) {
@@ -157,6 +179,8 @@ void PainelEntrada::CriaCaixas() {
     botaoReduzirH_->setToolTip(tr("Reduzir horizontalmente"));
     botaoRestaurar_ = new QPushButton(tr("Restaurar"), painelLargura_);
     ColocaTwips(botaoRestaurar_, 5760, 0, 975, 330);
+    DaEspacoAosRotulos(painelFrequencia_);
+    DaEspacoAosRotulos(painelLargura_);
 }
 
 void PainelEntrada::PrepTextsDeslQuim() {
