@@ -1,5 +1,7 @@
 #include "mainwindow/JanelaGuia.h"
 
+#include "widgets/Traducao.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -62,5 +64,5 @@ JanelaGuia::JanelaGuia(QWidget* parent)
 }
 
 QUrl JanelaGuia::Indice() {
-    return QUrl(QStringLiteral("qrc:/guia/index.html"));
+    return QUrl(QStringLiteral("qrc") + PastaGuia() + QStringLiteral("/index.html"));
 }

@@ -71,8 +71,7 @@ void GuardaIdioma(Idioma idioma) {
 
 bool InstalaIdioma(Idioma idioma) {
     idioma = IdiomaEfetivo(idioma);
-    Remove(Programa());
-    Remove(DoQt());
+    RemoveIdioma();
     instalado = idioma;
     const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     // Qt's own texts are English already.
@@ -81,6 +80,12 @@ bool InstalaIdioma(Idioma idioma) {
                        QStringLiteral("qtbase"), qt);
     return Instala(Programa(), QLocale(QLocale::English), QStringLiteral("halvora"),
                    QStringLiteral(":/i18n"));
+}
+
+void RemoveIdioma() {
+    Remove(Programa());
+    Remove(DoQt());
+    instalado = Idioma::Portugues;
 }
 
 Idioma IdiomaInstalado() {

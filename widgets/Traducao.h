@@ -21,6 +21,8 @@ void GuardaIdioma(Idioma idioma);
 // dialog buttons: "Sim"/"Yes"), replacing whatever an earlier call
 // installed. False when a translation could not be loaded.
 bool InstalaIdioma(Idioma idioma);
+// Back to the texts as the code writes them, with no translation at all.
+void RemoveIdioma();
 // The language InstalaIdioma last installed (Portuguese before any call).
 Idioma IdiomaInstalado();
 
