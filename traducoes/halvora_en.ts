@@ -149,6 +149,10 @@ Residual: RMS %4 %</translation>
         <source>Regiões comparadas (arraste sobre o gráfico para acrescentar uma):</source>
         <translation>Regions compared (drag across the plot to add one):</translation>
     </message>
+    <message>
+        <source>%1 a %2 ppm</source>
+        <translation>%1 to %2 ppm</translation>
+    </message>
 </context>
 <context>
     <name>DialogoResultadoAjuste</name>
