@@ -107,8 +107,9 @@ void DialogoAjuste::MostraParametros() {
 void DialogoAjuste::MostraRegioes() {
     regioes_->clear();
     for (const RegiaoPpm& r : p_.regioes)
-        regioes_->addItem(tr("%1 a %2 ppm").arg(Q(FormataFixo(r.Min, 3, u_.SepDec)),
-                                                Q(FormataFixo(r.Max, 3, u_.SepDec))));
+        regioes_->addItem(
+            tr("%1 a %2 ppm")
+                .arg(Q(FormataFixo(r.Min, 3, u_.SepDec)), Q(FormataFixo(r.Max, 3, u_.SepDec))));
     removerRegiao_->setEnabled(!p_.regioes.empty());
     iniciar_->setEnabled(!p_.regioes.empty());
     emit RegioesMudaram(p_.regioes);
