@@ -45,8 +45,14 @@ bool Instala(std::unique_ptr<QTranslator>& t, const QLocale& local, const QStrin
 
 } // namespace
 
+// The desktop's languages in the user's order (LANGUAGE, LC_MESSAGES, LANG):
+// the first the program speaks; Portuguese when none is.
 Idioma IdiomaDoSistema() {
-    return QLocale().language() == QLocale::English ? Idioma::Ingles : Idioma::Portugues;
+    for (const QString& l : QLocale::system().uiLanguages()) {
+        if (l.startsWith(QLatin1String("pt"))) return Idioma::Portugues;
+        if (l.startsWith(QLatin1String("en"))) return Idioma::Ingles;
+    }
+    return Idioma::Portugues;
 }
 
 Idioma IdiomaEfetivo(Idioma escolhido) {

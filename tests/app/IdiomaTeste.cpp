@@ -26,6 +26,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableWidget>
@@ -326,6 +328,38 @@ TEST(Idioma, ArquivoSalvoEmInglesVoltaIgualEmPortugues) {
     EXPECT_FALSE(Bytes(ingles).isEmpty());
     EXPECT_EQ(Bytes(ingles), Bytes(portugues));
     EXPECT_EQ(Bytes(deNovo), Bytes(ingles));
+}
+
+// "Ajuda" > "Idioma": each choice kept in the user's settings, said to take
+// effect at the next start, and ticked in the menu of the next window.
+TEST(Idioma, EscolhaFicaParaAProximaVez) {
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pasta.path());
+    for (const auto& [legenda, idioma] :
+         {std::pair{"English", Idioma::Ingles}, std::pair{"Português", Idioma::Portugues},
+          std::pair{"Do sistema", Idioma::Sistema}}) {
+        SCOPED_TRACE(legenda);
+        {
+            Tela t;
+            QMenu* menu = menus::Submenu(
+                menus::Submenu(t.w.menuBar()->actions(), QStringLiteral("Ajuda"))->actions(),
+                QStringLiteral("Idioma"));
+            ASSERT_TRUE(menu);
+            const Modal ok(QMessageBox::Ok);
+            menus::Item(menu->actions(), QString::fromUtf8(legenda))->trigger();
+            ASSERT_EQ(ok.vezes(), 1);
+            EXPECT_TRUE(ok.textos[0].contains(QStringLiteral("próxima vez")));
+        }
+        EXPECT_EQ(IdiomaGuardado(), idioma);
+        Tela depois;
+        const QMenu* menu = menus::Submenu(
+            menus::Submenu(depois.w.menuBar()->actions(), QStringLiteral("Ajuda"))->actions(),
+            QStringLiteral("Idioma"));
+        EXPECT_TRUE(menus::Item(menu->actions(), QString::fromUtf8(legenda))->isChecked());
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 } // namespace
