@@ -162,9 +162,8 @@ DialogoResultadoAjuste::DialogoResultadoAjuste(const ResultadoAjuste& r,
         const QString sinal = mudanca > 0 ? QStringLiteral("+") : QString();
         tabela_->setItem(int(i), 0, Celula(TraduzNucleo(k.Nome())));
         tabela_->setItem(int(i), 1, Celula(valor));
-        tabela_->setItem(
-            int(i), 2,
-            Celula(k.Ajustar ? sinal + ComUnidade(k, mudanca, u) : QStringLiteral("fixo")));
+        tabela_->setItem(int(i), 2,
+                         Celula(k.Ajustar ? sinal + ComUnidade(k, mudanca, u) : tr("fixo")));
     }
     QString resumo = tr("Resíduo: RMS %1 % em %2 iterações")
                          .arg(Q(FormataFixo(r.RmsPorcento, 2, u.SepDec)))

@@ -184,6 +184,10 @@ Residual: RMS %4 %</translation>
         <source>Descartar</source>
         <translation>Discard</translation>
     </message>
+    <message>
+        <source>fixo</source>
+        <translation>fixed</translation>
+    </message>
 </context>
 <context>
     <name>DialogoTamanho</name>
