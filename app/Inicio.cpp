@@ -6,6 +6,7 @@
 #include "mainwindow/JanelaEspectro.h"
 #include "mainwindow/Moldura.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <string_view>
@@ -42,16 +43,19 @@ LinhaComando LeLinhaComando(const QStringList& args) {
     }
     LinhaComando l;
     if (!desconhecidas.isEmpty())
-        l.problema = (desconhecidas.size() == 1 ? QStringLiteral("Opção desconhecida: %1.")
-                                                : QStringLiteral("Opções desconhecidas: %1."))
+        l.problema = (desconhecidas.size() == 1
+                          ? QCoreApplication::translate("Inicio", "Opção desconhecida: %1.")
+                          : QCoreApplication::translate("Inicio", "Opções desconhecidas: %1."))
                          .arg(desconhecidas.join(QStringLiteral(", ")));
     else if (nomes.size() > 1)
         l.problema =
-            QStringLiteral("Um arquivo de dados é aberto de cada vez; nenhum foi aberto: %1.")
+            QCoreApplication::translate(
+                "Inicio", "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: %1.")
                 .arg(nomes.join(QStringLiteral(", ")));
     else if (!nomes.isEmpty())
         l.arquivo = nomes.front();
-    if (!l.problema.isEmpty()) l.problema += QStringLiteral("\nUso: halvora [ARQ.esm]");
+    if (!l.problema.isEmpty())
+        l.problema += QCoreApplication::translate("Inicio", "\nUso: halvora [ARQ.esm]");
     return l;
 }
 

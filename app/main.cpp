@@ -3,15 +3,13 @@
 #include "app/Inicio.h"
 #include "app/LigaInspetor.h"
 #include "mainwindow/Moldura.h"
+#include "widgets/Traducao.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
-#include <QTranslator>
 
 #include <iostream>
 
@@ -30,12 +28,9 @@ int main(int argc, char** argv) {
     fonte.setPointSizeF(8.25);
     QApplication::setFont(fonte);
 
-    // The interface is Portuguese whatever the user's language: the dialog
-    // buttons must read "Sim", "Não", "Cancelar".
-    QTranslator traducao;
-    if (traducao.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducao);
+    // Portuguese unless the user or an English desktop asks for English: in
+    // Portuguese the dialog buttons read "Sim", "Não", "Cancelar".
+    InstalaIdioma(IdiomaGuardado());
 
     // A file manager passes one name; a problem is told in the window, which
     // is all a user who did not start it from a terminal sees.

@@ -8,6 +8,7 @@
 #include "display/Figura.h"
 #include "display/Geometria.h"
 #include "display/Grafico.h"
+#include "display/TraducaoNucleo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,12 +27,13 @@
 
 namespace {
 
-const QString FixarJanela = QStringLiteral("Fixar Janela");
-const QString LiberarJanela = QStringLiteral("Liberar Janela");
-const QString DicaFixar =
-    QStringLiteral("Use este comando para manter a janela fixa na posição atual");
-const QString DicaTitulo = QStringLiteral("Clique duplo para mudar título");
-const QString DicaLiberar = QStringLiteral(
+const char* const FixarJanela = QT_TRANSLATE_NOOP("AreaGrafico", "Fixar Janela");
+const char* const LiberarJanela = QT_TRANSLATE_NOOP("AreaGrafico", "Liberar Janela");
+const char* const DicaFixar =
+    QT_TRANSLATE_NOOP("AreaGrafico", "Use este comando para manter a janela fixa na posição atual");
+const char* const DicaTitulo = QT_TRANSLATE_NOOP("AreaGrafico", "Clique duplo para mudar título");
+const char* const DicaLiberar = QT_TRANSLATE_NOOP(
+    "AreaGrafico",
     "Use este comando para liberar e poder movimentar e ampliar a janela horizontalmente");
 
 // Positions on the plot, in twips from the inner top-left corner. Title at
@@ -55,7 +57,7 @@ AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e
     : QFrame(parent), g_(g), o_(o), e_(e), tabelaVisivel_([] { return true; }),
       rolagem_(new QScrollBar(Qt::Horizontal, this)), rotuloLeitura_(new QLabel(this)),
       rotuloTitulo_(new QLabel(this)), rotuloMisturaGrafico_(new QLabel(this)),
-      botaoFixarJanela_(new QPushButton(FixarJanela, this)) {
+      botaoFixarJanela_(new QPushButton(tr(FixarJanela), this)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setMouseTracking(true);
@@ -84,7 +86,7 @@ AreaGrafico::AreaGrafico(EstadoGrafico& g, OpcoesGrafico& o, const EstadoSpin& e
     PintaFundo(rotuloMisturaGrafico_, g_.CorFundo);
     rotuloMisturaGrafico_->setVisible(g_.env.EnvolventeLigada);
 
-    botaoFixarJanela_->setToolTip(DicaFixar);
+    botaoFixarJanela_->setToolTip(tr(DicaFixar));
     botaoFixarJanela_->setCursor(Qt::ArrowCursor);
     connect(botaoFixarJanela_, &QPushButton::clicked, this, &AreaGrafico::AlternaFixarJanela);
 
@@ -170,13 +172,13 @@ QString AreaGrafico::ArqFiguraAtual() const {
 void AreaGrafico::AtualizaRotulos() {
     // A title longer than its place ends in "…" instead of running under the
     // readout; the tooltip holds it whole.
-    const QString titulo = QStringLiteral("Título: ") + QString::fromStdString(o_.TituloEspectro);
+    const QString titulo = tr("Título: ") + QString::fromStdString(o_.TituloEspectro);
     const QString cabe = rotuloTitulo_->fontMetrics().elidedText(
         titulo, Qt::ElideRight, rotuloTitulo_->contentsRect().width());
     rotuloTitulo_->setText(cabe);
-    rotuloTitulo_->setToolTip(cabe == titulo ? DicaTitulo
-                                             : titulo + QStringLiteral("\n") + DicaTitulo);
-    rotuloMisturaGrafico_->setText(QString::fromStdString(TextoMistura(o_.Mistura)));
+    rotuloTitulo_->setToolTip(cabe == titulo ? tr(DicaTitulo)
+                                             : titulo + QStringLiteral("\n") + tr(DicaTitulo));
+    rotuloMisturaGrafico_->setText(TraduzNucleo(TextoMistura(o_.Mistura)));
 }
 
 void AreaGrafico::Grafico() {
@@ -239,8 +241,8 @@ void AreaGrafico::ZoomV(bool ampliar) {
 void AreaGrafico::AlternaFixarJanela() {
     const Ampulheta ampulheta;
     if (!g_.JanelaFixa) {
-        botaoFixarJanela_->setText(LiberarJanela);
-        botaoFixarJanela_->setToolTip(DicaLiberar);
+        botaoFixarJanela_->setText(tr(LiberarJanela));
+        botaoFixarJanela_->setToolTip(tr(DicaLiberar));
         rolagem_->setEnabled(false);
         emit JanelaFixada(true);
         g_.JanelaFixa = true;
@@ -249,8 +251,8 @@ void AreaGrafico::AlternaFixarJanela() {
         g_.EscalaVertFixa = g_.EscalaVertBase;
         Grafico();
     } else {
-        botaoFixarJanela_->setText(FixarJanela);
-        botaoFixarJanela_->setToolTip(DicaFixar);
+        botaoFixarJanela_->setText(tr(FixarJanela));
+        botaoFixarJanela_->setToolTip(tr(DicaFixar));
         rolagem_->setEnabled(true);
         emit JanelaFixada(false);
         g_.JanelaFixa = false;
@@ -280,9 +282,9 @@ bool AreaGrafico::CopiaEspectro(bool pretoEBranco) {
     const auto erro =
         GravaFigura(arquivo, FormatoFigura::Svg, g_, e_, o_, {SW_, SH_}, pretoEBranco, {}, &svg);
     if (erro) {
-        QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"),
-                          QStringLiteral("NECA DE PITIBIRIBA"), QMessageBox::Ok, this);
-        caixa.setInformativeText(QString::fromStdString(erro->texto));
+        QMessageBox caixa(QMessageBox::NoIcon, QStringLiteral("Halvora"), tr("NECA DE PITIBIRIBA"),
+                          QMessageBox::Ok, this);
+        caixa.setInformativeText(TraduzNucleo(erro->texto));
         caixa.exec();
     }
     // Only events that cannot start a redraw: one now would draw the copy's
@@ -334,7 +336,7 @@ void AreaGrafico::OpcaoEnvolvente(bool ligada) {
 void AreaGrafico::MudaMistura(int valor) {
     o_.Mistura = valor;
     g_.env.MisturaMudou = true;
-    rotuloMisturaGrafico_->setText(QString::fromStdString(TextoMistura(valor)));
+    rotuloMisturaGrafico_->setText(TraduzNucleo(TextoMistura(valor)));
 }
 
 void AreaGrafico::MostraRotulos() {

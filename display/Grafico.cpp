@@ -5,8 +5,10 @@
 #include "display/EnvolventeCalc.h"
 #include "display/Experimental.h"
 #include "display/Geometria.h"
+#include "display/TraducaoNucleo.h"
 #include "texto/TextoDecimal.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -110,7 +112,8 @@ struct Contexto {
 
 void MarcaDaguaPrimeiraOrdem(Contexto& c) {
     c.p.setFont(Arial(48, 700));
-    TextoGirado(c.p, {100, 250}, 20, QStringLiteral("Espectro de Primeira Ordem!"),
+    TextoGirado(c.p, {100, 250}, 20,
+                QCoreApplication::translate("Grafico", "Espectro de Primeira Ordem!"),
                 Rgb(210, 210, 210));
 }
 
@@ -199,9 +202,9 @@ void Envolventes(Contexto& c) {
         Curva(c, c.g.env.EnvLorentz);
         c.p.drawLine(Tw(200, 600), Tw(400, 600));
         c.p.setFont(Arial(11, 400));
-        Texto(c.p, Tw(520, 280), QStringLiteral("Gaussiana"), Preto);
-        Texto(c.p, Tw(520, 480), QStringLiteral("Lorentziana"), Preto);
-        Texto(c.p, Tw(520, 680), QStringLiteral("Combinação"), Preto);
+        Texto(c.p, Tw(520, 280), QCoreApplication::translate("Grafico", "Gaussiana"), Preto);
+        Texto(c.p, Tw(520, 480), QCoreApplication::translate("Grafico", "Lorentziana"), Preto);
+        Texto(c.p, Tw(520, 680), QCoreApplication::translate("Grafico", "Combinação"), Preto);
     }
 }
 
@@ -417,7 +420,9 @@ QFont FonteCanto() {
 QFont FonteDeslocamento() {
     return Arial(14, 400);
 }
-const QString TituloFigura = QStringLiteral("Espectro Simulado");
+QString TituloFigura() {
+    return QCoreApplication::translate("Grafico", "Espectro Simulado");
+}
 const QString Credito = QStringLiteral("Halvora (Corvel)");
 
 // "Times New Roman" 18 with an average character width of 16 pixels: the
@@ -429,7 +434,7 @@ void TituloLargo(QPainter& p, QPoint topo, double esticado) {
     p.setPen(ParaQColor(Preto));
     p.translate(topo);
     p.scale(esticado, 1);
-    p.drawText(0, QFontMetrics(f).ascent(), TituloFigura);
+    p.drawText(0, QFontMetrics(f).ascent(), TituloFigura());
     p.restore();
 }
 
@@ -441,7 +446,8 @@ struct Rodape {
 constexpr double XTitulo = 5, XMistura = 350, Folga = 12;
 
 QString LinhaMistura(const OpcoesGrafico& o) {
-    return Q("Curva Combinada: " + TextoMistura(o.Mistura));
+    return QCoreApplication::translate("Grafico", "Curva Combinada: %1")
+        .arg(TraduzNucleo(TextoMistura(o.Mistura)));
 }
 
 // The credit keeps its place where the mix line leaves room for it; a
@@ -451,7 +457,7 @@ QString LinhaMistura(const OpcoesGrafico& o) {
 // credit stays put.
 Rodape LayoutRodape(double W, const OpcoesGrafico& o) {
     const double media = LarguraMedia(FonteTitulo());
-    const double titulo = Largura(FonteTitulo(), TituloFigura);
+    const double titulo = Largura(FonteTitulo(), TituloFigura());
     const double mistura = Largura(FonteCanto(), LinhaMistura(o));
     Rodape r{media > 0 ? 16 / media : 1, XMistura, W - 4200.0 / 15};
     if (r.xCredito >= XMistura + mistura + Folga) return r;
@@ -468,12 +474,14 @@ Rodape LayoutRodape(double W, const OpcoesGrafico& o) {
 // The corner's lines, a row of 20 pixels each from the top: the run's
 // parameters, then the measured spectrum's file.
 QStringList LinhasDoCanto(const EstadoGrafico& g, const OpcoesGrafico& o) {
-    QStringList l{Q("Freqüência: " + o.TextoFrequencia +
-                    " MHz    Largura a meia altura: " + o.TextoLargura + " Hz"),
-                  Q("Intensidade mínima: " + o.TextoIntMin), Q("Título: " + o.TituloEspectro)};
-    if (g.Experimental.espectro) l << Q(LinhaExperimental(g.Experimental, o.SepDec));
+    const auto tr = [](const char* t) { return QCoreApplication::translate("Grafico", t); };
+    QStringList l{tr("Freqüência: %1 MHz    Largura a meia altura: %2 Hz")
+                      .arg(Q(o.TextoFrequencia), Q(o.TextoLargura)),
+                  tr("Intensidade mínima: %1").arg(Q(o.TextoIntMin)),
+                  tr("Título: %1").arg(Q(o.TituloEspectro))};
+    if (g.Experimental.espectro) l << TraduzNucleo(LinhaExperimental(g.Experimental, o.SepDec));
     if (g.Experimental.espectro && g.Experimental.ajuste.ComResiduo())
-        l << Q(LinhaResiduo(g.Experimental.ajuste, o.SepDec));
+        l << TraduzNucleo(LinhaResiduo(g.Experimental.ajuste, o.SepDec));
     return l;
 }
 
@@ -609,7 +617,7 @@ TamanhoTwips MinimoDaCopia(const EstadoGrafico& g, const EstadoSpin& e, const Op
     // The proton labels hang in the tenth of the plot under the baseline,
     // above the line that closes the plot.
     TamanhoTwips m{0, 10 * (AlturaRotulos() + 100)};
-    const double titulo = XTitulo + Largura(FonteTitulo(), TituloFigura);
+    const double titulo = XTitulo + Largura(FonteTitulo(), TituloFigura());
     const double mistura = Largura(FonteCanto(), LinhaMistura(o));
     double W = titulo + mistura + Largura(FonteCredito(), Credito) + 3 * Folga;
     if (!o.CompararCurvas) {

@@ -13,6 +13,9 @@
 # spectrum is chosen in a file dialog.
 #
 #   guia/gera_figuras.sh [PASTA_DO_BUILD]     (default: build)
+#   IDIOMA=en guia/gera_figuras.sh            the English pages' picture of the
+#                                             window, into guia/en/figuras (the
+#                                             other two are shared)
 #
 # Needs Xvfb, xdotool, ImageMagick (import, convert) and rsvg-convert
 # (librsvg2-bin); none of them is needed to build the program. The screen is
@@ -31,6 +34,12 @@ for f in "$app" "$calc"; do
     }
 done
 saida=guia/figuras
+idioma=pt_BR.UTF-8
+if [ "${IDIOMA:-pt}" = en ]; then
+    saida=guia/en/figuras
+    idioma=en_US.UTF-8
+    mkdir -p "$saida"
+fi
 tmp=$(mktemp -d)
 tela=:${TELA:-96}
 
@@ -46,8 +55,9 @@ trap termina EXIT
 export DISPLAY=$tela
 sleep 1
 
-# Brazilian Portuguese: decimal commas, as a student sees them.
-LANG=pt_BR.UTF-8 LC_ALL=pt_BR.UTF-8 "$app" >/dev/null 2>&1 &
+# Brazilian Portuguese: decimal commas, as a student sees them (in English,
+# points).
+LANG=$idioma LC_ALL=$idioma HOME=$tmp "$app" >/dev/null 2>&1 &
 programa=$!
 xdotool search --sync --name '^Halvora' >/dev/null
 sleep 3
@@ -57,6 +67,7 @@ import -window root "$tmp/inicio.png"
 moldura=(-bordercolor '#808080' -border 1)
 convert "$tmp/inicio.png" -crop 1012x712+0+0 +repage -resize 718x "${moldura[@]}" -strip \
     "$saida/janela.png"
+[ "${IDIOMA:-pt}" = en ] && { ls -l "$saida"; exit 0; }
 
 # ◀▶ once, then the peak of band 7 (207,3 Hz); the pointer rests where the
 # readout shows a frequency.

@@ -27,9 +27,10 @@ namespace {
 
 // The button reads one way until the grids are first built and the other,
 // misspelt, after every rebuild: users know both.
-const QString TextoBotaoPasseio = QStringLiteral("Cálculo de Instensidade (Máximo 5 prótons)");
-const QString TextoBotaoPasseioInicial =
-    QStringLiteral("Cálculo de Intensidade (Máximo 5 prótons)");
+const char* const TextoBotaoPasseio =
+    QT_TRANSLATE_NOOP("JanelaMatrizes", "Cálculo de Instensidade (Máximo 5 prótons)");
+const char* const TextoBotaoPasseioInicial =
+    QT_TRANSLATE_NOOP("JanelaMatrizes", "Cálculo de Intensidade (Máximo 5 prótons)");
 
 // The size the window opens with, and the places that do not follow its size, twips.
 constexpr int LarguraJanela = 15000, AlturaJanela = 10350;
@@ -89,7 +90,7 @@ void Proporcoes(QGridLayout& g) {
 JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas, QWidget* parent)
     : QWidget(parent), e_(e), consultas_(std::move(consultas)) {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Matrizes"));
+    setWindowTitle(tr("Matrizes"));
     setObjectName(QStringLiteral("JanelaMatrizes"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -109,11 +110,10 @@ JanelaMatrizes::JanelaMatrizes(const EstadoSpin& e, ConsultasInspetor consultas,
              {g->viewport(), g->horizontalHeader()->viewport(), g->verticalHeader()->viewport()})
             w->installEventFilter(this);
 
-    rotuloHamiltoniana_ =
-        NovoTitulo("rotuloHamiltoniana", QStringLiteral("Matriz H (Matriz hamiltoniana)"));
-    rotuloAutovalores_ = NovoTitulo("rotuloAutovalores", QStringLiteral("Matriz A (Auto-valores)"));
-    rotuloAutovetores_ = NovoTitulo("rotuloAutovetores", QStringLiteral("Matriz V (Auto-vetores)"));
-    rotuloTransicoes_ = NovoTitulo("rotuloTransicoes", QStringLiteral("Matriz de Transição"));
+    rotuloHamiltoniana_ = NovoTitulo("rotuloHamiltoniana", tr("Matriz H (Matriz hamiltoniana)"));
+    rotuloAutovalores_ = NovoTitulo("rotuloAutovalores", tr("Matriz A (Auto-valores)"));
+    rotuloAutovetores_ = NovoTitulo("rotuloAutovetores", tr("Matriz V (Auto-vetores)"));
+    rotuloTransicoes_ = NovoTitulo("rotuloTransicoes", tr("Matriz de Transição"));
 
     CriaBotoes();
     CriaDisposicao();
@@ -125,11 +125,11 @@ JanelaMatrizes::~JanelaMatrizes() = default;
 
 void JanelaMatrizes::CriaBotoes() {
     botaoEspectro_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoEspectro"));
-    botaoEspectro_->setText(QStringLiteral("Espectro Simulado"));
+    botaoEspectro_->setText(tr("Espectro Simulado"));
     botaoPasseio_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoPasseio"));
-    botaoPasseio_->setText(TextoBotaoPasseioInicial);
+    botaoPasseio_->setText(tr(TextoBotaoPasseioInicial));
     botaoVerificacoes_ = Controle<BotaoComFolga>(this, QStringLiteral("botaoVerificacoes"));
-    botaoVerificacoes_->setText(QStringLiteral("Verificações"));
+    botaoVerificacoes_->setText(tr("Verificações"));
     connect(botaoEspectro_, &QPushButton::clicked, this, &JanelaMatrizes::EspectroSimulado);
     connect(botaoPasseio_, &QPushButton::clicked, this, &JanelaMatrizes::AlternaPasseio);
     connect(botaoVerificacoes_, &QPushButton::clicked, this, &JanelaMatrizes::AbreVerificacoes);
@@ -213,7 +213,7 @@ void JanelaMatrizes::Reconstroi() {
     const bool poucos = e_.NProt >= 1 && e_.NProt < 6;
     botaoPasseio_->setEnabled(poucos);
     botaoVerificacoes_->setEnabled(poucos);
-    botaoPasseio_->setText(TextoBotaoPasseio);
+    botaoPasseio_->setText(tr(TextoBotaoPasseio));
     MostraMatrizes();
     PreencheGrades();
     impressos_.clear();
@@ -304,7 +304,7 @@ void JanelaMatrizes::AlternaPasseio() {
         return;
     }
     if (e_.NProt < 1 || e_.NProt >= 6 || gradeAutovetores_->rows() != e_.NEst + 1) return;
-    botaoPasseio_->setText(QStringLiteral("Retorno Matrizes"));
+    botaoPasseio_->setText(tr("Retorno Matrizes"));
     setFocus();
     MostraPasseio();
 }

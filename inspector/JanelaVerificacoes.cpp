@@ -28,16 +28,16 @@ QString Completo(double x, char SepDec) {
 } // namespace
 
 JanelaVerificacoes::JanelaVerificacoes(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Verificações"));
+    setWindowTitle(tr("Verificações"));
     setObjectName(QStringLiteral("JanelaVerificacoes"));
     setModal(true);
     auto* tudo = new QVBoxLayout(this);
     tudo->addLayout(CriaValores());
     tudo->addSpacing(8);
     tudo->addLayout(CriaProdutos(), 1);
-    tudo->addWidget(NovoRotulo("rotuloSomaQuadrados",
-                               "Soma dos quadrados dos coeficientes (cada coluna da matriz V)",
-                               true));
+    tudo->addWidget(NovoRotulo(
+        "rotuloSomaQuadrados",
+        QT_TR_NOOP("Soma dos quadrados dos coeficientes (cada coluna da matriz V)"), true));
     gradeSomaQuadrados_ = Controle<FlexGrid>(this, QStringLiteral("gradeSomaQuadrados"));
     gradeSomaQuadrados_->setFixedHeight(2 * Px(240) +
                                         style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
@@ -48,7 +48,7 @@ JanelaVerificacoes::JanelaVerificacoes(QWidget* parent) : QDialog(parent) {
 
 QLabel* JanelaVerificacoes::NovoRotulo(const QString& nome, const char* texto, bool negrito) {
     auto* l = Controle<QLabel>(this, nome);
-    l->setText(QString::fromUtf8(texto));
+    l->setText(tr(texto));
     if (negrito) {
         QFont f = l->font();
         f.setBold(true);
@@ -62,12 +62,14 @@ QGridLayout* JanelaVerificacoes::CriaValores() {
     const struct {
         QLineEdit** caixa;
         const char *nome, *titulo, *detalhe;
-    } valores[] = {
-        {&caixaDeterminante_, "Determinante", "Determinante da matriz H", "(Pelo método de Chió)"},
-        {&caixaProdutoAutovalores_, "ProdutoAutovalores", "Produto dos autovalores",
-         "A(1,1)*A(2,2)*A(3,3)*......*A(n,n)"},
-        {&caixaTracoH_, "TracoH", "Traço da matriz H", "(Soma dos elementos da diagonal)"},
-        {&caixaTracoA_, "TracoA", "Traço da matriz A", "(Soma dos autovalores)"}};
+    } valores[] = {{&caixaDeterminante_, "Determinante", QT_TR_NOOP("Determinante da matriz H"),
+                    QT_TR_NOOP("(Pelo método de Chió)")},
+                   {&caixaProdutoAutovalores_, "ProdutoAutovalores",
+                    QT_TR_NOOP("Produto dos autovalores"), "A(1,1)*A(2,2)*A(3,3)*......*A(n,n)"},
+                   {&caixaTracoH_, "TracoH", QT_TR_NOOP("Traço da matriz H"),
+                    QT_TR_NOOP("(Soma dos elementos da diagonal)")},
+                   {&caixaTracoA_, "TracoA", QT_TR_NOOP("Traço da matriz A"),
+                    QT_TR_NOOP("(Soma dos autovalores)")}};
     auto* grade = new QGridLayout;
     int coluna = 0;
     for (const auto& v : valores) {
@@ -78,15 +80,17 @@ QGridLayout* JanelaVerificacoes::CriaValores() {
         (*v.caixa)->setReadOnly(true);
         grade->addWidget(*v.caixa, 2, coluna++);
     }
-    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoH", "Precisão 10^-5"), 3, 2);
-    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoA", "Precisão 10^-5"), 3, 3);
+    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoH", QT_TR_NOOP("Precisão 10^-5")), 3, 2);
+    grade->addWidget(NovoRotulo("rotuloPrecisaoTracoA", QT_TR_NOOP("Precisão 10^-5")), 3, 3);
     return grade;
 }
 
 QGridLayout* JanelaVerificacoes::CriaProdutos() {
     auto* grade = new QGridLayout;
-    grade->addWidget(NovoRotulo("rotuloProdutoHV", "Produto das matrizes HV", true), 0, 0);
-    grade->addWidget(NovoRotulo("rotuloProdutoVA", "Produto das matrizes VA", true), 0, 1);
+    grade->addWidget(NovoRotulo("rotuloProdutoHV", QT_TR_NOOP("Produto das matrizes HV"), true), 0,
+                     0);
+    grade->addWidget(NovoRotulo("rotuloProdutoVA", QT_TR_NOOP("Produto das matrizes VA"), true), 0,
+                     1);
     gradeProdutoHV_ = Controle<FlexGrid>(this, QStringLiteral("gradeProdutoHV"));
     gradeProdutoVA_ = Controle<FlexGrid>(this, QStringLiteral("gradeProdutoVA"));
     grade->addWidget(gradeProdutoHV_, 1, 0);
@@ -96,7 +100,7 @@ QGridLayout* JanelaVerificacoes::CriaProdutos() {
 
 QHBoxLayout* JanelaVerificacoes::CriaBotaoFechar() {
     botaoFechar_ = Controle<QPushButton>(this, QStringLiteral("botaoFechar"));
-    botaoFechar_->setText(QStringLiteral("Fechar Verificações"));
+    botaoFechar_->setText(tr("Fechar Verificações"));
     botaoFechar_->setAutoDefault(false);
     connect(botaoFechar_, &QPushButton::clicked, this, &QDialog::accept);
     auto* linha = new QHBoxLayout;
@@ -148,8 +152,8 @@ void JanelaVerificacoes::Preenche(const EstadoSpin& e, char sep) {
         g.setRows(2);
         g.setCols(n + 1);
         g.setColWidth(0, LarguraRotulos);
-        g.setTextMatrix(0, 0, QStringLiteral("Coluna da matriz V:"));
-        g.setTextMatrix(1, 0, QStringLiteral("Soma dos quadrados:"));
+        g.setTextMatrix(0, 0, tr("Coluna da matriz V:"));
+        g.setTextMatrix(1, 0, tr("Soma dos quadrados:"));
         for (int c = 1; c <= n; ++c) {
             double s = 0;
             for (int r = 1; r <= n; ++r) s = s + e.MatVet(r, c) * e.MatVet(r, c);

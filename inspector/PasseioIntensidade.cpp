@@ -49,14 +49,16 @@ PasseioIntensidade::PasseioIntensidade(const EstadoSpin& e, FlexGrid& gradeAutov
     rotuloVezesVetorB_ = NovoSinal("rotuloVezesVetorB", "×");
     rotuloIgualProduto_ = NovoSinal("rotuloIgualProduto", "=");
     rotuloIgualResultado_ = NovoSinal("rotuloIgualResultado", "=");
-    rotuloResultado_ = NovoRotulo("rotuloResultado", "Resultado");
-    rotuloNivelA_ = NovoRotulo("rotuloNivelA", "Nível A =");
-    rotuloNivelB_ = NovoRotulo("rotuloNivelB", "Nível B =");
+    rotuloResultado_ = NovoRotulo("rotuloResultado", QT_TR_NOOP("Resultado"));
+    rotuloNivelA_ = NovoRotulo("rotuloNivelA", QT_TR_NOOP("Nível A ="));
+    rotuloNivelB_ = NovoRotulo("rotuloNivelB", QT_TR_NOOP("Nível B ="));
     rotuloIntensidade_ = NovoRotulo("rotuloIntensidade", "");
     rotuloIntensidadePrecisa_ = NovoRotulo("rotuloIntensidadePrecisa", "");
     rotuloResultadoPreciso_ = NovoRotulo("rotuloResultadoPreciso", "");
-    rotuloMaisPrecisoIntensidade_ = NovoRotulo("rotuloMaisPrecisoIntensidade", "(Mais preciso)");
-    rotuloMaisPrecisoResultado_ = NovoRotulo("rotuloMaisPrecisoResultado", "(Mais preciso)");
+    rotuloMaisPrecisoIntensidade_ =
+        NovoRotulo("rotuloMaisPrecisoIntensidade", QT_TR_NOOP("(Mais preciso)"));
+    rotuloMaisPrecisoResultado_ =
+        NovoRotulo("rotuloMaisPrecisoResultado", QT_TR_NOOP("(Mais preciso)"));
     rotuloValorTabela_ = NovoRotulo("rotuloValorTabela", "");
     MostraControles(false);
     Liga();
@@ -64,7 +66,7 @@ PasseioIntensidade::PasseioIntensidade(const EstadoSpin& e, FlexGrid& gradeAutov
 
 QLabel* PasseioIntensidade::NovoRotulo(const char* nome, const char* texto) {
     QLabel* l = Controle<QLabel>(this, QString::fromLatin1(nome));
-    l->setText(QString::fromUtf8(texto));
+    l->setText(tr(texto));
     return l;
 }
 
@@ -186,7 +188,7 @@ void PasseioIntensidade::Entra() {
     setasNivelB_->setValue(2);
     PreparaVetores(n);
     MostraControles(true);
-    rotuloResultado_->setText(QStringLiteral("Resultado"));
+    rotuloResultado_->setText(tr("Resultado"));
     caixaNivelA_->setText(QStringLiteral("1"));
     caixaNivelB_->setText(QStringLiteral("2"));
     RealcaColuna(1, 1);
@@ -257,7 +259,7 @@ void PasseioIntensidade::MultMatrizes() {
         t = t + Valor(gradeProduto_->textMatrix(1, r), sep) *
                     Valor(gradeVetorB_->textMatrix(r, 1), sep);
 
-    const QString par = QStringLiteral("Intensidade da transição %1 – %2 = (").arg(A).arg(B);
+    const QString par = tr("Intensidade da transição %1 – %2 = (").arg(A).arg(B);
     const QString textoT = QString::fromStdString(Texto(t, sep));
     rotuloResultado_->setText(textoT);
     rotuloIntensidade_->setText(par + textoT + QStringLiteral(") ^ 2 = ") +
@@ -283,13 +285,13 @@ void PasseioIntensidade::MultMatrizes() {
         return;
     }
     const int lo = std::min(A, B), hi = std::max(A, B);
-    QString valor = QStringLiteral("Não tem");
+    QString valor = tr("Não tem");
     for (std::int32_t b = 1; b <= e_.NBandas; ++b)
         if (e_.NivelA(b) == lo && e_.NivelB(b) == hi) {
             valor = consultas_.textoTabela ? consultas_.textoTabela(int(b), 3) : QString();
             break;
         }
-    rotuloValorTabela_->setText(QStringLiteral("Valor na tabela do espectro: ") + valor);
+    rotuloValorTabela_->setText(tr("Valor na tabela do espectro: ") + valor);
     rotuloValorTabela_->show();
 }
 

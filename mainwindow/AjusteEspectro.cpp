@@ -2,6 +2,7 @@
 
 #include "display/AreaGrafico.h"
 #include "display/EnvolventeCalc.h"
+#include "display/TraducaoNucleo.h"
 #include "mainwindow/DialogoAjuste.h"
 #include "mainwindow/ExecucaoEspectro.h"
 #include "mainwindow/GradeAcoplamentos.h"
@@ -9,6 +10,7 @@
 #include "mainwindow/TrabalhoAjuste.h"
 #include "texto/TextoDecimal.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -19,7 +21,8 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-const QString TituloAjuste = QStringLiteral("Ajuste ao espectro experimental");
+const char* const TituloAjuste =
+    QT_TRANSLATE_NOOP("AjusteEspectro", "Ajuste ao espectro experimental");
 
 std::vector<FaixaPpm> Faixas(const std::vector<RegiaoPpm>& r) {
     std::vector<FaixaPpm> f;
@@ -50,7 +53,7 @@ std::optional<ProblemaAjuste> AjusteEspectro::Problema() {
     TextosEntrada t = entrada_.Textos();
     ProblemaAjuste p;
     if (auto erro = LeEntrada(t, SepDec_, p.inicio)) {
-        QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
+        QMessageBox::warning(janela_, tr("Dados de entrada"), TraduzNucleo(*erro));
         return std::nullopt;
     }
     p.inicio.PrimOrdem = execucao_.PrimOrdem();
@@ -100,9 +103,8 @@ void AjusteEspectro::Inicia() {
     execucao_.Reserva();
     trabalho_->Inicia(problema_);
 
-    progresso_ = new QProgressDialog(QStringLiteral("Preparando o ajuste..."),
-                                     QStringLiteral("Cancelar"), 0, 0, janela_);
-    progresso_->setWindowTitle(TituloAjuste);
+    progresso_ = new QProgressDialog(tr("Preparando o ajuste..."), tr("Cancelar"), 0, 0, janela_);
+    progresso_->setWindowTitle(QCoreApplication::translate("AjusteEspectro", TituloAjuste));
     progresso_->setWindowModality(Qt::WindowModal);
     progresso_->setMinimumDuration(0);
     progresso_->setAutoClose(false);
@@ -110,14 +112,14 @@ void AjusteEspectro::Inicia() {
     progresso_->setMinimumWidth(380);
     connect(progresso_, &QProgressDialog::canceled, this, [this] {
         trabalho_->Cancela();
-        if (progresso_) progresso_->setLabelText(QStringLiteral("Cancelando..."));
+        if (progresso_) progresso_->setLabelText(tr("Cancelando..."));
     });
     progresso_->show();
 }
 
 void AjusteEspectro::MostraProgresso(const ProgressoAjuste& k) {
     if (!progresso_ || progresso_->wasCanceled()) return;
-    progresso_->setLabelText(QStringLiteral("Etapa %1 de %2, iteração %3\nResíduo: RMS %4 %")
+    progresso_->setLabelText(tr("Etapa %1 de %2, iteração %3\nResíduo: RMS %4 %")
                                  .arg(k.etapa)
                                  .arg(k.etapas)
                                  .arg(k.iteracao)
@@ -133,7 +135,9 @@ void AjusteEspectro::Terminou() {
     execucao_.Libera();
     if (const std::optional<Erro>& recusa = trabalho_->Recusa()) {
         if (recusa->tipo != TipoErro::Interrompido)
-            QMessageBox::warning(janela_, TituloAjuste, Q(recusa->texto));
+            QMessageBox::warning(janela_,
+                                 QCoreApplication::translate("AjusteEspectro", TituloAjuste),
+                                 TraduzNucleo(recusa->texto));
         return;
     }
     if (dialogo_) dialogo_->close();

@@ -1,6 +1,7 @@
 
 #include "mainwindow/ArquivoEspectro.h"
 #include "display/AreaGrafico.h"
+#include "display/TraducaoNucleo.h"
 #include "formatos/ArquivoDados.h"
 #include "formatos/Exemplos.h"
 #include "formatos/SessaoArquivo.h"
@@ -25,7 +26,8 @@ namespace {
 
 const PedidoArquivo PedidoDados(bool salvar) {
     return {salvar,
-            {QStringLiteral("Espectros simulados (*.esm)"), QStringLiteral("Texto(*.txt)")},
+            {QCoreApplication::translate("ArquivoEspectro", "Espectros simulados (*.esm)"),
+             QCoreApplication::translate("ArquivoEspectro", "Texto(*.txt)")},
             QStringLiteral("esm")};
 }
 
@@ -64,14 +66,14 @@ bool ArquivoEspectro::SalvaDados() {
                                entrada_.caixaLargura()->text().toStdString(), SepDec_};
     DadosArquivo d;
     if (auto erro = DadosDaSessao(e_, caixas, vista, d)) {
-        QMessageBox::warning(janela_, QStringLiteral("Salvar dados"), Q(*erro));
+        QMessageBox::warning(janela_, tr("Salvar dados"), TraduzNucleo(*erro));
         return false;
     }
     const QString caminho = dialogos_.Escolhe(PedidoDados(true));
     if (caminho.isEmpty()) return false;
     NomeiaEspectro(vista, caminho.toStdString(), d);
     const Ampulheta ampulheta;
-    if (!dialogos_.Grava(QStringLiteral("Salvar dados"), [&](OpcoesGravacao opcoes) {
+    if (!dialogos_.Grava(tr("Salvar dados"), [&](OpcoesGravacao opcoes) {
             return GravaArquivoDados(caminho.toStdString(), d, SepDec_, opcoes);
         }))
         return false;
@@ -112,9 +114,9 @@ void ArquivoEspectro::Carrega(const std::function<LeituraArquivo()>& le, const Q
     const LeituraArquivo lido = le();
     if (lido.Titulo) mostraTitulo_(*lido.Titulo);
     if (!lido.dados) {
-        QMessageBox caixa(QMessageBox::Critical, QStringLiteral("Erro!"),
-                          QStringLiteral("Deu Crepe!"), QMessageBox::Ok, janela_);
-        caixa.setInformativeText(Q(lido.Mensagem()));
+        QMessageBox caixa(QMessageBox::Critical, tr("Erro!"), tr("Deu Crepe!"), QMessageBox::Ok,
+                          janela_);
+        caixa.setInformativeText(TraduzNucleo(lido.Mensagem()));
         caixa.exec();
         entrada_.DefineAvisoPPMDado(false);
         return;

@@ -5,20 +5,20 @@
 #include <QLocale>
 
 BarraEstado::BarraEstado(QWidget* parent) : QStatusBar(parent) {
-    const char* const textos[NPaineis] = {"N° de pontos do gráfico:",
+    const char* const textos[NPaineis] = {QT_TR_NOOP("N° de pontos do gráfico:"),
                                           "963",
                                           "",
-                                          "N° de bandas do espectro:",
+                                          QT_TR_NOOP("N° de bandas do espectro:"),
                                           "15763",
                                           "",
-                                          "N° de picos da envolvente:",
+                                          QT_TR_NOOP("N° de picos da envolvente:"),
                                           "10000",
-                                          "Data:",
+                                          QT_TR_NOOP("Data:"),
                                           "",
-                                          "Hora:",
+                                          QT_TR_NOOP("Hora:"),
                                           ""};
     for (int i = 0; i < NPaineis; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(textos[i]), this);
+        auto* l = new QLabel(tr(textos[i]), this);
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         l->setContentsMargins(4, 0, 4, 0);
         paineis_[std::size_t(i)] = l;

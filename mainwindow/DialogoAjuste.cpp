@@ -1,5 +1,6 @@
 #include "mainwindow/DialogoAjuste.h"
 
+#include "display/TraducaoNucleo.h"
 #include "texto/TextoDecimal.h"
 
 #include <QDialogButtonBox>
@@ -47,15 +48,13 @@ QTableWidgetItem* Celula(const QString& s) {
 
 DialogoAjuste::DialogoAjuste(ProblemaAjuste p, const UnidadeAjuste& u, QWidget* parent)
     : QDialog(parent), p_(std::move(p)), u_(u) {
-    setWindowTitle(QStringLiteral("Ajustar ao Espectro Experimental"));
-    parametros_ = Tabela(
-        {QStringLiteral("Parâmetro"), QStringLiteral("Valor inicial"), QStringLiteral("Ajustar")},
-        this);
+    setWindowTitle(tr("Ajustar ao Espectro Experimental"));
+    parametros_ = Tabela({tr("Parâmetro"), tr("Valor inicial"), tr("Ajustar")}, this);
     regioes_ = new QListWidget(this);
-    separar_ = new QPushButton(QStringLiteral("Separar grupo"), this);
-    removerRegiao_ = new QPushButton(QStringLiteral("Remover região"), this);
-    iniciar_ = new QPushButton(QStringLiteral("Iniciar"), this);
-    auto* fechar = new QPushButton(QStringLiteral("Fechar"), this);
+    separar_ = new QPushButton(tr("Separar grupo"), this);
+    removerRegiao_ = new QPushButton(tr("Remover região"), this);
+    iniciar_ = new QPushButton(tr("Iniciar"), this);
+    auto* fechar = new QPushButton(tr("Fechar"), this);
     iniciar_->setDefault(true);
 
     auto* botoesParametros = new QHBoxLayout;
@@ -69,12 +68,11 @@ DialogoAjuste::DialogoAjuste(ProblemaAjuste p, const UnidadeAjuste& u, QWidget* 
     fim->addWidget(iniciar_);
     fim->addWidget(fechar);
     auto* l = new QVBoxLayout(this);
-    l->addWidget(new QLabel(QStringLiteral("Parâmetros (grupos se movem juntos):"), this));
+    l->addWidget(new QLabel(tr("Parâmetros (grupos se movem juntos):"), this));
     l->addWidget(parametros_, 3);
     l->addLayout(botoesParametros);
-    l->addWidget(new QLabel(
-        QStringLiteral("Regiões comparadas (arraste sobre o gráfico para acrescentar uma):"),
-        this));
+    l->addWidget(
+        new QLabel(tr("Regiões comparadas (arraste sobre o gráfico para acrescentar uma):"), this));
     l->addWidget(regioes_, 1);
     l->addLayout(botoesRegioes);
     l->addLayout(fim);
@@ -96,7 +94,7 @@ void DialogoAjuste::MostraParametros() {
     parametros_->setRowCount(int(p_.parametros.size()));
     for (std::size_t i = 0; i < p_.parametros.size(); ++i) {
         const ParametroAjuste& k = p_.parametros[i];
-        parametros_->setItem(int(i), 0, Celula(Q(k.Nome())));
+        parametros_->setItem(int(i), 0, Celula(TraduzNucleo(k.Nome())));
         parametros_->setItem(int(i), 1, Celula(ComUnidade(k, k.Valor, u_)));
         auto* marca = new QTableWidgetItem;
         marca->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -109,8 +107,9 @@ void DialogoAjuste::MostraParametros() {
 void DialogoAjuste::MostraRegioes() {
     regioes_->clear();
     for (const RegiaoPpm& r : p_.regioes)
-        regioes_->addItem(Q(FormataFixo(r.Min, 3, u_.SepDec) + " a " +
-                            FormataFixo(r.Max, 3, u_.SepDec) + " ppm"));
+        regioes_->addItem(
+            tr("%1 a %2 ppm")
+                .arg(Q(FormataFixo(r.Min, 3, u_.SepDec)), Q(FormataFixo(r.Max, 3, u_.SepDec))));
     removerRegiao_->setEnabled(!p_.regioes.empty());
     iniciar_->setEnabled(!p_.regioes.empty());
     emit RegioesMudaram(p_.regioes);
@@ -150,9 +149,8 @@ DialogoResultadoAjuste::DialogoResultadoAjuste(const ResultadoAjuste& r,
                                                const std::vector<ParametroAjuste>& inicio,
                                                const UnidadeAjuste& u, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Resultado do ajuste"));
-    tabela_ = Tabela(
-        {QStringLiteral("Parâmetro"), QStringLiteral("Valor"), QStringLiteral("Mudança")}, this);
+    setWindowTitle(tr("Resultado do ajuste"));
+    tabela_ = Tabela({tr("Parâmetro"), tr("Valor"), tr("Mudança")}, this);
     tabela_->setRowCount(int(r.parametros.size()));
     for (std::size_t i = 0; i < r.parametros.size(); ++i) {
         const ParametroAjuste& k = r.parametros[i];
@@ -162,21 +160,20 @@ DialogoResultadoAjuste::DialogoResultadoAjuste(const ResultadoAjuste& r,
             valor = Q(TextoValor(k, k.Valor, u)) + QStringLiteral(" ± ") + ComUnidade(k, k.Erro, u);
         const double mudanca = k.Valor - antes;
         const QString sinal = mudanca > 0 ? QStringLiteral("+") : QString();
-        tabela_->setItem(int(i), 0, Celula(Q(k.Nome())));
+        tabela_->setItem(int(i), 0, Celula(TraduzNucleo(k.Nome())));
         tabela_->setItem(int(i), 1, Celula(valor));
-        tabela_->setItem(
-            int(i), 2,
-            Celula(k.Ajustar ? sinal + ComUnidade(k, mudanca, u) : QStringLiteral("fixo")));
+        tabela_->setItem(int(i), 2,
+                         Celula(k.Ajustar ? sinal + ComUnidade(k, mudanca, u) : tr("fixo")));
     }
-    QString resumo = QStringLiteral("Resíduo: RMS %1 % em %2 iterações")
+    QString resumo = tr("Resíduo: RMS %1 % em %2 iterações")
                          .arg(Q(FormataFixo(r.RmsPorcento, 2, u.SepDec)))
                          .arg(r.Iteracoes);
-    for (const std::string& a : r.Avisos) resumo += QStringLiteral("\n") + Q(a);
+    for (const std::string& a : r.Avisos) resumo += QStringLiteral("\n") + TraduzNucleo(a);
     auto* texto = new QLabel(resumo, this);
     texto->setWordWrap(true);
 
-    aplicar_ = new QPushButton(QStringLiteral("Aplicar"), this);
-    descartar_ = new QPushButton(QStringLiteral("Descartar"), this);
+    aplicar_ = new QPushButton(tr("Aplicar"), this);
+    descartar_ = new QPushButton(tr("Descartar"), this);
     aplicar_->setDefault(true);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch();

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 DialogoTamanho::DialogoTamanho(const EscolhaTamanho& inicial, QWidget* parent)
-    : QDialog(parent), janela_(new QRadioButton(QStringLiteral("Tamanho da janela"), this)),
-      largura_(new QRadioButton(QStringLiteral("Largura:"), this)), cm_(new QDoubleSpinBox(this)) {
-    setWindowTitle(QStringLiteral("Tamanho da figura"));
+    : QDialog(parent), janela_(new QRadioButton(tr("Tamanho da janela"), this)),
+      largura_(new QRadioButton(tr("Largura:"), this)), cm_(new QDoubleSpinBox(this)) {
+    setWindowTitle(tr("Tamanho da figura"));
     cm_->setRange(CmMinimo, CmMaximo);
     cm_->setDecimals(1);
     cm_->setSingleStep(0.5);
@@ -23,7 +23,7 @@ DialogoTamanho::DialogoTamanho(const EscolhaTamanho& inicial, QWidget* parent)
 
     auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     botoes->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    botoes->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    botoes->button(QDialogButtonBox::Cancel)->setText(tr("Cancelar"));
     connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -1,5 +1,7 @@
 #include "mainwindow/DialogosArquivo.h"
+#include "display/TraducaoNucleo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +18,8 @@ QString DialogosArquivo::Escolhe(const PedidoArquivo& pedido, QString* filtro) {
     }
     QFileDialog dialogo(janela_, QString(), pasta_);
     dialogo.setOption(QFileDialog::DontUseNativeDialog);
-    dialogo.setNameFilters(pedido.filtros + QStringList{QStringLiteral("Todos os arquivos (*)")});
+    dialogo.setNameFilters(pedido.filtros + QStringList{QCoreApplication::translate(
+                                                "DialogosArquivo", "Todos os arquivos (*)")});
     dialogo.setAcceptMode(pedido.salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialogo.setFileMode(pedido.salvar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (pedido.salvar) dialogo.setDefaultSuffix(pedido.sufixo);
@@ -43,11 +46,12 @@ bool DialogosArquivo::Grava(const QString& titulo,
     if (erro && erro->tipo == TipoErro::SomenteLeitura) {
         const auto resposta = QMessageBox::question(
             janela_, titulo,
-            QString::fromStdString(erro->texto) + QStringLiteral(" Substituir assim mesmo?"),
+            TraduzNucleo(erro->texto) +
+                QCoreApplication::translate("DialogosArquivo", " Substituir assim mesmo?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (resposta != QMessageBox::Yes) return false;
         erro = grava({.substituiSomenteLeitura = true});
     }
-    if (erro) QMessageBox::warning(janela_, titulo, QString::fromStdString(erro->texto));
+    if (erro) QMessageBox::warning(janela_, titulo, TraduzNucleo(erro->texto));
     return !erro;
 }

@@ -7,6 +7,7 @@
 
 #include "display/AreaGrafico.h"
 #include "display/EnvolventeCalc.h"
+#include "display/TraducaoNucleo.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/PainelEntrada.h"
 #include "mainwindow/PainelTempos.h"
@@ -28,11 +29,11 @@ namespace {
 QString TituloDaRecusa(TipoErro tipo) {
     switch (tipo) {
     case TipoErro::Calculo:
-        return QStringLiteral("Cálculo");
+        return QCoreApplication::translate("ExecucaoEspectro", "Cálculo");
     case TipoErro::Memoria:
-        return QStringLiteral("Memória insuficiente");
+        return QCoreApplication::translate("ExecucaoEspectro", "Memória insuficiente");
     default:
-        return QStringLiteral("Dados de entrada");
+        return QCoreApplication::translate("ExecucaoEspectro", "Dados de entrada");
     }
 }
 
@@ -57,10 +58,6 @@ class ObservadorJanela : public ObservadorSimulacao {
     std::function<void(const EstadoSpin&)> tabela_, grafico_;
     char SepDec_;
 };
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 } // namespace
 
@@ -122,7 +119,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
     EntradaSimulacao in;
     recusada_ = true;
     if (auto erro = LeEntrada(t, SepDec_, in)) {
-        QMessageBox::warning(janela_, QStringLiteral("Dados de entrada"), Q(*erro));
+        QMessageBox::warning(janela_, tr("Dados de entrada"), TraduzNucleo(*erro));
         return;
     }
     in.PrimOrdem = PrimOrdem_;
@@ -166,7 +163,7 @@ void ExecucaoEspectro::ExecutaUmaVez() {
             TabelaPreenchida_ = true;
         }
         areaGrafico_.Restaurar();
-        QMessageBox::warning(janela_, TituloDaRecusa(erro->tipo), Q(erro->texto));
+        QMessageBox::warning(janela_, TituloDaRecusa(erro->tipo), TraduzNucleo(erro->texto));
     }
     temporizadorTempos_.start(esperaPainel_);
 }

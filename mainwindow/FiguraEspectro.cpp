@@ -4,6 +4,7 @@
 #include "mainwindow/DialogosArquivo.h"
 #include "widgets/Ampulheta.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,9 +16,9 @@
 
 namespace {
 
-const QString FiltroSvg = QStringLiteral("Figura SVG (*.svg)");
-const QString FiltroPng = QStringLiteral("Figura PNG (*.png)");
-const QString FiltroPdf = QStringLiteral("Documento PDF (*.pdf)");
+const char* const FiltroSvg = QT_TRANSLATE_NOOP("FiguraEspectro", "Figura SVG (*.svg)");
+const char* const FiltroPng = QT_TRANSLATE_NOOP("FiguraEspectro", "Figura PNG (*.png)");
+const char* const FiltroPdf = QT_TRANSLATE_NOOP("FiguraEspectro", "Documento PDF (*.pdf)");
 
 } // namespace
 
@@ -26,8 +27,10 @@ FormatoFigura FormatoEscolhido(const QString& caminho, const QString& filtro) {
     if (extensao == QStringLiteral("png")) return FormatoFigura::Png;
     if (extensao == QStringLiteral("pdf")) return FormatoFigura::Pdf;
     if (extensao == QStringLiteral("svg")) return FormatoFigura::Svg;
-    if (filtro == FiltroPng) return FormatoFigura::Png;
-    if (filtro == FiltroPdf) return FormatoFigura::Pdf;
+    if (filtro == QCoreApplication::translate("FiguraEspectro", FiltroPng))
+        return FormatoFigura::Png;
+    if (filtro == QCoreApplication::translate("FiguraEspectro", FiltroPdf))
+        return FormatoFigura::Pdf;
     return FormatoFigura::Svg;
 }
 
@@ -43,7 +46,7 @@ void FiguraEspectro::Copia(bool pretoEBranco) {
     ultimaCopiaBP_ = pretoEBranco;
     const Ampulheta ampulheta;
     if (areaGrafico_.CopiaEspectro(pretoEBranco))
-        barra_.showMessage(QStringLiteral("Figura copiada; também gravada em %1")
+        barra_.showMessage(tr("Figura copiada; também gravada em %1")
                                .arg(QDir::toNativeSeparators(areaGrafico_.ArqFiguraAtual())),
                            6000);
 }
@@ -67,8 +70,12 @@ MedidaFigura FiguraEspectro::MedidaSalva(const EscolhaTamanho& escolha) const {
 }
 
 void FiguraEspectro::Salva() {
-    const PedidoArquivo pedido{
-        true, {FiltroSvg, FiltroPng, FiltroPdf}, QStringLiteral("svg"), true};
+    const PedidoArquivo pedido{true,
+                               {QCoreApplication::translate("FiguraEspectro", FiltroSvg),
+                                QCoreApplication::translate("FiguraEspectro", FiltroPng),
+                                QCoreApplication::translate("FiguraEspectro", FiltroPdf)},
+                               QStringLiteral("svg"),
+                               true};
     QString filtro;
     const QString caminho = dialogos_.Escolhe(pedido, &filtro);
     if (caminho.isEmpty()) return;
@@ -82,13 +89,13 @@ void FiguraEspectro::Salva() {
     bool salva = false;
     {
         const Ampulheta ampulheta;
-        salva = dialogos_.Grava(QStringLiteral("Salvar figura"), [&](OpcoesGravacao opcoes) {
+        salva = dialogos_.Grava(tr("Salvar figura"), [&](OpcoesGravacao opcoes) {
             return GravaFigura(caminho, formato, copia, e_, o_, medida, bp, opcoes);
         });
     }
     if (!salva) return;
     dialogos_.Usado(caminho);
-    barra_.showMessage(QStringLiteral("Figura salva em %1")
+    barra_.showMessage(tr("Figura salva em %1")
                            .arg(QDir::toNativeSeparators(QFileInfo(caminho).absoluteFilePath())),
                        6000);
 }
@@ -97,7 +104,7 @@ QPrinter& FiguraEspectro::Impressora() {
     if (!impressora_) {
         impressora_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         impressora_->setPageOrientation(QPageLayout::Landscape);
-        impressora_->setDocName(QStringLiteral("Espectro Simulado"));
+        impressora_->setDocName(tr("Espectro Simulado"));
     }
     return *impressora_;
 }
@@ -119,20 +126,19 @@ bool FiguraEspectro::ImprimeEm(QPrinter& impressora) {
         }
     }
     if (!impresso)
-        QMessageBox::warning(janela_, QStringLiteral("Imprimir"),
-                             QStringLiteral("Não foi possível imprimir o espectro."));
+        QMessageBox::warning(janela_, tr("Imprimir"), tr("Não foi possível imprimir o espectro."));
     return impresso;
 }
 
 void FiguraEspectro::Imprime() {
     QPrintDialog dialogo(&Impressora(), janela_);
-    dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    dialogo.setWindowTitle(tr("Imprimir"));
     if (dialogo.exec() == QDialog::Accepted) ImprimeEm(Impressora());
 }
 
 void FiguraEspectro::VisualizaImpressao() {
     QPrintPreviewDialog dialogo(&Impressora(), janela_);
-    dialogo.setWindowTitle(QStringLiteral("Visualizar Impressão"));
+    dialogo.setWindowTitle(tr("Visualizar Impressão"));
     connect(&dialogo, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* impressora) { ImprimeEm(*impressora); });
     dialogo.exec();

@@ -15,13 +15,12 @@ constexpr int PassoJ = 480;
 GradeAcoplamentos::GradeAcoplamentos(QWidget* janela, char SepDec, std::function<int()> NProt,
                                      QObject* pai)
     : QObject(pai), SepDec_(SepDec), NProt_(std::move(NProt)) {
-    rotuloCabecalho_ =
-        Rotulo(QStringLiteral("Constantes de Acoplamento"), janela, 10560, 0, 3600, 240);
+    rotuloCabecalho_ = Rotulo(tr("Constantes de Acoplamento"), janela, 10560, 0, 3600, 240);
     rotuloCabecalho_->setFont(FonteCabecalho());
     const QFont negrito = FonteNegrita();
     faixaColunasJ_ = new QWidget(janela);
     faixaColunasJ_->setGeometry(0, Px(240), Px(735), Px(210));
-    Rotulo(QStringLiteral("X(H) ="), faixaColunasJ_, 0, 0, 720, 210)->setFont(negrito);
+    Rotulo(tr("X(H) ="), faixaColunasJ_, 0, 0, 720, 210)->setFont(negrito);
     for (int k = 0; k < NProtMax - 1; ++k) {
         const auto kk = std::size_t(k);
         rotuloColunaJ_[kk] =
@@ -29,8 +28,8 @@ GradeAcoplamentos::GradeAcoplamentos(QWidget* janela, char SepDec, std::function
         rotuloColunaJ_[kk]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         rotuloColunaJ_[kk]->setFont(negrito);
         const int r = k + 1;
-        rotuloLinhaJ_[kk] = Rotulo(QStringLiteral("J (%1,X) = ").arg(r), janela, 0,
-                                   TopoLinhaJ[r] + 30, 735 + PassoJ * k, 255);
+        rotuloLinhaJ_[kk] =
+            Rotulo(tr("J (%1,X) = ").arg(r), janela, 0, TopoLinhaJ[r] + 30, 735 + PassoJ * k, 255);
         rotuloLinhaJ_[kk]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rotuloLinhaJ_[kk]->setFont(negrito);
         for (int c = r + 1; c <= NProtMax; ++c) {

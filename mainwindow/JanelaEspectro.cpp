@@ -85,12 +85,12 @@ JanelaEspectro::JanelaEspectro(EstadosPrograma& estados, const LigacaoMoldura& m
 JanelaEspectro::~JanelaEspectro() = default;
 
 void JanelaEspectro::CriaBotoes() {
-    botaoTabela_ = Botao(QStringLiteral("Fechar tabela"), this, 1215, 375);
-    botaoExecutar_ = Botao(QStringLiteral("Executar"), this, 975, 375);
+    botaoTabela_ = Botao(tr("Fechar tabela"), this, 1215, 375);
+    botaoExecutar_ = Botao(tr("Executar"), this, 975, 375);
     botaoAmpliarV_ = Botao(QStringLiteral("▲"), this, 255, 615);
     botaoReduzirV_ = Botao(QStringLiteral("▼"), this, 255, 735);
-    botaoAmpliarV_->setToolTip(QStringLiteral("Ampliar verticalmente"));
-    botaoReduzirV_->setToolTip(QStringLiteral("Reduzir verticalmente"));
+    botaoAmpliarV_->setToolTip(tr("Ampliar verticalmente"));
+    botaoReduzirV_->setToolTip(tr("Reduzir verticalmente"));
 }
 
 void JanelaEspectro::Liga() {
@@ -194,9 +194,9 @@ void JanelaEspectro::Inicia() {
 
 bool JanelaEspectro::PodeFechar() {
     if (DadosSalvos_) return true;
-    const auto resposta = QMessageBox::warning(
-        this, QStringLiteral("Salvar dados?"), QStringLiteral("Deseja salvar os dados de entrada?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto resposta =
+        QMessageBox::warning(this, tr("Salvar dados?"), tr("Deseja salvar os dados de entrada?"),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     if (resposta == QMessageBox::No) return true;
     // A save that was cancelled or failed keeps the program open.
     return resposta == QMessageBox::Yes && arquivo_->SalvaDados();
@@ -206,7 +206,7 @@ void JanelaEspectro::AlternaTabela() {
     const Ampulheta ampulheta;
     DadosSalvos_ = false;
     if (!execucao_->ComTabela()) {
-        botaoTabela_->setText(QStringLiteral("Fechar tabela"));
+        botaoTabela_->setText(tr("Fechar tabela"));
         tabelaResultados_->Abre();
         execucao_->DefineComTabela(true);
         opcoes_->opcaoColorido()->setChecked(true);
@@ -227,7 +227,7 @@ void JanelaEspectro::AlternaTabela() {
         else
             areaGrafico_->Grafico();
     } else {
-        botaoTabela_->setText(QStringLiteral("Abrir tabela"));
+        botaoTabela_->setText(tr("Abrir tabela"));
         tabelaResultados_->Fecha();
         execucao_->DefineComTabela(false);
         g_.BandaMarcada = false;

@@ -34,14 +34,13 @@ void JanelaEspectro::AjTamanhoTela(int larguraPixels) {
                           entrada_->painelLargura()};
     if (compacto) {
         acoes_.matrizes->setEnabled(false);
-        QMessageBox caixa(
-            QMessageBox::NoIcon, QStringLiteral("Resolução da Tela"),
-            QStringLiteral("Este programa é mais apropriado para funcionar em uma resolução\r\n"
-                           "de 1024 x 768 pixels. Em 800 x 600 pixels é possível ver os\r\n"
-                           "espectros simulados, mas não é possível ver as matrizes. Se\r\n"
-                           "quiser modificar a resolução, feche o programa e abra-o\r\n"
-                           "novamente depois de modificar."),
-            QMessageBox::Ok, this);
+        QMessageBox caixa(QMessageBox::NoIcon, tr("Resolução da Tela"),
+                          tr("Este programa é mais apropriado para funcionar em uma resolução\r\n"
+                             "de 1024 x 768 pixels. Em 800 x 600 pixels é possível ver os\r\n"
+                             "espectros simulados, mas não é possível ver as matrizes. Se\r\n"
+                             "quiser modificar a resolução, feche o programa e abra-o\r\n"
+                             "novamente depois de modificar."),
+                          QMessageBox::Ok, this);
         caixa.exec();
         areaGrafico_->SetLayout(true);
         MoveTwips(areaGrafico_, 0, 1920);

@@ -1,5 +1,7 @@
 #include "mainwindow/JanelaGuia.h"
 
+#include "widgets/Traducao.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -22,12 +24,12 @@ QString EstiloGuia() {
 
 JanelaGuia::JanelaGuia(QWidget* parent)
     : QWidget(parent), navegador_(new QTextBrowser(this)),
-      botaoVoltar_(new QPushButton(QStringLiteral("◀ Voltar"), this)),
-      botaoAvancar_(new QPushButton(QStringLiteral("Avançar ▶"), this)) {
+      botaoVoltar_(new QPushButton(tr("◀ Voltar"), this)),
+      botaoAvancar_(new QPushButton(tr("Avançar ▶"), this)) {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Guia do Halvora"));
-    auto* botaoIndice = new QPushButton(QStringLiteral("Índice"), this);
-    auto* botaoFechar = new QPushButton(QStringLiteral("Fechar"), this);
+    setWindowTitle(tr("Guia do Halvora"));
+    auto* botaoIndice = new QPushButton(tr("Índice"), this);
+    auto* botaoFechar = new QPushButton(tr("Fechar"), this);
 
     // The program's small interface font would make the pages hard to read.
     QFont fonte = navegador_->font();
@@ -62,5 +64,5 @@ JanelaGuia::JanelaGuia(QWidget* parent)
 }
 
 QUrl JanelaGuia::Indice() {
-    return QUrl(QStringLiteral("qrc:/guia/index.html"));
+    return QUrl(QStringLiteral("qrc") + PastaGuia() + QStringLiteral("/index.html"));
 }

@@ -10,7 +10,7 @@
 
 JanelaSobre::JanelaSobre(QWidget* parent) : QDialog(parent) {
     const QString titulo = QStringLiteral("Halvora");
-    setWindowTitle(QStringLiteral("Sobre o Programa ") + titulo);
+    setWindowTitle(tr("Sobre o Programa ") + titulo);
 
     auto* icone = new QLabel(this);
     // The program's icon once it is installed.
@@ -23,17 +23,16 @@ JanelaSobre::JanelaSobre(QWidget* parent) : QDialog(parent) {
     fonte.setPointSize(24);
     fonte.setBold(true);
     lblTitle->setFont(fonte);
-    auto* lblVersion = new QLabel(QStringLiteral("Versão ") + QLatin1String(VersaoHalvora), this);
-    auto* descricao = new QLabel(
-        QStringLiteral("Este programa serve para prever a aparência de um espectro de "
-                       "Ressonância Magnética Nuclear de próton (hidrogênio) correspondendo a um "
-                       "determinado conjunto de valores de deslocamento químico e de constantes "
-                       "de acoplamento."),
-        this);
-    auto* aviso = new QLabel(
-        QStringLiteral("Programa demonstrativo de finalidade didática, seu uso é livre de "
-                       "qualquer restrição. Escrito pela equipe do Halvora."),
-        this);
+    auto* lblVersion = new QLabel(tr("Versão ") + QLatin1String(VersaoHalvora), this);
+    auto* descricao =
+        new QLabel(tr("Este programa serve para prever a aparência de um espectro de "
+                      "Ressonância Magnética Nuclear de próton (hidrogênio) correspondendo a um "
+                      "determinado conjunto de valores de deslocamento químico e de constantes "
+                      "de acoplamento."),
+                   this);
+    auto* aviso = new QLabel(tr("Programa demonstrativo de finalidade didática, seu uso é livre de "
+                                "qualquer restrição. Escrito pela equipe do Halvora."),
+                             this);
     for (QLabel* l : {descricao, aviso}) l->setWordWrap(true);
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);

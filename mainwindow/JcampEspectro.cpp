@@ -2,6 +2,7 @@
 
 #include "display/AreaGrafico.h"
 #include "display/Experimental.h"
+#include "display/TraducaoNucleo.h"
 #include "formatos/JcampDx.h"
 #include "mainwindow/DialogosArquivo.h"
 #include "mainwindow/ExecucaoEspectro.h"
@@ -10,6 +11,7 @@
 #include "texto/TextoDecimal.h"
 #include "widgets/Ampulheta.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -24,7 +26,9 @@ namespace {
 
 PedidoArquivo PedidoJcamp(bool salvar) {
     return {
-        salvar, {QStringLiteral("Espectros JCAMP-DX (*.jdx *.dx *.jcamp)")}, QStringLiteral("jdx")};
+        salvar,
+        {QCoreApplication::translate("JcampEspectro", "Espectros JCAMP-DX (*.jdx *.dx *.jcamp)")},
+        QStringLiteral("jdx")};
 }
 
 QString Q(const std::string& s) {
@@ -33,9 +37,9 @@ QString Q(const std::string& s) {
 
 // One sentence a warning: "Espectro experimental: o arquivo ...; supõe-se 1H. O eixo ...".
 QString TextoAvisos(const std::vector<std::string>& avisos) {
-    QString texto = QStringLiteral("Espectro experimental:");
+    QString texto = QCoreApplication::translate("JcampEspectro", "Espectro experimental:");
     for (const std::string& a : avisos) {
-        QString frase = Q(a);
+        QString frase = TraduzNucleo(a);
         if (!texto.endsWith(QLatin1Char(':')) && !frase.isEmpty()) frase[0] = frase[0].toUpper();
         texto += QLatin1Char(' ') + frase + QLatin1Char('.');
     }
@@ -45,12 +49,14 @@ QString TextoAvisos(const std::vector<std::string>& avisos) {
 // The file by its name, the reader's reason and what would be taken.
 void Recusa(QWidget* janela, const QString& nome, const LeituraJcamp& lido) {
     QMessageBox caixa(
-        QMessageBox::Critical, QStringLiteral("Deu Crepe!"),
-        QStringLiteral("O arquivo \"%1\" não pôde ser usado como espectro experimental: %2.")
-            .arg(nome, Q(lido.Mensagem())),
+        QMessageBox::Critical, QCoreApplication::translate("JcampEspectro", "Deu Crepe!"),
+        QCoreApplication::translate(
+            "JcampEspectro", "O arquivo \"%1\" não pôde ser usado como espectro experimental: %2.")
+            .arg(nome, TraduzNucleo(lido.Mensagem())),
         QMessageBox::Ok, janela);
-    caixa.setInformativeText(QStringLiteral("Escolha um espectro de RMN de 1H em JCAMP-DX "
-                                            "(arquivo .jdx ou .dx) com eixo em Hz ou ppm."));
+    caixa.setInformativeText(QCoreApplication::translate(
+        "JcampEspectro", "Escolha um espectro de RMN de 1H em JCAMP-DX "
+                         "(arquivo .jdx ou .dx) com eixo em Hz ou ppm."));
     caixa.exec();
 }
 
@@ -91,10 +97,9 @@ void JcampEspectro::AbreExperimental() {
 void JcampEspectro::AbreDoArquivo(const QString& caminho, double referencia) {
     if (const auto falha = Le(caminho)) {
         QMessageBox::warning(
-            janela_, QStringLiteral("Espectro experimental"),
-            QStringLiteral(
-                "O espectro experimental %1, que o arquivo de dados indica, não pôde ser lido: %2.")
-                .arg(QDir::toNativeSeparators(caminho), Q(falha->Mensagem())));
+            janela_, tr("Espectro experimental"),
+            tr("O espectro experimental %1, que o arquivo de dados indica, não pôde ser lido: %2.")
+                .arg(QDir::toNativeSeparators(caminho), TraduzNucleo(falha->Mensagem())));
         SistemaAberto();
         return;
     }
@@ -106,13 +111,12 @@ void JcampEspectro::ConfereFrequencia(const EspectroExperimental& x) {
     const double MHz = e_.FreqEspHz / 1e6;
     if (!(x.MHz > 0) || std::fabs(MHz - x.MHz) <= 0.01 * x.MHz) return;
     const QString mhz = Q(TextoMHzExperimental(x, SepDec_));
-    QString texto =
-        QStringLiteral("O espectro experimental foi medido a %1 MHz. Usar essa freqüência?\n\n"
+    QString texto = tr("O espectro experimental foi medido a %1 MHz. Usar essa freqüência?\n\n"
                        "Os deslocamentos químicos mantêm seus valores em ppm")
-            .arg(mhz);
-    texto += entrada_.PPM() ? QStringLiteral(".") : QStringLiteral(" (a entrada passa para ppm).");
+                        .arg(mhz);
+    texto += entrada_.PPM() ? QStringLiteral(".") : tr(" (a entrada passa para ppm).");
     const auto resposta =
-        QMessageBox::question(janela_, QStringLiteral("Espectro experimental"), texto,
+        QMessageBox::question(janela_, tr("Espectro experimental"), texto,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (resposta != QMessageBox::Yes) return;
     // Shifts kept in Hz would move in ppm, away from the measured lines.
@@ -125,11 +129,10 @@ void JcampEspectro::ConfereFrequencia(const EspectroExperimental& x) {
 void JcampEspectro::SistemaAberto() {
     const auto& x = g_.Experimental.espectro;
     if (!x) return;
-    const QString texto =
-        QStringLiteral("O espectro experimental %1 continua sob o novo sistema. Mantê-lo?")
-            .arg(Q(g_.Experimental.arquivo));
+    const QString texto = tr("O espectro experimental %1 continua sob o novo sistema. Mantê-lo?")
+                              .arg(Q(g_.Experimental.arquivo));
     const auto resposta =
-        QMessageBox::question(janela_, QStringLiteral("Espectro experimental"), texto,
+        QMessageBox::question(janela_, tr("Espectro experimental"), texto,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (resposta == QMessageBox::Yes) {
         emit SobreposicaoEditada();
@@ -141,21 +144,21 @@ void JcampEspectro::SistemaAberto() {
 
 void JcampEspectro::AjustaReferencia() {
     if (!TemExperimental()) return;
-    const QString titulo = QStringLiteral("Referência do espectro experimental");
+    const QString titulo = tr("Referência do espectro experimental");
     bool ok = false;
     const QString texto = QInputDialog::getText(
-        janela_, titulo, QStringLiteral("Deslocamento (ppm) a somar ao espectro experimental:"),
+        janela_, titulo, tr("Deslocamento (ppm) a somar ao espectro experimental:"),
         QLineEdit::Normal, Q(TextoReferencia(g_.Experimental.ReferenciaPpm, SepDec_)), &ok);
     if (!ok) return;
     std::string s = texto.toStdString();
     const auto ppm = ConverteNumero(AjSepDecimal(s, SepDec_), SepDec_);
     if (!ppm) {
-        QMessageBox::warning(janela_, titulo, QStringLiteral("O deslocamento não é um número."));
+        QMessageBox::warning(janela_, titulo, tr("O deslocamento não é um número."));
         return;
     }
     if (!(std::fabs(*ppm) <= ReferenciaPpmMaxima)) {
         QMessageBox::warning(janela_, titulo,
-                             QStringLiteral("O deslocamento deve estar entre -1000 e 1000 ppm."));
+                             tr("O deslocamento deve estar entre -1000 e 1000 ppm."));
         return;
     }
     g_.Experimental.ReferenciaPpm = *ppm;
@@ -177,14 +180,14 @@ void JcampEspectro::Retira() {
 void JcampEspectro::Exporta() {
     const ExportacaoJcamp x = ExportacaoDoEspectro(g_, e_, o_);
     if (auto erro = ValidaExportacao(x)) {
-        QMessageBox::warning(janela_, QStringLiteral("Exportar espectro"), Q(*erro));
+        QMessageBox::warning(janela_, tr("Exportar espectro"), TraduzNucleo(*erro));
         return;
     }
     const QString caminho = dialogos_.Escolhe(PedidoJcamp(true));
     if (caminho.isEmpty()) return;
     const Ampulheta ampulheta;
     const std::string bytes = BytesJcampDx(x);
-    if (dialogos_.Grava(QStringLiteral("Exportar espectro"), [&](OpcoesGravacao opcoes) {
+    if (dialogos_.Grava(tr("Exportar espectro"), [&](OpcoesGravacao opcoes) {
             return GravaArquivo(caminho.toStdString(), bytes, opcoes);
         }))
         dialogos_.Usado(caminho);

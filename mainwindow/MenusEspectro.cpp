@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -36,7 +37,7 @@ namespace {
 // window manager cuts a caption wider than its dialog ("Título… pectro").
 std::optional<QString> PedeTitulo(QWidget* janela, const QString& rotulo, const QString& atual) {
     QInputDialog d(janela);
-    const QString legenda = QStringLiteral("Título do espectro");
+    const QString legenda = QCoreApplication::translate("MenusEspectro", "Título do espectro");
     d.setWindowTitle(legenda);
     d.setLabelText(rotulo);
     d.setTextValue(atual);
@@ -46,10 +47,44 @@ std::optional<QString> PedeTitulo(QWidget* janela, const QString& rotulo, const 
     return d.textValue();
 }
 
-const QString VisualizarCopia = QStringLiteral("&Visualizar Cópia");
-const QString FecharVisualizacao = QStringLiteral("&Fechar Visualização");
-const QString PrimeiraOrdem = QStringLiteral("&Espectro de Primeira Ordem");
-const QString OrdemSuperior = QStringLiteral("&Espectro de ordem superior");
+const char* const VisualizarCopia = QT_TRANSLATE_NOOP("MenusEspectro", "&Visualizar Cópia");
+const char* const FecharVisualizacao = QT_TRANSLATE_NOOP("MenusEspectro", "&Fechar Visualização");
+const char* const PrimeiraOrdem = QT_TRANSLATE_NOOP("MenusEspectro", "&Espectro de Primeira Ordem");
+const char* const OrdemSuperior = QT_TRANSLATE_NOOP("MenusEspectro", "&Espectro de ordem superior");
+
+// The examples' groups and captions as exemplos/exemplos.txt has them, for
+// the translation; the files keep their own titles.
+[[maybe_unused]] const char* const TextosExemplos[] = {
+    QT_TRANSLATE_NOOP("Exemplos", "Primeira ordem × segunda ordem"),
+    QT_TRANSLATE_NOOP("Exemplos", "Três spins"),
+    QT_TRANSLATE_NOOP("Exemplos", "Grupos alquila"),
+    QT_TRANSLATE_NOOP("Exemplos", "Sistemas de spins magneticamente não equivalentes"),
+    QT_TRANSLATE_NOOP("Exemplos", "Efeito do campo"),
+    QT_TRANSLATE_NOOP("Exemplos", "AB, Δν/J = 10 (quase AX)"),
+    QT_TRANSLATE_NOOP("Exemplos", "AB, Δν/J = 3"),
+    QT_TRANSLATE_NOOP("Exemplos", "AB, Δν/J = 1"),
+    QT_TRANSLATE_NOOP("Exemplos", "AB, Δν/J = 0,3"),
+    QT_TRANSLATE_NOOP("Exemplos", "A2: prótons equivalentes"),
+    QT_TRANSLATE_NOOP("Exemplos", "AX2: 1,1,2-tricloroetano (300 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "AB2: 2,6-dimetilpiridina (60 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "AMX: vinila do estireno (400 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "ABX: vinila do estireno (60 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "Etila (A3X2): bromoetano"),
+    QT_TRANSLATE_NOOP("Exemplos", "Isopropila (A6X): 2-bromopropano"),
+    QT_TRANSLATE_NOOP("Exemplos", "n-Propila (A3M2X2): 1-bromopropano"),
+    QT_TRANSLATE_NOOP("Exemplos", "n-Butila, 10 prótons: 1-butanol"),
+    QT_TRANSLATE_NOOP("Exemplos", "AA'XX': 4-nitroanisol (300 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "AA'BB': 4-clorotolueno (300 MHz)"),
+    QT_TRANSLATE_NOOP("Exemplos", "A2B2: 2-cloroetanol, J = J' (modelo)"),
+    QT_TRANSLATE_NOOP("Exemplos", "AA'BB': 2-cloroetanol"),
+    QT_TRANSLATE_NOOP("Exemplos", "Acrilato de metila, 60 MHz"),
+    QT_TRANSLATE_NOOP("Exemplos", "Acrilato de metila, 300 MHz"),
+    QT_TRANSLATE_NOOP("Exemplos", "Acrilato de metila, 600 MHz"),
+};
+
+QString DoExemplo(std::string_view texto) {
+    return QCoreApplication::translate("Exemplos", std::string(texto).c_str());
+}
 
 } // namespace
 
@@ -60,7 +95,9 @@ MenusEspectro::MenusEspectro(const PecasMenus& p, QMenuBar* barra, QWidget* jane
       tabelaResultados_(p.tabelaResultados), painelTempos_(p.painelTempos) {
     CriaMenus(barra);
     connect(&areaGrafico_, &AreaGrafico::VisualizacaoMudou, this, [this](bool visualizando) {
-        acoes_.visualizarCopia->setText(visualizando ? FecharVisualizacao : VisualizarCopia);
+        acoes_.visualizarCopia->setText(
+            visualizando ? QCoreApplication::translate("MenusEspectro", FecharVisualizacao)
+                         : QCoreApplication::translate("MenusEspectro", VisualizarCopia));
     });
 }
 
@@ -73,63 +110,62 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     };
     AcoesEspectro& a = acoes_;
 
-    QMenu* arquivo = barra->addMenu(QStringLiteral("&Arquivo"));
-    a.abrirDados = item(arquivo, QStringLiteral("&Abrir Dados de Entrada"),
+    QMenu* arquivo = barra->addMenu(tr("&Arquivo"));
+    a.abrirDados = item(arquivo, tr("&Abrir Dados de Entrada"),
                         [this] { execucao_.QuandoLivre([this] { arquivo_.AbreDados(); }); });
-    a.salvarDados = item(arquivo, QStringLiteral("&Salvar Dados de Entrada"),
-                         [this] { arquivo_.SalvaDados(); });
-    MenuExemplos(arquivo->addMenu(QStringLiteral("&Exemplos")));
-    a.exportarJcamp = item(arquivo, QStringLiteral("E&xportar Espectro (JCAMP-DX)..."),
+    a.salvarDados =
+        item(arquivo, tr("&Salvar Dados de Entrada"), [this] { arquivo_.SalvaDados(); });
+    MenuExemplos(arquivo->addMenu(tr("&Exemplos")));
+    a.exportarJcamp = item(arquivo, tr("E&xportar Espectro (JCAMP-DX)..."),
                            [this] { execucao_.QuandoLivre([this] { jcamp_.Exporta(); }); });
     arquivo->addSeparator();
-    a.imprimir = item(arquivo, QStringLiteral("&Imprimir..."),
+    a.imprimir = item(arquivo, tr("&Imprimir..."),
                       [this] { execucao_.QuandoLivre([this] { figura_.Imprime(); }); });
     a.imprimir->setShortcut(QKeySequence::Print);
-    a.visualizarImpressao = item(arquivo, QStringLiteral("&Visualizar Impressão"), [this] {
+    a.visualizarImpressao = item(arquivo, tr("&Visualizar Impressão"), [this] {
         execucao_.QuandoLivre([this] { figura_.VisualizaImpressao(); });
     });
     arquivo->addSeparator();
-    a.sair = item(arquivo, QStringLiteral("Sai&r"), [this] { janela_->window()->close(); });
+    a.sair = item(arquivo, tr("Sai&r"), [this] { janela_->window()->close(); });
 
-    QMenu* editar = barra->addMenu(QStringLiteral("&Editar"));
-    a.copiarTabela =
-        item(editar, QStringLiteral("&Copiar tabela de resultados"), [this] { CopiaTabela(); });
-    a.desfazerAjuste = item(editar, QStringLiteral("&Desfazer ajuste"),
+    QMenu* editar = barra->addMenu(tr("&Editar"));
+    a.copiarTabela = item(editar, tr("&Copiar tabela de resultados"), [this] { CopiaTabela(); });
+    a.desfazerAjuste = item(editar, tr("&Desfazer ajuste"),
                             [this] { execucao_.QuandoLivre([this] { ajuste_.Desfaz(); }); });
     a.desfazerAjuste->setEnabled(false);
     editar->addSeparator();
-    QMenu* copiar = editar->addMenu(QStringLiteral("Copiar &Espectro Simulado"));
-    a.visualizarCopia = item(copiar, VisualizarCopia, [this] { AlternaVisualizacao(); });
+    QMenu* copiar = editar->addMenu(tr("Copiar &Espectro Simulado"));
+    a.visualizarCopia = item(copiar, QCoreApplication::translate("MenusEspectro", VisualizarCopia),
+                             [this] { AlternaVisualizacao(); });
     copiar->addSeparator();
-    a.copiarColorido =
-        item(copiar, QStringLiteral("&Copiar (Colorido)"), [this] { figura_.Copia(false); });
+    a.copiarColorido = item(copiar, tr("&Copiar (Colorido)"), [this] { figura_.Copia(false); });
     a.copiarPretoEBranco =
-        item(copiar, QStringLiteral("Copiar (&Branco e Preto)"), [this] { figura_.Copia(true); });
-    a.salvarFigura = item(copiar, QStringLiteral("&Salvar Figura..."),
+        item(copiar, tr("Copiar (&Branco e Preto)"), [this] { figura_.Copia(true); });
+    a.salvarFigura = item(copiar, tr("&Salvar Figura..."),
                           [this] { execucao_.QuandoLivre([this] { figura_.Salva(); }); });
     connect(editar, &QMenu::aboutToShow, this, [this] {
         acoes_.copiarPretoEBranco->setEnabled(!o_.CompararCurvas);
         acoes_.desfazerAjuste->setEnabled(ajuste_.PodeDesfazer());
     });
 
-    QMenu* mostrar = barra->addMenu(QStringLiteral("&Mostrar"));
-    a.tempos = item(mostrar, QStringLiteral("&Tempo consumido em cada operação"),
-                    [this] { painelTempos_.Alterna(); });
+    QMenu* mostrar = barra->addMenu(tr("&Mostrar"));
+    a.tempos =
+        item(mostrar, tr("&Tempo consumido em cada operação"), [this] { painelTempos_.Alterna(); });
     a.compararCurvas = item(
-        mostrar, QStringLiteral("&Comparar curvas"),
+        mostrar, tr("&Comparar curvas"),
         [this] { execucao_.QuandoLivre([this] { AlternaCompararCurvas(); }); }, true);
-    a.primeiraOrdem = item(mostrar, PrimeiraOrdem, [this] { AlternaPrimeiraOrdem(); });
+    a.primeiraOrdem = item(mostrar, QCoreApplication::translate("MenusEspectro", PrimeiraOrdem),
+                           [this] { AlternaPrimeiraOrdem(); });
 
-    QMenu* opcoes = barra->addMenu(QStringLiteral("&Opções"));
-    QMenu* histograma = opcoes->addMenu(QStringLiteral("&Histograma"));
-    QMenu* com = histograma->addMenu(QStringLiteral("&Com Histograma"));
+    QMenu* opcoes = barra->addMenu(tr("&Opções"));
+    QMenu* histograma = opcoes->addMenu(tr("&Histograma"));
+    QMenu* com = histograma->addMenu(tr("&Com Histograma"));
     a.colorido = item(
-        com, QStringLiteral("&Colorido"), [this] { opcoes_.EscolheHistograma(0); }, true);
+        com, tr("&Colorido"), [this] { opcoes_.EscolheHistograma(0); }, true);
     a.semCores = item(
-        com, QStringLiteral("&Sem cores"), [this] { opcoes_.EscolheHistograma(1); }, true);
+        com, tr("&Sem cores"), [this] { opcoes_.EscolheHistograma(1); }, true);
     a.semHistograma = item(
-        histograma, QStringLiteral("&Sem Histograma"), [this] { opcoes_.EscolheHistograma(2); },
-        true);
+        histograma, tr("&Sem Histograma"), [this] { opcoes_.EscolheHistograma(2); }, true);
     // With the table closed "Colorido" is off and may be the only choice left
     // unticked, so the group allows none.
     auto* grupoHistograma = new QActionGroup(this);
@@ -137,35 +173,32 @@ void MenusEspectro::CriaMenus(QMenuBar* barra) {
     for (QAction* x : {a.colorido, a.semCores, a.semHistograma}) grupoHistograma->addAction(x);
     a.colorido->setChecked(true);
 
-    QMenu* envolvente = opcoes->addMenu(QStringLiteral("&Envolvente"));
+    QMenu* envolvente = opcoes->addMenu(tr("&Envolvente"));
     a.comEnvolvente = item(
-        envolvente, QStringLiteral("&Com Envolvente"), [this] { opcoes_.OpcaoEnvolvente(true); },
-        true);
+        envolvente, tr("&Com Envolvente"), [this] { opcoes_.OpcaoEnvolvente(true); }, true);
     a.semEnvolvente = item(
-        envolvente, QStringLiteral("&Sem Envolvente"), [this] { opcoes_.OpcaoEnvolvente(false); },
-        true);
+        envolvente, tr("&Sem Envolvente"), [this] { opcoes_.OpcaoEnvolvente(false); }, true);
     auto* grupoEnvolvente = new QActionGroup(this);
     for (QAction* x : {a.comEnvolvente, a.semEnvolvente}) grupoEnvolvente->addAction(x);
     a.comEnvolvente->setChecked(true);
     a.numerosGrandes = item(
-        opcoes, QStringLiteral("&Números Grandes na Cópia"),
+        opcoes, tr("&Números Grandes na Cópia"),
         [this] {
             o_.NumerosGrandes = acoes_.numerosGrandes->isChecked();
             areaGrafico_.Grafico();
         },
         true);
 
-    QMenu* janela = barra->addMenu(QStringLiteral("&Janela"));
-    a.matrizes = item(janela, QStringLiteral("&Matrizes"), [this] { emit MatrizesPedidas(); });
-    a.espectroExperimental = item(janela, QStringLiteral("&Espectro Experimental..."), [this] {
+    QMenu* janela = barra->addMenu(tr("&Janela"));
+    a.matrizes = item(janela, tr("&Matrizes"), [this] { emit MatrizesPedidas(); });
+    a.espectroExperimental = item(janela, tr("&Espectro Experimental..."), [this] {
         execucao_.QuandoLivre([this] { jcamp_.AbreExperimental(); });
     });
-    a.referenciaExperimental =
-        item(janela, QStringLiteral("Re&ferência do Espectro Experimental..."),
-             [this] { jcamp_.AjustaReferencia(); });
-    a.removerExperimental = item(janela, QStringLiteral("&Remover espectro experimental"),
-                                 [this] { jcamp_.RemoveExperimental(); });
-    a.ajustar = item(janela, QStringLiteral("&Ajustar ao Espectro Experimental..."),
+    a.referenciaExperimental = item(janela, tr("Re&ferência do Espectro Experimental..."),
+                                    [this] { jcamp_.AjustaReferencia(); });
+    a.removerExperimental =
+        item(janela, tr("&Remover espectro experimental"), [this] { jcamp_.RemoveExperimental(); });
+    a.ajustar = item(janela, tr("&Ajustar ao Espectro Experimental..."),
                      [this] { execucao_.QuandoLivre([this] { ajuste_.Abre(); }); });
     a.ajustar->setEnabled(false);
     connect(janela, &QMenu::aboutToShow, this, [this] {
@@ -181,13 +214,12 @@ void MenusEspectro::MenuExemplos(QMenu* exemplos) {
     QMenu* grupo = nullptr;
     QString nomeGrupo;
     for (const Exemplo& ex : Exemplos()) {
-        const QString g = QString::fromUtf8(ex.grupo.data(), qsizetype(ex.grupo.size()));
+        const QString g = DoExemplo(ex.grupo);
         if (!grupo || g != nomeGrupo) {
             grupo = exemplos->addMenu(g);
             nomeGrupo = g;
         }
-        QAction* a =
-            grupo->addAction(QString::fromUtf8(ex.rotulo.data(), qsizetype(ex.rotulo.size())));
+        QAction* a = grupo->addAction(DoExemplo(ex.rotulo));
         connect(a, &QAction::triggered, this,
                 [this, &ex] { execucao_.QuandoLivre([this, &ex] { arquivo_.AbreExemplo(ex); }); });
     }
@@ -244,27 +276,27 @@ void MenusEspectro::DevolveSistema() {
 void MenusEspectro::AlternaPrimeiraOrdem() {
     QAction* menu = acoes_.primeiraOrdem;
     execucao_.DefinePrimOrdem(!execucao_.PrimOrdem());
-    menu->setText(execucao_.PrimOrdem() ? OrdemSuperior : PrimeiraOrdem);
+    menu->setText(execucao_.PrimOrdem()
+                      ? QCoreApplication::translate("MenusEspectro", OrdemSuperior)
+                      : QCoreApplication::translate("MenusEspectro", PrimeiraOrdem));
     execucao_.Executa();
 }
 
 void MenusEspectro::AlternaVisualizacao() {
     if (!g_.Visualizando && o_.TituloEspectro.empty()) {
-        const auto resposta =
-            QMessageBox::question(janela_, QStringLiteral("Adicionar título?"),
-                                  QStringLiteral("Deseja adicionar um título ao espectro?"),
-                                  QMessageBox::Yes | QMessageBox::No);
+        const auto resposta = QMessageBox::question(janela_, tr("Adicionar título?"),
+                                                    tr("Deseja adicionar um título ao espectro?"),
+                                                    QMessageBox::Yes | QMessageBox::No);
         if (resposta == QMessageBox::Yes)
-            MostraTitulo(PedeTitulo(janela_, QStringLiteral("Título:"), QString())
-                             .value_or(QString())
-                             .toStdString());
+            MostraTitulo(
+                PedeTitulo(janela_, tr("Título:"), QString()).value_or(QString()).toStdString());
     }
     areaGrafico_.AlternaVisualizacao();
 }
 
 void MenusEspectro::EditaTitulo() {
     const auto titulo =
-        PedeTitulo(janela_, QStringLiteral("Título: "), QString::fromStdString(o_.TituloEspectro));
+        PedeTitulo(janela_, tr("Título: "), QString::fromStdString(o_.TituloEspectro));
     if (!titulo || titulo->isEmpty()) return;
     MostraTitulo(titulo->toStdString());
     emit TituloEditado();

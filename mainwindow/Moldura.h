@@ -12,6 +12,7 @@
 class JanelaEspectro;
 class BarraEstado;
 class JanelaGuia;
+class QMenu;
 
 class Moldura : public QMainWindow {
     Q_OBJECT
@@ -38,6 +39,8 @@ class Moldura : public QMainWindow {
     void closeEvent(QCloseEvent* ev) override;
 
   private:
+    void CriaMenuIdioma(QMenu& menu);
+
     EstadosPrograma& estados_;
     BarraEstado* barraEstado_;
     JanelaEspectro* janela_;

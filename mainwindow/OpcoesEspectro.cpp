@@ -4,6 +4,7 @@
 #include "mainwindow/OpcoesEspectro.h"
 #include "display/AreaGrafico.h"
 #include "display/EnvolventeCalc.h"
+#include "display/TraducaoNucleo.h"
 #include "mainwindow/AcoesEspectro.h"
 #include "mainwindow/BarraEstado.h"
 #include "mainwindow/PainelEntrada.h"
@@ -44,21 +45,19 @@ OpcoesEspectro::OpcoesEspectro(const PecasOpcoes& p, QWidget* janela)
 }
 
 void OpcoesEspectro::CriaQuadros() {
-    quadroCores_ = new QGroupBox(QStringLiteral("Cores"), janela_);
+    quadroCores_ = new QGroupBox(tr("Cores"), janela_);
     // The contents start below the frame's title, which takes the top 300 twips.
     ColocaTwips(quadroCores_, 7485, 240, 2535, 840);
-    opcaoColorido_ = Opcao(QStringLiteral("Colorido"), quadroCores_, 120, 300, 1140);
-    opcaoSemCores_ = Opcao(QStringLiteral("Sem cores"), quadroCores_, 1290, 300, 1200);
-    botaoTodasBandas_ = new QPushButton(QStringLiteral("Mostrar Todas as Bandas"), quadroCores_);
+    opcaoColorido_ = Opcao(tr("Colorido"), quadroCores_, 120, 300, 1140);
+    opcaoSemCores_ = Opcao(tr("Sem cores"), quadroCores_, 1290, 300, 1200);
+    botaoTodasBandas_ = new QPushButton(tr("Mostrar Todas as Bandas"), quadroCores_);
     ColocaTwips(botaoTodasBandas_, 120, 540, 2295, 255);
     botaoTodasBandas_->setEnabled(false);
 
-    quadroEnvolvente_ = new QGroupBox(QStringLiteral("Envolvente"), janela_);
+    quadroEnvolvente_ = new QGroupBox(tr("Envolvente"), janela_);
     ColocaTwips(quadroEnvolvente_, 7485, 1080, 2535, 840);
-    opcaoComEnvolvente_ =
-        Opcao(QStringLiteral("Com envolvente"), quadroEnvolvente_, 120, 300, 2295);
-    opcaoSemEnvolvente_ =
-        Opcao(QStringLiteral("Sem envolvente"), quadroEnvolvente_, 120, 540, 2295);
+    opcaoComEnvolvente_ = Opcao(tr("Com envolvente"), quadroEnvolvente_, 120, 300, 2295);
+    opcaoSemEnvolvente_ = Opcao(tr("Sem envolvente"), quadroEnvolvente_, 120, 540, 2295);
 
     quadroMistura_ = new QGroupBox(janela_);
     quadroMistura_->resize(Px(2535), Px(415));
@@ -72,8 +71,7 @@ void OpcoesEspectro::CriaQuadros() {
     controleMistura_->setValue(50);
     auto* lor = new QLabel(QStringLiteral("Lor"), quadroMistura_);
     ColocaTwips(lor, 2130, 90, 360, 255);
-    rotuloMistura_ =
-        new QLabel(QString::fromStdString(TextoMistura(controleMistura_->value())), janela_);
+    rotuloMistura_ = new QLabel(TraduzNucleo(TextoMistura(controleMistura_->value())), janela_);
     rotuloMistura_->resize(Px(3630), Px(240));
 }
 
@@ -139,7 +137,7 @@ void OpcoesEspectro::AtualizaPainelPontos() {
 
 void OpcoesEspectro::MisturaMovida(int valor) {
     areaGrafico_.MudaMistura(valor);
-    rotuloMistura_->setText(QString::fromStdString(TextoMistura(valor)));
+    rotuloMistura_->setText(TraduzNucleo(TextoMistura(valor)));
 }
 
 void OpcoesEspectro::MisturaSolta() {

@@ -15,6 +15,7 @@
 #include "widgets/Ampulheta.h"
 #include "widgets/Twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -24,11 +25,33 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include <algorithm>
 #include <initializer_list>
 #include <limits>
 #include <vector>
 
 namespace {
+
+// A caption longer in another language than the place its row was drawn
+// for takes the room it needs, and what stands right of it moves along;
+// the row, which has room to spare on its right, grows. A caption that
+// fits leaves the row as drawn.
+void DaEspacoAosRotulos(QWidget* linha) {
+    QList<QWidget*> filhos = linha->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(filhos.begin(), filhos.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    int desvio = 0;
+    for (QWidget* w : filhos) {
+        w->move(w->x() + desvio, w->y());
+        const auto* l = qobject_cast<QLabel*>(w);
+        if (!l) continue;
+        const int falta = l->fontMetrics().horizontalAdvance(l->text()) - l->contentsRect().width();
+        if (falta <= 0) continue;
+        w->resize(w->width() + falta, w->height());
+        desvio += falta;
+    }
+    if (desvio > 0) linha->resize(linha->width() + desvio, linha->height());
+}
 
 // A colour button: its proton's colour, with a caption that stays readable.
 void PintaBotao(QPushButton* b, Cor c) {
@@ -126,37 +149,38 @@ void PainelEntrada::CriaCaixas() {
         connect(caixaDesloc_[k], &QLineEdit::textChanged, this, &PainelEntrada::Editado);
     }
 
-    rotuloCabecalho_ =
-        Rotulo(QStringLiteral("Deslocamentos Químicos (Hz)"), janela_, 780, 0, 4500, 240);
+    rotuloCabecalho_ = Rotulo(tr("Deslocamentos Químicos (Hz)"), janela_, 780, 0, 4500, 240);
     rotuloCabecalho_->setFont(FonteCabecalho());
 
     painelFrequencia_ = new QWidget(janela_);
     ColocaTwips(painelFrequencia_, 300, 1200, 6735, 345);
-    Rotulo(QStringLiteral("N° de prótons:"), painelFrequencia_, 0, 45, 1170, 255);
+    Rotulo(tr("N° de prótons:"), painelFrequencia_, 0, 45, 1170, 255);
     caixaNProt_ = Caixa(painelFrequencia_, 1170, 15, 420);
-    Rotulo(QStringLiteral("(1 a 10)"), painelFrequencia_, 1650, 45, 660, 255);
-    Rotulo(QStringLiteral("Freqüência:"), painelFrequencia_, 2400, 45, 1020, 255)->setFont(negrito);
+    Rotulo(tr("(1 a 10)"), painelFrequencia_, 1650, 45, 660, 255);
+    Rotulo(tr("Freqüência:"), painelFrequencia_, 2400, 45, 1020, 255)->setFont(negrito);
     // Room for a frequency as a file gives it: "400,132130".
     caixaFrequencia_ = Caixa(painelFrequencia_, 3420, 15, 1050);
     Rotulo(QStringLiteral("MHz"), painelFrequencia_, 4530, 45, 480, 255)->setFont(negrito);
-    botaoHzPpm_ = new QPushButton(QStringLiteral("Mudar Hz/ppm"), painelFrequencia_);
+    botaoHzPpm_ = new QPushButton(tr("Mudar Hz/ppm"), painelFrequencia_);
     ColocaTwips(botaoHzPpm_, 5040, 0, 1500, 330);
 
     painelLargura_ = new QWidget(janela_);
     ColocaTwips(painelLargura_, 300, 1560, 6735, 345);
-    Rotulo(QStringLiteral("Intensidade mínima:"), painelLargura_, 0, 45, 1560, 255);
+    Rotulo(tr("Intensidade mínima:"), painelLargura_, 0, 45, 1560, 255);
     caixaIntMin_ = Caixa(painelLargura_, 1560, 15, 600);
-    Rotulo(QStringLiteral("Largura a meia altura:"), painelLargura_, 2250, 45, 1650, 255);
+    Rotulo(tr("Largura a meia altura:"), painelLargura_, 2250, 45, 1650, 255);
     caixaLargura_ = Caixa(painelLargura_, 3900, 15, 480);
     Rotulo(QStringLiteral("Hz"), painelLargura_, 4425, 45, 270, 255);
     botaoAmpliarH_ = new QPushButton(QStringLiteral("◀▶"), painelLargura_);
     botaoReduzirH_ = new QPushButton(QStringLiteral("▶◀"), painelLargura_);
     ColocaTwips(botaoAmpliarH_, 4740, 0, 480, 330);
     ColocaTwips(botaoReduzirH_, 5220, 0, 480, 330);
-    botaoAmpliarH_->setToolTip(QStringLiteral("Ampliar horizontalmente"));
-    botaoReduzirH_->setToolTip(QStringLiteral("Reduzir horizontalmente"));
-    botaoRestaurar_ = new QPushButton(QStringLiteral("Restaurar"), painelLargura_);
+    botaoAmpliarH_->setToolTip(tr("Ampliar horizontalmente"));
+    botaoReduzirH_->setToolTip(tr("Reduzir horizontalmente"));
+    botaoRestaurar_ = new QPushButton(tr("Restaurar"), painelLargura_);
     ColocaTwips(botaoRestaurar_, 5760, 0, 975, 330);
+    DaEspacoAosRotulos(painelFrequencia_);
+    DaEspacoAosRotulos(painelLargura_);
 }
 
 void PainelEntrada::PrepTextsDeslQuim() {
@@ -223,9 +247,11 @@ static std::optional<std::string> Reparado(QLineEdit* t, const std::string& rese
     for (int vez = 0; vez < 2; ++vez) {
         const auto v = ConverteNumero(AjSepDecimal(s, SepDec), SepDec);
         if (!v) {
-            QMessageBox::warning(
-                pai, QStringLiteral("Valor inválido"),
-                QStringLiteral("A caixa \"%1\" não contém um número válido.").arg(nome));
+            QMessageBox::warning(pai,
+                                 QCoreApplication::translate("PainelEntrada", "Valor inválido"),
+                                 QCoreApplication::translate(
+                                     "PainelEntrada", "A caixa \"%1\" não contém um número válido.")
+                                     .arg(nome));
             return std::nullopt;
         }
         if (*v >= minimo && *v <= HzMaximo) break;
@@ -239,7 +265,7 @@ void PainelEntrada::ConfirmaIntMin() {
     const Ampulheta ampulheta;
     if (!Reparado(caixaIntMin_, FormataGeral(0.01, 2, SepDec_),
                   std::numeric_limits<double>::denorm_min(), SepDec_, janela_,
-                  QStringLiteral("Intensidade mínima")))
+                  tr("Intensidade mínima")))
         return;
     emit ExecucaoPedida();
     emit FocoDevolvido();
@@ -247,8 +273,7 @@ void PainelEntrada::ConfirmaIntMin() {
 
 void PainelEntrada::ConfirmaLargura() {
     const Ampulheta ampulheta;
-    if (!Reparado(caixaLargura_, "1", LarguraMinima, SepDec_, janela_,
-                  QStringLiteral("Largura a meia altura")))
+    if (!Reparado(caixaLargura_, "1", LarguraMinima, SepDec_, janela_, tr("Largura a meia altura")))
         return;
     emit LarguraConfirmada();
 }

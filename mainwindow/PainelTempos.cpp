@@ -1,5 +1,6 @@
 #include "mainwindow/PainelTempos.h"
 
+#include "display/TraducaoNucleo.h"
 #include "run/TabelaTempos.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Twips.h"
@@ -8,12 +9,11 @@
 #include <QPushButton>
 
 PainelTempos::PainelTempos(QWidget* parent)
-    : QFrame(parent), rotuloCalculando_(new QLabel(QStringLiteral("Calculando, aguarde..."), this)),
+    : QFrame(parent), rotuloCalculando_(new QLabel(tr("Calculando, aguarde..."), this)),
       tabelaTempos_(new FlexGrid(this)),
       rotuloAguarde_(new QLabel(
-          QStringLiteral("Isto leva menos de um segundo (alguns segundos num computador lento)."),
-          this)),
-      botaoFechar_(new QPushButton(QStringLiteral("Fechar"), this)) {
+          tr("Isto leva menos de um segundo (alguns segundos num computador lento)."), this)),
+      botaoFechar_(new QPushButton(tr("Fechar"), this)) {
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -38,8 +38,8 @@ void PainelTempos::PreparaTabela() {
     g.setColAlignment(1, Qt::AlignCenter);
     g.setColAlignment(2, Qt::AlignCenter);
     g.setRowHeight(0, 500);
-    g.setTextMatrix(0, 1, std::string_view(CabecalhoTempoEtapa));
-    g.setTextMatrix(0, 2, std::string_view(CabecalhoTempoTotal));
+    g.setTextMatrix(0, 1, TraduzNucleo(CabecalhoTempoEtapa));
+    g.setTextMatrix(0, 2, TraduzNucleo(CabecalhoTempoTotal));
     // Two lines of header in the narrow columns.
     g.setCellAlignment(0, 1, Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     g.setCellAlignment(0, 2, Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
@@ -60,7 +60,7 @@ void PainelTempos::RestauraLinhas() {
 }
 
 void PainelTempos::InicioEtapa(int linha, std::string_view nome) {
-    tabelaTempos_->setTextMatrix(linha, 0, nome);
+    tabelaTempos_->setTextMatrix(linha, 0, TraduzNucleo(nome));
 }
 
 void PainelTempos::FimEtapa(int linha, double segundos, double total, char SepDec) {

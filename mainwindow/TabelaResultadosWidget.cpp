@@ -1,5 +1,6 @@
 #include "mainwindow/TabelaResultadosWidget.h"
 
+#include "display/TraducaoNucleo.h"
 #include "run/TabelaResultados.h"
 #include "widgets/Ampulheta.h"
 
@@ -28,7 +29,7 @@ void TabelaResultadosWidget::FlexPreenchBandas(const EstadoSpin& e) {
         LinhaRealcada_ = 0;
         for (int c = 0; c < ColunasTabela; ++c) {
             setColWidth(c, LarguraColunaTabela[c]);
-            setTextMatrix(0, c, std::string_view(CabecalhoTabela[c]));
+            setTextMatrix(0, c, TraduzNucleo(CabecalhoTabela[c]));
             if (c <= 5) setColAlignment(c, Qt::AlignCenter);
         }
         QFont arial = font();

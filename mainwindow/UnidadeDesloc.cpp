@@ -12,15 +12,14 @@ UnidadeDesloc::UnidadeDesloc(const Caixas& c, QWidget* janela, char SepDec, QObj
 void UnidadeDesloc::OfereceMudarParaPpm() {
     if (PPM_ || AvisoPPMDado_) return;
     AvisoPPMDado_ = true;
-    const QString texto =
-        QStringLiteral("Você está alterando o valor da freqüência do instrumento\r\n"
-                       "mas a entrada de deslocamentos químicos está focalizada em 'Hz'.\r\n"
-                       "Se sua intenção é ver como o espectro muda ao utilizar um\r\n"
-                       "instrumento de freqüência diferente, a entrada deve ser\r\n"
-                       "selecionada para 'ppm'.\r\n"
-                       "\r\n"
-                       "Deseja que o programa mude automaticamente para 'ppm'?");
-    const auto resposta = QMessageBox::question(janela_, QStringLiteral("Mudar para ppm?"), texto,
+    const QString texto = tr("Você está alterando o valor da freqüência do instrumento\r\n"
+                             "mas a entrada de deslocamentos químicos está focalizada em 'Hz'.\r\n"
+                             "Se sua intenção é ver como o espectro muda ao utilizar um\r\n"
+                             "instrumento de freqüência diferente, a entrada deve ser\r\n"
+                             "selecionada para 'ppm'.\r\n"
+                             "\r\n"
+                             "Deseja que o programa mude automaticamente para 'ppm'?");
+    const auto resposta = QMessageBox::question(janela_, tr("Mudar para ppm?"), texto,
                                                 QMessageBox::Yes | QMessageBox::No);
     if (resposta == QMessageBox::No) return;
     Alterna();
@@ -29,8 +28,8 @@ void UnidadeDesloc::OfereceMudarParaPpm() {
 
 void UnidadeDesloc::Alterna() {
     PPM_ = !PPM_;
-    c_.cabecalho->setText(PPM_ ? QStringLiteral("Deslocamentos Químicos (ppm)")
-                               : QStringLiteral("Deslocamentos Químicos (Hz)"));
+    c_.cabecalho->setText(PPM_ ? tr("Deslocamentos Químicos (ppm)")
+                               : tr("Deslocamentos Químicos (Hz)"));
     // The companion labels were computed at this frequency, whatever the
     // frequency box holds now.
     const std::optional<double> MHz = MHzDosRotulos_;

@@ -5,7 +5,7 @@
 # when everything is already there.
 set -euo pipefail
 
-PROGRAMA=(cmake ninja-build g++ libopenblas-dev libeigen3-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2)
+PROGRAMA=(cmake ninja-build g++ libopenblas-dev libeigen3-dev qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2)
 case ${1:-test} in
 run) PACOTES=("${PROGRAMA[@]}") ;;
 test)

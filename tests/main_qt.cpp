@@ -1,5 +1,6 @@
 // The widget tests draw with real fonts and widgets, offscreen.
 #include "GuardaModal.h"
+#include "widgets/Traducao.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -67,6 +68,9 @@ class VigiaModal : public QObject {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
+    // The checks of layout and captions run a second time in English.
+    if (qEnvironmentVariable("HALVORA_IDIOMA_TESTE") == QLatin1String("en"))
+        InstalaIdioma(Idioma::Ingles);
     ::testing::InitGoogleTest(&argc, argv);
     const VigiaModal vigia;
     return RUN_ALL_TESTS();

@@ -8,6 +8,7 @@
 #include "mainwindow/JanelaGuia.h"
 #include "mainwindow/Moldura.h"
 #include "mainwindow/TabelaResultadosWidget.h"
+#include "widgets/Traducao.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,15 +38,18 @@
 
 namespace {
 
-const QString Pasta = QStringLiteral(":/guia/");
+// The pages of the language the test runs in.
+QString Pasta() {
+    return PastaGuia() + QLatin1Char('/');
+}
 
 QString Html(const QString& pagina) {
-    QFile f(Pasta + pagina);
+    QFile f(Pasta() + pagina);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 QStringList Paginas() {
-    return QDir(Pasta).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    return QDir(Pasta()).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
 }
 
 // The plain text of every <span class="classe"> on every page, with its page.
@@ -92,17 +96,17 @@ Pagina Le(const QString& pagina) {
 }
 
 QUrl Endereco(const QString& pagina) {
-    return QUrl(QStringLiteral("qrc") + Pasta + pagina);
+    return QUrl(QStringLiteral("qrc") + Pasta() + pagina);
 }
 
 // The page of the guide a link of `pagina` opens, or an empty string when it
 // leads out of the guide or to nothing.
 QString Destino(const QString& pagina, const QString& href) {
     const QUrl url = Endereco(pagina).resolved(QUrl(href));
-    if (url.scheme() != QLatin1String("qrc") || !url.path().startsWith(Pasta.mid(1)))
+    if (url.scheme() != QLatin1String("qrc") || !url.path().startsWith(Pasta().mid(1)))
         return QString();
-    const QString nome = url.path().mid(Pasta.size() - 1);
-    return QFile::exists(Pasta + nome) ? nome : QString();
+    const QString nome = url.path().mid(Pasta().size() - 1);
+    return QFile::exists(Pasta() + nome) ? nome : QString();
 }
 
 TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {

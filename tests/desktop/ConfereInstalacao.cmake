@@ -59,6 +59,7 @@ foreach(arquivo
         share/icons/hicolor/128x128/apps/halvora.png
         share/icons/hicolor/256x256/apps/halvora.png
         share/man/man1/halvora.1.gz share/man/man1/halvora-calc.1.gz
+        share/man/en/man1/halvora.1.gz share/man/en/man1/halvora-calc.1.gz
         share/doc/halvora/copyright share/doc/halvora/changelog.gz)
   if(NOT EXISTS ${prefixo}/${arquivo})
     list(APPEND falhas "${arquivo} was not installed")

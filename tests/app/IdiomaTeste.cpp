@@ -1,0 +1,408 @@
+// The program in English: every text a window shows translated, no caption
+// cut in either language, and the data file the same bytes whatever the
+// language it was saved in.
+#include "Menus.h"
+#include "app/LigaInspetor.h"
+#include "display/TraducaoNucleo.h"
+#include "formatos/Exemplos.h"
+#include "inspector/JanelaMatrizes.h"
+#include "mainwindow/AjusteEspectro.h"
+#include "mainwindow/DialogoAjuste.h"
+#include "mainwindow/JanelaAux.h"
+#include "mainwindow/JcampEspectro.h"
+#include "widgets/FlexGrid.h"
+#include "widgets/Traducao.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+using aux::Modal;
+using aux::Tela;
+
+namespace {
+
+const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
+
+// The language for the life of the object; then the texts as written again.
+class EmIdioma {
+  public:
+    explicit EmIdioma(Idioma idioma) { EXPECT_TRUE(InstalaIdioma(idioma)); }
+    ~EmIdioma() { RemoveIdioma(); }
+    EmIdioma(const EmIdioma&) = delete;
+    EmIdioma& operator=(const EmIdioma&) = delete;
+};
+
+// Portuguese shows itself in its letters or in its small words; the words
+// a Portuguese caption is made of and English never uses.
+bool ParecePortugues(const QString& texto) {
+    static const QRegularExpression letras(QStringLiteral("[ãõçâêôàéíúü]"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression palavras(
+        QStringLiteral(
+            "\\b(de|da|do|das|dos|não|com|sem|para|uma|um|ou|em|no|na|os|as|ao|"
+            "Fechar|Abrir|Salvar|Espectro|Janela|Ajuda|Arquivo|Editar|Mostrar|"
+            "Cores|Envolvente|Largura|Intensidade|Deslocamento|Deslocamentos|"
+            "Constantes|Matriz|Matrizes|Executar|Restaurar|Resultado|Valor|"
+            "Ajustar|Iniciar|Cancelar|Sim|Grupos|Figura|Colorido|Tempo|Banda|"
+            "Níveis|Prótons|Região|Regiões|Aplicar|Descartar|Guia|Voltar|Crepe|"
+            "fixo|largura|escala|linha|base|nenhum|nenhuma|sinal|tabela|grupo|dados)\\b"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    // The names that stay in their own language: the language menu and
+    // Chió's method.
+    QString t = texto;
+    t.remove(QStringLiteral("&Português")).remove(QStringLiteral("Português"));
+    t.remove(QStringLiteral("Chió"));
+    return t.contains(letras) || t.contains(palavras);
+}
+
+TEST(Idioma, ReconheceOPortugues) {
+    for (const char* pt : {"Fechar tabela", "Cores", "N° de prótons:", "J de H1"})
+        EXPECT_TRUE(ParecePortugues(QString::fromUtf8(pt))) << pt;
+    for (const char* en : {"Close table", "Oops!", "Colors", "&Português", "(By Chió's method)",
+                           "AB, Δν/J = 10 (nearly AX)", "X(H) ="})
+        EXPECT_FALSE(ParecePortugues(QString::fromUtf8(en))) << en;
+}
+
+// The core's texts: whole, by pattern with their parts translated in turn,
+// a part that looks like a pattern's marker left alone; with no
+// translation, every text back exactly as the core wrote it.
+TEST(Idioma, TextosDoNucleo) {
+    const char* const pt[] = {"O cálculo foi interrompido.",
+                              "linha 4: o valor de #N° de prótons deve estar entre 1 e 10",
+                              "Não foi possível gravar /tmp/a%2b.esm: permissão negada.",
+                              "Espectro experimental: affn.dx (400,112 MHz), deslocado +0,05 ppm",
+                              "30% Lorentziana + 70% Gaussiana",
+                              "um texto que o programa não conhece"};
+    for (const char* t : pt) EXPECT_EQ(TraduzNucleo(t).toStdString(), t);
+    const EmIdioma ingles(Idioma::Ingles);
+    const char* const en[] = {"The calculation was stopped.",
+                              "line 4: the value of #N° de prótons must be between 1 and 10",
+                              "/tmp/a%2b.esm could not be written: permission denied.",
+                              "Experimental spectrum: affn.dx (400,112 MHz), shifted +0,05 ppm",
+                              "30% Lorentzian + 70% Gaussian",
+                              "um texto que o programa não conhece"};
+    for (std::size_t i = 0; i < std::size(pt); ++i)
+        EXPECT_EQ(TraduzNucleo(pt[i]).toStdString(), en[i]);
+}
+
+// Every window a user meets from the menus, open at once: the frame with a
+// measured spectrum laid under and the fit's dialog, the inspector on its
+// walkthrough, the guide, the about box, and the checks, which are modal.
+struct Tudo {
+    Tela t;
+    Tudo() {
+        LigaInspetor(t.w);
+        t.Mostra();
+        t.f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+        {
+            const Modal sim(QMessageBox::Yes);
+            t.f.Acoes().espectroExperimental->trigger();
+        }
+        EXPECT_TRUE(t.f.Jcamp().TemExperimental());
+        for (QAction* a : t.w.menuBar()->actions()) emit a->menu()->aboutToShow();
+        t.f.Acoes().ajustar->trigger();
+        emit t.f.MatrizesPedidas();
+        if (JanelaMatrizes* m = Inspetor())
+            m->findChild<QPushButton*>(QStringLiteral("botaoPasseio"))->click();
+        t.w.MostraGuia();
+        t.w.MostraSobre();
+        MostraResultado();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !t.f.AjusteDoGraficoPendente(); }));
+    }
+    ~Tudo() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &t.w) w->close();
+    }
+    // A fit's outcome as its dialog shows it: one parameter fixed, one
+    // moved, and a warning from the fit.
+    void MostraResultado() {
+        const EntradaSimulacao in{2, 300, false, {100, 200}, {7}};
+        ResultadoAjuste r;
+        r.parametros = ParametrosPadrao(in, 1);
+        r.parametros[0].Ajustar = false;
+        r.parametros[1].Valor += 0.5;
+        r.Iteracoes = 12;
+        r.Avisos = {"O sinal de J(1,2) não é determinado pelo espectro: com o sinal trocado o "
+                    "resíduo é o mesmo."};
+        resultado = std::make_unique<DialogoResultadoAjuste>(r, ParametrosPadrao(in, 1),
+                                                             UnidadeAjuste{}, &t.w);
+        resultado->show();
+    }
+    std::unique_ptr<DialogoResultadoAjuste> resultado;
+    JanelaMatrizes* Inspetor() const { return t.w.findChild<JanelaMatrizes*>(); }
+    // `confere` on the windows on screen, the checks among them.
+    void Confere(const std::function<void(const QList<QWidget*>&)>& confere) {
+        ASSERT_TRUE(t.f.Ajuste().Dialogo());
+        ASSERT_TRUE(Inspetor());
+        const guarda::Respondedor registro;
+        bool conferido = false;
+        QTimer::singleShot(0, [&] {
+            if (!QTest::qWaitFor([] { return QApplication::activeModalWidget(); })) return;
+            QList<QWidget*> janelas;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible()) janelas << w;
+            confere(janelas);
+            conferido = true;
+            qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+        });
+        Inspetor()->findChild<QPushButton*>(QStringLiteral("botaoVerificacoes"))->click();
+        EXPECT_TRUE(conferido);
+    }
+};
+
+// Each visible text with where it is, menus and their hidden items too.
+std::vector<std::pair<QString, QString>> TextosVisiveis(const QList<QWidget*>& janelas) {
+    std::vector<std::pair<QString, QString>> v;
+    const auto poe = [&v](const QObject* o, const QString& s) {
+        if (!s.isEmpty()) v.emplace_back(o->objectName() + "/" + o->metaObject()->className(), s);
+    };
+    std::function<void(const QMenu*)> menu = [&](const QMenu* m) {
+        for (const QAction* a : m->actions()) {
+            poe(m, a->text());
+            poe(m, a->toolTip() == menus::Legenda(a) ? QString() : a->toolTip());
+            if (a->menu()) menu(a->menu());
+        }
+    };
+    for (QWidget* janela : janelas) {
+        poe(janela, janela->windowTitle());
+        QList<QWidget*> todos = janela->findChildren<QWidget*>();
+        todos << janela;
+        for (const QWidget* w : todos) {
+            if (!w->isVisibleTo(janela)) continue;
+            poe(w, w->toolTip());
+            if (auto* l = qobject_cast<const QLabel*>(w)) poe(w, l->text());
+            if (auto* b = qobject_cast<const QAbstractButton*>(w)) poe(w, b->text());
+            if (auto* g = qobject_cast<const QGroupBox*>(w)) poe(w, g->title());
+            if (auto* mb = qobject_cast<const QMenuBar*>(w))
+                for (const QAction* a : mb->actions()) {
+                    poe(w, a->text());
+                    menu(a->menu());
+                }
+            if (auto* lw = qobject_cast<const QListWidget*>(w))
+                for (int i = 0; i < lw->count(); ++i) poe(w, lw->item(i)->text());
+            if (auto* tv = qobject_cast<const QTableView*>(w)) {
+                const QAbstractItemModel& m = *tv->model();
+                for (int c = 0; c < m.columnCount(); ++c) {
+                    poe(w, m.headerData(c, Qt::Horizontal).toString());
+                    for (int r = 0; r < m.rowCount(); ++r) poe(w, m.index(r, c).data().toString());
+                }
+            }
+        }
+    }
+    return v;
+}
+
+// The Portuguese texts the translation gives another text for.
+QSet<QString> FontesTraduzidas() {
+    QFile f(QStringLiteral(HALVORA_TRADUCOES));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    QSet<QString> fontes;
+    QXmlStreamReader xml(&f);
+    QString fonte;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("source"))
+            fonte = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        if (xml.name() == QLatin1String("translation")) {
+            const QString traducao = xml.readElementText(QXmlStreamReader::SkipChildElements);
+            if (traducao != fonte) fontes.insert(fonte);
+        }
+    }
+    return fontes;
+}
+
+TEST(Idioma, EmInglesNenhumTextoFicaEmPortugues) {
+    const EmIdioma ingles(Idioma::Ingles);
+    Tudo tudo;
+    tudo.Confere([](const QList<QWidget*>& janelas) {
+        EXPECT_GE(janelas.size(), 6);
+        const auto textos = TextosVisiveis(janelas);
+        EXPECT_GE(textos.size(), 250u);
+        const QSet<QString> fontes = FontesTraduzidas();
+        EXPECT_GE(fontes.size(), 300);
+        for (const auto& [onde, texto] : textos)
+            EXPECT_FALSE(ParecePortugues(texto) || fontes.contains(texto))
+                << onde.toStdString() << ": " << texto.toStdString();
+    });
+}
+
+// How many pixels a one-line caption lacks to show whole (0 when it fits);
+// numbers are the boxes' own checks.
+int FaltaNaLegenda(const QWidget* w) {
+    static const QRegularExpression letra(QStringLiteral("[A-Za-z]{2}"));
+    QString texto;
+    int largura = 0;
+    const QStyle& estilo = *w->style();
+    if (auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->wordWrap() || l->textFormat() == Qt::RichText) return 0;
+        texto = l->text();
+        largura = l->contentsRect().width() - 2 * l->margin() - std::max(l->indent(), 0);
+    } else if (auto* b = qobject_cast<const QAbstractButton*>(w)) {
+        texto = menus::Legenda(b->text());
+        // A button's text is centred and drawn whole up to its edges; a
+        // check box's or a radio button's starts after the mark.
+        largura = b->width();
+        QStyleOptionButton opcao;
+        opcao.initFrom(b);
+        if (qobject_cast<const QCheckBox*>(w))
+            largura = estilo.subElementRect(QStyle::SE_CheckBoxContents, &opcao, b).width();
+        if (qobject_cast<const QRadioButton*>(w))
+            largura = estilo.subElementRect(QStyle::SE_RadioButtonContents, &opcao, b).width();
+    } else if (auto* g = qobject_cast<const QGroupBox*>(w)) {
+        texto = g->title();
+        largura = g->width();
+    }
+    if (!texto.contains(letra) || texto.contains(QLatin1Char('\n'))) return 0;
+    return std::max(w->fontMetrics().horizontalAdvance(texto) - largura, 0);
+}
+
+QString Legenda(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+    if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+    return {};
+}
+
+// What each caption lacks, window by window (the program's own, by class)
+// in the order the window built its widgets, with the caption; built in
+// `idioma`.
+using Faltas = std::map<std::string, std::vector<std::pair<int, std::string>>>;
+Faltas FaltasEm(Idioma idioma) {
+    const EmIdioma em(idioma);
+    Tudo tudo;
+    Faltas faltas;
+    tudo.Confere([&faltas](const QList<QWidget*>& janelas) {
+        for (const QWidget* janela : janelas) {
+            const std::string classe = janela->metaObject()->className();
+            if (classe.front() == 'Q') continue;
+            auto& v = faltas[classe];
+            // Scroll bars come and go with the columns' widths.
+            for (const QWidget* w : janela->findChildren<QWidget*>())
+                if (w->isVisibleTo(janela) && !qobject_cast<const QScrollBar*>(w) &&
+                    !w->objectName().startsWith(QLatin1String("qt_scrollarea")))
+                    v.emplace_back(FaltaNaLegenda(w), Legenda(w).toStdString());
+        }
+    });
+    return faltas;
+}
+
+// The Portuguese windows are drawn for their captions, a pixel or two over
+// here and there in the free fonts: no English caption lacks more room
+// than the Portuguese one in its place.
+TEST(Idioma, EmInglesNenhumaLegendaCortada) {
+    const Faltas pt = FaltasEm(Idioma::Portugues);
+    const Faltas en = FaltasEm(Idioma::Ingles);
+    ASSERT_EQ(en.size(), pt.size());
+    EXPECT_GE(en.size(), 6u);
+    for (const auto& [janela, legendas] : en) {
+        const auto& antes = pt.at(janela);
+        ASSERT_EQ(legendas.size(), antes.size()) << janela;
+        for (std::size_t i = 0; i < legendas.size(); ++i)
+            EXPECT_LE(legendas[i].first, antes[i].first)
+                << janela << ": " << legendas[i].second << " (" << antes[i].second << ")";
+    }
+}
+
+QByteArray Bytes(const QString& caminho) {
+    QFile f(caminho);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << caminho.toStdString();
+    return f.readAll();
+}
+
+// Saves the window's system into `caminho` through "Salvar Dados de Entrada".
+void Salva(Tela& t, const QString& caminho) {
+    t.f.Dialogos().EscolheArquivo = [caminho](bool) { return caminho; };
+    t.f.Arquivo().DefinePodeSubstituir([] { return true; });
+    ASSERT_TRUE(t.f.Arquivo().SalvaDados());
+}
+
+// An example with a title and a measured spectrum's name in the file, saved
+// in English, reads in Portuguese and saves back to the same bytes, which are
+// those Portuguese writes.
+TEST(Idioma, ArquivoSalvoEmInglesVoltaIgualEmPortugues) {
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QString ingles = pasta.filePath(QStringLiteral("ingles.esm"));
+    const QString portugues = pasta.filePath(QStringLiteral("portugues.esm"));
+    const QString deNovo = pasta.filePath(QStringLiteral("de-novo.esm"));
+    const Exemplo& exemplo = Exemplos().back();
+    const auto salvaExemplo = [&](Idioma idioma, const QString& caminho) {
+        const EmIdioma em(idioma);
+        Tela t;
+        t.f.Arquivo().AbreExemplo(exemplo);
+        Salva(t, caminho);
+    };
+    salvaExemplo(Idioma::Ingles, ingles);
+    salvaExemplo(Idioma::Portugues, portugues);
+    {
+        Tela t;
+        t.f.Arquivo().AbreArquivo(ingles);
+        Salva(t, deNovo);
+    }
+    EXPECT_FALSE(Bytes(ingles).isEmpty());
+    EXPECT_EQ(Bytes(ingles), Bytes(portugues));
+    EXPECT_EQ(Bytes(deNovo), Bytes(ingles));
+}
+
+// "Ajuda" > "Idioma": each choice kept in the user's settings, said to take
+// effect at the next start, and ticked in the menu of the next window.
+TEST(Idioma, EscolhaFicaParaAProximaVez) {
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pasta.path());
+    for (const auto& [legenda, idioma] :
+         {std::pair{"English", Idioma::Ingles}, std::pair{"Português", Idioma::Portugues},
+          std::pair{"Do sistema", Idioma::Sistema}}) {
+        SCOPED_TRACE(legenda);
+        {
+            Tela t;
+            QMenu* menu = menus::Submenu(
+                menus::Submenu(t.w.menuBar()->actions(), QStringLiteral("Ajuda"))->actions(),
+                QStringLiteral("Idioma"));
+            ASSERT_TRUE(menu);
+            const Modal ok(QMessageBox::Ok);
+            menus::Item(menu->actions(), QString::fromUtf8(legenda))->trigger();
+            ASSERT_EQ(ok.vezes(), 1);
+            EXPECT_TRUE(ok.textos[0].contains(QStringLiteral("próxima vez")));
+        }
+        EXPECT_EQ(IdiomaGuardado(), idioma);
+        Tela depois;
+        const QMenu* menu = menus::Submenu(
+            menus::Submenu(depois.w.menuBar()->actions(), QStringLiteral("Ajuda"))->actions(),
+            QStringLiteral("Idioma"));
+        EXPECT_TRUE(menus::Item(menu->actions(), QString::fromUtf8(legenda))->isChecked());
+    }
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+} // namespace

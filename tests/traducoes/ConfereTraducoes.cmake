@@ -1,0 +1,38 @@
+# lupdate over a copy of each .ts with the texts the build compiles: any
+# text without its translation (new in the code, or left unfinished) and any
+# translation whose text is gone from the code fails.
+#   cmake -DLUPDATE=... -DLISTA=textos_janelas.lst -DPASTA=tmp -DOPCOES="..." -P ConfereTraducoes.cmake -- A.ts ...
+set(arquivos "")
+set(depois FALSE)
+math(EXPR ultimo "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${ultimo})
+  if(depois)
+    list(APPEND arquivos "${CMAKE_ARGV${i}}")
+  elseif("${CMAKE_ARGV${i}}" STREQUAL "--")
+    set(depois TRUE)
+  endif()
+endforeach()
+separate_arguments(opcoes UNIX_COMMAND "${OPCOES}")
+file(MAKE_DIRECTORY ${PASTA})
+foreach(ts IN LISTS arquivos)
+  get_filename_component(nome ${ts} NAME)
+  configure_file(${ts} ${PASTA}/${nome} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} ${opcoes} @${LISTA} -ts ${PASTA}/${nome}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE saida ERROR_VARIABLE erros)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${nome}:\n${saida}${erros}")
+  endif()
+  file(READ ${PASTA}/${nome} texto)
+  string(REGEX MATCHALL "<translation type=\"(unfinished|obsolete|vanished)\"" ruins "${texto}")
+  list(LENGTH ruins n)
+  if(n GREATER 0)
+    string(REGEX MATCHALL "<source>[^<]*</source>\n *<translation type=\"[a-z]+\"" onde "${texto}")
+    string(REPLACE ";" "\n" onde "${onde}")
+    message(FATAL_ERROR "${nome}: ${n} texts not translated or no longer in the code "
+                        "(build target update_translations, then translate):\n${onde}")
+  endif()
+  string(FIND "${erros}" "warning" aviso)
+  if(NOT aviso EQUAL -1)
+    message(FATAL_ERROR "lupdate warns on ${nome}:\n${erros}")
+  endif()
+endforeach()
