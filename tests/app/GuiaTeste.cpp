@@ -229,7 +229,7 @@ TEST(Guia, QuemApertaF1AchaOZoom) {
     ASSERT_FALSE(zoom.empty());
     const auto botao = [&p](const char* legenda) {
         for (QAbstractButton* b : p.moldura.guia()->findChildren<QAbstractButton*>())
-            if (b->text() == QString::fromUtf8(legenda)) return b;
+            if (b->text() == JanelaGuia::tr(legenda)) return b;
         ADD_FAILURE() << "no button " << legenda;
         return static_cast<QAbstractButton*>(nullptr);
     };
