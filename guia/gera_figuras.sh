@@ -10,12 +10,14 @@
 # ajuste-dialogo.png and ajuste-residuo.png (the fit's dialog, and the fitted
 # 2-chloroethanol with its residual) are not made here: they are screenshots
 # of the walk-through on the page, cropped by hand, because the measured
-# spectrum is chosen in a file dialog.
+# spectrum is chosen in a file dialog. guia/en/figuras holds the English
+# ones, cropped the same way from the English program.
 #
 #   guia/gera_figuras.sh [PASTA_DO_BUILD]     (default: build)
 #   IDIOMA=en guia/gera_figuras.sh            the English pages' picture of the
 #                                             window, into guia/en/figuras (the
-#                                             other two are shared)
+#                                             zoomed plot and the AB copy are
+#                                             shared)
 #
 # Needs Xvfb, xdotool, ImageMagick (import, convert) and rsvg-convert
 # (librsvg2-bin); none of them is needed to build the program. The screen is
