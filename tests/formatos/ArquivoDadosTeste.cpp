@@ -10,9 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <string>
 #include <sys/resource.h>
-#include <vector>
 
 namespace {
 
@@ -100,30 +98,6 @@ TEST(ArquivoDados, TituloEConjuntoDeCaracteres) {
     EXPECT_EQ(linhas("\xC2\x81"), "\x81" + cp); // a byte the code page leaves undefined
     EXPECT_EQ(linhas("Próton ☃"), "Próton ☃" + u8);
     EXPECT_EQ(linhas("ruim \xFF"), "ruim \uFFFD" + u8);
-}
-
-// Save, read back under the other separator, run again: the same bands.
-TEST(ArquivoDados, IdaEVoltaDaAsMesmasBandas) {
-    const std::string arq = ::testing::TempDir() + "halvora_ida.esm";
-    const EntradaSimulacao in{.NProt = 5,
-                              .MHz = 123.456789,
-                              .Desloc = {194.35, -208.41, 0.00001, 1234.56789, 218.08},
-                              .J = {-12.5, 3, 0, 7.125, 1, 2, 0.3, 15, -1, 4},
-                              .IntMin = 0.0005f};
-    const EstadoSpin e = testes::Calcula(in);
-    ASSERT_GT(e.NBandas, 0);
-    DadosArquivo d = Dados(5);
-    CopiaDoEstado(e, d);
-    ASSERT_FALSE(CopiaDasCaixas("123.456789", "2,5", ',', d));
-    ASSERT_FALSE(GravaArquivoDados(arq, d, ','));
-    const LeituraArquivo r = LeArquivoDados(arq, '.');
-    ASSERT_TRUE(r.dados) << r.Mensagem();
-    const DadosArquivo& v = *r.dados;
-    const EstadoSpin e2 = testes::Calcula(
-        {.NProt = 5, .MHz = v.MHz, .Desloc = v.Desloc, .J = v.J, .IntMin = v.IntMin});
-    ASSERT_EQ(e2.NBandas, e.NBandas);
-    for (int b = 1; b <= e.NBandas; ++b)
-        EXPECT_TRUE(e2.FreqBanda(b) == e.FreqBanda(b) && e2.IntBanda(b) == e.IntBanda(b)) << b;
 }
 
 // CR LF or LF, Windows-1252 or UTF-8 with or without a mark, numbers under

@@ -8,8 +8,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <string>
-#include <vector>
 
 namespace {
 
