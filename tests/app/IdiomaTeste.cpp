@@ -73,22 +73,19 @@ bool ParecePortugues(const QString& texto) {
 // a part that looks like a pattern's marker left alone; with no
 // translation, every text back exactly as the core wrote it.
 TEST(Idioma, TextosDoNucleo) {
-    const char* const pt[] = {"O cálculo foi interrompido.",
-                              "linha 4: o valor de #N° de prótons deve estar entre 1 e 10",
-                              "Não foi possível gravar /tmp/a%2b.esm: permissão negada.",
-                              "Espectro experimental: affn.dx (400,112 MHz), deslocado +0,05 ppm",
-                              "30% Lorentziana + 70% Gaussiana",
-                              "um texto que o programa não conhece"};
-    for (const char* t : pt) EXPECT_EQ(TraduzNucleo(t).toStdString(), t);
+    const std::pair<const char*, const char*> textos[] = {
+        {"O cálculo foi interrompido.", "The calculation was stopped."},
+        {"linha 4: o valor de #N° de prótons deve estar entre 1 e 10",
+         "line 4: the value of #N° de prótons must be between 1 and 10"},
+        {"Não foi possível gravar /tmp/a%2b.esm: permissão negada.",
+         "/tmp/a%2b.esm could not be written: permission denied."},
+        {"Espectro experimental: affn.dx (400,112 MHz), deslocado +0,05 ppm",
+         "Experimental spectrum: affn.dx (400,112 MHz), shifted +0,05 ppm"},
+        {"30% Lorentziana + 70% Gaussiana", "30% Lorentzian + 70% Gaussian"},
+        {"um texto que o programa não conhece", "um texto que o programa não conhece"}};
+    for (const auto& [pt, en] : textos) EXPECT_EQ(TraduzNucleo(pt).toStdString(), pt);
     const EmIdioma ingles(Idioma::Ingles);
-    const char* const en[] = {"The calculation was stopped.",
-                              "line 4: the value of #N° de prótons must be between 1 and 10",
-                              "/tmp/a%2b.esm could not be written: permission denied.",
-                              "Experimental spectrum: affn.dx (400,112 MHz), shifted +0,05 ppm",
-                              "30% Lorentzian + 70% Gaussian",
-                              "um texto que o programa não conhece"};
-    for (std::size_t i = 0; i < std::size(pt); ++i)
-        EXPECT_EQ(TraduzNucleo(pt[i]).toStdString(), en[i]);
+    for (const auto& [pt, en] : textos) EXPECT_EQ(TraduzNucleo(pt).toStdString(), en);
 }
 
 // Every window a user meets from the menus, open at once: the frame with a
