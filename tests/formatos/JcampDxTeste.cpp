@@ -314,10 +314,7 @@ TEST(JcampDx, RecusasComALinha) {
     // Truncated.
     Recusa(Cabecalho + "900 10 20 30 40 50\n400 60 70", 16, "no meio da tabela");
     Recusa(Cabecalho.substr(0, 58), 3, "sem o ##END=");
-    // Not numbers.
-    Recusa(linha(15, "900 10 20 x0 40 50"), 15, "caractere inesperado \"x\"");
-    Recusa(linha(15, "900 10 20 ? 40 50"), 15, "\"?\"");
-    Recusa(linha(15, "900 10 20 30 40 1E+999"), 15, "fora da faixa");
+    // Not numbers (the tokens themselves are the ASDF tests').
     Recusa(linha(15, "900 10 20 30 40 A" + std::string(400, '9')), 15, "fora da faixa");
     Recusa(linha(15, "A0 10 20 30 40 50"), 15, "abscissa X");
     Recusa(linha(13, "##NPOINTS= dez"), 13, "não é um número");
