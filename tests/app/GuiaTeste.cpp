@@ -4,37 +4,23 @@
 #include "Menus.h"
 #include "app/LigaInspetor.h"
 #include "inspector/JanelaMatrizes.h"
-#include "mainwindow/JanelaEspectro.h"
+#include "mainwindow/JanelaAux.h"
 #include "mainwindow/JanelaGuia.h"
-#include "mainwindow/Moldura.h"
-#include "mainwindow/TabelaResultadosWidget.h"
 #include "widgets/Traducao.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QUrl>
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <functional>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -118,15 +104,11 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
         EXPECT_FALSE(p.links.empty());
         for (const auto& [href, texto] : p.links) {
             SCOPED_TRACE(href.toStdString());
-            const QString destino = Destino(pagina, href);
-            if (destino.isEmpty()) {
-                ADD_FAILURE() << "a link out of the guide or to no page";
-                continue;
-            }
-            const QString ancora = QUrl(href).fragment();
-            if (!ancora.isEmpty()) {
-                EXPECT_TRUE(Le(destino).ancoras.contains(ancora)) << "no such anchor";
-            }
+            const QString destino = Destino(pagina, href), ancora = QUrl(href).fragment();
+            EXPECT_FALSE(destino.isEmpty()) << "a link out of the guide or to no page";
+            EXPECT_TRUE(destino.isEmpty() || ancora.isEmpty() ||
+                        Le(destino).ancoras.contains(ancora))
+                << "no such anchor";
         }
         for (const QString& imagem : p.imagens) {
             SCOPED_TRACE(imagem.toStdString());
@@ -156,79 +138,41 @@ TEST(Guia, IndiceLevaATodaSecaoECadaSecaoVoltaAoIndice) {
     }
 }
 
-struct Programa {
-    EstadosPrograma estados;
-    Moldura moldura{estados, 1280};
-
-    Programa() {
-        LigaInspetor(moldura);
-        moldura.Inicia();
-    }
-    void Ativa(QWidget& w) {
-        w.show();
-        w.activateWindow();
+struct Programa : aux::Tela {
+    Programa() { LigaInspetor(w); }
+    void Ativa(QWidget& janela) {
+        janela.show();
+        janela.activateWindow();
         // Shortcuts follow QApplication::activeWindow(), which can lag behind the
         // window system's activation.
-        ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }));
+        ASSERT_TRUE(QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }));
     }
-    int Guias() const { return int(moldura.findChildren<JanelaGuia*>().size()); }
+    // F1 on `janela`: the one guide, shown.
+    QTextBrowser& F1(QWidget& janela) {
+        Ativa(janela);
+        QTest::keyClick(&janela, Qt::Key_F1);
+        EXPECT_EQ(w.findChildren<JanelaGuia*>().size(), 1);
+        EXPECT_TRUE(w.guia() && w.guia()->isVisible() && w.guia()->isWindow());
+        return *w.guia()->navegador();
+    }
 };
 
-TEST(Guia, F1AbreUmSoGuiaDeQualquerJanela) {
-    Programa p;
-    QMenu* ajuda = menus::Submenu(p.moldura.menuBar()->actions(), "Ajuda");
-    ASSERT_TRUE(ajuda);
-    const QList<QAction*> itens = ajuda->actions();
-    ASSERT_GE(itens.size(), 2);
-    EXPECT_EQ(menus::Legenda(itens[0]), "Guia do Halvora");
-    EXPECT_EQ(itens[0]->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(menus::Legenda(itens[1]), "Sobre o Programa Halvora");
-
-    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
-    EXPECT_EQ(p.Guias(), 0) << "built only when asked for";
-    QTest::keyClick(&p.moldura, Qt::Key_F1);
-    JanelaGuia* guia = p.moldura.guia();
-    ASSERT_TRUE(guia);
-    EXPECT_TRUE(guia->isVisible());
-    EXPECT_TRUE(guia->isWindow());
-    EXPECT_EQ(guia->navegador()->source(), JanelaGuia::Indice());
-    EXPECT_FALSE(guia->navegador()->toPlainText().isEmpty());
-
-    // Left on a section and closed, it comes back the same, where it was.
-    guia->navegador()->setSource(Endereco(QStringLiteral("grafico.html")));
-    guia->close();
-    ASSERT_FALSE(guia->isVisible());
-    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
-    QTest::keyClick(&p.moldura, Qt::Key_F1);
-    EXPECT_EQ(p.moldura.guia(), guia);
-    EXPECT_TRUE(guia->isVisible());
-    EXPECT_EQ(guia->navegador()->source().fileName(), "grafico.html");
-
-    // From the matrix window too, and still one guide.
-    guia->close();
-    emit p.moldura.janela()->MatrizesPedidas();
-    auto* inspetor = p.moldura.findChild<JanelaMatrizes*>();
-    ASSERT_TRUE(inspetor);
-    ASSERT_NO_FATAL_FAILURE(p.Ativa(*inspetor));
-    QTest::keyClick(inspetor, Qt::Key_F1);
-    EXPECT_TRUE(guia->isVisible());
-    EXPECT_EQ(p.Guias(), 1);
-}
-
-// A student who presses F1 to find out how to zoom: a link on the first
-// page, followed, leads to the buttons that do it.
+// F1 opens the guide, built only when asked for, at its index; a student
+// who wants to zoom finds a link there to the buttons that do it, and the
+// way back. Closed on a section, the guide comes back there, from the
+// matrix window too, and is still one.
 TEST(Guia, QuemApertaF1AchaOZoom) {
     Programa p;
-    ASSERT_NO_FATAL_FAILURE(p.Ativa(p.moldura));
-    QTest::keyClick(&p.moldura, Qt::Key_F1);
-    ASSERT_TRUE(p.moldura.guia());
-    QTextBrowser& navegador = *p.moldura.guia()->navegador();
+    EXPECT_FALSE(p.w.guia()) << "built only when asked for";
+    QTextBrowser& navegador = p.F1(p.w);
+    ASSERT_TRUE(p.w.guia());
+    EXPECT_EQ(navegador.source(), JanelaGuia::Indice());
     std::vector<QString> zoom;
     for (const auto& [href, texto] : Le(*navegador.document()).links)
         if (texto.contains(QStringLiteral("zoom"), Qt::CaseInsensitive)) zoom.push_back(href);
     ASSERT_FALSE(zoom.empty());
     const auto botao = [&p](const char* legenda) {
-        for (QAbstractButton* b : p.moldura.guia()->findChildren<QAbstractButton*>())
+        for (QAbstractButton* b : p.w.guia()->findChildren<QAbstractButton*>())
             if (b->text() == JanelaGuia::tr(legenda)) return b;
         ADD_FAILURE() << "no button " << legenda;
         return static_cast<QAbstractButton*>(nullptr);
@@ -248,22 +192,30 @@ TEST(Guia, QuemApertaF1AchaOZoom) {
         EXPECT_EQ(navegador.source(), JanelaGuia::Indice());
         EXPECT_TRUE(avancar->isEnabled());
     }
+
+    navegador.setSource(Endereco(QStringLiteral("grafico.html")));
+    p.w.guia()->close();
+    EXPECT_EQ(p.F1(p.w).source().fileName(), "grafico.html");
+    p.w.guia()->close();
+    emit p.f.MatrizesPedidas();
+    auto* inspetor = p.w.findChild<JanelaMatrizes*>();
+    ASSERT_TRUE(inspetor);
+    EXPECT_EQ(&p.F1(*inspetor), &navegador);
 }
 
-// Every caption the guide quotes as on screen, as the program shows it.
 TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
     Programa p;
     // Built, not shown: showing rebuilds the grids and renames a button.
-    const JanelaMatrizes inspetor(p.moldura.Estado(), ConsultasInspetor{});
+    const JanelaMatrizes inspetor(p.w.Estado(), ConsultasInspetor{});
     QSet<QString> naTela;
     const auto junta = [&naTela](const QString& s) { naTela.insert(s.simplified()); };
     for (const QWidget* w :
-         {static_cast<const QWidget*>(&p.moldura), static_cast<const QWidget*>(&inspetor)}) {
+         {static_cast<const QWidget*>(&p.w), static_cast<const QWidget*>(&inspetor)}) {
         for (const auto* b : w->findChildren<QAbstractButton*>()) junta(b->text());
         for (const auto* l : w->findChildren<QLabel*>()) junta(l->text());
         for (const auto* g : w->findChildren<QGroupBox*>()) junta(g->title());
     }
-    const TabelaResultadosWidget& tabela = *p.moldura.janela()->tabelaResultados();
+    const TabelaResultadosWidget& tabela = *p.f.tabelaResultados();
     for (int c = 0; c < tabela.cols(); ++c) junta(tabela.textMatrix(0, c));
 
     const auto nomes = Marcados(QStringLiteral("tela"));
@@ -286,7 +238,7 @@ TEST(Guia, CaminhosDeMenuExistem) {
             if (a->menu()) percorre(a->menu(), caminho);
         }
     };
-    for (const QAction* a : p.moldura.menuBar()->actions()) {
+    for (const QAction* a : p.w.menuBar()->actions()) {
         caminhos << menus::Legenda(a);
         percorre(a->menu(), menus::Legenda(a));
     }

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <optional>
 #include <string>
 
 using aux::Modal;
@@ -38,32 +39,30 @@ std::string_view Aula() {
     return BytesDoExemplo("aabb-clorotolueno");
 }
 
+// One name opens that file, "--" before it or not; whatever else is on the
+// line, nothing opens and the user is told why.
 TEST(LinhaComando, UmNomeAbreOArquivo) {
-    EXPECT_EQ(LeLinhaComando({"a.esm"}).arquivo, QStringLiteral("a.esm"));
-    EXPECT_EQ(LeLinhaComando({"--", "--a.esm"}).arquivo, QStringLiteral("--a.esm"));
-    EXPECT_EQ(LeLinhaComando({"-"}).arquivo, QStringLiteral("-")) << "a name, not an option";
-    for (const QStringList& args : {QStringList{}, QStringList{"a.esm"}, QStringList{"--", "-x"}})
-        EXPECT_TRUE(LeLinhaComando(args).problema.isEmpty()) << args.join(' ').toStdString();
-    EXPECT_FALSE(LeLinhaComando({}).arquivo);
-}
-
-// Whatever else is on the line, nothing opens: the user is told why.
-TEST(LinhaComando, OpcaoDesconhecidaOuNomeAMaisNaoAbreNada) {
+    const QString uso = "\nUso: halvora [ARQ.esm]", doisNomes = "Um arquivo de dados é aberto "
+                                                                "de cada vez; nenhum foi aberto: ";
     const struct {
         QStringList args;
+        std::optional<QString> arquivo;
         QString problema;
     } casos[] = {
-        {{"--zoom", "a.esm"}, "Opção desconhecida: --zoom."},
-        {{"a.esm", "-x", "--y"}, "Opções desconhecidas: -x, --y."},
-        {{"a.esm", "b.esm"},
-         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, b.esm."},
-        {{"a.esm", "--", "--b.esm"},
-         "Um arquivo de dados é aberto de cada vez; nenhum foi aberto: a.esm, --b.esm."},
+        {{}, {}, ""},
+        {{"a.esm"}, "a.esm", ""},
+        {{"--", "--a.esm"}, "--a.esm", ""},
+        {{"-"}, "-", ""}, // a name, not an option
+        {{"--", "-x"}, "-x", ""},
+        {{"--zoom", "a.esm"}, {}, "Opção desconhecida: --zoom." + uso},
+        {{"a.esm", "-x", "--y"}, {}, "Opções desconhecidas: -x, --y." + uso},
+        {{"a.esm", "b.esm"}, {}, doisNomes + "a.esm, b.esm." + uso},
+        {{"a.esm", "--", "--b.esm"}, {}, doisNomes + "a.esm, --b.esm." + uso},
     };
     for (const auto& c : casos) {
         const LinhaComando l = LeLinhaComando(c.args);
-        EXPECT_FALSE(l.arquivo) << c.args.join(' ').toStdString();
-        EXPECT_EQ(l.problema, c.problema + "\nUso: halvora [ARQ.esm]");
+        EXPECT_EQ(l.arquivo, c.arquivo) << c.args.join(' ').toStdString();
+        EXPECT_EQ(l.problema, c.problema) << c.args.join(' ').toStdString();
     }
 }
 
@@ -88,40 +87,34 @@ TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
     EXPECT_EQ(pelaLinha.f.DadosSalvos(), peloMenu.f.DadosSalvos());
 }
 
-// A damaged or missing file: the reader's message, and the start-up system
-// stays with its results.
-TEST(AbreNoInicio, ArquivoDanificadoDeixaOSistemaInicial) {
+// A damaged or missing file (the reader's message) or a faulty command line
+// (its problem): the start-up system stays with its results.
+TEST(AbreNoInicio, ArquivoDanificadoOuLinhaRuimDeixaOSistemaInicial) {
     QTemporaryDir pasta;
     std::string danificado(Aula());
     danificado.replace(danificado.find("#N\xb0"), 4, "#N ");
-    for (const QString& arquivo :
-         {Grava(pasta, "danificado.esm", danificado), pasta.filePath("nao-existe.esm")}) {
+    const QString a = Grava(pasta, "a.esm", Aula());
+    const struct {
+        QStringList args;
+        QString titulo, texto;
+    } casos[] = {
+        {{Grava(pasta, "danificado.esm", danificado)}, "Erro!", "Deu Crepe!"},
+        {{pasta.filePath("nao-existe.esm")}, "Erro!", "Deu Crepe!"},
+        {{a, a}, "Halvora", LeLinhaComando({a, a}).problema},
+        {{"--zoom", a}, "Halvora", LeLinhaComando({"--zoom", a}).problema},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
         Tela t;
         const QStringList caixas = t.Caixas();
         const std::vector<double> freqs = t.Freqs();
         Modal ok(QMessageBox::Ok);
-        AbreNoInicio(t.w, LeLinhaComando({arquivo}));
-        ASSERT_EQ(ok.vezes(), 1) << arquivo.toStdString();
-        EXPECT_EQ(ok.titulos[0], "Erro!");
-        EXPECT_EQ(ok.textos[0], "Deu Crepe!");
+        AbreNoInicio(t.w, LeLinhaComando(c.args));
+        ASSERT_EQ(ok.vezes(), 1);
+        EXPECT_EQ(ok.titulos[0], c.titulo);
+        EXPECT_EQ(ok.textos[0], c.texto);
         EXPECT_EQ(t.Caixas(), caixas);
         EXPECT_EQ(t.Freqs(), freqs);
-        EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    }
-}
-
-TEST(AbreNoInicio, ProblemaNaLinhaAvisaEDeixaOSistemaInicial) {
-    QTemporaryDir pasta;
-    const QString a = Grava(pasta, "a.esm", Aula());
-    for (const QStringList& args : {QStringList{a, a}, QStringList{"--zoom", a}}) {
-        Tela t;
-        const QStringList caixas = t.Caixas();
-        Modal ok(QMessageBox::Ok);
-        AbreNoInicio(t.w, LeLinhaComando(args));
-        ASSERT_EQ(ok.vezes(), 1);
-        EXPECT_EQ(ok.titulos[0], "Halvora");
-        EXPECT_EQ(ok.textos[0], LeLinhaComando(args).problema);
-        EXPECT_EQ(t.Caixas(), caixas);
         EXPECT_EQ(t.w.windowTitle(), "Halvora");
     }
 }

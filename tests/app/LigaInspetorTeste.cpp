@@ -2,20 +2,8 @@
 // inspector, opened from the menu, that follows every new result.
 #include "app/LigaInspetor.h"
 #include "inspector/JanelaMatrizes.h"
-#include "mainwindow/ExecucaoEspectro.h"
-#include "mainwindow/JanelaEspectro.h"
-#include "mainwindow/Moldura.h"
-#include "mainwindow/TabelaResultadosWidget.h"
+#include "mainwindow/JanelaAux.h"
 #include "widgets/FlexGrid.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,18 +12,11 @@ void Ativa(QWidget& w) {
     QApplication::sendEvent(&w, &ev);
 }
 
-struct Programa {
-    EstadosPrograma estados;
-    Moldura moldura{estados, 1280};
-    JanelaEspectro& f = *moldura.janela();
-
-    Programa() {
-        LigaInspetor(moldura);
-        moldura.Inicia();
-    }
+struct Programa : aux::Tela {
+    Programa() { LigaInspetor(w); }
     JanelaMatrizes* Inspetor() {
         emit f.MatrizesPedidas();
-        return moldura.findChild<JanelaMatrizes*>();
+        return w.findChild<JanelaMatrizes*>();
     }
     QPushButton* FixarOuLiberar() const {
         for (auto* b : f.findChildren<QPushButton*>())
@@ -58,7 +39,7 @@ TEST(LigaInspetor, UmInspetorQueSegueOsResultados) {
     JanelaMatrizes* inspetor = p.Inspetor();
     ASSERT_TRUE(inspetor);
     EXPECT_EQ(p.Inspetor(), inspetor) << "the menu brings the same window back";
-    EXPECT_EQ(p.moldura.findChildren<JanelaMatrizes*>().size(), 1);
+    EXPECT_EQ(p.w.findChildren<JanelaMatrizes*>().size(), 1);
     EXPECT_EQ(inspetor->findChild<FlexGrid*>(QStringLiteral("gradeHamiltoniana"))->rows(), 9);
     EXPECT_FALSE(ReconstroiAoAtivar(*inspetor));
 
@@ -74,27 +55,12 @@ TEST(LigaInspetor, UmInspetorQueSegueOsResultados) {
     EXPECT_TRUE(ReconstroiAoAtivar(*inspetor)) << "releasing it";
 }
 
-// The user's decimal separator, from the locale the window is built under.
-class Local {
-  public:
-    explicit Local(char sep) {
-        QLocale::setDefault(sep == ',' ? QLocale(QLocale::Portuguese, QLocale::Brazil)
-                                       : QLocale::c());
-    }
-    ~Local() { QLocale::setDefault(antes_); }
-    Local(const Local&) = delete;
-    Local& operator=(const Local&) = delete;
-
-  private:
-    QLocale antes_;
-};
-
 // The walkthrough writes with the window's separator and quotes the window's
 // results table only while the window has it open.
 TEST(LigaInspetor, SeparadorETabelaDaJanela) {
     for (const char sep : {',', '.'}) {
         SCOPED_TRACE(sep);
-        const Local local(sep);
+        const aux::Local local(sep);
         Programa p;
         JanelaMatrizes* inspetor = p.Inspetor();
         ASSERT_TRUE(inspetor);

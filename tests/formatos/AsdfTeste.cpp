@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 

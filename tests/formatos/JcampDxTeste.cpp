@@ -8,8 +8,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -22,6 +20,7 @@ std::string Espectro(const std::string& nome) {
 LeituraJcamp Le(const std::string& bytes) {
     LeituraJcamp r = LeJcampDx(bytes);
     EXPECT_TRUE(r.espectro) << r.Mensagem();
+    if (!r.espectro) r.espectro.emplace(); // the test goes on, failed
     return r;
 }
 
@@ -41,20 +40,11 @@ std::string Troca(std::string s, const std::string& de, const std::string& para)
 
 // Ten points at 100 MHz, from 900 Hz down to 0 Hz, raw values 10, 20, ...,
 // 100 times YFACTOR 0.5: the header is lines 1-14, the table starts on 15.
-const std::string Cabecalho = "##TITLE= Teste\n"
-                              "##JCAMP-DX= 4.24\n"
-                              "##DATA TYPE= NMR SPECTRUM\n"
-                              "##.OBSERVE FREQUENCY= 100.0\n"
-                              "##.OBSERVE NUCLEUS= ^1H\n"
-                              "##XUNITS= HZ\n"
-                              "##YUNITS= ARBITRARY UNITS\n"
-                              "##XFACTOR= 1\n"
-                              "##YFACTOR= 0.5\n"
-                              "##FIRSTX= 900\n"
-                              "##LASTX= 0\n"
-                              "##DELTAX= -100\n"
-                              "##NPOINTS= 10\n"
-                              "##XYDATA=(X++(Y..Y))\n";
+const std::string Cabecalho =
+    "##TITLE= Teste\n##JCAMP-DX= 4.24\n##DATA TYPE= NMR SPECTRUM\n##.OBSERVE FREQUENCY= 100.0\n"
+    "##.OBSERVE NUCLEUS= ^1H\n##XUNITS= HZ\n##YUNITS= ARBITRARY UNITS\n##XFACTOR= 1\n"
+    "##YFACTOR= 0.5\n##FIRSTX= 900\n##LASTX= 0\n##DELTAX= -100\n##NPOINTS= 10\n"
+    "##XYDATA=(X++(Y..Y))\n";
 const std::string Affn = Cabecalho + "900 10 20 30 40 50\n400 60 70 80 90 100\n##END=\n";
 
 void EsperaDezPontos(const LeituraJcamp& r) {
@@ -70,7 +60,6 @@ void EsperaDezPontos(const LeituraJcamp& r) {
 
 TEST(JcampDx, QuatroCodificacoesDoMesmoEspectro) {
     const LeituraJcamp affn = Le(Espectro("affn.dx"));
-    ASSERT_TRUE(affn.espectro);
     const EspectroExperimental& e = *affn.espectro;
     EXPECT_EQ(e.Titulo, "107-07-3");
     EXPECT_EQ(e.TextoMHz, "400.1321303162");
@@ -90,7 +79,6 @@ TEST(JcampDx, QuatroCodificacoesDoMesmoEspectro) {
     EXPECT_EQ(*std::max_element(e.Intensidade.begin(), e.Intensidade.end()), 408687150);
     for (const char* nome : {"pac.dx", "sqz.dx", "difdup.dx"}) {
         const LeituraJcamp r = Le(Espectro(nome));
-        ASSERT_TRUE(r.espectro);
         EXPECT_EQ(r.espectro->Intensidade, e.Intensidade) << nome;
         EXPECT_EQ(r.espectro->Ppm, e.Ppm) << nome;
         EXPECT_TRUE(r.avisos.empty()) << nome;
@@ -101,7 +89,6 @@ TEST(JcampDx, OutrosFabricantes) {
     // The lines' X run from 16383 down to 0 while ##FIRSTX is 6037.9 Hz:
     // read from the header, with a warning.
     const LeituraJcamp jeol = Le(Espectro("jeol.dx"));
-    ASSERT_TRUE(jeol.espectro);
     EXPECT_EQ(jeol.espectro->Titulo, "auto");
     EXPECT_EQ(jeol.espectro->Ppm.size(), 16384u);
     EXPECT_DOUBLE_EQ(jeol.espectro->Ppm.front(), 6037.9072694778 / 399.784493896);
@@ -111,7 +98,6 @@ TEST(JcampDx, OutrosFabricantes) {
 
     // A negative XFACTOR; 6.0 in ##JCAMPDX; the labels without blanks.
     const LeituraJcamp m = Le(Espectro("mestrec-1h.jcamp"));
-    ASSERT_TRUE(m.espectro);
     EXPECT_TRUE(m.avisos.empty());
     EXPECT_EQ(m.espectro->Ppm.size(), 65536u);
     EXPECT_EQ(m.espectro->CasasMHz, 6);
@@ -156,9 +142,9 @@ TEST(JcampDx, FormasAsdfELinhas) {
         Le(Troca(Troca(Affn, "##NPOINTS= 10\n", ""), "##END=", "##NPOINTS= 10\n##END=")));
 }
 
+// The check repeats the last value of the line before, X included, and
+// the line it fails on is named (the decoding itself is Asdf's).
 TEST(JcampDx, VerificacaoDif) {
-    // The check repeats the last value of the line before, X included.
-    EsperaDezPontos(Le(Cabecalho + "900A0J0V\n500E0J0W\n0A00\n##END=\n"));
     Recusa(Cabecalho + "900A0J0V\n500E1J0W\n0A00\n##END=\n", 16, "verificação");
     Recusa(Cabecalho + "900A0J0V\n500E0J0W\n0A01\n##END=\n", 17, "verificação");
     // A DIF line followed by one that does not repeat its last value.
@@ -167,39 +153,20 @@ TEST(JcampDx, VerificacaoDif) {
     Recusa(Cabecalho + "900A0J0V\n400E0J0W\n0A00\n##END=\n", 16, "abscissa");
     // After an absolute value there is no check: the next line opens anew.
     EsperaDezPontos(Le(Cabecalho + "900A0J0UE0\n400F0J0V\n##END=\n"));
-    Recusa(Cabecalho + "900J0J0V\n##END=\n", 15, "DIF");
-    Recusa(Cabecalho + "900 V\n##END=\n", 15, "DUP");
 }
 
-const std::string NTuplas = "##TITLE= NTUPLES\n"
-                            "##JCAMP-DX= 5.01\n"
-                            "##DATA TYPE= NMR SPECTRUM\n"
-                            "##DATA CLASS= NTUPLES\n"
-                            "##.OBSERVE FREQUENCY= 200\n"
-                            "##.OBSERVE NUCLEUS= ^1H\n"
-                            "##NTUPLES= NMR SPECTRUM\n"
-                            "##VAR_NAME= FREQUENCY, SPECTRUM/IMAG, SPECTRUM/REAL, PAGE NUMBER\n"
-                            "##SYMBOL= X, I, R, N\n"
-                            "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT, PAGE\n"
-                            "##VAR_FORM= AFFN, ASDF, ASDF, AFFN\n"
-                            "##VAR_DIM= 4, 4, 4, 2\n"
-                            "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS,\n"
-                            "##FIRST= 600, 9, 4, 1\n"
-                            "##LAST= 0, 9, 16, 2\n"
-                            "##FACTOR= 2, 1, 0.25, 1\n"
-                            "##PAGE= N=1\n"
-                            "##DATA TABLE= (X++(I..I)), XYDATA\n"
-                            "300 9 9 9 9\n"
-                            "##PAGE= N=2\n"
-                            "##DATA TABLE= (X++(R..R)), XYDATA\n"
-                            "300DMU\n"
-                            "0A6\n"
-                            "##END NTUPLES= NMR SPECTRUM\n"
-                            "##END=\n";
+const std::string NTuplas =
+    "##TITLE= NTUPLES\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n##DATA CLASS= NTUPLES\n"
+    "##.OBSERVE FREQUENCY= 200\n##.OBSERVE NUCLEUS= ^1H\n##NTUPLES= NMR SPECTRUM\n"
+    "##VAR_NAME= FREQUENCY, SPECTRUM/IMAG, SPECTRUM/REAL, PAGE NUMBER\n##SYMBOL= X, I, R, N\n"
+    "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT, PAGE\n##VAR_FORM= AFFN, ASDF, ASDF, AFFN\n"
+    "##VAR_DIM= 4, 4, 4, 2\n##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS,\n"
+    "##FIRST= 600, 9, 4, 1\n##LAST= 0, 9, 16, 2\n##FACTOR= 2, 1, 0.25, 1\n##PAGE= N=1\n"
+    "##DATA TABLE= (X++(I..I)), XYDATA\n300 9 9 9 9\n##PAGE= N=2\n"
+    "##DATA TABLE= (X++(R..R)), XYDATA\n300DMU\n0A6\n##END NTUPLES= NMR SPECTRUM\n##END=\n";
 
 TEST(JcampDx, NTuplasDaoAParteReal) {
     const LeituraJcamp r = Le(NTuplas);
-    ASSERT_TRUE(r.espectro);
     EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{3, 2, 1, 0}));
     EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{1, 2, 3, 4}));
     // A page's own ##NPOINTS= comes before the list's.
@@ -216,75 +183,75 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
     // Hz from the instrument's own origin, placed by the file's reference:
     // a point's ppm, or Bruker's ppm of the first point.
     const auto comLinha = [](const std::string& linha) {
-        return Le(Troca(NTuplas, "##NTUPLES=", linha + "\n##NTUPLES=")).espectro->Ppm;
+        return Troca(NTuplas, "##NTUPLES=", linha + "\n##NTUPLES=");
     };
-    EXPECT_EQ(comLinha("##.SHIFT REFERENCE= (INTERNAL, TMS, 4, 1.5)"),
+    const auto ppm = [&](const std::string& linha) { return Le(comLinha(linha)).espectro->Ppm; };
+    EXPECT_EQ(ppm("##.SHIFT REFERENCE= (INTERNAL, TMS, 4, 1.5)"),
               (std::vector<double>{4.5, 3.5, 2.5, 1.5}));
-    EXPECT_EQ(comLinha("##$OFFSET= 10"), (std::vector<double>{10, 9, 8, 7}));
-    EXPECT_EQ(comLinha("$$ ##$OFFSET= 10"), r.espectro->Ppm) << "a comment is no reference";
-    Recusa(Troca(NTuplas, "##NTUPLES=", "##.SHIFT REFERENCE= (INTERNAL, TMS, 5, 1)\n##NTUPLES="), 7,
-           "SHIFT REFERENCE");
+    EXPECT_EQ(ppm("##$OFFSET= 10"), (std::vector<double>{10, 9, 8, 7}));
+    EXPECT_EQ(ppm("$$ ##$OFFSET= 10"), r.espectro->Ppm) << "a comment is no reference";
     // Point 0 names no point: the offset places the spectrum, or else the
     // Hz are already from the reference.
     const std::vector<double> dmso =
-        comLinha("##.SHIFT REFERENCE= (INTERNAL, DMSO, 0, 16.4614)\n##$OFFSET= 16.46138");
+        ppm("##.SHIFT REFERENCE= (INTERNAL, DMSO, 0, 16.4614)\n##$OFFSET= 16.46138");
     ASSERT_EQ(dmso.size(), 4u);
     EXPECT_EQ(dmso.front(), 16.46138);
     EXPECT_NEAR(dmso.back(), 13.46138, 1e-12);
-    EXPECT_EQ(comLinha("##.SHIFT REFERENCE = INTERNAL, TMS, 0, 0"), r.espectro->Ppm);
-    Recusa(Troca(NTuplas, "##NTUPLES=", "##.SHIFT REFERENCE= (INTERNAL, TMS, -1, 0)\n##NTUPLES="),
-           7, "SHIFT REFERENCE");
-}
-
-TEST(JcampDx, LinkDaOPrimeiroEspectro) {
-    const std::string fid = "##TITLE= FID\n##DATA TYPE= NMR FID\n##.OBSERVE FREQUENCY= 100\n"
-                            "##XUNITS= SECONDS\n##FIRSTX= 0\n##LASTX= 1\n##NPOINTS= 2\n"
-                            "##XYDATA= (X++(Y..Y))\n0 1 2\n##END=\n";
-    const std::string picos = "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n"
-                              "##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
-    const std::string link = "##TITLE= Composto\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n"
-                             "##BLOCKS= 3\n";
-    EsperaDezPontos(LeJcampDx(link + fid + Affn + picos + "##END=\n"));
-    // Blocks one after another, outside a LINK, are read the same way.
-    EsperaDezPontos(LeJcampDx(fid + picos + Affn));
-    Recusa(link + fid + "##END=\n", 6, "FID");
-    Recusa(Troca(picos, "NMR PEAK", "IR PEAK"), 2,
-           "não é um espectro de RMN (##DATA TYPE= IR PEAK");
-    Recusa(link + Affn, 21, "sem o ##END= do bloco da linha 1");
-    Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
+    EXPECT_EQ(ppm("##.SHIFT REFERENCE = INTERNAL, TMS, 0, 0"), r.espectro->Ppm);
+    for (const char* ponto : {"5, 1)", "-1, 0)"})
+        Recusa(comLinha(std::string("##.SHIFT REFERENCE= (INTERNAL, TMS, ") + ponto), 7,
+               "SHIFT REFERENCE");
 }
 
 std::string Link(const std::string& titulo, const std::string& blocos) {
     return "##TITLE= " + titulo + "\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n" + blocos + "##END=\n";
 }
 
-// A structure with its assignments in one LINK, the spectrum with its peaks
-// in another, both in the file's LINK.
-TEST(JcampDx, LinkDentroDeLink) {
+const std::string Picos =
+    "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
+
+// The first spectrum of the file, whether the blocks follow one another or
+// LINK blocks hold them, beside FIDs, peaks, structures and assignments;
+// a damaged block after it does not matter.
+TEST(JcampDx, PrimeiroEspectroDoArquivo) {
+    const std::string fid = "##TITLE= FID\n##DATA TYPE= NMR FID\n##.OBSERVE FREQUENCY= 100\n"
+                            "##XUNITS= SECONDS\n##FIRSTX= 0\n##LASTX= 1\n##NPOINTS= 2\n"
+                            "##XYDATA= (X++(Y..Y))\n0 1 2\n##END=\n";
     const std::string estrutura = "##TITLE= Estrutura\n##JCAMP-CS= 3.7\n##BLOCK_ID= 1\n"
                                   "##NPOINTS= 2\n##ATOMLIST= $$ Atom Symbol\n1 C\n2 O\n"
                                   "##BONDLIST= $$ Atom1 Atom2 Order\n1 2 S\n##END=\n";
     const std::string atribuicoes = "##TITLE= Atribuições\n##JCAMP-DX= 5.01\n"
                                     "##DATA TYPE= NMR PEAK ASSIGNMENTS\n"
                                     "##PEAK ASSIGNMENTS= (XYMA)\n(3.5, 1, 1, <1>)\n##END=\n";
-    const std::string picos = "##TITLE= Picos\n##DATA TYPE= NMR PEAK TABLE\n"
-                              "##PEAK TABLE= (XY..XY)\n100, 1\n##END=\n";
-    const std::string arquivo =
-        Link("Tudo", Link("Molécula", estrutura + atribuicoes) + Link("RMN", Affn + picos));
-    const LeituraJcamp r = LeJcampDx(arquivo);
-    EsperaDezPontos(r);
-    ASSERT_TRUE(r.espectro);
-    EXPECT_EQ(r.espectro->MHz, 100);
-    EXPECT_EQ(r.espectro->Titulo, "Teste");
+    const std::string outro = Troca(Troca(Affn, "##TITLE= Teste", "##TITLE= Outro"),
+                                    "##.OBSERVE FREQUENCY= 100.0", "##.OBSERVE FREQUENCY= 50");
+    const std::string link = "##TITLE= Composto\n##JCAMP-DX= 5.01\n##DATA TYPE= LINK\n";
+    for (const std::string& arquivo :
+         {link + "##BLOCKS= 3\n" + fid + Affn + Picos + "##END=\n", fid + Picos + Affn,
+          Affn + outro, Affn + "\n" + outro, link + Affn + outro + "##END=\n",
+          Link("Tudo", Link("Molécula", estrutura + atribuicoes) + Link("RMN", Affn + Picos)),
+          Affn + Troca(outro, "400 60", "300 60")}) {
+        const LeituraJcamp r = Le(arquivo);
+        EsperaDezPontos(r);
+        EXPECT_EQ(r.espectro->Titulo, "Teste");
+        EXPECT_EQ(r.espectro->MHz, 100);
+    }
+    const LeituraJcamp r = Le(outro + Affn);
+    EXPECT_EQ(r.espectro->Titulo, "Outro");
+    EXPECT_EQ(r.espectro->Ppm.front(), 18);
 
+    Recusa(link + fid + "##END=\n", 5, "FID");
+    Recusa(Troca(Picos, "NMR PEAK", "IR PEAK"), 2,
+           "não é um espectro de RMN (##DATA TYPE= IR PEAK");
+    Recusa(link + Affn, 20, "sem o ##END= do bloco da linha 1");
+    Recusa(Affn + "##TITLE= a\n##TITLE= b\n", 19, "##TITLE= antes do ##END= do bloco da linha 18");
     // Eight levels of LINK are followed; a ninth is refused at its start.
     std::string fundo = Affn;
     for (int k = 0; k < 8; ++k) fundo = Link("Nível", fundo);
     EsperaDezPontos(LeJcampDx(fundo));
     Recusa(Link("Nível", fundo), 25, "mais de 8 níveis");
-
     // A block without its end, deep inside: the line where it starts.
-    const std::string semFim = Link("Tudo", Link("RMN", Troca(Affn, "##END=\n", "") + picos));
+    const std::string semFim = Link("Tudo", Link("RMN", Troca(Affn, "##END=\n", "") + Picos));
     Recusa(semFim, 23, "##TITLE= antes do ##END= do bloco da linha 7");
     Recusa(Link("Tudo", Link("Molécula", estrutura + atribuicoes)), 19,
            "não é um espectro de RMN (##DATA TYPE= NMR PEAK ASSIGNMENTS)");
@@ -297,7 +264,6 @@ TEST(JcampDx, SoPicosViramPalitos) {
                             "##XUNITS= PPM\n##NPOINTS= 4\n##PEAK TABLE= (XY..XY)\n"
                             "7.26, 100\n3.71, 45.5; 3.69,50  $$ CH2\n1.25 1000\n##END=\n";
     const LeituraJcamp r = Le(ppm);
-    ASSERT_TRUE(r.espectro);
     EXPECT_TRUE(r.espectro->Picos);
     EXPECT_EQ(r.espectro->MHz, 400.13);
     EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{7.26, 3.71, 3.69, 1.25}));
@@ -308,7 +274,6 @@ TEST(JcampDx, SoPicosViramPalitos) {
                            "##.OBSERVE FREQUENCY= 250\n##XUNITS= HZ\n##XFACTOR= 2\n"
                            "##YFACTOR= 0.5\n##XYPOINTS= (XY..XY)\n1000, 10\n500, 20\n##END=\n";
     const LeituraJcamp p = Le(hz);
-    ASSERT_TRUE(p.espectro);
     EXPECT_EQ(p.espectro->Ppm, (std::vector<double>{8, 4}));
     EXPECT_EQ(p.espectro->Intensidade, (std::vector<double>{5, 10}));
     EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
@@ -349,10 +314,7 @@ TEST(JcampDx, RecusasComALinha) {
     // Truncated.
     Recusa(Cabecalho + "900 10 20 30 40 50\n400 60 70", 16, "no meio da tabela");
     Recusa(Cabecalho.substr(0, 58), 3, "sem o ##END=");
-    // Not numbers.
-    Recusa(linha(15, "900 10 20 x0 40 50"), 15, "caractere inesperado \"x\"");
-    Recusa(linha(15, "900 10 20 ? 40 50"), 15, "\"?\"");
-    Recusa(linha(15, "900 10 20 30 40 1E+999"), 15, "fora da faixa");
+    // Not numbers (the tokens themselves are the ASDF tests').
     Recusa(linha(15, "900 10 20 30 40 A" + std::string(400, '9')), 15, "fora da faixa");
     Recusa(linha(15, "A0 10 20 30 40 50"), 15, "abscissa X");
     Recusa(linha(13, "##NPOINTS= dez"), 13, "não é um número");
@@ -381,63 +343,22 @@ TEST(JcampDx, RecusasComALinha) {
 // A 1D spectrum with its real and imaginary parts, which its program counts
 // as two dimensions.
 TEST(JcampDx, NumDimNaoFazUm2D) {
-    const std::string real = "##TITLE= Duas partes\n"
-                             "##JCAMP-DX= 5.01\n"
-                             "##DATA TYPE= NMR SPECTRUM\n"
-                             "##DATA CLASS= NTUPLES\n"
-                             "##NUM DIM= 2\n"
-                             "##.OBSERVE FREQUENCY= 250\n"
-                             "##NTUPLES= NMR SPECTRUM\n"
-                             "##VAR_NAME= FREQUENCY, SPECTRUM/REAL, SPECTRUM/IMAG\n"
-                             "##SYMBOL= X, R, I\n"
-                             "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT\n"
-                             "##VAR_DIM= 5, 5, 5\n"
-                             "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS\n"
-                             "##FIRST= 1000, 1, 1\n"
-                             "##LAST= 0, 1, 1\n"
-                             "##PAGE= N=1\n"
-                             "##DATA TABLE= (X++(R..R)), XYDATA\n"
-                             "1000 1 3 7 2 1\n"
-                             "##PAGE= N=2\n"
-                             "##DATA TABLE= (X++(I..I)), XYDATA\n"
-                             "1000 5 5 5 5 5\n"
-                             "##END NTUPLES= NMR SPECTRUM\n"
-                             "##END=\n";
+    const std::string real =
+        "##TITLE= Duas partes\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n"
+        "##DATA CLASS= NTUPLES\n##NUM DIM= 2\n##.OBSERVE FREQUENCY= 250\n##NTUPLES= NMR SPECTRUM\n"
+        "##VAR_NAME= FREQUENCY, SPECTRUM/REAL, SPECTRUM/IMAG\n##SYMBOL= X, R, I\n"
+        "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT\n##VAR_DIM= 5, 5, 5\n"
+        "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS\n##FIRST= 1000, 1, 1\n##LAST= 0, 1, 1\n"
+        "##PAGE= N=1\n##DATA TABLE= (X++(R..R)), XYDATA\n1000 1 3 7 2 1\n##PAGE= N=2\n"
+        "##DATA TABLE= (X++(I..I)), XYDATA\n1000 5 5 5 5 5\n##END NTUPLES= NMR SPECTRUM\n##END=\n";
     const LeituraJcamp r = Le(real);
-    ASSERT_TRUE(r.espectro);
-    const EspectroExperimental& e = *r.espectro;
-    EXPECT_EQ(e.MHz, 250);
-    ASSERT_EQ(e.Ppm.size(), 5u);
-    EXPECT_EQ(e.Ppm.front(), 4);
-    EXPECT_EQ(e.Ppm.back(), 0);
-    EXPECT_EQ(std::max_element(e.Intensidade.begin(), e.Intensidade.end()) - e.Intensidade.begin(),
-              2);
+    EXPECT_EQ(r.espectro->MHz, 250);
+    EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{4, 3, 2, 1, 0}));
+    EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{1, 3, 7, 2, 1}));
     // The same header with two frequency axes is a 2D spectrum.
     Recusa(Troca(Troca(real, "##SYMBOL= X, R, I", "##SYMBOL= F1, F2, Y"), "(X++(R..R))",
                  "(F2++(Y..Y))"),
            9, "2D");
-}
-
-// The first spectrum of the file, whether the blocks follow one another or
-// a LINK holds them.
-TEST(JcampDx, PrimeiroDeDoisEspectros) {
-    const std::string outro = Troca(Troca(Affn, "##TITLE= Teste", "##TITLE= Outro"),
-                                    "##.OBSERVE FREQUENCY= 100.0", "##.OBSERVE FREQUENCY= 50");
-    const std::string link = "##TITLE= Composto\n##DATA TYPE= LINK\n";
-    for (const std::string& arquivo :
-         {Affn + outro, Affn + "\n" + outro, link + Affn + outro + "##END=\n"}) {
-        const LeituraJcamp r = LeJcampDx(arquivo);
-        EsperaDezPontos(r);
-        ASSERT_TRUE(r.espectro);
-        EXPECT_EQ(r.espectro->Titulo, "Teste");
-        EXPECT_EQ(r.espectro->MHz, 100);
-    }
-    const LeituraJcamp r = Le(outro + Affn);
-    ASSERT_TRUE(r.espectro);
-    EXPECT_EQ(r.espectro->Titulo, "Outro");
-    EXPECT_EQ(r.espectro->Ppm.front(), 18);
-    // Only the first is read: a damaged second one does not matter.
-    EsperaDezPontos(LeJcampDx(Affn + Troca(outro, "400 60", "300 60")));
 }
 
 // A table of n points, `porLinha` to a line, each line opened by the X
@@ -556,7 +477,6 @@ TEST(JcampDx, PpmNucleoEAvisos) {
     std::string ppm = Troca(Affn, "##XUNITS= HZ", "##XUNITS= PPM");
     ppm = Troca(ppm, "##.OBSERVE FREQUENCY= 100.0\n", "");
     const LeituraJcamp r = Le(ppm);
-    ASSERT_TRUE(r.espectro);
     EXPECT_EQ(r.espectro->MHz, 0);
     EXPECT_EQ(r.espectro->Ppm.front(), 900);
     EXPECT_TRUE(r.avisos.empty());
@@ -571,14 +491,12 @@ TEST(JcampDx, PpmNucleoEAvisos) {
     for (const auto& [texto, casas] : std::vector<std::pair<std::string, int>>{
              {"100", 0}, {"100.0", 1}, {"400.13", 2}, {"4.0013E+2", 2}, {"600.17420118999", 6}}) {
         const LeituraJcamp f = Le(Troca(Affn, "= 100.0", "= " + texto));
-        ASSERT_TRUE(f.espectro);
         EXPECT_EQ(f.espectro->TextoMHz, texto);
         EXPECT_EQ(f.espectro->CasasMHz, casas) << texto;
     }
     // Lines shifted as a whole from ##FIRSTX: read from the header, warned.
     const LeituraJcamp d =
         Le(Troca(Troca(Affn, "FIRSTX= 900", "FIRSTX= 1900"), "LASTX= 0", "LASTX= 1000"));
-    ASSERT_TRUE(d.espectro);
     EXPECT_EQ(d.espectro->Ppm.front(), 19);
     ASSERT_EQ(d.avisos.size(), 1u);
     EXPECT_NE(d.avisos[0].find("-1000 Hz"), std::string::npos) << d.avisos[0];
@@ -605,18 +523,6 @@ ExportacaoJcamp Simulado() {
     return e;
 }
 
-// Greek letters keep their meaning in the ASCII title: each is a word.
-TEST(JcampDx, TituloComLetrasGregas) {
-    ExportacaoJcamp e = Simulado();
-    for (auto [titulo, ascii] : {std::pair{"AB: Δν/J = 0,5", "AB: Delta nu/J = 0,5"},
-                                 {"Hα e Hβ", "H alpha e H beta"},
-                                 {"α-β", "alpha-beta"}}) {
-        e.Titulo = titulo;
-        EXPECT_TRUE(BytesJcampDx(e).starts_with("##TITLE= " + std::string(ascii) + "\r\n"))
-            << titulo;
-    }
-}
-
 TEST(JcampDx, ExportacaoIdaEVolta) {
     const ExportacaoJcamp e = Simulado();
     ASSERT_FALSE(ValidaExportacao(e));
@@ -640,7 +546,6 @@ TEST(JcampDx, ExportacaoIdaEVolta) {
               std::string::npos);
 
     const LeituraJcamp r = Le(bytes);
-    ASSERT_TRUE(r.espectro);
     EXPECT_TRUE(r.avisos.empty());
     EXPECT_EQ(r.espectro->MHz, e.MHz);
     EXPECT_EQ(r.espectro->Titulo, "Eter etilico: alpha-beta \"quarteto\" ?");
@@ -664,6 +569,10 @@ TEST(JcampDx, TituloDaExportacao) {
         return b.substr(9, b.find("\r\n") - 9);
     };
     EXPECT_EQ(titulo("Preço $$ 5 ± 0,1 µL\r\nÇÃÕ ß Œ"), "Preco $ $ 5 +/- 0,1 uL CAO ss OE");
+    // Greek letters keep their meaning in the ASCII title: each is a word.
+    EXPECT_EQ(titulo("AB: Δν/J = 0,5"), "AB: Delta nu/J = 0,5");
+    EXPECT_EQ(titulo("Hα e Hβ"), "H alpha e H beta");
+    EXPECT_EQ(titulo("α-β"), "alpha-beta");
     EXPECT_EQ(titulo(""), "Espectro simulado");
     EXPECT_EQ(titulo("ruim \xFF"), "ruim ?");
     const std::string longo = titulo(std::string(200, 'x'));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -20,30 +21,23 @@ INSTANTIATE_TEST_SUITE_P(Separadores, ComSeparador, ::testing::Values(',', '.'))
 
 TEST_P(ComSeparador, AjSepDecimalTrocaSoOPrimeiroSeparador) {
     const char sep = GetParam();
-    struct Caso {
-        std::string entrada, esperado;
-    } casos[] = {
-        {"7.25", "7.25"}, {"7,25", "7.25"}, {"-3", "-3"}, {"", ""}, {"1.000.5", "1.000.5"}};
-    for (auto& c : casos) {
-        std::string s = c.entrada;
-        std::string esperado = c.esperado;
+    for (const char* entrada : {"7.25", "7,25", "-3", "", "1.000.5", "1,000.5"}) {
+        std::string s = entrada, esperado = s;
         // only the first separator becomes sep; the later one stays as typed
-        if (const auto p = esperado.find('.'); p != std::string::npos) esperado[p] = sep;
+        if (const auto p = esperado.find_first_of(".,"); p != std::string::npos) esperado[p] = sep;
         const std::string& r = AjSepDecimal(s, sep);
-        EXPECT_EQ(r, esperado) << c.entrada;
+        EXPECT_EQ(r, esperado) << entrada;
         EXPECT_EQ(&r, &s) << "changes the caller's text in place";
     }
 }
 
 TEST_P(ComSeparador, FormatValSinalSempreComDuasCasas) {
     const char sep = GetParam();
-    struct Caso {
-        double x;
-        const char* esperado;
-    } casos[] = {
+    const std::pair<double, const char*> casos[] = {
         {7, "+7.00"},     {-1.5, "-1.50"},  {0, "0.00"},      {7.256, "+7.26"},
         {0.125, "+0.12"}, {0.001, "+0.00"}, {-0.001, "0.00"}, {1234567.891, "+1234567.89"}};
-    for (auto& c : casos) EXPECT_EQ(FormatValSinal(c.x, sep), ComSep(c.esperado, sep)) << c.x;
+    for (const auto& [x, esperado] : casos)
+        EXPECT_EQ(FormatValSinal(x, sep), ComSep(esperado, sep)) << x;
 }
 
 TEST_P(ComSeparador, FormataGeralArredondaOValorBinarioExato) {
@@ -68,18 +62,15 @@ TEST_P(ComSeparador, FormataGeralArredondaOValorBinarioExato) {
 TEST_P(ComSeparador, ConverteNumeroAceitaSoONumeroInteiro) {
     const char sep = GetParam();
     const char outro = sep == ',' ? '.' : ',';
-    struct Caso {
-        const char* texto; // "." stands for the user's separator
-        double valor;
-    } aceitos[] = {{"5", 5},          {"5.", 5},        {".5", 0.5},       {"-0.25", -0.25},
-                   {"+3", 3},         {"  7.5\t", 7.5}, {"\t-2", -2},      {"1e3", 1000},
-                   {"1.5E-2", 0.015}, {"2e+2", 200},    {"-.5e1", -5},     {"007", 7},
-                   {"1e-400", 0},     {"0.000", 0},     {"1e-320", 1e-320}};
-    for (auto& c : aceitos) {
-        const std::string t = ComSep(c.texto, sep);
+    const std::pair<const char*, double> aceitos[] = {
+        {"5", 5},         {"5.", 5},    {".5", 0.5},   {"-0.25", -0.25},  {"+3", 3},
+        {"  7.5\t", 7.5}, {"\t-2", -2}, {"1e3", 1000}, {"1.5E-2", 0.015}, {"2e+2", 200},
+        {"-.5e1", -5},    {"007", 7},   {"1e-400", 0}, {"0.000", 0},      {"1e-320", 1e-320}};
+    for (const auto& [texto, valor] : aceitos) {
+        const std::string t = ComSep(texto, sep);
         const auto v = ConverteNumero(t, sep);
         ASSERT_TRUE(v.has_value()) << '"' << t << '"';
-        EXPECT_EQ(*v, c.valor) << '"' << t << '"';
+        EXPECT_EQ(*v, valor) << '"' << t << '"';
     }
     const auto negZero = ConverteNumero("-1e-400", sep);
     ASSERT_TRUE(negZero.has_value());
@@ -116,23 +107,19 @@ TEST_P(ComSeparador, ConverteNumeroSimplesArredondaUmaVezParaFloat) {
 }
 
 TEST(TextoDecimal, ValorInicialLeONumeroDoInicio) {
-    struct Caso {
-        const char* texto;
-        double valor;
-    } casos[] = {{"3,5", 3},     {"3.5", 3.5}, {"", 0},   {"abc", 0}, {" 7", 7},
-                 {"-2", -2},     {"1e1", 10},  {"1e", 1}, {"2e+", 2}, {"4E-1x", 0.4},
-                 {"+6", 6},      {".5", 0.5},  {"3.", 3}, {"-", 0},   {"12abc", 12},
-                 {"1.2.3", 1.2}, {"1e-400", 0}};
-    for (auto& c : casos) EXPECT_EQ(ValorInicial(c.texto), c.valor) << '"' << c.texto << '"';
+    const std::pair<const char*, double> casos[] = {
+        {"3,5", 3},  {"3.5", 3.5}, {"", 0},       {"abc", 0},     {" 7", 7},    {"-2", -2},
+        {"1e1", 10}, {"1e", 1},    {"2e+", 2},    {"4E-1x", 0.4}, {"+6", 6},    {".5", 0.5},
+        {"3.", 3},   {"-", 0},     {"12abc", 12}, {"1.2.3", 1.2}, {"1e-400", 0}};
+    for (const auto& [texto, valor] : casos)
+        EXPECT_EQ(ValorInicial(texto), valor) << '"' << texto << '"';
     EXPECT_EQ(ValorInicial("1e400"), std::numeric_limits<double>::infinity());
 }
 
 TEST(TextoDecimal, ArredondaParInteiro) {
-    struct Caso {
-        double x;
-        long long n;
-    } casos[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-0.5, 0}, {1.5001, 2}, {-1.6, -2}};
-    for (auto& c : casos) EXPECT_EQ(ArredondaParInteiro(c.x), c.n) << c.x;
+    const std::pair<double, long long> casos[] = {{2.5, 2},  {3.5, 4},    {-2.5, -2},
+                                                  {-0.5, 0}, {1.5001, 2}, {-1.6, -2}};
+    for (const auto& [x, n] : casos) EXPECT_EQ(ArredondaParInteiro(x), n) << x;
     constexpr auto maximo = std::numeric_limits<long long>::max();
     constexpr auto minimo = std::numeric_limits<long long>::min();
     EXPECT_EQ(ArredondaParInteiro(1e30), maximo);
