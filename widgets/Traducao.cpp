@@ -45,14 +45,17 @@ bool Instala(std::unique_ptr<QTranslator>& t, const QLocale& local, const QStrin
 
 } // namespace
 
-// The desktop's languages in the user's order (LANGUAGE, LC_MESSAGES, LANG):
-// the first the program speaks; Portuguese when none is.
-Idioma IdiomaDoSistema() {
-    for (const QString& l : QLocale::system().uiLanguages()) {
+Idioma IdiomaDaLista(const QStringList& linguas) {
+    for (const QString& l : linguas) {
         if (l.startsWith(QLatin1String("pt"))) return Idioma::Portugues;
         if (l.startsWith(QLatin1String("en"))) return Idioma::Ingles;
     }
     return Idioma::Portugues;
+}
+
+// The desktop's languages come in the user's order: LANGUAGE, LC_MESSAGES, LANG.
+Idioma IdiomaDoSistema() {
+    return IdiomaDaLista(QLocale::system().uiLanguages());
 }
 
 Idioma IdiomaEfetivo(Idioma escolhido) {

@@ -4,11 +4,15 @@
 // first window: every window sets its texts as it is built.
 
 #include <QString>
+#include <QStringList>
 
 enum class Idioma { Sistema, Portugues, Ingles };
 
 // What the system's locale asks for: English for en*, otherwise Portuguese.
 Idioma IdiomaDoSistema();
+// The first of the desktop's languages (in the user's order) the program
+// speaks; Portuguese when none is.
+Idioma IdiomaDaLista(const QStringList& linguas);
 // Sistema resolved through the locale.
 Idioma IdiomaEfetivo(Idioma escolhido);
 

@@ -72,6 +72,18 @@ bool ParecePortugues(const QString& texto) {
 // The core's texts: whole, by pattern with their parts translated in turn,
 // a part that looks like a pattern's marker left alone; with no
 // translation, every text back exactly as the core wrote it.
+// A Brazilian desktop that lists English second stays Portuguese; a
+// German one with English as its fallback gets English.
+TEST(Idioma, OPrimeiroIdiomaDaListaQueOProgramaFala) {
+    const std::pair<QStringList, Idioma> casos[] = {{{"pt-BR", "en-US"}, Idioma::Portugues},
+                                                    {{"de-DE", "en-GB"}, Idioma::Ingles},
+                                                    {{"en", "pt"}, Idioma::Ingles},
+                                                    {{"fr-FR"}, Idioma::Portugues},
+                                                    {{}, Idioma::Portugues}};
+    for (const auto& [lista, idioma] : casos)
+        EXPECT_EQ(IdiomaDaLista(lista), idioma) << lista.join(',').toStdString();
+}
+
 TEST(Idioma, TextosDoNucleo) {
     const std::pair<const char*, const char*> textos[] = {
         {"O cálculo foi interrompido.", "The calculation was stopped."},

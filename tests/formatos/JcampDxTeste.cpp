@@ -174,6 +174,9 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
         Troca(Troca(NTuplas, "##PAGE= N=2\n", "##PAGE= N=2\n##NPOINTS= 4\n"), "##VAR_DIM= 4, 4, 4,",
               "##VAR_DIM= 9, 9, 9,");
     EXPECT_EQ(Le(propria).espectro->Intensidade, r.espectro->Intensidade);
+    const std::string semNomes = Troca(NTuplas, "##VAR_NAME=", "##VAR_NAMEX=");
+    EXPECT_EQ(Le(semNomes).espectro->Intensidade, r.espectro->Intensidade)
+        << "unnamed, the page of I is still the imaginary part";
     Recusa(Troca(NTuplas, "##VAR_DIM= 4, 4, 4,", "##VAR_DIM= 3, 3, 3,"), 22,
            "passa de ##NPOINTS= 3");
     Recusa(Troca(NTuplas, "SPECTRUM/REAL", "SPECTRUM/IMAG"), 7, "parte real");
@@ -240,7 +243,7 @@ TEST(JcampDx, PrimeiroEspectroDoArquivo) {
     EXPECT_EQ(r.espectro->Titulo, "Outro");
     EXPECT_EQ(r.espectro->Ppm.front(), 18);
 
-    Recusa(link + fid + "##END=\n", 5, "FID");
+    Recusa(link + fid + "##END=\n", 5, "o FID (o sinal no tempo)");
     Recusa(Troca(Picos, "NMR PEAK", "IR PEAK"), 2,
            "não é um espectro de RMN (##DATA TYPE= IR PEAK");
     Recusa(link + Affn, 20, "sem o ##END= do bloco da linha 1");
@@ -579,6 +582,9 @@ TEST(JcampDx, TituloDaExportacao) {
     EXPECT_EQ(longo, std::string(68, 'x') + "...");
     // The title the reader takes is the spectrum block's, the same.
     EXPECT_EQ(Le(BytesJcampDx(e)).espectro->Titulo, longo);
+    // ##TITLE= and the title fill the 80 columns exactly, never one more.
+    EXPECT_EQ(titulo(std::string(71, 'y')), std::string(71, 'y'));
+    EXPECT_EQ(titulo(std::string(72, 'y')), std::string(68, 'y') + "...");
 
     const auto exportacao = [](double mhz, double primeiro, std::vector<double> y) {
         ExportacaoJcamp x;
