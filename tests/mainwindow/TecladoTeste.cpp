@@ -1,17 +1,12 @@
 // The menus from the keyboard: Alt and a caption's underlined letter, F10,
 // with the keyboard in a box that must not take the letter.
 #include "JanelaAux.h"
-#include "Menus.h"
 #include "mainwindow/AcoesEspectro.h"
 
 #include <QKeySequence>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSet>
-#include <QTest>
 
 #include <functional>
-#include <utility>
 
 using aux::Tela;
 
