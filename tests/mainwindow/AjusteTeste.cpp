@@ -102,9 +102,6 @@ struct Ajuste {
     }
 };
 
-// From the rough start to the measured lines; the boxes take the fitted
-// values in ppm and the table is the run of those boxes; "Desfazer ajuste"
-// brings the rough start back.
 void RemoveRegioes(DialogoAjuste& d) {
     while (d.listaRegioes()->count() > 0) {
         d.listaRegioes()->setCurrentRow(0);
@@ -112,6 +109,9 @@ void RemoveRegioes(DialogoAjuste& d) {
     }
 }
 
+// From the rough start to the measured lines; the boxes take the fitted
+// values in ppm and the table is the run of those boxes; "Desfazer ajuste"
+// brings the rough start back.
 TEST_F(AjusteCloroetanol, AplicaEDesfaz) {
     MostraJanela(t);
     EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());

@@ -144,37 +144,17 @@ TEST(FiguraEspectro, CopiaDizNaBarraDeEstadoOndeGravouAFigura) {
     EXPECT_TRUE(barra->Painel(10)->isVisible());
 }
 
-// On a large window the saved picture is as wide on paper as asked, its text
-// at its screen size, and the status bar says where it went; the window's
-// size is still on offer, and a cancelled question writes nothing.
-TEST(FiguraEspectro, SalvaNaLarguraEscolhidaEDizOnde) {
+// The size question on a large window: a width of 16 cm at first, the box
+// off while the window's size is chosen, the last answer offered again.
+// The picture is as wide on paper as asked, its text at its screen size, and
+// the status bar says where it went; a cancelled question writes nothing.
+TEST(FiguraEspectro, PerguntaOTamanhoESalvaNaLarguraEscolhida) {
+    const Local virgula(',');
     Janela j(1920);
     j.t.Mostra();
     j.t.Redimensiona(1920, 1080);
     ASSERT_GT(j.t.f.areaGrafico()->SW(), LarguraLarga * 3 / 2);
     const int pontos = j.t.f.EstadoDoGrafico().env.EnvPontos;
-    j.tamanho = EscolhaTamanho{false, 16};
-    EXPECT_NEAR(Png(j.Salva(QStringLiteral("16cm.png"))).width(), 16 / 2.54 * 300, 1);
-    EXPECT_EQ(j.t.w.barraEstado()->currentMessage(),
-              QStringLiteral("Figura salva em ") +
-                  QDir::toNativeSeparators(j.pasta.filePath(QStringLiteral("16cm.png"))));
-    EXPECT_EQ(j.t.f.EstadoDoGrafico().env.EnvPontos, pontos);
-    EXPECT_TRUE(j.Salva(QStringLiteral("16cm.svg")).contains("font-size=\"11\""));
-
-    j.tamanho = EscolhaTamanho{true};
-    EXPECT_EQ(Png(j.Salva(QStringLiteral("janela.png"))).width(), j.LarguraDaJanela());
-    j.t.w.barraEstado()->clearMessage();
-    j.tamanho.reset();
-    EXPECT_TRUE(j.Salva(QStringLiteral("nada.png")).isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(j.pasta.filePath(QStringLiteral("nada.png"))));
-    EXPECT_TRUE(j.t.w.barraEstado()->currentMessage().isEmpty());
-}
-
-// The size question itself: a width of 16 cm at first, the box off while the
-// window's size is chosen, the last answer offered again.
-TEST(FiguraEspectro, PerguntaOTamanhoDaFigura) {
-    const Local virgula(',');
-    Janela j;
     j.t.f.Figura().EscolheTamanho = nullptr;
     QStringList vistos;
     const auto responde = [&](auto&& mexe) {
@@ -187,6 +167,12 @@ TEST(FiguraEspectro, PerguntaOTamanhoDaFigura) {
         });
     };
     const guarda::Respondedor respondendo;
+    responde([](DialogoTamanho& d) { d.accept(); });
+    EXPECT_NEAR(Png(j.Salva(QStringLiteral("16cm.png"))).width(), 16 / 2.54 * 300, 1);
+    EXPECT_EQ(j.t.w.barraEstado()->currentMessage(),
+              QStringLiteral("Figura salva em ") +
+                  QDir::toNativeSeparators(j.pasta.filePath(QStringLiteral("16cm.png"))));
+    EXPECT_EQ(j.t.f.EstadoDoGrafico().env.EnvPontos, pontos);
     responde([](DialogoTamanho& d) {
         EXPECT_TRUE(d.caixaCm()->isEnabled());
         d.opcaoJanela()->click();
@@ -195,17 +181,20 @@ TEST(FiguraEspectro, PerguntaOTamanhoDaFigura) {
         d.caixaCm()->setValue(20);
         d.accept();
     });
-    EXPECT_NEAR(Png(j.Salva(QStringLiteral("a.png"))).width(), 20 / 2.54 * 300, 1);
+    EXPECT_TRUE(j.Salva(QStringLiteral("20cm.svg")).contains("font-size=\"11\""));
+    j.t.w.barraEstado()->clearMessage();
     responde([](DialogoTamanho& d) { d.reject(); });
-    EXPECT_TRUE(j.Salva(QStringLiteral("b.png")).isEmpty());
+    EXPECT_TRUE(j.Salva(QStringLiteral("nada.png")).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(j.pasta.filePath(QStringLiteral("nada.png"))));
+    EXPECT_TRUE(j.t.w.barraEstado()->currentMessage().isEmpty());
     responde([](DialogoTamanho& d) {
         d.opcaoJanela()->click();
         d.accept();
     });
-    EXPECT_EQ(Png(j.Salva(QStringLiteral("c.png"))).width(), j.LarguraDaJanela());
+    EXPECT_EQ(Png(j.Salva(QStringLiteral("janela.png"))).width(), j.LarguraDaJanela());
     responde([](DialogoTamanho& d) { d.reject(); });
     j.Salva(QStringLiteral("d.png"));
-    EXPECT_EQ(vistos, QStringList({"16,0 cm", "20,0 cm", "20,0 cm", "janela"}));
+    EXPECT_EQ(vistos, QStringList({"16,0 cm", "16,0 cm", "20,0 cm", "20,0 cm", "janela"}));
 }
 
 // A write that fails half-way leaves the file that was there and no
