@@ -2,9 +2,7 @@
 // thread, the outcome applied and undone, the stop and the refusals, on the
 // measured 2-chloroethanol.
 #include "JanelaAux.h"
-#include "Menus.h"
 
-#include "display/AreaGrafico.h"
 #include "mainwindow/AjusteEspectro.h"
 #include "mainwindow/DialogoAjuste.h"
 #include "mainwindow/JcampEspectro.h"
@@ -12,50 +10,21 @@
 #include "run/ExecucaoAux.h"
 
 #include <QListWidget>
-#include <QMenuBar>
 #include <QProgressDialog>
 #include <QTableWidget>
 
-using aux::Local;
-using aux::Modal;
-using aux::Tela;
+using namespace aux;
 
 namespace {
 
-const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
-
 void MostraJanela(Tela& t) {
-    emit menus::Submenu(t.w.menuBar()->actions(), "Janela")->aboutToShow();
-    emit menus::Submenu(t.w.menuBar()->actions(), "Editar")->aboutToShow();
+    t.AbreMenu("Janela");
+    t.AbreMenu("Editar");
 }
 
-// The AA'BB' of 2-chloroethanol at 400.13 MHz, shown in ppm, a few Hz and a Hz or
-// two from the measured one, laid over it.
-void Cloroetanol(Tela& t, const Local& L) {
-    JanelaEspectro& f = t.f;
-    PainelEntrada& p = f.Entrada();
-    p.caixaNProt()->setText("4");
-    f.Execucao().Executa();
-    p.caixaFrequencia()->setText(L("400,13"));
-    if (p.PPM()) p.AlternaHzPpm();
-    const QStringList desloc{"1540", "1540", "1473", "1473"};
-    for (int i = 1; i <= 4; ++i) p.caixaDesloc(i)->setText(desloc[i - 1]);
-    const QStringList j{"-11,5", "6", "5,5", "5,5", "6", "-11,5"};
-    int k = 0;
-    for (int r = 1; r < 4; ++r)
-        for (int c = r + 1; c <= 4; ++c) p.Acoplamentos().caixaJ(r, c)->setText(L(j[k++]));
-    p.caixaLargura()->setText("1");
-    f.Execucao().Executa();
-    // In ppm by the switch: rounded boxes that stand for the whole values.
-    p.AlternaHzPpm();
-    f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
-    const Modal qualquer(QMessageBox::Yes);
-    f.Acoes().espectroExperimental->trigger();
-    ASSERT_TRUE(f.Jcamp().TemExperimental());
-}
-
-// A window with the 2-chloroethanol laid under, and its boxes and results
-// before any fit.
+// A window with the 2-chloroethanol laid under: the AA'BB' at 400.13 MHz,
+// shown in ppm, a few Hz and a Hz or two from the measured one; its boxes
+// and results before any fit.
 struct AjusteCloroetanol : ::testing::Test {
     const Local L{','};
     Tela t;
@@ -63,15 +32,32 @@ struct AjusteCloroetanol : ::testing::Test {
     QStringList antes;
     std::vector<double> freqsAntes;
     void SetUp() override {
-        Cloroetanol(t, L);
+        PainelEntrada& p = f.Entrada();
+        p.caixaNProt()->setText("4");
+        f.Execucao().Executa();
+        p.caixaFrequencia()->setText(L("400,13"));
+        if (p.PPM()) p.AlternaHzPpm();
+        const QStringList desloc{"1540", "1540", "1473", "1473"};
+        for (int i = 1; i <= 4; ++i) p.caixaDesloc(i)->setText(desloc[i - 1]);
+        const QStringList j{"-11,5", "6", "5,5", "5,5", "6", "-11,5"};
+        int k = 0;
+        for (int r = 1; r < 4; ++r)
+            for (int c = r + 1; c <= 4; ++c) p.Acoplamentos().caixaJ(r, c)->setText(L(j[k++]));
+        p.caixaLargura()->setText("1");
+        f.Execucao().Executa();
+        // In ppm by the switch: rounded boxes that stand for the whole values.
+        p.AlternaHzPpm();
+        f.Dialogos().EscolheArquivo = [](bool) { return Affn; };
+        const Modal qualquer(QMessageBox::Yes);
+        f.Acoes().espectroExperimental->trigger();
+        ASSERT_TRUE(f.Jcamp().TemExperimental());
         antes = t.Caixas();
         freqsAntes = t.Freqs();
     }
 };
 
 // Starts the fit from the dialog and answers its end: the result's button,
-// or "Cancelar" at once. A refusal's message box is
-// recorded.
+// or "Cancelar" at once. A refusal's message box is recorded.
 struct Ajuste {
     enum class Fim { Aplicar, Descartar, Cancelar };
     explicit Ajuste(JanelaEspectro& janela) : f(janela) {}
@@ -116,26 +102,19 @@ struct Ajuste {
     }
 };
 
-TEST(AjusteJanela, MenuSoComEspectroExperimental) {
-    const Local L(',');
-    Tela t;
-    MostraJanela(t);
-    EXPECT_FALSE(t.f.Acoes().ajustar->isEnabled());
-    EXPECT_FALSE(t.f.Acoes().desfazerAjuste->isEnabled());
-    Cloroetanol(t, L);
-    MostraJanela(t);
-    EXPECT_TRUE(t.f.Acoes().ajustar->isEnabled());
-    t.f.Jcamp().RemoveExperimental();
-    MostraJanela(t);
-    EXPECT_FALSE(t.f.Acoes().ajustar->isEnabled());
+void RemoveRegioes(DialogoAjuste& d) {
+    while (d.listaRegioes()->count() > 0) {
+        d.listaRegioes()->setCurrentRow(0);
+        d.botaoRemoverRegiao()->click();
+    }
 }
 
 // From the rough start to the measured lines; the boxes take the fitted
 // values in ppm and the table is the run of those boxes; "Desfazer ajuste"
 // brings the rough start back.
 TEST_F(AjusteCloroetanol, AplicaEDesfaz) {
-
     MostraJanela(t);
+    EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());
     f.Acoes().ajustar->trigger();
     DialogoAjuste* d = f.Ajuste().Dialogo();
     ASSERT_TRUE(d && d->isVisible());
@@ -219,10 +198,7 @@ TEST_F(AjusteCloroetanol, CancelarDescartarERecusaNaoMudamNada) {
     ASSERT_EQ(a.mensagens.size(), 1);
     EXPECT_FALSE(a.mensagens[0].isEmpty());
     igual();
-    while (d->listaRegioes()->count() > 0) {
-        d->listaRegioes()->setCurrentRow(0);
-        d->botaoRemoverRegiao()->click();
-    }
+    RemoveRegioes(*d);
     EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty());
     EXPECT_FALSE(d->botaoIniciar()->isEnabled());
     d->close();
@@ -235,10 +211,7 @@ TEST_F(AjusteCloroetanol, RegiaoArrastadaEGrupoSeparado) {
     f.Acoes().ajustar->trigger();
     DialogoAjuste* d = f.Ajuste().Dialogo();
     ASSERT_TRUE(d);
-    while (d->listaRegioes()->count() > 0) {
-        d->listaRegioes()->setCurrentRow(0);
-        d->botaoRemoverRegiao()->click();
-    }
+    RemoveRegioes(*d);
     AreaGrafico* g = f.areaGrafico();
     const QPoint a = g->AreaInterna().topLeft() + QPoint(100, 100);
     const QPoint b = a + QPoint(60, 0);

@@ -4,6 +4,7 @@
 // decimal form.
 
 #include "GuardaModal.h"
+#include "Menus.h"
 #include "display/AreaGrafico.h"
 #include "mainwindow/ArquivoEspectro.h"
 #include "mainwindow/BarraEstado.h"
@@ -17,16 +18,25 @@
 #include "mainwindow/TabelaResultadosWidget.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -111,6 +121,21 @@ inline void Digita(QLineEdit* t, const QString& s) {
     QTest::keyClicks(t, s);
 }
 
+// Types s into box t in place of its text at once, and presses Enter.
+inline void Escreve(QLineEdit* t, const QString& s) {
+    t->setText(s);
+    Enter(t);
+}
+
+// A file's bytes, empty when it cannot be read.
+inline QByteArray Le(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A measured spectrum with a frequency of its own (400.13 MHz).
+inline const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
+
 // The frame as the program starts it, on a screen `largura` pixels wide.
 struct Tela {
     EstadosPrograma estados;
@@ -135,6 +160,20 @@ struct Tela {
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.size() == esperado; }));
         QCoreApplication::sendPostedEvents();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f.AjusteDoGraficoPendente(); }));
+    }
+    // The bar's menu with that caption, as the user opens it.
+    QMenu* AbreMenu(const QString& legenda) {
+        QMenu* m = menus::Submenu(w.menuBar()->actions(), legenda);
+        if (m) emit m->aboutToShow();
+        return m;
+    }
+    // `jdx` laid under the simulation, the file's frequency declined.
+    void SobrepoeExperimental(const QString& jdx = Affn) {
+        auto antes = f.Dialogos().EscolheArquivo;
+        f.Dialogos().EscolheArquivo = [jdx](bool) { return jdx; };
+        const Modal nao(QMessageBox::No);
+        f.Acoes().espectroExperimental->trigger();
+        f.Dialogos().EscolheArquivo = antes;
     }
     std::vector<double> Freqs() const {
         std::vector<double> v;

@@ -2,27 +2,15 @@
 // samples and the Hz window follow; what the user set survives.
 #include "JanelaAux.h"
 
-#include "display/AreaGrafico.h"
-#include "display/Figura.h"
 #include "display/Geometria.h"
 #include "formatos/Exemplos.h"
-#include "mainwindow/ArquivoEspectro.h"
-#include "mainwindow/BarraEstado.h"
-#include "mainwindow/GradeAcoplamentos.h"
-#include "mainwindow/OpcoesEspectro.h"
-#include "mainwindow/PainelEntrada.h"
-#include "mainwindow/TabelaResultadosWidget.h"
 
-#include <QGroupBox>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTest>
 
 #include <algorithm>
 
-using aux::Local;
-using aux::Tela;
+using namespace aux;
 
 namespace {
 
@@ -94,23 +82,6 @@ TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
     EXPECT_NEAR(faixa().second, antes.second, 1e-9);
     EXPECT_NEAR(g.EscalaVert / a->SH(), escala, 1e-12) << "heights stretch with the plot";
 }
-
-TEST(Tamanho, CopiaTemOTamanhoDoGraficoNaTela) {
-    const Local L(',');
-    Tela t(2560);
-    t.Mostra();
-    t.Redimensiona(1920, 1080);
-    AreaGrafico* a = t.f.areaGrafico();
-    const QByteArray svg = DesenhoSvg(const_cast<EstadoGrafico&>(t.f.EstadoDoGrafico()),
-                                      t.f.Estado(), t.f.Opcoes(), {a->SW(), a->SH()}, false);
-    const double mm = a->SW() / 15.0 / 96 * 25.4;
-    EXPECT_TRUE(svg.contains(QByteArray("width=\"") + QByteArray::number(mm, 'f', 3)))
-        << svg.left(300).toStdString();
-}
-
-} // namespace
-
-namespace {
 
 // From a laptop's window to a large monitor's, a 10-proton system shows every
 // control whole, without the outer scroll bars; the table uses the height a
