@@ -120,6 +120,7 @@ TEST_F(AjusteCloroetanol, AplicaEDesfaz) {
     ASSERT_TRUE(d && d->isVisible());
     EXPECT_EQ(d->tabelaParametros()->item(0, 0)->text(), "H1,H2");
     EXPECT_EQ(d->tabelaParametros()->item(0, 1)->text(), L("3,84875 ppm"));
+    EXPECT_EQ(d->Problema().Largura, 1) << "the box's whole width, not half of it";
     ASSERT_GE(d->listaRegioes()->count(), 1);
     EXPECT_FALSE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty()) << "shaded";
 
@@ -159,6 +160,21 @@ TEST_F(AjusteCloroetanol, AplicaEDesfaz) {
     MostraJanela(t);
     EXPECT_FALSE(f.Acoes().desfazerAjuste->isEnabled());
     EXPECT_NE(ajustadas, antes);
+}
+
+// A measured spectrum moved by its reference is fitted where it is shown.
+TEST_F(AjusteCloroetanol, OAjusteSegueAReferencia) {
+    {
+        const Modal resposta(L("0,01"));
+        f.Acoes().referenciaExperimental->trigger();
+    }
+    MostraJanela(t);
+    f.Acoes().ajustar->trigger();
+    Ajuste a{f};
+    a.Roda(Ajuste::Fim::Aplicar);
+    ASSERT_TRUE(a.mensagens.isEmpty()) << a.mensagens.join('\n').toStdString();
+    const double ppm = f.Entrada().caixaDesloc(1)->text().replace(',', '.').toDouble();
+    EXPECT_NEAR(ppm * 400.13, 1547.35 + 0.01 * 400.13, 0.1);
 }
 
 // "Cancelar" and "Descartar" leave the boxes and the results as they were,
@@ -216,13 +232,23 @@ TEST_F(AjusteCloroetanol, RegiaoArrastadaEGrupoSeparado) {
     const QPoint a = g->AreaInterna().topLeft() + QPoint(100, 100);
     const QPoint b = a + QPoint(60, 0);
     const double zoom = f.EstadoDoGrafico().ZoomHoriz;
-    QTest::mousePress(g, Qt::LeftButton, {}, a);
-    QTest::mouseMove(g, b);
-    QTest::mouseRelease(g, Qt::LeftButton, {}, b);
-    ASSERT_EQ(f.EstadoDoGrafico().Experimental.ajuste.Regioes.size(), 1u);
-    const FaixaPpm r = f.EstadoDoGrafico().Experimental.ajuste.Regioes[0];
-    EXPECT_LT(r.Min, r.Max);
+    const auto arrasta = [g](QPoint de, QPoint ate) {
+        QTest::mousePress(g, Qt::LeftButton, {}, de);
+        QTest::mouseMove(g, ate);
+        QTest::mouseRelease(g, Qt::LeftButton, {}, ate);
+    };
+    const auto& regioes = f.EstadoDoGrafico().Experimental.ajuste.Regioes;
+    arrasta(a, b);
+    ASSERT_EQ(regioes.size(), 1u);
+    EXPECT_LT(regioes[0].Min, regioes[0].Max);
     EXPECT_EQ(f.EstadoDoGrafico().ZoomHoriz, zoom);
+    // One further right (lower ppm) stands apart; one across both joins them.
+    const QPoint adiante(200, 0);
+    arrasta(a + adiante, b + adiante);
+    EXPECT_EQ(regioes.size(), 2u);
+    arrasta(a + QPoint(30, 0), b + adiante);
+    EXPECT_EQ(regioes.size(), 1u);
+    EXPECT_EQ(d->listaRegioes()->count(), 1);
 
     QTableWidget* p = d->tabelaParametros();
     const int linhas = p->rowCount();
@@ -235,9 +261,7 @@ TEST_F(AjusteCloroetanol, RegiaoArrastadaEGrupoSeparado) {
     EXPECT_EQ(d->Problema().parametros[1].Protons, std::vector<int>{2});
 
     d->close();
-    QTest::mousePress(g, Qt::LeftButton, {}, a);
-    QTest::mouseMove(g, b);
-    QTest::mouseRelease(g, Qt::LeftButton, {}, b);
+    arrasta(a, b);
     EXPECT_GT(f.EstadoDoGrafico().ZoomHoriz, zoom);
     EXPECT_TRUE(f.EstadoDoGrafico().Experimental.ajuste.Regioes.empty());
 }
