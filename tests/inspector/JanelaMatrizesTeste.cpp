@@ -85,10 +85,12 @@ TEST(JanelaMatrizes, UmTresEOitoProtons) {
     for (const auto& [N, sep] : {std::pair{1, '.'}, std::pair{3, ','}, std::pair{8, ','}}) {
         SCOPED_TRACE(testing::Message() << N << " protons");
         Janela j(Entrada(N, sep));
-        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
+        EXPECT_EQ(j.botao("botaoPasseio").text(),
+                  JanelaMatrizes::tr("Cálculo de Intensidade (Máximo 5 prótons)"));
         j.f->show();
-        EXPECT_EQ(j.f->windowTitle(), "Matrizes");
-        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
+        EXPECT_EQ(j.f->windowTitle(), JanelaMatrizes::tr("Matrizes"));
+        EXPECT_EQ(j.botao("botaoPasseio").text(),
+                  JanelaMatrizes::tr("Cálculo de Instensidade (Máximo 5 prótons)"));
         ConfereTamanhos(j, N <= 3);
 
         const int M = j.e.NEst;

@@ -187,28 +187,26 @@ TEST(PasseioIntensidade, NiveisNuncaCoincidem) {
         const char* acao;
         int a, b;
         const char* passo;
-    } passos[] = {
-        {1, "2", 1, 2, "A typed as B"},
-        {2, "", 1, 2, "B left empty"},
-        {1, "5", 5, 2, "A moves"},
-        {2, " 5 ", 5, 1, "B typed as A"},
-        {1, "1", 2, 1, "A typed as B = 1"},
-        {1, "99", 8, 1, "clamped high"},
-        {2, "4", 8, 4, ""},
-        {2, "-3", 8, 1, "clamped low"},
-        {2, "abc", 8, 1, "not a number: as 0, clamped"},
-        {1, "3", 3, 1, ""},
-        {2, "2", 3, 2, ""},
-        {1, "-", 1, 2, "A down jumps over B"},
-        {1, "-", 1, 2, "A at the bottom stays"},
-        {2, "-", 1, 2, "B down onto A at 1 steps back up"},
-        {2, "+", 1, 3, "B up"},
-        {2, "8", 1, 8, ""},
-        {1, "7", 7, 8, ""},
-        {1, "+", 7, 8, "A up onto B at the top steps back down"},
-        {2, "+", 7, 8, "B at the top stays"},
-        {2, "-", 7, 6, "B down jumps over A"},
-    };
+    } passos[] = {{1, "2", 1, 2, "A typed as B"},
+                  {2, "", 1, 2, "B left empty"},
+                  {1, "5", 5, 2, "A moves"},
+                  {2, " 5 ", 5, 1, "B typed as A"},
+                  {1, "1", 2, 1, "A typed as B = 1"},
+                  {1, "99", 8, 1, "clamped high"},
+                  {2, "4", 8, 4, ""},
+                  {2, "-3", 8, 1, "clamped low"},
+                  {2, "abc", 8, 1, "not a number: as 0, clamped"},
+                  {1, "3", 3, 1, ""},
+                  {2, "2", 3, 2, ""},
+                  {1, "-", 1, 2, "A down jumps over B"},
+                  {1, "-", 1, 2, "A at the bottom stays"},
+                  {2, "-", 1, 2, "B down onto A at 1 steps back up"},
+                  {2, "+", 1, 3, "B up"},
+                  {2, "8", 1, 8, ""},
+                  {1, "7", 7, 8, ""},
+                  {1, "+", 7, 8, "A up onto B at the top steps back down"},
+                  {2, "+", 7, 8, "B at the top stays"},
+                  {2, "-", 7, 6, "B down jumps over A"}};
     for (const auto& k : passos) {
         const QString acao = QString::fromLatin1(k.acao);
         if (acao == "+" || acao == "-")

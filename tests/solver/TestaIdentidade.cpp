@@ -61,8 +61,7 @@ TEST(Identidade, ProdutoIgualAReferencia) {
         {"N2", {2, 300, {180, 100}, {7.5}}},
         {"N2Invertido_Lim0_SemTabela", {2, 60, {10, 14}, {-16}, 0, false, false}},
         {"N2Iguais", {2, 300, {150, 150}, {7}}},
-        {"N1", {1, 300, {123.25}, {}}},
-    };
+        {"N1", {1, 300, {123.25}, {}}}};
     EstadoSpin r, p, trabalho;
     for (const auto& [nome, s] : casos) {
         SCOPED_TRACE(nome);
