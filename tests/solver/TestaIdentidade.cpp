@@ -48,7 +48,7 @@ TEST(Identidade, ProdutoIgualAReferencia) {
     const Sistema iguais5{5, 300, {100, 100, 250, 250, 250}, {7, 0, 0, 0, 0, 0, 0, 6, 6, 6}};
     const std::vector<std::pair<const char*, Sistema>> casos{
         {"N10Padrao", SistemaPadrao10()},
-        {"N8Aleatorio_Lim0_SemTabela", Com(SistemaAleatorio(8, 2024u), 0, false, false)},
+        {"N7Aleatorio_Lim0_SemTabela", Com(SistemaAleatorio(7, 2024u), 0, false, false)},
         {"N5Aleatorio", SistemaAleatorio(5, 21u)},
         {"N5Aleatorio_PrimOrdem", Com(SistemaAleatorio(5, 21u), 0.01f, true, true)},
         {"N5Iguais", iguais5},
