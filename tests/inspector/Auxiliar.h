@@ -52,19 +52,12 @@ struct Janela {
     QString textoTabela(int b, int c) const {
         return QString::fromStdString(TextoCelulaBanda(e, b, c, entrada.SepDec));
     }
-    FlexGrid& grade(const char* nome) const {
-        auto* g = f->findChild<FlexGrid*>(QString::fromLatin1(nome));
-        EXPECT_TRUE(g) << nome;
-        return *g;
+    template <class T> T& filho(const char* nome) const {
+        auto* w = f->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_TRUE(w) << nome;
+        return *w;
     }
-    QPushButton& botao(const char* nome) const {
-        auto* b = f->findChild<QPushButton*>(QString::fromLatin1(nome));
-        EXPECT_TRUE(b) << nome;
-        return *b;
-    }
-    QLabel& rotulo(const char* nome) const {
-        auto* l = f->findChild<QLabel*>(QString::fromLatin1(nome));
-        EXPECT_TRUE(l) << nome;
-        return *l;
-    }
+    FlexGrid& grade(const char* nome) const { return filho<FlexGrid>(nome); }
+    QPushButton& botao(const char* nome) const { return filho<QPushButton>(nome); }
+    QLabel& rotulo(const char* nome) const { return filho<QLabel>(nome); }
 };

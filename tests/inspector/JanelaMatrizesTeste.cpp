@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -25,157 +25,121 @@ QPoint CentroCelula(const FlexGrid& g, int r, int c) {
     return g.visualRect(g.model()->index(r - 1, c - 1)).center();
 }
 
-double Numero(const QString& s, char sep) {
-    const auto v = ConverteNumero(s.toStdString(), sep);
-    EXPECT_TRUE(v) << s.toStdString();
-    return v.value_or(NAN);
+const char* const Grades[] = {"gradeHamiltoniana", "gradeAutovalores", "gradeAutovetores",
+                              "gradeTransicoes"};
+
+// The visible parts inside the window and none over another; a title is as
+// wide as its text, which must fit its label.
+void ConfereDisposicao(const QWidget& f) {
+    std::vector<QWidget*> partes;
+    for (QWidget* w : f.findChildren<QWidget*>())
+        if (w->isVisible() && w->objectName().contains(QRegularExpression("^[a-z]+[A-Z]")))
+            partes.push_back(w);
+    ASSERT_GE(partes.size(), 9u);
+    const auto ocupa = [&f](const QWidget* w) {
+        const QPoint em = w->parentWidget()->mapTo(&f, w->pos());
+        const auto* l = qobject_cast<const QLabel*>(w);
+        if (!l) return QRect(em, w->size());
+        const int texto = l->fontMetrics().horizontalAdvance(l->text());
+        EXPECT_LE(texto, l->width()) << l->text().toStdString();
+        return QRect(em, QSize(texto, l->height()));
+    };
+    for (std::size_t a = 0; a < partes.size(); ++a) {
+        const std::string nome = partes[a]->objectName().toStdString();
+        EXPECT_TRUE(f.rect().contains(ocupa(partes[a]))) << nome;
+        for (std::size_t b = a + 1; b < partes.size(); ++b)
+            EXPECT_FALSE(ocupa(partes[a]).intersects(ocupa(partes[b])))
+                << nome << " " << partes[b]->objectName().toStdString();
+    }
 }
 
-TEST(JanelaMatrizes, UmProtonGradesECopia) {
-    for (char sep : {',', '.'}) {
-        Janela j(Entrada(1, sep));
-        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Intensidade (Máximo 5 prótons)");
-        j.f->show();
-        EXPECT_EQ(j.f->windowTitle(), "Matrizes");
-        EXPECT_EQ(j.botao("botaoPasseio").text(), "Cálculo de Instensidade (Máximo 5 prótons)");
-        EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
-        EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
-        EXPECT_EQ(j.rotulo("rotuloTransicoes").text(), "Matriz de Transição");
+// At the size the window opens with and a larger one: H over A on the left,
+// T over V on the right, 55 : 40 of the width; every cell of a small system
+// whole (energies of hundreds of MHz in Hz were cut once).
+void ConfereTamanhos(Janela& j, bool celulas) {
+    for (const QSize tamanho : {j.f->size(), QSize(1600, 1000)}) {
+        SCOPED_TRACE(tamanho.width());
+        j.f->resize(tamanho);
+        ConfereDisposicao(*j.f);
+        const QRect H = j.grade("gradeHamiltoniana").geometry(),
+                    A = j.grade("gradeAutovalores").geometry(),
+                    V = j.grade("gradeAutovetores").geometry(),
+                    T = j.grade("gradeTransicoes").geometry();
+        EXPECT_TRUE(H.x() == A.x() && T.x() == V.x() && H.bottom() < A.y() && T.bottom() < V.y());
+        EXPECT_NEAR(double(H.width()) / T.width(), 55.0 / 40, 0.01);
+        for (const char* nome : Grades)
+            for (int r = 0; celulas && r < j.grade(nome).rows(); ++r)
+                for (int c = 0; c < j.grade(nome).cols(); ++c)
+                    EXPECT_EQ(testes::FaltaNaCelula(j.grade(nome), r, c), 0) << nome << r << c;
+    }
+}
 
-        // The widths given, or what the widest text needs.
-        const struct {
-            const char* nome;
-            int largura;
-        } grades[] = {{"gradeHamiltoniana", 80}, // 1200 twips
-                      {"gradeAutovalores", 80},
-                      {"gradeAutovetores", 40}, // 600
-                      {"gradeTransicoes", 20}}; // 300
-        for (const auto& [nome, largura] : grades) {
+// The data cells, tab between columns and CR LF between rows.
+QString Dados(const FlexGrid& g) {
+    QStringList linhas;
+    for (int r = 1; r < g.rows(); ++r) linhas << g.rowTexts(r).mid(1).join('\t');
+    return linhas.join(QStringLiteral("\r\n"));
+}
+
+TEST(JanelaMatrizes, UmTresEOitoProtons) {
+    for (const auto& [N, sep] : {std::pair{1, '.'}, std::pair{3, ','}, std::pair{8, ','}}) {
+        SCOPED_TRACE(testing::Message() << N << " protons");
+        Janela j(Entrada(N, sep));
+        EXPECT_EQ(j.botao("botaoPasseio").text(),
+                  JanelaMatrizes::tr("Cálculo de Intensidade (Máximo 5 prótons)"));
+        j.f->show();
+        EXPECT_EQ(j.f->windowTitle(), JanelaMatrizes::tr("Matrizes"));
+        EXPECT_EQ(j.botao("botaoPasseio").text(),
+                  JanelaMatrizes::tr("Cálculo de Instensidade (Máximo 5 prótons)"));
+        ConfereTamanhos(j, N <= 3);
+
+        const int M = j.e.NEst;
+        FlexGrid &H = j.grade("gradeHamiltoniana"), &A = j.grade("gradeAutovalores"),
+                 &V = j.grade("gradeAutovetores"), &T = j.grade("gradeTransicoes");
+        for (const char* nome : Grades) {
             FlexGrid& g = j.grade(nome);
-            ASSERT_EQ(g.rows(), 3);
-            ASSERT_EQ(g.cols(), 3);
-            EXPECT_EQ(g.verticalHeader()->width(), 20);
-            EXPECT_GE(g.columnWidth(1), largura);
-            for (int i = 1; i <= 2; ++i) {
-                EXPECT_EQ(g.textMatrix(0, i) + g.textMatrix(i, 0), QString::number(i * 11));
-                EXPECT_EQ(g.cellAlignment(i, 0) | g.cellAlignment(0, i) | g.cellAlignment(i, 3 - i),
-                          Qt::AlignCenter);
-            }
-            // Double click anywhere on the grid: only the data cells, tab and CR LF.
-            QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, CentroCelula(g, 2, 2));
-            EXPECT_EQ(QApplication::clipboard()->text(),
-                      g.textMatrix(1, 1) + "\t" + g.textMatrix(1, 2) + "\r\n" + g.textMatrix(2, 1) +
-                          "\t" + g.textMatrix(2, 2));
+            ASSERT_EQ(g.rows(), M + 1);
+            ASSERT_EQ(g.cols(), M + 1);
+            for (int i = 1; i <= M; ++i)
+                EXPECT_TRUE(g.textMatrix(0, i) == QString::number(i) &&
+                            g.textMatrix(i, 0) == QString::number(i))
+                    << nome << i;
+            // Double click anywhere on the grid copies it whole.
+            QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, CentroCelula(g, 1, 1));
+            EXPECT_EQ(QApplication::clipboard()->text(), Dados(g)) << nome;
         }
-
-        // H = diag(-nu/2, +nu/2) in Hz, two decimals with the user's separator.
-        FlexGrid& h = j.grade("gradeHamiltoniana");
-        const double nu = j.e.FreqProt(1);
-        EXPECT_NEAR(Numero(h.textMatrix(1, 1), sep), -nu / 2, 0.005);
-        EXPECT_NEAR(Numero(h.textMatrix(2, 2), sep), nu / 2, 0.005);
-        EXPECT_TRUE(h.textMatrix(1, 1).contains(QChar(sep)));
-        EXPECT_EQ(h.textMatrix(1, 2), "0");
-        EXPECT_EQ(h.cellBackColor(1, 2), Amarelo);
-        EXPECT_EQ(h.cellBackColor(2, 2), Ciano);
-        EXPECT_EQ(j.grade("gradeTransicoes").textMatrix(1, 2), "1");
-        EXPECT_EQ(j.grade("gradeTransicoes").cellBackColor(1, 2), Branco);
-        EXPECT_EQ(j.grade("gradeAutovetores").textMatrix(2, 2), "1");
-    }
-}
-
-TEST(JanelaMatrizes, TresProtonsBlocosECores) {
-    Janela j(Entrada(3));
-    j.f->resize(1000, 700);
-    j.f->show();
-    FlexGrid& H = j.grade("gradeHamiltoniana");
-    FlexGrid& A = j.grade("gradeAutovalores");
-    FlexGrid& V = j.grade("gradeAutovetores");
-    FlexGrid& T = j.grade("gradeTransicoes");
-    ASSERT_EQ(H.rows(), 9);
-    // Basis states 2..4 (one beta) and 5..7 (two beta) couple among themselves.
-    auto bloco = [](int k) { return k == 1 ? 0 : k <= 4 ? 1 : k <= 7 ? 2 : 3; };
-    for (int r = 1; r <= 8; ++r) {
-        int uns = 0;
-        for (int c = 1; c <= 8; ++c) {
-            const bool diag = r == c;
-            const bool acoplado = !diag && bloco(r) == bloco(c) && (bloco(r) == 1 || bloco(r) == 2);
-            EXPECT_EQ(H.cellBackColor(r, c), diag ? Ciano : acoplado ? Branco : Amarelo) << r << c;
-            EXPECT_EQ(H.textMatrix(r, c) == "0", !diag && !acoplado) << r << c;
-            EXPECT_EQ(A.cellBackColor(r, c), diag ? Ciano : Amarelo) << r << c;
-            EXPECT_EQ(T.cellBackColor(r, c), diag ? Ciano : Branco) << r << c;
-            if (!diag && bloco(r) != bloco(c)) {
-                EXPECT_EQ(V.cellBackColor(r, c), Amarelo);
+        for (int r = 1; r <= M && N <= 3; ++r) {
+            int uns = 0;
+            for (int c = 1; c <= M; ++c) {
+                const bool diag = r == c, bloco = j.e.MzEst(r) == j.e.MzEst(c);
+                // Three protons: any two states of one total spin are coupled.
+                const QColor h = diag ? Ciano : bloco ? Branco : Amarelo;
+                EXPECT_TRUE(N != 3 || H.cellBackColor(r, c) == h) << r << c;
+                EXPECT_EQ(H.textMatrix(r, c) == "0", H.cellBackColor(r, c) == Amarelo) << r << c;
+                EXPECT_EQ(A.cellBackColor(r, c), diag ? Ciano : Amarelo) << r << c;
+                EXPECT_EQ(T.cellBackColor(r, c), diag ? Ciano : Branco) << r << c;
+                EXPECT_TRUE(bloco || V.cellBackColor(r, c) == Amarelo) << r << c;
+                EXPECT_EQ(V.cellForeColor(r, c), QColor(Qt::black));
+                uns += T.textMatrix(r, c) == "1";
+                EXPECT_EQ(T.textMatrix(r, c), T.textMatrix(c, r));
             }
-            EXPECT_EQ(V.cellForeColor(r, c), QColor(Qt::black));
-            uns += T.textMatrix(r, c) == "1";
-            EXPECT_EQ(T.textMatrix(r, c), T.textMatrix(c, r));
+            EXPECT_EQ(uns, N) << "each state has one neighbour per proton that flips";
         }
-        EXPECT_EQ(uns, 3) << "each state has one neighbour per proton that flips";
-    }
-}
-
-// What a user sees at the size the window opens with and a larger one, for
-// 1, 3 and 8 protons: grids, titles and buttons inside the window, none over
-// another; H over A on the left, T over V on the right, 55 : 40 of the
-// width; every cell of a small system whole (energies of hundreds of MHz in
-// Hz were cut once). The walkthrough moves the transition grid only.
-TEST(JanelaMatrizes, DisposicaoLegivelEmCadaTamanho) {
-    const char* const nomes[] = {"gradeHamiltoniana", "gradeAutovalores",   "gradeAutovetores",
-                                 "gradeTransicoes",   "rotuloHamiltoniana", "rotuloAutovalores",
-                                 "rotuloAutovetores", "rotuloTransicoes",   "botaoEspectro",
-                                 "botaoPasseio",      "botaoVerificacoes"};
-    for (int N : {1, 3, 8}) {
-        Janela j(Entrada(N));
-        j.f->show();
-        for (const QSize tamanho : {j.f->size(), QSize(1600, 1000)}) {
-            SCOPED_TRACE(testing::Message() << N << " protons, " << tamanho.width());
-            j.f->resize(tamanho);
-            std::vector<QWidget*> partes;
-            for (const char* nome : nomes)
-                if (auto* w = j.f->findChild<QWidget*>(QString::fromLatin1(nome));
-                    w && w->isVisible())
-                    partes.push_back(w);
-            ASSERT_GE(partes.size(), 9u);
-            // A title is as wide as its text, which must fit its label.
-            const auto ocupa = [](const QWidget* w) {
-                const auto* l = qobject_cast<const QLabel*>(w);
-                if (!l) return w->geometry();
-                const int texto = l->fontMetrics().horizontalAdvance(l->text());
-                EXPECT_LE(texto, l->width()) << l->text().toStdString();
-                return QRect(l->pos(), QSize(texto, l->height()));
-            };
-            for (std::size_t a = 0; a < partes.size(); ++a) {
-                const std::string nome = partes[a]->objectName().toStdString();
-                EXPECT_TRUE(j.f->rect().contains(partes[a]->geometry())) << nome;
-                for (std::size_t b = a + 1; b < partes.size(); ++b)
-                    EXPECT_FALSE(ocupa(partes[a]).intersects(ocupa(partes[b])))
-                        << nome << " " << partes[b]->objectName().toStdString();
-            }
-            const QRect H = j.grade("gradeHamiltoniana").geometry(),
-                        A = j.grade("gradeAutovalores").geometry(),
-                        V = j.grade("gradeAutovetores").geometry(),
-                        T = j.grade("gradeTransicoes").geometry();
-            EXPECT_EQ(H.x(), A.x());
-            EXPECT_EQ(T.x(), V.x());
-            EXPECT_LT(H.bottom(), A.y());
-            EXPECT_LT(T.bottom(), V.y());
-            EXPECT_NEAR(double(H.width()) / T.width(), 55.0 / 40, 0.01);
-            if (N > 3) continue;
-            for (const char* nome : nomes) {
-                if (std::string_view(nome).substr(0, 5) != "grade") continue;
-                const FlexGrid& g = j.grade(nome);
-                for (int r = 0; r < g.rows(); ++r)
-                    for (int c = 0; c < g.cols(); ++c)
-                        EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0)
-                            << nome << " " << r << "," << c << ": "
-                            << g.textMatrix(r, c).toStdString();
-            }
+        if (N == 1) { // H = diag(-nu/2, +nu/2) in Hz, two decimals, the user's separator
+            const double nu = j.e.FreqProt(1);
+            EXPECT_NEAR(ConverteNumero(H.textMatrix(1, 1).toStdString(), sep).value_or(0), -nu / 2,
+                        0.005);
+            EXPECT_NEAR(ConverteNumero(H.textMatrix(2, 2).toStdString(), sep).value_or(0), nu / 2,
+                        0.005);
+            EXPECT_TRUE(H.textMatrix(1, 1).contains(QChar(sep)));
+            EXPECT_EQ(V.textMatrix(2, 2), "1");
         }
-        const QRect V = j.grade("gradeAutovetores").geometry();
-        const QRect botao = j.botao("botaoEspectro").geometry();
+        // The walkthrough moves the transition grid only.
+        const QRect v = V.geometry(), botao = j.botao("botaoEspectro").geometry();
         j.botao("botaoPasseio").click();
-        EXPECT_EQ(j.grade("gradeAutovetores").geometry(), V);
+        EXPECT_EQ(V.geometry(), v);
         EXPECT_EQ(j.botao("botaoEspectro").geometry().topLeft(), botao.topLeft());
+        if (N <= 5) ConfereDisposicao(*j.f);
     }
 }
 
@@ -207,46 +171,17 @@ TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     EXPECT_EQ(j.grade("gradeAutovetores").cellBackColor(5, 1), Amarelo); // its transpose stays 0
 }
 
-TEST(JanelaMatrizes, ReconstroiNaAtivacaoAposUmaExecucao) {
+TEST(JanelaMatrizes, ReconstroiNaAtivacaoSoAposResultadosNovos) {
     Janela j(Entrada(3));
     j.f->show();
     FlexGrid& H = j.grade("gradeHamiltoniana");
-    H.setTextMatrix(1, 1, QStringLiteral("marca"));
+    const auto marca = [&] { H.setTextMatrix(1, 1, QStringLiteral("marca")); };
+    const auto marcada = [&] { return H.textMatrix(1, 1) == "marca"; };
+    marca();
     Ativa(*j.f);
     j.f->hide();
     j.f->show();
-    EXPECT_EQ(H.textMatrix(1, 1), "marca") << "no run, no rebuild";
-
-    j.NovaExecucao(Entrada(2));
-    EXPECT_EQ(H.rows(), 9) << "a run alone changes nothing on screen";
-    Ativa(*j.f);
-    EXPECT_EQ(H.rows(), 5);
-    H.setTextMatrix(1, 1, QStringLiteral("marca"));
-    Ativa(*j.f);
-    EXPECT_EQ(H.textMatrix(1, 1), "marca");
-
-    // Six protons and more: no walkthrough and no verification.
-    j.NovaExecucao(Entrada(6));
-    Ativa(*j.f);
-    EXPECT_EQ(H.rows(), 65);
-    EXPECT_FALSE(j.botao("botaoPasseio").isEnabled());
-    EXPECT_FALSE(j.botao("botaoVerificacoes").isEnabled());
-    j.NovaExecucao(Entrada(5));
-    Ativa(*j.f);
-    EXPECT_TRUE(j.botao("botaoPasseio").isEnabled());
-    EXPECT_TRUE(j.botao("botaoVerificacoes").isEnabled());
-    EXPECT_NE(H.textMatrix(1, 1), "marca");
-
-    // A window opened later shows the last run at once.
-    JanelaMatrizes outra(j.e, Consultas(j.e, j.entrada));
-    outra.show();
-    EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
-}
-
-TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
-    Janela j(Entrada(3));
-    j.f->show();
-    FlexGrid& H = j.grade("gradeHamiltoniana");
+    EXPECT_TRUE(marcada()) << "no run, no rebuild";
     // A run the window is not told of: activating it keeps the old matrices.
     testes::Executa(Entrada(2), j.e, j.trabalho);
     Ativa(*j.f);
@@ -256,14 +191,27 @@ TEST(JanelaMatrizes, SoResultadosNovosDesatualizamAsGrades) {
     EXPECT_EQ(H.rows(), 9);
     Ativa(*j.f);
     EXPECT_EQ(H.rows(), 5);
-    H.setTextMatrix(1, 1, QStringLiteral("marca"));
+    marca();
     Ativa(*j.f);
-    EXPECT_EQ(H.textMatrix(1, 1), "marca");
+    EXPECT_TRUE(marcada());
     // Told without a run ("Fixar Janela" released): rebuilt all the same.
     j.f->ResultadosNovos();
     j.f->hide();
     j.f->show();
-    EXPECT_NE(H.textMatrix(1, 1), "marca");
+    EXPECT_FALSE(marcada());
+
+    // Six protons and more: no walkthrough and no verification.
+    for (int N : {6, 5}) {
+        j.NovaExecucao(Entrada(N));
+        Ativa(*j.f);
+        EXPECT_EQ(H.rows(), (1 << N) + 1);
+        EXPECT_EQ(j.botao("botaoPasseio").isEnabled(), N == 5);
+        EXPECT_EQ(j.botao("botaoVerificacoes").isEnabled(), N == 5);
+    }
+    // A window opened later shows the last run at once.
+    JanelaMatrizes outra(j.e, Consultas(j.e, j.entrada));
+    outra.show();
+    EXPECT_EQ(outra.findChild<FlexGrid*>("gradeAutovetores")->rows(), 33);
 }
 
 TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
@@ -291,20 +239,6 @@ TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
     j.botao("botaoEspectro").click();
     EXPECT_EQ(j.botao("botaoEspectro").text(), "Espectro Simulado");
     EXPECT_EQ(espectro.count(), 1);
-}
-
-TEST(JanelaMatrizes, OitoProtonsCopiaInteira) {
-    Janela j(Entrada(8));
-    j.f->show();
-    FlexGrid& V = j.grade("gradeAutovetores");
-    ASSERT_EQ(V.rows(), 257);
-    QTest::mouseDClick(V.viewport(), Qt::LeftButton, {}, CentroCelula(V, 1, 1));
-    const QString copia = QApplication::clipboard()->text();
-    const QStringList linhas = copia.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(linhas.size(), 256);
-    EXPECT_EQ(linhas[255].split('\t'), V.rowTexts(256).mid(1));
-    EXPECT_EQ(copia.count('\t'), 256 * 255);
-    EXPECT_EQ(linhas[0].split('\t')[0], "1");
 }
 
 } // namespace

@@ -63,20 +63,19 @@ TEST(TabelaResultados, CelulasDasBandas) {
     Banda(e, 1, 2, 5, 450.1235, 0.0625, {1, 3}); // aab -> baa
     Banda(e, 2, 1, 3, -0.0004, 2.675, {2});
     Banda(e, 3, 6, 8, 1234567.8916, 1e-4, {1, 2, 3});
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 0, ','), "1");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 1, ','), "2 – 5");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 2, ','), "450,123") << "3 decimals, exact binary value";
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 3, ','), "0,062") << "half to even";
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 4, ','), "aab");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 5, ','), "baa");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 6, ','), "H1,H3");
-    EXPECT_EQ(TextoCelulaBanda(e, 2, 2, ','), "0") << "never -0";
-    EXPECT_EQ(TextoCelulaBanda(e, 2, 3, ','), "2,675");
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 2, ','), "1234567,892") << "no digit grouping";
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 3, ','), "0");
-    EXPECT_EQ(TextoCelulaBanda(e, 3, 6, ','), "H1,H2,H3");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 2, '.'), "450.123");
-    EXPECT_EQ(TextoCelulaBanda(e, 1, 3, '.'), "0.062");
+    // Three decimals of the exact binary value, half to even, never -0, no
+    // digit grouping.
+    const struct {
+        int b, c;
+        char sep;
+        const char* texto;
+    } celulas[] = {{1, 0, ',', "1"},           {1, 1, ',', "2 – 5"}, {1, 2, ',', "450,123"},
+                   {1, 3, ',', "0,062"},       {1, 4, ',', "aab"},   {1, 5, ',', "baa"},
+                   {1, 6, ',', "H1,H3"},       {2, 2, ',', "0"},     {2, 3, ',', "2,675"},
+                   {3, 2, ',', "1234567,892"}, {3, 3, ',', "0"},     {3, 6, ',', "H1,H2,H3"},
+                   {1, 2, '.', "450.123"},     {1, 3, '.', "0.062"}};
+    for (const auto& k : celulas)
+        EXPECT_EQ(TextoCelulaBanda(e, k.b, k.c, k.sep), k.texto) << k.b << ", " << k.c;
 
     // A spin of exactly 0 reads as beta.
     e.SpinEst(1, 2) = 0;

@@ -70,10 +70,15 @@ TEST(Fisica, JacobiContraEigenEReferencia) {
 }
 
 // The 10-proton start-up system, block by block: the largest has 252 states.
+// Block k holds the states of k beta spins, C(10, k) of them, after the one
+// all-alpha state; the all-beta state is no block.
 TEST(Fisica, BlocosDoSistemaDeDezProtonsContraEigen) {
     const EstadoSpin e = Calcula(SistemaPadrao10());
     ASSERT_EQ(e.SubMatCount, 9);
-    for (int k = 1; k <= e.SubMatCount; ++k) {
+    for (int k = 1, inicio = 2, tamanho = 10; k <= e.SubMatCount; ++k) {
+        EXPECT_EQ(e.SubMatInic[std::size_t(k)], inicio) << k;
+        inicio += tamanho;
+        tamanho = tamanho * (10 - k) / (k + 1);
         const int s = e.SubMatInic[std::size_t(k)];
         const int n = (k == e.SubMatCount ? e.NEst : e.SubMatInic[std::size_t(k + 1)]) - s;
         SCOPED_TRACE(testing::Message() << "bloco " << k << " de " << n << " estados");

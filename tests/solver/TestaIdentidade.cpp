@@ -48,8 +48,7 @@ TEST(Identidade, ProdutoIgualAReferencia) {
     const Sistema iguais5{5, 300, {100, 100, 250, 250, 250}, {7, 0, 0, 0, 0, 0, 0, 6, 6, 6}};
     const std::vector<std::pair<const char*, Sistema>> casos{
         {"N10Padrao", SistemaPadrao10()},
-        {"N8Aleatorio", SistemaAleatorio(8, 8u)},
-        {"N8Aleatorio_Lim0_SemTabela", Com(SistemaAleatorio(8, 2024u), 0, false, false)},
+        {"N7Aleatorio_Lim0_SemTabela", Com(SistemaAleatorio(7, 2024u), 0, false, false)},
         {"N5Aleatorio", SistemaAleatorio(5, 21u)},
         {"N5Aleatorio_PrimOrdem", Com(SistemaAleatorio(5, 21u), 0.01f, true, true)},
         {"N5Iguais", iguais5},
@@ -62,8 +61,7 @@ TEST(Identidade, ProdutoIgualAReferencia) {
         {"N2", {2, 300, {180, 100}, {7.5}}},
         {"N2Invertido_Lim0_SemTabela", {2, 60, {10, 14}, {-16}, 0, false, false}},
         {"N2Iguais", {2, 300, {150, 150}, {7}}},
-        {"N1", {1, 300, {123.25}, {}}},
-    };
+        {"N1", {1, 300, {123.25}, {}}}};
     EstadoSpin r, p, trabalho;
     for (const auto& [nome, s] : casos) {
         SCOPED_TRACE(nome);
