@@ -189,6 +189,26 @@ TEST(Ajuste, CloroetanolMedido) {
     EXPECT_LT(r.RmsPorcento, 4);
 }
 
+// The AB pair looks the same with J turned over: the fit says so.
+TEST(Ajuste, AvisaDoSinalQueOEspectroNaoFixa) {
+    ResultadoAjuste r;
+    ASSERT_FALSE(Ajusta(Dubleto(1, 2), r));
+    ASSERT_EQ(r.Avisos.size(), 1u);
+    EXPECT_NE(r.Avisos[0].find("O sinal de J(1,2)"), std::string::npos) << r.Avisos[0];
+}
+
+// Only the points inside a region count, where the reference moves them;
+// those just outside are kept only for the broadened stages' kernel.
+TEST(Ajuste, SoOsPontosDasRegioesContam) {
+    const auto medido = Medido(LinhasDe(Sistema({1300}, {})), 400, 1, 2, 4, 0, 1);
+    const PontosAjuste p = PontosDasRegioes(*medido, 400, 0.25, {{3, 3.5}});
+    std::size_t errados = 0;
+    for (std::size_t k = 0; k < p.Hz.size(); ++k)
+        errados += bool(p.conta[k]) != (p.Hz[k] / 400 >= 3 && p.Hz[k] / 400 <= 3.5);
+    EXPECT_EQ(errados, 0u);
+    EXPECT_NEAR(double(p.nConta), 0.5 * 400 / 0.25, 1);
+}
+
 TEST(Ajuste, PararNaoDeixaResultado) {
     std::stop_source fonte;
     ResultadoAjuste r;
