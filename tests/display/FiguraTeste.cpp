@@ -175,14 +175,16 @@ double MmPorPixel(const QByteArray& svg) {
 // (11 to 16 pixels at 96 dpi, 8 to 12 points), unless the annotations need a
 // wider layout and it is shrunk, never below 7 points at 16 cm.
 TEST(Figura, LarguraNoPapelComTextoLegivel) {
+    const Cena tres(EntradaInicial(3)), dez(EntradaInicial(10));
     for (const auto& [N, cm] : {std::pair{3, 50.0}, {10, 16.0}, {10, 5.0}}) {
         SCOPED_TRACE(testing::Message() << N << " protons, " << cm << " cm");
-        Cena c(EntradaInicial(N));
+        Cena c = N == 3 ? tres : dez;
         const MedidaFigura m =
             MedidaNaLargura(cm, double(AlturaLarga) / LarguraLarga, c.g, c.e, c.o);
         EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
-        const QImage png = DesenhoPng(copia, c.e, c.o, m, false, 300);
-        EXPECT_NEAR(png.width(), cm / 2.54 * 300, 1);
+        if (cm < 16) { // the pixels at 300 dpi, where a shrunk layout could lose them
+            EXPECT_NEAR(DesenhoPng(copia, c.e, c.o, m, false, 300).width(), cm / 2.54 * 300, 1);
+        }
         const QByteArray svg = DesenhoSvg(copia, c.e, c.o, m, false);
         EXPECT_NEAR(MmPorPixel(svg) * Px(m.SW), 10 * cm, 0.3);
         double menor = 1e9;
