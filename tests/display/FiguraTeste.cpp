@@ -176,7 +176,7 @@ double MmPorPixel(const QByteArray& svg) {
 // wider layout and it is shrunk, never below 7 points at 16 cm.
 TEST(Figura, LarguraNoPapelComTextoLegivel) {
     const Cena tres(EntradaInicial(3)), dez(EntradaInicial(10));
-    for (const auto& [N, cm] : {std::pair{3, 50.0}, {10, 16.0}, {10, 5.0}}) {
+    for (const auto& [N, cm] : {std::pair{3, 50.0}, {10, 16.0}, {3, 5.0}}) {
         SCOPED_TRACE(testing::Message() << N << " protons, " << cm << " cm");
         Cena c = N == 3 ? tres : dez;
         const MedidaFigura m =
