@@ -35,111 +35,83 @@ struct Plot {
     OpcoesGrafico o;
     EstadoSpin e = testes::Calcula(EntradaInicial(3));
     AreaGrafico p{g, o, e};
+    int y = 0; // a row over the sticks
     Plot() {
         p.show();
         p.Restaurar();
+        y = Px(g.LinhaBase) - 40;
     }
-    void Clica(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
-        QTest::mouseClick(&p, b, {}, p.AreaInterna().topLeft() + QPoint(x, y));
+    QPoint Em(int x, int yy) const { return p.AreaInterna().topLeft() + QPoint(x, yy); }
+    void Clica(int x, int yy, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseClick(&p, b, {}, Em(x, yy));
     }
     int XBanda(int k) const { return Px(XFreq(g, e.FreqBanda(k))); }
-    // One wheel notch (120) up, or down when negative, at (x, y).
-    void Roda(int x, int y, int angulo, Qt::KeyboardModifiers teclas = {}) {
-        const QPointF em = p.AreaInterna().topLeft() + QPoint(x, y);
+    // One wheel notch (120) up, or down when negative, at x.
+    void Roda(int x, int angulo, Qt::KeyboardModifiers teclas = {}) {
+        const QPointF em = Em(x, y);
         QWheelEvent ev(em, p.mapToGlobal(em), {}, {0, angulo}, Qt::NoButton, teclas,
                        Qt::NoScrollPhase, false);
         QApplication::sendEvent(&p, &ev);
     }
-    std::tuple<double, double, double> Janela() const { return {g.NiInic, g.TwPerHz, g.LimLeft}; }
-    // The left button down at x1, moved to x2 and let go there, at height y.
-    // `meio` runs while the button is still down.
-    void Arrasta(int x1, int x2, int y, const std::function<void()>& meio = {}) {
-        const QPoint topo = p.AreaInterna().topLeft();
-        QTest::mousePress(&p, Qt::LeftButton, {}, topo + QPoint(x1, y));
+    std::tuple<double, double, double, double> Janela() const {
+        return {g.NiInic, g.TwPerHz, g.LimLeft, g.ZoomHoriz};
+    }
+    // The left button down at x1, moved to x2 and let go there. `meio` runs
+    // while the button is still down.
+    void Arrasta(int x1, int x2, const std::function<void()>& meio = {}) {
+        QTest::mousePress(&p, Qt::LeftButton, {}, Em(x1, y));
         for (int x : {(x1 + x2) / 2, x2}) {
-            const QPointF em = topo + QPoint(x, y);
+            const QPointF em = Em(x, y);
             QMouseEvent ev(QEvent::MouseMove, em, p.mapToGlobal(em), Qt::NoButton, Qt::LeftButton,
                            {});
             QApplication::sendEvent(&p, &ev);
         }
         if (meio) meio();
-        QTest::mouseRelease(&p, Qt::LeftButton, {}, topo + QPoint(x2, y));
+        QTest::mouseRelease(&p, Qt::LeftButton, {}, Em(x2, y));
     }
-    int rolagemValor() const { return p.rolagem()->value(); }
-    // The highest and the lowest band's frequency.
-    std::pair<double, double> Extremos() const {
-        double fmax = -1e9, fmin = 1e9;
-        for (int k = 1; k <= e.NBandas; ++k)
-            fmax = std::max(fmax, e.FreqBanda(k)), fmin = std::min(fmin, e.FreqBanda(k));
-        return {fmax, fmin};
-    }
+    bool BarraNaVista() const { return p.rolagem()->value() == g.PosRolagem; }
 };
 
 TEST(AreaGrafico, CliqueEscolheABandaMaisProximaAcimaDaBase) {
     Plot t;
     QSignalSpy escolhida(&t.p, &AreaGrafico::BandaEscolhida);
     QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
-    const int y = Px(t.g.LinhaBase) - 40;
     for (int k : {1, t.e.NBandas / 2, t.e.NBandas}) {
         const int x = t.XBanda(k) + 2;
-        const double f = t.g.NiInic - (x * 15 - t.g.LimLeft) / t.g.TwPerHz;
-        int esperada = 1;
-        for (int b = 2; b <= t.e.NBandas; ++b)
-            if (std::fabs(t.e.FreqBanda(b) - f) < std::fabs(t.e.FreqBanda(esperada) - f))
-                esperada = b;
+        const int esperada = *BandaMaisProxima(t.e, FreqNoPonto(t.g, x * 15.0));
         escolhida.clear();
-        t.Clica(x, y);
+        t.Clica(x, t.y);
         ASSERT_EQ(escolhida.count(), 1);
         EXPECT_EQ(escolhida.at(0).at(0).toInt(), esperada);
         EXPECT_EQ(t.g.IndiceMarcado, esperada);
         EXPECT_TRUE(t.g.BandaMarcada);
     }
     QSignalSpy realce(&t.p, &AreaGrafico::DesfazRealce);
-    t.Clica(300, y, Qt::RightButton);
+    t.Clica(300, t.y, Qt::RightButton);
     EXPECT_FALSE(t.g.BandaMarcada);
-    t.Clica(300, y, Qt::RightButton); // nothing marked: nothing to undo
+    t.Clica(300, t.y, Qt::RightButton); // nothing marked: nothing to undo
     EXPECT_EQ(realce.count(), 1);
 
     // Below the baseline, with the table hidden or in the preview nothing is chosen.
     escolhida.clear();
     t.Clica(t.XBanda(1), Px(t.g.LinhaBase) + 5);
     t.p.DefineTabelaVisivel([] { return false; });
-    t.Clica(t.XBanda(1), y);
+    t.Clica(t.XBanda(1), t.y);
     t.p.DefineTabelaVisivel([] { return true; });
     t.p.AlternaVisualizacao();
-    t.Clica(t.XBanda(1), y);
+    t.Clica(t.XBanda(1), t.y);
     EXPECT_EQ(escolhida.count(), 0);
-}
-
-// A band chosen out of view comes to the middle, the bar following, not to
-// just inside the edge, where its mark is cut.
-TEST(AreaGrafico, BandaEscolhidaForaDaVistaVaiAoCentro) {
-    Plot t;
-    for (int i = 0; i < 6; ++i) t.p.ZoomH(true);
-    t.p.rolagem()->setValue(t.p.rolagem()->minimum());
-    const auto [fmax, fmin] = t.Extremos();
-    const double meio = (fmax + fmin) / 2, largura = fmax - fmin;
-    int banda = 0;
-    for (int k = 1; k <= t.e.NBandas && banda == 0; ++k) {
-        const int x = t.XBanda(k);
-        if ((x < 0 || x > Px(t.p.SW())) && std::fabs(t.e.FreqBanda(k) - meio) < 0.3 * largura)
-            banda = k;
-    }
-    ASSERT_NE(banda, 0);
-    t.p.MarcaBanda(banda);
-    EXPECT_NEAR(t.XBanda(banda), Px(t.p.SW()) / 2, 1);
-    EXPECT_FALSE(t.g.RolarParaBanda);
-    EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
 }
 
 // The bar runs from the view's left edge an eighth of its width beyond the
 // highest band to its right edge as far beyond the lowest, as at zoom 1,
-// where the bar cannot move; the thumb is the part of that run in view.
+// where the bar cannot move; the thumb is the part of that run in view. A
+// band chosen out of view comes to the middle, not to just inside the edge.
 TEST(AreaGrafico, RolagemMostraAFracaoVisivelEParaNosExtremos) {
     Plot t;
     QScrollBar* r = t.p.rolagem();
     const double SW = t.p.SW(), limLeft = t.g.LimLeft;
-    const auto [fmax, fmin] = t.Extremos();
+    const auto [fmax, fmin] = Extremos(t.e);
     EXPECT_EQ(r->minimum(), r->maximum());
 
     for (int i = 0; i < 3; ++i) t.p.ZoomH(true);
@@ -156,13 +128,26 @@ TEST(AreaGrafico, RolagemMostraAFracaoVisivelEParaNosExtremos) {
     for (int i = 0; i < 3; ++i) t.p.ZoomH(false);
     EXPECT_EQ(r->value(), RolagemNeutra);
     EXPECT_NEAR(t.g.LimLeft, limLeft, 1e-6);
+
+    for (int i = 0; i < 6; ++i) t.p.ZoomH(true);
+    r->setValue(r->minimum());
+    int banda = 0;
+    for (int k = 1; k <= t.e.NBandas && banda == 0; ++k)
+        if ((t.XBanda(k) < 0 || t.XBanda(k) > Px(SW)) &&
+            std::fabs(t.e.FreqBanda(k) - (fmax + fmin) / 2) < 0.3 * (fmax - fmin))
+            banda = k;
+    ASSERT_NE(banda, 0);
+    t.p.MarcaBanda(banda);
+    EXPECT_NEAR(t.XBanda(banda), Px(SW) / 2, 1);
+    EXPECT_FALSE(t.g.RolarParaBanda);
+    EXPECT_TRUE(t.BarraNaVista());
 }
 
 // The wheel zooms as the zoom buttons do, about the pointer instead of the
-// middle, with or without Ctrl; not a fixed window.
+// middle, with or without Ctrl, finer than a unit of the bar up to the
+// limit; not a fixed window.
 TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
     Plot t;
-    const int y = Px(t.g.LinhaBase) - 40;
     struct Passo {
         int x, angulo;
         Qt::KeyboardModifiers teclas;
@@ -170,27 +155,22 @@ TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
     };
     for (const Passo& d : {Passo{300, 120, {}, 1.5}, Passo{700, 120, Qt::ControlModifier, 2.25},
                            Passo{150, 240, {}, 2.25 * 2.25}, Passo{150, -120, {}, 2.25 * 1.5}}) {
-        const double X = d.x * 15.0;
-        const double f = FreqNoPonto(t.g, X);
-        t.Roda(d.x, y, d.angulo, d.teclas);
+        const double f = FreqNoPonto(t.g, d.x * 15.0);
+        t.Roda(d.x, d.angulo, d.teclas);
         EXPECT_NEAR(t.g.ZoomHoriz, d.zoom, 1e-9) << d.x;
-        EXPECT_NEAR(XFreq(t.g, f), X, 15) << d.x;
-        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+        EXPECT_NEAR(XFreq(t.g, f), d.x * 15.0, 15) << d.x;
+        EXPECT_TRUE(t.BarraNaVista());
     }
-
-    // Deep zooms keep the point finer than one unit of the bar, up to the limit.
     const float f = FreqNoPonto(t.g, 200 * 15.0);
-    for (int i = 0; i < 20; ++i) t.Roda(200, y, 120);
+    for (int i = 0; i < 20; ++i) t.Roda(200, 120);
     EXPECT_EQ(t.g.ZoomHoriz, ZoomHorizMaximo);
     EXPECT_NEAR(XFreq(t.g, f), 200 * 15.0, 15);
 
     t.p.AlternaFixarJanela();
     const auto janela = t.Janela();
-    const double zoom = t.g.ZoomHoriz;
-    t.Roda(300, y, 120);
-    t.Roda(300, y, -120, Qt::ControlModifier);
+    t.Roda(300, 120);
+    t.Roda(300, -120, Qt::ControlModifier);
     EXPECT_EQ(t.Janela(), janela);
-    EXPECT_EQ(t.g.ZoomHoriz, zoom);
 }
 
 // A drag spreads the range it spans across the plot, either way, after a
@@ -199,40 +179,36 @@ TEST(AreaGrafico, RodaAmpliaEmTornoDoPonteiro) {
 TEST(AreaGrafico, ArrastoAmpliaAFaixaArrastada) {
     Plot t;
     QSignalSpy escolhida(&t.p, &AreaGrafico::BandaEscolhida);
-    const int y = Px(t.g.LinhaBase) - 40;
-    const double SW = t.p.SW();
     const int sonda = Px(t.g.LinhaBase) / 2; // a row no control covers
-    for (auto [x1, x2] : {std::pair{200, 600}, std::pair{700, 350}, std::pair{100, 300}}) {
+    // Pixels of the probe row that differ from the plot's image, inside and
+    // outside [a, b].
+    const auto mudados = [&](int a, int b) {
+        const QImage tela = t.p.grab().toImage();
+        std::pair<int, int> n{0, 0};
+        for (int x = 0; x < t.p.Imagem().width(); x += 10)
+            ((x >= a && x <= b) ? n.first : n.second) +=
+                tela.pixel(t.Em(x, sonda)) != t.p.Imagem().pixel(x, sonda);
+        return n;
+    };
+    for (auto [x1, x2] : {std::pair{200, 600}, std::pair{700, 350}}) {
         const float f1 = FreqNoPonto(t.g, x1 * 15.0), f2 = FreqNoPonto(t.g, x2 * 15.0);
-        int sobre = 0, fora = 0;
-        t.Arrasta(x1, x2, y, [&] {
-            const QImage tela = t.p.grab().toImage();
-            const QPoint topo = t.p.AreaInterna().topLeft();
-            for (int x = 0; x < t.p.Imagem().width(); x += 10) {
-                const bool dentro = x >= std::min(x1, x2) && x <= std::max(x1, x2);
-                const bool igual =
-                    tela.pixel(topo + QPoint(x, sonda)) == t.p.Imagem().pixel(x, sonda);
-                (dentro ? sobre : fora) += !igual;
-            }
-        });
-        EXPECT_GT(sobre, std::abs(x2 - x1) / 10 - 2) << x1;
-        EXPECT_EQ(fora, 0) << x1;
-        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f1 : f2), 0, 15) << x1;
-        EXPECT_NEAR(XFreq(t.g, x1 < x2 ? f2 : f1), SW, 15) << x1;
-        EXPECT_EQ(t.rolagemValor(), t.g.PosRolagem);
+        std::pair<int, int> n;
+        t.Arrasta(x1, x2, [&] { n = mudados(std::min(x1, x2), std::max(x1, x2)); });
+        EXPECT_GT(n.first, std::abs(x2 - x1) / 10 - 2) << x1;
+        EXPECT_EQ(n.second, 0) << x1;
+        EXPECT_NEAR(XFreq(t.g, std::max(f1, f2)), 0, 15) << x1;
+        EXPECT_NEAR(XFreq(t.g, std::min(f1, f2)), t.p.SW(), 15) << x1;
+        EXPECT_TRUE(t.BarraNaVista());
     }
     EXPECT_EQ(escolhida.count(), 0);
-    EXPECT_EQ(t.p.grab().toImage().pixel(t.p.AreaInterna().topLeft() + QPoint(400, sonda)),
-              t.p.Imagem().pixel(400, sonda)); // the band goes with the button
+    EXPECT_EQ(mudados(0, 0), (std::pair{0, 0})) << "the band goes with the button";
 
-    const double zoom = t.g.ZoomHoriz;
-    t.Arrasta(400, 403, y);
+    t.Arrasta(400, 403);
     EXPECT_EQ(escolhida.count(), 1);
     t.p.AlternaFixarJanela();
     const auto janela = t.Janela();
-    t.Arrasta(200, 600, y);
+    t.Arrasta(200, 600);
     EXPECT_EQ(t.Janela(), janela);
-    EXPECT_EQ(t.g.ZoomHoriz, zoom);
     EXPECT_EQ(escolhida.count(), 2);
 }
 
@@ -243,16 +219,14 @@ TEST(AreaGrafico, CliqueDuploEEscapeRestauram) {
     QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
     QSignalSpy restaurado(&t.p, &AreaGrafico::Restaurado);
     const auto inteiro = t.Janela();
-    const int y = Px(t.g.LinhaBase) - 40;
     const auto afasta = [&] {
-        t.Roda(300, y, 240);
+        t.Roda(300, 240);
         t.p.ZoomV(true);
-        t.Clica(300, y);
+        t.Clica(300, t.y);
         ASSERT_TRUE(t.g.BandaMarcada);
-        ASSERT_NE(t.Janela(), inteiro);
     };
     afasta();
-    QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.p.AreaInterna().topLeft() + QPoint(500, y));
+    QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.Em(500, t.y));
     EXPECT_EQ(t.Janela(), inteiro);
     EXPECT_EQ(t.g.ZoomVert, 1);
     EXPECT_FALSE(t.g.BandaMarcada);
@@ -260,7 +234,7 @@ TEST(AreaGrafico, CliqueDuploEEscapeRestauram) {
 
     afasta();
     const auto ampliada = t.Janela();
-    t.Arrasta(200, 600, y, [&] { QTest::keyClick(&t.p, Qt::Key_Escape); });
+    t.Arrasta(200, 600, [&] { QTest::keyClick(&t.p, Qt::Key_Escape); });
     EXPECT_EQ(t.Janela(), ampliada);
     EXPECT_EQ(restaurado.count(), 1);
     QTest::keyClick(&t.p, Qt::Key_Escape);
@@ -280,6 +254,8 @@ int UltimaLinhaDesenhada(const QImage& im, Cor fundo) {
     return -1;
 }
 
+// The labels are the compact plot's lowest drawing (it has no room for the
+// ppm scale), the wide plot's ppm scale is under them: all above the bar.
 TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
     for (const int N : {3, 10}) {
         EstadoGrafico g;
@@ -287,8 +263,8 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
         const EstadoSpin e = testes::Calcula(EntradaInicial(N));
         AreaGrafico p{g, o, e};
         p.SetLayout(true);
-        // The window's compact plot for N protons: above 6 it gives 285 twips
-        // a proton to the coupling grid.
+        // The window's compact plot: above 6 protons it gives 285 twips a
+        // proton to the coupling grid.
         const int extra = N > 6 ? 285 * (N - 6) : 0;
         p.DefineAlturaExterna(N > 6 ? 5655 - extra : 5535);
         p.show();
@@ -298,34 +274,15 @@ TEST(AreaGrafico, RotulosDosProtonsAcimaDaRolagemCompacta) {
             EXPECT_EQ(topoRolagem, Px(5400 - extra));
         }
         EXPECT_EQ(p.rolagem()->geometry().bottom(), p.AreaInterna().bottom()) << N;
-        // The labels are the lowest drawing (the compact plot has no room
-        // for the ppm scale): all of them above the bar.
         const int ultima = UltimaLinhaDesenhada(p.Imagem(), g.CorFundo);
         EXPECT_GT(ultima, Px(g.LinhaBase + 150)) << N;
         EXPECT_LT(ultima, Px(g.LinhaBase + 500)) << N;
         EXPECT_LT(ultima, topoRolagem) << N;
     }
-    // The wide plot's ppm scale under the labels, above the bar too.
     Plot largo;
-    const int topoRolagem = largo.p.rolagem()->y() - largo.p.AreaInterna().top();
     const int ultima = UltimaLinhaDesenhada(largo.p.Imagem(), largo.g.CorFundo);
     EXPECT_GT(ultima, Px(largo.g.LinhaBase + 500));
-    EXPECT_LT(ultima, topoRolagem);
-}
-
-// The preview holds only what a copy holds: no "Fixar Janela" on it,
-// back when the preview ends, by its menu or by "Restaurar".
-TEST(AreaGrafico, VisualizacaoSemOBotaoFixarJanela) {
-    Plot t;
-    QPushButton* botao = t.p.botaoFixarJanela();
-    EXPECT_FALSE(botao->isHidden());
-    ASSERT_TRUE(t.p.AlternaVisualizacao());
-    EXPECT_TRUE(botao->isHidden());
-    EXPECT_FALSE(t.p.AlternaVisualizacao());
-    EXPECT_FALSE(botao->isHidden());
-    ASSERT_TRUE(t.p.AlternaVisualizacao());
-    t.p.Restaurar();
-    EXPECT_FALSE(botao->isHidden());
+    EXPECT_LT(ultima, largo.p.rolagem()->y() - largo.p.AreaInterna().top());
 }
 
 // Along the top edge, in both layouts: no control over another, and the
@@ -359,30 +316,31 @@ TEST(AreaGrafico, ControlesDoTopoSemSobreposicao) {
     QApplication::setFont(antes);
 }
 
+// The pointer's readout, empty after a run with no bands.
 TEST(AreaGrafico, LeituraVaziaSemBandas) {
     Plot t;
-    const QPoint sobre = t.p.AreaInterna().topLeft() + QPoint(300, Px(t.g.LinhaBase) - 40);
-    QTest::mouseMove(&t.p, sobre);
+    QTest::mouseMove(&t.p, t.Em(300, t.y));
     EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(),
               TextoLeitura(t.g, 300, 300 * 15, t.o.SepDec));
-    EXPECT_TRUE(t.p.rotuloLeitura()->text().endsWith(" ppm"));
-
-    // A minimum intensity above every band: a run with none.
     EntradaSimulacao in = EntradaInicial(3);
     in.IntMin = 100;
     t.e = testes::Calcula(in);
     ASSERT_EQ(t.e.NBandas, 0);
     t.p.Restaurar();
-    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
-    QTest::mouseMove(&t.p, sobre + QPoint(7, 0));
-    EXPECT_EQ(t.p.rotuloLeitura()->text().toStdString(), "");
+    EXPECT_EQ(t.p.rotuloLeitura()->text(), QString());
+    QTest::mouseMove(&t.p, t.Em(307, t.y));
+    EXPECT_EQ(t.p.rotuloLeitura()->text(), QString());
 }
 
+// "Fixar Janela" keeps the axis through a new run, and the preview, which
+// holds only what a copy holds, hides the button until it ends.
 TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     Plot t;
-    const double ni = t.g.NiInic, tw = t.g.TwPerHz, lim = t.g.LimLeft, ev = t.g.EscalaVert;
-    QTest::mouseClick(t.p.botaoFixarJanela(), Qt::LeftButton);
-    EXPECT_EQ(t.p.botaoFixarJanela()->text(), QStringLiteral("Liberar Janela"));
+    QPushButton* botao = t.p.botaoFixarJanela();
+    const auto janela = t.Janela();
+    const double ev = t.g.EscalaVert;
+    QTest::mouseClick(botao, Qt::LeftButton);
+    EXPECT_EQ(botao->text(), AreaGrafico::tr("Liberar Janela"));
     EXPECT_FALSE(t.p.rolagem()->isEnabled());
     // Every shift 40 Hz higher; a run ends in "Restaurar".
     EntradaSimulacao in = EntradaInicial(3);
@@ -391,15 +349,20 @@ TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     t.g.env.EnvValida = false;
     t.g.RecalcEscala = true;
     t.p.Restaurar();
-    EXPECT_EQ(t.g.NiInic, ni);
-    EXPECT_EQ(t.g.TwPerHz, tw);
-    EXPECT_EQ(t.g.LimLeft, lim);
+    EXPECT_EQ(t.Janela(), janela);
     EXPECT_EQ(t.g.EscalaVert, ev);
-
-    QTest::mouseClick(t.p.botaoFixarJanela(), Qt::LeftButton);
-    EXPECT_EQ(t.p.botaoFixarJanela()->text(), QStringLiteral("Fixar Janela"));
+    QTest::mouseClick(botao, Qt::LeftButton);
+    EXPECT_EQ(botao->text(), AreaGrafico::tr("Fixar Janela"));
     EXPECT_TRUE(t.p.rolagem()->isEnabled());
-    EXPECT_GT(t.g.NiInic, ni + 30); // the new bands' own window
+    EXPECT_GT(t.g.NiInic, std::get<0>(janela) + 30); // the new bands' own window
+
+    ASSERT_TRUE(t.p.AlternaVisualizacao());
+    EXPECT_TRUE(botao->isHidden());
+    EXPECT_FALSE(t.p.AlternaVisualizacao());
+    EXPECT_FALSE(botao->isHidden());
+    ASSERT_TRUE(t.p.AlternaVisualizacao());
+    t.p.Restaurar();
+    EXPECT_FALSE(botao->isHidden());
 }
 
 TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
@@ -421,7 +384,8 @@ TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
     EXPECT_TRUE(m->hasImage());
     EXPECT_FALSE(t.g.CopiandoFigura || t.g.Visualizando); // a copy leaves the preview
 
-    // A folder under a plain file cannot be made, not even by root.
+    // A folder under a plain file cannot be made, not even by root: the
+    // clipboard keeps what it had.
     const QString comum = dir.filePath(QStringLiteral("comum"));
     QFile(comum).open(QIODevice::WriteOnly);
     t.p.DefineArqFigura(comum + QStringLiteral("/pasta/CurPic.svg"));
@@ -434,9 +398,8 @@ TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
         }
     });
     EXPECT_FALSE(t.p.CopiaEspectro(false));
-    EXPECT_EQ(mensagem, QStringLiteral("NECA DE PITIBIRIBA"));
+    EXPECT_EQ(mensagem, AreaGrafico::tr("NECA DE PITIBIRIBA"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("anterior"));
-    EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
     EXPECT_FALSE(t.g.CopiandoFigura);
 }
 

@@ -12,7 +12,9 @@
 #include <QTransform>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -63,21 +65,49 @@ inline std::vector<TextoSvg> TextosSvg(const QByteArray& svg) {
     return r;
 }
 
-// A state with just these (frequency, intensity) bands, of one proton.
-inline EstadoSpin Bandas(std::initializer_list<std::pair<double, double>> bandas) {
-    EstadoSpin e;
-    e.NProt = 1;
+// The labels of the envelope's maxima, the only blue text.
+inline std::vector<TextoSvg> RotulosAzuis(const QByteArray& svg) {
+    std::vector<TextoSvg> r = TextosSvg(svg);
+    r.erase(std::remove_if(r.begin(), r.end(),
+                           [](const TextoSvg& t) { return t.cor != QStringLiteral("#0000ff"); }),
+            r.end());
+    return r;
+}
+
+// Every text of a recorded SVG, in order.
+inline QStringList Textos(const QByteArray& svg) {
+    static const QRegularExpression re(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+    QStringList r;
+    for (const auto& m : re.globalMatch(QString::fromUtf8(svg))) r << m.captured(1);
+    return r;
+}
+
+// These (frequency, intensity) bands in place of e's, all of proton 1.
+inline void PoeBandas(EstadoSpin& e, const std::vector<std::pair<double, double>>& bandas) {
     e.NBandas = int(bandas.size());
     e.FreqBanda.recria(e.NBandas);
     e.IntBanda.recria(e.NBandas);
     e.ProtBanda.recria(e.NBandas);
-    int k = 0;
-    for (auto [f, i] : bandas) {
-        e.FreqBanda(++k) = f;
-        e.IntBanda(k) = i;
+    for (int k = 1; k <= e.NBandas; ++k) {
+        std::tie(e.FreqBanda(k), e.IntBanda(k)) = bandas[std::size_t(k - 1)];
         e.ProtBanda(k) = 1;
     }
+}
+
+// A state with just these bands, of one proton.
+inline EstadoSpin Bandas(const std::vector<std::pair<double, double>>& bandas) {
+    EstadoSpin e;
+    e.NProt = 1;
+    PoeBandas(e, bandas);
     return e;
+}
+
+// The highest and the lowest band's frequency.
+inline std::pair<double, double> Extremos(const EstadoSpin& e) {
+    double fmax = -1e9, fmin = 1e9;
+    for (int k = 1; k <= e.NBandas; ++k)
+        fmax = std::max(fmax, e.FreqBanda(k)), fmin = std::min(fmin, e.FreqBanda(k));
+    return {fmax, fmin};
 }
 
 // Pixels of exactly colour c inside r (the whole picture when r is null).

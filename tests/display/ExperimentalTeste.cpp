@@ -12,9 +12,11 @@ using namespace aux;
 
 namespace {
 
+constexpr Cor AzulAco = 0x4682b4;
+
 // A Lorentzian line at `ppm`, 4 001 points from 4 to -1 ppm, with a smaller
 // one far outside the plot that must not set the scale.
-std::shared_ptr<const EspectroExperimental> Medido(double ppm) {
+std::shared_ptr<EspectroExperimental> Medido(double ppm) {
     auto x = std::make_shared<EspectroExperimental>();
     x->MHz = 100;
     x->CasasMHz = 3;
@@ -27,101 +29,109 @@ std::shared_ptr<const EspectroExperimental> Medido(double ppm) {
     return x;
 }
 
+// Shifts in Hz at 100 MHz, no couplings, with this measured spectrum under them.
+Cena ComMedido(std::vector<double> desloc, std::shared_ptr<const EspectroExperimental> x) {
+    const int n = int(desloc.size());
+    Cena c({.NProt = n, .MHz = 100, .Desloc = desloc, .J = std::vector<double>(n * (n - 1) / 2)});
+    c.g.Experimental = {std::move(x), "medido.jdx"};
+    return c;
+}
+
+std::vector<ColunaExperimental> Colunas(const Cena& c) {
+    return ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+}
+
 // The column whose top is highest on screen.
-ColunaExperimental MaisAlta(const std::vector<ColunaExperimental>& c) {
-    return *std::min_element(c.begin(), c.end(),
+ColunaExperimental MaisAlta(const Cena& c) {
+    const auto k = Colunas(c);
+    EXPECT_FALSE(k.empty());
+    if (k.empty()) return {};
+    return *std::min_element(k.begin(), k.end(),
                              [](const auto& a, const auto& b) { return a.yMin < b.yMin; });
 }
 
-TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
-    // One proton at 130 Hz, 100 MHz: its line and the measured one at 1.30 ppm.
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
-    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+double MaiorEnvolvente(const Cena& c) {
+    return *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
+}
+
+// Zoomed in `passos` times with `centro` Hz in the middle of the view.
+void Centra(Cena& c, int passos, double centro) {
+    Restaura(c.g);
+    for (int i = 0; i < passos; ++i) ZoomHorizontal(c.g, true);
+    CalculaJanela(c.g, c.e, LarguraLarga);
+    MudaRolagem(c.g,
+                int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, centro)) / c.g.ZoomHoriz));
     c.Tela();
-    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
-    ASSERT_FALSE(colunas.empty());
-    const ColunaExperimental topo = MaisAlta(colunas);
-    EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
-    const double maiorEnv = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
-    EXPECT_NEAR(topo.yMin, YInt(c.g, maiorEnv) / 15, 1e-9);
-    for (const auto& k : colunas) {
+    ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
+}
+
+// One proton at 130 Hz, 100 MHz: its line and the measured one at 1.30 ppm,
+// as tall as the envelope; zoomed and scrolled, it moves with the axis;
+// without the envelope it reaches the stick. The reference shift moves every
+// measured point by that many ppm.
+TEST(Experimental, PicoNoLugarEDaAlturaDaEnvolvente) {
+    Cena c = ComMedido({130}, Medido(1.30));
+    c.Tela();
+    EXPECT_NEAR(MaisAlta(c).x, XFreq(c.g, 130) / 15, 1);
+    EXPECT_NEAR(MaisAlta(c).yMin, YInt(c.g, MaiorEnvolvente(c)) / 15, 1e-9);
+    for (const auto& k : Colunas(c)) {
         EXPECT_GE(k.x, 0);
         EXPECT_LE(k.x, LarguraLarga / 15);
     }
-
-    // Zoomed and scrolled, it moves with the axis; without the envelope it
-    // reaches the stick.
     ZoomHorizontal(c.g, true);
     MudaRolagem(c.g, RolagemNeutra + 300);
     c.g.env.EnvolventeLigada = false;
     c.g.RecalcEscala = true;
     c.Tela();
-    const ColunaExperimental zoom =
-        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
-    EXPECT_NEAR(zoom.x, XFreq(c.g, 130) / 15, 1);
-    EXPECT_NEAR(zoom.yMin, YInt(c.g, c.e.IntBanda(1)) / 15, 1e-9);
+    EXPECT_NEAR(MaisAlta(c).x, XFreq(c.g, 130) / 15, 1);
+    EXPECT_NEAR(MaisAlta(c).yMin, YInt(c.g, c.e.IntBanda(1)) / 15, 1e-9);
+
+    Cena r = ComMedido({130}, Medido(1.10));
+    r.Tela();
+    EXPECT_NEAR(MaisAlta(r).x, XFreq(r.g, 110) / 15, 1);
+    r.g.Experimental.ReferenciaPpm = 0.2;
+    EXPECT_NEAR(MaisAlta(r).x, XFreq(r.g, 130) / 15, 1);
 }
 
 // Zoomed into the smaller of two lines, the measured one is as tall as the
 // envelope in view, not as the taller line out of view.
 TEST(Experimental, ZoomEscalaPelaEnvolventeNaVista) {
-    Cena c({.NProt = 3, .MHz = 100, .Desloc = {130, 130, 300}, .J = {0, 0, 0}});
-    auto x = std::make_shared<EspectroExperimental>(*Medido(1.30));
+    auto x = Medido(1.30);
     for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
         const double d = (x->Ppm[k] - 3) * 100;
         x->Intensidade[k] += 2.5 / (1 + d * d);
     }
-    c.g.Experimental = {x, "medido.jdx"};
+    Cena c = ComMedido({130, 130, 300}, x);
     c.Tela();
-    for (int i = 0; i < 6; ++i) ZoomHorizontal(c.g, true);
-    CalculaJanela(c.g, c.e, LarguraLarga);
-    MudaRolagem(c.g, int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, 300)) / c.g.ZoomHoriz));
-    c.Tela();
-    ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
-    const ColunaExperimental topo =
-        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
-    EXPECT_NEAR(topo.x, XFreq(c.g, 300) / 15, 1);
+    Centra(c, 6, 300);
+    EXPECT_NEAR(MaisAlta(c).x, XFreq(c.g, 300) / 15, 1);
     double linha130 = 0, linha300 = 0;
     for (int k = 1; k <= c.e.NBandas; ++k)
         (std::fabs(c.e.FreqBanda(k) - 300) < 1 ? linha300 : linha130) += c.e.IntBanda(k);
     ASSERT_GT(linha130, 1.5 * linha300);
-    const double maiorNaVista = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
-    EXPECT_NEAR(maiorNaVista, linha300, 0.01 * linha300);
-    EXPECT_NEAR(topo.yMin, YInt(c.g, maiorNaVista) / 15, 1e-9);
+    EXPECT_NEAR(MaiorEnvolvente(c), linha300, 0.01 * linha300);
+    EXPECT_NEAR(MaisAlta(c).yMin, YInt(c.g, MaiorEnvolvente(c)) / 15, 1e-9);
 }
 
-// Noise of a tenth of a percent of the line, the same at every run, and a
-// stretch from 2.8 to 2.2 ppm that lies below zero.
-std::shared_ptr<const EspectroExperimental> ComRuido() {
-    auto x = std::make_shared<EspectroExperimental>(*Medido(1.30));
+// Zoomed onto a simulated line the measured spectrum lacks, noise of a
+// tenth of a percent of the line stays as small as it is at the whole
+// spectrum's scale instead of growing into a line; a view whose points all
+// lie below zero (2.8 to 2.2 ppm) still shows them.
+TEST(Experimental, RuidoNaoViraLinha) {
+    auto x = Medido(1.30);
     unsigned semente = 12345;
     for (std::size_t k = 0; k < x->Ppm.size(); ++k) {
         semente = semente * 1103515245u + 12345u;
         x->Intensidade[k] += 0.005 * (double((semente >> 16) & 0x7fff) / 0x7fff - 0.5);
         if (x->Ppm[k] < 2.8 && x->Ppm[k] > 2.2) x->Intensidade[k] -= 0.05;
     }
-    return x;
-}
-
-// Zoomed onto a simulated line the measured spectrum lacks, the noise stays
-// as small as it is at the whole spectrum's scale instead of growing into
-// a line; a view whose points all lie below zero still shows them.
-TEST(Experimental, RuidoNaoViraLinha) {
-    Cena c({.NProt = 2, .MHz = 100, .Desloc = {130, 300}, .J = {0}});
-    c.g.Experimental = {ComRuido(), "medido.jdx"};
+    Cena c = ComMedido({130, 300}, x);
     c.Tela();
-    const auto inteiro = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
-    const double alturaPico = YInt(c.g, 0) / 15 - MaisAlta(inteiro).yMin;
+    const double alturaPico = YInt(c.g, 0) / 15 - MaisAlta(c).yMin;
     for (double centro : {300.0, 250.0}) {
         SCOPED_TRACE(centro);
-        Restaura(c.g);
-        for (int i = 0; i < 4; ++i) ZoomHorizontal(c.g, true);
-        CalculaJanela(c.g, c.e, LarguraLarga);
-        MudaRolagem(c.g,
-                    int(RolagemNeutra - (LarguraLarga / 2.0 - XFreq(c.g, centro)) / c.g.ZoomHoriz));
-        c.Tela();
-        ASSERT_GT(XFreq(c.g, 130), LarguraLarga);
-        const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+        Centra(c, 4, centro);
+        const auto colunas = Colunas(c);
         ASSERT_GT(colunas.size(), 100u);
         for (const auto& k : colunas) {
             EXPECT_LT(std::fabs(YInt(c.g, 0) / 15 - k.yMin), alturaPico / 10) << k.x;
@@ -132,34 +142,10 @@ TEST(Experimental, RuidoNaoViraLinha) {
     }
 }
 
-// The reference shift moves every measured point by that many ppm, and
-// the copy says so.
-TEST(Experimental, ReferenciaDeslocaOEspectroMedido) {
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
-    c.g.Experimental = {Medido(1.10), "medido.jdx"};
-    c.Tela();
-    EXPECT_NEAR(MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga)).x,
-                XFreq(c.g, 110) / 15, 1);
-    c.g.Experimental.ReferenciaPpm = 0.2;
-    const ColunaExperimental topo =
-        MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga));
-    EXPECT_NEAR(topo.x, XFreq(c.g, 130) / 15, 1);
-    EXPECT_TRUE(c.Svg().contains("Espectro experimental: medido.jdx (100,000 MHz), deslocado "
-                                 "+0,2 ppm"));
-    c.g.Experimental.ReferenciaPpm = -0.0125;
-    EXPECT_EQ(LinhaExperimental(c.g.Experimental, '.'),
-              "Espectro experimental: medido.jdx (100.000 MHz), deslocado -0.0125 ppm");
-    // The value the reference box opens on.
-    EXPECT_EQ(TextoReferencia(-0.0125, ','), "-0,0125");
-    EXPECT_EQ(TextoReferencia(0, ','), "0");
-    c.g.Experimental.ReferenciaPpm = 0;
-    EXPECT_EQ(LinhaExperimental(c.g.Experimental, ','),
-              "Espectro experimental: medido.jdx (100,000 MHz)");
-}
-
 // The export is the whole spectrum whatever the view: every band with
 // twenty widths either side at eight points a width or more; under a
-// measured spectrum, that spectrum's own range and grid.
+// measured spectrum, that spectrum's own range and grid, unless it is a
+// list of peaks.
 TEST(Experimental, ExportaOEspectroInteiro) {
     Cena c({.NProt = 2, .MHz = 100, .Desloc = {130, 300}, .J = {7}});
     c.o.TextoLargura = "0,5";
@@ -174,95 +160,86 @@ TEST(Experimental, ExportaOEspectroInteiro) {
         EXPECT_GE(ppm.front() * 100, c.e.FreqBanda(k) + 20 * 0.5 - 1e-6);
         EXPECT_LE(ppm.back() * 100, c.e.FreqBanda(k) - 20 * 0.5 + 1e-6);
     }
-
     const auto medido = Medido(1.30);
     c.g.Experimental = {medido, "medido.jdx"};
-    const LeituraJcamp sob = LeJcampDx(BytesJcampDx(ExportacaoDoEspectro(c.g, c.e, c.o)));
-    ASSERT_TRUE(sob.espectro) << sob.Mensagem();
-    ASSERT_EQ(sob.espectro->Ppm.size(), medido->Ppm.size());
-    EXPECT_NEAR(sob.espectro->Ppm.front(), medido->Ppm.front(), 1e-9);
-    EXPECT_NEAR(sob.espectro->Ppm.back(), medido->Ppm.back(), 1e-9);
-
-    // A list of peaks has no grid: the export keeps its own.
-    auto picos = std::make_shared<EspectroExperimental>(*medido);
-    picos->Picos = true;
-    c.g.Experimental = {picos, "picos.jdx"};
+    const ExportacaoJcamp sob = ExportacaoDoEspectro(c.g, c.e, c.o);
+    ASSERT_EQ(sob.Envolvente.size(), medido->Ppm.size());
+    const LeituraJcamp lidoSob = LeJcampDx(BytesJcampDx(sob));
+    ASSERT_TRUE(lidoSob.espectro) << lidoSob.Mensagem();
+    EXPECT_NEAR(lidoSob.espectro->Ppm.front(), medido->Ppm.front(), 1e-9);
+    EXPECT_NEAR(lidoSob.espectro->Ppm.back(), medido->Ppm.back(), 1e-9);
+    medido->Picos = true;
     EXPECT_EQ(ExportacaoDoEspectro(c.g, c.e, c.o).Envolvente.size(), PontosMinimosExportacao);
 }
 
 // A file of peaks: each one a stick from the baseline, the tallest as tall as
-// the envelope even when they are all alike, and nothing drawn between them.
-TEST(Experimental, PicosEmPalitos) {
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
+// the envelope even when they are all alike, nothing drawn between them. A
+// column of a trace holds every point that falls in it, not only its top.
+TEST(Experimental, PicosEmPalitosEColunasInteiras) {
     auto x = std::make_shared<EspectroExperimental>();
     x->MHz = 100;
     x->Picos = true;
     x->Ppm = {1.45, 1.30, 1.15};
     x->Intensidade = {3, 3, 3};
-    c.g.Experimental = {x, "picos.jdx"};
-    c.Tela();
-    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
+    Cena c = ComMedido({130}, x);
+    const QImage im = c.Tela();
+    const auto colunas = Colunas(c);
     ASSERT_EQ(colunas.size(), 3u);
-    const double maiorEnv = *std::max_element(c.g.env.EnvComb.begin(), c.g.env.EnvComb.end());
     for (const auto& k : colunas) {
         EXPECT_DOUBLE_EQ(k.yMax, YInt(c.g, 0) / 15) << k.x;
-        EXPECT_NEAR(k.yMin, YInt(c.g, maiorEnv) / 15, 1e-9) << k.x;
+        EXPECT_NEAR(k.yMin, YInt(c.g, MaiorEnvolvente(c)) / 15, 1e-9) << k.x;
     }
     EXPECT_NEAR(colunas[1].x, XFreq(c.g, 130) / 15, 1);
-
-    const QImage im = c.Tela();
     const int topo = int(colunas[0].yMin), base = int(colunas[0].yMax);
-    EXPECT_GT(Conta(im, 0x4682b4, QRect(colunas[0].x - 1, topo, 3, base - topo)),
-              (base - topo) / 2);
+    EXPECT_GT(Conta(im, AzulAco, QRect(colunas[0].x - 1, topo, 3, base - topo)), (base - topo) / 2);
     EXPECT_EQ(
-        Conta(im, 0x4682b4,
+        Conta(im, AzulAco,
               QRect(colunas[0].x + 3, topo, colunas[1].x - colunas[0].x - 6, base - topo - 3)),
         0);
-}
 
-// A column holds every point that falls in it, not only its top: a tall and
-// a low point one pixel column apart in frequency paint the span between.
-TEST(Experimental, ColunaDoPontoMaisBaixoAoMaisAlto) {
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
-    auto x = std::make_shared<EspectroExperimental>();
-    x->MHz = 100;
+    // A tall and a low point one pixel column apart paint the span between.
+    x->Picos = false;
     x->Ppm = {1.3001, 1.3, 1.2999};
     x->Intensidade = {0.1, 5, 0.1};
-    c.g.Experimental = {x, "coluna.jdx"};
-    const QImage im = c.Tela();
-    const auto colunas = ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga);
-    ASSERT_EQ(colunas.size(), 1u);
-    const ColunaExperimental& k = colunas[0];
+    const QImage coluna = c.Tela();
+    const auto uma = Colunas(c);
+    ASSERT_EQ(uma.size(), 1u);
+    const ColunaExperimental& k = uma[0];
     ASSERT_GT(k.yMax - k.yMin, 100);
     const int altura = int(k.yMax - k.yMin) - 4;
-    EXPECT_GT(Conta(im, 0x4682b4, QRect(k.x - 1, int(k.yMin) + 2, 3, altura)), altura * 9 / 10);
+    EXPECT_GT(Conta(coluna, AzulAco, QRect(k.x - 1, int(k.yMin) + 2, 3, altura)), altura * 9 / 10);
 }
 
+// Its own colour on screen, grey in black and white, named in the copy with
+// its reference shift; out of view or gone, nothing.
 TEST(Experimental, NaTelaENasCopias) {
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
-    const QImage sem = c.Tela();
-    c.g.Experimental = {Medido(1.30), "medido.jdx"};
-    EXPECT_GT(Conta(c.Tela(), 0x4682b4), 50) << "its own colour, on screen";
-    EXPECT_EQ(Conta(sem, 0x4682b4), 0);
-    EXPECT_GT(Conta(c.Png(true), 0x969696), 50) << "grey in black and white";
-    const QByteArray svg = c.Svg();
-    EXPECT_TRUE(svg.contains("Espectro experimental: medido.jdx (100,000 MHz)"))
-        << svg.left(200).toStdString();
+    Cena c = ComMedido({130}, Medido(1.30));
+    EXPECT_GT(Conta(c.Tela(), AzulAco), 50);
+    EXPECT_GT(Conta(c.Png(true), 0x969696), 50);
+    EXPECT_TRUE(c.Svg().contains("Espectro experimental: medido.jdx (100,000 MHz)<"));
+    c.g.Experimental.ReferenciaPpm = 0.2;
+    EXPECT_TRUE(c.Svg().contains("Espectro experimental: medido.jdx (100,000 MHz), deslocado "
+                                 "+0,2 ppm"));
+    c.g.Experimental.ReferenciaPpm = -0.0125;
+    EXPECT_EQ(LinhaExperimental(c.g.Experimental, '.'),
+              "Espectro experimental: medido.jdx (100.000 MHz), deslocado -0.0125 ppm");
+    // The value the reference box opens on.
+    EXPECT_EQ(TextoReferencia(-0.0125, ','), "-0,0125");
+    EXPECT_EQ(TextoReferencia(0, ','), "0");
 
-    // Nothing of it in view, nothing drawn.
-    auto longe = std::make_shared<EspectroExperimental>(*Medido(1.30));
+    auto longe = Medido(1.30);
     for (double& p : longe->Ppm) p += 20;
     c.g.Experimental = {longe, "longe.jdx"};
-    EXPECT_TRUE(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga).empty());
+    EXPECT_TRUE(Colunas(c).empty());
     c.g.Experimental = {};
+    EXPECT_EQ(Conta(c.Tela(), AzulAco), 0);
     EXPECT_FALSE(c.Svg().contains("Espectro experimental"));
 }
 
 // The fit's regions shaded behind the spectrum, and the applied fit's
 // residual at the measured trace's own scale, with its RMS in the copy.
 TEST(Experimental, RegioesEResiduoDoAjuste) {
-    Cena c({.NProt = 1, .MHz = 100, .Desloc = {130}, .J = {}});
-    c.g.Experimental = {Medido(1.30), "medido.jdx"};
+    Cena c = ComMedido({130}, Medido(1.30));
     c.g.Experimental.ajuste.Regioes = {{1.20, 1.40}};
     const QImage im = c.Tela();
     const int dentro = Px(XFreq(c.g, 125)), fora = Px(XFreq(c.g, 100));
@@ -282,7 +259,7 @@ TEST(Experimental, RegioesEResiduoDoAjuste) {
             a.Residuo.push_back(x.Intensidade[k]);
         }
     a.RmsPorcento = 1.234;
-    c.Tela();
+    const QImage im2 = c.Tela();
     EXPECT_LT(c.g.LinhaBase, baseSem);
     const double zero = 3000;
     const auto tracos = TracosDoResiduo(c.g, c.e, LarguraLarga, AlturaLarga, zero);
@@ -290,14 +267,11 @@ TEST(Experimental, RegioesEResiduoDoAjuste) {
     const auto& pico = tracos[1]; // the file runs from high to low ppm
     const auto topo = std::min_element(pico.begin(), pico.end(),
                                        [](const auto& p, const auto& q) { return p.y < q.y; });
-    const double medido = MaisAlta(ColunasExperimental(c.g, c.e, LarguraLarga, AlturaLarga)).yMin;
-    EXPECT_NEAR(zero / 15 - topo->y, YInt(c.g, 0) / 15 - medido, 1e-9);
+    EXPECT_NEAR(zero / 15 - topo->y, YInt(c.g, 0) / 15 - MaisAlta(c).yMin, 1e-9);
     EXPECT_NEAR(topo->x, XFreq(c.g, 130) / 15, 1);
-    const QImage im2 = c.Tela();
     EXPECT_GT(Conta(im2, 0xc83c00, QRect(0, Px(c.g.LinhaBase) + 1, im2.width(), im2.height())), 50)
         << "under the baseline";
     EXPECT_TRUE(c.Svg().contains("Resíduo do ajuste: RMS 1,23 %"));
-
     c.g.Experimental = {Medido(1.30), "medido.jdx"};
     EXPECT_FALSE(c.Svg().contains("Resíduo do ajuste"));
 }
