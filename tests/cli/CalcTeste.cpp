@@ -379,11 +379,21 @@ TEST(HalvoraCalc, AjusteAoEspectroExperimental) {
         Calc(sistema + "--experimental=" + Affn + " --fit --fit-fixed=J(1,2),J(3,4) --save=" + arq);
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_TRUE(Contem(a.err, "halvora-calc: ajuste: H1,H2 = 1547.3")) << a.err;
+    EXPECT_TRUE(Contem(a.err, " ± 0.01")) << "each fitted value with its standard error";
     EXPECT_TRUE(Contem(a.err, "halvora-calc: ajuste: J(1,2) = -11.500 Hz (mantido)\n"));
     EXPECT_TRUE(Contem(a.err, " iterações, resíduo RMS "));
     EXPECT_TRUE(Contem(LeArquivo(arq), "\r\n 1547.3"));
     // The file keeps shifts to five decimals: the same bands, to the table's digits.
     EXPECT_EQ(Linhas(Calc(arq).out).size(), Linhas(a.out).size());
+    // Shifts typed in ppm: the fitted system's table has the same lines.
+    const Saida ppm = Calc("--ppm --n=4 --mhz=400.13 --shifts=3.84375,3.84375,3.6913,3.6913 "
+                           "--j=-11.5,5.5,5,5,5.5,-11.5 --experimental=" +
+                           Affn + " --fit --fit-fixed=J(1,2),J(3,4)");
+    ASSERT_EQ(ppm.status, 0) << ppm.err;
+    const auto freq = [](const std::string& linha) {
+        return linha.substr(0, linha.find('\t', linha.find('\t', linha.find('\t') + 1) + 1));
+    };
+    EXPECT_EQ(freq(Linhas(ppm.out)[1]), freq(Linhas(a.out)[1]));
     std::remove(arq.c_str());
     EXPECT_EQ(Calc(sistema + "--fit --save=" + arq).status, 2);
     EXPECT_FALSE(std::ifstream(arq));
