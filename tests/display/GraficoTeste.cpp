@@ -6,6 +6,7 @@
 #include "formatos/SessaoArquivo.h"
 #include "texto/TextoDecimal.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -93,6 +94,15 @@ TEST(Grafico, PalitosCoresEnvolventeEFiltro) {
     EXPECT_GT(Conta(filtrado, Vermelho, acima), 50);
     EXPECT_EQ(Conta(filtrado, Verde, acima) + Conta(filtrado, Branco, acima), 0);
     EXPECT_GT(Conta(filtrado, Verde), 10);
+}
+
+// A first-order run says so across the plot.
+TEST(Grafico, MarcaDaPrimeiraOrdem) {
+    const QString marca = QCoreApplication::translate("Grafico", "Espectro de Primeira Ordem!");
+    EntradaSimulacao in = EntradaInicial(3);
+    EXPECT_FALSE(Textos(Cena(in).Svg()).contains(marca));
+    in.PrimOrdem = true;
+    EXPECT_TRUE(Textos(Cena(in).Svg()).contains(marca));
 }
 
 TEST(Grafico, CentroEBandaMarcadaSoNaTela) {
