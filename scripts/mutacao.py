@@ -102,13 +102,25 @@ def compila(build):
     return executa(["cmake", "--build", str(build)]).returncode == 0
 
 
+def reprovados(saida):
+    """The failed tests of ctest's summary, each with how it ended. A
+    parameterised test's line carries its parameter after the name.
+
+    >>> reprovados("\\t 12 - Ajuste.Recusas (Failed)\\n"
+    ...            "\\t237 - Locais/A.B/Virgula  # GetParam() = ',' (44, 0x2C) (Failed)\\n"
+    ...            "\\t 40 - Bandas.X (Timeout)\\n")
+    [('Ajuste.Recusas', 'Failed'), ('Locais/A.B/Virgula', 'Failed'), ('Bandas.X', 'Timeout')]
+    """
+    return re.findall(r"^\s*\d+ - (\S+).*? \((Failed|Timeout|SEGFAULT|Subprocess aborted|"
+                      r"Child aborted|Exception|Not Run)[^)]*\)\s*$", saida, re.M)
+
+
 def falhas(build, timeout, so=None):
     """The tests that failed, and apart those that only ran out of time."""
     filtro = ["-R", "^(" + "|".join(re.escape(t) for t in so) + ")$"] if so else []
     r = executa(["ctest", "--test-dir", str(build), "-j2", "--timeout", str(timeout)] + filtro,
                 env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    achados = re.findall(r"^\s*\d+ - (\S+) \((Failed|Timeout|SEGFAULT|Subprocess aborted|"
-                         r"Child aborted|Exception|Not Run)[^)]*\)", r.stdout, re.M)
+    achados = reprovados(r.stdout)
     return ([t for t, tipo in achados if tipo != "Timeout"],
             [t for t, tipo in achados if tipo == "Timeout"])
 

@@ -38,6 +38,7 @@ scripts/confere_camadas.sh
 
 echo "== The planted faults' list (scripts/mutacao.py --confere: each still where it says)"
 python3 scripts/mutacao.py --confere
+python3 -m doctest scripts/mutacao.py
 
 echo "== Formatting (clang-format)"
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
