@@ -310,9 +310,17 @@ QString Preenche(const QString& padrao, const QStringList& partes) {
     return r + padrao.mid(de);
 }
 
+// With no translation of the core installed (the Portuguese interface) every
+// text stands as it is: the plot's captions pass here at each repaint, and
+// matching them against every pattern would be work for nothing.
+bool SemTraducao() {
+    return QCoreApplication::translate("Nucleo", Padroes[0]) == QString::fromUtf8(Padroes[0]);
+}
+
 } // namespace
 
 QString TraduzNucleo(const QString& texto) {
+    if (SemTraducao()) return texto;
     const QByteArray bytes = texto.toUtf8();
     const QString inteiro = QCoreApplication::translate("Nucleo", bytes.constData());
     if (inteiro != texto) return inteiro;
