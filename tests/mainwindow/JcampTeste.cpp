@@ -220,30 +220,17 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     EXPECT_FALSE(f.Jcamp().TemExperimental());
 }
 
-// Names Windows-1252 cannot hold make the file UTF-8 and come back whole; a
-// name with a line break is refused, and no file is written.
-TEST(Jcamp, NomesDoEspectroNoArquivoDeDados) {
+// A name with a line break is refused (the file's encodings are the core's
+// tests), and no file is written.
+TEST(Jcamp, NomeDoEspectroComQuebraDeLinhaRecusado) {
     const Local L(',');
     QTemporaryDir pasta;
     Tela t;
     JanelaEspectro& f = t.f;
-    const QString dados = pasta.filePath("c.esm");
-    const auto sob = [&](const QString& nome) {
-        ASSERT_TRUE(QFile::copy(Affn, pasta.filePath(nome)));
-        t.SobrepoeExperimental(pasta.filePath(nome));
-        f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
-    };
-    sob(QStringLiteral("ő スペクトル.dx"));
-    ASSERT_TRUE(f.Arquivo().SalvaDados());
-    EXPECT_TRUE(Cauda(dados, "#T").startsWith("#T\xC3\xADtulo")) << "the whole file in UTF-8";
-    f.Acoes().removerExperimental->trigger();
-    {
-        const Modal nenhuma;
-        f.Arquivo().AbreArquivo(dados);
-    }
-    EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "ő スペクトル.dx");
-    ASSERT_TRUE(QFile::remove(dados));
-    sob(QStringLiteral("linha\nquebrada.dx"));
+    const QString dados = pasta.filePath("c.esm"), jdx = pasta.filePath("linha\nquebrada.dx");
+    ASSERT_TRUE(QFile::copy(Affn, jdx));
+    t.SobrepoeExperimental(jdx);
+    f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
     const Modal ok(QMessageBox::Ok);
     EXPECT_FALSE(f.Arquivo().SalvaDados());
     EXPECT_EQ(ok.textos,

@@ -1,11 +1,9 @@
-// The results table filled from real runs, clicked and copied.
+// The results table filled from real runs and clicked.
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 #include "widgets/TextoCabe.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -109,7 +107,6 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
 
     x.Clica(r);
     x.Clica(r); // the second click restores and saves again the same look
-    EXPECT_EQ(t.LinhaRealcada(), r);
     EXPECT_TRUE(x.Azul(r));
     EXPECT_EQ(t.cellBackColor(r, 0), t.cellBackColor(0, 0)); // the header column stays
     ASSERT_EQ(marcada.count(), 2);
@@ -117,8 +114,6 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
     x.Clica(s);
     EXPECT_TRUE(x.Azul(s));
     for (int c = 1; c <= 6; ++c) EXPECT_TRUE(comoAntes(c)) << c;
-    x.Clica(s, Qt::MiddleButton); // every button but the right one
-    EXPECT_EQ(marcada.count(), 4);
 
     // The plot took the mark away; the row it chooses comes to the top.
     t.DesfazRealce();
@@ -139,41 +134,6 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
     EXPECT_FALSE(t.isVisible());
     EXPECT_EQ(t.LinhaRealcada(), 0);
     EXPECT_EQ(t.cellBackColor(4, 6), QColor(Qt::white));
-}
-
-// The copy reads as the grid shows it, α and β included, line for line.
-TEST(TabelaResultados, CopiaComoATelaMostra) {
-    Tabela tab;
-    tab.t.CopiaTabela(tab.e);
-    const QStringList linhas = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(linhas.size(), tab.e.NBandas + 1);
-    for (int b = 1; b <= tab.e.NBandas; ++b) {
-        const QStringList campos = linhas[b].split('\t');
-        ASSERT_EQ(campos.size(), 7) << b;
-        EXPECT_EQ(campos[0], tab.t.textMatrix(b, 0)) << b;
-        for (int c = 1; c < 7; ++c)
-            EXPECT_EQ(campos[c], tab.t.model()->index(b - 1, c - 1).data().toString()) << b << c;
-    }
-    EXPECT_TRUE(linhas[1].contains(QChar(0x3b1)) || linhas[1].contains(QChar(0x3b2)));
-}
-
-// The largest table there is, in the other separator: filled, marked near
-// its end, copied whole.
-TEST(TabelaResultados, DezProtons) {
-    EntradaSimulacao in = EntradaInicial(10);
-    in.IntMin = 0;
-    const EstadoSpin e = testes::Calcula(in);
-    TabelaResultadosWidget t('.');
-    t.resize(610, 300);
-    t.show();
-    t.FlexPreenchBandas(e);
-    ASSERT_EQ(e.NBandas, 167960);
-    ConfereCelulas(t, e, {1, 83980, e.NBandas}, '.');
-    t.EscolheBanda(e.NBandas - 3);
-    EXPECT_EQ(t.LinhaRealcada(), e.NBandas - 3);
-    t.CopiaTabela(e);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              TextoCopiaTabela(e, '.', LetrasSpin::Gregas));
 }
 
 } // namespace
