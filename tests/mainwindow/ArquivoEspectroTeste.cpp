@@ -161,17 +161,17 @@ TEST(ArquivoEspectro, EstragadoSomenteLeituraEPipe) {
               QFile::Permissions());
 }
 
-// Unsaved edits are not replaced by an example or a file without the
-// question the exit asks; Cancel keeps them.
-TEST(ArquivoEspectro, AbrirPerguntaSeSalvaAsEdicoes) {
+// Unsaved edits are not replaced by an example or a file, nor left by the
+// exit, without the question: Cancel keeps them, "Sim" saves first (and a
+// cancelled save dialog keeps the window), "Não" drops them.
+TEST(ArquivoEspectro, AbrirESairPerguntamSeSalva) {
     const Local L(',');
+    QTemporaryDir pasta;
+    QString arquivo;
     Tela t;
     JanelaEspectro& f = t.f;
     int dialogos = 0;
-    f.Dialogos().EscolheArquivo = [&](bool) {
-        ++dialogos;
-        return QString();
-    };
+    f.Dialogos().EscolheArquivo = [&](bool) { return ++dialogos, arquivo; };
     t.Mostra();
     QTest::keyClicks(f.Entrada().caixaDesloc(1), "5");
     const QString editado = f.Entrada().caixaDesloc(1)->text();
@@ -184,40 +184,13 @@ TEST(ArquivoEspectro, AbrirPerguntaSeSalvaAsEdicoes) {
         EXPECT_EQ(dialogos, 0);
         EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), editado);
     }
-    const Modal nao(QMessageBox::No);
-    f.Arquivo().AbreExemplo(exemplo);
-    EXPECT_TRUE(f.DadosSalvos());
-    // Nothing unsaved now: the next one opens without a question.
-    f.Arquivo().AbreExemplo(exemplo);
-    EXPECT_EQ(nao.vezes(), 1);
-}
-
-TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
-    const Local L(',');
-    QTemporaryDir pasta;
-    QString arquivo;
-    Tela t;
-    JanelaEspectro& f = t.f;
-    int dialogos = 0;
-    f.Dialogos().EscolheArquivo = [&](bool salvar) {
-        ++dialogos;
-        EXPECT_TRUE(salvar);
-        return arquivo;
-    };
-    t.Mostra();
-    QTest::keyClicks(f.Entrada().caixaDesloc(1), "5");
     {
-        // Yes with the save dialog cancelled: nothing written, nothing closed.
         const Modal sim(QMessageBox::Yes);
         EXPECT_FALSE(t.w.close());
         EXPECT_EQ(sim.textos, QStringList{"Deseja salvar os dados de entrada?"});
         EXPECT_TRUE(t.w.isVisible());
-    }
-    EXPECT_EQ(dialogos, 1);
-    arquivo = pasta.filePath("saida.esm");
-    {
-        // Yes and a saved file: the program ends.
-        const Modal sim(QMessageBox::Yes);
+        EXPECT_EQ(dialogos, 1);
+        arquivo = pasta.filePath("saida.esm");
         EXPECT_TRUE(t.w.close());
         EXPECT_TRUE(QFile::exists(arquivo));
         EXPECT_FALSE(t.w.isVisible());
@@ -225,8 +198,14 @@ TEST(ArquivoEspectro, SaidaPerguntaSeSalva) {
     t.Mostra();
     QTest::keyClicks(f.Entrada().caixaDesloc(2), "1");
     const Modal nao(QMessageBox::No);
-    f.Acoes().sair->trigger();
+    f.Arquivo().AbreExemplo(exemplo);
+    EXPECT_TRUE(f.DadosSalvos());
+    // Nothing unsaved now: the next one opens without a question.
+    f.Arquivo().AbreExemplo(exemplo);
     EXPECT_EQ(nao.vezes(), 1);
+    QTest::keyClicks(f.Entrada().caixaDesloc(2), "1");
+    f.Acoes().sair->trigger();
+    EXPECT_EQ(nao.vezes(), 2);
     EXPECT_FALSE(t.w.isVisible());
     EXPECT_EQ(dialogos, 2);
 }

@@ -383,35 +383,46 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
 }
 
 // A refused run says why in "Dados de entrada" and leaves the boxes as
-// typed and the bands, table and status bar of the last good run.
+// typed and the bands, table and status bar of the last good run; a shift
+// or coupling Enter was pressed in keeps the keyboard, its text selected.
 TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
+    t.Mostra();
     JanelaEspectro& f = t.f;
     PainelEntrada& p = f.Entrada();
     const auto freqs = t.Freqs();
     const int linhas = f.tabelaResultados()->rows();
     const auto recusa = [&](std::vector<std::pair<QLineEdit*, const char*>> caixas,
-                            const char* mensagem) {
+                            const char* mensagem, bool retemFoco = false) {
         SCOPED_TRACE(mensagem);
         QStringList antes;
         for (auto [caixa, texto] : caixas) {
             antes << caixa->text();
             caixa->setText(texto);
         }
+        QLineEdit* caixa = caixas[0].first;
+        caixa->setFocus(Qt::OtherFocusReason);
         {
             Modal ok(QMessageBox::Ok);
-            f.botaoExecutar()->click();
+            Enter(caixa);
             EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
             EXPECT_TRUE(ok.textos.value(0).contains(QString::fromUtf8(mensagem)));
         }
-        EXPECT_EQ(caixas[0].first->text(), caixas[0].second);
+        EXPECT_EQ(caixa->text(), caixas[0].second);
+        if (retemFoco) {
+            EXPECT_EQ(t.w.focusWidget(), caixa);
+            EXPECT_EQ(caixa->selectedText(), caixas[0].second);
+        }
         EXPECT_EQ(t.Freqs(), freqs);
         EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
         EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(freqs.size()));
         for (int k = 0; k < int(caixas.size()); ++k) caixas[k].first->setText(antes[k]);
     };
-    recusa({{p.caixaDesloc(2), "abc"}}, "O deslocamento químico de H2 não é um número válido.");
+    recusa({{p.caixaDesloc(2), "abc"}}, "O deslocamento químico de H2 não é um número válido.",
+           true);
+    recusa({{p.Acoplamentos().caixaJ(1, 3), "1,2,3"}},
+           "A constante de acoplamento J(1,3) não é um número válido.", true);
     recusa({{p.caixaFrequencia(), "0"}}, "A freqüência do espectrômetro deve ser maior que zero.");
     // Too large a shift for the instrument: refused by the run itself.
     recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");

@@ -11,25 +11,6 @@ using namespace aux;
 
 namespace {
 
-// A shift or a coupling that is no number keeps the keyboard, selected.
-TEST(Recusas, NumeroInvalidoRetemOFoco) {
-    const Local L(',');
-    Tela t;
-    t.Mostra();
-    for (QLineEdit* caixa :
-         {t.f.Entrada().caixaDesloc(1), t.f.Entrada().Acoplamentos().caixaJ(1, 2)}) {
-        const QString antes = caixa->text();
-        caixa->setFocus(Qt::OtherFocusReason);
-        caixa->setText(QStringLiteral("abc"));
-        const Modal ok(QMessageBox::Ok);
-        Enter(caixa);
-        EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-        EXPECT_EQ(t.w.focusWidget(), caixa);
-        EXPECT_EQ(caixa->selectedText(), "abc");
-        caixa->setText(antes);
-    }
-}
-
 // A number copied with its line break runs like the number the box shows.
 TEST(Recusas, ColarComQuebraDeLinhaNaoEstragaONumero) {
     const Local L(',');

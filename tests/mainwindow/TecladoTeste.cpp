@@ -66,9 +66,8 @@ TEST(Teclado, AltELetraOuF10NaCaixaAbreOMenu) {
     caixa->setFocus(Qt::OtherFocusReason);
     const QString antes = caixa->text();
     QMenuBar& barra = *t.w.menuBar();
-    const std::pair<Qt::Key, const char*> letras[] = {{Qt::Key_A, "Arquivo"}, {Qt::Key_E, "Editar"},
-                                                      {Qt::Key_M, "Mostrar"}, {Qt::Key_O, "Opções"},
-                                                      {Qt::Key_J, "Janela"},  {Qt::Key_U, "Ajuda"}};
+    // The letters themselves are CadaMenuTemSuaLetra's; two menus show the path.
+    const std::pair<Qt::Key, const char*> letras[] = {{Qt::Key_A, "Arquivo"}, {Qt::Key_U, "Ajuda"}};
     for (const auto& [tecla, legenda] : letras) {
         SCOPED_TRACE(legenda);
         QTest::keyClick(caixa, tecla, Qt::AltModifier);
@@ -83,15 +82,11 @@ TEST(Teclado, AltELetraOuF10NaCaixaAbreOMenu) {
     QTest::keyClick(caixa, Qt::Key_End);
     QTest::keyClick(caixa, Qt::Key_Z);
     EXPECT_EQ(caixa->text().toStdString(), antes.toStdString() + "z");
-    // F10 opens the first menu wherever the keyboard is in the window.
-    for (QWidget* w : {static_cast<QWidget*>(caixa), static_cast<QWidget*>(t.f.botaoTabela())}) {
-        SCOPED_TRACE(w->metaObject()->className());
-        w->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(w, Qt::Key_F10);
-        EXPECT_EQ(MenuAberto(barra), barra.actions().first()->menu());
-        EXPECT_EQ(caixa->text().toStdString(), antes.toStdString() + "z");
-        Fecha(barra);
-    }
+    // F10 opens the first menu.
+    QTest::keyClick(caixa, Qt::Key_F10);
+    EXPECT_EQ(MenuAberto(barra), barra.actions().first()->menu());
+    EXPECT_EQ(caixa->text().toStdString(), antes.toStdString() + "z");
+    Fecha(barra);
 }
 
 } // namespace
