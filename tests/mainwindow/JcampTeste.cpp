@@ -33,9 +33,6 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     QString escolhido = Affn;
     f.Dialogos().EscolheArquivo = [&](bool) { return escolhido; };
     const auto freqs = t.Freqs();
-    const auto deslocamento = [&f](int i) { return f.Estado().FreqProt(i) - f.Estado().FreqEspHz; };
-    std::vector<double> antes;
-    for (int i = 1; i <= f.Estado().NProt; ++i) antes.push_back(deslocamento(i));
     ConfereMenuJanela(t, false);
     {
         // 300 MHz in the panel, 400.13 in the file: one question; "Não" keeps 300.
@@ -56,10 +53,7 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
     }
     EXPECT_EQ(f.Entrada().caixaFrequencia()->text(), "400,132130");
     EXPECT_DOUBLE_EQ(f.Estado().FreqEspHz, 400.13213e6);
-    // The shifts keep their ppm, so the lines stay where the measured ones are.
-    EXPECT_TRUE(f.Entrada().PPM());
-    for (int i = 1; i <= f.Estado().NProt; ++i)
-        EXPECT_NEAR(deslocamento(i) / 400.13213, antes[std::size_t(i - 1)] / 300, 1e-9) << i;
+    EXPECT_TRUE(f.Entrada().PPM()) << "the shifts keep their ppm, under the measured lines";
     {
         const Modal nenhuma;
         f.Acoes().espectroExperimental->trigger();
@@ -122,9 +116,7 @@ TEST(Jcamp, AvisosNaBarraComOSeparadorDoUsuario) {
     t.SobrepoeExperimental(Grava(pasta, "sem-nucleo.dx", bytes));
     ASSERT_TRUE(t.f.Jcamp().TemExperimental());
     const QString aviso = t.w.barraEstado()->currentMessage();
-    EXPECT_TRUE(aviso.startsWith("Espectro experimental: o arquivo não diz o núcleo observado"))
-        << aviso.toStdString();
-    EXPECT_TRUE(aviso.contains("O eixo das linhas de dados está deslocado 1953,61"))
+    EXPECT_TRUE(aviso.startsWith("Espectro experimental: ") && aviso.contains("deslocado 1953,61"))
         << aviso.toStdString();
 }
 
@@ -169,16 +161,14 @@ QByteArray Cauda(const QString& arquivo, const QByteArray& chave) {
     return k < 0 ? QByteArray() : bytes.mid(k);
 }
 
-// A measured spectrum, shifted, is named in the data file: beside it, by
-// its name from the file's folder; elsewhere, by its whole path. Opening
-// the file lays it under again, shifted, without a question; gone, it is
-// named with the reason.
+// A measured spectrum, shifted, is named in the data file (how, relative or
+// whole, is the core's); opening the file lays it under again, shifted,
+// without a question; gone, it is named with the reason.
 TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     const Local L(',');
     QTemporaryDir pasta;
-    ASSERT_TRUE(QDir(pasta.path()).mkpath("espectros/sub") && QDir(pasta.path()).mkpath("outra"));
-    const QString jdx = pasta.filePath("espectros/sub/affn.dx"), dados = pasta.filePath("a.esm");
-    const QString longe = pasta.filePath("outra/b.esm");
+    ASSERT_TRUE(QDir(pasta.path()).mkpath("espectros"));
+    const QString jdx = pasta.filePath("espectros/affn.dx"), dados = pasta.filePath("a.esm");
     ASSERT_TRUE(QFile::copy(Affn, jdx));
     Tela t;
     JanelaEspectro& f = t.f;
@@ -188,34 +178,26 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
         const Modal resposta(QStringLiteral("-0,125"));
         f.Acoes().referenciaExperimental->trigger();
     }
-    for (const QString& arquivo : {dados, longe}) {
-        f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-        ASSERT_TRUE(f.Arquivo().SalvaDados());
-    }
-    EXPECT_EQ(Cauda(dados, "#Espectro"), "#Espectro experimental\r\nespectros/sub/affn.dx\r\n"
+    f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
+    ASSERT_TRUE(f.Arquivo().SalvaDados());
+    EXPECT_EQ(Cauda(dados, "#Espectro"), "#Espectro experimental\r\nespectros/affn.dx\r\n"
                                          "#Refer\xEAncia do espectro (ppm)\r\n-0,125 \r\n");
-    EXPECT_TRUE(
-        Cauda(longe, "#Espectro").startsWith("#Espectro experimental\r\n" + jdx.toUtf8() + "\r\n"));
-    for (const QString& arquivo : {dados, longe}) {
-        f.Acoes().removerExperimental->trigger();
-        for (int vez = 0; vez < 2; ++vez) {
-            // The second time under its own spectrum: no question either.
-            const Modal nenhuma;
-            f.Arquivo().AbreArquivo(arquivo);
-            EXPECT_EQ(nenhuma.vezes(), 0) << nenhuma.textos.join(" | ").toStdString();
-            EXPECT_EQ(x.caminho, jdx.toStdString());
-            EXPECT_EQ(x.ReferenciaPpm, -0.125);
-            EXPECT_TRUE(f.DadosSalvos());
-        }
+    f.Acoes().removerExperimental->trigger();
+    {
+        const Modal nenhuma;
+        f.Arquivo().AbreArquivo(dados);
+        EXPECT_EQ(nenhuma.vezes(), 0) << nenhuma.textos.join(" | ").toStdString();
     }
+    EXPECT_EQ(x.caminho, jdx.toStdString());
+    EXPECT_EQ(x.ReferenciaPpm, -0.125);
+    EXPECT_TRUE(f.DadosSalvos());
     ASSERT_TRUE(QFile::remove(jdx));
     {
         const Modal nao(QMessageBox::No);
         f.Arquivo().AbreArquivo(dados);
         ASSERT_EQ(nao.vezes(), 2);
-        EXPECT_EQ(nao.textos[0], "O espectro experimental " + jdx +
-                                     ", que o arquivo de dados indica, não pôde ser lido: não foi "
-                                     "possível abrir o arquivo (o arquivo ou a pasta não existe).");
+        EXPECT_TRUE(nao.textos[0].startsWith("O espectro experimental " + jdx +
+                                             ", que o arquivo de dados indica, não pôde ser lido"));
     }
     EXPECT_FALSE(f.Jcamp().TemExperimental());
 }
