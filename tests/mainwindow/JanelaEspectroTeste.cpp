@@ -316,7 +316,6 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
         EXPECT_FALSE(t.f.TelaPequena());
         aux::ConfereLeiaute(t.f);
         EXPECT_FALSE(t.w.barraEstado()->isHidden());
-        EXPECT_FALSE(t.f.OpcoesDaJanela().quadroCores()->isHidden());
         for (int N : {9, 8}) {
             Escreve(t.f.Entrada().caixaNProt(), QString::number(N));
             t.AbreMenu("Janela");
@@ -348,13 +347,9 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_EQ(f.areaGrafico()->geometry().bottom(), grafico.bottom());
     aux::ConfereLeiaute(f);
     EXPECT_FALSE(f.painelTempos()->isHidden());
-    EXPECT_FALSE(f.painelTempos()->rotuloCalculando()->isHidden());
-    EXPECT_FALSE(f.painelTempos()->rotuloAguarde()->isHidden());
-    EXPECT_TRUE(f.painelTempos()->botaoFechar()->isHidden());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.painelTempos()->isHidden(); }, 3000));
     Escreve(f.Entrada().caixaNProt(), "2");
     EXPECT_EQ(f.areaGrafico()->geometry(), grafico);
-    EXPECT_EQ(LinhasTempos(f, 1)[0], "JACOBI");
     EXPECT_EQ(aviso.vezes(), 1);
 }
 
@@ -403,21 +398,16 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     // Too large a shift for the instrument: refused by the run itself.
     recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");
 
-    // The repairing boxes: a word is reported, zero and negatives repaired.
-    QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
+    // The repairing boxes: a word is reported, negatives repaired.
     p.caixaIntMin()->setText("muito");
     {
         Modal ok(QMessageBox::Ok);
         Enter(p.caixaIntMin());
         EXPECT_TRUE(ok.textos.value(0).contains("Intensidade mínima"));
     }
-    EXPECT_EQ(p.caixaIntMin()->text(), "muito");
-    EXPECT_EQ(execucoes.count(), 0);
+    EXPECT_EQ(t.Freqs(), freqs);
     Escreve(p.caixaIntMin(), "-3");
     EXPECT_EQ(p.caixaIntMin()->text(), "0,01");
-    Escreve(p.caixaLargura(), "0");
-    EXPECT_EQ(p.caixaLargura()->text(), "1");
-    EXPECT_EQ(t.Freqs(), freqs);
 }
 
 // Two requests during a run of seven, one of them by Enter, come after it,

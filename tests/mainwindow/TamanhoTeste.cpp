@@ -17,7 +17,7 @@ namespace {
 // Below the design size the window scrolls and the plot keeps its size;
 // above it the plot grows, its envelope samples follow, and the bands fill
 // the middle three quarters of the new width.
-TEST(Tamanho, GraficoOcupaAJanela) {
+TEST(Tamanho, GraficoOcupaAJanelaEOQueOUsuarioFezSobrevive) {
     const Local L(',');
     Tela t(2560);
     t.Mostra();
@@ -41,13 +41,9 @@ TEST(Tamanho, GraficoOcupaAJanela) {
         EXPECT_NEAR(XFreq(g, fmax), a->SW() / 8.0, 1e-6);
         EXPECT_NEAR(XFreq(g, fmin), 7 * a->SW() / 8.0, 1e-6);
     }
-}
 
-TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
-    const Local L(',');
-    Tela t(2560);
-    t.Mostra();
-    AreaGrafico* a = t.f.areaGrafico();
+    // What the user set survives: zoom, scroll, mark and a fixed window,
+    // which keeps its range in Hz and stretches to the new width.
     const EstadoGrafico& g = t.f.EstadoDoGrafico();
     a->ZoomH(true);
     a->ZoomV(true);
@@ -60,8 +56,6 @@ TEST(Tamanho, ZoomRolagemBandaEJanelaFixaSobrevivem) {
     EXPECT_EQ(g.PosRolagem, rolagem);
     EXPECT_TRUE(g.BandaMarcada);
     EXPECT_EQ(g.IndiceMarcado, 4);
-
-    // A fixed window keeps its range in Hz and stretches to the new width.
     a->AlternaFixarJanela();
     ASSERT_TRUE(g.JanelaFixa);
     const auto faixa = [&] {
