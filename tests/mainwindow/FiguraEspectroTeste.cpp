@@ -199,7 +199,8 @@ TEST(FiguraEspectro, VisualizarImpressaoMostraOEspectro) {
             paginas = previa->pageCount();
             const QImage im = previa->grab().toImage();
             for (int y = 0; y < im.height(); ++y)
-                for (int x = 0; x < im.width(); ++x) coloridos += im.pixelColor(x, y).saturation() > 100;
+                for (int x = 0; x < im.width(); ++x)
+                    coloridos += im.pixelColor(x, y).saturation() > 100;
         }
         d->reject();
     });

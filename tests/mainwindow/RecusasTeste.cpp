@@ -40,15 +40,12 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
         f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
         f.Acoes().abrirDados->trigger();
     };
-    {
-        Tela t;
-        Escreve(t.f.Entrada().caixaNProt(), QStringLiteral("2"));
-        t.f.areaGrafico()->ZoomH(true);
-        t.f.areaGrafico()->AlternaFixarJanela();
-        t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-        ASSERT_TRUE(t.f.Arquivo().SalvaDados());
-    }
     Tela repouso;
+    Escreve(repouso.f.Entrada().caixaNProt(), QStringLiteral("2"));
+    repouso.f.areaGrafico()->ZoomH(true);
+    repouso.f.areaGrafico()->AlternaFixarJanela();
+    repouso.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
+    ASSERT_TRUE(repouso.f.Arquivo().SalvaDados());
     abre(repouso.f);
 
     Tela durante;

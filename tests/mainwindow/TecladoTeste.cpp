@@ -99,7 +99,6 @@ TEST(Teclado, ItensQueAlternamGuardamALetra) {
     };
     for (bool primeira : {true, false}) {
         a.primeiraOrdem->trigger();
-        EXPECT_EQ(t.f.Execucao().PrimOrdem(), primeira);
         EXPECT_EQ(t.f.Estado().PrimOrdem, primeira);
         confere(a.primeiraOrdem,
                 primeira ? "Espectro de ordem superior" : "Espectro de Primeira Ordem");
