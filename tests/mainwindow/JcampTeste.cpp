@@ -120,40 +120,6 @@ TEST(Jcamp, AvisosNaBarraComOSeparadorDoUsuario) {
         << aviso.toStdString();
 }
 
-// The ppm added to the measured spectrum: asked with the current value,
-// refused with a message when it is no number or too large, kept on cancel,
-// back to zero under a new spectrum.
-TEST(Jcamp, ReferenciaDoEspectroExperimental) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    const double& referencia = f.EstadoDoGrafico().Experimental.ReferenciaPpm;
-    t.SobrepoeExperimental();
-    {
-        const Modal resposta(QStringLiteral("0,25"));
-        f.Acoes().referenciaExperimental->trigger();
-        EXPECT_EQ(resposta.titulos, QStringList{"Referência do espectro experimental"});
-    }
-    EXPECT_EQ(referencia, 0.25);
-    EXPECT_FALSE(f.DadosSalvos()) << "the data file holds the shift";
-    for (const auto& [texto, mensagem] :
-         {std::pair{"abc", "O deslocamento não é um número."},
-          std::pair{"-1000,5", "O deslocamento deve estar entre -1000 e 1000 ppm."}}) {
-        const Modal resposta(QString::fromUtf8(texto));
-        f.Acoes().referenciaExperimental->trigger();
-        ASSERT_EQ(resposta.vezes(), 2) << texto;
-        EXPECT_EQ(resposta.textos[1], QString::fromUtf8(mensagem)) << texto;
-        EXPECT_EQ(referencia, 0.25) << texto;
-    }
-    {
-        const Modal cancela;
-        f.Acoes().referenciaExperimental->trigger();
-    }
-    EXPECT_EQ(referencia, 0.25);
-    t.SobrepoeExperimental();
-    EXPECT_EQ(referencia, 0);
-}
-
 // The data file's lines from `chave` on, in the file's own bytes.
 QByteArray Cauda(const QString& arquivo, const QByteArray& chave) {
     const QByteArray bytes = Le(arquivo);
@@ -161,9 +127,11 @@ QByteArray Cauda(const QString& arquivo, const QByteArray& chave) {
     return k < 0 ? QByteArray() : bytes.mid(k);
 }
 
-// A measured spectrum, shifted, is named in the data file (how, relative or
-// whole, is the core's); opening the file lays it under again, shifted,
-// without a question; gone, it is named with the reason.
+// The ppm added to the measured spectrum: refused with a message when it is
+// no number or too large, kept on cancel. The spectrum, shifted, is named
+// in the data file (how, relative or whole, is the core's); opening the file
+// lays it under again, shifted, without a question; gone, it is named with
+// the reason; a new spectrum starts unshifted.
 TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     const Local L(',');
     QTemporaryDir pasta;
@@ -174,10 +142,21 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     JanelaEspectro& f = t.f;
     const Sobreposicao& x = f.EstadoDoGrafico().Experimental;
     t.SobrepoeExperimental(jdx);
+    for (const auto& [texto, mensagem] :
+         {std::pair{"-0,125", ""}, std::pair{"abc", "O deslocamento não é um número."},
+          std::pair{"-1000,5", "O deslocamento deve estar entre -1000 e 1000 ppm."}}) {
+        const Modal resposta(QString::fromUtf8(texto));
+        f.Acoes().referenciaExperimental->trigger();
+        EXPECT_EQ(resposta.titulos.value(0), "Referência do espectro experimental");
+        EXPECT_EQ(resposta.textos.value(1), QString::fromUtf8(mensagem)) << texto;
+        EXPECT_EQ(x.ReferenciaPpm, -0.125) << texto;
+    }
     {
-        const Modal resposta(QStringLiteral("-0,125"));
+        const Modal cancela;
         f.Acoes().referenciaExperimental->trigger();
     }
+    EXPECT_EQ(x.ReferenciaPpm, -0.125);
+    EXPECT_FALSE(f.DadosSalvos()) << "the data file holds the shift";
     f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
     ASSERT_TRUE(f.Arquivo().SalvaDados());
     EXPECT_EQ(Cauda(dados, "#Espectro"), "#Espectro experimental\r\nespectros/affn.dx\r\n"
@@ -200,6 +179,8 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
                                              ", que o arquivo de dados indica, não pôde ser lido"));
     }
     EXPECT_FALSE(f.Jcamp().TemExperimental());
+    t.SobrepoeExperimental();
+    EXPECT_EQ(x.ReferenciaPpm, 0);
 }
 
 // A name with a line break is refused (the file's encodings are the core's
