@@ -355,7 +355,8 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
 
 // A refused run says why in "Dados de entrada" and leaves the boxes as
 // typed and the bands, table and status bar of the last good run; a shift
-// or coupling Enter was pressed in keeps the keyboard, its text selected.
+// or coupling Enter was pressed in keeps the keyboard, its text selected;
+// a pasted line break is no refusal.
 TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
@@ -408,6 +409,17 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     EXPECT_EQ(t.Freqs(), freqs);
     Escreve(p.caixaIntMin(), "-3");
     EXPECT_EQ(p.caixaIntMin()->text(), "0,01");
+
+    // A number copied with its line break runs like the number the box shows.
+    p.caixaDesloc(1)->setFocus(Qt::OtherFocusReason);
+    p.caixaDesloc(1)->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
+    p.caixaDesloc(1)->paste();
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "150,5");
+    const Modal nenhum(QMessageBox::Ok);
+    Enter(p.caixaDesloc(1));
+    EXPECT_EQ(nenhum.vezes(), 0);
+    EXPECT_EQ(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150.5);
 }
 
 // Two requests during a run of seven, one of them by Enter, come after it,

@@ -1,32 +1,12 @@
-// A box that holds no number, a comparison that cannot run, and a file
-// opened while a run is in progress.
+// A file opened while a run is in progress, and a system the run refuses.
 #include "JanelaAux.h"
 
 #include "mainwindow/PainelTempos.h"
 #include "widgets/FlexGrid.h"
 
-#include <QClipboard>
-
 using namespace aux;
 
 namespace {
-
-// A number copied with its line break runs like the number the box shows.
-TEST(Recusas, ColarComQuebraDeLinhaNaoEstragaONumero) {
-    const Local L(',');
-    Tela t;
-    t.Mostra();
-    QLineEdit* h1 = t.f.Entrada().caixaDesloc(1);
-    h1->setFocus(Qt::OtherFocusReason);
-    h1->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
-    h1->paste();
-    EXPECT_EQ(h1->text(), "150,5");
-    const Modal nenhum(QMessageBox::Ok);
-    Enter(h1);
-    EXPECT_EQ(nenhum.vezes(), 0);
-    EXPECT_EQ(t.f.Estado().FreqProt(1) - t.f.Estado().FreqEspHz, 150.5);
-}
 
 // Two protons with the plot's window fixed, opened at rest and during a run
 // of eight (which yields to the event loop, where the file is opened): the
