@@ -1,6 +1,5 @@
 // Faults the other window tests would let through: an envelope left over
-// from the previous system, the proton count at the ends of its range, and
-// Qt's own save dialog.
+// from the previous system, and Qt's own save dialog.
 #include "JanelaAux.h"
 
 #include "display/EnvolventeCalc.h"
@@ -67,16 +66,6 @@ TEST(Guarda, EnvolventeSegueOsNovosDeslocamentos) {
     EXPECT_TRUE(env.EnvFreq == novo->env.EnvFreq);
     EXPECT_TRUE(env.EnvComb == novo->env.EnvComb);
     EXPECT_EQ(env.MaxEnvCount, novo->env.MaxEnvCount);
-}
-
-TEST(Guarda, NumeroDeProtonsNasPontasDaFaixa) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    for (const char* n : {"1", "10"}) {
-        Digita(f.Entrada().caixaNProt(), n);
-        EXPECT_EQ(f.Entrada().caixaNProt()->text().toStdString(), n);
-    }
 }
 
 // Qt's file dialog keeps its history in the user's settings: sent to a

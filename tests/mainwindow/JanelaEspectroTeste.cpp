@@ -26,12 +26,12 @@ QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     return s;
 }
 
-// The window opens on the start-up system, its numbers in the user's
-// separator, already run: the same bands a run of it gives.
-TEST(JanelaEspectro, PartidaEPrimeiraExecucao) {
+// The window opens on the start-up system, already run: the same bands a
+// run of it gives.
+TEST(JanelaEspectro, PartidaMisturaEEnvolvente) {
     const Local L(',');
     Tela t;
-    const JanelaEspectro& f = t.f;
+    JanelaEspectro& f = t.f;
     const PainelEntrada& p = f.Entrada();
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
     EXPECT_TRUE(p.caixaDesloc(NProtInicial + 1)->isHidden());
@@ -43,15 +43,11 @@ TEST(JanelaEspectro, PartidaEPrimeiraExecucao) {
     EXPECT_EQ(t.Freqs(), std::vector<double>(esperado.FreqBanda.dados() + 1,
                                              esperado.FreqBanda.dados() + 1 + esperado.NBandas));
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(esperado.NBandas));
-}
 
-// The mix reads the same over the slider as in the plot's corner; a slider
-// dragged and let go is an edit; the envelope's menu twins follow the radio
-// buttons, and no busy pointer is left behind.
-TEST(JanelaEspectro, MisturaEEnvolventePelosControles) {
-    Tela t;
-    JanelaEspectro& f = t.f;
-    OpcoesEspectro& o = f.OpcoesDaJanela();
+    // The mix reads the same over the slider as in the plot's corner; a
+    // slider dragged and let go is an edit; the envelope's menu twins follow
+    // the radio buttons, and no busy pointer is left behind.
+    OpcoesEspectro& o = t.f.OpcoesDaJanela();
     QSlider* mistura = o.controleMistura();
     mistura->setSliderDown(true);
     mistura->setValue(30);
@@ -99,6 +95,11 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
         EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden());
     }
     EXPECT_FALSE(f.DadosSalvos());
+    // The ends of the range stay in the box while typed.
+    for (const char* n : {"1", "10"}) {
+        Digita(p.caixaNProt(), n);
+        EXPECT_EQ(p.caixaNProt()->text().toStdString(), n);
+    }
 }
 
 // The proton box is emptied on each visit and never turns the visit into a
