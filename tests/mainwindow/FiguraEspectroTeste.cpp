@@ -62,7 +62,8 @@ struct Janela {
 };
 
 // Saved in colour until a black-and-white copy is made, in the format of
-// the name's extension (SVG without one), the same picture as the copy.
+// the name's extension, the same picture as the copy; a folder in the way is
+// never replaced, and the window says so.
 TEST(FiguraEspectro, SalvaComoACopiaNoFormatoDoNome) {
     Janela j;
     JanelaEspectro& f = j.t.f;
@@ -76,6 +77,12 @@ TEST(FiguraEspectro, SalvaComoACopiaNoFormatoDoNome) {
     EXPECT_FALSE(bp.contains("#ff0000"));
     EXPECT_EQ(Vermelhos(Png(j.Salva(QStringLiteral("c.PNG")))), 0);
     EXPECT_TRUE(j.Salva(QStringLiteral("d.pdf")).startsWith("%PDF-"));
+    ASSERT_TRUE(QDir(j.pasta.path()).mkdir(QStringLiteral("pasta.pdf")));
+    Modal ok(QMessageBox::Ok);
+    j.Salva(QStringLiteral("pasta.pdf"));
+    EXPECT_EQ(ok.titulos, QStringList{QStringLiteral("Salvar figura")});
+    EXPECT_TRUE(ok.textos.value(0).contains(QStringLiteral("pasta")));
+    EXPECT_TRUE(QFileInfo(j.pasta.filePath(QStringLiteral("pasta.pdf"))).isDir());
 }
 
 TEST(FiguraEspectro, FormatoPelaExtensaoSenaoPeloFiltro) {
@@ -169,17 +176,6 @@ TEST(FiguraEspectro, PerguntaOTamanhoESalvaNaLarguraEscolhida) {
     EXPECT_TRUE(j.Salva(QStringLiteral("nada.png")).isEmpty());
     EXPECT_TRUE(barra->currentMessage().isEmpty());
     EXPECT_EQ(vistos, QStringList({"16,0 cm", "16,0 cm", "20,0 cm", "janela"}));
-}
-
-// A folder in the way is never replaced, and the window says so.
-TEST(FiguraEspectro, GravacaoQueFalhaDizPorQue) {
-    Janela j;
-    ASSERT_TRUE(QDir(j.pasta.path()).mkdir(QStringLiteral("pasta.pdf")));
-    Modal ok(QMessageBox::Ok);
-    j.Salva(QStringLiteral("pasta.pdf"));
-    EXPECT_EQ(ok.titulos, QStringList{QStringLiteral("Salvar figura")});
-    EXPECT_TRUE(ok.textos.value(0).contains(QStringLiteral("pasta")));
-    EXPECT_TRUE(QFileInfo(j.pasta.filePath(QStringLiteral("pasta.pdf"))).isDir());
 }
 
 // The page lies by default; the preview shows it with the spectrum on it,

@@ -458,7 +458,7 @@ TEST(JanelaEspectro, PedidosEFecharATabelaDuranteUmaExecucao) {
 
 // A long title ends in "…" before the readout and is whole in the tooltip;
 // the title question is wide enough for its caption.
-TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
+TEST(JanelaEspectro, TituloLongoEBotoesQueSeguemOEstado) {
     const Local L(',');
     Tela t;
     const QString longo =
@@ -480,13 +480,9 @@ TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
     EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
               rotulo->contentsRect().width());
     EXPECT_TRUE(rotulo->toolTip().contains(longo));
-}
 
-// What a button does follows the state it shows, not its caption: a
-// translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
-TEST(JanelaEspectro, BotoesSeguemOEstadoNaoALegenda) {
-    const Local L(',');
-    Tela t;
+    // What a button does follows the state it shows, not its caption: a
+    // translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
     JanelaEspectro& f = t.f;
     QPushButton* fixar = f.areaGrafico()->botaoFixarJanela();
     for (bool fechada : {true, false}) {
