@@ -104,8 +104,9 @@ TEST(Jcamp, OutroSistemaPerguntaSeMantemOEspectro) {
 }
 
 // A file read with warnings: they go to the status bar, their numbers
-// written as the user writes them.
-TEST(Jcamp, AvisosNaBarraComOSeparadorDoUsuario) {
+// written as the user writes them. A name with a line break is refused (the
+// file's encodings are the core's tests), and no data file is written.
+TEST(Jcamp, AvisosNaBarraENomeComQuebraDeLinha) {
     const Local L(',');
     QByteArray bytes = Le(QStringLiteral(HALVORA_ESPECTROS "/jeol.dx"));
     const qsizetype nucleo = bytes.indexOf("##.OBSERVE NUCLEUS=");
@@ -118,6 +119,15 @@ TEST(Jcamp, AvisosNaBarraComOSeparadorDoUsuario) {
     const QString aviso = t.w.barraEstado()->currentMessage();
     EXPECT_TRUE(aviso.startsWith("Espectro experimental: ") && aviso.contains("deslocado 1953,61"))
         << aviso.toStdString();
+
+    const QString dados = pasta.filePath("c.esm");
+    t.SobrepoeExperimental(Grava(pasta, "linha\nquebrada.dx", bytes));
+    t.f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
+    const Modal ok(QMessageBox::Ok);
+    EXPECT_FALSE(t.f.Arquivo().SalvaDados());
+    EXPECT_EQ(ok.textos,
+              QStringList{"O nome do espectro experimental não pode ter quebras de linha."});
+    EXPECT_FALSE(QFile::exists(dados));
 }
 
 // The data file's lines from `chave` on, in the file's own bytes.
@@ -181,24 +191,6 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     EXPECT_FALSE(f.Jcamp().TemExperimental());
     t.SobrepoeExperimental();
     EXPECT_EQ(x.ReferenciaPpm, 0);
-}
-
-// A name with a line break is refused (the file's encodings are the core's
-// tests), and no file is written.
-TEST(Jcamp, NomeDoEspectroComQuebraDeLinhaRecusado) {
-    const Local L(',');
-    QTemporaryDir pasta;
-    Tela t;
-    JanelaEspectro& f = t.f;
-    const QString dados = pasta.filePath("c.esm"), jdx = pasta.filePath("linha\nquebrada.dx");
-    ASSERT_TRUE(QFile::copy(Affn, jdx));
-    t.SobrepoeExperimental(jdx);
-    f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
-    const Modal ok(QMessageBox::Ok);
-    EXPECT_FALSE(f.Arquivo().SalvaDados());
-    EXPECT_EQ(ok.textos,
-              QStringList{"O nome do espectro experimental não pode ter quebras de linha."});
-    EXPECT_FALSE(QFile::exists(dados));
 }
 
 // The window hands the exporter the spectrum it shows, with its width and
