@@ -417,10 +417,31 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
     p.caixaDesloc(1)->paste();
     EXPECT_EQ(p.caixaDesloc(1)->text(), "150,5");
-    const Modal nenhum(QMessageBox::Ok);
-    Enter(p.caixaDesloc(1));
-    EXPECT_EQ(nenhum.vezes(), 0);
+    {
+        const Modal nenhum(QMessageBox::Ok);
+        Enter(p.caixaDesloc(1));
+        EXPECT_EQ(nenhum.vezes(), 0);
+    }
     EXPECT_EQ(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150.5);
+
+    // Seven protons refused by the run: the panel goes back to the three
+    // protons of the results, the typed shift stays.
+    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
+    const QString tempo = LinhasTempos(f, 1)[0];
+    p.caixaNProt()->setText(QStringLiteral("7"));
+    p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
+    p.caixaDesloc(1)->setText(QStringLiteral("-300"));
+    const Modal ok(QMessageBox::Ok);
+    f.botaoExecutar()->click();
+    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
+    ASSERT_TRUE(f.Execucao().UltimaRecusada());
+    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_EQ(p.caixaNProt()->text(), "3");
+    EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
+    EXPECT_TRUE(p.Acoplamentos().caixaJ(3, 4)->isHidden());
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
+    EXPECT_EQ(LinhasTempos(f, 1)[0], tempo);
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
 // Two requests during a run of seven, one of them by Enter, come after it,

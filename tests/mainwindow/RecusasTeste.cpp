@@ -1,8 +1,5 @@
-// A file opened while a run is in progress, and a system the run refuses.
+// A file opened while a run is in progress.
 #include "JanelaAux.h"
-
-#include "mainwindow/PainelTempos.h"
-#include "widgets/FlexGrid.h"
 
 using namespace aux;
 
@@ -41,31 +38,6 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     };
     EXPECT_EQ(quadro(durante.f), quadro(repouso.f));
     EXPECT_EQ(durante.f.Estado().NProt, 2);
-}
-
-// Seven protons at a frequency so low that the shifts overwhelm it: the
-// panel goes back to the three protons of the results, the typed shift stays.
-TEST(Recusas, SistemaRecusadoDevolveOPainelDosResultados) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    PainelEntrada& p = f.Entrada();
-    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
-    const QString tempo = f.painelTempos()->tabelaTempos()->textMatrix(1, 0);
-    p.caixaNProt()->setText(QStringLiteral("7"));
-    p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
-    p.caixaDesloc(1)->setText(QStringLiteral("-300"));
-    const Modal ok(QMessageBox::Ok);
-    f.botaoExecutar()->click();
-    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-    ASSERT_TRUE(f.Execucao().UltimaRecusada());
-    EXPECT_EQ(f.Estado().NProt, 3);
-    EXPECT_EQ(p.caixaNProt()->text(), "3");
-    EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
-    EXPECT_TRUE(p.Acoplamentos().caixaJ(3, 4)->isHidden());
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
-    EXPECT_EQ(f.painelTempos()->tabelaTempos()->textMatrix(1, 0), tempo);
-    EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
 } // namespace
