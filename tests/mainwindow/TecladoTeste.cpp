@@ -39,6 +39,27 @@ TEST(Teclado, CadaMenuTemSuaLetra) {
             if (a->menu()) percorre(a->menu(), onde + " › " + menus::Legenda(a));
     };
     for (const QAction* a : barra) percorre(a->menu(), menus::Legenda(a));
+
+    // The items whose caption tells their state keep their letter, and the
+    // state is the program's, not read back from the caption.
+    const AcoesEspectro& acoes = t.f.Acoes();
+    const auto confere = [](const QAction* item, const char* legenda) {
+        EXPECT_EQ(menus::Legenda(item).toStdString(), legenda);
+        EXPECT_FALSE(QKeySequence::mnemonic(item->text()).isEmpty()) << legenda;
+    };
+    for (bool primeira : {true, false}) {
+        acoes.primeiraOrdem->trigger();
+        EXPECT_EQ(t.f.Estado().PrimOrdem, primeira);
+        confere(acoes.primeiraOrdem,
+                primeira ? "Espectro de ordem superior" : "Espectro de Primeira Ordem");
+    }
+    {
+        const aux::Modal semTitulo(QMessageBox::No);
+        acoes.visualizarCopia->trigger();
+    }
+    confere(acoes.visualizarCopia, "Fechar Visualização");
+    acoes.visualizarCopia->trigger();
+    confere(acoes.visualizarCopia, "Visualizar Cópia");
 }
 
 // The menu bar's open menu, once the event loop has shown it.
@@ -87,27 +108,3 @@ TEST(Teclado, AltELetraOuF10NaCaixaAbreOMenu) {
 }
 
 } // namespace
-
-// The items whose caption tells their state keep their letter, and the
-// state is the program's, not read back from the caption.
-TEST(Teclado, ItensQueAlternamGuardamALetra) {
-    Tela t;
-    const AcoesEspectro& a = t.f.Acoes();
-    const auto confere = [](const QAction* item, const char* legenda) {
-        EXPECT_EQ(menus::Legenda(item).toStdString(), legenda);
-        EXPECT_FALSE(QKeySequence::mnemonic(item->text()).isEmpty()) << legenda;
-    };
-    for (bool primeira : {true, false}) {
-        a.primeiraOrdem->trigger();
-        EXPECT_EQ(t.f.Estado().PrimOrdem, primeira);
-        confere(a.primeiraOrdem,
-                primeira ? "Espectro de ordem superior" : "Espectro de Primeira Ordem");
-    }
-    {
-        const aux::Modal semTitulo(QMessageBox::No);
-        a.visualizarCopia->trigger();
-    }
-    confere(a.visualizarCopia, "Fechar Visualização");
-    a.visualizarCopia->trigger();
-    confere(a.visualizarCopia, "Visualizar Cópia");
-}
