@@ -50,50 +50,6 @@ TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
 }
 
-// The box around the pixels of the strip under the plot (the annotation
-// block's bottom line) that `marca` picks.
-template <class F> QRect CaixaNaFaixa(const QImage& im, int SH, F marca) {
-    QRect caixa;
-    for (int y = Px(SH); y < im.height() - 2; ++y)
-        for (int x = 2; x < im.width() - 2; ++x)
-            if (marca(x, y)) caixa |= QRect(x, y, 1, 1);
-    return caixa;
-}
-
-// The bottom line holds the title, which ends well before 340 pixels, the
-// credit and, with the envelope, the mix: none over another, in the wide and
-// compact copies and the narrowest that holds the annotations.
-TEST(Figura, CreditoLongeDaLinhaDaMistura) {
-    for (const int layout : {0, 1, 2}) {
-        for (const int mistura : {0, 100}) {
-            SCOPED_TRACE(testing::Message() << layout << " " << mistura);
-            Cena c(EntradaInicial(3));
-            c.o.Mistura = mistura;
-            const TamanhoTwips minimo = MinimoDaCopia(c.g, c.e, c.o);
-            const int SW = layout == 0 ? LarguraLarga : layout == 1 ? LarguraCompacta : minimo.SW;
-            const int SH = layout == 0 ? AlturaLarga : layout == 1 ? AlturaCompacta : minimo.SH;
-            c.g.env.EnvPontos = SW / 15;
-            const QImage com = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
-            c.g.env.EnvolventeLigada = false;
-            const QImage sem = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
-            const auto escrito = [&](int x, int y) {
-                return (sem.pixel(x, y) & 0xffffff) != 0xffffff;
-            };
-            const QRect titulo =
-                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x < 340 && escrito(x, y); });
-            const QRect credito =
-                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x > 340 && escrito(x, y); });
-            const QRect linha = CaixaNaFaixa(
-                com, SH, [&](int x, int y) { return com.pixel(x, y) != sem.pixel(x, y); });
-            ASSERT_FALSE(credito.isNull() || linha.isNull());
-            EXPECT_FALSE(credito.intersects(linha) || titulo.intersects(linha))
-                << "title ..." << titulo.right() << ", credit " << credito.left() << ".."
-                << credito.right() << ", mix line " << linha.left() << ".." << linha.right();
-            EXPECT_LT(credito.right(), com.width() - 2);
-        }
-    }
-}
-
 // One proton has no coupling table. Comparison: the three curves with their
 // legend and the half-height line; no data lines, no coupling table.
 TEST(Figura, UmProtonEComparacao) {
@@ -160,82 +116,6 @@ TEST(Figura, Png300DpiEPdf) {
     EXPECT_LE(std::max(tinta.left(), tinta.top()), 1);
     EXPECT_GE(tinta.right(), 720);
     EXPECT_GE(tinta.bottom(), 345);
-}
-
-// The SVG's width on paper in millimetres over its drawing's width: what a
-// pixel of the layout measures.
-double MmPorPixel(const QByteArray& svg) {
-    static const QRegularExpression re(
-        QStringLiteral(R"re(width="([0-9.]+)mm"[^>]*viewBox="0 0 ([0-9.]+) )re"));
-    const auto m = re.match(QString::fromLatin1(svg.left(400)));
-    return m.hasMatch() ? m.captured(1).toDouble() / m.captured(2).toDouble() : 0;
-}
-
-// A width on paper: the picture that wide, its text at its screen size
-// (11 to 16 pixels at 96 dpi, 8 to 12 points), unless the annotations need a
-// wider layout and it is shrunk, never below 7 points at 16 cm.
-TEST(Figura, LarguraNoPapelComTextoLegivel) {
-    const Cena tres(EntradaInicial(3)), dez(EntradaInicial(10));
-    for (const auto& [N, cm] : {std::pair{3, 50.0}, {10, 16.0}, {3, 5.0}}) {
-        SCOPED_TRACE(testing::Message() << N << " protons, " << cm << " cm");
-        Cena c = N == 3 ? tres : dez;
-        const MedidaFigura m =
-            MedidaNaLargura(cm, double(AlturaLarga) / LarguraLarga, c.g, c.e, c.o);
-        EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
-        if (cm < 16) { // the pixels at 300 dpi, where a shrunk layout could lose them
-            EXPECT_NEAR(DesenhoPng(copia, c.e, c.o, m, false, 300).width(), cm / 2.54 * 300, 1);
-        }
-        const QByteArray svg = DesenhoSvg(copia, c.e, c.o, m, false);
-        EXPECT_NEAR(MmPorPixel(svg) * Px(m.SW), 10 * cm, 0.3);
-        double menor = 1e9;
-        for (const TextoSvg& t : TextosSvg(svg))
-            menor = std::min(menor, t.tamanho * MmPorPixel(svg) / 25.4 * 72);
-        if (cm >= 16) {
-            EXPECT_GE(menor, N == 3 ? 8.2 : 7);
-        }
-        if (cm == 50) {
-            EXPECT_LE(menor, 8.3);
-        }
-        // The envelope is sampled for the copy's width.
-        EXPECT_EQ(copia.env.EnvPontos, m.SW / 15);
-        EXPECT_EQ(copia.env.Amostras(), copia.env.EnvPontos * copia.env.PorColuna);
-    }
-}
-
-QStringList Rotulos(const QByteArray& svg) {
-    QStringList r;
-    for (const TextoSvg& t : RotulosAzuis(svg)) r << t.s;
-    return r;
-}
-
-// A copy of another size shows the window's view: zoom, scroll and fixed
-// window stretched to it, the same maxima labelled, as tall for the plot's
-// height; the window's own samples stay as they were.
-TEST(Figura, CopiaDeOutroTamanhoMostraAMesmaVista) {
-    for (const bool fixa : {false, true}) {
-        SCOPED_TRACE(fixa ? "fixed window" : "free window");
-        Cena c(EntradaInicial(3));
-        ZoomHorizontal(c.g, true);
-        ZoomHorizontal(c.g, true);
-        MudaRolagem(c.g, RolagemNeutra - 700);
-        c.Tela();
-        if (fixa) {
-            c.g.JanelaFixa = true;
-            c.g.EscalaVertFixa = c.g.EscalaVertBase;
-            MudaRolagem(c.g, RolagemNeutra);
-            c.Tela();
-        }
-        const std::vector<double> amostras = c.g.env.EnvFreq;
-        const QStringList naJanela = Rotulos(c.Svg());
-        ASSERT_GE(naJanela.size(), 3);
-        const double topo = (c.g.LinhaBase - YInt(c.g, c.g.env.MaxEnvAltura[1])) / AlturaLarga;
-        const MedidaFigura m = MedidaNaLargura(40, 0.45, c.g, c.e, c.o);
-        EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
-        EXPECT_EQ(Rotulos(DesenhoSvg(copia, c.e, c.o, m, false)), naJanela);
-        EXPECT_NEAR((copia.LinhaBase - YInt(copia, copia.env.MaxEnvAltura[1])) / m.SH, topo, 0.01);
-        EXPECT_EQ(c.g.env.EnvFreq, amostras);
-        EXPECT_EQ(c.g.env.EnvPontos, PontosLargo);
-    }
 }
 
 // On the printed page the picture takes the page's width, or, on a strip
