@@ -219,23 +219,19 @@ TEST(AreaGrafico, CliqueDuploEEscapeRestauram) {
     QObject::connect(&t.p, &AreaGrafico::BandaEscolhida, &t.p, &AreaGrafico::MarcaBanda);
     QSignalSpy restaurado(&t.p, &AreaGrafico::Restaurado);
     const auto inteiro = t.Janela();
-    const auto afasta = [&] {
+    for (const bool duplo : {true, false}) {
         t.Roda(300, 240);
         t.p.ZoomV(true);
         t.Clica(300, t.y);
         ASSERT_TRUE(t.g.BandaMarcada);
-    };
-    afasta();
-    QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.Em(500, t.y));
-    EXPECT_EQ(t.Janela(), inteiro);
-    EXPECT_EQ(t.g.ZoomVert, 1);
-    EXPECT_FALSE(t.g.BandaMarcada);
-    EXPECT_EQ(restaurado.count(), 1);
-
-    afasta();
-    QTest::keyClick(&t.p, Qt::Key_Escape);
-    EXPECT_EQ(t.Janela(), inteiro);
-    EXPECT_FALSE(t.g.BandaMarcada);
+        if (duplo)
+            QTest::mouseDClick(&t.p, Qt::LeftButton, {}, t.Em(500, t.y));
+        else
+            QTest::keyClick(&t.p, Qt::Key_Escape);
+        EXPECT_EQ(t.Janela(), inteiro) << duplo;
+        EXPECT_EQ(t.g.ZoomVert, 1) << duplo;
+        EXPECT_FALSE(t.g.BandaMarcada) << duplo;
+    }
     EXPECT_EQ(restaurado.count(), 2);
 }
 
