@@ -50,6 +50,50 @@ TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
 }
 
+// The box around the pixels of the strip under the plot (the annotation
+// block's bottom line) that `marca` picks.
+template <class F> QRect CaixaNaFaixa(const QImage& im, int SH, F marca) {
+    QRect caixa;
+    for (int y = Px(SH); y < im.height() - 2; ++y)
+        for (int x = 2; x < im.width() - 2; ++x)
+            if (marca(x, y)) caixa |= QRect(x, y, 1, 1);
+    return caixa;
+}
+
+// The bottom line holds the title, which ends well before 340 pixels, the
+// credit and, with the envelope, the mix: none over another, in the wide and
+// compact copies and the narrowest that holds the annotations.
+TEST(Figura, CreditoLongeDaLinhaDaMistura) {
+    for (const int layout : {0, 1, 2}) {
+        for (const int mistura : {0, 100}) {
+            SCOPED_TRACE(testing::Message() << layout << " " << mistura);
+            Cena c(EntradaInicial(3));
+            c.o.Mistura = mistura;
+            const TamanhoTwips minimo = MinimoDaCopia(c.g, c.e, c.o);
+            const int SW = layout == 0 ? LarguraLarga : layout == 1 ? LarguraCompacta : minimo.SW;
+            const int SH = layout == 0 ? AlturaLarga : layout == 1 ? AlturaCompacta : minimo.SH;
+            c.g.env.EnvPontos = SW / 15;
+            const QImage com = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
+            c.g.env.EnvolventeLigada = false;
+            const QImage sem = DesenhoPng(c.g, c.e, c.o, {SW, SH}, false);
+            const auto escrito = [&](int x, int y) {
+                return (sem.pixel(x, y) & 0xffffff) != 0xffffff;
+            };
+            const QRect titulo =
+                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x < 340 && escrito(x, y); });
+            const QRect credito =
+                CaixaNaFaixa(sem, SH, [&](int x, int y) { return x > 340 && escrito(x, y); });
+            const QRect linha = CaixaNaFaixa(
+                com, SH, [&](int x, int y) { return com.pixel(x, y) != sem.pixel(x, y); });
+            ASSERT_FALSE(credito.isNull() || linha.isNull());
+            EXPECT_FALSE(credito.intersects(linha) || titulo.intersects(linha))
+                << "title ..." << titulo.right() << ", credit " << credito.left() << ".."
+                << credito.right() << ", mix line " << linha.left() << ".." << linha.right();
+            EXPECT_LT(credito.right(), com.width() - 2);
+        }
+    }
+}
+
 // One proton has no coupling table. Comparison: the three curves with their
 // legend and the half-height line; no data lines, no coupling table.
 TEST(Figura, UmProtonEComparacao) {
