@@ -91,9 +91,6 @@ TEST(Idioma, TextosDoNucleo) {
          "line 4: the value of #N° de prótons must be between 1 and 10"},
         {"Não foi possível gravar /tmp/a%2b.esm: permissão negada.",
          "/tmp/a%2b.esm could not be written: permission denied."},
-        {"Espectro experimental: affn.dx (400,112 MHz), deslocado +0,05 ppm",
-         "Experimental spectrum: affn.dx (400,112 MHz), shifted +0,05 ppm"},
-        {"30% Lorentziana + 70% Gaussiana", "30% Lorentzian + 70% Gaussian"},
         {"um texto que o programa não conhece", "um texto que o programa não conhece"}};
     for (const auto& [pt, en] : textos) EXPECT_EQ(TraduzNucleo(pt).toStdString(), pt);
     const EmIdioma ingles(Idioma::Ingles);

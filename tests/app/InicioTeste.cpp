@@ -3,12 +3,9 @@
 #include "app/Inicio.h"
 #include "display/AreaGrafico.h"
 #include "formatos/Exemplos.h"
-#include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
-#include "mainwindow/JanelaSobre.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -137,18 +134,6 @@ TEST(AbreNoInicio, RedesenhoDuranteAExecucaoNaoDeixaAEnvolventeAntiga) {
         EXPECT_LE(f, alto);
         EXPECT_GE(f, baixo);
     }
-}
-
-TEST(Versao, NaCaixaSobre) {
-    Tela t;
-    t.w.MostraSobre();
-    auto* sobre = t.w.findChild<JanelaSobre*>();
-    ASSERT_TRUE(sobre);
-    QStringList textos;
-    for (const QLabel* l : sobre->findChildren<QLabel*>()) textos << l->text();
-    EXPECT_TRUE(textos.contains(QStringLiteral("Versão ") + VersaoHalvora))
-        << textos.join('|').toStdString();
-    sobre->close();
 }
 
 } // namespace

@@ -46,18 +46,4 @@ TEST(DetChio, MatrizesAleatoriasContraEigen) {
     EXPECT_EQ(DetChio(p, 3), 1.0);
 }
 
-TEST(DetChio, HamiltonianoContraProdutoDosAutovalores) {
-    for (int N = 1; N <= 5; ++N) {
-        const EstadoSpin e = testes::Calcula(Entrada(N));
-        double produto = 1, escala = 1;
-        for (int i = 1; i <= e.NEst; ++i) {
-            produto *= e.MatDiag(i, i);
-            double linha = 0;
-            for (int j = 1; j <= e.NEst; ++j) linha += e.MatHam(i, j) * e.MatHam(i, j);
-            escala *= std::sqrt(linha);
-        }
-        EXPECT_NEAR(DetChio(e.MatHam, e.NEst), produto, 1e-12 * escala) << "N=" << N;
-    }
-}
-
 } // namespace

@@ -1,15 +1,11 @@
 // The verification window: what it shows must hold for any correct
 // diagonalisation, and must expose one that is not.
 #include "Auxiliar.h"
-#include "GuardaModal.h"
 #include "inspector/JanelaVerificacoes.h"
 #include "texto/TextoDecimal.h"
 #include "widgets/TextoCabe.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cmath>
 
@@ -75,45 +71,6 @@ TEST(JanelaVerificacoes, ProdutosESomasDeQuadrados) {
         EXPECT_EQ(v.caixa("caixaTracoH"), v.caixa("caixaTracoA")) << "both to 5 decimals";
         EXPECT_TRUE(HV.textMatrix(1, 1).contains(QChar(sep)));
     }
-}
-
-TEST(JanelaVerificacoes, PrimeiraOrdemMostraOQueVANaoTem) {
-    EntradaSimulacao in = Entrada(3);
-    in.PrimOrdem = true;
-    const EstadoSpin e = testes::Calcula(in);
-    Verificacoes v(e);
-    // V is the identity; HV is H itself, with the J/2 terms VA lacks.
-    const FlexGrid &HV = v.grade("gradeProdutoHV"), &VA = v.grade("gradeProdutoVA");
-    EXPECT_NE(e.MatHam(2, 3), 0);
-    EXPECT_NEAR(v.numero(HV.textMatrix(2, 3)), e.MatHam(2, 3), 1e-12);
-    EXPECT_EQ(HV.cellBackColor(2, 3), Branco);
-    EXPECT_EQ(VA.textMatrix(2, 3), "0");
-    EXPECT_EQ(VA.cellBackColor(2, 3), Amarelo);
-    for (int c = 1; c <= 8; ++c) EXPECT_EQ(v.grade("gradeSomaQuadrados").textMatrix(1, c), "1");
-}
-
-TEST(JanelaVerificacoes, AbertaPeloBotaoEFechada) {
-    Janela j(Entrada(2));
-    j.f->show();
-    QString titulo, det;
-    bool fechou = false;
-    const guarda::Respondedor esperado;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(d);
-        titulo = d->windowTitle();
-        det = d->findChild<QLineEdit*>(QStringLiteral("caixaDeterminante"))->text();
-        auto* fechar = d->findChild<QPushButton*>(QStringLiteral("botaoFechar"));
-        ASSERT_TRUE(fechar);
-        EXPECT_EQ(fechar->text(), "Fechar Verificações");
-        fechar->click();
-        fechou = !d->isVisible();
-    });
-    j.botao("botaoVerificacoes").click(); // returns when the window is closed
-    EXPECT_TRUE(fechou);
-    EXPECT_EQ(titulo, "Verificações");
-    EXPECT_FALSE(det.isEmpty());
-    EXPECT_EQ(j.f->findChildren<JanelaVerificacoes*>().size(), 0);
 }
 
 } // namespace
