@@ -266,6 +266,28 @@ TEST(AreaGrafico, ControlesDoTopoSemSobreposicao) {
     QApplication::setFont(antes);
 }
 
+// A fixed window keeps its axis and scale through a new run (every shift
+// 40 Hz higher, which ends in "Restaurar"); released, the new bands get theirs.
+TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
+    Plot t;
+    QPushButton* botao = t.p.botaoFixarJanela();
+    const auto janela = t.Janela();
+    const double ev = t.g.EscalaVert;
+    QTest::mouseClick(botao, Qt::LeftButton);
+    EXPECT_FALSE(t.p.rolagem()->isEnabled());
+    EntradaSimulacao in = EntradaInicial(3);
+    for (double& d : in.Desloc) d += 40;
+    t.e = testes::Calcula(in);
+    t.g.env.EnvValida = false;
+    t.g.RecalcEscala = true;
+    t.p.Restaurar();
+    EXPECT_EQ(t.Janela(), janela);
+    EXPECT_EQ(t.g.EscalaVert, ev);
+    QTest::mouseClick(botao, Qt::LeftButton);
+    EXPECT_TRUE(t.p.rolagem()->isEnabled());
+    EXPECT_GT(t.g.NiInic, std::get<0>(janela) + 30);
+}
+
 TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
     QStandardPaths::setTestModeEnabled(true);
     Plot t;

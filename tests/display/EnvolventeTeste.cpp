@@ -135,4 +135,47 @@ TEST(Envolvente, LarguraDaCaixaEAInteiraAMeiaAltura) {
     }
 }
 
+// The envelope is sampled again for each view: at every zoom step it covers
+// the view and its maxima sit on both doublets of doublets (14.36/6.8 Hz and
+// 14.36/1.9 Hz), on the scale of the whole spectrum.
+TEST(Envolvente, MaximosSobreAsLinhasEmCadaZoom) {
+    EntradaSimulacao in{
+        .NProt = 3, .MHz = 400, .Desloc = {2589.92, 1668, 1588}, .J = {14.36, 6.8, 1.9}};
+    Cena c(in);
+    std::vector<double> linhas[2];
+    for (int k = 1; k <= c.e.NBandas; ++k)
+        if (c.e.ProtBanda(k) <= 2) linhas[c.e.ProtBanda(k) - 1].push_back(c.e.FreqBanda(k));
+    for (int colunas : {PontosCompacto, 2560}) {
+        const int SW = 15 * colunas;
+        c.g.env.EnvPontos = colunas;
+        InvalidaEnvolvente(c.g);
+        Restaura(c.g);
+        CalculaJanela(c.g, c.e, SW);
+        PreparaEnvolvente(c.g, c.e, c.o, AlturaLarga);
+        const double escala = c.g.EscalaVertBase;
+        for (int passos : {0, 4, 10})
+            for (std::vector<double>& l : linhas) {
+                std::sort(l.rbegin(), l.rend());
+                SCOPED_TRACE(testing::Message()
+                             << colunas << " colunas, " << passos << " zooms, " << l[0]);
+                ASSERT_EQ(l.size(), 4u);
+                Restaura(c.g);
+                for (int i = 0; i < passos; ++i) ZoomHorizontal(c.g, true);
+                CalculaJanela(c.g, c.e, SW);
+                c.g.DeslocHoriz += SW / 2.0 - XFreq(c.g, (l[1] + l[2]) / 2);
+                CalculaJanela(c.g, c.e, SW);
+                PreparaEnvolvente(c.g, c.e, c.o, AlturaLarga);
+                EXPECT_EQ(c.g.EscalaVertBase, escala);
+                const Envolvente& env = c.g.env;
+                EXPECT_NEAR(env.EnvFreq.front(), FreqNoPonto(c.g, 0), 1e-3);
+                std::vector<double> m;
+                for (int k = 1; k <= env.MaxEnvCount; ++k)
+                    if (std::fabs(env.MaxEnvFreq[k] - (l[0] + l[3]) / 2) < (l[0] - l[3]) / 2 + 3)
+                        m.push_back(env.MaxEnvFreq[k]);
+                ASSERT_EQ(m.size(), 4u) << testing::PrintToString(m);
+                for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(m[i], l[i], 0.05);
+            }
+    }
+}
+
 } // namespace

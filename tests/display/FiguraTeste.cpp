@@ -176,4 +176,33 @@ TEST(Figura, RetanguloDaPaginaImpressa) {
     EXPECT_TRUE(RetanguloImpressao(figura, QRectF()).isEmpty());
 }
 
+double MmPorPixel(const QByteArray& svg) {
+    static const QRegularExpression re(
+        QStringLiteral(R"re(width="([0-9.]+)mm"[^>]*viewBox="0 0 ([0-9.]+) )re"));
+    const auto m = re.match(QString::fromLatin1(svg.left(400)));
+    return m.hasMatch() ? m.captured(1).toDouble() / m.captured(2).toDouble() : 0;
+}
+
+// A width on paper: the picture that wide, the ten protons' annotations
+// shrunk to fit but never below 7 points at 16 cm, and 5 cm that many
+// pixels at 300 dpi.
+TEST(Figura, LarguraNoPapelComTextoLegivel) {
+    for (const auto& [N, cm] : {std::pair{10, 16.0}, {3, 5.0}}) {
+        SCOPED_TRACE(testing::Message() << N << " protons, " << cm << " cm");
+        Cena c(EntradaInicial(N));
+        const MedidaFigura m =
+            MedidaNaLargura(cm, double(AlturaLarga) / LarguraLarga, c.g, c.e, c.o);
+        EstadoGrafico copia = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
+        const QByteArray svg = DesenhoSvg(copia, c.e, c.o, m, false);
+        EXPECT_NEAR(MmPorPixel(svg) * Px(m.SW), 10 * cm, 0.3);
+        double menor = 1e9;
+        for (const TextoSvg& t : TextosSvg(svg))
+            menor = std::min(menor, t.tamanho * MmPorPixel(svg) / 25.4 * 72);
+        if (N == 10)
+            EXPECT_GE(menor, 7);
+        else
+            EXPECT_NEAR(DesenhoPng(copia, c.e, c.o, m, false, 300).width(), cm / 2.54 * 300, 1);
+    }
+}
+
 } // namespace

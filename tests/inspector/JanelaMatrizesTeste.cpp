@@ -136,6 +136,36 @@ TEST(JanelaMatrizes, UmTresEOitoProtons) {
     }
 }
 
+// Yellow means zero at the six decimals kept, not a cell that reads "0":
+// H and V are shown as stored (V's row is the basis state), never as "-0".
+TEST(JanelaMatrizes, ZerosPeloArredondamento) {
+    Janela j(Entrada(3));
+    j.e.MatHam(2, 1) = 0.004;
+    j.e.MatDiag(2, 1) = 0.004;
+    j.e.MatDiag(3, 1) = 4e-7;
+    j.e.MatVet(1, 6) = -4.9e-7;
+    j.e.MatVet(1, 7) = 5.01e-7;
+    j.f->show();
+    const struct {
+        const char* grade;
+        int c;
+        QColor cor;
+        const char* texto;
+    } casos[] = {{"gradeHamiltoniana", 2, Branco, "0"},
+                 {"gradeAutovalores", 2, Branco, "0"},
+                 {"gradeAutovalores", 3, Amarelo, "0"},
+                 {"gradeAutovetores", 6, Amarelo, "0"},
+                 {"gradeAutovetores", 7, Branco, nullptr}};
+    for (const auto& k : casos) {
+        SCOPED_TRACE(testing::Message() << k.grade << " column " << k.c);
+        const FlexGrid& g = j.grade(k.grade);
+        EXPECT_EQ(g.cellBackColor(1, k.c), k.cor);
+        if (k.texto) {
+            EXPECT_EQ(g.textMatrix(1, k.c), k.texto);
+        }
+    }
+}
+
 TEST(JanelaMatrizes, ReconstroiNaAtivacaoSoAposResultadosNovos) {
     Janela j(Entrada(3));
     j.f->show();
