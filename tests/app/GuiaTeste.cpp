@@ -133,16 +133,13 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
 
 struct Programa : aux::Tela {
     Programa() { LigaInspetor(w); }
-    void Ativa(QWidget& janela) {
+    // F1 on `janela`: the one guide, shown.
+    QTextBrowser& F1(QWidget& janela) {
         janela.show();
         janela.activateWindow();
         // Shortcuts follow QApplication::activeWindow(), which can lag behind the
         // window system's activation.
-        ASSERT_TRUE(QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }));
-    }
-    // F1 on `janela`: the one guide, shown.
-    QTextBrowser& F1(QWidget& janela) {
-        Ativa(janela);
+        EXPECT_TRUE(QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }));
         QTest::keyClick(&janela, Qt::Key_F1);
         EXPECT_EQ(w.findChildren<JanelaGuia*>().size(), 1);
         EXPECT_TRUE(w.guia() && w.guia()->isVisible() && w.guia()->isWindow());

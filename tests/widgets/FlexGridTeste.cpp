@@ -105,26 +105,6 @@ void Arrasta(QWidget* w, QPoint de, int dx) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, de + QPoint(dx, 0));
 }
 
-TEST(FlexGrid, ArrasteDoCabecalhoAlargaAColuna) {
-    Grade g(4, 5);
-    g.Mostra(400, 200);
-    // The right edge of column 2's header, dragged 40 pixels to the right.
-    const int borda = g.horizontalHeader()->sectionViewportPosition(1) + g.columnWidth(1) - 1;
-    const int antes = g.columnWidth(1);
-    Arrasta(g.horizontalHeader()->viewport(), {borda, g.horizontalHeader()->height() / 2}, 40);
-    EXPECT_EQ(g.columnWidth(1), antes + 40);
-
-    // Column 0's header is the corner cell; away from its edge it does nothing.
-    auto* canto = g.findChild<QAbstractButton*>();
-    ASSERT_NE(canto, nullptr);
-    const int largura = g.verticalHeader()->width();
-    Arrasta(canto, {canto->width() - 1, canto->height() / 2}, 30);
-    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
-    EXPECT_EQ(canto->width(), largura + 30);
-    Arrasta(canto, {3, canto->height() / 2}, 30);
-    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
-}
-
 // What the view is handed for each cell: alignment, colours, font, and the
 // symbol font's Greek letters (headers keep theirs).
 TEST(FlexGrid, EstilosPorCelulaEColuna) {
@@ -202,8 +182,8 @@ bool SoDaCor(Grade& g, int r, int c, const QColor& cor) {
 // The grid's highlights are cell colours (the results table's clicked row,
 // the walkthrough's eigenvector columns): a clicked cell keeps its own. A
 // click, in the header column too, selects its row and says which with the
-// button.
-TEST(FlexGrid, CliqueDizALinhaENaoPintaACelula) {
+// button. A header's edge dragged widens its column.
+TEST(FlexGrid, CliquesEArrastes) {
     Grade g(4, 50);
     g.Mostra(300, 200);
     g.activateWindow();
@@ -233,6 +213,22 @@ TEST(FlexGrid, CliqueDizALinhaENaoPintaACelula) {
     EXPECT_EQ(g.selectedRow(), 5);
     g.setTopRow(30);
     EXPECT_EQ(g.topRow(), 30);
+
+    // The right edge of column 2's header, dragged 40 pixels to the right.
+    const int borda = g.horizontalHeader()->sectionViewportPosition(1) + g.columnWidth(1) - 1;
+    const int antes = g.columnWidth(1);
+    Arrasta(g.horizontalHeader()->viewport(), {borda, g.horizontalHeader()->height() / 2}, 40);
+    EXPECT_EQ(g.columnWidth(1), antes + 40);
+
+    // Column 0's header is the corner cell; away from its edge it does nothing.
+    auto* canto = g.findChild<QAbstractButton*>();
+    ASSERT_NE(canto, nullptr);
+    const int largura = g.verticalHeader()->width();
+    Arrasta(canto, {canto->width() - 1, canto->height() / 2}, 30);
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
+    EXPECT_EQ(canto->width(), largura + 30);
+    Arrasta(canto, {3, canto->height() / 2}, 30);
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
 }
 
 } // namespace
