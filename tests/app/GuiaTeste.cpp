@@ -20,7 +20,6 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 
-#include <functional>
 
 namespace {
 
@@ -214,24 +213,11 @@ TEST(Guia, NomesECaminhosDeMenuSaoOsDoPrograma) {
         EXPECT_TRUE(naTela.contains(nome)) << pagina.toStdString() << ": " << nome.toStdString();
     EXPECT_GE(nomes.size(), 30u);
 
-    QStringList caminhos;
-    const std::function<void(const QMenu*, const QString&)> percorre = [&](const QMenu* m,
-                                                                           const QString& antes) {
-        for (const QAction* a : m->actions()) {
-            if (a->isSeparator()) continue;
-            const QString caminho = antes + QStringLiteral(" › ") + menus::Legenda(a);
-            caminhos << caminho;
-            if (a->menu()) percorre(a->menu(), caminho);
-        }
-    };
-    for (const QAction* a : p.w.menuBar()->actions()) {
-        caminhos << menus::Legenda(a);
-        percorre(a->menu(), menus::Legenda(a));
-    }
+    const auto itens = menus::Itens(p.w.menuBar()->actions());
     const auto doMenu = Marcados(QStringLiteral("menu"));
     for (const auto& [pagina, nome] : doMenu)
-        EXPECT_TRUE(std::any_of(caminhos.begin(), caminhos.end(),
-                                [&nome](const QString& c) { return c.endsWith(nome); }))
+        EXPECT_TRUE(std::any_of(itens.begin(), itens.end(),
+                                [&nome](const auto& i) { return i.first.endsWith(nome); }))
             << pagina.toStdString() << ": " << nome.toStdString();
     EXPECT_GE(doMenu.size(), 15u);
 }

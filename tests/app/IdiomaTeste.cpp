@@ -169,13 +169,6 @@ std::vector<std::pair<QString, QString>> TextosVisiveis(const QList<QWidget*>& j
     const auto poe = [&v](const QObject* o, const QString& s) {
         if (!s.isEmpty()) v.emplace_back(o->objectName() + "/" + o->metaObject()->className(), s);
     };
-    std::function<void(const QMenu*)> menu = [&](const QMenu* m) {
-        for (const QAction* a : m->actions()) {
-            poe(m, a->text());
-            poe(m, a->toolTip() == menus::Legenda(a) ? QString() : a->toolTip());
-            if (a->menu()) menu(a->menu());
-        }
-    };
     for (QWidget* janela : janelas) {
         poe(janela, janela->windowTitle());
         QList<QWidget*> todos = janela->findChildren<QWidget*>();
@@ -187,9 +180,9 @@ std::vector<std::pair<QString, QString>> TextosVisiveis(const QList<QWidget*>& j
             if (auto* b = qobject_cast<const QAbstractButton*>(w)) poe(w, b->text());
             if (auto* g = qobject_cast<const QGroupBox*>(w)) poe(w, g->title());
             if (auto* mb = qobject_cast<const QMenuBar*>(w))
-                for (const QAction* a : mb->actions()) {
+                for (const auto& [caminho, a] : menus::Itens(mb->actions())) {
                     poe(w, a->text());
-                    menu(a->menu());
+                    poe(w, a->toolTip() == menus::Legenda(a) ? QString() : a->toolTip());
                 }
             if (auto* lw = qobject_cast<const QListWidget*>(w))
                 for (int i = 0; i < lw->count(); ++i) poe(w, lw->item(i)->text());
