@@ -20,7 +20,6 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 
-
 namespace {
 
 // The pages of the language the test runs in.
