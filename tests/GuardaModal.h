@@ -21,22 +21,8 @@ class Respondedor {
 };
 
 // How long an unanswered dialog may stay up first: answerers written as a
-// zero-time single shot fire well within it. The watcher's own tests make it
-// shorter for a while (ToleranciaCurta).
-inline int& ToleranciaMs() {
-    static int ms = 300;
-    return ms;
-}
-class ToleranciaCurta {
-  public:
-    explicit ToleranciaCurta(int ms) : antes_(ToleranciaMs()) { ToleranciaMs() = ms; }
-    ~ToleranciaCurta() { ToleranciaMs() = antes_; }
-    ToleranciaCurta(const ToleranciaCurta&) = delete;
-    ToleranciaCurta& operator=(const ToleranciaCurta&) = delete;
-
-  private:
-    int antes_;
-};
+// zero-time single shot fire well within it.
+inline constexpr int ToleranciaMs = 300;
 // How long any dialog may stay up, answerer or not.
 inline constexpr int LimiteMs = 20000;
 

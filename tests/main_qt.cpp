@@ -41,7 +41,7 @@ class VigiaModal : public QObject {
             return;
         }
         const bool esperado = guarda::Respondedor::vivos() > 0;
-        if (desde_.elapsed() < (esperado ? guarda::LimiteMs : guarda::ToleranciaMs())) return;
+        if (desde_.elapsed() < (esperado ? guarda::LimiteMs : guarda::ToleranciaMs)) return;
         visto_ = nullptr;
         QString texto;
         if (auto* m = qobject_cast<QMessageBox*>(w)) {

@@ -20,8 +20,6 @@
 #include <QTextDocumentFragment>
 #include <QUrl>
 
-#include <functional>
-
 namespace {
 
 // The pages of the language the test runs in.
@@ -95,13 +93,20 @@ QString Destino(const QString& pagina, const QString& href) {
     return QFile::exists(Pasta() + nome) ? nome : QString();
 }
 
+// Every link and picture leads to something that exists, and the index to
+// every section, which each lead back to it.
 TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
+    const QString indice = JanelaGuia::Indice().fileName();
+    ASSERT_EQ(indice, "index.html");
+    QSet<QString> doIndice;
+    for (const auto& link : Le(indice).links) doIndice.insert(Destino(indice, link.first));
     const QStringList paginas = Paginas();
     ASSERT_GE(paginas.size(), 8);
     for (const QString& pagina : paginas) {
         SCOPED_TRACE(pagina.toStdString());
         const Pagina p = Le(pagina);
-        EXPECT_FALSE(p.links.empty());
+        EXPECT_TRUE(pagina == indice || doIndice.contains(pagina));
+        bool volta = pagina == indice;
         for (const auto& [href, texto] : p.links) {
             SCOPED_TRACE(href.toStdString());
             const QString destino = Destino(pagina, href), ancora = QUrl(href).fragment();
@@ -109,7 +114,9 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
             EXPECT_TRUE(destino.isEmpty() || ancora.isEmpty() ||
                         Le(destino).ancoras.contains(ancora))
                 << "no such anchor";
+            volta = volta || destino == indice;
         }
+        EXPECT_TRUE(volta);
         for (const QString& imagem : p.imagens) {
             SCOPED_TRACE(imagem.toStdString());
             const QUrl url = Endereco(pagina).resolved(QUrl(imagem));
@@ -122,34 +129,15 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
     }
 }
 
-TEST(Guia, IndiceLevaATodaSecaoECadaSecaoVoltaAoIndice) {
-    const QString indice = JanelaGuia::Indice().fileName();
-    ASSERT_EQ(indice, "index.html");
-    QSet<QString> doIndice;
-    for (const auto& link : Le(indice).links) doIndice.insert(Destino(indice, link.first));
-    for (const QString& pagina : Paginas()) {
-        if (pagina == indice) continue;
-        SCOPED_TRACE(pagina.toStdString());
-        EXPECT_TRUE(doIndice.contains(pagina));
-        bool volta = false;
-        for (const auto& link : Le(pagina).links)
-            volta = volta || Destino(pagina, link.first) == indice;
-        EXPECT_TRUE(volta);
-    }
-}
-
 struct Programa : aux::Tela {
     Programa() { LigaInspetor(w); }
-    void Ativa(QWidget& janela) {
+    // F1 on `janela`: the one guide, shown.
+    QTextBrowser& F1(QWidget& janela) {
         janela.show();
         janela.activateWindow();
         // Shortcuts follow QApplication::activeWindow(), which can lag behind the
         // window system's activation.
-        ASSERT_TRUE(QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }));
-    }
-    // F1 on `janela`: the one guide, shown.
-    QTextBrowser& F1(QWidget& janela) {
-        Ativa(janela);
+        EXPECT_TRUE(QTest::qWaitFor([&janela] { return QApplication::activeWindow() == &janela; }));
         QTest::keyClick(&janela, Qt::Key_F1);
         EXPECT_EQ(w.findChildren<JanelaGuia*>().size(), 1);
         EXPECT_TRUE(w.guia() && w.guia()->isVisible() && w.guia()->isWindow());
@@ -203,7 +191,9 @@ TEST(Guia, QuemApertaF1AchaOZoom) {
     EXPECT_EQ(&p.F1(*inspetor), &navegador);
 }
 
-TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
+// The captions the guide names and its menu paths ("Arquivo › Imprimir...",
+// or their last items) as the program shows them.
+TEST(Guia, NomesECaminhosDeMenuSaoOsDoPrograma) {
     Programa p;
     // Built, not shown: showing rebuilds the grids and renames a button.
     const JanelaMatrizes inspetor(p.w.Estado(), ConsultasInspetor{});
@@ -217,37 +207,18 @@ TEST(Guia, NomesNaTelaSaoOsDoPrograma) {
     }
     const TabelaResultadosWidget& tabela = *p.f.tabelaResultados();
     for (int c = 0; c < tabela.cols(); ++c) junta(tabela.textMatrix(0, c));
-
     const auto nomes = Marcados(QStringLiteral("tela"));
     for (const auto& [pagina, nome] : nomes)
         EXPECT_TRUE(naTela.contains(nome)) << pagina.toStdString() << ": " << nome.toStdString();
     EXPECT_GE(nomes.size(), 30u);
-}
 
-// The menu paths the guide gives ("Arquivo › Imprimir..."), or their last
-// items, as the menu bar has them.
-TEST(Guia, CaminhosDeMenuExistem) {
-    Programa p;
-    QStringList caminhos;
-    const std::function<void(const QMenu*, const QString&)> percorre = [&](const QMenu* m,
-                                                                           const QString& antes) {
-        for (const QAction* a : m->actions()) {
-            if (a->isSeparator()) continue;
-            const QString caminho = antes + QStringLiteral(" › ") + menus::Legenda(a);
-            caminhos << caminho;
-            if (a->menu()) percorre(a->menu(), caminho);
-        }
-    };
-    for (const QAction* a : p.w.menuBar()->actions()) {
-        caminhos << menus::Legenda(a);
-        percorre(a->menu(), menus::Legenda(a));
-    }
-    const auto nomes = Marcados(QStringLiteral("menu"));
-    for (const auto& [pagina, nome] : nomes)
-        EXPECT_TRUE(std::any_of(caminhos.begin(), caminhos.end(),
-                                [&nome](const QString& c) { return c.endsWith(nome); }))
+    const auto itens = menus::Itens(p.w.menuBar()->actions());
+    const auto doMenu = Marcados(QStringLiteral("menu"));
+    for (const auto& [pagina, nome] : doMenu)
+        EXPECT_TRUE(std::any_of(itens.begin(), itens.end(),
+                                [&nome](const auto& i) { return i.first.endsWith(nome); }))
             << pagina.toStdString() << ": " << nome.toStdString();
-    EXPECT_GE(nomes.size(), 15u);
+    EXPECT_GE(doMenu.size(), 15u);
 }
 
 } // namespace

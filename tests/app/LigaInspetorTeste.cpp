@@ -7,11 +7,6 @@
 
 namespace {
 
-void Ativa(QWidget& w) {
-    QEvent ev(QEvent::WindowActivate);
-    QApplication::sendEvent(&w, &ev);
-}
-
 struct Programa : aux::Tela {
     Programa() { LigaInspetor(w); }
     JanelaMatrizes* Inspetor() {
@@ -30,7 +25,8 @@ struct Programa : aux::Tela {
 bool ReconstroiAoAtivar(JanelaMatrizes& inspetor) {
     auto* H = inspetor.findChild<FlexGrid*>(QStringLiteral("gradeHamiltoniana"));
     H->setTextMatrix(1, 1, QStringLiteral("marca"));
-    Ativa(inspetor);
+    QEvent ativa(QEvent::WindowActivate);
+    QApplication::sendEvent(&inspetor, &ativa);
     return H->textMatrix(1, 1) != "marca";
 }
 

@@ -105,26 +105,6 @@ void Arrasta(QWidget* w, QPoint de, int dx) {
     QTest::mouseRelease(w, Qt::LeftButton, {}, de + QPoint(dx, 0));
 }
 
-TEST(FlexGrid, ArrasteDoCabecalhoAlargaAColuna) {
-    Grade g(4, 5);
-    g.Mostra(400, 200);
-    // The right edge of column 2's header, dragged 40 pixels to the right.
-    const int borda = g.horizontalHeader()->sectionViewportPosition(1) + g.columnWidth(1) - 1;
-    const int antes = g.columnWidth(1);
-    Arrasta(g.horizontalHeader()->viewport(), {borda, g.horizontalHeader()->height() / 2}, 40);
-    EXPECT_EQ(g.columnWidth(1), antes + 40);
-
-    // Column 0's header is the corner cell; away from its edge it does nothing.
-    auto* canto = g.findChild<QAbstractButton*>();
-    ASSERT_NE(canto, nullptr);
-    const int largura = g.verticalHeader()->width();
-    Arrasta(canto, {canto->width() - 1, canto->height() / 2}, 30);
-    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
-    EXPECT_EQ(canto->width(), largura + 30);
-    Arrasta(canto, {3, canto->height() / 2}, 30);
-    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
-}
-
 // What the view is handed for each cell: alignment, colours, font, and the
 // symbol font's Greek letters (headers keep theirs).
 TEST(FlexGrid, EstilosPorCelulaEColuna) {
@@ -186,26 +166,6 @@ TEST(FlexGrid, PreenchimentoEmLoteReiniciaUmaVez) {
     EXPECT_EQ(reinicios.count(), 1);
 }
 
-TEST(FlexGrid, CliqueNaLinhaEmiteLinhaEBotao) {
-    Grade g(3, 50);
-    g.Mostra(300, 200);
-    QSignalSpy press(&g, &FlexGrid::mousePressedOnRow);
-    const QPoint cel = g.Caixa(3, 2).center();
-    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, cel);
-    QTest::mouseClick(g.viewport(), Qt::RightButton, {}, cel);
-    // The header column selects its row too.
-    QTest::mouseClick(g.verticalHeader()->viewport(), Qt::MiddleButton, {},
-                      QPoint(5, g.verticalHeader()->sectionViewportPosition(4) + 3));
-    ASSERT_EQ(press.count(), 3);
-    EXPECT_EQ(press.at(0).at(0).toInt(), 3);
-    EXPECT_EQ(press.at(0).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
-    EXPECT_EQ(press.at(1).at(1).value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(press.at(2).at(0).toInt(), 5);
-    EXPECT_EQ(g.selectedRow(), 5);
-    g.setTopRow(30);
-    EXPECT_EQ(g.topRow(), 30);
-}
-
 // Whether every pixel of cell (r, c) inside its grid lines, as the viewport
 // paints it, has colour `cor`.
 bool SoDaCor(Grade& g, int r, int c, const QColor& cor) {
@@ -220,19 +180,25 @@ bool SoDaCor(Grade& g, int r, int c, const QColor& cor) {
 }
 
 // The grid's highlights are cell colours (the results table's clicked row,
-// the walkthrough's eigenvector columns): a clicked cell keeps its own.
-TEST(FlexGrid, CliqueNaoPintaACelula) {
-    Grade g(4, 6);
+// the walkthrough's eigenvector columns): a clicked cell keeps its own. A
+// click, in the header column too, selects its row and says which with the
+// button. A header's edge dragged widens its column.
+TEST(FlexGrid, CliquesEArrastes) {
+    Grade g(4, 50);
     g.Mostra(300, 200);
     g.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
     g.setFocus();
     ASSERT_TRUE(g.hasFocus()) << "a focus frame would show";
+    QSignalSpy press(&g, &FlexGrid::mousePressedOnRow);
     g.setCellBackColor(2, 2, QColor(255, 255, 192));
     for (const auto& [r, c] : {std::pair{2, 2}, std::pair{3, 1}}) {
         for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
             QTest::mouseClick(g.viewport(), b, {}, g.Caixa(r, c).center());
             EXPECT_EQ(g.selectedRow(), r);
+            ASSERT_FALSE(press.isEmpty());
+            EXPECT_EQ(press.last().at(0).toInt(), r);
+            EXPECT_EQ(press.last().at(1).value<Qt::MouseButton>(), b);
             EXPECT_TRUE(SoDaCor(g, r, c, g.cellBackColor(r, c))) << r << "," << c << " " << b;
         }
     }
@@ -240,6 +206,29 @@ TEST(FlexGrid, CliqueNaoPintaACelula) {
     QTest::keyClick(g.viewport(), Qt::Key_Down);
     EXPECT_EQ(g.selectedRow(), 4);
     EXPECT_TRUE(SoDaCor(g, 4, 1, Qt::white));
+    QTest::mouseClick(g.verticalHeader()->viewport(), Qt::MiddleButton, {},
+                      QPoint(5, g.verticalHeader()->sectionViewportPosition(4) + 3));
+    EXPECT_EQ(press.count(), 5);
+    EXPECT_EQ(press.last().at(0).toInt(), 5);
+    EXPECT_EQ(g.selectedRow(), 5);
+    g.setTopRow(30);
+    EXPECT_EQ(g.topRow(), 30);
+
+    // The right edge of column 2's header, dragged 40 pixels to the right.
+    const int borda = g.horizontalHeader()->sectionViewportPosition(1) + g.columnWidth(1) - 1;
+    const int antes = g.columnWidth(1);
+    Arrasta(g.horizontalHeader()->viewport(), {borda, g.horizontalHeader()->height() / 2}, 40);
+    EXPECT_EQ(g.columnWidth(1), antes + 40);
+
+    // Column 0's header is the corner cell; away from its edge it does nothing.
+    auto* canto = g.findChild<QAbstractButton*>();
+    ASSERT_NE(canto, nullptr);
+    const int largura = g.verticalHeader()->width();
+    Arrasta(canto, {canto->width() - 1, canto->height() / 2}, 30);
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
+    EXPECT_EQ(canto->width(), largura + 30);
+    Arrasta(canto, {3, canto->height() / 2}, 30);
+    EXPECT_EQ(g.verticalHeader()->width(), largura + 30);
 }
 
 } // namespace
