@@ -3,6 +3,7 @@
 #include "app/Inicio.h"
 #include "display/AreaGrafico.h"
 #include "formatos/Exemplos.h"
+#include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
 
 #include <QFile>
@@ -55,6 +56,17 @@ TEST(LinhaComando, UmNomeAbreOArquivo) {
         EXPECT_EQ(l.arquivo, c.arquivo) << c.args.join(' ').toStdString();
         EXPECT_EQ(l.problema, c.problema) << c.args.join(' ').toStdString();
     }
+}
+
+// --version and --help answer without a window, wherever they stand; after
+// "--" they are file names.
+TEST(LinhaComando, VersaoEAjudaSemJanela) {
+    const char* versao[] = {"halvora", "a.esm", "--version"};
+    EXPECT_EQ(TextoSemJanela(3, versao), std::string("halvora ") + VersaoHalvora + "\n");
+    const char* ajuda[] = {"halvora", "-h"};
+    EXPECT_TRUE(TextoSemJanela(2, ajuda).value_or("").starts_with("Uso: halvora [ARQ.esm]\n"));
+    const char* nomes[] = {"halvora", "--", "--version"};
+    EXPECT_FALSE(TextoSemJanela(3, nomes));
 }
 
 // A redraw while the file's run yields (the window's relayout after it is
