@@ -91,22 +91,22 @@ TEST(Exemplos, EmbutidosIguaisAPasta) {
     EXPECT_EQ(arquivos, nomes);
 }
 
-// Each group once, together, in this order; each name once, in the
-// characters a file name and a command line take, and found as itself.
+// Each group once, together; each name once, in the characters a file name
+// and a command line take, and found as itself.
 TEST(Exemplos, GruposNomesEProcura) {
-    std::vector<std::string_view> ordem;
-    std::set<std::string_view> nomes;
+    std::string_view grupo;
+    std::set<std::string_view> grupos, nomes;
     for (const Exemplo& e : Exemplos()) {
-        if (ordem.empty() || ordem.back() != e.grupo) ordem.push_back(e.grupo);
+        if (e.grupo != grupo) {
+            EXPECT_TRUE(grupos.insert(grupo = e.grupo).second) << e.grupo;
+        }
         EXPECT_TRUE(nomes.insert(e.nome).second) << "repetido: " << e.nome;
         EXPECT_EQ(e.nome.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-."),
                   std::string_view::npos);
         EXPECT_FALSE(e.rotulo.empty()) << e.nome;
         EXPECT_EQ(ProcuraExemplo(e.nome), &e);
     }
-    EXPECT_EQ(ordem, (std::vector<std::string_view>{
-                         "Primeira ordem × segunda ordem", "Três spins", "Grupos alquila",
-                         "Sistemas de spins magneticamente não equivalentes", "Efeito do campo"}));
+    EXPECT_EQ(grupos.size(), 5u);
     for (const char* nenhum : {"", "ab-10.esm", "AB-10"})
         EXPECT_EQ(ProcuraExemplo(nenhum), nullptr);
 }
@@ -128,21 +128,19 @@ TEST(Exemplos, CadaUmLeExecutaETemOCampoNoTitulo) {
     EXPECT_TRUE(dez) << "falta um exemplo de 10 prótons";
 }
 
-// The AB pairs: four lines, and the ratio of their label is their data's
-// (the quartet itself is the solver's).
+// The AB pairs: the ratio of their label is their data's (the quartet
+// itself is the solver's).
 TEST(Exemplos, ABRazaoDoRotulo) {
     for (const auto& [nome, razao, valor] : {std::tuple{"ab-10", "10", 10.0},
                                              {"ab-3", "3", 3.0},
                                              {"ab-1", "1", 1.0},
                                              {"ab-03", "0,3", 0.3}}) {
-        SCOPED_TRACE(nome);
-        ASSERT_NE(ProcuraExemplo(nome), nullptr);
-        EXPECT_NE(ProcuraExemplo(nome)->rotulo.find(std::string("Δν/J = ") + razao),
-                  std::string_view::npos);
+        const Exemplo* e = ProcuraExemplo(nome);
+        ASSERT_NE(e, nullptr) << nome;
+        EXPECT_NE(e->rotulo.find(std::string("Δν/J = ") + razao), std::string_view::npos);
         const DadosArquivo d = Dados(nome);
-        ASSERT_EQ(d.NProt, 2);
-        EXPECT_NEAR(std::fabs(d.Desloc[0] - d.Desloc[1]) / d.J[0], valor, 1e-9);
-        EXPECT_EQ(Linhas(d).size(), 4u);
+        ASSERT_EQ(d.NProt, 2) << nome;
+        EXPECT_NEAR(std::fabs(d.Desloc[0] - d.Desloc[1]) / d.J[0], valor, 1e-9) << nome;
     }
 }
 
