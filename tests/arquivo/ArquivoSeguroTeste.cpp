@@ -154,7 +154,7 @@ TEST(ArquivoSeguro, SomenteLeituraSoComConfirmacao) {
     EXPECT_EQ(Stat(arq).st_mode & 07777, 0444u);
 }
 
-TEST(ArquivoSeguro, PastaRecusada) {
+TEST(ArquivoSeguro, PastaRecusadaELeituraComLimite) {
     const std::string p = Pasta("especiais");
     fs::create_directories(p + "/sub");
     const auto pasta = GravaArquivo(p + "/sub", "x");
@@ -162,6 +162,18 @@ TEST(ArquivoSeguro, PastaRecusada) {
     EXPECT_EQ(pasta->texto,
               "Não foi possível gravar " + p + "/sub: é uma pasta, não um arquivo comum.");
     EXPECT_TRUE(fs::is_directory(p + "/sub"));
+
+    Escreve(p + "/a", std::string(100, 'x'));
+    std::string lido;
+    ASSERT_FALSE(LeArquivo(p + "/a", 100, "100 bytes", lido));
+    EXPECT_EQ(lido.size(), 100u);
+    const auto grande = LeArquivo(p + "/a", 99, "99 bytes", lido);
+    ASSERT_TRUE(grande);
+    EXPECT_EQ(grande->texto, "o arquivo é grande demais (mais de 99 bytes)");
+    const auto falta = LeArquivo(p + "/nao_existe", 99, "99 bytes", lido);
+    ASSERT_TRUE(falta);
+    EXPECT_EQ(falta->texto, "não foi possível abrir o arquivo (o arquivo ou a pasta não existe)");
+    EXPECT_EQ(LeArquivo(p, 99, "99 bytes", lido)->texto, "não é um arquivo comum, é uma pasta");
 }
 
 TEST(ArquivoSeguro, PipeEscritoDiretoSemTravar) {
@@ -212,21 +224,6 @@ TEST(ArquivoSeguro, DispositivosNuncaSubstituidos) {
 
     std::string lido;
     EXPECT_TRUE(LeArquivo(nulo, 100, "100 bytes", lido)) << "a device is no file to read";
-}
-
-TEST(ArquivoSeguro, LeituraComLimite) {
-    const std::string p = Pasta("leitura_limite");
-    Escreve(p + "/a", std::string(100, 'x'));
-    std::string lido;
-    ASSERT_FALSE(LeArquivo(p + "/a", 100, "100 bytes", lido));
-    EXPECT_EQ(lido.size(), 100u);
-    const auto grande = LeArquivo(p + "/a", 99, "99 bytes", lido);
-    ASSERT_TRUE(grande);
-    EXPECT_EQ(grande->texto, "o arquivo é grande demais (mais de 99 bytes)");
-    const auto falta = LeArquivo(p + "/nao_existe", 99, "99 bytes", lido);
-    ASSERT_TRUE(falta);
-    EXPECT_EQ(falta->texto, "não foi possível abrir o arquivo (o arquivo ou a pasta não existe)");
-    EXPECT_EQ(LeArquivo(p, 99, "99 bytes", lido)->texto, "não é um arquivo comum, é uma pasta");
 }
 
 } // namespace

@@ -402,18 +402,6 @@ TEST(JcampDx, AbscissasQueDerivamDaGrade) {
     const LeituraJcamp uma = Le(cabecalho("-0.000852") + TabelaSintetica(41, 5, 17, deriva(1)));
     EsperaPontos(uma, 41, primeiro / mhz, ultimo / mhz, mhz, 17);
     EXPECT_TRUE(uma.avisos.empty()) << uma.avisos.front();
-    // x in ppm, each line's X a whole number of ##XFACTOR=.
-    const double fator = 0.0000035013;
-    std::string ppm = Troca(Troca(seis, "##XUNITS= HZ", "##XUNITS= PPM"), "##XFACTOR= 1",
-                            "##XFACTOR= 0.0000035013");
-    ppm = ppm.substr(0, ppm.find("##FIRSTX=")) + "##FIRSTX= " + XComCasas(primeiro / mhz, 9) +
-          "\n##LASTX= " + XComCasas(ultimo / mhz, 9) + "\n##NPOINTS= 41\n##XYDATA=(X++(Y..Y))\n" +
-          TabelaSintetica(41, 5, 17, [&](std::size_t k) {
-              const double x = (primeiro + double(k) * delta * (1 + 0.45 / 40)) / mhz;
-              return XComCasas(std::round(x / fator), 0);
-          });
-    EsperaPontos(Le(ppm), 41, std::stod(XComCasas(primeiro / mhz, 9)),
-                 std::stod(XComCasas(ultimo / mhz, 9)), mhz, 17);
     // Every label after blanks.
     std::string recuado = "  " + seis;
     for (std::size_t i = 0; (i = recuado.find("\n##", i)) != std::string::npos; i += 3)

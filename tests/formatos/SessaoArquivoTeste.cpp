@@ -58,11 +58,9 @@ TEST(SessaoArquivo, SalvaEAbreDevolveAEntradaEAVista) {
         EXPECT_FALSE(volta.PPM) << "a file's shifts are in Hz";
         EXPECT_EQ(volta.SepDec, sep);
     }
-}
 
-// Without a measured spectrum the file names none, whatever shift the
-// display still holds, and opening it shows no shift either.
-TEST(SessaoArquivo, SemEspectroNenhumNome) {
+    // Without a measured spectrum the file names none, whatever shift the
+    // display still holds, and opening it shows no shift either.
     VistaArquivo v = Vista;
     v.Espectro.clear();
     DadosArquivo d;
