@@ -280,11 +280,6 @@ TEST(JcampDx, SoPicosViramPalitos) {
     EXPECT_EQ(p.espectro->Intensidade, (std::vector<double>{5, 10}));
     EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
 
-    // A trace anywhere in the file comes first.
-    const LeituraJcamp t = LeJcampDx(hz + Affn);
-    EsperaDezPontos(t);
-    EXPECT_FALSE(t.espectro && t.espectro->Picos);
-
     Recusa(Troca(ppm, "1.25 1000", "1.25"), 11, "X sem o seu Y");
     Recusa(Troca(ppm, "1.25 1000", "1.25 ?"), 11, "\"?\"");
     Recusa(Troca(ppm, "##NPOINTS= 4", "##NPOINTS= 5"), 12, "traz 4 picos; ##NPOINTS= 5");
@@ -461,12 +456,6 @@ TEST(JcampDx, PpmNucleoEAvisos) {
         EXPECT_EQ(f.espectro->TextoMHz, texto);
         EXPECT_EQ(f.espectro->CasasMHz, casas) << texto;
     }
-    // Lines shifted as a whole from ##FIRSTX: read from the header, warned.
-    const LeituraJcamp d =
-        Le(Troca(Troca(Affn, "FIRSTX= 900", "FIRSTX= 1900"), "LASTX= 0", "LASTX= 1000"));
-    EXPECT_EQ(d.espectro->Ppm.front(), 19);
-    ASSERT_EQ(d.avisos.size(), 1u);
-    EXPECT_NE(d.avisos[0].find("-1000 Hz"), std::string::npos) << d.avisos[0];
     // A title outside ASCII: UTF-8 kept, Windows-1252 converted.
     EXPECT_EQ(Le(Troca(Affn, "Teste", "\xC9ter")).espectro->Titulo, "Éter");
     EXPECT_EQ(Le(Troca(Affn, "Teste", "Éter\t1")).espectro->Titulo, "Éter 1");
