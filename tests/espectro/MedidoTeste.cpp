@@ -20,7 +20,7 @@ EspectroExperimental Traco(double altura = 40) {
     return x;
 }
 
-TEST(Medido, RuidoIgnoraALinha) {
+TEST(Medido, RuidoEMaiores) {
     for (double altura : {40.0, 4e6}) {
         const Ruido r = RuidoDe(Traco(altura));
         EXPECT_EQ(r.base, 2);
@@ -31,9 +31,8 @@ TEST(Medido, RuidoIgnoraALinha) {
     EXPECT_EQ(RuidoDe(picos).base, 0);
     EXPECT_EQ(RuidoDe(picos).desvio, 0);
     EXPECT_EQ(RuidoDe(EspectroExperimental{}).desvio, 0);
-}
 
-TEST(Medido, MaioresNaFaixaENoTodo) {
+    // The tallest point in a range and over the whole trace.
     const EspectroExperimental x = Traco();
     EXPECT_EQ(MaiorEntre(x, 0.5, 1.5), 40);
     EXPECT_EQ(MaiorEntre(x, 1.5, 0.5), 40);

@@ -111,8 +111,6 @@ TEST(JcampDx, FormasAsdfELinhas) {
     const std::vector<std::string> tabelas = {
         "900 10 20 30 40 50\n400 60 70 80 90 100\n",                  // AFFN
         "900,10,20,30,40,50\n400,60,70,80,90,1.0E+02\n",              // AFFN, commas, exponent
-        "900+10+20+30+40+50\n400+60+70+80+90+100\n",                  // PAC
-        "900A0B0C0D0E0\n400F0G0H0I0A00\n",                            // SQZ
         "900A0J0V\n500E0J0W\n0A00\n",                                 // DIFDUP with Y-checks
         "900 10J0+30 D0J0  $$ a comment\n500E0 60 J0T\n200H0I0A00\n", // mixed
         "900A0J0V\n500E0J0W\n",                                       // no final check line
@@ -151,8 +149,6 @@ TEST(JcampDx, VerificacaoDif) {
     Recusa(Cabecalho + "900A0J0V\n400F0J0V\n##END=\n", 16, "verificação");
     // The check's X is that of the repeated point.
     Recusa(Cabecalho + "900A0J0V\n400E0J0W\n0A00\n##END=\n", 16, "abscissa");
-    // After an absolute value there is no check: the next line opens anew.
-    EsperaDezPontos(Le(Cabecalho + "900A0J0UE0\n400F0J0V\n##END=\n"));
 }
 
 const std::string NTuplas =
@@ -174,6 +170,9 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
         Troca(Troca(NTuplas, "##PAGE= N=2\n", "##PAGE= N=2\n##NPOINTS= 4\n"), "##VAR_DIM= 4, 4, 4,",
               "##VAR_DIM= 9, 9, 9,");
     EXPECT_EQ(Le(propria).espectro->Intensidade, r.espectro->Intensidade);
+    // Some programs count the real and imaginary parts as two dimensions.
+    const std::string numDim = Troca(NTuplas, "##NTUPLES=", "##NUM DIM= 2\n##NTUPLES=");
+    EXPECT_EQ(Le(numDim).espectro->Intensidade, r.espectro->Intensidade);
     const std::string semNomes = Troca(NTuplas, "##VAR_NAME=", "##VAR_NAMEX=");
     EXPECT_EQ(Le(semNomes).espectro->Intensidade, r.espectro->Intensidade)
         << "unnamed, the page of I is still the imaginary part";
@@ -281,16 +280,10 @@ TEST(JcampDx, SoPicosViramPalitos) {
     EXPECT_EQ(p.espectro->Intensidade, (std::vector<double>{5, 10}));
     EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
 
-    // A trace anywhere in the file comes first.
-    const LeituraJcamp t = LeJcampDx(hz + Affn);
-    EsperaDezPontos(t);
-    EXPECT_FALSE(t.espectro && t.espectro->Picos);
-
     Recusa(Troca(ppm, "1.25 1000", "1.25"), 11, "X sem o seu Y");
     Recusa(Troca(ppm, "1.25 1000", "1.25 ?"), 11, "\"?\"");
     Recusa(Troca(ppm, "##NPOINTS= 4", "##NPOINTS= 5"), 12, "traz 4 picos; ##NPOINTS= 5");
     Recusa(Troca(ppm, "(XY..XY)", "(XYW..XYW)"), 8, "só (XY..XY)");
-    Recusa(Troca(hz, "##.OBSERVE FREQUENCY= 250\n", ""), 6, "OBSERVE FREQUENCY");
     Recusa(Troca(hz, "##YFACTOR= 0.5", "##YFACTOR= 0"), 6, "zero");
     Recusa(Troca(hz, "1000, 10\n500, 20\n", ""), 8, "nenhum pico");
     Recusa(Troca(ppm, "##PEAK TABLE= (XY..XY)\n", ""), 1, "nenhuma tabela");
@@ -313,7 +306,6 @@ TEST(JcampDx, RecusasComALinha) {
     Recusa(linha(16, "400 60 70 80 90 100 110"), 16, "passa de ##NPOINTS= 10");
     Recusa(linha(16, "300 60 70 80 90 100"), 16, "abscissa");
     Recusa(linha(11, "##LASTX= 450"), 16, "esperado 650 Hz");
-    Recusa(Cabecalho + "900 10 20 30 40 50\n##END=\n", 16, "termina com 5 pontos");
     // Truncated.
     Recusa(Cabecalho + "900 10 20 30 40 50\n400 60 70", 16, "no meio da tabela");
     Recusa(Cabecalho.substr(0, 58), 3, "sem o ##END=");
@@ -341,27 +333,6 @@ TEST(JcampDx, RecusasComALinha) {
            10, "2D");
     Recusa(Troca(NTuplas, "(X++(R..R)), XYDATA", "(F2++(Y..Y)), PROFILE"), 21, "2D");
     Recusa(Troca(NTuplas, "##SYMBOL= X, I, R, N", "##SYMBOL= F1, F2, Y, N"), 9, "2D");
-}
-
-// A 1D spectrum with its real and imaginary parts, which its program counts
-// as two dimensions.
-TEST(JcampDx, NumDimNaoFazUm2D) {
-    const std::string real =
-        "##TITLE= Duas partes\n##JCAMP-DX= 5.01\n##DATA TYPE= NMR SPECTRUM\n"
-        "##DATA CLASS= NTUPLES\n##NUM DIM= 2\n##.OBSERVE FREQUENCY= 250\n##NTUPLES= NMR SPECTRUM\n"
-        "##VAR_NAME= FREQUENCY, SPECTRUM/REAL, SPECTRUM/IMAG\n##SYMBOL= X, R, I\n"
-        "##VAR_TYPE= INDEPENDENT, DEPENDENT, DEPENDENT\n##VAR_DIM= 5, 5, 5\n"
-        "##UNITS= HZ, ARBITRARY UNITS, ARBITRARY UNITS\n##FIRST= 1000, 1, 1\n##LAST= 0, 1, 1\n"
-        "##PAGE= N=1\n##DATA TABLE= (X++(R..R)), XYDATA\n1000 1 3 7 2 1\n##PAGE= N=2\n"
-        "##DATA TABLE= (X++(I..I)), XYDATA\n1000 5 5 5 5 5\n##END NTUPLES= NMR SPECTRUM\n##END=\n";
-    const LeituraJcamp r = Le(real);
-    EXPECT_EQ(r.espectro->MHz, 250);
-    EXPECT_EQ(r.espectro->Ppm, (std::vector<double>{4, 3, 2, 1, 0}));
-    EXPECT_EQ(r.espectro->Intensidade, (std::vector<double>{1, 3, 7, 2, 1}));
-    // The same header with two frequency axes is a 2D spectrum.
-    Recusa(Troca(Troca(real, "##SYMBOL= X, R, I", "##SYMBOL= F1, F2, Y"), "(X++(R..R))",
-                 "(F2++(Y..Y))"),
-           9, "2D");
 }
 
 // A table of n points, `porLinha` to a line, each line opened by the X
@@ -426,18 +397,6 @@ TEST(JcampDx, AbscissasQueDerivamDaGrade) {
     const LeituraJcamp uma = Le(cabecalho("-0.000852") + TabelaSintetica(41, 5, 17, deriva(1)));
     EsperaPontos(uma, 41, primeiro / mhz, ultimo / mhz, mhz, 17);
     EXPECT_TRUE(uma.avisos.empty()) << uma.avisos.front();
-    // x in ppm, each line's X a whole number of ##XFACTOR=.
-    const double fator = 0.0000035013;
-    std::string ppm = Troca(Troca(seis, "##XUNITS= HZ", "##XUNITS= PPM"), "##XFACTOR= 1",
-                            "##XFACTOR= 0.0000035013");
-    ppm = ppm.substr(0, ppm.find("##FIRSTX=")) + "##FIRSTX= " + XComCasas(primeiro / mhz, 9) +
-          "\n##LASTX= " + XComCasas(ultimo / mhz, 9) + "\n##NPOINTS= 41\n##XYDATA=(X++(Y..Y))\n" +
-          TabelaSintetica(41, 5, 17, [&](std::size_t k) {
-              const double x = (primeiro + double(k) * delta * (1 + 0.45 / 40)) / mhz;
-              return XComCasas(std::round(x / fator), 0);
-          });
-    EsperaPontos(Le(ppm), 41, std::stod(XComCasas(primeiro / mhz, 9)),
-                 std::stod(XComCasas(ultimo / mhz, 9)), mhz, 17);
     // Every label after blanks.
     std::string recuado = "  " + seis;
     for (std::size_t i = 0; (i = recuado.find("\n##", i)) != std::string::npos; i += 3)
@@ -497,12 +456,6 @@ TEST(JcampDx, PpmNucleoEAvisos) {
         EXPECT_EQ(f.espectro->TextoMHz, texto);
         EXPECT_EQ(f.espectro->CasasMHz, casas) << texto;
     }
-    // Lines shifted as a whole from ##FIRSTX: read from the header, warned.
-    const LeituraJcamp d =
-        Le(Troca(Troca(Affn, "FIRSTX= 900", "FIRSTX= 1900"), "LASTX= 0", "LASTX= 1000"));
-    EXPECT_EQ(d.espectro->Ppm.front(), 19);
-    ASSERT_EQ(d.avisos.size(), 1u);
-    EXPECT_NE(d.avisos[0].find("-1000 Hz"), std::string::npos) << d.avisos[0];
     // A title outside ASCII: UTF-8 kept, Windows-1252 converted.
     EXPECT_EQ(Le(Troca(Affn, "Teste", "\xC9ter")).espectro->Titulo, "Éter");
     EXPECT_EQ(Le(Troca(Affn, "Teste", "Éter\t1")).espectro->Titulo, "Éter 1");
@@ -575,7 +528,6 @@ TEST(JcampDx, TituloDaExportacao) {
     // Greek letters keep their meaning in the ASCII title: each is a word.
     EXPECT_EQ(titulo("AB: Δν/J = 0,5"), "AB: Delta nu/J = 0,5");
     EXPECT_EQ(titulo("Hα e Hβ"), "H alpha e H beta");
-    EXPECT_EQ(titulo("α-β"), "alpha-beta");
     EXPECT_EQ(titulo(""), "Espectro simulado");
     EXPECT_EQ(titulo("ruim \xFF"), "ruim ?");
     const std::string longo = titulo(std::string(200, 'x'));

@@ -23,12 +23,13 @@ const VistaArquivo Vista{.Titulo = "Aula: éter (60 MHz)",
                          .ReferenciaPpm = -0.125};
 
 // A system entered in ppm, saved under either separator and read under the
-// other: the display as it was, the same system with its shifts in Hz.
+// other: the display as it was, the same system with its shifts in Hz
+// rounded to 5 decimals.
 TEST(SessaoArquivo, SalvaEAbreDevolveAEntradaEAVista) {
     const EntradaSimulacao ppm{.NProt = 4,
                                .MHz = 60,
                                .PPM = true,
-                               .Desloc = {1.2, 1.25, 2.5, 2.6},
+                               .Desloc = {1.2, 1.25, 2.5, 7.123456789},
                                .J = {7, 1.5, 0, -2, 3, 0.25},
                                .IntMin = 0.002f};
     const EstadoSpin e = testes::Calcula(ppm);
@@ -37,6 +38,9 @@ TEST(SessaoArquivo, SalvaEAbreDevolveAEntradaEAVista) {
         SCOPED_TRACE(sep);
         DadosArquivo d;
         ASSERT_FALSE(DadosDaSessao(e, {"60", "2,5", sep}, Vista, d));
+        DadosArquivo falha = d;
+        EXPECT_TRUE(CopiaDasCaixas("61", "", sep, falha));
+        EXPECT_EQ(falha.MHz, 60) << "a failed conversion changes nothing";
         NomeiaEspectro(Vista, arquivo, d);
         const LeituraArquivo lido = LeDadosArquivo(BytesArquivo(d, sep), sep == ',' ? '.' : ',');
         ASSERT_TRUE(lido.dados) << lido.Mensagem();
@@ -49,27 +53,21 @@ TEST(SessaoArquivo, SalvaEAbreDevolveAEntradaEAVista) {
 
         const EntradaSimulacao volta = EntradaDoArquivo(*lido.dados, sep);
         EXPECT_TRUE(volta.NProt == 4 && volta.MHz == 60 && volta.IntMin == ppm.IntMin);
-        EXPECT_EQ(volta.Desloc, (std::vector<double>{72, 75, 150, 156}));
+        EXPECT_EQ(volta.Desloc, (std::vector<double>{72, 75, 150, 427.40741}));
         EXPECT_EQ(volta.J, ppm.J);
         EXPECT_FALSE(volta.PPM) << "a file's shifts are in Hz";
         EXPECT_EQ(volta.SepDec, sep);
     }
-}
 
-// Without a measured spectrum the file names none, whatever shift the
-// display still holds.
-TEST(SessaoArquivo, SemEspectroNenhumNome) {
-    const EstadoSpin e = testes::Calcula(EntradaInicial(3));
+    // Without a measured spectrum the file names none, whatever shift the
+    // display still holds, and opening it shows no shift either.
     VistaArquivo v = Vista;
     v.Espectro.clear();
     DadosArquivo d;
-    ASSERT_FALSE(DadosDaSessao(e, {"300", "1", ','}, v, d));
     NomeiaEspectro(v, "/aula/a.esm", d);
-    EXPECT_EQ(d.ArquivoExperimental, "");
-    EXPECT_EQ(d.ReferenciaPpm, 0);
-    EXPECT_EQ(BytesArquivo(d, ',').find("#Espectro"), std::string::npos);
-    v.ReferenciaPpm = 0;
-    EXPECT_EQ(VistaDoArquivo(d, "/aula/a.esm"), v);
+    EXPECT_TRUE(d.ArquivoExperimental.empty() && d.ReferenciaPpm == 0);
+    d.ReferenciaPpm = 0.5;
+    EXPECT_EQ(VistaDoArquivo(d, "/aula/a.esm").ReferenciaPpm, 0);
 }
 
 } // namespace
