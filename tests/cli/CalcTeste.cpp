@@ -255,7 +255,6 @@ TEST(HalvoraCalc, SalvaELeArquivoDeDados) {
     const std::string svg = Pasta + "halvora_mistura.svg";
     for (const auto& [bytes, mistura] :
          {std::pair{ComValor(inicial, "#Slider4.Value", " 30 "), "30% Lorentziana + 70% Gaussiana"},
-          {ComValor(inicial, "#Slider4.Value", " 0 "), "0% Lorentziana + 100% Gaussiana"},
           {fixa, "100% Lorentziana + 0% Gaussiana"}}) {
         SCOPED_TRACE(mistura);
         std::ofstream(arq, std::ios::binary | std::ios::trunc) << bytes;

@@ -77,7 +77,6 @@ TEST(Simulacao, EntradaRecusadaNaoMudaOResultado) {
     const std::string mhz = "A freqüência do espectrômetro deve ser maior que zero.";
     const std::pair<std::function<void(EntradaSimulacao&)>, std::string> ruins[] = {
         {[](EntradaSimulacao& in) { in.MHz = 0; }, mhz},
-        {[](EntradaSimulacao& in) { in.MHz = -300; }, mhz},
         {[](EntradaSimulacao& in) { in.MHz = NAN; },
          "A freqüência do espectrômetro não é um número válido."},
         {[](EntradaSimulacao& in) { in.Desloc[1] = INFINITY; },
