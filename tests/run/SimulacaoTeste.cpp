@@ -209,6 +209,9 @@ TEST(LeituraEntrada, NormalizaOsTextosENomeiaACaixaSemNumero) {
     t = Caixas("3");
     t.TextoJ[1][3] = "";
     EXPECT_NE(LeEntrada(t, ',', in).value_or("").find("J(1,3)"), std::string::npos);
+    t = Caixas("3");
+    t.TextoFrequencia = "abc";
+    EXPECT_EQ(LeEntrada(t, ',', in), "A freqüência do espectrômetro não é um número válido.");
 }
 
 } // namespace
