@@ -1,5 +1,6 @@
 #include "arquivo/ArquivoSeguro.h"
 
+#include "PastaDoProcesso.h"
 #include "PipeDestravado.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One folder per process, gone at its exit: a mutation run and a
-// developer's run share /tmp.
-const std::string& PastaDoProcesso() {
-    static const struct Raiz {
-        std::string p = ::testing::TempDir() + "halvora_seguro_" + std::to_string(::getpid());
-        ~Raiz() { fs::remove_all(p); }
-    } raiz;
-    return raiz.p;
-}
-
 std::string Pasta(const std::string& nome) {
-    const std::string p = PastaDoProcesso() + "/" + nome;
+    const std::string p = testes::PastaDoProcesso() + "/" + nome;
     fs::remove_all(p);
     fs::create_directories(p);
     return p;

@@ -2,6 +2,7 @@
 // table, the pictures, the data file, the export) and what it adds itself,
 // its options, status codes and one-line refusals. The formats themselves
 // are tested where they are made.
+#include "PastaDoProcesso.h"
 #include "cli/Calc.h"
 #include "display/Experimental.h"
 #include "formatos/ArquivoDados.h"
@@ -57,7 +58,7 @@ bool Contem(const std::string& s, const std::string& parte) {
     return s.find(parte) != std::string::npos;
 }
 
-const std::string Pasta = ::testing::TempDir();
+const std::string Pasta = testes::PastaDoProcesso() + "/";
 const std::string Affn = std::string(HALVORA_ESPECTROS) + "/affn.dx";
 
 TEST(HalvoraCalc, TabelaOpcoesEExemplos) {

@@ -1,3 +1,4 @@
+#include "PastaDoProcesso.h"
 #include "formatos/ArquivoDados.h"
 #include "run/ExecucaoAux.h"
 #include "texto/Cp1252.h"
@@ -119,7 +120,7 @@ TEST(ArquivoDados, EspectroExperimentalNoFim) {
     // and it comes back whole, through a file too.
     d.ArquivoExperimental = "/home/bő/スペクトル.jdx";
     d.ReferenciaPpm = -0.0125;
-    const std::string arq = ::testing::TempDir() + "halvora_experimental.esm";
+    const std::string arq = testes::PastaDoProcesso() + "/halvora_experimental.esm";
     ASSERT_FALSE(GravaArquivoDados(arq, d, ','));
     const std::string u8 = LeBytes(arq);
     EXPECT_EQ(Linhas(u8).at(0), "#Título");
@@ -228,7 +229,7 @@ TEST(ArquivoDados, RecusaArquivosDanificados) {
 }
 
 TEST(ArquivoDados, GravarNuncaDestroiOArquivoAnterior) {
-    const std::string pasta = ::testing::TempDir() + "halvora_esm_grava";
+    const std::string pasta = testes::PastaDoProcesso() + "/halvora_esm_grava";
     fs::remove_all(pasta);
     fs::create_directories(pasta);
     const std::string arq = pasta + "/aula.esm";
