@@ -288,11 +288,7 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     EXPECT_GT(g.ZoomHoriz, 1);
     EXPECT_GT(g.ZoomVert, 1);
     EXPECT_EQ(tab.LinhaRealcada(), r);
-    QPushButton* restaurar = nullptr;
-    for (QPushButton* b : f.findChildren<QPushButton*>())
-        if (b->text() == "Restaurar") restaurar = b;
-    ASSERT_TRUE(restaurar);
-    restaurar->click();
+    f.Entrada().botaoRestaurar()->click();
     EXPECT_EQ(tab.cellBackColor(r, 3), fundo);
     EXPECT_FALSE(g.BandaMarcada);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
@@ -497,6 +493,7 @@ TEST(JanelaEspectro, TituloLongoEBotoesQueSeguemOEstado) {
     emit t.f.areaGrafico()->TituloClicado();
     EXPECT_GE(largura, 2 * QFontMetrics(QApplication::font()).horizontalAdvance(legenda));
     const QLabel* rotulo = t.f.areaGrafico()->rotuloTitulo();
+    EXPECT_TRUE(rotulo->text().startsWith(QStringLiteral("Título: Acrilato")));
     EXPECT_TRUE(rotulo->text().endsWith(QStringLiteral("…"))) << rotulo->text().toStdString();
     EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
               rotulo->contentsRect().width());
