@@ -393,6 +393,7 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     recusa({{p.Acoplamentos().caixaJ(1, 3), "1,2,3"}},
            "A constante de acoplamento J(1,3) não é um número válido.", true);
     recusa({{p.caixaFrequencia(), "0"}}, "A freqüência do espectrômetro deve ser maior que zero.");
+    recusa({{p.caixaFrequencia(), "x"}}, "A freqüência do espectrômetro não é um número válido.");
     // Too large a shift for the instrument: refused by the run itself.
     recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");
 
