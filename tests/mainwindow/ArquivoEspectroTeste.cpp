@@ -16,8 +16,9 @@ class ArquivoEspectro : public ::testing::TestWithParam<char> {};
 INSTANTIATE_TEST_SUITE_P(Locais, ArquivoEspectro, ::testing::Values(',', '.'),
                          [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
 
-// Saved in ppm with a title and a fixed, zoomed window, then opened over
-// something else: the same boxes, bands, window and title, read in Hz.
+// Saved in ppm with a fixed window, then opened over something else: the
+// same boxes, bands and window, read in Hz (the title and the other options
+// are JanelaGravaOArquivoQueAbriu's).
 TEST(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     const Local L(',');
     QTemporaryDir pasta;
@@ -25,12 +26,6 @@ TEST(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     Tela t;
     JanelaEspectro& f = t.f;
     f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-    const auto titulo = [&f](const QString& novo) {
-        const Modal resposta(novo);
-        f.Menus().EditaTitulo();
-    };
-    titulo("Espectro ç");
-    EXPECT_EQ(f.areaGrafico()->rotuloTitulo()->text(), "Título: Espectro ç");
     Escreve(f.Entrada().caixaNProt(), "4");
     Escreve(f.Entrada().caixaDesloc(2), "210,125");
     f.areaGrafico()->AlternaFixarJanela();
@@ -44,7 +39,6 @@ TEST(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
 
     f.areaGrafico()->AlternaFixarJanela();
     Escreve(f.Entrada().caixaNProt(), "2");
-    titulo("Outro");
     t.w.setWindowTitle("Halvora");
     f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
     f.Acoes().abrirDados->trigger();
@@ -54,7 +48,6 @@ TEST(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     EXPECT_EQ(t.Caixas(), caixas);
     EXPECT_TRUE(g.JanelaFixa);
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
-    EXPECT_EQ(f.Opcoes().TituloEspectro, "Espectro ç");
     EXPECT_TRUE(f.DadosSalvos());
     // After a load the frequency box may be edited without the ppm warning.
     const Modal nenhum;

@@ -61,7 +61,6 @@ class Local {
     Local& operator=(const Local&) = delete;
     // s written with ',' as it reads under this locale.
     QString operator()(QString s) const { return s.replace(',', QChar(sep_)); }
-    char sep() const { return sep_; }
 
   private:
     QLocale antes_;
@@ -79,7 +78,7 @@ class Modal {
     }
     explicit Modal(const QString& resposta) : resposta_(resposta) { Arma(); }
     int vezes() const { return int(titulos.size()); }
-    QStringList titulos, textos, informativos;
+    QStringList titulos, textos;
 
   private:
     void Arma() {
@@ -93,7 +92,6 @@ class Modal {
         auto* m = qobject_cast<QMessageBox*>(d);
         auto* e = qobject_cast<QInputDialog*>(d);
         textos << (m ? m->text() : e ? e->labelText() : QString());
-        informativos << (m ? m->informativeText() : QString());
         if (QAbstractButton* b = m ? m->button(botao_) : nullptr) {
             b->click();
         } else if (e && resposta_) {

@@ -288,11 +288,7 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     EXPECT_GT(g.ZoomHoriz, 1);
     EXPECT_GT(g.ZoomVert, 1);
     EXPECT_EQ(tab.LinhaRealcada(), r);
-    QPushButton* restaurar = nullptr;
-    for (QPushButton* b : f.findChildren<QPushButton*>())
-        if (b->text() == "Restaurar") restaurar = b;
-    ASSERT_TRUE(restaurar);
-    restaurar->click();
+    f.Entrada().botaoRestaurar()->click();
     EXPECT_EQ(tab.cellBackColor(r, 3), fundo);
     EXPECT_FALSE(g.BandaMarcada);
     EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
@@ -397,6 +393,7 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     recusa({{p.Acoplamentos().caixaJ(1, 3), "1,2,3"}},
            "A constante de acoplamento J(1,3) não é um número válido.", true);
     recusa({{p.caixaFrequencia(), "0"}}, "A freqüência do espectrômetro deve ser maior que zero.");
+    recusa({{p.caixaFrequencia(), "x"}}, "A freqüência do espectrômetro não é um número válido.");
     // Too large a shift for the instrument: refused by the run itself.
     recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");
 
@@ -497,6 +494,7 @@ TEST(JanelaEspectro, TituloLongoEBotoesQueSeguemOEstado) {
     emit t.f.areaGrafico()->TituloClicado();
     EXPECT_GE(largura, 2 * QFontMetrics(QApplication::font()).horizontalAdvance(legenda));
     const QLabel* rotulo = t.f.areaGrafico()->rotuloTitulo();
+    EXPECT_TRUE(rotulo->text().startsWith(QStringLiteral("Título: Acrilato")));
     EXPECT_TRUE(rotulo->text().endsWith(QStringLiteral("…"))) << rotulo->text().toStdString();
     EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
               rotulo->contentsRect().width());

@@ -130,18 +130,11 @@ TEST(Jcamp, AvisosNaBarraENomeComQuebraDeLinha) {
     EXPECT_FALSE(QFile::exists(dados));
 }
 
-// The data file's lines from `chave` on, in the file's own bytes.
-QByteArray Cauda(const QString& arquivo, const QByteArray& chave) {
-    const QByteArray bytes = Le(arquivo);
-    const auto k = bytes.indexOf(chave);
-    return k < 0 ? QByteArray() : bytes.mid(k);
-}
-
 // The ppm added to the measured spectrum: refused with a message when it is
-// no number or too large, kept on cancel. The spectrum, shifted, is named
-// in the data file (how, relative or whole, is the core's); opening the file
-// lays it under again, shifted, without a question; gone, it is named with
-// the reason; a new spectrum starts unshifted.
+// no number or too large, kept on cancel, and it asks for saving (its bytes
+// and reading it back are JanelaGravaOArquivoQueAbriu's); a spectrum the data
+// file names that is gone is named with the reason; a new spectrum starts
+// unshifted.
 TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     const Local L(',');
     QTemporaryDir pasta;
@@ -169,17 +162,6 @@ TEST(Jcamp, ArquivoDeDadosNomeiaOEspectro) {
     EXPECT_FALSE(f.DadosSalvos()) << "the data file holds the shift";
     f.Dialogos().EscolheArquivo = [&](bool) { return dados; };
     ASSERT_TRUE(f.Arquivo().SalvaDados());
-    EXPECT_EQ(Cauda(dados, "#Espectro"), "#Espectro experimental\r\nespectros/affn.dx\r\n"
-                                         "#Refer\xEAncia do espectro (ppm)\r\n-0,125 \r\n");
-    f.Acoes().removerExperimental->trigger();
-    {
-        const Modal nenhuma;
-        f.Arquivo().AbreArquivo(dados);
-        EXPECT_EQ(nenhuma.vezes(), 0) << nenhuma.textos.join(" | ").toStdString();
-    }
-    EXPECT_EQ(x.caminho, jdx.toStdString());
-    EXPECT_EQ(x.ReferenciaPpm, -0.125);
-    EXPECT_TRUE(f.DadosSalvos());
     ASSERT_TRUE(QFile::remove(jdx));
     {
         const Modal nao(QMessageBox::No);
