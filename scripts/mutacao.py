@@ -23,6 +23,7 @@ replace it. The table goes to standard output and to --pasta/mutacao.md.
 still where it says (no build): what CI runs.
 """
 import argparse
+import json
 import os
 import re
 import shutil
@@ -249,6 +250,9 @@ def main():
     texto = tabela(mutantes)
     print(texto)
     (pasta / "mutacao.md").write_text(texto + "\n", encoding="utf-8")
+    # Every test that caught each fault: a test that is never the only one
+    # is the first to look at when the suite must shrink.
+    (pasta / "pegos.json").write_text(json.dumps({m.numero: m.pegos for m in mutantes}, indent=1))
 
 
 if __name__ == "__main__":
