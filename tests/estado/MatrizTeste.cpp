@@ -60,37 +60,4 @@ TEST(Matriz, LeituraAlemDoVivoReaproveitadoDenuncia) {
 #endif
 }
 
-// Growing back inside a kept buffer gives every element back, zeroed; a freed
-// mapping keeps none of the poison for whatever is mapped there next.
-TEST(Matriz, CrescerDeNovoDevolveTudoZerado) {
-    for (const int lado : {20, LadoGrande}) {
-        SCOPED_TRACE(lado);
-        [[maybe_unused]] const std::size_t bytes =
-            std::size_t(lado + 1) * std::size_t(lado + 1) * sizeof(double);
-        void* p = nullptr;
-        {
-            Matriz<double> m(lado, lado);
-            p = m.dados();
-            for (int i = 0; i <= lado; ++i) m(i, lado) = 1;
-            m.recria(1, 1);
-            m(1, 1) = 2;
-            m.recria(lado, lado - 1);
-            ASSERT_EQ(m.dados(), p);
-#if defined(HALVORA_ASAN)
-            ASSERT_EQ(__asan_region_is_poisoned(p, m.tamanho() * sizeof(double)), nullptr);
-#endif
-            double soma = 0;
-            for (std::size_t k = 0; k < m.tamanho(); ++k) soma += Le(m.dados() + k);
-            EXPECT_EQ(soma, 0);
-            m.recria(-1, -1);
-            EXPECT_EQ(m.tamanho(), 0u);
-        }
-#if defined(HALVORA_ASAN)
-        if (lado == LadoGrande) {
-            EXPECT_EQ(__asan_region_is_poisoned(p, bytes), nullptr);
-        }
-#endif
-    }
-}
-
 } // namespace

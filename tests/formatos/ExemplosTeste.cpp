@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
 #include <set>
 
 namespace {
@@ -63,16 +61,6 @@ std::vector<Linha> Linhas(const DadosArquivo& d) {
     return v;
 }
 
-// Runs of lines with gaps below `lacuna` Hz between them.
-std::vector<std::vector<Linha>> Multipletos(const std::vector<Linha>& linhas, double lacuna) {
-    std::vector<std::vector<Linha>> m;
-    for (std::size_t k = 0; k < linhas.size(); ++k) {
-        if (k == 0 || linhas[k - 1].freq - linhas[k].freq > lacuna) m.emplace_back();
-        m.back().push_back(linhas[k]);
-    }
-    return m;
-}
-
 // The data file shipped in exemplos/, the embedded copy and the index agree
 // byte for byte, so a file regenerated without a rebuild, or one added
 // without its index line, fails here. Each group once, together; each name
@@ -121,47 +109,6 @@ TEST(Exemplos, CadaUmLeExecutaETemOCampoNoTitulo) {
         dez = dez || d.NProt == 10;
     }
     EXPECT_TRUE(dez) << "falta um exemplo de 10 prótons";
-}
-
-// The AB pairs: the ratio of their label is their data's (the quartet
-// itself is the solver's).
-TEST(Exemplos, ABRazaoDoRotulo) {
-    for (const auto& [nome, razao, valor] : {std::tuple{"ab-10", "10", 10.0},
-                                             {"ab-3", "3", 3.0},
-                                             {"ab-1", "1", 1.0},
-                                             {"ab-03", "0,3", 0.3}}) {
-        const Exemplo* e = ProcuraExemplo(nome);
-        ASSERT_NE(e, nullptr) << nome;
-        EXPECT_NE(e->rotulo.find(std::string("Δν/J = ") + razao), std::string_view::npos);
-        const DadosArquivo d = Dados(nome);
-        ASSERT_EQ(d.NProt, 2) << nome;
-        EXPECT_NEAR(std::fabs(d.Desloc[0] - d.Desloc[1]) / d.J[0], valor, 1e-9) << nome;
-    }
-}
-
-// First-order multiplets, from high to low frequency: the line count of
-// each and the binomial intensities to within the weak roof effect.
-TEST(Exemplos, MultipletosDePrimeiraOrdem) {
-    const std::pair<const char*, std::vector<std::vector<double>>> casos[] = {
-        {"a2", {{1}}},
-        {"ax2-tricloroetano", {{1, 2, 1}, {1, 1}}},
-        {"etila", {{1, 3, 3, 1}, {1, 2, 1}}},
-        {"isopropila", {{1, 6, 15, 20, 15, 6, 1}, {1, 1}}},
-    };
-    for (const auto& [nome, binomiais] : casos) {
-        const auto m = Multipletos(Linhas(Dados(nome)), 30);
-        ASSERT_EQ(m.size(), binomiais.size()) << nome;
-        for (std::size_t k = 0; k < m.size(); ++k) {
-            const auto& b = binomiais[k];
-            ASSERT_EQ(m[k].size(), b.size()) << nome << ", multipleto " << k;
-            const double soma = std::accumulate(b.begin(), b.end(), 0.0);
-            double total = 0;
-            for (const Linha& l : m[k]) total += l.intensidade;
-            for (std::size_t i = 0; i < b.size(); ++i)
-                EXPECT_NEAR(m[k][i].intensidade / total, b[i] / soma, 0.1 * b[i] / soma)
-                    << nome << ", multipleto " << k << ", linha " << i;
-        }
-    }
 }
 
 // The pairs and the series that compare one molecule: the same shifts in

@@ -170,9 +170,6 @@ TEST(JcampDx, NTuplasDaoAParteReal) {
         Troca(Troca(NTuplas, "##PAGE= N=2\n", "##PAGE= N=2\n##NPOINTS= 4\n"), "##VAR_DIM= 4, 4, 4,",
               "##VAR_DIM= 9, 9, 9,");
     EXPECT_EQ(Le(propria).espectro->Intensidade, r.espectro->Intensidade);
-    // Some programs count the real and imaginary parts as two dimensions.
-    const std::string numDim = Troca(NTuplas, "##NTUPLES=", "##NUM DIM= 2\n##NTUPLES=");
-    EXPECT_EQ(Le(numDim).espectro->Intensidade, r.espectro->Intensidade);
     const std::string semNomes = Troca(NTuplas, "##VAR_NAME=", "##VAR_NAMEX=");
     EXPECT_EQ(Le(semNomes).espectro->Intensidade, r.espectro->Intensidade)
         << "unnamed, the page of I is still the imaginary part";
@@ -281,7 +278,6 @@ TEST(JcampDx, SoPicosViramPalitos) {
     EXPECT_EQ(p.avisos.size(), 1u) << "no nucleus given";
 
     Recusa(Troca(ppm, "1.25 1000", "1.25"), 11, "X sem o seu Y");
-    Recusa(Troca(ppm, "1.25 1000", "1.25 ?"), 11, "\"?\"");
     Recusa(Troca(ppm, "##NPOINTS= 4", "##NPOINTS= 5"), 12, "traz 4 picos; ##NPOINTS= 5");
     Recusa(Troca(ppm, "(XY..XY)", "(XYW..XYW)"), 8, "só (XY..XY)");
     Recusa(Troca(hz, "##YFACTOR= 0.5", "##YFACTOR= 0"), 6, "zero");
@@ -303,12 +299,10 @@ TEST(JcampDx, RecusasComALinha) {
     Recusa("\n\n", 0, "não há ##TITLE=");
     // Counts and abscissas.
     Recusa(linha(16, "400 60 70 80 90"), 17, "termina com 9 pontos");
-    Recusa(linha(16, "400 60 70 80 90 100 110"), 16, "passa de ##NPOINTS= 10");
     Recusa(linha(16, "300 60 70 80 90 100"), 16, "abscissa");
     Recusa(linha(11, "##LASTX= 450"), 16, "esperado 650 Hz");
     // Truncated.
     Recusa(Cabecalho + "900 10 20 30 40 50\n400 60 70", 16, "no meio da tabela");
-    Recusa(Cabecalho.substr(0, 58), 3, "sem o ##END=");
     // Not numbers (the tokens themselves are the ASDF tests').
     Recusa(linha(15, "900 10 20 30 40 A" + std::string(400, '9')), 15, "fora da faixa");
     Recusa(linha(15, "A0 10 20 30 40 50"), 15, "abscissa X");
@@ -397,11 +391,6 @@ TEST(JcampDx, AbscissasQueDerivamDaGrade) {
     const LeituraJcamp uma = Le(cabecalho("-0.000852") + TabelaSintetica(41, 5, 17, deriva(1)));
     EsperaPontos(uma, 41, primeiro / mhz, ultimo / mhz, mhz, 17);
     EXPECT_TRUE(uma.avisos.empty()) << uma.avisos.front();
-    // Every label after blanks.
-    std::string recuado = "  " + seis;
-    for (std::size_t i = 0; (i = recuado.find("\n##", i)) != std::string::npos; i += 3)
-        recuado.insert(i + 1, "  ");
-    EsperaPontos(Le(recuado), 41, primeiro / mhz, ultimo / mhz, mhz, 17);
 
     // The second line of the table (line 14) one point short, or long: the
     // third is a whole point off.
@@ -429,7 +418,6 @@ TEST(JcampDx, AbscissasQueSaoIndices) {
 
     // The table must still be whole, and each line at its index.
     Recusa(Troca(arquivo, "= 21.000000000", "= 21"), 19, "termina com 20 pontos");
-    Recusa(Troca(arquivo, "= 21.000000000", "= 22.0"), 19, "termina com 20 pontos");
     Recusa(Troca(arquivo, "\n5 15 16 5000", "\n5 15 16"), 17, "índice do seu primeiro ponto");
     Recusa(Troca(arquivo, "\n10 ", "\n11 "), 17, "índice do seu primeiro ponto");
 }
@@ -527,7 +515,6 @@ TEST(JcampDx, TituloDaExportacao) {
     EXPECT_EQ(titulo("Preço $$ 5 ± 0,1 µL\r\nÇÃÕ ß Œ"), "Preco $ $ 5 +/- 0,1 uL CAO ss OE");
     // Greek letters keep their meaning in the ASCII title: each is a word.
     EXPECT_EQ(titulo("AB: Δν/J = 0,5"), "AB: Delta nu/J = 0,5");
-    EXPECT_EQ(titulo("Hα e Hβ"), "H alpha e H beta");
     EXPECT_EQ(titulo(""), "Espectro simulado");
     EXPECT_EQ(titulo("ruim \xFF"), "ruim ?");
     const std::string longo = titulo(std::string(200, 'x'));
