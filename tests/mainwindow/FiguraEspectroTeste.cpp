@@ -9,6 +9,7 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QPageSize>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <cmath>
@@ -95,6 +96,9 @@ TEST(FiguraEspectro, PerguntaOTamanhoESalvaNaLarguraEscolhida) {
     j.t.Redimensiona(1920, 1080);
     ASSERT_GT(j.t.f.areaGrafico()->SW(), LarguraLarga * 3 / 2);
     BarraEstado* barra = j.t.w.barraEstado();
+    j.t.f.Acoes().copiarColorido->trigger();
+    EXPECT_EQ(barra->currentMessage(),
+              "Figura copiada; também gravada em " + QDir::toNativeSeparators(j.curPic));
     j.t.f.Figura().EscolheTamanho = nullptr;
     QStringList vistos;
     // cm: the width to answer, 0 for the window's size, none to cancel.
@@ -126,6 +130,29 @@ TEST(FiguraEspectro, PerguntaOTamanhoESalvaNaLarguraEscolhida) {
     EXPECT_TRUE(j.Salva(QStringLiteral("nada.png")).isEmpty());
     EXPECT_TRUE(barra->currentMessage().isEmpty());
     EXPECT_EQ(vistos, QStringList({"16,0 cm", "16,0 cm", "20,0 cm", "janela"}));
+}
+
+// The print preview shows the spectrum, in its colours.
+TEST(FiguraEspectro, VisualizarImpressaoMostraOEspectro) {
+    Tela t;
+    const guarda::Respondedor respondedor;
+    int coloridos = -1;
+    QTimer olho;
+    QObject::connect(&olho, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        if (auto* previa = d->findChild<QPrintPreviewWidget*>()) {
+            const QImage im = previa->grab().toImage();
+            coloridos = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x)
+                    coloridos += im.pixelColor(x, y).saturation() > 100;
+        }
+        d->reject();
+    });
+    olho.start(0);
+    t.f.Acoes().visualizarImpressao->trigger();
+    EXPECT_GT(coloridos, 20);
 }
 
 // Printed from a large window on an A4 page, lying as it does by default:

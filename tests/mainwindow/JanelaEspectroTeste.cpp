@@ -78,6 +78,7 @@ TEST(JanelaEspectro, EnterNasCaixasDeTexto) {
         Digita(p.caixaNProt(), c.digitado);
         EXPECT_EQ(p.caixaNProt()->text(), c.mantido);
         Enter(p.caixaNProt());
+        EXPECT_EQ(f.Estado().NProt, c.N);
         EXPECT_EQ(p.caixaNProt()->text(), QString::number(c.N));
         EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden() && !p.caixaDesloc(c.N)->isHidden());
     }

@@ -62,6 +62,8 @@ TEST(Jcamp, SobreposicaoPerguntaAFrequenciaESaiQuandoPedido) {
         f.Acoes().espectroExperimental->trigger();
         EXPECT_EQ(erro.titulos, QStringList{"Deu Crepe!"});
         EXPECT_TRUE(erro.textos.value(0).startsWith("O arquivo \"ruim.jdx\" não pôde ser usado"));
+        EXPECT_TRUE(erro.textos.value(0).contains(
+            QString::fromStdString(LeArquivoJcamp(escolhido.toStdString()).Mensagem())));
     }
     EXPECT_EQ(f.EstadoDoGrafico().Experimental.arquivo, "affn.dx");
     f.Acoes().removerExperimental->trigger();

@@ -98,6 +98,7 @@ TEST(TabelaResultados, RealceGuardaERestauraALinha) {
     x.Clica(5);
     x.Clica(5); // the second click restores and saves again the same look
     EXPECT_TRUE(x.Azul(5));
+    EXPECT_EQ(t.cellBackColor(5, 0), t.cellBackColor(0, 0)) << "the header column stays";
     ASSERT_EQ(marcada.count(), 2);
     x.Clica(9);
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(t.cellBackColor(5, c), amarelo) << c;

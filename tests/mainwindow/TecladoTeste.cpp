@@ -40,12 +40,18 @@ TEST(Teclado, CadaMenuTemSuaLetra) {
     };
     for (const QAction* a : barra) percorre(a->menu(), menus::Legenda(a));
 
-    // The first-order item's caption follows the program's state.
+    // The items whose caption tells the program's state follow it.
+    const AcoesEspectro& acoes = t.f.Acoes();
     for (bool primeira : {true, false}) {
-        t.f.Acoes().primeiraOrdem->trigger();
+        acoes.primeiraOrdem->trigger();
         EXPECT_EQ(t.f.Estado().PrimOrdem, primeira);
-        EXPECT_EQ(menus::Legenda(t.f.Acoes().primeiraOrdem).toStdString(),
+        EXPECT_EQ(menus::Legenda(acoes.primeiraOrdem).toStdString(),
                   primeira ? "Espectro de ordem superior" : "Espectro de Primeira Ordem");
+    }
+    for (const char* legenda : {"Fechar Visualização", "Visualizar Cópia"}) {
+        const aux::Modal semTitulo(QMessageBox::No);
+        acoes.visualizarCopia->trigger();
+        EXPECT_EQ(menus::Legenda(acoes.visualizarCopia).toStdString(), legenda);
     }
 }
 
