@@ -253,16 +253,14 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     EXPECT_TRUE(maisH->isEnabled());
 }
 
-// Every layout a user meets, wide and compact, with 3, 7 and 2 protons, seen
-// whole (aux::ConfereLeiaute); the compact one drops the status bar and two
-// frames, and gives the coupling grid of 7 protons room from the plot's top.
+// The matrices need the wide layout and at most 8 protons. The compact layout,
+// with 3, 7 and 2 protons, is seen whole (aux::ConfereLeiaute; the wide one
+// is Tamanho's); it drops the status bar and two frames, and gives the
+// coupling grid of 7 protons room from the plot's top.
 TEST(JanelaEspectro, LeiautesCompactoELargo) {
     const Local L(',');
     {
         Tela t(1280);
-        t.Mostra();
-        t.Redimensiona(1280, 720);
-        aux::ConfereLeiaute(t.f);
         for (int N : {9, 8}) {
             Escreve(t.f.Entrada().caixaNProt(), QString::number(N));
             t.AbreMenu("Janela");
