@@ -63,6 +63,9 @@ TEST(FiguraEspectro, SalvaComoACopiaNoFormatoDoNome) {
     EXPECT_EQ(bp, Le(j.curPic));
     EXPECT_FALSE(bp.contains("#ff0000"));
     EXPECT_TRUE(j.Salva(QStringLiteral("d.pdf")).startsWith("%PDF-"));
+    // An extension the dialog left alone and no format has: the chosen filter.
+    EXPECT_EQ(FormatoEscolhido("d.bak", QStringLiteral("Documento PDF (*.pdf)")),
+              FormatoFigura::Pdf);
     ASSERT_TRUE(QDir(j.pasta.path()).mkdir(QStringLiteral("pasta.pdf")));
     Modal ok(QMessageBox::Ok);
     j.Salva(QStringLiteral("pasta.pdf"));

@@ -183,7 +183,6 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&t.w));
     mhz->setFocus();
     QTest::keyClick(mhz, Qt::Key_Backspace);
-    EXPECT_EQ(sim.vezes(), 0);
     f.Entrada().caixaIntMin()->setFocus();
     ASSERT_EQ(sim.vezes(), 1);
     EXPECT_TRUE(f.Entrada().PPM());
@@ -246,7 +245,6 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     f.Entrada().botaoRestaurar()->click();
     EXPECT_EQ(tab.cellBackColor(3, 3), fundo);
     EXPECT_FALSE(g.BandaMarcada);
-    EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
     f.areaGrafico()->AlternaFixarJanela();
     EXPECT_FALSE(maisH->isEnabled() || f.Entrada().botaoReduzirH()->isEnabled());
     f.areaGrafico()->AlternaFixarJanela();
@@ -352,7 +350,6 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Modal ok(QMessageBox::Ok);
     f.botaoExecutar()->click();
     ASSERT_TRUE(f.Execucao().UltimaRecusada());
-    EXPECT_EQ(f.Estado().NProt, 3);
     EXPECT_EQ(p.caixaNProt()->text(), "3");
     EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
     EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
