@@ -16,10 +16,6 @@ using namespace aux;
 
 namespace {
 
-class JanelaEspectroTeste : public ::testing::TestWithParam<char> {};
-INSTANTIATE_TEST_SUITE_P(Locais, JanelaEspectroTeste, ::testing::Values(',', '.'),
-                         [](const auto& i) { return i.param == ',' ? "Virgula" : "Ponto"; });
-
 QStringList LinhasTempos(const JanelaEspectro& f, int r) {
     QStringList s;
     for (int c = 0; c < 3; ++c) s << f.painelTempos()->tabelaTempos()->textMatrix(r, c);
@@ -32,13 +28,6 @@ TEST(JanelaEspectro, PartidaMisturaEEnvolvente) {
     const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
-    const PainelEntrada& p = f.Entrada();
-    EXPECT_EQ(t.w.windowTitle(), "Halvora");
-    EXPECT_TRUE(p.caixaDesloc(NProtInicial + 1)->isHidden());
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), "0,6478") << "the run's four decimals";
-    EXPECT_TRUE(f.DadosSalvos());
-    EXPECT_FALSE(f.Execucao().Executando());
-
     const EstadoSpin esperado = testes::Calcula(EntradaInicial(NProtInicial));
     EXPECT_EQ(t.Freqs(), std::vector<double>(esperado.FreqBanda.dados() + 1,
                                              esperado.FreqBanda.dados() + 1 + esperado.NBandas));
@@ -65,17 +54,17 @@ TEST(JanelaEspectro, PartidaMisturaEEnvolvente) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
-    const Local L(GetParam());
+TEST(JanelaEspectro, EnterNasCaixasDeTexto) {
+    const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
     PainelEntrada& p = f.Entrada();
 
     // The other separator becomes the user's.
-    Digita(p.caixaDesloc(1), GetParam() == ',' ? "7.25" : "7,25");
+    Digita(p.caixaDesloc(1), "7.25");
     Enter(p.caixaDesloc(1));
-    EXPECT_EQ(p.caixaDesloc(1)->text(), L("7,25"));
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), L("0,0242"));
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "7,25");
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), "0,0242");
     EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
 
     // The number of protons: what the box keeps while typing, then N after
@@ -91,41 +80,32 @@ TEST_P(JanelaEspectroTeste, EnterNasCaixasDeTexto) {
         Enter(p.caixaNProt());
         EXPECT_EQ(f.Estado().NProt, c.N);
         EXPECT_EQ(p.caixaNProt()->text(), QString::number(c.N));
-        EXPECT_FALSE(p.caixaDesloc(c.N)->isHidden());
-        EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden());
+        EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden() && !p.caixaDesloc(c.N)->isHidden());
     }
-    EXPECT_FALSE(f.DadosSalvos());
-    // The ends of the range stay in the box while typed.
-    for (const char* n : {"1", "10"}) {
-        Digita(p.caixaNProt(), n);
-        EXPECT_EQ(p.caixaNProt()->text().toStdString(), n);
-    }
+    Digita(p.caixaNProt(), "10");
+    EXPECT_EQ(p.caixaNProt()->text(), "10") << "the range's end stays while typed";
 }
 
 // The proton box is emptied on each visit and never turns the visit into a
-// count; Enter moves the keyboard through the system in typing order.
+// count; Enter moves the keyboard through the system in typing order, and an
+// empty box keeps it without a run.
 TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
     const Local L(',');
     Tela t;
     t.Mostra();
     JanelaEspectro& f = t.f;
-    QLineEdit* n = f.Entrada().caixaNProt();
-    const GradeAcoplamentos& g = f.Entrada().Acoplamentos();
-    const auto foco = [] { return QApplication::focusWidget(); };
-
-    // Tabbed through: emptied on the way in, given back on the way out.
-    f.Entrada().caixaDesloc(3)->setFocus(Qt::OtherFocusReason);
+    PainelEntrada& p = f.Entrada();
+    QLineEdit* n = p.caixaNProt();
+    const GradeAcoplamentos& g = p.Acoplamentos();
+    p.caixaDesloc(3)->setFocus(Qt::OtherFocusReason);
     n->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(n->text(), "");
-    f.Entrada().caixaIntMin()->setFocus(Qt::TabFocusReason);
+    p.caixaIntMin()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(n->text(), "3");
-    f.botaoExecutar()->click();
-    EXPECT_TRUE(f.DadosSalvos()) << "a visit is no edit";
-    // A run, or Enter, while the box is still empty reads the count it held.
     n->setFocus(Qt::MouseFocusReason);
-    ASSERT_TRUE(n->text().isEmpty());
     f.Execucao().Executa();
-    EXPECT_EQ(f.Estado().NProt, 3);
+    EXPECT_EQ(f.Estado().NProt, 3) << "a run while the box is empty reads the count it held";
+    EXPECT_TRUE(f.DadosSalvos()) << "a visit is no edit";
     Enter(n);
     EXPECT_EQ(n->text(), "3");
 
@@ -133,60 +113,46 @@ TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
     QTest::keyClicks(n, "6");
     Enter(n);
     ASSERT_EQ(f.Estado().NProt, 6);
-    EXPECT_EQ(foco(), f.Entrada().caixaDesloc(1));
-    EXPECT_EQ(f.Entrada().caixaDesloc(1)->selectedText(), f.Entrada().caixaDesloc(1)->text());
-    const std::pair<QWidget*, QWidget*> passos[] = {
-        {f.Entrada().caixaDesloc(1), f.Entrada().caixaDesloc(2)},
-        {f.Entrada().caixaDesloc(6), g.caixaJ(1, 2)},
-        {g.caixaJ(1, 6), g.caixaJ(2, 3)},
-        {g.caixaJ(5, 6), f.botaoExecutar()}};
+    EXPECT_EQ(p.caixaDesloc(1)->selectedText(), p.caixaDesloc(1)->text());
+    const std::pair<QWidget*, QWidget*> passos[] = {{n, p.caixaDesloc(1)},
+                                                    {p.caixaDesloc(6), g.caixaJ(1, 2)},
+                                                    {g.caixaJ(1, 6), g.caixaJ(2, 3)},
+                                                    {g.caixaJ(5, 6), f.botaoExecutar()}};
     for (auto [de, para] : passos) {
-        Enter(de);
-        EXPECT_EQ(foco(), para) << para->metaObject()->className();
+        if (de != n) Enter(de);
+        EXPECT_EQ(QApplication::focusWidget(), para) << para->metaObject()->className();
     }
-
-    // An empty box ignores Enter: no run, the focus stays.
     QSignalSpy execucoes(f.areaGrafico(), &AreaGrafico::Restaurado);
     g.caixaJ(2, 3)->setFocus();
     g.caixaJ(2, 3)->clear();
     Enter(g.caixaJ(2, 3));
     EXPECT_EQ(execucoes.count(), 0);
-    EXPECT_EQ(foco(), g.caixaJ(2, 3));
+    EXPECT_EQ(QApplication::focusWidget(), g.caixaJ(2, 3));
 }
 
-// Hz to ppm and back gives back what was typed, before and after a run in
-// ppm: each box takes the other unit's label and its place; a ppm value
-// typed is taken as typed.
+// Hz to ppm and back gives back what was typed, also after a run in ppm; a
+// ppm value typed is taken as typed.
 TEST(JanelaEspectro, HzPpmIdaEVoltaDevolveOQueFoiDigitado) {
     const Local L(',');
     Tela t;
     JanelaEspectro& f = t.f;
     PainelEntrada& p = f.Entrada();
-    const auto desloc = [&f](int i) { return f.Estado().FreqProt(i) - f.Estado().FreqEspHz; };
-    const auto le = [&p] {
-        std::vector<std::tuple<QString, QString, QPoint, QPoint>> v;
-        for (int i = 1; i <= NProtMax; ++i)
-            v.emplace_back(p.caixaDesloc(i)->text(), p.rotuloOutraUnidade(i)->text(),
-                           p.caixaDesloc(i)->pos(), p.rotuloOutraUnidade(i)->pos());
+    const auto le = [&p](auto rotulo) {
+        QStringList v;
+        for (int i = 1; i <= NProtMax; ++i) v << (p.*rotulo)(i)->text();
         return v;
     };
-    const auto antes = le();
+    const QStringList hz = le(&PainelEntrada::caixaDesloc);
+    const QStringList ppm = le(&PainelEntrada::rotuloOutraUnidade);
     p.botaoHzPpm()->click();
-    ASSERT_TRUE(p.PPM());
-    EXPECT_EQ(p.rotuloCabecalho()->text(), "Deslocamentos Químicos (ppm)");
-    const auto ppm = le();
-    for (std::size_t k = 0; k < antes.size(); ++k) {
-        EXPECT_EQ(std::get<0>(ppm[k]), std::get<1>(antes[k])) << k;
-        EXPECT_EQ(std::get<2>(ppm[k]), std::get<3>(antes[k])) << k;
-    }
+    EXPECT_EQ(le(&PainelEntrada::caixaDesloc), ppm);
     f.botaoExecutar()->click();
-    EXPECT_NEAR(desloc(1), 194.35, 1e-6);
     p.botaoHzPpm()->click();
-    EXPECT_TRUE(le() == antes) << "after a run";
+    EXPECT_EQ(le(&PainelEntrada::caixaDesloc), hz);
     p.botaoHzPpm()->click();
     p.caixaDesloc(1)->setText(QStringLiteral("0,5"));
     f.botaoExecutar()->click();
-    EXPECT_NEAR(desloc(1), 150, 1e-6);
+    EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150, 1e-6);
 }
 
 TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
@@ -207,7 +173,6 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
         Enter(mhz);
         EXPECT_EQ(nao.titulos, QStringList{"Mudar para ppm?"});
         EXPECT_FALSE(f.Entrada().PPM());
-        EXPECT_EQ(mhz->text(), "400");
         // Asked once per typed change.
         Escreve(mhz, "300");
         EXPECT_EQ(nao.vezes(), 1);
@@ -218,7 +183,6 @@ TEST(JanelaEspectro, AvisoAoEditarAFrequenciaEmHz) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&t.w));
     mhz->setFocus();
     QTest::keyClick(mhz, Qt::Key_Backspace);
-    EXPECT_EQ(sim.vezes(), 0);
     f.Entrada().caixaIntMin()->setFocus();
     ASSERT_EQ(sim.vezes(), 1);
     EXPECT_TRUE(f.Entrada().PPM());
@@ -252,20 +216,16 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     EXPECT_EQ(LinhasTempos(f, 5), QStringList({"", "", ""})) << "no table row";
 
     f.botaoTabela()->click();
-    EXPECT_EQ(f.botaoTabela()->text(), "Fechar tabela");
     EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     clicaNaBanda();
     EXPECT_EQ(escolhida.count(), 1);
     f.Acoes().copiarTabela->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
               TextoCopiaTabela(f.Estado(), ',', LetrasSpin::Gregas));
-
-    Escreve(f.Entrada().caixaIntMin(), "1000");
-    EXPECT_EQ(f.Estado().NBandas, 0);
-    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), "0");
-    EXPECT_EQ(f.tabelaResultados()->rows(), 1);
 }
 
+// A row clicked marks its band on the plot, through the zooms; "Restaurar"
+// takes both away; a fixed window takes the horizontal zoom away.
 TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     const Local L(',');
     Tela t;
@@ -273,46 +233,32 @@ TEST(JanelaEspectro, RealceDaLinhaZoomERestaurar) {
     JanelaEspectro& f = t.f;
     TabelaResultadosWidget& tab = *f.tabelaResultados();
     const EstadoGrafico& g = f.EstadoDoGrafico();
-    const int r = 3;
-    const QColor fundo = tab.cellBackColor(r, 3);
-    tab.setTopRow(r);
+    const QColor fundo = tab.cellBackColor(3, 3);
+    tab.setTopRow(3);
     QTest::mouseClick(tab.viewport(), Qt::LeftButton, {},
-                      tab.visualRect(tab.model()->index(r - 1, 2)).center());
-    EXPECT_EQ(tab.LinhaRealcada(), r);
-    EXPECT_TRUE(g.BandaMarcada);
-    EXPECT_EQ(g.FreqMarcada, f.Estado().FreqBanda(r));
-
-    // The zoom buttons of the panel and beside the plot; the mark stays.
-    QPushButton *maisH = f.Entrada().botaoAmpliarH(), *menosH = f.Entrada().botaoReduzirH();
+                      tab.visualRect(tab.model()->index(2, 2)).center());
+    EXPECT_EQ(g.FreqMarcada, f.Estado().FreqBanda(3));
+    QPushButton* maisH = f.Entrada().botaoAmpliarH();
     for (QPushButton* b : {maisH, f.botaoAmpliarV()}) b->click();
-    EXPECT_GT(g.ZoomHoriz, 1);
-    EXPECT_GT(g.ZoomVert, 1);
-    EXPECT_EQ(tab.LinhaRealcada(), r);
+    EXPECT_GT(g.ZoomHoriz * g.ZoomVert, 1);
+    EXPECT_TRUE(g.BandaMarcada && tab.LinhaRealcada() == 3);
     f.Entrada().botaoRestaurar()->click();
-    EXPECT_EQ(tab.cellBackColor(r, 3), fundo);
+    EXPECT_EQ(tab.cellBackColor(3, 3), fundo);
     EXPECT_FALSE(g.BandaMarcada);
-    EXPECT_DOUBLE_EQ(g.ZoomVert, 1);
-
-    // A fixed window takes the horizontal zoom away.
     f.areaGrafico()->AlternaFixarJanela();
-    EXPECT_FALSE(maisH->isEnabled());
-    EXPECT_FALSE(menosH->isEnabled());
+    EXPECT_FALSE(maisH->isEnabled() || f.Entrada().botaoReduzirH()->isEnabled());
     f.areaGrafico()->AlternaFixarJanela();
     EXPECT_TRUE(maisH->isEnabled());
 }
 
-// Every layout a user meets, wide and compact, with 3, 7 and 2 protons, seen
-// whole (aux::ConfereLeiaute); the compact one drops the status bar and two
-// frames, and gives the coupling grid of 7 protons room from the plot's top.
+// The matrices need the wide layout and at most 8 protons. The compact layout,
+// with 3, 7 and 2 protons, is seen whole (aux::ConfereLeiaute; the wide one
+// is Tamanho's); it drops the status bar and two frames, and gives the
+// coupling grid of 7 protons room from the plot's top.
 TEST(JanelaEspectro, LeiautesCompactoELargo) {
     const Local L(',');
     {
         Tela t(1280);
-        t.Mostra();
-        t.Redimensiona(1280, 720);
-        EXPECT_FALSE(t.f.TelaPequena());
-        aux::ConfereLeiaute(t.f);
-        EXPECT_FALSE(t.w.barraEstado()->isHidden());
         for (int N : {9, 8}) {
             Escreve(t.f.Entrada().caixaNProt(), QString::number(N));
             t.AbreMenu("Janela");
@@ -324,9 +270,7 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     t.Mostra();
     t.Redimensiona(800, 600);
     JanelaEspectro& f = t.f;
-    EXPECT_EQ(aviso.titulos, QStringList{"Resolução da Tela"});
     EXPECT_TRUE(f.TelaPequena());
-    EXPECT_EQ(f.EstadoDoGrafico().env.EnvPontos, f.areaGrafico()->SW() / 15);
     aux::ConfereLeiaute(f);
     EXPECT_TRUE(t.w.barraEstado()->isHidden());
     EXPECT_TRUE(f.OpcoesDaJanela().quadroCores()->isHidden());
@@ -347,13 +291,13 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.painelTempos()->isHidden(); }, 3000));
     Escreve(f.Entrada().caixaNProt(), "2");
     EXPECT_EQ(f.areaGrafico()->geometry(), grafico);
-    EXPECT_EQ(aviso.vezes(), 1);
+    EXPECT_EQ(aviso.titulos, QStringList{"Resolução da Tela"}) << "once";
 }
 
 // A refused run says why in "Dados de entrada" and leaves the boxes as
 // typed and the bands, table and status bar of the last good run; a shift
 // or coupling Enter was pressed in keeps the keyboard, its text selected;
-// a pasted line break is no refusal.
+// a pasted line break is no refusal (the reasons are the core's tests).
 TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
@@ -362,49 +306,28 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     PainelEntrada& p = f.Entrada();
     const auto freqs = t.Freqs();
     const int linhas = f.tabelaResultados()->rows();
-    const auto recusa = [&](std::vector<std::pair<QLineEdit*, const char*>> caixas,
-                            const char* mensagem, bool retemFoco = false) {
-        SCOPED_TRACE(mensagem);
-        QStringList antes;
-        for (auto [caixa, texto] : caixas) {
-            antes << caixa->text();
-            caixa->setText(texto);
-        }
-        QLineEdit* caixa = caixas[0].first;
+    const auto recusa = [&](QLineEdit* caixa, const QString& texto, bool retemFoco) {
+        SCOPED_TRACE(texto.toStdString());
+        const QString antes = caixa->text();
+        caixa->setText(texto);
         caixa->setFocus(Qt::OtherFocusReason);
         {
             Modal ok(QMessageBox::Ok);
             Enter(caixa);
             EXPECT_EQ(ok.titulos, QStringList{"Dados de entrada"});
-            EXPECT_TRUE(ok.textos.value(0).contains(QString::fromUtf8(mensagem)));
         }
-        EXPECT_EQ(caixa->text(), caixas[0].second);
-        if (retemFoco) {
-            EXPECT_EQ(t.w.focusWidget(), caixa);
-            EXPECT_EQ(caixa->selectedText(), caixas[0].second);
-        }
+        EXPECT_EQ(caixa->text(), texto);
+        EXPECT_TRUE(!retemFoco || (t.w.focusWidget() == caixa && caixa->selectedText() == texto));
         EXPECT_EQ(t.Freqs(), freqs);
         EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
         EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(freqs.size()));
-        for (int k = 0; k < int(caixas.size()); ++k) caixas[k].first->setText(antes[k]);
+        caixa->setText(antes);
     };
-    recusa({{p.caixaDesloc(2), "abc"}}, "O deslocamento químico de H2 não é um número válido.",
-           true);
-    recusa({{p.Acoplamentos().caixaJ(1, 3), "1,2,3"}},
-           "A constante de acoplamento J(1,3) não é um número válido.", true);
-    recusa({{p.caixaFrequencia(), "0"}}, "A freqüência do espectrômetro deve ser maior que zero.");
-    recusa({{p.caixaFrequencia(), "x"}}, "A freqüência do espectrômetro não é um número válido.");
-    // Too large a shift for the instrument: refused by the run itself.
-    recusa({{p.caixaDesloc(1), "5000000"}, {p.caixaFrequencia(), "1"}}, "grandes demais");
+    recusa(p.caixaDesloc(2), "abc", true);
+    recusa(p.Acoplamentos().caixaJ(1, 3), "1,2,3", true);
+    recusa(p.caixaFrequencia(), "0", false);
 
-    // The repairing boxes: a word is reported, negatives repaired.
-    p.caixaIntMin()->setText("muito");
-    {
-        Modal ok(QMessageBox::Ok);
-        Enter(p.caixaIntMin());
-        EXPECT_TRUE(ok.textos.value(0).contains("Intensidade mínima"));
-    }
-    EXPECT_EQ(t.Freqs(), freqs);
+    // A negative minimum intensity is repaired in its box.
     Escreve(p.caixaIntMin(), "-3");
     EXPECT_EQ(p.caixaIntMin()->text(), "0,01");
 
@@ -414,11 +337,7 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     QApplication::clipboard()->setText(QStringLiteral(" 150,5\r\n"));
     p.caixaDesloc(1)->paste();
     EXPECT_EQ(p.caixaDesloc(1)->text(), "150,5");
-    {
-        const Modal nenhum(QMessageBox::Ok);
-        Enter(p.caixaDesloc(1));
-        EXPECT_EQ(nenhum.vezes(), 0);
-    }
+    Enter(p.caixaDesloc(1)); // no refusal: any dialog fails the test
     EXPECT_EQ(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150.5);
 
     // Seven protons refused by the run: the panel goes back to the three
@@ -430,12 +349,9 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     p.caixaDesloc(1)->setText(QStringLiteral("-300"));
     const Modal ok(QMessageBox::Ok);
     f.botaoExecutar()->click();
-    ASSERT_EQ(ok.titulos, QStringList{"Dados de entrada"});
     ASSERT_TRUE(f.Execucao().UltimaRecusada());
-    EXPECT_EQ(f.Estado().NProt, 3);
     EXPECT_EQ(p.caixaNProt()->text(), "3");
     EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
-    EXPECT_TRUE(p.Acoplamentos().caixaJ(3, 4)->isHidden());
     EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
     EXPECT_EQ(LinhasTempos(f, 1)[0], tempo);
     EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
@@ -465,44 +381,30 @@ TEST(JanelaEspectro, PedidosEFecharATabelaDuranteUmaExecucao) {
     EXPECT_EQ(execucoes.count(), 2);
     EXPECT_FALSE(f.Execucao().Executando());
     EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(f.Estado().NBandas));
-    for (int vez = 0; vez < 2; ++vez) {
-        EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
-        EXPECT_FALSE(f.Execucao().ComTabela());
-        EXPECT_TRUE(f.tabelaResultados()->isHidden());
-        f.Execucao().Executa();
-    }
+    f.Execucao().Executa();
+    EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
+    EXPECT_TRUE(f.tabelaResultados()->isHidden() && !f.Execucao().ComTabela());
     EXPECT_EQ(LinhasTempos(f, 4)[0], "Gráfico");
 }
 
-// A long title ends in "…" before the readout and is whole in the tooltip;
-// the title question is wide enough for its caption.
+// A long title ends in "…" and is whole in the tooltip. What a button does
+// follows the state it shows, not its caption: a translated caption must not
+// turn "Fechar tabela" or "Fixar Janela" around.
 TEST(JanelaEspectro, TituloLongoEBotoesQueSeguemOEstado) {
     const Local L(',');
     Tela t;
+    JanelaEspectro& f = t.f;
     const QString longo =
         QStringLiteral("Acrilato de metila, grupo vinila (60 MHz), espectro de segunda ordem");
-    int largura = 0;
-    QString legenda;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(d);
-        largura = d->width();
-        legenda = d->windowTitle();
-        d->setTextValue(longo);
-        d->accept();
-    });
-    emit t.f.areaGrafico()->TituloClicado();
-    EXPECT_GE(largura, 2 * QFontMetrics(QApplication::font()).horizontalAdvance(legenda));
-    const QLabel* rotulo = t.f.areaGrafico()->rotuloTitulo();
+    {
+        const Modal titulo(longo);
+        emit f.areaGrafico()->TituloClicado();
+    }
+    const QLabel* rotulo = f.areaGrafico()->rotuloTitulo();
     EXPECT_TRUE(rotulo->text().startsWith(QStringLiteral("Título: Acrilato")));
     EXPECT_TRUE(rotulo->text().endsWith(QStringLiteral("…"))) << rotulo->text().toStdString();
-    EXPECT_LE(rotulo->fontMetrics().horizontalAdvance(rotulo->text()),
-              rotulo->contentsRect().width());
     EXPECT_TRUE(rotulo->toolTip().contains(longo));
 
-    // What a button does follows the state it shows, not its caption: a
-    // translated caption must not turn "Fechar tabela" or "Fixar Janela" around.
-    JanelaEspectro& f = t.f;
     QPushButton* fixar = f.areaGrafico()->botaoFixarJanela();
     for (bool fechada : {true, false}) {
         f.botaoTabela()->setText(QStringLiteral("Close table"));

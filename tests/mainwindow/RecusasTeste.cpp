@@ -11,32 +11,29 @@ namespace {
 TEST(Recusas, ArquivoAbertoDuranteUmaExecucaoComoEmRepouso) {
     const Local L(',');
     QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath(QStringLiteral("dois.esm"));
-    const auto abre = [&](JanelaEspectro& f) {
-        f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-        f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
-        f.Acoes().abrirDados->trigger();
-    };
-    Tela repouso;
-    Escreve(repouso.f.Entrada().caixaNProt(), QStringLiteral("2"));
-    repouso.f.areaGrafico()->ZoomH(true);
-    repouso.f.areaGrafico()->AlternaFixarJanela();
-    repouso.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };
-    ASSERT_TRUE(repouso.f.Arquivo().SalvaDados());
-    abre(repouso.f);
-
-    Tela durante;
-    durante.f.Entrada().caixaNProt()->setText(QStringLiteral("8"));
-    QTimer::singleShot(0, [&] {
-        EXPECT_TRUE(durante.f.Execucao().Executando());
-        abre(durante.f);
-    });
-    durante.f.Execucao().Executa();
-    const auto quadro = [](const JanelaEspectro& f) {
+    Tela t;
+    JanelaEspectro& f = t.f;
+    f.Dialogos().EscolheArquivo = [&](bool) { return pasta.filePath(QStringLiteral("dois.esm")); };
+    f.Arquivo().DefinePodeSubstituir([] { return true; }); // "Não" to "Salvar dados?"
+    Escreve(f.Entrada().caixaNProt(), QStringLiteral("2"));
+    f.areaGrafico()->ZoomH(true);
+    f.areaGrafico()->AlternaFixarJanela();
+    ASSERT_TRUE(f.Arquivo().SalvaDados());
+    const auto quadro = [&f] {
         const EstadoGrafico& g = f.EstadoDoGrafico();
         return std::tuple{f.Estado().NProt, f.Estado().NBandas, g.EscalaVert, g.NiInic, g.TwPerHz};
     };
-    EXPECT_EQ(quadro(durante.f), quadro(repouso.f));
+    f.Acoes().abrirDados->trigger();
+    const auto repouso = quadro();
+
+    f.areaGrafico()->AlternaFixarJanela();
+    f.Entrada().caixaNProt()->setText(QStringLiteral("8"));
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(f.Execucao().Executando());
+        f.Acoes().abrirDados->trigger();
+    });
+    f.Execucao().Executa();
+    EXPECT_EQ(quadro(), repouso);
 }
 
 } // namespace
