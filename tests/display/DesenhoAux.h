@@ -65,15 +65,6 @@ inline std::vector<TextoSvg> TextosSvg(const QByteArray& svg) {
     return r;
 }
 
-// The labels of the envelope's maxima, the only blue text.
-inline std::vector<TextoSvg> RotulosAzuis(const QByteArray& svg) {
-    std::vector<TextoSvg> r = TextosSvg(svg);
-    r.erase(std::remove_if(r.begin(), r.end(),
-                           [](const TextoSvg& t) { return t.cor != QStringLiteral("#0000ff"); }),
-            r.end());
-    return r;
-}
-
 // Every text of a recorded SVG, in order.
 inline QStringList Textos(const QByteArray& svg) {
     static const QRegularExpression re(QStringLiteral("<text[^>]*>([^<]*)</text>"));

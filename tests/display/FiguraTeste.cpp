@@ -86,9 +86,7 @@ TEST(Figura, CreditoLongeDaLinhaDaMistura) {
             const QRect linha = CaixaNaFaixa(
                 com, SH, [&](int x, int y) { return com.pixel(x, y) != sem.pixel(x, y); });
             ASSERT_FALSE(credito.isNull() || linha.isNull());
-            EXPECT_FALSE(credito.intersects(linha) || titulo.intersects(linha))
-                << "title ..." << titulo.right() << ", credit " << credito.left() << ".."
-                << credito.right() << ", mix line " << linha.left() << ".." << linha.right();
+            EXPECT_FALSE(credito.intersects(linha) || titulo.intersects(linha));
             EXPECT_LT(credito.right(), com.width() - 2);
         }
     }

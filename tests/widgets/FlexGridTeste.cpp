@@ -72,22 +72,22 @@ TEST(FlexGrid, TextoCabecalhosETamanhos) {
 
 // Never narrower than set; fitted again to shorter texts, back to those widths.
 TEST(FlexGrid, ColunasAlargadasParaOTextoMaisLargo) {
-    Grade g(4, 3);
-    g.setColWidths(0, 3, 300); // 20 pixels
-    g.setColWidth(3, 1500);
+    Grade g(5, 3);
+    g.setColWidths(0, 4, 300); // 20 pixels
+    g.setColWidth(4, 1500);
     g.setTextMatrix(2, 0, QStringLiteral("Soma dos quadrados:"));
     g.setTextMatrix(0, 1, QStringLiteral("Intensidade relativa"));
     g.setColSymbol(2, true);
     g.setTextMatrix(1, 2, QStringLiteral("mmmmm")); // five μ
+    g.setTextMatrix(1, 3, QStringLiteral("213 – 245"));
     g.setTextMatrix(2, 3, QStringLiteral("213 – 24"));
     g.setCellFontBold(2, 3, true);
-    g.fitColsToText(0, 3);
+    g.fitColsToText(0, 4);
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c)
-            EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0) << r << "," << c;
-    EXPECT_EQ(g.columnWidth(3), 100);
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(testes::FaltaNaCelula(g, r, c), 0) << r << "," << c;
+    EXPECT_EQ(g.columnWidth(3), 100) << "never narrower than set";
     g.clear();
-    g.fitColsToText(0, 3);
+    g.fitColsToText(0, 4);
     EXPECT_EQ(g.verticalHeader()->width(), 20);
     EXPECT_EQ(g.columnWidth(0), 20);
 }
