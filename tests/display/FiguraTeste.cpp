@@ -131,10 +131,6 @@ TEST(Figura, Png300DpiEPdf) {
     EXPECT_EQ(png.pixel(3008, 1445) & 0xffffff, 0u);
     EXPECT_NEAR(double(Conta(png, 0xff0000)) / Conta(c.Png(), 0xff0000), std::pow(300.0 / 96, 2),
                 2.5);
-    QImage bp;
-    ASSERT_TRUE(bp.loadFromData(BytesFigura(FormatoFigura::Png, c.g, c.e, c.o, larga, true)));
-    EXPECT_EQ(bp.size(), png.size());
-    EXPECT_EQ(Conta(bp, 0xff0000), 0);
     EXPECT_FALSE(c.g.CopiandoFigura || c.g.CopiaBP);
 
     // Vectors only, on a page of whole points rounded up from 722.25 x 347.25.

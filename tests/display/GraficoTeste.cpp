@@ -15,43 +15,32 @@ namespace {
 constexpr Cor Preto = 0x000000, Branco = 0xffffff, Azul = 0x0000ff, Vermelho = 0xff0000,
               Verde = 0x008000;
 
-// The pixels of band k's stick, between its top and the baseline.
-QRect Palito(const EstadoGrafico& g, const EstadoSpin& e, int k) {
-    const int x = Px(XFreq(g, e.FreqBanda(k)));
-    return QRect(QPoint(x, Px(YInt(g, e.IntBanda(k))) + 1), QPoint(x, Px(g.LinhaBase) - 1));
-}
-
-// Bands alone in their pixel column, so that no other stick is drawn over them.
-std::vector<int> BandasIsoladas(const EstadoGrafico& g, const EstadoSpin& e) {
+// Each stick alone in its pixel column (no other drawn over it) in its
+// proton's colour, or black, from its top to the baseline.
+void ConfereSticks(const QImage& im, const Cena& c, bool cores) {
     std::multiset<int> colunas;
-    for (int k = 1; k <= e.NBandas; ++k) colunas.insert(Px(XFreq(g, e.FreqBanda(k))));
-    std::vector<int> r;
-    for (int k = 1; k <= e.NBandas; ++k)
-        if (colunas.count(Px(XFreq(g, e.FreqBanda(k)))) == 1) r.push_back(k);
-    return r;
-}
-
-bool Colorido(QRgb p) {
-    return qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+    for (int k = 1; k <= c.e.NBandas; ++k) colunas.insert(Px(XFreq(c.g, c.e.FreqBanda(k))));
+    int isoladas = 0;
+    for (int k = 1; k <= c.e.NBandas; ++k) {
+        const int x = Px(XFreq(c.g, c.e.FreqBanda(k))), p = c.e.ProtBanda(k);
+        if (colunas.count(x) != 1) continue;
+        ++isoladas;
+        const Cor cor = !cores ? Preto : p == 0 ? Branco : c.g.CorProt[std::size_t(p)];
+        const QRect r(QPoint(x, Px(YInt(c.g, c.e.IntBanda(k))) + 1),
+                      QPoint(x, Px(c.g.LinhaBase) - 1));
+        EXPECT_EQ(Conta(im, cor, r), r.height()) << k;
+    }
+    EXPECT_GE(isoladas, 8);
 }
 
 int Coloridos(const QImage& im) {
     int n = 0;
     for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x) n += Colorido(im.pixel(x, y));
+        for (int x = 0; x < im.width(); ++x) {
+            const QRgb p = im.pixel(x, y);
+            n += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
     return n;
-}
-
-// Each isolated stick in its proton's colour (or black) from top to baseline.
-void ConfereSticks(const QImage& im, const Cena& c, bool cores) {
-    const auto isoladas = BandasIsoladas(c.g, c.e);
-    ASSERT_GE(isoladas.size(), 8u);
-    for (int k : isoladas) {
-        const int p = c.e.ProtBanda(k);
-        const Cor cor = !cores ? Preto : p == 0 ? Branco : c.g.CorProt[std::size_t(p)];
-        const QRect r = Palito(c.g, c.e, k);
-        EXPECT_EQ(Conta(im, cor, r), r.height()) << k;
-    }
 }
 
 TEST(Grafico, PalitosCoresEnvolventeEFiltro) {

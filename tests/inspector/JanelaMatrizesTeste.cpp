@@ -149,20 +149,11 @@ TEST(JanelaMatrizes, ZerosPeloArredondamento) {
     EXPECT_EQ(V.cellBackColor(1, 7), Branco);
 }
 
-TEST(JanelaMatrizes, ReconstroiNaAtivacaoSoAposResultadosNovos) {
+// When it rebuilds: LigaInspetor's tests.
+TEST(JanelaMatrizes, SeisProtonsSemPasseioEJanelaNovaComAUltimaExecucao) {
     Janela j(Entrada(3));
     j.f->show();
     FlexGrid& H = j.grade("gradeHamiltoniana");
-    // A run the window is not told of leaves the old matrices; told, it
-    // rebuilds when activated (LigaInspetor's tests: only then).
-    testes::Executa(Entrada(2), j.e, j.trabalho);
-    Ativa(*j.f);
-    EXPECT_EQ(H.rows(), 9);
-    j.f->ResultadosNovos();
-    EXPECT_EQ(H.rows(), 9);
-    Ativa(*j.f);
-    EXPECT_EQ(H.rows(), 5);
-
     // Six protons and more: no walkthrough and no verification.
     for (int N : {6, 5}) {
         j.NovaExecucao(Entrada(N));
@@ -184,7 +175,6 @@ TEST(JanelaMatrizes, SimetriaComShiftEBotaoDireito) {
     const QPoint p = CentroCelula(T, 2, 3);
     QTest::mousePress(T.viewport(), Qt::RightButton, {}, p);
     QTest::mousePress(T.viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
-    QTest::mousePress(T.viewport(), Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, p);
     QTest::mousePress(j.grade("gradeHamiltoniana").viewport(), Qt::RightButton, Qt::ShiftModifier,
                       CentroCelula(j.grade("gradeHamiltoniana"), 2, 3));
     EXPECT_TRUE(j.f->TextoImpresso().isEmpty());
