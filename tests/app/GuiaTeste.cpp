@@ -51,32 +51,23 @@ std::vector<std::pair<QString, QString>> Marcados(const QString& classe) {
 
 // A page as Qt's rich text reads it, which is what the guide's window shows.
 struct Pagina {
-    std::vector<std::pair<QString, QString>> links; // target as written, text
+    QStringList links; // targets as written
     QSet<QString> ancoras;
     QStringList imagens;
 };
 
-Pagina Le(const QTextDocument& doc) {
+Pagina Le(const QString& pagina) {
+    QTextDocument doc;
+    doc.setHtml(Html(pagina));
     Pagina p;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             for (const QString& nome : f.anchorNames()) p.ancoras.insert(nome);
             if (f.isImageFormat()) p.imagens << f.toImageFormat().name();
-            if (!f.isAnchor() || f.anchorHref().isEmpty()) continue;
-            // One link in several formats (bold inside it) is several fragments.
-            if (!p.links.empty() && p.links.back().first == f.anchorHref())
-                p.links.back().second += it.fragment().text();
-            else
-                p.links.emplace_back(f.anchorHref(), it.fragment().text());
+            if (f.isAnchor() && !f.anchorHref().isEmpty()) p.links << f.anchorHref();
         }
     return p;
-}
-
-Pagina Le(const QString& pagina) {
-    QTextDocument doc;
-    doc.setHtml(Html(pagina));
-    return Le(doc);
 }
 
 QUrl Endereco(const QString& pagina) {
@@ -99,7 +90,7 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
     const QString indice = JanelaGuia::Indice().fileName();
     ASSERT_EQ(indice, "index.html");
     QSet<QString> doIndice;
-    for (const auto& link : Le(indice).links) doIndice.insert(Destino(indice, link.first));
+    for (const auto& link : Le(indice).links) doIndice.insert(Destino(indice, link));
     const QStringList paginas = Paginas();
     ASSERT_GE(paginas.size(), 8);
     for (const QString& pagina : paginas) {
@@ -107,7 +98,7 @@ TEST(Guia, CadaLinkEFiguraLevaAAlgoQueExiste) {
         const Pagina p = Le(pagina);
         EXPECT_TRUE(pagina == indice || doIndice.contains(pagina));
         bool volta = pagina == indice;
-        for (const auto& [href, texto] : p.links) {
+        for (const QString& href : p.links) {
             SCOPED_TRACE(href.toStdString());
             const QString destino = Destino(pagina, href), ancora = QUrl(href).fragment();
             EXPECT_FALSE(destino.isEmpty()) << "a link out of the guide or to no page";

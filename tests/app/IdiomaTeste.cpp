@@ -76,7 +76,6 @@ bool ParecePortugues(const QString& texto) {
 TEST(Idioma, OPrimeiroIdiomaDaListaQueOProgramaFala) {
     const std::pair<QStringList, Idioma> casos[] = {{{"pt-BR", "en-US"}, Idioma::Portugues},
                                                     {{"de-DE", "en-GB"}, Idioma::Ingles},
-                                                    {{"en", "pt"}, Idioma::Ingles},
                                                     {{"fr-FR"}, Idioma::Portugues},
                                                     {{}, Idioma::Portugues}};
     for (const auto& [lista, idioma] : casos)

