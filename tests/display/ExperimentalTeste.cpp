@@ -198,7 +198,6 @@ TEST(Experimental, NaTelaENasCopias) {
     EXPECT_TRUE(Colunas(c).empty());
     c.g.Experimental = {};
     EXPECT_EQ(Conta(c.Tela(), AzulAco), 0);
-    EXPECT_FALSE(c.Svg().contains("Espectro experimental"));
 }
 
 // The fit's regions shaded behind the spectrum; the applied fit's residual,

@@ -123,6 +123,10 @@ TEST(Grafico, RotulosDosMaximosNaoSeSobrepoem) {
                 maisAlto += altura(*q) >= altura(x);
             }
         EXPECT_TRUE(x.escrito ? cruza == 0 : maisAlto > 0) << x.texto.toStdString();
+        // Written upwards, a label's cell is a line high across: about twice
+        // the length of its average character.
+        EXPECT_GT(x.caixa.width(), 1.5 * x.caixa.height() / x.texto.size())
+            << x.texto.toStdString();
     }
 }
 

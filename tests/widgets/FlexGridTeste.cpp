@@ -164,9 +164,10 @@ TEST(FlexGrid, CliquesEArrastes) {
                           .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(im.pixelColor(0, 0), g.cellBackColor(2, 2));
     EXPECT_EQ(im.pixelColor(im.width() - 1, im.height() - 1), g.cellBackColor(2, 2));
-    QTest::mouseClick(g.verticalHeader()->viewport(), Qt::LeftButton, {},
+    QTest::mouseClick(g.verticalHeader()->viewport(), Qt::MiddleButton, {},
                       QPoint(5, g.verticalHeader()->sectionViewportPosition(4) + 3));
     EXPECT_EQ(press.last().at(0).toInt(), 5);
+    EXPECT_EQ(press.last().at(1).value<Qt::MouseButton>(), Qt::MiddleButton);
     EXPECT_EQ(g.selectedRow(), 5);
 
     auto* canto = g.findChild<QAbstractButton*>();
