@@ -132,13 +132,17 @@ struct Programa : aux::Tela {
     }
 };
 
-// F1 opens the guide, built only when asked for, at its index. Closed on a
-// section, the guide comes back there, from the matrix window too, and is
-// still one.
+// F1 opens the guide, built only when asked for, at its index; its button
+// goes back. Closed on a section, the guide comes back there, from
+// the matrix window too, and is still one.
 TEST(Guia, F1AbreOGuiaOndeFoiFechado) {
     Programa p;
     EXPECT_FALSE(p.w.guia());
     QTextBrowser& navegador = p.F1(p.w);
+    EXPECT_EQ(navegador.source(), JanelaGuia::Indice());
+    navegador.setSource(Endereco(QStringLiteral("ajuste.html")));
+    for (QAbstractButton* b : p.w.guia()->findChildren<QAbstractButton*>())
+        if (b->text() == JanelaGuia::tr("◀ Voltar")) b->click();
     EXPECT_EQ(navegador.source(), JanelaGuia::Indice());
     navegador.setSource(Endereco(QStringLiteral("grafico.html")));
     p.w.guia()->close();

@@ -74,13 +74,11 @@ TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
     const QString arquivo = Grava(pasta, "aula.esm", Aula());
     Tela pelaLinha;
     {
-        const Modal nenhum;
-        QTimer redesenho;
+        QTimer redesenho; // and no dialog: main_qt.cpp fails a test on one
         QObject::connect(&redesenho, &QTimer::timeout,
                          [&] { pelaLinha.f.areaGrafico()->Grafico(); });
         redesenho.start(0);
         AbreNoInicio(pelaLinha.w, LeLinhaComando({arquivo}));
-        EXPECT_EQ(nenhum.vezes(), 0);
     }
     Tela peloMenu;
     peloMenu.f.Dialogos().EscolheArquivo = [&](bool) { return arquivo; };

@@ -70,7 +70,6 @@ TEST(Envolvente, MisturaMaximosEEscala) {
     EXPECT_EQ(env.EnvComb[40], env.EnvGauss[40]);
     Remistura(env, 100);
     EXPECT_EQ(env.EnvComb[40], env.EnvLorentz[40]);
-    EXPECT_EQ(TextoMistura(30), "30% Lorentziana + 70% Gaussiana");
 
     // A maximum between two samples is found between them, not at either.
     AmostraVista(env, g, Bandas({{50.3, 1}}), 1);

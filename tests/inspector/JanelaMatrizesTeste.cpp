@@ -93,6 +93,7 @@ TEST(JanelaMatrizes, UmTresEOitoProtons) {
             FlexGrid& g = j.grade(nome);
             ASSERT_EQ(g.rows(), M + 1);
             ASSERT_EQ(g.cols(), M + 1);
+            EXPECT_EQ(g.rowTexts(M).front(), QString::number(M)) << nome;
             // Double click anywhere on the grid copies it whole.
             QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, CentroCelula(g, 1, 1));
             EXPECT_EQ(QApplication::clipboard()->text(), Dados(g)) << nome;
