@@ -58,11 +58,13 @@ TEST(LinhaComando, UmNomeAbreOArquivo) {
     }
 }
 
-// --version answers without a window wherever it stands (alone, and --help:
-// the program's own process tests); after "--" it is a file name.
+// --version and -h answer without a window wherever they stand (alone, and
+// --help: the program's own process tests); after "--" they are file names.
 TEST(LinhaComando, VersaoEAjudaSemJanela) {
     const char* versao[] = {"halvora", "a.esm", "--version"};
     EXPECT_EQ(TextoSemJanela(3, versao), std::string("halvora ") + VersaoHalvora + "\n");
+    const char* ajuda[] = {"halvora", "-h"};
+    EXPECT_TRUE(TextoSemJanela(2, ajuda).value_or("").starts_with("Uso: halvora [ARQ.esm]\n"));
     const char* nomes[] = {"halvora", "--", "--version"};
     EXPECT_FALSE(TextoSemJanela(3, nomes));
 }

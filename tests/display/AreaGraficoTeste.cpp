@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -231,11 +232,14 @@ TEST(AreaGrafico, FixarJanelaMantemOEixoNumaNovaExecucao) {
     EXPECT_GT(t.g.NiInic, std::get<0>(janela) + 30);
 }
 
-// The copy leaves the preview, writes its file and puts the same SVG and a
-// picture on the clipboard; a file that cannot be written says so and leaves
-// the clipboard as it was (a folder under a plain file, not even root makes).
+// The copy (to CurPic.svg unless told otherwise) leaves the preview, writes
+// its file and puts the same SVG and a picture on the clipboard; a file that
+// cannot be written says so and leaves the clipboard as it was (a folder
+// under a plain file, not even root makes).
 TEST(AreaGrafico, CopiaGravaOArquivoEAAreaDeTransferencia) {
+    QStandardPaths::setTestModeEnabled(true);
     Plot t;
+    EXPECT_TRUE(t.p.ArqFiguraAtual().endsWith(QStringLiteral("/CurPic.svg")));
     QTemporaryDir dir;
     const QString arq = dir.filePath(QStringLiteral("CurPic.svg"));
     t.p.DefineArqFigura(arq);
