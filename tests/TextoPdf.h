@@ -16,15 +16,21 @@
 #include <optional>
 #include <vector>
 
-inline std::optional<QString> TextoPdf(const QString& arquivo) {
+// pdftotext's output for `args` and the file; nothing without the tool, an
+// empty text when it fails.
+inline std::optional<QString> Pdftotext(QStringList args, const QString& arquivo) {
     const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (programa.isEmpty()) return std::nullopt;
     QProcess p;
-    p.start(programa,
-            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo, QStringLiteral("-")});
+    p.start(programa, args << QStringLiteral("-enc") << QStringLiteral("UTF-8") << arquivo
+                           << QStringLiteral("-"));
     if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline std::optional<QString> TextoPdf(const QString& arquivo) {
+    return Pdftotext({}, arquivo);
 }
 
 // The words of a PDF's first page with their boxes in points from the page's
@@ -34,16 +40,12 @@ struct PalavraPdf {
     QRectF caixa;
 };
 inline std::optional<std::vector<PalavraPdf>> PalavrasPdf(const QString& arquivo) {
-    const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (programa.isEmpty()) return std::nullopt;
-    QProcess p;
-    p.start(programa, {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                       arquivo, QStringLiteral("-")});
-    std::vector<PalavraPdf> r;
-    if (!p.waitForFinished(-1) || p.exitCode() != 0) return r;
+    const auto saida = Pdftotext({QStringLiteral("-bbox")}, arquivo);
+    if (!saida) return std::nullopt;
     static const QRegularExpression re(QStringLiteral(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re"));
-    for (const auto& m : re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())))
+    std::vector<PalavraPdf> r;
+    for (const auto& m : re.globalMatch(*saida))
         r.push_back(
             {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});

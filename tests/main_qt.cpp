@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
@@ -44,12 +43,7 @@ class VigiaModal : public QObject {
         if (desde_.elapsed() < (esperado ? guarda::LimiteMs : guarda::ToleranciaMs)) return;
         visto_ = nullptr;
         QString texto;
-        if (auto* m = qobject_cast<QMessageBox*>(w)) {
-            texto = m->text();
-            if (!m->informativeText().isEmpty()) texto += ' ' + m->informativeText();
-        } else if (auto* e = qobject_cast<QInputDialog*>(w)) {
-            texto = e->labelText();
-        }
+        if (auto* m = qobject_cast<QMessageBox*>(w)) texto = m->text() + ' ' + m->informativeText();
         ADD_FAILURE() << (esperado ? "Modal dialog left unanswered" : "Unexpected modal dialog")
                       << " \"" << w->windowTitle().toStdString() << "\": " << texto.toStdString();
         if (auto* d = qobject_cast<QDialog*>(w))

@@ -1,6 +1,7 @@
 // The main window and the matrix inspector as the program wires them: one
 // inspector, opened from the menu, that follows every new result.
 #include "app/LigaInspetor.h"
+#include "display/AreaGrafico.h"
 #include "inspector/JanelaMatrizes.h"
 #include "mainwindow/JanelaAux.h"
 #include "widgets/FlexGrid.h"
@@ -12,11 +13,6 @@ struct Programa : aux::Tela {
     JanelaMatrizes* Inspetor() {
         emit f.MatrizesPedidas();
         return w.findChild<JanelaMatrizes*>();
-    }
-    QPushButton* FixarOuLiberar() const {
-        for (auto* b : f.findChildren<QPushButton*>())
-            if (b->text() == "Fixar Janela" || b->text() == "Liberar Janela") return b;
-        return nullptr;
     }
 };
 
@@ -42,8 +38,7 @@ TEST(LigaInspetor, UmInspetorQueSegueOsResultados) {
     EXPECT_TRUE(ReconstroiAoAtivar(*inspetor)) << "a run";
     EXPECT_FALSE(ReconstroiAoAtivar(*inspetor));
 
-    QPushButton* fixar = p.FixarOuLiberar();
-    ASSERT_TRUE(fixar);
+    QPushButton* fixar = p.f.areaGrafico()->botaoFixarJanela();
     fixar->click();
     EXPECT_FALSE(ReconstroiAoAtivar(*inspetor)) << "fixing the window";
     fixar->click();

@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTransform>
-#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -39,38 +37,19 @@ struct Cena {
     QByteArray Svg(bool bp = false) { return DesenhoSvg(g, e, o, {LarguraLarga, AlturaLarga}, bp); }
 };
 
-// A text of a recorded SVG: where its origin (left end of the baseline)
-// lands in the picture, the direction it runs in, its size and colour.
+// A text of a recorded SVG drawn under a transformation (every text of the
+// plot), with its size and colour.
 struct TextoSvg {
     QString s;
-    QPointF origem;
-    double graus; // counter-clockwise from the x axis
     double tamanho;
     QString cor;
 };
 inline std::vector<TextoSvg> TextosSvg(const QByteArray& svg) {
     static const QRegularExpression re(QStringLiteral(
-        R"re(transform="matrix\(([^)]*)\)"[^>]*>\s*<text fill="([^"]*)"[^>]*? x="([^"]*)" y="([^"]*)"[^>]*? font-size="([^"]*)"[^>]*>([^<]*)</text>)re"));
+        R"re(transform="matrix\([^)]*\)"[^>]*>\s*<text fill="([^"]*)"[^>]*? font-size="([^"]*)"[^>]*>([^<]*)</text>)re"));
     std::vector<TextoSvg> r;
-    for (const auto& m : re.globalMatch(QString::fromUtf8(svg))) {
-        const QStringList k = m.captured(1).split(',');
-        if (k.size() != 6) continue;
-        const QTransform t(k[0].toDouble(), k[1].toDouble(), k[2].toDouble(), k[3].toDouble(),
-                           k[4].toDouble(), k[5].toDouble());
-        const QPointF o = t.map(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-        const QPointF d = t.map(QPointF(1, 0)) - t.map(QPointF(0, 0));
-        r.push_back({m.captured(6), o, -qRadiansToDegrees(std::atan2(d.y(), d.x())),
-                     m.captured(5).toDouble(), m.captured(2)});
-    }
-    return r;
-}
-
-// The labels of the envelope's maxima, the only blue text.
-inline std::vector<TextoSvg> RotulosAzuis(const QByteArray& svg) {
-    std::vector<TextoSvg> r = TextosSvg(svg);
-    r.erase(std::remove_if(r.begin(), r.end(),
-                           [](const TextoSvg& t) { return t.cor != QStringLiteral("#0000ff"); }),
-            r.end());
+    for (const auto& m : re.globalMatch(QString::fromUtf8(svg)))
+        r.push_back({m.captured(3), m.captured(2).toDouble(), m.captured(1)});
     return r;
 }
 
