@@ -46,7 +46,6 @@ TEST(LinhaComando, UmNomeAbreOArquivo) {
         {{}, {}, ""},
         {{"a.esm"}, "a.esm", ""},
         {{"--", "--a.esm"}, "--a.esm", ""},
-        {{"-"}, "-", ""}, // a name, not an option
         {{"--zoom", "a.esm"}, {}, "Opção desconhecida: --zoom." + uso},
         {{"a.esm", "-x", "--y"}, {}, "Opções desconhecidas: -x, --y." + uso},
         {{"a.esm", "b.esm"}, {}, doisNomes + "a.esm, b.esm." + uso},
@@ -98,7 +97,7 @@ TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
     }
 }
 
-// A damaged or missing file (the reader's message) or a faulty command line
+// A damaged file (the reader's message) or a faulty command line
 // (its problem): the start-up system stays with its results.
 TEST(AbreNoInicio, ArquivoDanificadoOuLinhaRuimDeixaOSistemaInicial) {
     QTemporaryDir pasta;
@@ -110,7 +109,6 @@ TEST(AbreNoInicio, ArquivoDanificadoOuLinhaRuimDeixaOSistemaInicial) {
         QString titulo, texto;
     } casos[] = {
         {{Grava(pasta, "danificado.esm", danificado)}, "Erro!", "Deu Crepe!"},
-        {{pasta.filePath("nao-existe.esm")}, "Erro!", "Deu Crepe!"},
         {{a, a}, "Halvora", LeLinhaComando({a, a}).problema},
     };
     for (const auto& c : casos) {
