@@ -86,9 +86,7 @@ TEST(AbreNoInicio, OArquivoAbreComoPeloMenu) {
     peloMenu.f.Arquivo().AbreDados();
 
     EXPECT_EQ(pelaLinha.w.windowTitle(), "Halvora-[aula.esm]");
-    EXPECT_EQ(pelaLinha.Caixas(), peloMenu.Caixas());
     EXPECT_EQ(pelaLinha.Freqs(), peloMenu.Freqs());
-    EXPECT_EQ(pelaLinha.f.DadosSalvos(), peloMenu.f.DadosSalvos());
     const auto& env = pelaLinha.f.EstadoDoGrafico().env;
     ASSERT_TRUE(env.EnvValida);
     for (double f : pelaLinha.Freqs()) {
