@@ -46,6 +46,7 @@ TEST(LinhaComando, UmNomeAbreOArquivo) {
         {{}, {}, ""},
         {{"a.esm"}, "a.esm", ""},
         {{"--", "--a.esm"}, "--a.esm", ""},
+        {{"-"}, "-", ""}, // a name, not an option
         {{"--zoom", "a.esm"}, {}, "Opção desconhecida: --zoom." + uso},
         {{"a.esm", "-x", "--y"}, {}, "Opções desconhecidas: -x, --y." + uso},
         {{"a.esm", "b.esm"}, {}, doisNomes + "a.esm, b.esm." + uso},

@@ -31,10 +31,11 @@ TEST(Figura, BlocoDeAnotacoesEPretoEBranco) {
     // The plot's size in screen pixels and 500 twips more for the bottom lines.
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 963 463\""));
     const QStringList t = Textos(svg);
-    for (const char* s : {"Curva Combinada: 30% Lorentziana + 70% Gaussiana",
-                          "Freqüência: 400.5 MHz    Largura a meia altura: 1 Hz",
-                          "Intensidade mínima: 0.001", "(H1) = 194.35", "(H3) = 218.08",
-                          "X(H)=", "J(1,X)=", "J(2,X)=", "+12.00", "+8.00", "207.3", "0.70"})
+    for (const char* s :
+         {"Curva Combinada: 30% Lorentziana + 70% Gaussiana",
+          "Freqüência: 400.5 MHz    Largura a meia altura: 1 Hz", "Intensidade mínima: 0.001",
+          "Título: Default", "(H1) = 194.35", "(H3) = 218.08",
+          "X(H)=", "J(1,X)=", "J(2,X)=", "+12.00", "+8.00", "207.3", "0.70"})
         EXPECT_TRUE(t.contains(QString::fromUtf8(s))) << s;
     EXPECT_FALSE(t.contains("J(3,X)="));
     EXPECT_EQ(t.count(QStringLiteral("ν")), 3);

@@ -134,6 +134,8 @@ TEST(PasseioIntensidade, ParesSemTransicaoETabela) {
             const int k = p.Banda(a, b);
             const double x = p.Mais("rotuloResultadoPreciso");
             (k ? mantidos : caidos)++;
+            EXPECT_TRUE(
+                p.rotulo("rotuloIntensidade").text().contains(QString("%1 – %2 =").arg(a).arg(b)));
             EXPECT_TRUE(!k || std::fabs(std::fabs(x) - std::sqrt(p.e.IntBanda(k))) < 5e-6);
             EXPECT_EQ(p.rotulo("rotuloValorTabela").text(),
                       tabela + (k ? p.textoTabela(k, 3) : QStringLiteral("Não tem")));
