@@ -61,8 +61,10 @@ inline QStringList Textos(const QByteArray& svg) {
     return r;
 }
 
-// These (frequency, intensity) bands in place of e's, all of proton 1.
-inline void PoeBandas(EstadoSpin& e, const std::vector<std::pair<double, double>>& bandas) {
+// `e` with just these (frequency, intensity) bands, all of proton 1.
+inline EstadoSpin Bandas(const std::vector<std::pair<double, double>>& bandas,
+                         EstadoSpin e = EstadoSpin()) {
+    e.NProt = 1;
     e.NBandas = int(bandas.size());
     e.FreqBanda.recria(e.NBandas);
     e.IntBanda.recria(e.NBandas);
@@ -71,13 +73,6 @@ inline void PoeBandas(EstadoSpin& e, const std::vector<std::pair<double, double>
         std::tie(e.FreqBanda(k), e.IntBanda(k)) = bandas[std::size_t(k - 1)];
         e.ProtBanda(k) = 1;
     }
-}
-
-// A state with just these bands, of one proton.
-inline EstadoSpin Bandas(const std::vector<std::pair<double, double>>& bandas) {
-    EstadoSpin e;
-    e.NProt = 1;
-    PoeBandas(e, bandas);
     return e;
 }
 

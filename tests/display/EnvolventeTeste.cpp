@@ -64,7 +64,6 @@ TEST(Envolvente, MisturaMaximosEEscala) {
         Remistura(env, slider);
         EXPECT_EQ(env.EnvComb[50], 1);
         EXPECT_EQ(env.EnvComb[48], 0.5);
-        EXPECT_EQ(env.EnvComb[52], 0.5);
     }
     Remistura(env, 0);
     EXPECT_EQ(env.EnvComb[40], env.EnvGauss[40]);

@@ -96,7 +96,7 @@ TEST(Grafico, RotulosDosMaximosNaoSeSobrepoem) {
     Cena c(EntradaInicial(1));
     std::vector<std::pair<double, double>> b{{600, 1}, {1400, 1}};
     for (int i = 0; i < 40; ++i) b.emplace_back(1000 + 1.5 * i, 1 + 0.6 * std::sin(i * 1.3));
-    PoeBandas(c.e, b);
+    c.e = Bandas(b, c.e);
     c.o.TextoLargura = "0,3";
     const MedidaFigura m = MedidaNaLargura(16, 0.45, c.g, c.e, c.o);
     EstadoGrafico g = EstadoDaCopia(c.g, LarguraLarga, AlturaLarga, m);
