@@ -36,10 +36,8 @@ TEST(ArquivoEspectro, SalvaEAbreReproduzBandasEJanela) {
     EXPECT_FALSE(f.Entrada().PPM());
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[teste.esm]");
     EXPECT_TRUE(f.DadosSalvos());
-    const Modal nenhum;
     QTest::keyClick(f.Entrada().caixaFrequencia(), Qt::Key_0);
-    QTest::qWait(20);
-    EXPECT_EQ(nenhum.vezes(), 0);
+    Enter(f.Entrada().caixaFrequencia()); // no question: any dialog fails the test
 }
 
 // The window opens a file of the core's writer and saves it back: the same
@@ -91,9 +89,7 @@ TEST(ArquivoEspectro, EstragadoESomenteLeitura) {
     f.Acoes().salvarDados->trigger();
     QByteArray estragado = Le(bom);
     estragado.replace("\r\n 3 \r\n", "\r\n 11 \r\n"); // the proton count out of range
-    QFile arquivo(bom);
-    ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly) && arquivo.write(estragado) > 0);
-    arquivo.close();
+    GravaBytes(bom, estragado);
     Escreve(f.Entrada().caixaDesloc(1), "200");
     const QStringList caixas = t.Caixas();
     {
@@ -105,9 +101,7 @@ TEST(ArquivoEspectro, EstragadoESomenteLeitura) {
     EXPECT_EQ(t.w.windowTitle(), "Halvora-[bom.esm]");
 
     escolhido = leitura;
-    QFile antigo(leitura);
-    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly) && antigo.write("antigo") > 0);
-    antigo.close();
+    GravaBytes(leitura, "antigo");
     QFile::setPermissions(leitura, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     for (auto resposta : {QMessageBox::No, QMessageBox::Yes}) {
         const Modal modal(resposta);

@@ -131,6 +131,13 @@ inline QByteArray Le(const QString& caminho) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// `bytes` written to `caminho`, which is given back.
+inline QString GravaBytes(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    return caminho;
+}
+
 // A measured spectrum with a frequency of its own (400.13 MHz).
 inline const QString Affn = QStringLiteral(HALVORA_ESPECTROS "/affn.dx");
 
@@ -176,11 +183,6 @@ struct Tela {
     std::vector<double> Freqs() const {
         std::vector<double> v;
         for (int b = 1; b <= f.Estado().NBandas; ++b) v.push_back(f.Estado().FreqBanda(b));
-        return v;
-    }
-    std::vector<double> Ints() const {
-        std::vector<double> v;
-        for (int b = 1; b <= f.Estado().NBandas; ++b) v.push_back(f.Estado().IntBanda(b));
         return v;
     }
     // Every box of the input panel, in a fixed order.

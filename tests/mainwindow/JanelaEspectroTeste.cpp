@@ -54,42 +54,12 @@ TEST(JanelaEspectro, PartidaMisturaEEnvolvente) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST(JanelaEspectro, EnterNasCaixasDeTexto) {
-    const Local L(',');
-    Tela t;
-    JanelaEspectro& f = t.f;
-    PainelEntrada& p = f.Entrada();
-
-    // The other separator becomes the user's.
-    Digita(p.caixaDesloc(1), "7.25");
-    Enter(p.caixaDesloc(1));
-    EXPECT_EQ(p.caixaDesloc(1)->text(), "7,25");
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), "0,0242");
-    EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
-
-    // The number of protons: what the box keeps while typing, then N after
-    // Enter. A box left empty is no count: the previous one stays.
-    struct Caso {
-        const char *digitado, *mantido;
-        int N;
-    } casos[] = {{"3,5", "3,5", 3}, {"11", "", 3}, {"2.5", "2.5", 2}};
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.digitado);
-        Digita(p.caixaNProt(), c.digitado);
-        EXPECT_EQ(p.caixaNProt()->text(), c.mantido);
-        Enter(p.caixaNProt());
-        EXPECT_EQ(f.Estado().NProt, c.N);
-        EXPECT_EQ(p.caixaNProt()->text(), QString::number(c.N));
-        EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden() && !p.caixaDesloc(c.N)->isHidden());
-    }
-    Digita(p.caixaNProt(), "10");
-    EXPECT_EQ(p.caixaNProt()->text(), "10") << "the range's end stays while typed";
-}
-
 // The proton box is emptied on each visit and never turns the visit into a
-// count; Enter moves the keyboard through the system in typing order, and an
-// empty box keeps it without a run.
-TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
+// count; it holds what it would read while typing, and takes the count on
+// Enter. The other separator in a box becomes the user's. Enter moves the
+// keyboard through the system in typing order, and an empty box keeps it
+// without a run.
+TEST(JanelaEspectro, EnterNasCaixasLevaOFocoAdiante) {
     const Local L(',');
     Tela t;
     t.Mostra();
@@ -108,6 +78,31 @@ TEST(JanelaEspectro, EnterLevaOFocoAdiante) {
     EXPECT_TRUE(f.DadosSalvos()) << "a visit is no edit";
     Enter(n);
     EXPECT_EQ(n->text(), "3");
+
+    // The other separator becomes the user's.
+    Digita(p.caixaDesloc(1), "7.25");
+    Enter(p.caixaDesloc(1));
+    EXPECT_EQ(p.caixaDesloc(1)->text(), "7,25");
+    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), "0,0242");
+    EXPECT_NEAR(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 7.25, 1e-6);
+
+    // The number of protons: what the box keeps while typing, then N after
+    // Enter. A box left empty is no count: the previous one stays.
+    struct Caso {
+        const char *digitado, *mantido;
+        int N;
+    } casos[] = {{"2,5", "2,5", 2}, {"11", "", 2}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.digitado);
+        Digita(p.caixaNProt(), c.digitado);
+        EXPECT_EQ(p.caixaNProt()->text(), c.mantido);
+        Enter(p.caixaNProt());
+        EXPECT_EQ(f.Estado().NProt, c.N);
+        EXPECT_EQ(p.caixaNProt()->text(), QString::number(c.N));
+        EXPECT_TRUE(p.caixaDesloc(c.N + 1)->isHidden() && !p.caixaDesloc(c.N)->isHidden());
+    }
+    Digita(p.caixaNProt(), "10");
+    EXPECT_EQ(p.caixaNProt()->text(), "10") << "the range's end stays while typed";
 
     n->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(n, "6");
@@ -207,7 +202,6 @@ TEST(JanelaEspectro, TabelaFechadaECopiaDoTexto) {
     };
 
     f.botaoTabela()->click();
-    EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     EXPECT_TRUE(f.tabelaResultados()->isHidden());
     EXPECT_FALSE(f.Acoes().copiarTabela->isEnabled());
     clicaNaBanda();
@@ -270,7 +264,6 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     t.Mostra();
     t.Redimensiona(800, 600);
     JanelaEspectro& f = t.f;
-    EXPECT_TRUE(f.TelaPequena());
     aux::ConfereLeiaute(f);
     EXPECT_TRUE(t.w.barraEstado()->isHidden());
     EXPECT_TRUE(f.OpcoesDaJanela().quadroCores()->isHidden());
@@ -294,10 +287,10 @@ TEST(JanelaEspectro, LeiautesCompactoELargo) {
     EXPECT_EQ(aviso.titulos, QStringList{"Resolução da Tela"}) << "once";
 }
 
-// A refused run says why in "Dados de entrada" and leaves the boxes as
-// typed and the bands, table and status bar of the last good run; a shift
-// or coupling Enter was pressed in keeps the keyboard, its text selected;
-// a pasted line break is no refusal (the reasons are the core's tests).
+// A refused box says why in "Dados de entrada" and leaves the boxes as typed
+// and the bands of the last good run; a shift or coupling Enter was pressed
+// in keeps the keyboard, its text selected; a pasted line break is no
+// refusal (the reasons are the core's tests).
 TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     const Local L(',');
     Tela t;
@@ -305,7 +298,6 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     JanelaEspectro& f = t.f;
     PainelEntrada& p = f.Entrada();
     const auto freqs = t.Freqs();
-    const int linhas = f.tabelaResultados()->rows();
     const auto recusa = [&](QLineEdit* caixa, const QString& texto, bool retemFoco) {
         SCOPED_TRACE(texto.toStdString());
         const QString antes = caixa->text();
@@ -319,8 +311,6 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
         EXPECT_EQ(caixa->text(), texto);
         EXPECT_TRUE(!retemFoco || (t.w.focusWidget() == caixa && caixa->selectedText() == texto));
         EXPECT_EQ(t.Freqs(), freqs);
-        EXPECT_EQ(f.tabelaResultados()->rows(), linhas);
-        EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(freqs.size()));
         caixa->setText(antes);
     };
     recusa(p.caixaDesloc(2), "abc", true);
@@ -340,9 +330,8 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     Enter(p.caixaDesloc(1)); // no refusal: any dialog fails the test
     EXPECT_EQ(f.Estado().FreqProt(1) - f.Estado().FreqEspHz, 150.5);
 
-    // Seven protons refused by the run: the panel goes back to the three
-    // protons of the results, the typed shift stays.
-    const QString rotuloH1 = p.rotuloOutraUnidade(1)->text();
+    // Seven protons refused by the run: the panel, the timings and the table
+    // go back to the three protons of the results, the typed shift stays.
     const QString tempo = LinhasTempos(f, 1)[0];
     p.caixaNProt()->setText(QStringLiteral("7"));
     p.caixaFrequencia()->setText(QStringLiteral("0,0001"));
@@ -352,8 +341,8 @@ TEST(JanelaEspectro, CaixaSemNumeroGuardaAsBandas) {
     ASSERT_TRUE(f.Execucao().UltimaRecusada());
     EXPECT_EQ(p.caixaNProt()->text(), "3");
     EXPECT_TRUE(p.caixaDesloc(4)->isHidden());
-    EXPECT_EQ(p.rotuloOutraUnidade(1)->text(), rotuloH1);
     EXPECT_EQ(LinhasTempos(f, 1)[0], tempo);
+    EXPECT_EQ(f.tabelaResultados()->rows(), f.Estado().NBandas + 1);
     EXPECT_EQ(p.caixaDesloc(1)->text(), "-300");
 }
 
@@ -380,7 +369,6 @@ TEST(JanelaEspectro, PedidosEFecharATabelaDuranteUmaExecucao) {
     EXPECT_EQ(duranteAPrimeira, 0);
     EXPECT_EQ(execucoes.count(), 2);
     EXPECT_FALSE(f.Execucao().Executando());
-    EXPECT_EQ(t.Painel(BarraEstado::PainelBandas), QString::number(f.Estado().NBandas));
     f.Execucao().Executa();
     EXPECT_EQ(f.botaoTabela()->text(), "Abrir tabela");
     EXPECT_TRUE(f.tabelaResultados()->isHidden() && !f.Execucao().ComTabela());
