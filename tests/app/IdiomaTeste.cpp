@@ -294,8 +294,7 @@ TEST(Idioma, ArquivoSalvoEmInglesIgualAoEmPortugues) {
         const QString caminho = pasta.filePath(QString::number(int(idioma)) + ".esm");
         t.f.Dialogos().EscolheArquivo = [caminho](bool) { return caminho; };
         EXPECT_TRUE(t.f.Arquivo().SalvaDados());
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return aux::Le(caminho);
     };
     const QByteArray ingles = salvaExemplo(Idioma::Ingles);
     EXPECT_FALSE(ingles.isEmpty());

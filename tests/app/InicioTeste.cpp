@@ -6,7 +6,6 @@
 #include "gerado/Versao.h"
 #include "mainwindow/JanelaAux.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,10 +18,7 @@ using aux::Tela;
 namespace {
 
 QString Grava(const QTemporaryDir& pasta, const QString& nome, std::string_view bytes) {
-    QFile f(pasta.filePath(nome));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes.data(), qint64(bytes.size()));
-    return f.fileName();
+    return aux::GravaBytes(pasta.filePath(nome), QByteArray(bytes.data(), qsizetype(bytes.size())));
 }
 
 // A real saved file, at 60 MHz where the start-up system is at 300; a name
